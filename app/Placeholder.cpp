@@ -1,0 +1,2 @@
+// Replaced as the windows arrive.
+namespace tk { int appPlaceholder() { return 0; } }

@@ -1,0 +1,175 @@
+#include "platform/Files.h"
+
+#include "platform/Path.h"
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace tk {
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(fs::u8path(path), ec);
+}
+
+bool FolderExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(fs::u8path(path), ec);
+}
+
+bool CreateFolders(const std::string& path) {
+  std::error_code ec;
+  fs::create_directories(fs::u8path(path), ec);
+  return FolderExists(path);
+}
+
+bool DeleteFile(const std::string& path) {
+  std::error_code ec;
+  return fs::remove(fs::u8path(path), ec);
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+  InputFile in;
+  if (!in.open(from)) return false;
+  OutputFile out;
+  if (!out.open(to)) return false;
+  for (int c = in.get(); c >= 0; c = in.get()) out.put(static_cast<char>(c));
+  if (in.failed()) return false;
+  return out.commit();
+}
+
+std::string ProgramPath() {
+#ifdef _WIN32
+  char buffer[MAX_PATH * 4];
+  DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  return std::string(buffer, n);
+#else
+  std::error_code ec;
+  auto path = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : path.string();
+#endif
+}
+
+std::string ProgramFolder() {
+  std::string folder = ExtractFilePath(ProgramPath());
+  if (!folder.empty()) folder.pop_back();
+  return folder;
+}
+
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
+  InputFile in;
+  if (!in.open(path)) return false;
+  lines.clear();
+  std::string line;
+  bool pending = false;
+  for (int c = in.get(); c >= 0; c = in.get()) {
+    if (c == '\r' || c == '\n') {
+      lines.push_back(std::move(line));
+      line.clear();
+      pending = false;
+      if (c == '\r') {
+        int next = in.get();
+        if (next >= 0 && next != '\n') { line += static_cast<char>(next); pending = true; }
+      }
+      continue;
+    }
+    line += static_cast<char>(c);
+    pending = true;
+  }
+  if (pending) lines.push_back(std::move(line));
+  return !in.failed();
+}
+
+// ---- InputFile
+
+InputFile::~InputFile() { close(); }
+
+bool InputFile::open(const std::string& path) {
+  close();
+  if (FolderExists(path)) return false;
+  file_ = std::fopen(path.c_str(), "rb");
+  if (!file_) return false;
+  if (!buffer_) buffer_ = std::make_unique<char[]>(1 << 16);
+  pos_ = end_ = 0;
+  failed_ = false;
+  return true;
+}
+
+void InputFile::close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+}
+
+bool InputFile::refill() {
+  if (!file_) return false;
+  pos_ = 0;
+  end_ = std::fread(buffer_.get(), 1, 1 << 16, file_);
+  if (end_ == 0 && std::ferror(file_)) failed_ = true;
+  return end_ > 0;
+}
+
+// ---- OutputFile
+
+OutputFile::~OutputFile() { discard(); }
+
+bool OutputFile::open(const std::string& path) {
+  discard();
+  target_ = path;
+  temp_ = path + ".tk-part";
+  if (FolderExists(path)) return false;
+  file_ = std::fopen(temp_.c_str(), "wb");
+  if (!file_) return false;
+  if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+  used_ = 0;
+  failed_ = false;
+  return true;
+}
+
+void OutputFile::write(std::string_view text) {
+  for (char c : text) put(c);
+}
+
+void OutputFile::flushBuffer() {
+  if (file_ && used_ > 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) failed_ = true;
+  used_ = 0;
+}
+
+bool OutputFile::commit() {
+  if (!file_) return false;
+  flushBuffer();
+  if (std::fflush(file_) != 0) failed_ = true;
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  std::error_code ec;
+  if (!failed_) fs::rename(fs::u8path(temp_), fs::u8path(target_), ec);
+  if (failed_ || ec) {
+    fs::remove(fs::u8path(temp_), ec);
+    return false;
+  }
+  return true;
+}
+
+void OutputFile::discard() {
+  if (!file_) return;
+  std::fclose(file_);
+  file_ = nullptr;
+  std::error_code ec;
+  fs::remove(fs::u8path(temp_), ec);
+}
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  OutputFile out;
+  if (!out.open(path)) return false;
+  for (const auto& line : lines) out.writeLine(line);
+  return out.commit();
+}
+
+}  // namespace tk

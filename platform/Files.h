@@ -1,0 +1,101 @@
+#pragma once
+// Files and folders. Every file the program writes goes through OutputFile,
+// which writes a temporary file beside the target and renames it over the
+// target only on commit(), so a failed or abandoned write never leaves a
+// half-written file.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// Creates the folder with any missing parents; true when it exists after.
+bool CreateFolders(const std::string& path);
+bool DeleteFile(const std::string& path);
+// Copies, replacing an existing destination (written atomically).
+bool CopyFile(const std::string& from, const std::string& to);
+// The folder of the running program, without a trailing separator.
+std::string ProgramFolder();
+// The running program's own full path.
+std::string ProgramPath();
+
+// Reads a whole text file as lines; LF, CR LF and a lone CR end a line.
+// False when the file can't be opened or read.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+
+// Buffered byte reader. get() returns the next byte (0..255) or -1 at the end
+// of the file or on a read error (failed() tells which).
+class InputFile {
+public:
+  InputFile() = default;
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  bool open(const std::string& path);
+  bool isOpen() const { return file_ != nullptr; }
+  void close();
+  bool failed() const { return failed_; }
+
+  int get() {
+    if (pos_ == end_ && !refill()) return -1;
+    return static_cast<unsigned char>(buffer_[pos_++]);
+  }
+
+private:
+  bool refill();
+
+  std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  bool failed_ = false;
+};
+
+// Buffered writer of a new file, replacing the target only on commit().
+class OutputFile {
+public:
+  OutputFile() = default;
+  ~OutputFile();  // discards an uncommitted file
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  // Creates the temporary file beside path; false when it can't be created.
+  bool open(const std::string& path);
+  bool isOpen() const { return file_ != nullptr; }
+
+  void put(char c) {
+    if (used_ == kBufferSize) flushBuffer();
+    buffer_[used_++] = c;
+  }
+  void write(std::string_view text);
+  // Ends a line the program's way: CR LF.
+  void endLine() { put('\r'); put('\n'); }
+  void writeLine(std::string_view text) { write(text); endLine(); }
+
+  // Flushes, closes and renames over the target; false (and the target left
+  // as it was) on any write error along the way.
+  bool commit();
+  // Closes and removes the temporary file; the target is left as it was.
+  void discard();
+
+private:
+  static constexpr std::size_t kBufferSize = 1 << 16;
+  void flushBuffer();
+
+  std::FILE* file_ = nullptr;
+  std::string target_;
+  std::string temp_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
+  bool failed_ = false;
+};
+
+// Writes lines, each ended by CR LF, to path through an OutputFile.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace tk

@@ -1,0 +1,52 @@
+#pragma once
+// What the core asks of the window system. The Qt windows implement it, the
+// command line prints through it, and tests record it (tests/mock/FakeUi.h).
+#include <string>
+#include <vector>
+
+namespace tk {
+
+// The three kinds of message box the program shows; each has one OK button.
+enum class MessageKind { Error, Information, Plain };
+
+// The five banners of the progress window; one is shown at a time.
+enum class Banner {
+  ToJFile,          // Panel1: reference manager -> JFile
+  FromJFile,        // Panel2: JFile -> reference manager
+  WaitingExternal,  // Panel3: "Waiting for External Program"
+  MovingFrom,       // Panel4
+  MovingTo,         // Panel5
+};
+
+struct ProgressSetup {
+  std::string prefix;      // LabelPrefix, e.g. "Working on Record number"
+  std::string sourceFile;  // LabelFName
+  Banner banner = Banner::ToJFile;
+  bool showRecordCounter = true;  // LabelRec visible
+  bool showBar = true;            // PanelBar visible
+};
+
+class Ui {
+public:
+  virtual ~Ui() = default;
+
+  virtual void showMessage(MessageKind kind, const std::string& text) = 0;
+
+  // Progress window (never modal).
+  virtual void showProgress(const ProgressSetup& setup) = 0;
+  virtual void hideProgress() = 0;
+  virtual void setBanner(Banner banner) = 0;
+  // Bar position := n + 2 while below its maximum of 100; then pump.
+  virtual void progressStep(int n) = 0;
+  // LabelRec after each record. Must be cheap: called once per record.
+  virtual void setRecordCounter(long record) = 0;
+
+  // Handle pending window messages now. May be slow; hot loops go through
+  // MessagePump, which calls this only every few tens of milliseconds.
+  virtual void processMessages() = 0;
+
+  // The converter's error log, shown modally in the error-report dialog.
+  virtual void showErrorReport(const std::vector<std::string>& lines) = 0;
+};
+
+}  // namespace tk

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything with the tests and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+cmake -S . -B build -DTOMEKIT_GUI=ON -DTOMEKIT_TESTS=ON
+cmake --build build -j"$(nproc)"
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j"$(nproc)"

@@ -1,0 +1,62 @@
+#pragma once
+// A Ui that records what the core showed, for headless tests.
+#include "platform/Ui.h"
+
+#include <string>
+#include <vector>
+
+namespace tk::test {
+
+struct ShownMessage {
+  MessageKind kind;
+  std::string text;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+class FakeUi : public Ui {
+public:
+  void showMessage(MessageKind kind, const std::string& text) override {
+    messages.push_back({kind, text});
+  }
+  void showProgress(const ProgressSetup& setup) override {
+    lastProgress = setup;
+    progressVisible = true;
+    ++progressShows;
+  }
+  void hideProgress() override { progressVisible = false; }
+  void setBanner(Banner b) override { banner = b; }
+  void progressStep(int n) override {
+    if (barPosition < 100) barPosition = n + 2 > 100 ? 100 : n + 2;
+    ++steps;
+    processMessages();
+  }
+  void setRecordCounter(long record) override {
+    lastRecord = record;
+    ++recordUpdates;
+  }
+  void processMessages() override { ++pumps; }
+  void showErrorReport(const std::vector<std::string>& lines) override {
+    errorReports.push_back(lines);
+  }
+
+  // Message texts only, in order.
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages) out.push_back(m.text);
+    return out;
+  }
+
+  std::vector<ShownMessage> messages;
+  std::vector<std::vector<std::string>> errorReports;
+  ProgressSetup lastProgress;
+  bool progressVisible = false;
+  int progressShows = 0;
+  Banner banner = Banner::ToJFile;
+  int barPosition = 1;
+  int steps = 0;
+  long lastRecord = 0;
+  long recordUpdates = 0;
+  long pumps = 0;
+};
+
+}  // namespace tk::test
