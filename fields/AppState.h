@@ -12,6 +12,20 @@ class FieldPanelView;
 
 inline constexpr int kPopupListCount = 51;
 
+// A row of the export's column map (SGFldMap): a header item of the
+// comma-separated file and the field it feeds, 0 for none.
+struct ColumnMapRow {
+  std::string headerItem;
+  int field = 0;
+};
+
+// A row of the export's field holder (SGEnHolder): the name a header item must
+// match to feed field f, and field f's value in the record being written.
+struct HolderRow {
+  std::string matchName;
+  std::string value;
+};
+
 struct AppState {
   AppState();
 
@@ -42,6 +56,16 @@ struct AppState {
   std::string palmName;
   std::string taggedPath;
   std::int32_t truncatedCount = 0;
+
+  // The converter form's mode (SetMode), set before every converter run.
+  std::int32_t converterMode = 0;
+
+  // Export direction: the items of the comma-separated line being read, the
+  // column map (row i = header column i) and the field holder (row f =
+  // field f). Row 0 of both tables is a sink that is never written out.
+  std::vector<std::string> csvItems;
+  std::vector<ColumnMapRow> SGFldMap;
+  std::vector<HolderRow> SGEnHolder;
 
   // Results: the status bar's second panel and the diagnostic log (Log.txt).
   std::string statusText;
