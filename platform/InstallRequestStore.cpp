@@ -1,0 +1,103 @@
+#include "platform/InstallRequestStore.h"
+
+#include "platform/Files.h"
+#include "platform/IniFile.h"
+#include "platform/OperationError.h"
+#include "platform/Path.h"
+
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tk {
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+#ifdef _WIN32
+InstallStoreResult SetRegistryValue(const std::string& keyPath, const std::string& valueName,
+                                    std::uint32_t value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return InstallStoreResult::KeyNotOpened;
+  }
+  DWORD data = value;
+  LONG status = RegSetValueExA(key, valueName.c_str(), 0, REG_DWORD,
+                               reinterpret_cast<const BYTE*>(&data), sizeof data);
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS ? InstallStoreResult::Ok : InstallStoreResult::ValueNotSet;
+}
+
+std::optional<std::uint32_t> RegistryValue(const std::string& keyPath,
+                                           const std::string& valueName) {
+  DWORD data = 0;
+  DWORD size = sizeof data;
+  if (RegGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), valueName.c_str(), RRF_RT_REG_DWORD,
+                   nullptr, &data, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(data);
+}
+#endif
+
+}  // namespace
+
+InstallRequestStore::InstallRequestStore() {
+#ifdef _WIN32
+  registry_ = true;
+#else
+  file_ = DefaultFileLocation();
+#endif
+}
+
+InstallRequestStore::InstallRequestStore(std::string filePath) : file_(std::move(filePath)) {}
+
+std::string InstallRequestStore::DefaultFileLocation() {
+  std::string chosen = Environment("TOMEKIT_INSTALL_STORE");
+  if (!chosen.empty()) return chosen;
+  std::string config = Environment("XDG_CONFIG_HOME");
+  if (config.empty()) {
+    std::string home = Environment("HOME");
+    if (home.empty()) return std::string();
+    config = JoinPath(home, ".config");
+  }
+  return JoinPath(JoinPath(config, "tomekit"), "hotsync-install.ini");
+}
+
+InstallStoreResult InstallRequestStore::setValue(const std::string& keyPath,
+                                                 const std::string& valueName,
+                                                 std::uint32_t value) {
+#ifdef _WIN32
+  if (registry_) return SetRegistryValue(keyPath, valueName, value);
+#endif
+  if (file_.empty()) return InstallStoreResult::KeyNotOpened;
+  std::string folder = ExtractFilePath(file_);
+  if (!folder.empty() && !CreateFolders(folder)) return InstallStoreResult::KeyNotOpened;
+  try {
+    IniFile(file_).writeString(keyPath, valueName, std::to_string(value));
+  } catch (const OperationError&) {
+    return InstallStoreResult::ValueNotSet;
+  }
+  return InstallStoreResult::Ok;
+}
+
+std::optional<std::uint32_t> InstallRequestStore::value(const std::string& keyPath,
+                                                        const std::string& valueName) const {
+#ifdef _WIN32
+  if (registry_) return RegistryValue(keyPath, valueName);
+#endif
+  if (file_.empty()) return std::nullopt;
+  const std::string absent = "-";
+  std::string text = IniFile(file_).readString(keyPath, valueName, absent);
+  std::int32_t number = 0;
+  if (text == absent || !ParseIniInteger(text, number)) return std::nullopt;
+  return static_cast<std::uint32_t>(number);
+}
+
+}  // namespace tk

@@ -1,0 +1,45 @@
+#pragma once
+// Per-user 32-bit values under a key path, where the HotSync Manager looks
+// for install requests. On Windows this is the registry under the current
+// user. Elsewhere there is no registry, so the values live in a small INI
+// file of our own: the section is the key path, the key the value name, the
+// value its decimal text. The file is
+//   $TOMEKIT_INSTALL_STORE, if set; else
+//   $XDG_CONFIG_HOME/tomekit/hotsync-install.ini; else
+//   $HOME/.config/tomekit/hotsync-install.ini.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tk {
+
+enum class InstallStoreResult {
+  Ok,
+  KeyNotOpened,  // the key (or the store's folder) couldn't be opened or created
+  ValueNotSet,   // the key opened but the value couldn't be written
+};
+
+class InstallRequestStore {
+public:
+  // The current user's store (the registry on Windows).
+  InstallRequestStore();
+  // A store kept in the given file, on any platform.
+  explicit InstallRequestStore(std::string filePath);
+
+  // The file behind the store; empty for the registry.
+  const std::string& location() const { return file_; }
+
+  InstallStoreResult setValue(const std::string& keyPath, const std::string& valueName,
+                              std::uint32_t value);
+  std::optional<std::uint32_t> value(const std::string& keyPath,
+                                     const std::string& valueName) const;
+
+  // Where the per-user file lives when nothing is said (not used on Windows).
+  static std::string DefaultFileLocation();
+
+private:
+  std::string file_;
+  bool registry_ = false;
+};
+
+}  // namespace tk
