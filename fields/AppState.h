@@ -59,6 +59,8 @@ struct AppState {
 
   // The converter form's mode (SetMode), set before every converter run.
   std::int32_t converterMode = 0;
+  // The file the progress window names (LabelFName) while a conversion runs.
+  std::string progressFile;
 
   // Export direction: the items of the comma-separated line being read, the
   // column map (row i = header column i) and the field holder (row f =
