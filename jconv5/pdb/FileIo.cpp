@@ -1,0 +1,73 @@
+#include "jconv5/pdb/FileIo.h"
+
+#include "jconv5/pdb/Failure.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace jconv5 {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string Reason() { return std::strerror(errno); }
+
+bool IsSeparator(char c) {
+#ifdef _WIN32
+  return c == '\\' || c == '/' || c == ':';
+#else
+  return c == '/';
+#endif
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, const std::string& what) {
+  std::error_code ec;
+  if (fs::is_directory(fs::u8path(path), ec))
+    throw Failure(what + ": " + path + " is a folder, not a file");
+  FileHandle file(std::fopen(path.c_str(), "rb"));
+  if (!file) throw Failure(what + ": cannot open " + path + " (" + Reason() + ")");
+  std::string bytes;
+  char buffer[1 << 16];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+  if (std::ferror(file.get())) throw Failure(what + ": cannot read " + path + " (" + Reason() + ")");
+  return bytes;
+}
+
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+  const std::string part = path + ".jconv5-part";
+  std::error_code ec;
+  if (fs::is_directory(fs::u8path(path), ec))
+    throw Failure("cannot write the output " + path + ": a folder has that name");
+  FileHandle file(std::fopen(part.c_str(), "wb"));
+  if (!file) throw Failure("cannot create the output file " + part + " (" + Reason() + ")");
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  written = std::fflush(file.get()) == 0 && written;
+  std::string reason = Reason();
+  written = std::fclose(file.release()) == 0 && written;
+  if (written) fs::rename(fs::u8path(part), fs::u8path(path), ec);
+  if (!written || ec) {
+    if (ec) reason = ec.message();
+    fs::remove(fs::u8path(part), ec);
+    throw Failure("cannot write the output file " + path + " (" + reason + ")");
+  }
+}
+
+std::string FolderOf(const std::string& path) {
+  std::size_t end = path.size();
+  while (end > 0 && !IsSeparator(path[end - 1])) --end;
+  return path.substr(0, end);
+}
+
+}  // namespace jconv5

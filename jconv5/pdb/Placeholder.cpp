@@ -1,2 +1,0 @@
-// Replaced as the PDB library grows.
-namespace jconv5 { int placeholder() { return 0; } }
