@@ -1,0 +1,164 @@
+#include "import/TabExportReader.h"
+
+#include "fields/FieldOps.h"
+#include "import/CsvWriter.h"
+#include "platform/Files.h"
+#include "platform/MessagePump.h"
+
+#include <array>
+#include <string>
+
+namespace tk {
+namespace {
+
+enum class Export { EndNote, ProCite };
+
+enum ByteKind : unsigned char { kOrdinary, kTab, kLineBreak, kRecordEnd, kQuote, kSkipped, kEndOfFile };
+
+using ByteKinds = std::array<ByteKind, 256>;
+
+constexpr ByteKinds MakeKinds(Export kind) {
+  ByteKinds kinds{};
+  kinds[0x09] = kTab;
+  kinds[0x0A] = kLineBreak;
+  kinds[0x22] = kQuote;
+  if (kind == Export::EndNote) {
+    // Read as text: every CR is dropped and 0x1A ends the file.
+    kinds[0x0D] = kSkipped;
+    kinds[0x1A] = kEndOfFile;
+    kinds[0xB0] = kRecordEnd;
+  } else {
+    kinds[0x0D] = kRecordEnd;
+  }
+  return kinds;
+}
+constexpr ByteKinds kEndNoteKinds = MakeKinds(Export::EndNote);
+constexpr ByteKinds kProCiteKinds = MakeKinds(Export::ProCite);
+
+constexpr char kLineBreakMark = static_cast<char>(0x85);
+
+class TabReader {
+public:
+  TabReader(Export kind, AppState& state, Ui& ui, OutputFile& out)
+      : kind_(kind), state_(state), ui_(ui), out_(out), record_(state) {}
+
+  int run(InputFile& in);
+
+private:
+  void endRecord();
+  void writeRecord();
+
+  Export kind_;
+  AppState& state_;
+  Ui& ui_;
+  OutputFile& out_;
+  CsvRecord record_;
+  int records_ = 0;
+};
+
+int TabReader::run(InputFile& in) {
+  MessagePump pump(ui_);
+  const ByteKinds& kinds = kind_ == Export::EndNote ? kEndNoteKinds : kProCiteKinds;
+  // seen: an ordinary byte since the last record end (true at the start, so
+  // a file may open with a line break). ordinary: the same, but false at the
+  // start; it decides whether text after the last record end is a record.
+  bool seen = true;
+  bool ordinary = false;
+  for (bool reading = true; reading;) {
+    pump.pump();
+    int c = in.get();
+    if (c < 0) break;
+    switch (kinds[c]) {
+      case kOrdinary:
+        record_.put(static_cast<char>(c));
+        seen = ordinary = true;
+        break;
+      case kTab:
+        record_.nextValue();
+        break;
+      case kLineBreak:
+        if (seen) record_.put(kLineBreakMark);
+        break;
+      case kQuote:
+        record_.put('"');
+        record_.put('"');
+        break;
+      case kRecordEnd:
+        endRecord();
+        seen = ordinary = false;
+        break;
+      case kSkipped:
+        break;
+      case kEndOfFile:
+        reading = false;
+        break;
+    }
+  }
+  if (in.failed()) {
+    ui_.showMessage(MessageKind::Error, "Couldnt read csv file");
+  } else if (ordinary) {
+    // A last record without its end still holds a reference.
+    endRecord();
+  }
+  pump.pumpNow();
+  return records_;
+}
+
+void TabReader::endRecord() {
+  if (kind_ == Export::ProCite) {
+    ui_.setRecordCounter(records_);
+    // Blank lines between ProCite records are neither counted nor written.
+    if (!record_.finish()) {
+      record_.clear();
+      return;
+    }
+    ++records_;
+  } else {
+    ++records_;
+    ui_.setRecordCounter(records_);
+    record_.finish();
+  }
+  writeRecord();
+  record_.clear();
+}
+
+void TabReader::writeRecord() {
+  if (WriteCsvRecord(out_, record_)) {
+    state_.log("Truncated field(s) in Record " + std::to_string(records_));
+    ++state_.truncatedCount;
+  }
+}
+
+int ConvertTabExport(Export kind, AppState& state, Ui& ui) {
+  OutputFile out;
+  if (!out.open(state.csvPath)) {
+    ui.showMessage(MessageKind::Error, "Couldnt open output CSV File");
+    return 0;
+  }
+  CountSelectedFields(state);
+  WriteCsvHeader(out, state);
+  InputFile in;
+  int records = 0;
+  if (!in.open(state.inputPath)) {
+    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
+  } else {
+    records = TabReader(kind, state, ui, out).run(in);
+  }
+  if (!out.commit()) {
+    ui.showMessage(MessageKind::Error, "Unable to write to " + state.csvPath);
+    return 0;
+  }
+  return records;
+}
+
+}  // namespace
+
+int ConvertEndNoteExport(AppState& state, Ui& ui) {
+  return ConvertTabExport(Export::EndNote, state, ui);
+}
+
+int ConvertProCiteExport(AppState& state, Ui& ui) {
+  return ConvertTabExport(Export::ProCite, state, ui);
+}
+
+}  // namespace tk
