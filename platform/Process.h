@@ -1,0 +1,35 @@
+#pragma once
+// Child processes: start a program with an argument vector (no shell, nothing
+// quoted or split), ask whether it has ended, wait for it. The converter
+// runner is the only user; tests give it a fake launcher.
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class ChildProcess {
+public:
+  enum class State { Running, Ended, QueryFailed };
+
+  virtual ~ChildProcess() = default;
+  // Never blocks.
+  virtual State poll() = 0;
+  // Blocks until the process has ended; its exit code, -1 when unknown.
+  virtual int wait() = 0;
+};
+
+class ProcessLauncher {
+public:
+  virtual ~ProcessLauncher() = default;
+  // Starts args[0] with args as its argument vector, in the current folder
+  // with the current environment. Null when it could not be started.
+  virtual std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args) const = 0;
+};
+
+// Starts real processes. On Windows the items are joined by single blanks
+// into one command line, unquoted, the way the converter has always been
+// called; the child runs at high priority.
+const ProcessLauncher& systemProcessLauncher();
+
+}  // namespace tk

@@ -1,0 +1,42 @@
+#pragma once
+// Program folders with a stand-in jconv5: a small shell script that behaves
+// the way a test needs, for what the real converter never does.
+#include "fields/AppState.h"
+#include "mock/TempFolder.h"
+
+#include <string>
+
+namespace tk::test {
+
+// Records its program name and arguments, one a line, in args.txt beside
+// itself; then copies its input to its output.
+inline constexpr char kRecordingConverter[] =
+    "#!/bin/sh\n"
+    "{ printf '%s\\n' \"$0\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$(dirname \"$0\")/args.txt\"\n"
+    "cp \"$2\" \"$3\"\n";
+// Writes its output and still fails with a log.
+inline constexpr char kFailingConverter[] =
+    "#!/bin/sh\n"
+    "cp \"$2\" \"$3\"\n"
+    "printf 'line 3: bad quote\\nno database written\\n' > \"$(dirname \"$3\")/jconv5.err\"\n";
+inline constexpr char kSilentConverter[] = "#!/bin/sh\nexit 0\n";
+
+// A program folder with its work folder and, unless script is empty, a
+// converter running script.
+class ProgramFolder {
+public:
+  explicit ProgramFolder(const std::string& script, const std::string& name = "program");
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const;
+  std::string work(const std::string& name) const;  // in TKWork
+  AppState state() const;
+
+private:
+  TempFolder root_;
+  std::string path_;
+};
+
+// Writes an executable script.
+void WriteScript(const std::string& path, const std::string& script);
+
+}  // namespace tk::test
