@@ -1,9 +1,39 @@
+// Tomekit for Windows: one copy at a time, a splash while the main window
+// loads its settings and mode, then the main window until it is closed.
+#include "app/Artwork.h"
+#include "app/MainWindow.h"
+#include "app/Modal.h"
+#include "app/SingleInstance.h"
+#include "app/Splash.h"
+#include "platform/Files.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QScreen>
+#include <exception>
+#include <memory>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QLabel label("Tomekit for Windows");
-  label.show();
-  return app.exec();
+  tk::app::SingleInstance instance;
+  if (!instance.acquired()) {
+    tk::app::SignalAlreadyRunning();
+    return 0;
+  }
+  QApplication::setApplicationDisplayName(QStringLiteral("Tomekit"));
+  QApplication::setWindowIcon(tk::app::ProgramIcon());
+
+  try {
+    auto splash = std::make_unique<tk::app::SplashWindow>();
+    splash->showNow();
+    tk::app::MainWindow window(tk::ProgramFolder());
+    splash->holdForTwoClockSeconds();
+    splash.reset();
+    if (QScreen* screen = QApplication::primaryScreen())
+      window.move(screen->availableGeometry().center() - window.rect().center());
+    window.show();
+    app.exec();
+  } catch (const std::exception& error) {
+    tk::app::ShowMessageBox(nullptr, tk::MessageKind::Error, QString::fromLocal8Bit(error.what()));
+  }
+  return 0;
 }

@@ -1,0 +1,91 @@
+#include "app/Modal.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QRegularExpression>
+#include <QMessageBox>
+
+namespace tk::app {
+namespace {
+
+MessageHook& messageHook() {
+  static MessageHook hook;
+  return hook;
+}
+
+DialogHook& dialogHook() {
+  static DialogHook hook;
+  return hook;
+}
+
+FilesHook& filesHook() {
+  static FilesHook hook;
+  return hook;
+}
+
+FolderHook& folderHook() {
+  static FolderHook hook;
+  return hook;
+}
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Error: return QMessageBox::Critical;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Plain: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
+  if (messageHook()) {
+    messageHook()(kind, text);
+    return;
+  }
+  QMessageBox box(IconOf(kind), QStringLiteral("Tomekit"), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+int RunModal(QDialog& dialog) {
+  if (dialogHook()) return dialogHook()(dialog);
+  return dialog.exec();
+}
+
+QStringList ChooseOpenFiles(QWidget* parent, const QString& folder, const QString& filter) {
+  if (filesHook()) return filesHook()(folder, filter);
+  QFileDialog dialog(parent, QString(), folder, QtFileFilter(filter));
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setSizeGripEnabled(true);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
+QString ChooseFolder(QWidget* parent, const QString& title) {
+  if (folderHook()) return folderHook()(title);
+  // A window title has one line; the prompt's line break becomes a blank.
+  QString caption = title;
+  caption.replace(u'\n', u' ');
+  return QFileDialog::getExistingDirectory(parent, caption, QString(), QFileDialog::ShowDirsOnly);
+}
+
+QString QtFileFilter(const QString& pairs) {
+  const QStringList parts = pairs.split(u'|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    // Qt reads the patterns from the last parentheses of the description.
+    QString description = parts[i].trimmed();
+    description.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)$")));
+    filters << QStringLiteral("%1 (%2)").arg(description, QString(parts[i + 1]).replace(u';', u' '));
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+void SetFilesHook(FilesHook hook) { filesHook() = std::move(hook); }
+void SetFolderHook(FolderHook hook) { folderHook() = std::move(hook); }
+void SetMessageHook(MessageHook hook) { messageHook() = std::move(hook); }
+void SetDialogHook(DialogHook hook) { dialogHook() = std::move(hook); }
+
+}  // namespace tk::app

@@ -1,2 +1,0 @@
-// Replaced as the windows arrive.
-namespace tk { int appPlaceholder() { return 0; } }

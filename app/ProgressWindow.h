@@ -1,0 +1,43 @@
+#pragma once
+// "Conversion in Progress": shown, never modal, while a conversion runs on
+// the window's own thread. It has no buttons; it only repaints when the
+// conversion lets messages through.
+#include "platform/Ui.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QStackedWidget;
+
+namespace tk::app {
+
+class ProgressWindow : public QDialog {
+  Q_OBJECT
+public:
+  explicit ProgressWindow(QWidget* parent = nullptr);
+
+  void start(const ProgressSetup& setup);
+  void setBanner(Banner banner);
+  // Bar := n + 2 while below its maximum; positions above it show as full.
+  void step(int n);
+  // Cheap: only remembers the number; refresh() puts it on screen.
+  void setRecordCounter(long record) { record_ = record; }
+  void refresh();
+
+  int barPosition() const;
+  Banner banner() const;
+  QString recordText() const;
+
+private:
+  QLabel* LabelFName;
+  QLabel* LabelPrefix;
+  QLabel* LabelRec;
+  QStackedWidget* banners_;
+  QWidget* PanelBar;
+  QProgressBar* ProgBarJF;
+  long record_ = 0;
+  long shownRecord_ = -1;
+};
+
+}  // namespace tk::app

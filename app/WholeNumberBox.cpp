@@ -1,0 +1,73 @@
+#include "app/WholeNumberBox.h"
+
+#include "app/Modal.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <limits>
+
+namespace tk::app {
+
+std::optional<int> ParseWholeNumber(const QString& text) {
+  qsizetype i = 0;
+  while (i < text.size() && text[i] == u' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  if (i == text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+    value = value * 10 + (text[i].unicode() - u'0');
+    if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int>::max()) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+QString NotAWholeNumberMessage(const QString& text) {
+  return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+WholeNumberBox::WholeNumberBox(QLineEdit* edit, WholeNumberRule rule)
+    : QObject(edit), edit_(edit), rule_(std::move(rule)) {
+  edit_->installEventFilter(this);
+}
+
+WholeNumberBox* WholeNumberBox::of(QLineEdit* edit) {
+  return edit ? edit->findChild<WholeNumberBox*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+bool WholeNumberBox::check() {
+  if (checking_) return true;
+  const QString text = edit_->text();
+  const std::optional<int> value = ParseWholeNumber(text);
+  if (value && *value >= rule_.min && *value <= rule_.max) return true;
+
+  checking_ = true;
+  if (!value) {
+    ShowMessageBox(edit_, MessageKind::Error, NotAWholeNumberMessage(text));
+    ShowMessageBox(edit_, MessageKind::Error, rule_.notNumberMessage);
+  } else {
+    ShowMessageBox(edit_, MessageKind::Error, rule_.rangeMessage);
+  }
+  edit_->setText(rule_.resetText);
+  edit_->activateWindow();
+  edit_->setFocus(Qt::OtherFocusReason);
+  checking_ = false;
+  return false;
+}
+
+bool WholeNumberBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit_ && event->type() == QEvent::FocusOut && !checking_) {
+    // Focus lost to another window or a pop-up is no "leaving the box";
+    // the box's own message box would otherwise re-trigger the check.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      QTimer::singleShot(0, this, [this] { check(); });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tk::app
