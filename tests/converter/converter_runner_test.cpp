@@ -1,6 +1,6 @@
 #include "converter/ConverterRunner.h"
 
-#include "FakeConverter.h"
+#include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
 #include "platform/Files.h"
 

@@ -1,4 +1,4 @@
-#include "FakeConverter.h"
+#include "mock/FakeConverter.h"
 
 #include "converter/ConverterRunner.h"
 #include "platform/Files.h"
