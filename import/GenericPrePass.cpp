@@ -1,0 +1,147 @@
+#include "import/GenericPrePass.h"
+
+#include "fields/FieldCatalogue.h"
+#include "fields/FieldTable.h"
+#include "import/OutputNaming.h"
+#include "platform/MessagePump.h"
+
+#include <array>
+
+namespace tk {
+namespace {
+
+constexpr char kLineBreakMark = static_cast<char>(0x85);
+
+// Columns 1..47 of a ProCite export that the generic database keeps.
+const std::array<bool, kFieldTableSize + 1>& KeptColumns() {
+  static const auto kept = [] {
+    std::array<bool, kFieldTableSize + 1> table{};
+    for (int n = 1; n <= kMaxFieldCount; ++n) table[n] = GenericFieldMap(n) != "---";
+    return table;
+  }();
+  return kept;
+}
+
+bool IsKept(int column) { return column <= kMaxFieldCount && KeptColumns()[column]; }
+
+}  // namespace
+
+GenericLineWriter::GenericLineWriter(OutputFile& out) : out_(out) {}
+
+void GenericLineWriter::put(char byte) {
+  stored_ = true;
+  columnHasBytes_ = true;
+  if (IsKept(column_)) emit(byte);
+}
+
+void GenericLineWriter::nextColumn() {
+  stored_ = true;
+  endColumn();
+  ++column_;
+}
+
+void GenericLineWriter::endColumn() {
+  if (IsKept(column_)) {
+    if (!columnHasBytes_) emit(' ');
+    if (++written_ < kGenericColumns) emit('\t');
+  }
+  columnHasBytes_ = false;
+}
+
+void GenericLineWriter::endRecord() {
+  if (stored_) endColumn();
+  release();
+  out_.endLine();
+  column_ = 1;
+  written_ = 0;
+  columnHasBytes_ = stored_ = false;
+}
+
+void GenericLineWriter::release() {
+  holding_ = false;
+  out_.write(held_);
+  held_.clear();
+}
+
+void GenericLineWriter::dropHeld() {
+  holding_ = false;
+  held_.clear();
+  column_ = 1;
+  written_ = 0;
+  columnHasBytes_ = stored_ = false;
+}
+
+void WriteGenericLine(OutputFile& out, std::string_view record) {
+  GenericLineWriter line(out);
+  for (char c : record) {
+    if (c == '\t') {
+      line.nextColumn();
+    } else {
+      line.put(c);
+    }
+  }
+  line.endRecord();
+}
+
+int PrepareGenericExport(AppState& state, Ui& ui) {
+  std::string path = GenericIntermediatePath(state);
+  OutputFile out;
+  if (!out.open(path)) {
+    ui.showMessage(MessageKind::Error, "Couldnt open output CSV File");
+    return 0;
+  }
+  InputFile in;
+  int records = 0;
+  if (!in.open(state.inputPath)) {
+    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
+  } else {
+    MessagePump pump(ui);
+    GenericLineWriter line(out);
+    // As in the ProCite reader: seen allows a line break at the very start,
+    // ordinary decides whether text after the last CR is a record.
+    bool seen = true;
+    bool ordinary = false;
+    line.holdBack();
+    for (int c = in.get(); c >= 0; c = in.get()) {
+      pump.pump();
+      switch (c) {
+        case '\t':
+          line.nextColumn();
+          break;
+        case '\n':
+          if (seen) line.put(kLineBreakMark);
+          break;
+        case '\r':
+          ui.setRecordCounter(++records);
+          line.endRecord();
+          line.holdBack();
+          seen = ordinary = false;
+          break;
+        case '"':
+          line.put('"');
+          break;
+        default:
+          line.put(static_cast<char>(c));
+          if (!ordinary) line.release();
+          seen = ordinary = true;
+          break;
+      }
+    }
+    if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");
+    if (ordinary) {
+      // A last record without its CR still holds a reference.
+      ui.setRecordCounter(++records);
+      line.endRecord();
+    } else {
+      line.dropHeld();
+    }
+    pump.pumpNow();
+  }
+  if (!out.commit()) {
+    ui.showMessage(MessageKind::Error, "Unable to write to " + path);
+    return 0;
+  }
+  return records;
+}
+
+}  // namespace tk
