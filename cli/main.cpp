@@ -1,6 +1,13 @@
-#include <cstdio>
+// tomekit-cli: the import and export buttons for many files, without the
+// window. See cli/CommandLine.h.
+#include "cli/BatchRun.h"
+#include "platform/Files.h"
 
-int main() {
-  std::fputs("usage: tomekit-cli import|export [--mode M] FILE...\n", stderr);
-  return 2;
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return tk::cli::RunBatch(args, tk::ProgramFolder(), std::cout, std::cerr);
 }

@@ -1,0 +1,29 @@
+#pragma once
+// One run of tomekit-cli over the program folder's settings, strategy files
+// and work folder.
+#include "cli/CommandLine.h"
+#include "fields/AppState.h"
+#include "platform/Ui.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tk::cli {
+
+enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kUsageError = 2 };
+
+// Reads the settings and sets up the mode (the saved one unless mode is
+// given) without writing the settings: the saved mode stays. The strategy
+// file is only written when it is missing. False when it can't be read.
+bool PrepareMode(AppState& state, Ui& ui, std::optional<std::int32_t> mode);
+
+// Runs import or export on the files; status texts to out, messages to
+// the Ui. The exit status.
+int RunConversions(AppState& state, Ui& ui, const Invocation& invocation, std::ostream& out);
+
+// The whole program: args without the program name.
+int RunBatch(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+             std::ostream& err);
+
+}  // namespace tk::cli

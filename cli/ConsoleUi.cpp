@@ -1,0 +1,17 @@
+#include "cli/ConsoleUi.h"
+
+namespace tk::cli {
+
+void ConsoleUi::showMessage(MessageKind, const std::string& text) {
+  err_ << text << '\n';
+  err_.flush();
+}
+
+void ConsoleUi::showErrorReport(const std::vector<std::string>& lines) {
+  err_ << "The external Convertor reported an error. The logfile \"jconv5.err\" contained the following "
+          "information\n";
+  for (const auto& line : lines) err_ << line << '\n';
+  err_.flush();
+}
+
+}  // namespace tk::cli

@@ -1,0 +1,27 @@
+#pragma once
+// The Ui of the command line: message box texts go to the error stream, one
+// box after another, exactly as the box would show them; progress is silent.
+#include "platform/Ui.h"
+
+#include <ostream>
+
+namespace tk::cli {
+
+class ConsoleUi : public Ui {
+public:
+  explicit ConsoleUi(std::ostream& err) : err_(err) {}
+
+  void showMessage(MessageKind kind, const std::string& text) override;
+  void showProgress(const ProgressSetup&) override {}
+  void hideProgress() override {}
+  void setBanner(Banner) override {}
+  void progressStep(int) override {}
+  void setRecordCounter(long) override {}
+  void processMessages() override {}
+  void showErrorReport(const std::vector<std::string>& lines) override;
+
+private:
+  std::ostream& err_;
+};
+
+}  // namespace tk::cli
