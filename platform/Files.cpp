@@ -2,6 +2,8 @@
 
 #include "platform/Path.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -134,7 +136,13 @@ bool OutputFile::open(const std::string& path) {
 }
 
 void OutputFile::write(std::string_view text) {
-  for (char c : text) put(c);
+  while (!text.empty()) {
+    if (used_ == kBufferSize) flushBuffer();
+    std::size_t n = std::min(text.size(), kBufferSize - used_);
+    std::memcpy(buffer_.get() + used_, text.data(), n);
+    used_ += n;
+    text.remove_prefix(n);
+  }
 }
 
 void OutputFile::flushBuffer() {
