@@ -16,6 +16,8 @@
 #include "fields/ModeSetup.h"
 #include "fields/ProgramModes.h"
 #include "fields/Settings.h"
+#include "export/ExportDriver.h"
+#include "import/ImportDriver.h"
 #include "platform/OperationError.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -283,17 +286,23 @@ void MainWindow::checkModeItem(std::int32_t mode) {
 
 void MainWindow::Btn2JFClick() {
   runCommand([this] {
+    // A width box left with a bad value is mended before the panel is read.
     if (!checkWidthBoxes()) return;
-    // IMPORT DRIVER CALL SITE.
+    ImportChosenFiles(state_, *this, chooseFiles(ImportDialogSetup(state_)));
   });
   hideProgress();
 }
 
 void MainWindow::Btn2ENClick() {
-  runCommand([this] {
-    // EXPORT DRIVER CALL SITE.
-  });
+  runCommand([this] { ExportChosenFiles(state_, *this, chooseFiles(ExportDialogSetup(state_))); });
   hideProgress();
+}
+
+std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup) {
+  std::vector<std::string> chosen;
+  for (const QString& file : ChooseOpenFiles(this, PathFromCore(setup.initialFolder), FromCore(setup.filter)))
+    chosen.push_back(PathToCore(QDir::toNativeSeparators(file)));
+  return chosen;
 }
 
 void MainWindow::PuClickProp() {

@@ -5,6 +5,7 @@
 // Ui through which the core reports.
 #include "fields/AppState.h"
 #include "fields/FieldPanelView.h"
+#include "platform/FileDialog.h"
 #include "platform/Ui.h"
 
 #include <QMainWindow>
@@ -93,6 +94,7 @@ private:
   void HideFieldControls();
   bool checkWidthBoxes();
   void refreshStatus();
+  std::vector<std::string> chooseFiles(const FileDialogSetup& setup);
 
   // Runs one user command: refused while a conversion runs, and an error
   // escaping it is shown in an error box and ends the command.

@@ -1,0 +1,190 @@
+#include "AppTest.h"
+
+#include "app/MainWindow.h"
+#include "fields/FieldTable.h"
+#include "mock/TempFolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <filesystem>
+
+namespace tk::test {
+namespace {
+
+class MainWindowTest : public WindowTest {
+protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window = std::make_unique<app::MainWindow>(folder.path());
+  }
+  void TearDown() override {
+    window.reset();
+    WindowTest::TearDown();
+  }
+
+  int visibleFields() const {
+    int count = 0;
+    for (int n = 1; n <= app::MainWindow::kFieldControls; ++n) {
+      const bool check = !window->fieldCheckBox(n)->isHidden();
+      EXPECT_EQ(check, !window->widthBox(n)->isHidden()) << "field " << n;
+      if (check) ++count;
+    }
+    return count;
+  }
+  QString buttonText(const char* name) const {
+    return window->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+  }
+  QStringList checkedModeItems() const {
+    QStringList checked;
+    for (QAction* item : window->findChild<QMenu*>(QStringLiteral("Mode1"))->actions())
+      if (item->isChecked()) checked << item->text();
+    return checked;
+  }
+
+  TempFolder folder;
+  std::unique_ptr<app::MainWindow> window;
+};
+
+TEST_F(MainWindowTest, first_start_comes_up_in_endnote_mode_with_its_default_strategy) {
+  EXPECT_EQ(window->windowTitle(), "Tomekit for Windows");
+  EXPECT_EQ(buttonText("Btn2JF"), "EndNote to JFile");
+  EXPECT_EQ(buttonText("Btn2EN"), "JFile to EndNote");
+  EXPECT_EQ(visibleFields(), 31);
+  EXPECT_EQ(checkedModeItems(), QStringList{"EndNote"});
+  EXPECT_TRUE(window->fieldCheckBox(15)->isChecked());
+  EXPECT_FALSE(window->fieldCheckBox(16)->isChecked());
+  EXPECT_EQ(window->fieldCheckBox(1)->text(), "Reference Type");
+  EXPECT_TRUE(std::filesystem::exists(folder.file("stratEN.jfp")));
+  EXPECT_TRUE(std::filesystem::exists(folder.file("tomekit.INI")));
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowTest, mode_switch_rebuilds_captions_fields_and_window_widths) {
+  window->ProCite1Click();
+  EXPECT_EQ(buttonText("Btn2JF"), "ProCite to JFile");
+  EXPECT_EQ(buttonText("Btn2EN"), "JFile to ProCite");
+  EXPECT_EQ(visibleFields(), 47);
+  EXPECT_EQ(window->width(), 600);
+  EXPECT_EQ(window->minimumWidth(), 600);
+  EXPECT_EQ(window->maximumWidth(), 600);
+  EXPECT_EQ(window->height(), app::MainWindow::kWindowHeight);
+
+  window->EndNote1Click();
+  EXPECT_EQ(visibleFields(), 31);
+  EXPECT_EQ(window->width(), 420);
+  EXPECT_EQ(window->minimumWidth(), 420);
+  EXPECT_EQ(window->maximumWidth(), 600);
+  EXPECT_EQ(window->minimumHeight(), app::MainWindow::kWindowHeight);
+  EXPECT_EQ(window->maximumHeight(), app::MainWindow::kWindowHeight);
+
+  window->RefManager1Click();
+  EXPECT_EQ(buttonText("Btn2JF"), "Ref Manager to JFile");
+  EXPECT_EQ(visibleFields(), 33);
+  EXPECT_EQ(window->width(), 497);
+  EXPECT_EQ(checkedModeItems(), QStringList{"Ref. Manager"});
+
+  window->ProCiteGeneric1Click();
+  EXPECT_EQ(visibleFields(), 24);
+  EXPECT_EQ(checkedModeItems(), QStringList{"ProCite (Generic)"});
+  EXPECT_TRUE(boxes.empty()) << boxTexts().join(" | ").toStdString();
+}
+
+TEST_F(MainWindowTest, ticked_field_reaches_the_strategy_file_at_close_and_the_next_start) {
+  window->RefManager1Click();
+  window->fieldCheckBox(20)->setChecked(true);
+  window->widthBox(20)->setText("77");
+  window->close();
+  window.reset();
+  EXPECT_TRUE(std::filesystem::exists(folder.file("stratRM.jfp")));
+  EXPECT_TRUE(boxes.empty()) << boxTexts().join(" | ").toStdString();
+
+  window = std::make_unique<app::MainWindow>(folder.path());
+  EXPECT_EQ(checkedModeItems(), QStringList{"Ref. Manager"});
+  EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
+  EXPECT_EQ(window->widthBox(20)->text(), "77");
+}
+
+TEST_F(MainWindowTest, leaving_mode_drops_unsaved_ticks) {
+  window->fieldCheckBox(20)->setChecked(true);
+  window->RefManager1Click();
+  window->EndNote1Click();
+  EXPECT_FALSE(window->fieldCheckBox(20)->isChecked());
+}
+
+TEST_F(MainWindowTest, width_box_out_of_range_or_not_a_number_is_reset_to_3990) {
+  QLineEdit* box = window->widthBox(3);
+  box->setText("4");
+  EXPECT_FALSE(window->EDfn1Exit(box));
+  EXPECT_EQ(box->text(), "3990");
+  EXPECT_EQ(boxTexts(), QStringList{"Field Size must be between 5 and 3990"});
+  EXPECT_EQ(boxes[0].kind, MessageKind::Error);
+
+  boxes.clear();
+  box->setText("12a");
+  EXPECT_FALSE(window->EDfn1Exit(box));
+  EXPECT_EQ(box->text(), "3990");
+  EXPECT_EQ(boxTexts(), (QStringList{"'12a' is not a valid integer value",
+                                     "Field Size must be between 5 and 3990"}));
+
+  boxes.clear();
+  for (const char* good : {"5", "3990"}) {
+    box->setText(good);
+    EXPECT_TRUE(window->EDfn1Exit(box));
+    EXPECT_EQ(box->text(), good);
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowTest, leaving_a_width_box_runs_its_check) {
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QLineEdit* box = window->widthBox(2);
+  box->setFocus();
+  box->setText("4000");
+  window->widthBox(3)->setFocus(Qt::TabFocusReason);
+  for (int i = 0; i < 100 && box->text() != "3990"; ++i) QTest::qWait(10);
+  EXPECT_EQ(box->text(), "3990");
+  EXPECT_EQ(boxTexts(), QStringList{"Field Size must be between 5 and 3990"});
+}
+
+TEST_F(MainWindowTest, error_escaping_an_operation_is_shown_and_ends_it) {
+  // The settings file is a folder: saving the settings can only fail.
+  std::filesystem::remove(folder.file("tomekit.INI"));
+  std::filesystem::create_directory(folder.file("tomekit.INI"));
+  app::SetDialogHook([](QDialog&) { return 1; });
+  window->Settings1Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].kind, MessageKind::Error);
+  EXPECT_TRUE(boxes[0].text.startsWith("Unable to write to ")) << boxes[0].text.toStdString();
+
+  // The window stays usable.
+  boxes.clear();
+  window->ProCite1Click();
+  EXPECT_FALSE(window->findChild<QWidget*>("Panel1")->isHidden());
+}
+
+TEST_F(MainWindowTest, ui_messages_go_through_the_preset_answer) {
+  Ui& ui = *window;
+  ui.showMessage(MessageKind::Information, "42 Records Transferred to  JFile");
+  ui.showMessage(MessageKind::Plain, "plain");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].kind, MessageKind::Information);
+  EXPECT_EQ(boxes[0].text, "42 Records Transferred to  JFile");
+  EXPECT_EQ(boxes[1].kind, MessageKind::Plain);
+}
+
+TEST_F(MainWindowTest, status_text_reaches_the_second_status_panel) {
+  window->state().statusText = "7 Records Transferred to EndNote";
+  static_cast<Ui&>(*window).processMessages();
+  EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->text(), "7 Records Transferred to EndNote");
+}
+
+}  // namespace
+}  // namespace tk::test
