@@ -1,8 +1,9 @@
 #pragma once
 // The one error of the converter: a sentence for the user that says what is
 // wrong, to which the layers above add where it happened ("CSV line 12: ").
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace jconv5 {
 
