@@ -339,7 +339,7 @@ void MainWindow::showMessage(MessageKind kind, const std::string& text) {
 
 void MainWindow::showProgress(const ProgressSetup& setup) { progDlg->start(setup); }
 
-void MainWindow::hideProgress() { progDlg->hide(); }
+void MainWindow::hideProgress() { progDlg->finish(); }
 
 void MainWindow::setBanner(Banner banner) { progDlg->setBanner(banner); }
 

@@ -89,10 +89,13 @@ void ProgressWindow::start(const ProgressSetup& setup) {
   refresh();
   setBanner(setup.banner);
   PanelBar->setVisible(setup.showBar);
-  // Each conversion starts its bar from the beginning.
-  ProgBarJF->setValue(ProgBarJF->minimum());
   show();
   raise();
+}
+
+void ProgressWindow::finish() {
+  hide();
+  ProgBarJF->setValue(ProgBarJF->minimum());
 }
 
 void ProgressWindow::setBanner(Banner banner) { banners_->setCurrentIndex(static_cast<int>(banner)); }

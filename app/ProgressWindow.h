@@ -18,6 +18,8 @@ public:
   explicit ProgressWindow(QWidget* parent = nullptr);
 
   void start(const ProgressSetup& setup);
+  // Hides the window; the next conversion's bar starts from the beginning.
+  void finish();
   void setBanner(Banner banner);
   // Bar := n + 2 while below its maximum; positions above it show as full.
   void step(int n);

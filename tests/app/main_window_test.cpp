@@ -1,6 +1,7 @@
 #include "AppTest.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgressWindow.h"
 #include "fields/FieldTable.h"
 #include "mock/TempFolder.h"
 
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tk::test {
@@ -184,6 +186,50 @@ TEST_F(MainWindowTest, status_text_reaches_the_second_status_panel) {
   window->state().statusText = "7 Records Transferred to EndNote";
   static_cast<Ui&>(*window).processMessages();
   EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->text(), "7 Records Transferred to EndNote");
+}
+
+TEST_F(MainWindowTest, import_button_converts_the_chosen_files_and_reports_in_the_status_bar) {
+  namespace fs = std::filesystem;
+  fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
+  const std::string store = folder.file("install.ini");
+  ::setenv("TOMEKIT_INSTALL_STORE", store.c_str(), 1);
+  AppState& state = window->state();
+  state.palmInstallFolder = folder.file("Install");
+  state.importExportFolder = folder.file("exports");
+  fs::create_directories(state.palmInstallFolder);
+  fs::create_directories(state.importExportFolder);
+  const std::string input = state.importExportFolder + "/My Refs.txt";
+  WriteBytes(input, "Journal Article\tSmith\t1999\tFirst\xB0" "Book\tJones\t2001\tSecond\xB0");
+
+  QString dialogFolder, dialogFilter;
+  app::SetFilesHook([&](const QString& where, const QString& filter) {
+    dialogFolder = where;
+    dialogFilter = filter;
+    return QStringList{QString::fromStdString(input)};
+  });
+  window->Btn2JFClick();
+  ::unsetenv("TOMEKIT_INSTALL_STORE");
+
+  EXPECT_EQ(dialogFilter, "EndNote Exports (*.txt)|*.TXT");
+  EXPECT_EQ(dialogFolder.toStdString(), state.importExportFolder);
+  EXPECT_TRUE(boxes.empty()) << boxTexts().join(" | ").toStdString();
+  EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->text(), "2 Records Transferred to  JFile");
+  EXPECT_TRUE(fs::exists(state.palmInstallFolder + "/EN-My Refs.PDB"));
+  EXPECT_FALSE(window->progressWindow().isVisible());
+}
+
+TEST_F(MainWindowTest, export_button_offers_the_palm_backup_folder) {
+  window->state().palmBackupFolder = folder.file("backup");
+  QString dialogFolder, dialogFilter;
+  app::SetFilesHook([&](const QString& where, const QString& filter) {
+    dialogFolder = where;
+    dialogFilter = filter;
+    return QStringList();
+  });
+  window->Btn2ENClick();
+  EXPECT_EQ(dialogFolder.toStdString(), folder.file("backup"));
+  EXPECT_TRUE(dialogFilter.contains("*.PDB", Qt::CaseInsensitive)) << dialogFilter.toStdString();
+  EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace
