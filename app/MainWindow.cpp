@@ -275,6 +275,11 @@ void MainWindow::Settings1Click() {
 }
 
 void MainWindow::selectMode(std::int32_t mode) {
+  if (busy_) {
+    checkModeItem(state_.convMode);
+    QApplication::beep();
+    return;
+  }
   checkModeItem(mode);
   runCommand([this, mode] { SetupMode(state_, *this, mode); });
   Panel1->setVisible(true);

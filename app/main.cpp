@@ -19,7 +19,6 @@ int main(int argc, char* argv[]) {
     tk::app::SignalAlreadyRunning();
     return 0;
   }
-  QApplication::setApplicationDisplayName(QStringLiteral("Tomekit"));
   QApplication::setWindowIcon(tk::app::ProgramIcon());
 
   try {

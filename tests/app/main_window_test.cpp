@@ -104,6 +104,7 @@ TEST_F(MainWindowTest, ticked_field_reaches_the_strategy_file_at_close_and_the_n
   window->close();
   window.reset();
   EXPECT_TRUE(std::filesystem::exists(folder.file("stratRM.jfp")));
+  EXPECT_EQ(ReadBytes(folder.file("Log.txt")), " \r\nProgram location:  " + folder.path() + "\r\n");
   EXPECT_TRUE(boxes.empty()) << boxTexts().join(" | ").toStdString();
 
   window = std::make_unique<app::MainWindow>(folder.path());
