@@ -45,6 +45,14 @@ public:
     if (pos_ == end_ && !refill()) return -1;
     return static_cast<unsigned char>(buffer_[pos_++]);
   }
+  // The bytes buffered and not yet read, refilled when none are left; empty
+  // at the end of the file or on a read error. Readers that scan runs of
+  // bytes use this with consume(n), which marks n of them read.
+  std::string_view buffered() {
+    if (pos_ == end_ && !refill()) return {};
+    return {buffer_.get() + pos_, end_ - pos_};
+  }
+  void consume(std::size_t n) { pos_ += n; }
 
 private:
   bool refill();
