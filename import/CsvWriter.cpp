@@ -27,63 +27,58 @@ void WriteCsvHeader(OutputFile& out, const AppState& state) {
 
 std::size_t CsvCutLength(std::string_view text, std::size_t maxWidth) {
   if (text.size() <= maxWidth) return text.size();
-  // Quotes come in pairs, so an odd run of them before the cut means the cut
-  // falls inside a pair.
-  std::size_t quotes = 0;
-  while (quotes < maxWidth && text[maxWidth - 1 - quotes] == '"') ++quotes;
-  return quotes % 2 == 1 ? maxWidth - 1 : maxWidth;
+  return CutLengthKeepingPairs(text.substr(0, maxWidth));
 }
 
-CsvRecord::CsvRecord(const AppState& state) : fieldCount_(LastField(state)) {
-  values_.resize(static_cast<std::size_t>(std::max(fieldCount_, 0)) + 1);
+std::size_t CutLengthKeepingPairs(std::string_view cut) {
+  // Quotes come in pairs, so an odd run of them at the end means the cut
+  // falls inside a pair.
+  std::size_t quotes = 0;
+  while (quotes < cut.size() && cut[cut.size() - 1 - quotes] == '"') ++quotes;
+  return quotes % 2 == 1 ? cut.size() - 1 : cut.size();
+}
+
+CsvRecord::CsvRecord(const AppState& state) : fieldCount_(std::max(LastField(state), 0)) {
+  values_.reserve(static_cast<std::size_t>(fieldCount_) + 1);
+  values_.emplace_back();
+  selected_.assign(static_cast<std::size_t>(fieldCount_) + 1, false);
   for (int n = 1; n <= fieldCount_; ++n) {
-    Value& value = values_[n];
-    value.selected = FldTable[n].selected != 0;
-    value.maxWidth = static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0));
-    if (value.selected) ++selectedCount_;
+    selected_[n] = FldTable[n].selected != 0;
+    values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) : 0);
+    if (selected_[n]) ++selectedCount_;
   }
   clear();
 }
 
 void CsvRecord::clear() {
-  for (auto& value : values_) value.bytes.clear();
-  current_ = 1;
+  for (auto& value : values_) value.clear();
+  beyond_.clear();
+  index_ = 1;
   valueCount_ = 0;
-  stored_ = false;
-  valueHasBytes_ = false;
-  aimSink();
+  aim();
 }
 
-void CsvRecord::aimSink() {
-  if (current_ <= fieldCount_ && values_[current_].selected) {
-    sink_ = &values_[current_].bytes;
-    sinkCap_ = values_[current_].maxWidth + 1;
-  } else {
-    sink_ = nullptr;
-    sinkCap_ = 0;
-  }
-}
+void CsvRecord::aim() { current_ = index_ <= fieldCount_ ? &values_[index_] : &beyond_; }
 
 void CsvRecord::endValue() {
   // An empty value is written as one blank.
-  if (!valueHasBytes_ && sink_) sink_->push_back(' ');
-  valueHasBytes_ = false;
+  if (current_->empty()) current_->push(' ');
 }
 
 void CsvRecord::nextValue() {
-  stored_ = true;
   endValue();
-  ++current_;
-  aimSink();
+  if (index_ <= fieldCount_) ++index_;
+  current_ = index_ <= fieldCount_ ? &values_[index_] : &beyond_;
+  current_->clear();
 }
 
 bool CsvRecord::finish() {
-  if (!stored_) {
+  if (index_ == 1 && current_->empty()) {
     valueCount_ = 0;
     return false;
   }
   endValue();
-  valueCount_ = current_;
+  valueCount_ = index_;
   return true;
 }
 
@@ -92,13 +87,15 @@ bool WriteCsvRecord(OutputFile& out, const CsvRecord& record) {
   int written = 0;
   int last = std::min(record.valueCount_, record.fieldCount_);
   for (int n = 1; n <= last; ++n) {
-    const CsvRecord::Value& value = record.values_[n];
-    if (!value.selected) continue;
-    std::string_view text = value.bytes;
-    std::size_t keep = CsvCutLength(text, value.maxWidth);
-    if (keep < text.size()) cut = true;
+    if (!record.selected_[n]) continue;
+    const ValueBuffer& value = record.values_[n];
+    std::string_view text = value.kept();
+    if (value.length() > value.limit()) {
+      text = text.substr(0, CutLengthKeepingPairs(text));
+      cut = true;
+    }
     out.put('"');
-    out.write(text.substr(0, keep));
+    out.write(text);
     out.put('"');
     if (++written < record.selectedCount_) out.put(',');
   }

@@ -2,6 +2,7 @@
 
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldTable.h"
+#include "import/ByteRuns.h"
 #include "import/OutputNaming.h"
 #include "platform/MessagePump.h"
 
@@ -22,26 +23,23 @@ const std::array<bool, kFieldTableSize + 1>& KeptColumns() {
   return kept;
 }
 
+constexpr StopBytes kSpecial = MakeStopBytes({'\t', '\n', '\r', '"'});
+
 bool IsKept(int column) { return column <= kMaxFieldCount && KeptColumns()[column]; }
 
 }  // namespace
 
 GenericLineWriter::GenericLineWriter(OutputFile& out) : out_(out) {}
 
-void GenericLineWriter::put(char byte) {
-  stored_ = true;
-  columnHasBytes_ = true;
-  if (IsKept(column_)) emit(byte);
-}
-
 void GenericLineWriter::nextColumn() {
   stored_ = true;
   endColumn();
-  ++column_;
+  if (column_ <= kMaxFieldCount) ++column_;
+  kept_ = IsKept(column_);
 }
 
 void GenericLineWriter::endColumn() {
-  if (IsKept(column_)) {
+  if (kept_) {
     if (!columnHasBytes_) emit(' ');
     if (++written_ < kGenericColumns) emit('\t');
   }
@@ -53,6 +51,7 @@ void GenericLineWriter::endRecord() {
   release();
   out_.endLine();
   column_ = 1;
+  kept_ = IsKept(1);
   written_ = 0;
   columnHasBytes_ = stored_ = false;
 }
@@ -67,6 +66,7 @@ void GenericLineWriter::dropHeld() {
   holding_ = false;
   held_.clear();
   column_ = 1;
+  kept_ = IsKept(1);
   written_ = 0;
   columnHasBytes_ = stored_ = false;
 }
@@ -102,29 +102,38 @@ int PrepareGenericExport(AppState& state, Ui& ui) {
     bool seen = true;
     bool ordinary = false;
     line.holdBack();
-    for (int c = in.get(); c >= 0; c = in.get()) {
-      pump.pump();
-      switch (c) {
-        case '\t':
-          line.nextColumn();
-          break;
-        case '\n':
-          if (seen) line.put(kLineBreakMark);
-          break;
-        case '\r':
-          ui.setRecordCounter(++records);
-          line.endRecord();
-          line.holdBack();
-          seen = ordinary = false;
-          break;
-        case '"':
-          line.put('"');
-          break;
-        default:
-          line.put(static_cast<char>(c));
+    for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
+      in.consume(chunk.size());
+      const char* p = chunk.data();
+      const char* end = p + chunk.size();
+      while (p != end) {
+        pump.pump();
+        // Ordinary bytes come in runs; they are copied in one piece.
+        const char* run = p;
+        p = SkipToStop(p, end, kSpecial);
+        if (p != run) {
           if (!ordinary) line.release();
+          line.write(std::string_view(run, static_cast<std::size_t>(p - run)));
           seen = ordinary = true;
-          break;
+          if (p == end) break;
+        }
+        switch (*p++) {
+          case '\t':
+            line.nextColumn();
+            break;
+          case '\n':
+            if (seen) line.put(kLineBreakMark);
+            break;
+          case '\r':
+            ui.setRecordCounter(++records);
+            line.endRecord();
+            line.holdBack();
+            seen = ordinary = false;
+            break;
+          default:  // a double quote, copied as it is
+            line.put('"');
+            break;
+        }
       }
     }
     if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");

@@ -21,7 +21,14 @@ class GenericLineWriter {
 public:
   explicit GenericLineWriter(OutputFile& out);
 
-  void put(char byte);
+  void put(char byte) {
+    stored_ = columnHasBytes_ = true;
+    if (kept_) emit(byte);
+  }
+  void write(std::string_view bytes) {
+    stored_ = columnHasBytes_ = true;
+    if (kept_) emit(bytes);
+  }
   void nextColumn();  // a TAB
   void endRecord();   // writes the line end
 
@@ -40,6 +47,14 @@ private:
       if (held_.size() >= kHoldLimit) release();
     }
   }
+  void emit(std::string_view bytes) {
+    if (!holding_) {
+      out_.write(bytes);
+    } else {
+      held_.append(bytes);
+      if (held_.size() >= kHoldLimit) release();
+    }
+  }
   void endColumn();
 
   // A record start longer than this without any text in it is written
@@ -48,6 +63,7 @@ private:
 
   OutputFile& out_;
   int column_ = 1;
+  bool kept_ = true;  // column 1 is always kept
   int written_ = 0;
   bool columnHasBytes_ = false;
   bool stored_ = false;

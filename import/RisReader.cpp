@@ -2,7 +2,9 @@
 
 #include "fields/FieldOps.h"
 #include "fields/FieldTable.h"
+#include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
+#include "import/ValueBuffer.h"
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
 
@@ -31,10 +33,18 @@ constexpr std::array<RisTag, 45> kRefManTagTable{{
 }};
 
 constexpr std::size_t kTagLength = 6;
+static_assert([] {
+  for (const RisTag& entry : kRefManTagTable) {
+    if (entry.tag.size() != kTagLength || entry.tag.substr(2) != "  - ") return false;
+  }
+  return true;
+}());
 constexpr int kRecordType = 1;
 constexpr int kAuthors = 4;
 constexpr int kKeywords = 7;
 
+constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 bool IsLetterOrDigit(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -49,37 +59,44 @@ bool LooksLikeTag(std::string_view head) {
   return head[3] == '-' || (head.size() >= 5 && head[3] == ' ' && head[4] == '-');
 }
 
-// One record's values by field number; of a selected value only what can
-// reach the CSV is kept (maxWidth + 1 bytes), of the others nothing.
+// One record's values by field number; of a selected value its first
+// maxWidth bytes are kept, of the others nothing.
 class RisRecord {
 public:
-  explicit RisRecord(const AppState& state) : fieldCount_(std::min(state.fieldCount, kMaxFieldCount)) {
-    values_.resize(static_cast<std::size_t>(std::max(fieldCount_, 0)) + 1);
+  explicit RisRecord(const AppState& state) : fieldCount_(std::max(std::min(state.fieldCount, kMaxFieldCount), 0)) {
+    values_.reserve(static_cast<std::size_t>(fieldCount_) + 1);
+    values_.emplace_back();
     for (int n = 1; n <= fieldCount_; ++n) {
-      if (FldTable[n].selected) values_[n].cap = static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) + 1;
+      values_.emplace_back(FldTable[n].selected ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) : 0);
     }
   }
   int fieldCount() const { return fieldCount_; }
   void clear() {
-    for (auto& v : values_) v.text.clear();
+    for (auto& v : values_) v.clear();
   }
-  std::string_view text(int n) const { return values_[n].text; }
-  void replace(int n) { values_[n].text.clear(); }
-  // How many more bytes value n keeps.
-  std::size_t room(int n) const { return values_[n].cap - values_[n].text.size(); }
-  void append(int n, char c) {
-    Value& v = values_[n];
-    if (v.text.size() < v.cap) v.text.push_back(c);
-  }
+  ValueBuffer& value(int n) { return values_[n]; }
+  const ValueBuffer& value(int n) const { return values_[n]; }
 
 private:
-  struct Value {
-    std::string text;
-    std::size_t cap = 0;
-  };
   int fieldCount_;
-  std::vector<Value> values_;
+  std::vector<ValueBuffer> values_;
 };
+
+// Writes value with every quote doubled, cut to maxWidth bytes of the
+// doubled text; a pair that would not fit whole is left out.
+void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth) {
+  std::size_t room = maxWidth;
+  while (!value.empty() && room > 0) {
+    std::size_t plain = std::min(std::min(value.find('"'), value.size()), room);
+    out.write(value.substr(0, plain));
+    room -= plain;
+    value.remove_prefix(plain);
+    if (value.empty() || room < 2) break;
+    out.write("\"\"");
+    room -= 2;
+    value.remove_prefix(1);
+  }
+}
 
 class RisReader {
 public:
@@ -91,6 +108,7 @@ public:
 private:
   enum class Line { Head, Value, Continuation, Ignored };
 
+  void take(char c);
   void feed(char c);
   void endLine();
   void decideTagLine();
@@ -113,10 +131,10 @@ private:
   Line line_ = Line::Head;
   std::array<char, kTagLength> head_{};
   std::size_t headLength_ = 0;
-  int target_ = 0;          // field the current line's value goes to
+  ValueBuffer* target_ = nullptr;  // where the current line's value goes
   bool started_ = false;    // a continuation's first non-blank byte was seen
   std::string blanks_;      // blanks held back until more text follows
-  std::string scratch_;     // a value with its quotes doubled
+  bool afterCr_ = false;    // a LF right after a CR ends no second line
 };
 
 int RisReader::run(InputFile& in) {
@@ -132,16 +150,23 @@ int RisReader::run(InputFile& in) {
   if (bomMatched < 3) {
     for (std::size_t i = 0; i < bomMatched; ++i) feed(static_cast<char>(kBom[i]));
   }
-  // CR LF, LF and a lone CR all end a line.
-  bool afterCr = false;
-  for (; c >= 0; c = in.get()) {
-    pump.pump();
-    if (c == '\r' || (c == '\n' && !afterCr)) {
-      endLine();
-    } else if (c != '\n') {
-      feed(static_cast<char>(c));
+  if (c >= 0) take(static_cast<char>(c));
+  for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
+    in.consume(chunk.size());
+    const char* p = chunk.data();
+    const char* end = p + chunk.size();
+    while (p != end) {
+      pump.pump();
+      if (IsLineEnd(*p) || line_ == Line::Head || line_ == Line::Continuation) {
+        take(*p++);
+        continue;
+      }
+      // The rest of a tag line: its value, or nothing.
+      const char* run = p;
+      p = SkipToStop(p, end, kLineEnds);
+      if (line_ == Line::Value) target_->append(run, static_cast<std::size_t>(p - run));
+      afterCr_ = false;
     }
-    afterCr = c == '\r';
   }
   if (in.failed()) {
     ui_.showMessage(MessageKind::Error, "Couldnt read csv file");
@@ -154,6 +179,16 @@ int RisReader::run(InputFile& in) {
   return records_;
 }
 
+// CR LF, LF and a lone CR all end a line.
+void RisReader::take(char c) {
+  if (c == '\r' || (c == '\n' && !afterCr_)) {
+    endLine();
+  } else if (c != '\n') {
+    feed(c);
+  }
+  afterCr_ = c == '\r';
+}
+
 void RisReader::feed(char c) {
   switch (line_) {
     case Line::Head:
@@ -161,7 +196,7 @@ void RisReader::feed(char c) {
       if (headLength_ == kTagLength) decideTagLine();
       break;
     case Line::Value:
-      record_.append(target_, c);
+      target_->push(c);
       break;
     case Line::Continuation:
       continueWith(c);
@@ -202,11 +237,12 @@ void RisReader::decideTagLine() {
   } else if (!isField(n)) {
     return;
   } else if (n == kAuthors || n == kKeywords) {
-    if (!record_.text(n).empty()) record_.append(n, ';');
+    if (!record_.value(n).empty()) record_.value(n).push(';');
   } else {
-    record_.replace(n);
+    record_.value(n).clear();
   }
-  target_ = lastField_ = n;
+  lastField_ = n;
+  target_ = &record_.value(n);
   line_ = Line::Value;
 }
 
@@ -233,23 +269,27 @@ void RisReader::startContinuation() {
 }
 
 void RisReader::continueWith(char c) {
+  ValueBuffer& value = record_.value(lastField_);
   if (IsBlankOrTab(c)) {
-    if (started_ && blanks_.size() < record_.room(lastField_)) blanks_.push_back(c);
+    // Blanks beyond what the value can still keep change nothing.
+    std::size_t room = value.limit() - value.kept().size();
+    if (started_ && blanks_.size() < room) blanks_.push_back(c);
     return;
   }
   if (!started_) {
     started_ = true;
-    record_.append(lastField_, ' ');
+    value.push(' ');
   }
-  for (char blank : blanks_) record_.append(lastField_, blank);
+  for (char blank : blanks_) value.push(blank);
   blanks_.clear();
-  record_.append(lastField_, c);
+  value.push(c);
 }
 
 void RisReader::startRecord() {
   inRecord_ = true;
   record_.clear();
-  target_ = lastField_ = kRecordType;
+  lastField_ = kRecordType;
+  target_ = &record_.value(kRecordType);
   line_ = Line::Value;
 }
 
@@ -258,19 +298,12 @@ void RisReader::writeRecord() {
   int written = 0;
   for (int n = 1; n <= record_.fieldCount(); ++n) {
     if (!FldTable[n].selected) continue;
-    auto maxWidth = static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0));
-    std::string_view value = record_.text(n);
-    if (value.size() > maxWidth) {
-      value = value.substr(0, maxWidth);
-      cut = true;
-    }
-    scratch_.clear();
-    for (char c : value) {
-      scratch_.push_back(c);
-      if (c == '"') scratch_.push_back('"');
-    }
+    const ValueBuffer& held = record_.value(n);
+    std::size_t maxWidth = held.limit();
+    std::string_view value = held.kept();
+    if (held.length() > maxWidth) cut = true;
     out_.put('"');
-    out_.write(std::string_view(scratch_).substr(0, CsvCutLength(scratch_, maxWidth)));
+    WriteDoubled(out_, value, maxWidth);
     out_.put('"');
     if (++written < selectedCount_) out_.put(',');
   }
@@ -285,8 +318,10 @@ void RisReader::writeRecord() {
 int LookupRisTag(std::string_view line, std::string_view& tag, std::string_view& value) {
   tag = line.substr(0, std::min(line.size(), kTagLength));
   value = line.size() > kTagLength ? line.substr(kTagLength) : std::string_view();
+  // Every tag of the table is two characters and "  - ".
+  if (tag.size() != kTagLength || tag.substr(2) != "  - ") return 0;
   for (const RisTag& entry : kRefManTagTable) {
-    if (entry.tag == tag) return entry.field;
+    if (entry.tag[0] == tag[0] && entry.tag[1] == tag[1]) return entry.field;
   }
   return 0;
 }

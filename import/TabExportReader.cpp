@@ -1,6 +1,7 @@
 #include "import/TabExportReader.h"
 
 #include "fields/FieldOps.h"
+#include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
@@ -35,6 +36,9 @@ constexpr ByteKinds MakeKinds(Export kind) {
 constexpr ByteKinds kEndNoteKinds = MakeKinds(Export::EndNote);
 constexpr ByteKinds kProCiteKinds = MakeKinds(Export::ProCite);
 
+constexpr StopBytes kEndNoteStops = MakeStopBytes({0x09, 0x0A, 0x0D, 0x22, 0x1A, 0xB0});
+constexpr StopBytes kProCiteStops = MakeStopBytes({0x09, 0x0A, 0x0D, 0x22});
+
 constexpr char kLineBreakMark = static_cast<char>(0x85);
 
 class TabReader {
@@ -59,39 +63,42 @@ private:
 int TabReader::run(InputFile& in) {
   MessagePump pump(ui_);
   const ByteKinds& kinds = kind_ == Export::EndNote ? kEndNoteKinds : kProCiteKinds;
+  const StopBytes& stops = kind_ == Export::EndNote ? kEndNoteStops : kProCiteStops;
   // seen: an ordinary byte since the last record end (true at the start, so
   // a file may open with a line break). ordinary: the same, but false at the
   // start; it decides whether text after the last record end is a record.
   bool seen = true;
   bool ordinary = false;
-  for (bool reading = true; reading;) {
-    pump.pump();
-    int c = in.get();
-    if (c < 0) break;
-    switch (kinds[c]) {
-      case kOrdinary:
-        record_.put(static_cast<char>(c));
+  bool reading = true;
+  for (auto chunk = in.buffered(); reading && !chunk.empty(); chunk = in.buffered()) {
+    in.consume(chunk.size());
+    const char* p = chunk.data();
+    const char* end = p + chunk.size();
+    while (p != end) {
+      pump.pump();
+      // Ordinary bytes come in runs; they go to the record in one piece.
+      const char* run = p;
+      p = SkipToStop(p, end, stops);
+      if (p != run) {
+        record_.append(run, static_cast<std::size_t>(p - run));
         seen = ordinary = true;
-        break;
-      case kTab:
+        if (p == end) break;
+      }
+      ByteKind kind = kinds[static_cast<unsigned char>(*p++)];
+      if (kind == kTab) {
         record_.nextValue();
-        break;
-      case kLineBreak:
+      } else if (kind == kLineBreak) {
         if (seen) record_.put(kLineBreakMark);
-        break;
-      case kQuote:
+      } else if (kind == kQuote) {
         record_.put('"');
         record_.put('"');
-        break;
-      case kRecordEnd:
+      } else if (kind == kRecordEnd) {
         endRecord();
         seen = ordinary = false;
-        break;
-      case kSkipped:
-        break;
-      case kEndOfFile:
+      } else if (kind == kEndOfFile) {
         reading = false;
         break;
+      }
     }
   }
   if (in.failed()) {

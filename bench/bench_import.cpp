@@ -1,0 +1,216 @@
+// Import readers against a plain buffered copy of the same file.
+//
+// Writes EndNote, ProCite and RIS exports of about 200 MB each into a
+// temporary folder, then for each: copies it (fread/fwrite in 64 KB blocks),
+// runs its reader with the default field choice of its mode, and prints MB/s,
+// the reader's time as a multiple of the copy's, and the peak resident memory
+// of a child process that ran only the reader.
+//
+//   bench_import [megabytes [reader name part]]      (default 200, all)
+#include "fields/AppState.h"
+#include "fields/FieldCatalogue.h"
+#include "fields/FieldOps.h"
+#include "fields/FieldTable.h"
+#include "import/GenericPrePass.h"
+#include "import/RisReader.h"
+#include "import/TabExportReader.h"
+#include "platform/Files.h"
+#include "platform/Ui.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+using namespace tk;
+
+class QuietUi : public Ui {
+public:
+  void showMessage(MessageKind, const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+  void showProgress(const ProgressSetup&) override {}
+  void hideProgress() override {}
+  void setBanner(Banner) override {}
+  void progressStep(int) override {}
+  void setRecordCounter(long record) override { last = record; }
+  void processMessages() override { ++pumps; }
+  void showErrorReport(const std::vector<std::string>&) override {}
+  long last = 0;
+  long pumps = 0;
+};
+
+// Default field choice of a mode: EndNote 1-15, the others all, width 3990.
+void SetUpMode(AppState& state, std::int32_t mode) {
+  FldTable = {};
+  state.convMode = mode;
+  SetFieldCount(state);
+  for (int n = 1; n <= state.fieldCount; ++n) {
+    FldTable[n].selected = mode != kModeEndNote || n <= 15;
+    FldTable[n].maxWidth = 3990;
+    FldTable[n].fldType = n == 1 ? kTypePopup : kTypeString;
+  }
+}
+
+// Deterministic text of varied length, with the odd quote.
+class Words {
+public:
+  std::string text(std::size_t minLength, std::size_t spread) {
+    std::string s;
+    std::size_t length = minLength + next() % (spread + 1);
+    while (s.size() < length) {
+      static const char* kWords[] = {"cell", "protein", "Smith, J.", "analysis", "of", "the", "\"quoted\"",
+                                     "journal", "1999", "membrane", "und", "caf\xE9", "transport"};
+      if (!s.empty()) s += ' ';
+      s += kWords[next() % 13];
+    }
+    return s;
+  }
+
+private:
+  std::uint32_t next() { return state_ = state_ * 1664525u + 1013904223u, state_ >> 8; }
+  std::uint32_t state_ = 12345;
+};
+
+// Appends records to the file until it holds at least bytes.
+void Generate(const std::string& path, std::size_t bytes, const std::function<void(std::string&, Words&)>& record) {
+  OutputFile out;
+  if (!out.open(path)) std::exit(1);
+  Words words;
+  std::string text;
+  for (std::size_t written = 0; written < bytes; written += text.size()) {
+    text.clear();
+    record(text, words);
+    out.write(text);
+  }
+  if (!out.commit()) std::exit(1);
+}
+
+void GenerateEndNote(const std::string& path, std::size_t bytes) {
+  Generate(path, bytes, [](std::string& out, Words& w) {
+    for (int n = 1; n <= 31; ++n) {
+      if (n > 1) out += '\t';
+      if (n == 14) {
+        out += w.text(300, 900) + "\r\n" + w.text(50, 200);
+      } else if (n <= 15 || n % 3 == 0) {
+        out += w.text(4, 60);
+      }
+    }
+    out += "\xB0\r\n";
+  });
+}
+
+void GenerateProCite(const std::string& path, std::size_t bytes) {
+  Generate(path, bytes, [](std::string& out, Words& w) {
+    for (int n = 1; n <= 47; ++n) {
+      if (n > 1) out += '\t';
+      if (n == 45) {
+        out += w.text(300, 900) + "\n" + w.text(50, 200);
+      } else if (n % 2 == 1 || n < 14) {
+        out += w.text(4, 50);
+      }
+    }
+    out += "\r\n";
+  });
+}
+
+void GenerateRis(const std::string& path, std::size_t bytes) {
+  Generate(path, bytes, [](std::string& out, Words& w) {
+    static const char* kTags[] = {"ID  - ", "T1  - ", "A1  - ", "A1  - ", "A1  - ", "Y1  - ", "N2  - ",
+                                  "KW  - ", "KW  - ", "JF  - ", "JA  - ", "VL  - ", "IS  - ", "SP  - ",
+                                  "EP  - ", "CY  - ", "PB  - ", "SN  - ", "UR  - ", "DO  - "};
+    out += "TY  - JOUR\r\n";
+    for (const char* tag : kTags) {
+      bool notes = tag[0] == 'N';
+      out += tag + w.text(notes ? 400 : 4, notes ? 900 : 50) + "\r\n";
+    }
+    out += "ER  - \r\n\r\n";
+  });
+}
+
+double Seconds(const std::function<void()>& work) {
+  auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void BlockCopy(const std::string& from, const std::string& to) {
+  std::FILE* in = std::fopen(from.c_str(), "rb");
+  std::FILE* out = std::fopen(to.c_str(), "wb");
+  static char buffer[1 << 16];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) std::fwrite(buffer, 1, n, out);
+  std::fclose(in);
+  std::fclose(out);
+}
+
+// Runs work in a child process; returns its peak resident memory in KB.
+long PeakKbInChild(const std::function<void()>& work) {
+  std::fflush(nullptr);
+  pid_t pid = fork();
+  if (pid == 0) {
+    work();
+    std::fflush(nullptr);
+    _exit(0);
+  }
+  int status = 0;
+  struct rusage usage {};
+  wait4(pid, &status, 0, &usage);
+  return usage.ru_maxrss;
+}
+
+struct Case {
+  const char* name;
+  std::int32_t mode;
+  std::function<void(const std::string&, std::size_t)> generate;
+  std::function<int(AppState&, Ui&)> reader;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  double megabytes = argc > 1 ? std::atof(argv[1]) : 200;
+  auto folder = std::filesystem::temp_directory_path() / ("tomekit-bench-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+
+  const Case cases[] = {
+      {"EndNote", kModeEndNote, GenerateEndNote, ConvertEndNoteExport},
+      {"ProCite", kModeProCite, GenerateProCite, ConvertProCiteExport},
+      {"ProCite generic pre-pass", kModeProCiteGeneric, GenerateProCite, PrepareGenericExport},
+      {"RIS", kModeRefMan, GenerateRis, ConvertRefManExport},
+  };
+  std::printf("%-26s %9s %9s %9s %9s %9s %7s %10s\n", "reader", "MB", "copy MB/s", "byte copy", "read MB/s",
+              "records", "ratio", "peak KB");
+  const char* only = argc > 2 ? argv[2] : "";
+  for (const Case& c : cases) {
+    if (std::string(c.name).find(only) == std::string::npos) continue;
+    std::string input = (folder / (std::string(c.name) + ".txt")).string();
+    c.generate(input, static_cast<std::size_t>(megabytes * 1e6));
+    double size = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
+
+    AppState state;
+    SetUpMode(state, c.mode);
+    state.inputPath = input;
+    state.csvPath = (folder / "out.csv").string();
+    QuietUi ui;
+
+    double copy = 1e9, read = 1e9, byteCopy = 1e9;
+    int count = 0;
+    for (int round = 0; round < 2; ++round) {
+      copy = std::min(copy, Seconds([&] { BlockCopy(input, (folder / "copy.bin").string()); }));
+      byteCopy = std::min(byteCopy, Seconds([&] { CopyFile(input, (folder / "copy.bin").string()); }));
+      read = std::min(read, Seconds([&] { count = c.reader(state, ui); }));
+    }
+    long peak = PeakKbInChild([&] { c.reader(state, ui); });
+    std::printf("%-26s %9.1f %9.0f %9.0f %9.0f %9d %6.2fx %10ld\n", c.name, size, size / copy, size / byteCopy,
+                size / read, count, read / copy, peak);
+    std::filesystem::remove(input);
+  }
+  std::filesystem::remove_all(folder);
+  return 0;
+}

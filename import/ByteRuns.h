@@ -1,0 +1,52 @@
+#pragma once
+// Scanning for the next byte that means something to a reader. Exports are
+// mostly plain text, so the readers skip runs of ordinary bytes at once and
+// handle the others one by one.
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <initializer_list>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TOMEKIT_SSE2 1
+#endif
+
+namespace tk {
+
+// The bytes a reader stops at (at most eight).
+struct StopBytes {
+  std::array<std::uint8_t, 256> table{};
+  std::array<unsigned char, 8> list{};
+  int count = 0;
+};
+
+constexpr StopBytes MakeStopBytes(std::initializer_list<unsigned char> bytes) {
+  StopBytes stops;
+  for (unsigned char b : bytes) {
+    stops.table[b] = 1;
+    stops.list[stops.count++] = b;
+  }
+  return stops;
+}
+
+// The first byte of [p, end) that stops lists, or end.
+inline const char* SkipToStop(const char* p, const char* end, const StopBytes& stops) {
+#ifdef TOMEKIT_SSE2
+  if (end - p >= 16) {
+    __m128i wanted[8];
+    for (int i = 0; i < stops.count; ++i) wanted[i] = _mm_set1_epi8(static_cast<char>(stops.list[i]));
+    do {
+      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      __m128i hit = _mm_setzero_si128();
+      for (int i = 0; i < stops.count; ++i) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, wanted[i]));
+      if (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit))) return p + std::countr_zero(mask);
+      p += 16;
+    } while (end - p >= 16);
+  }
+#endif
+  while (p != end && !stops.table[static_cast<unsigned char>(*p)]) ++p;
+  return p;
+}
+
+}  // namespace tk
