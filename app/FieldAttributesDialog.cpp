@@ -39,7 +39,7 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
 
   auto* group = new QGroupBox(QStringLiteral("Edit Popup Word List"), this);
   group->setObjectName(QStringLiteral("GroupBox1"));
-  group->setGeometry(8, 6, 200, 227);
+  group->setGeometry(8, 6, 170, 227);
   MemoWList = new QPlainTextEdit(group);
   MemoWList->setObjectName(QStringLiteral("MemoWList"));
   MemoWList->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -51,7 +51,7 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
 
   auto* types = new QGroupBox(QStringLiteral("JFile Field Type"), this);
   types->setObjectName(QStringLiteral("RadioGroupFldTypes"));
-  types->setGeometry(216, 6, 160, 100);
+  types->setGeometry(186, 6, 190, 100);
   RadioGroupFldTypes = new QButtonGroup(this);
   auto* typesLayout = new QVBoxLayout(types);
   const char* const captions[] = {"String", "Normal Popup", "Multiple Popup items "};
@@ -64,10 +64,10 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
 
   auto* label1 = new QLabel(QStringLiteral("JFile column width"), this);
   label1->setObjectName(QStringLiteral("Label1"));
-  label1->setGeometry(216, 118, 160, 18);
+  label1->setGeometry(186, 118, 160, 18);
   EditFldSize = new QLineEdit(QStringLiteral("80"), this);
   EditFldSize->setObjectName(QStringLiteral("EditFldSize"));
-  EditFldSize->setGeometry(216, 138, 56, 22);
+  EditFldSize->setGeometry(186, 138, 56, 22);
   fldSizeCheck_ = new WholeNumberBox(
       EditFldSize, {0, 160, QStringLiteral("Field width must be between 0 and 160"),
                     QStringLiteral("Field Size must be between 0 and 160"), QStringLiteral("80")});
