@@ -36,8 +36,17 @@ constexpr ByteKinds MakeKinds(Export kind) {
 constexpr ByteKinds kEndNoteKinds = MakeKinds(Export::EndNote);
 constexpr ByteKinds kProCiteKinds = MakeKinds(Export::ProCite);
 
-constexpr StopBytes kEndNoteStops = MakeStopBytes({0x09, 0x0A, 0x0D, 0x22, 0x1A, 0xB0});
-constexpr StopBytes kProCiteStops = MakeStopBytes({0x09, 0x0A, 0x0D, 0x22});
+constexpr StopBytes StopsOf(const ByteKinds& kinds) {
+  StopBytes stops;
+  for (int b = 0; b < 256; ++b) {
+    if (kinds[b] == kOrdinary) continue;
+    stops.table[b] = 1;
+    stops.list[stops.count++] = static_cast<unsigned char>(b);
+  }
+  return stops;
+}
+constexpr StopBytes kEndNoteStops = StopsOf(kEndNoteKinds);
+constexpr StopBytes kProCiteStops = StopsOf(kProCiteKinds);
 
 constexpr char kLineBreakMark = static_cast<char>(0x85);
 

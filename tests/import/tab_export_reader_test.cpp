@@ -147,6 +147,21 @@ TEST(tab_export_reader_test, records_of_any_length_convert_and_later_records_fol
   EXPECT_EQ(f.state.truncatedCount, 1);
 }
 
+// Plain text is skipped in runs; quotes and line breaks at every distance
+// from each other must still be seen.
+TEST(tab_export_reader_test, quotes_and_breaks_anywhere_in_long_text_are_handled) {
+  ImportFixture f(kModeProCite);
+  f.selectOnly({1});
+  std::string value = "a", expected = "a";
+  for (int gap = 0; gap < 40; ++gap) {
+    value += std::string(gap, 'x') + (gap % 2 ? "\"" : "\n");
+    expected += std::string(gap, 'x') + (gap % 2 ? "\"\"" : "\x85");
+  }
+  f.input(value + "\r\n" + value + "\r\n");
+  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 2);
+  EXPECT_EQ(f.records(), "\"" + expected + "\"\r\n\"" + expected + "\"\r\n");
+}
+
 TEST(tab_export_reader_test, last_record_without_its_end_is_converted) {
   ImportFixture endNote(kModeEndNote);
   endNote.selectOnly({1, 2});
