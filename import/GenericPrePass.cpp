@@ -137,8 +137,9 @@ int PrepareGenericExport(AppState& state, Ui& ui) {
       }
     }
     if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");
-    if (ordinary) {
-      // A last record without its CR still holds a reference.
+    // A last record without its CR still holds a reference (and one whose
+    // start was too long to hold back is already partly written).
+    if (ordinary || !line.holding()) {
       ui.setRecordCounter(++records);
       line.endRecord();
     } else {

@@ -35,6 +35,7 @@ public:
   // Holding back: the start of a record is kept until holdBack() is ended by
   // release(), so a last record that turns out to be empty can be dropped.
   void holdBack() { holding_ = true; }
+  bool holding() const { return holding_; }
   void release();
   void dropHeld();
 

@@ -90,6 +90,13 @@ TEST(generic_pre_pass_test, trailing_breaks_tabs_and_quotes_are_not_a_record) {
   EXPECT_EQ(run.tkg(), "a\t\r\n");
 }
 
+TEST(generic_pre_pass_test, overlong_start_of_a_last_record_still_ends_its_line) {
+  std::string quotes(70000, '"');
+  PrePass run("a\r\n" + quotes);
+  EXPECT_EQ(run.count, 2);
+  EXPECT_EQ(run.tkg(), "a\t\r\n" + quotes + "\t\r\n");
+}
+
 TEST(generic_pre_pass_test, write_generic_line_keeps_mapped_columns) {
   test::TempFolder folder;
   OutputFile out;
