@@ -1,0 +1,159 @@
+#pragma once
+// A realistic state for the core's fuzz targets: a mode, its default
+// strategy in the field table, and a selection and widths taken from the
+// first bytes of the input, so one corpus explores many field choices.
+#include "fields/AppState.h"
+#include "fields/DefaultStrategy.h"
+#include "fields/FieldCatalogue.h"
+#include "fields/FieldOps.h"
+#include "fields/FieldTable.h"
+#include "fields/StrategyFile.h"
+#include "fuzz/FuzzInput.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tk::fuzz {
+
+// Reads the input's leading control bytes, one at a time.
+class Controls {
+public:
+  Controls(const std::uint8_t*& data, std::size_t& size) : data_(data), size_(size) {}
+  std::uint8_t next() {
+    if (size_ == 0) return 0;
+    --size_;
+    return *data_++;
+  }
+
+private:
+  const std::uint8_t*& data_;
+  std::size_t& size_;
+};
+
+// The mode's default strategy, then 6 control bytes: the selection (a field
+// is dropped when its bit is set, so "all selected" stays easy to reach) and
+// small widths now and then, so values get cut.
+inline void SetUpFields(AppState& state, std::int32_t mode, Controls& controls) {
+  FldTable = {};
+  state = AppState();
+  state.convMode = mode;
+  SetFieldCount(state);
+  const auto lines = DefaultStrategyLines(mode);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    ParseStrategyLine(state, lines[i], static_cast<int>(i));
+  }
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 6; ++i) bits |= static_cast<std::uint64_t>(controls.next()) << (8 * i);
+  const std::uint8_t widthByte = controls.next();
+  for (int n = 1; n <= state.fieldCount; ++n) {
+    FldTable[n].selected = (bits >> (n - 1)) & 1 ? 0 : 1;
+    if (widthByte & 0x80) FldTable[n].maxWidth = 1 + (widthByte & 0x0F) * ((n % 3) + 1);
+  }
+  CountSelectedFields(state);
+}
+
+// Paths of one run in the scratch folder.
+inline void SetUpPaths(AppState& state) {
+  const std::string& dir = ScratchFolder();
+  state.programFolder = dir;
+  state.inputPath = dir + "/input.txt";
+  state.csvPath = dir + "/output.csv";
+  state.ifoPath = dir + "/output.IFO";
+  state.taggedPath = dir + "/output.tag";
+}
+
+// Removes the files of the previous run (everything in the scratch folder).
+inline void ClearScratch() {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder(), ec)) {
+    std::filesystem::remove_all(entry.path(), ec);
+  }
+}
+
+inline std::string ReadAll(const std::string& path) {
+  std::string bytes;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+// Shows bytes on stderr, escaped, to explain a broken invariant.
+inline void ShowBytes(const char* what, std::string_view bytes) {
+  std::fprintf(stderr, "%s (%zu bytes):\n", what, bytes.size());
+  for (unsigned char c : bytes.substr(0, 2000)) {
+    if (c >= 0x20 && c < 0x7F && c != '\\') std::fputc(c, stderr);
+    else std::fprintf(stderr, "\\x%02X", c);
+  }
+  std::fputc('\n', stderr);
+}
+
+// Stops the run with a message libFuzzer shows with the input.
+[[noreturn]] inline void Fail(const char* what) {
+  std::fprintf(stderr, "invariant broken: %s\n", what);
+  std::abort();
+}
+inline void Check(bool ok, const char* what) {
+  if (!ok) Fail(what);
+}
+
+// Nothing half-written: no temporary file of OutputFile remains.
+inline void CheckNoPartFiles() {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder(), ec)) {
+    const std::string name = entry.path().filename().string();
+    Check(name.find(".tk-part") == std::string::npos, "a temporary file was left behind");
+  }
+}
+
+// The CSV written for jconv5: CR LF lines, each a comma-separated list of
+// items in double quotes, with quotes inside doubled (a comma may end a
+// line: the comma rule counts the selected fields, not the values). Returns
+// the number of lines, or -1 when the text breaks that form.
+inline long CountWellQuotedLines(std::string_view csv) {
+  long lines = 0;
+  std::size_t i = 0;
+  while (i < csv.size()) {
+    // One line: "item"{,"item"} CR LF, or no item at all when the record
+    // holds no value of a selected field.
+    for (bool first = true;; first = false) {
+      if (first && csv.substr(i, 2) == "\r\n") break;
+      if (i >= csv.size() || csv[i] != '"') return -1;
+      ++i;
+      for (;;) {
+        if (i >= csv.size()) return -1;
+        if (csv[i] == '"') {
+          if (i + 1 < csv.size() && csv[i + 1] == '"') {
+            i += 2;
+            continue;
+          }
+          ++i;
+          break;
+        }
+        if (csv[i] == '\r' || csv[i] == '\n') return -1;
+        ++i;
+      }
+      if (i < csv.size() && csv[i] == ',') {
+        ++i;
+        // A record shorter than the selection ends in a comma.
+        if (csv.substr(i, 2) == "\r\n") break;
+        continue;
+      }
+      break;
+    }
+    if (csv.substr(i, 2) != "\r\n") return -1;
+    i += 2;
+    ++lines;
+  }
+  return lines;
+}
+
+}  // namespace tk::fuzz

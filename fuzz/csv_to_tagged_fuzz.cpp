@@ -1,0 +1,73 @@
+// The export direction: the comma-separated text jconv5 writes back, parsed
+// and written as the tab-delimited file (EndNote, ProCite, generic) or the
+// RIS file (Reference Manager), the mode taken from the first byte.
+#include "export/TaggedWriter.h"
+#include "fields/FieldCatalogue.h"
+#include "fuzz/FuzzState.h"
+#include "fuzz/NullUi.h"
+
+#include <algorithm>
+
+namespace {
+
+using tk::fuzz::Check;
+
+std::vector<std::string_view> Lines(const std::string& text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find("\r\n", start);
+    Check(end != std::string::npos, "output line without CR LF");
+    lines.emplace_back(text.data() + start, end - start);
+    Check(lines.back().find_first_of("\r\n") == std::string_view::npos,
+          "line end inside an output line");
+    start = end + 2;
+  }
+  return lines;
+}
+
+void CheckTabbed(const tk::AppState& state, const std::string& text, std::int32_t records) {
+  auto lines = Lines(text);
+  std::size_t first = state.convMode == tk::kModeEndNote ? 2 : 0;
+  Check(lines.size() == first + static_cast<std::size_t>(records), "lines differ from records");
+  if (first == 2) Check(lines[0] == "*GENERIC", "EndNote file without *GENERIC");
+  const auto tabs = static_cast<long>(tk::ExportFieldCount(state) - 1);
+  for (std::size_t i = first; i < lines.size(); ++i) {
+    Check(std::count(lines[i].begin(), lines[i].end(), '\t') == tabs, "record with a column too many or few");
+  }
+}
+
+void CheckRis(const std::string& text, std::int32_t records) {
+  std::int32_t ends = 0;
+  for (std::string_view line : Lines(text)) {
+    if (line.empty()) continue;
+    Check(line.size() >= 6 && line.substr(2, 4) == "  - ", "RIS line without a tag");
+    if (line == "ER  - ") ++ends;
+  }
+  Check(ends == records, "RIS records differ from the count");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tk::fuzz;
+  ClearScratch();
+  Controls controls(data, size);
+  const std::int32_t mode = controls.next() % 4;
+  tk::AppState state;
+  SetUpFields(state, mode, controls);
+  SetUpPaths(state);
+  const std::string csvPath = WriteInput("input.csv", data, size);
+
+  NullUi ui;
+  const std::int32_t records = tk::ConvertCsvToTagged(state, ui, csvPath);
+
+  CheckNoPartFiles();
+  Check(records >= 0 && records <= tk::kMaxExportRecords, "record count out of range");
+  const std::string text = ReadAll(state.taggedPath);
+  if (records > 0) {
+    if (mode == tk::kModeRefMan) CheckRis(text, records);
+    else CheckTabbed(state, text, records);
+  }
+  return 0;
+}

@@ -1,0 +1,64 @@
+// The INI settings file: every key the program reads, then one of them
+// written (chosen by the first bytes). The key must read back as written and
+// every other key must keep its value.
+#include "fuzz/FuzzState.h"
+#include "platform/IniFile.h"
+#include "platform/OperationError.h"
+
+#include <strings.h>
+
+namespace {
+
+struct Key {
+  const char* section;
+  const char* key;
+};
+
+// The settings file's keys, and a few spellings that differ only in case.
+constexpr Key kKeys[] = {
+    {"UserInfo", "PalmOutPath"}, {"UserInfo", "PalmInPath"}, {"UserInfo", "userHSCode"},
+    {"UserInfo", "progMode"},    {"UserInfo", "ENPath"},     {"UserInfo", "RMPath"},
+    {"UserInfo", "PCPath"},      {"Tomekit", "ProgMode"},    {"tomekit", "progmode"},
+    {"USERINFO", "palminpath"},  {"New", "Key"},
+};
+constexpr std::size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tk::fuzz;
+  ClearScratch();
+  Controls controls(data, size);
+  const Key& chosen = kKeys[controls.next() % kKeyCount];
+  std::string value;
+  for (std::uint8_t n = controls.next() % 9; n > 0; --n) value += static_cast<char>('a' + controls.next() % 26);
+  const std::string path = WriteInput("tomekit.INI", data, size);
+
+  tk::IniFile ini(path);
+  std::string before[kKeyCount];
+  std::int32_t numbers[kKeyCount];
+  for (std::size_t i = 0; i < kKeyCount; ++i) {
+    before[i] = ini.readString(kKeys[i].section, kKeys[i].key, "<absent>");
+    numbers[i] = ini.readInteger(kKeys[i].section, kKeys[i].key, -7);
+    Check(before[i].size() <= tk::IniFile::kMaxValueLength, "value longer than the limit");
+  }
+  try {
+    ini.writeString(chosen.section, chosen.key, value);
+  } catch (const tk::OperationError&) {
+    Fail("a readable settings file could not be written");
+  }
+  CheckNoPartFiles();
+  const std::string after = ini.readString(chosen.section, chosen.key, "<absent>");
+  Check(after == value, "the key does not read back as written");
+  for (std::size_t i = 0; i < kKeyCount; ++i) {
+    const bool same = std::string_view(kKeys[i].section).size() == std::string_view(chosen.section).size() &&
+                      strcasecmp(kKeys[i].section, chosen.section) == 0 &&
+                      strcasecmp(kKeys[i].key, chosen.key) == 0;
+    if (same) continue;
+    Check(ini.readString(kKeys[i].section, kKeys[i].key, "<absent>") == before[i],
+          "writing one key changed another");
+    Check(ini.readInteger(kKeys[i].section, kKeys[i].key, -7) == numbers[i],
+          "writing one key changed another's number");
+  }
+  return 0;
+}

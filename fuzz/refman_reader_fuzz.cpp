@@ -1,0 +1,7 @@
+// The Reference Manager (RIS) export reader.
+#include "fuzz/ImportTarget.h"
+#include "import/RisReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return tk::fuzz::RunImportReader(tk::kModeRefMan, data, size, tk::ConvertRefManExport);
+}
