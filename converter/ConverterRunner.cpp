@@ -25,13 +25,15 @@ void ShowConverterProgress(const AppState& state, Ui& ui, const std::string& dir
 }
 
 // Polls until the converter ends, stepping the bar once per elapsed second.
-// The short sleep keeps the window live without spinning a core.
-void WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
+// The short sleep keeps the window live without spinning a core. False when
+// the converter did not end by itself (killed or crashed): whatever output it
+// left may be half written.
+bool WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
   const std::int64_t start = clock.wallSeconds();
   std::int64_t lastShown = start;
   for (;;) {
     const auto state = child.poll();
-    if (state == ChildProcess::State::QueryFailed) break;
+    if (state == ChildProcess::State::QueryFailed) return true;
     const std::int64_t now = clock.wallSeconds();
     if (now > lastShown) {
       lastShown = now;
@@ -39,7 +41,7 @@ void WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
       ui.processMessages();
     }
     ui.processMessages();
-    if (state == ChildProcess::State::Ended) break;
+    if (state == ChildProcess::State::Ended) return child.wait() >= 0;
     clock.sleepMilliseconds(kConverterPollMs);
   }
 }
@@ -122,10 +124,16 @@ void RunConverter(AppState& state, Ui& ui, const std::string& direction, const s
 
   const std::vector<std::string> args = {ConverterPath(state), direction,    files.inputCopy,
                                          files.outputFile,     nameArgument, files.descriptionCopy};
-  if (auto child = services.launcher.start(args)) WaitForConverter(*child, ui, services.clock);
+  bool finished = true;
+  if (auto child = services.launcher.start(args)) finished = WaitForConverter(*child, ui, services.clock);
 
   ui.hideProgress();
-  CopyFile(files.outputFile, destination);
+  if (finished) {
+    CopyFile(files.outputFile, destination);
+  } else {
+    ui.showMessage(MessageKind::Error, "jconv5 stopped before it had finished converting " + source +
+                                           "; nothing was written to " + destination);
+  }
   DeleteFile(files.inputCopy);
   DeleteFile(files.outputFile);
 }

@@ -1,0 +1,35 @@
+#pragma once
+// Faults of the machine, made so that they stop root too (the tests run as
+// root, for whom permissions stop nothing).
+#include "mock/TempFolder.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tk::test {
+
+// The file OutputFile writes before it renames it over target, and the one
+// jconv5 writes.
+inline std::string TkPartOf(const std::string& target) { return target + ".tk-part"; }
+inline std::string Jconv5PartOf(const std::string& target) { return target + ".jconv5-part"; }
+
+// A disk that fills up while the file is written: the temporary file the
+// writer opens is a link to /dev/full, so opening succeeds and every write
+// fails with "no space left on device", as on a full disk. The writer must
+// remove its temporary file (here the link) and leave target as it was.
+inline void FullDiskFor(const std::string& partFile) {
+  std::filesystem::create_symlink("/dev/full", partFile);
+}
+inline bool LeftBehind(const std::string& partFile) {
+  return std::filesystem::is_symlink(partFile) || std::filesystem::exists(partFile);
+}
+
+// A folder that can't be used: a regular file stands where it should be, so
+// nothing can be created in it, not even by root.
+inline void BlockFolder(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::remove_all(folder, ec);
+  WriteBytes(folder, "a file where a folder should be");
+}
+
+}  // namespace tk::test
