@@ -30,23 +30,35 @@ constexpr StopBytes MakeStopBytes(std::initializer_list<unsigned char> bytes) {
   return stops;
 }
 
-// The first byte of [p, end) that stops lists, or end.
-inline const char* SkipToStop(const char* p, const char* end, const StopBytes& stops) {
+// Finds the next stop byte; set up once per read.
+class StopScanner {
+public:
+  explicit StopScanner(const StopBytes& stops) : stops_(stops) {
 #ifdef TOMEKIT_SSE2
-  if (end - p >= 16) {
-    __m128i wanted[8];
-    for (int i = 0; i < stops.count; ++i) wanted[i] = _mm_set1_epi8(static_cast<char>(stops.list[i]));
-    do {
+    for (int i = 0; i < stops.count; ++i) wanted_[i] = _mm_set1_epi8(static_cast<char>(stops.list[i]));
+#endif
+  }
+
+  // The first byte of [p, end) that is a stop byte, or end.
+  const char* skip(const char* p, const char* end) const {
+#ifdef TOMEKIT_SSE2
+    while (end - p >= 16) {
       __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      __m128i hit = _mm_setzero_si128();
-      for (int i = 0; i < stops.count; ++i) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, wanted[i]));
+      __m128i hit = _mm_cmpeq_epi8(block, wanted_[0]);
+      for (int i = 1; i < stops_.count; ++i) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, wanted_[i]));
       if (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit))) return p + std::countr_zero(mask);
       p += 16;
-    } while (end - p >= 16);
-  }
+    }
 #endif
-  while (p != end && !stops.table[static_cast<unsigned char>(*p)]) ++p;
-  return p;
-}
+    while (p != end && !stops_.table[static_cast<unsigned char>(*p)]) ++p;
+    return p;
+  }
+
+private:
+  const StopBytes& stops_;
+#ifdef TOMEKIT_SSE2
+  __m128i wanted_[8];
+#endif
+};
 
 }  // namespace tk

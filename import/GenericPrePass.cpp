@@ -96,6 +96,7 @@ int PrepareGenericExport(AppState& state, Ui& ui) {
     ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
   } else {
     MessagePump pump(ui);
+    const StopScanner scanner(kSpecial);
     GenericLineWriter line(out);
     // As in the ProCite reader: seen allows a line break at the very start,
     // ordinary decides whether text after the last CR is a record.
@@ -110,7 +111,7 @@ int PrepareGenericExport(AppState& state, Ui& ui) {
         pump.pump();
         // Ordinary bytes come in runs; they are copied in one piece.
         const char* run = p;
-        p = SkipToStop(p, end, kSpecial);
+        p = scanner.skip(p, end);
         if (p != run) {
           if (!ordinary) line.release();
           line.write(std::string_view(run, static_cast<std::size_t>(p - run)));

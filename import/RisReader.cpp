@@ -139,6 +139,7 @@ private:
 
 int RisReader::run(InputFile& in) {
   MessagePump pump(ui_);
+  const StopScanner scanner(kLineEnds);
   static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
   // A UTF-8 byte-order mark before the first tag is not part of it.
   std::size_t bomMatched = 0;
@@ -163,7 +164,7 @@ int RisReader::run(InputFile& in) {
       }
       // The rest of a tag line: its value, or nothing.
       const char* run = p;
-      p = SkipToStop(p, end, kLineEnds);
+      p = scanner.skip(p, end);
       if (line_ == Line::Value) target_->append(run, static_cast<std::size_t>(p - run));
       afterCr_ = false;
     }

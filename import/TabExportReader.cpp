@@ -73,6 +73,7 @@ int TabReader::run(InputFile& in) {
   MessagePump pump(ui_);
   const ByteKinds& kinds = kind_ == Export::EndNote ? kEndNoteKinds : kProCiteKinds;
   const StopBytes& stops = kind_ == Export::EndNote ? kEndNoteStops : kProCiteStops;
+  const StopScanner scanner(stops);
   // seen: an ordinary byte since the last record end (true at the start, so
   // a file may open with a line break). ordinary: the same, but false at the
   // start; it decides whether text after the last record end is a record.
@@ -87,7 +88,7 @@ int TabReader::run(InputFile& in) {
       pump.pump();
       // Ordinary bytes come in runs; they go to the record in one piece.
       const char* run = p;
-      p = SkipToStop(p, end, stops);
+      p = scanner.skip(p, end);
       if (p != run) {
         record_.append(run, static_cast<std::size_t>(p - run));
         seen = ordinary = true;
