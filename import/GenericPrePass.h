@@ -14,6 +14,14 @@ namespace tk {
 // Number of generic fields, i.e. of columns on an intermediate line.
 inline constexpr int kGenericColumns = 24;
 
+// Reads state.inputPath, writes GenericIntermediatePath(state); returns the
+// number of records seen (blank lines included), 0 when a file can't be
+// opened. csvPath is left as it was.
+int PrepareGenericExport(AppState& state, Ui& ui);
+
+// Writes record (columns separated by TABs) as one intermediate line.
+void WriteGenericLine(OutputFile& out, std::string_view record);
+
 // Streams one record's columns into a line of the intermediate file: kept
 // columns only, an empty column as one blank, each followed by a TAB until 24
 // have been written. Nothing of a record is kept in memory.
@@ -71,13 +79,5 @@ private:
   bool holding_ = false;
   std::string held_;
 };
-
-// Writes record (columns separated by TABs) as one intermediate line.
-void WriteGenericLine(OutputFile& out, std::string_view record);
-
-// Reads state.inputPath, writes GenericIntermediatePath(state); returns the
-// number of records seen (blank lines included), 0 when a file can't be
-// opened. csvPath is left as it was.
-int PrepareGenericExport(AppState& state, Ui& ui);
 
 }  // namespace tk
