@@ -2,12 +2,11 @@
 
 #include "cli/ConsoleUi.h"
 #include "export/ExportDriver.h"
-#include "fields/FieldOps.h"
 #include "fields/Lifecycle.h"
+#include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "fields/Settings.h"
-#include "fields/StrategyFile.h"
 #include "import/ImportDriver.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
@@ -47,17 +46,7 @@ bool PrepareMode(AppState& state, Ui& ui, std::optional<std::int32_t> mode) {
         IniFile(state.settingsFile).readString("UserInfo", ModeInfoOf(*mode)->folderKey, DefaultFolder(state));
   }
   state.resetPopupLists();
-  SetFieldCount(state);
-  SetStrategyPath(state);
-  ClearFieldTable(state);
-  state.dbSetting1 = 110;
-  state.dbSetting2 = 1;
-  state.dbSetting3 = 8;
-  if (!ReadStrategyFile(state, ui, state.strategyPath)) {
-    if (FileExists(state.strategyPath)) return false;
-    WriteDefaultStrategy(state);
-    if (!ReadStrategyFile(state, ui, state.strategyPath)) return false;
-  }
+  if (!LoadModeStrategy(state, ui, DefaultStrategyWrite::OnlyWhenMissing)) return false;
   MakeWorkFolders(state);
   return true;
 }

@@ -7,6 +7,7 @@
 #include "fields/ProgramModes.h"
 #include "fields/Settings.h"
 #include "fields/StrategyFile.h"
+#include "platform/Files.h"
 
 namespace tk {
 
@@ -19,6 +20,12 @@ void SetupMode(AppState& state, Ui& ui, std::int32_t mode) {
   state.convMode = mode;
   WriteProgMode(state, mode);
   ReadSettings(state);
+  LoadModeStrategy(state, ui, DefaultStrategyWrite::WhenUnreadable);
+  MakeWorkFolders(state);
+  if (state.panel) state.panel->finishModeSetup(state);
+}
+
+bool LoadModeStrategy(AppState& state, Ui& ui, DefaultStrategyWrite writeDefault) {
   SetFieldCount(state);
   SetStrategyPath(state);
   ClearFieldTable(state);
@@ -26,12 +33,10 @@ void SetupMode(AppState& state, Ui& ui, std::int32_t mode) {
   state.dbSetting1 = 110;
   state.dbSetting2 = 1;
   state.dbSetting3 = 8;
-  if (!ReadStrategyFile(state, ui, state.strategyPath)) {
-    WriteDefaultStrategy(state);
-    ReadStrategyFile(state, ui, state.strategyPath);
-  }
-  MakeWorkFolders(state);
-  if (state.panel) state.panel->finishModeSetup(state);
+  if (ReadStrategyFile(state, ui, state.strategyPath)) return true;
+  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(state.strategyPath)) return false;
+  WriteDefaultStrategy(state);
+  return ReadStrategyFile(state, ui, state.strategyPath);
 }
 
 }  // namespace tk

@@ -17,4 +17,15 @@ namespace tk {
 // stops it where it happens.
 void SetupMode(AppState& state, Ui& ui, std::int32_t mode);
 
+// When the mode's strategy file can't be read: the window writes the built-in
+// default over it; the command line writes it only where there is no file,
+// so it never replaces the user's choices.
+enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
+
+// The window-free steps of a mode change, for state.convMode as it stands:
+// sets the field count and strategy path, clears the
+// field table and loads the strategy file (or the built-in default). False
+// when no strategy could be read. The work folders are the caller's.
+bool LoadModeStrategy(AppState& state, Ui& ui, DefaultStrategyWrite writeDefault);
+
 }  // namespace tk

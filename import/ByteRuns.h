@@ -1,11 +1,15 @@
 #pragma once
 // Scanning for the next byte that means something to a reader. Exports are
 // mostly plain text, so the readers skip runs of ordinary bytes at once and
-// handle the others one by one.
+// handle the others one by one. Also the output steps the readers share.
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <initializer_list>
+#include <string_view>
+
+#include "platform/Files.h"
+#include "platform/MessagePump.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -60,5 +64,32 @@ private:
   __m128i wanted_[8];
 #endif
 };
+
+// Reads the rest of the input: onRun(run) for each run of ordinary bytes,
+// onStop(byte) for each stop byte, pumping messages before each run. Reading
+// ends at the end of the input or when onStop returns false.
+template <class OnRun, class OnStop>
+void ScanRuns(InputFile& in, MessagePump& pump, const StopScanner& scanner, OnRun&& onRun, OnStop&& onStop) {
+  for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
+    in.consume(chunk.size());
+    const char* p = chunk.data();
+    const char* end = p + chunk.size();
+    while (p != end) {
+      pump.pump();
+      const char* run = p;
+      p = scanner.skip(p, end);
+      if (p != run) {
+        onRun(std::string_view(run, static_cast<std::size_t>(p - run)));
+        if (p == end) break;
+      }
+      if (!onStop(*p++)) return;
+    }
+  }
+}
+
+// The output of an import reader: "Couldnt open output CSV File" when it
+// can't be opened, "Unable to write to <path>" when it can't be committed.
+bool OpenImportOutput(OutputFile& out, const std::string& path, Ui& ui);
+bool CommitImportOutput(OutputFile& out, const std::string& path, Ui& ui);
 
 }  // namespace tk

@@ -4,7 +4,6 @@
 #include "fields/FieldTable.h"
 #include "import/ByteRuns.h"
 #include "import/OutputNaming.h"
-#include "platform/MessagePump.h"
 
 #include <array>
 
@@ -86,10 +85,7 @@ void WriteGenericLine(OutputFile& out, std::string_view record) {
 int PrepareGenericExport(AppState& state, Ui& ui) {
   std::string path = GenericIntermediatePath(state);
   OutputFile out;
-  if (!out.open(path)) {
-    ui.showMessage(MessageKind::Error, "Couldnt open output CSV File");
-    return 0;
-  }
+  if (!OpenImportOutput(out, path, ui)) return 0;
   InputFile in;
   int records = 0;
   if (!in.open(state.inputPath)) {
@@ -103,40 +99,29 @@ int PrepareGenericExport(AppState& state, Ui& ui) {
     bool seen = true;
     bool ordinary = false;
     line.holdBack();
-    for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
-      in.consume(chunk.size());
-      const char* p = chunk.data();
-      const char* end = p + chunk.size();
-      while (p != end) {
-        pump.pump();
-        // Ordinary bytes come in runs; they are copied in one piece.
-        const char* run = p;
-        p = scanner.skip(p, end);
-        if (p != run) {
+    ScanRuns(
+        in, pump, scanner,
+        [&](std::string_view run) {
           if (!ordinary) line.release();
-          line.write(std::string_view(run, static_cast<std::size_t>(p - run)));
+          line.write(run);
           seen = ordinary = true;
-          if (p == end) break;
-        }
-        switch (*p++) {
-          case '\t':
-            line.nextColumn();
-            break;
-          case '\n':
-            if (seen) line.put(kLineBreakMark);
-            break;
-          case '\r':
-            ui.setRecordCounter(++records);
-            line.endRecord();
-            line.holdBack();
-            seen = ordinary = false;
-            break;
-          default:  // a double quote, copied as it is
-            line.put('"');
-            break;
-        }
-      }
-    }
+        },
+        [&](char byte) {
+          switch (byte) {
+            case '\t': line.nextColumn(); break;
+            case '\n':
+              if (seen) line.put(kLineBreakMark);
+              break;
+            case '\r':
+              ui.setRecordCounter(++records);
+              line.endRecord();
+              line.holdBack();
+              seen = ordinary = false;
+              break;
+            default: line.put('"'); break;  // a double quote, copied as it is
+          }
+          return true;
+        });
     if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");
     // A last record without its CR still holds a reference (and one whose
     // start was too long to hold back is already partly written).
@@ -148,11 +133,7 @@ int PrepareGenericExport(AppState& state, Ui& ui) {
     }
     pump.pumpNow();
   }
-  if (!out.commit()) {
-    ui.showMessage(MessageKind::Error, "Unable to write to " + path);
-    return 0;
-  }
-  return records;
+  return CommitImportOutput(out, path, ui) ? records : 0;
 }
 
 }  // namespace tk

@@ -5,8 +5,6 @@
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/ValueBuffer.h"
-#include "platform/Files.h"
-#include "platform/MessagePump.h"
 
 #include <algorithm>
 #include <array>
@@ -329,24 +327,17 @@ int LookupRisTag(std::string_view line, std::string_view& tag, std::string_view&
 
 int ConvertRefManExport(AppState& state, Ui& ui) {
   OutputFile out;
-  if (!out.open(state.csvPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt open output CSV File");
-    return 0;
-  }
+  if (!OpenImportOutput(out, state.csvPath, ui)) return 0;
   RisReader reader(state, ui, out);
   WriteCsvHeader(out, state);
   InputFile in;
   int records = 0;
-  if (!in.open(state.inputPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt Open input .csv file");
-  } else {
+  if (in.open(state.inputPath)) {
     records = reader.run(in);
+  } else {
+    ui.showMessage(MessageKind::Error, "Couldnt Open input .csv file");
   }
-  if (!out.commit()) {
-    ui.showMessage(MessageKind::Error, "Unable to write to " + state.csvPath);
-    return 0;
-  }
-  return records;
+  return CommitImportOutput(out, state.csvPath, ui) ? records : 0;
 }
 
 }  // namespace tk

@@ -3,8 +3,6 @@
 #include "fields/FieldOps.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
-#include "platform/Files.h"
-#include "platform/MessagePump.h"
 
 #include <array>
 #include <string>
@@ -79,38 +77,31 @@ int TabReader::run(InputFile& in) {
   // start; it decides whether text after the last record end is a record.
   bool seen = true;
   bool ordinary = false;
-  bool reading = true;
-  for (auto chunk = in.buffered(); reading && !chunk.empty(); chunk = in.buffered()) {
-    in.consume(chunk.size());
-    const char* p = chunk.data();
-    const char* end = p + chunk.size();
-    while (p != end) {
-      pump.pump();
-      // Ordinary bytes come in runs; they go to the record in one piece.
-      const char* run = p;
-      p = scanner.skip(p, end);
-      if (p != run) {
-        record_.append(run, static_cast<std::size_t>(p - run));
+  ScanRuns(
+      in, pump, scanner,
+      [&](std::string_view run) {
+        record_.append(run.data(), run.size());
         seen = ordinary = true;
-        if (p == end) break;
-      }
-      ByteKind kind = kinds[static_cast<unsigned char>(*p++)];
-      if (kind == kTab) {
-        record_.nextValue();
-      } else if (kind == kLineBreak) {
-        if (seen) record_.put(kLineBreakMark);
-      } else if (kind == kQuote) {
-        record_.put('"');
-        record_.put('"');
-      } else if (kind == kRecordEnd) {
-        endRecord();
-        seen = ordinary = false;
-      } else if (kind == kEndOfFile) {
-        reading = false;
-        break;
-      }
-    }
-  }
+      },
+      [&](char byte) {
+        switch (kinds[static_cast<unsigned char>(byte)]) {
+          case kTab: record_.nextValue(); break;
+          case kLineBreak:
+            if (seen) record_.put(kLineBreakMark);
+            break;
+          case kQuote:
+            record_.put('"');
+            record_.put('"');
+            break;
+          case kRecordEnd:
+            endRecord();
+            seen = ordinary = false;
+            break;
+          case kEndOfFile: return false;
+          default: break;
+        }
+        return true;
+      });
   if (in.failed()) {
     ui_.showMessage(MessageKind::Error, "Couldnt read csv file");
   } else if (ordinary) {
@@ -148,24 +139,17 @@ void TabReader::writeRecord() {
 
 int ConvertTabExport(Export kind, AppState& state, Ui& ui) {
   OutputFile out;
-  if (!out.open(state.csvPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt open output CSV File");
-    return 0;
-  }
+  if (!OpenImportOutput(out, state.csvPath, ui)) return 0;
   CountSelectedFields(state);
   WriteCsvHeader(out, state);
   InputFile in;
   int records = 0;
-  if (!in.open(state.inputPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
-  } else {
+  if (in.open(state.inputPath)) {
     records = TabReader(kind, state, ui, out).run(in);
+  } else {
+    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
   }
-  if (!out.commit()) {
-    ui.showMessage(MessageKind::Error, "Unable to write to " + state.csvPath);
-    return 0;
-  }
-  return records;
+  return CommitImportOutput(out, state.csvPath, ui) ? records : 0;
 }
 
 }  // namespace
