@@ -1,11 +1,14 @@
 #pragma once
 // Shared by the window tests: one QApplication for the test program (headless
 // unless a display is chosen), and message boxes answered by a recorder.
+#include "app/MainWindow.h"
 #include "app/Modal.h"
+#include "mock/TempFolder.h"
 
 #include <QApplication>
 #include <QString>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace tk::test {
@@ -50,6 +53,22 @@ protected:
   }
 
   std::vector<RecordedBox> boxes;
+};
+
+// A main window started in a fresh program folder.
+class MainWindowInFolderTest : public WindowTest {
+protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window = std::make_unique<app::MainWindow>(folder.path());
+  }
+  void TearDown() override {
+    window.reset();
+    WindowTest::TearDown();
+  }
+
+  TempFolder folder;
+  std::unique_ptr<app::MainWindow> window;
 };
 
 }  // namespace tk::test

@@ -13,17 +13,8 @@
 namespace tk::test {
 namespace {
 
-class FieldAttributesTest : public WindowTest {
+class FieldAttributesTest : public MainWindowInFolderTest {
 protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    window = std::make_unique<app::MainWindow>(folder.path());
-  }
-  void TearDown() override {
-    window.reset();
-    WindowTest::TearDown();
-  }
-
   // Opens "Properties" on field n; `answer` plays the user.
   void properties(int n, std::function<int(QDialog&)> answer) {
     app::SetDialogHook([&](QDialog& dialog) {
@@ -44,8 +35,6 @@ protected:
     return dialog.result();
   }
 
-  TempFolder folder;
-  std::unique_ptr<app::MainWindow> window;
   QString shownCaption;
 };
 

@@ -19,17 +19,8 @@
 namespace tk::test {
 namespace {
 
-class MainWindowTest : public WindowTest {
+class MainWindowTest : public MainWindowInFolderTest {
 protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    window = std::make_unique<app::MainWindow>(folder.path());
-  }
-  void TearDown() override {
-    window.reset();
-    WindowTest::TearDown();
-  }
-
   int visibleFields() const {
     int count = 0;
     for (int n = 1; n <= app::MainWindow::kFieldControls; ++n) {
@@ -48,9 +39,6 @@ protected:
       if (item->isChecked()) checked << item->text();
     return checked;
   }
-
-  TempFolder folder;
-  std::unique_ptr<app::MainWindow> window;
 };
 
 TEST_F(MainWindowTest, first_start_comes_up_in_endnote_mode_with_its_default_strategy) {

@@ -15,24 +15,21 @@ Items Parse(std::string_view line) {
   return items;
 }
 
-TEST(csv_line_test, quoted_items_keep_commas_blanks_and_doubled_quotes) {
-  EXPECT_EQ(Parse("\"Smith, J.\",\"say \"\"hi\"\"\",\" \"\r\n"),
-            (Items{"Smith, J.", "say \"hi\"", " "}));
-}
-
-TEST(csv_line_test, unquoted_items_end_at_blanks_and_commas) {
-  EXPECT_EQ(Parse("  two words,x\r\n"), (Items{"two", "words", "x"}));
-}
-
-TEST(csv_line_test, double_comma_gives_empty_item_but_trailing_comma_does_not) {
-  EXPECT_EQ(Parse("a,,b,\r\n"), (Items{"a", "", "b"}));
-  EXPECT_EQ(Parse(",a"), (Items{"", "a"}));
-  EXPECT_TRUE(Parse("\r\n").empty());
-}
-
-TEST(csv_line_test, unclosed_quote_runs_to_end_of_line_less_last_character) {
-  EXPECT_EQ(Parse("\"abc,def\""), (Items{"abc,def"}));
-  EXPECT_EQ(Parse("\"abc,def"), (Items{"abc,de"}));
+TEST(csv_line_test, comma_text_is_split_into_items) {
+  const std::pair<std::string_view, Items> cases[] = {
+      // Quoted items keep commas, blanks and doubled quotes.
+      {"\"Smith, J.\",\"say \"\"hi\"\"\",\" \"\r\n", {"Smith, J.", "say \"hi\"", " "}},
+      // Unquoted items end at blanks and commas.
+      {"  two words,x\r\n", {"two", "words", "x"}},
+      // A double comma gives an empty item, a trailing comma does not.
+      {"a,,b,\r\n", {"a", "", "b"}},
+      {",a", {"", "a"}},
+      {"\r\n", {}},
+      // An unclosed quote runs to the end of the line, less its last character.
+      {"\"abc,def\"", {"abc,def"}},
+      {"\"abc,def", {"abc,de"}},
+  };
+  for (const auto& [line, items] : cases) EXPECT_EQ(Parse(line), items) << line;
 }
 
 TEST(csv_line_test, data_line_tabs_become_blanks) {

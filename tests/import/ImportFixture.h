@@ -7,7 +7,7 @@
 #include "mock/FakeUi.h"
 #include "mock/TempFolder.h"
 
-#include <initializer_list>
+#include <vector>
 #include <string>
 
 namespace tk::test {
@@ -27,7 +27,7 @@ struct ImportFixture {
     state.ifoPath = folder.file("export.IFO");
   }
 
-  void selectOnly(std::initializer_list<int> fields) {
+  void selectOnly(const std::vector<int>& fields) {
     for (int n = 1; n <= state.fieldCount; ++n) FldTable[n].selected = 0;
     for (int n : fields) FldTable[n].selected = 1;
   }

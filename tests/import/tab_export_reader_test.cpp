@@ -11,6 +11,38 @@ using test::ImportFixture;
 
 const std::string kEnd = "\xB0";
 
+// One export read with the given fields selected, all cut to maxWidth.
+struct ReadCase {
+  const char* behaviour;
+  ConvMode mode;
+  std::vector<int> fields;
+  std::string input;
+  int count;
+  std::string records;  // the CSV after its header
+  int maxWidth = 3990;
+};
+
+void ExpectRead(const ReadCase& c) {
+  ImportFixture f(c.mode, c.maxWidth);
+  f.selectOnly(c.fields);
+  f.input(c.input);
+  const int count = c.mode == kModeEndNote ? ConvertEndNoteExport(f.state, f.ui) : ConvertProCiteExport(f.state, f.ui);
+  EXPECT_EQ(count, c.count) << c.behaviour;
+  EXPECT_EQ(f.records(), c.records) << c.behaviour;
+  EXPECT_TRUE(f.ui.messages.empty()) << c.behaviour;
+}
+
+// Plain text is skipped in runs; quotes and line breaks at every distance
+// from each other must still be seen.
+std::pair<std::string, std::string> BreaksAndQuotesAtEveryGap() {
+  std::string value = "a", expected = "a";
+  for (int gap = 0; gap < 40; ++gap) {
+    value += std::string(gap, 'x') + (gap % 2 ? "\"" : "\n");
+    expected += std::string(gap, 'x') + (gap % 2 ? "\"\"" : "\x85");
+  }
+  return {value + "\r\n" + value + "\r\n", "\"" + expected + "\"\r\n\"" + expected + "\"\r\n"};
+}
+
 }  // namespace
 
 TEST(tab_export_reader_test, endnote_record_with_empty_second_value) {
@@ -22,20 +54,39 @@ TEST(tab_export_reader_test, endnote_record_with_empty_second_value) {
   EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST(tab_export_reader_test, empty_values_become_one_blank_wherever_they_are) {
-  ImportFixture f(kModeEndNote);
-  f.selectOnly({1, 2, 3, 4});
-  f.input("\t\tx\t" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.records(), "\" \",\" \",\"x\",\" \"\r\n");
-}
-
-TEST(tab_export_reader_test, quotes_are_doubled_inside_the_enclosing_quotes) {
-  ImportFixture f(kModeProCite);
-  f.selectOnly({1, 2});
-  f.input("say \"hi\"\tends \"\r\n");
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.records(), "\"say \"\"hi\"\"\",\"ends \"\"\"\r\n");
+TEST(tab_export_reader_test, values_are_written_as_the_csv_dialect_wants_them) {
+  const auto [gaps, gapsWritten] = BreaksAndQuotesAtEveryGap();
+  const ReadCase cases[] = {
+      {"empty values become one blank", kModeEndNote, {1, 2, 3, 4}, "\t\tx\t" + kEnd, 1,
+       "\" \",\" \",\"x\",\" \"\r\n"},
+      {"quotes doubled", kModeProCite, {1, 2}, "say \"hi\"\tends \"\r\n", 1,
+       "\"say \"\"hi\"\"\",\"ends \"\"\"\r\n"},
+      {"line breaks in a value become 0x85, after a record end vanish", kModeEndNote, {1, 15},
+       "Book" + std::string(14, '\t') + "one\r\ntwo\r\nthree" + kEnd + "\r\n\r\nBook" + kEnd, 2,
+       "\"Book\",\"one\x85two\x85three\"\r\n\"Book\",\r\n"},
+      {"0x1A ends an EndNote export", kModeEndNote, {1}, "a" + kEnd + "b\x1A" "c" + kEnd, 2, "\"a\"\r\n\"b\"\r\n"},
+      {"0x1A and 0xB0 are text to ProCite", kModeProCite, {1}, "b\x1A" "c\xB0\r\n", 1, "\"b\x1A" "c\xB0\"\r\n"},
+      // jconv5 has always been given a comma after the last value of a
+      // record that is shorter than the selection.
+      {"short record keeps the comma after its last value", kModeEndNote, {1, 2, 3}, "a\tb" + kEnd, 1,
+       "\"a\",\"b\",\r\n"},
+      {"0xFF copied like any other byte", kModeProCite, {1}, "\xFF\xFE\xFF\r\n", 1, "\"\xFF\xFE\xFF\"\r\n"},
+      {"one selected field gives lines without commas", kModeEndNote, {3}, "Book\tSmith\t1999\tTitle" + kEnd, 1,
+       "\"1999\"\r\n"},
+      {"no record at all", kModeEndNote, {1}, "\r\n\t\"\"\r\n", 0, ""},
+      {"quotes and breaks anywhere in long text", kModeProCite, {1}, gaps, 2, gapsWritten},
+      {"last EndNote record without its end", kModeEndNote, {1, 2}, "a" + kEnd + "\r\nb\t", 2,
+       "\"a\",\r\n\"b\",\" \"\r\n"},
+      {"last ProCite record without its end", kModeProCite, {1}, "a\r\nb", 2, "\"a\"\r\n\"b\"\r\n"},
+      {"trailing breaks, tabs and quotes are no last record", kModeProCite, {1}, "a\r\n\t\"\n", 1, "\"a\"\r\n"},
+      // Doubled: abcde"" (7 bytes); a cut at 6 would leave one quote.
+      {"a cut never splits a doubled quote", kModeProCite, {1, 2}, "abcde\"\tabcd\"x\r\n", 1,
+       "\"abcde\",\"abcd\"\"\"\r\n", 6},
+      // The reader used to stop at 32,000 bytes, losing that record and all after.
+      {"records of any length", kModeEndNote, {1, 2}, "a\t" + std::string(200000, 'x') + kEnd + "b\tc" + kEnd, 2,
+       "\"a\",\"" + std::string(3990, 'x') + "\"\r\n\"b\",\"c\"\r\n"},
+  };
+  for (const ReadCase& c : cases) ExpectRead(c);
 }
 
 TEST(tab_export_reader_test, long_value_is_cut_logged_and_counted_once_per_record) {
@@ -48,47 +99,6 @@ TEST(tab_export_reader_test, long_value_is_cut_logged_and_counted_once_per_recor
   EXPECT_EQ(f.records(), "\"short\",\r\n\"" + cut + "\",\"" + cut + "\"\r\n");
   EXPECT_EQ(f.state.truncatedCount, 1);
   EXPECT_EQ(f.state.memoLog, std::vector<std::string>{"Truncated field(s) in Record 2"});
-}
-
-TEST(tab_export_reader_test, line_breaks_inside_a_value_become_0x85_and_after_a_record_end_vanish) {
-  ImportFixture f(kModeEndNote);
-  f.selectOnly({1, 15});
-  std::string notes = "one\r\ntwo\r\nthree";
-  f.input("Book" + std::string(14, '\t') + notes + kEnd + "\r\n\r\nBook" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 2);
-  EXPECT_EQ(f.records(), "\"Book\",\"one\x85two\x85three\"\r\n\"Book\",\r\n");
-}
-
-TEST(tab_export_reader_test, byte_0x1a_ends_an_endnote_export_but_not_a_procite_one) {
-  ImportFixture endNote(kModeEndNote);
-  endNote.selectOnly({1});
-  endNote.input("a" + kEnd + "b\x1A" "c" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(endNote.state, endNote.ui), 2);
-  EXPECT_EQ(endNote.records(), "\"a\"\r\n\"b\"\r\n");
-
-  ImportFixture proCite(kModeProCite);
-  proCite.selectOnly({1});
-  proCite.input("b\x1A" "c\xB0\r\n");
-  EXPECT_EQ(ConvertProCiteExport(proCite.state, proCite.ui), 1);
-  EXPECT_EQ(proCite.records(), "\"b\x1A" "c\xB0\"\r\n");
-}
-
-// jconv5 has always been given a comma after the last value of a record that
-// is shorter than the selection.
-TEST(tab_export_reader_test, short_record_keeps_the_comma_after_its_last_value) {
-  ImportFixture f(kModeEndNote);
-  f.selectOnly({1, 2, 3});
-  f.input("a\tb" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.records(), "\"a\",\"b\",\r\n");
-}
-
-TEST(tab_export_reader_test, byte_0xff_is_copied_like_any_other) {
-  ImportFixture f(kModeProCite);
-  f.selectOnly({1});
-  f.input("\xFF\xFE\xFF\r\n");
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.records(), "\"\xFF\xFE\xFF\"\r\n");
 }
 
 TEST(tab_export_reader_test, procite_blank_lines_are_neither_counted_nor_written) {
@@ -109,14 +119,6 @@ TEST(tab_export_reader_test, endnote_counter_moves_once_per_record) {
   EXPECT_EQ(f.ui.lastRecord, 3);
 }
 
-TEST(tab_export_reader_test, only_year_selected_gives_lines_without_commas) {
-  ImportFixture f(kModeEndNote);
-  f.selectOnly({3});
-  f.input("Book\tSmith\t1999\tTitle" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.csv(), "\"Year\"\r\n\"1999\"\r\n");
-}
-
 TEST(tab_export_reader_test, values_beyond_the_field_count_are_ignored) {
   ImportFixture f(kModeProCite);
   std::string line;
@@ -126,71 +128,6 @@ TEST(tab_export_reader_test, values_beyond_the_field_count_are_ignored) {
   std::string expected;
   for (int n = 1; n <= 47; ++n) expected += "\"" + std::to_string(n) + "\"" + (n < 47 ? "," : "\r\n");
   EXPECT_EQ(f.records(), expected);
-}
-
-TEST(tab_export_reader_test, export_without_any_record_gives_header_only_and_zero) {
-  ImportFixture f(kModeEndNote);
-  f.selectOnly({1});
-  f.input("\r\n\t\"\"\r\n");
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 0);
-  EXPECT_EQ(f.csv(), "\"Reference Type\"\r\n");
-}
-
-// The reader used to stop at 32,000 bytes, losing that record and all after.
-TEST(tab_export_reader_test, records_of_any_length_convert_and_later_records_follow) {
-  ImportFixture f(kModeEndNote, 3990);
-  f.selectOnly({1, 2});
-  std::string huge(200000, 'x');
-  f.input("a\t" + huge + kEnd + "b\tc" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 2);
-  EXPECT_EQ(f.records(), "\"a\",\"" + std::string(3990, 'x') + "\"\r\n\"b\",\"c\"\r\n");
-  EXPECT_EQ(f.state.truncatedCount, 1);
-}
-
-// Plain text is skipped in runs; quotes and line breaks at every distance
-// from each other must still be seen.
-TEST(tab_export_reader_test, quotes_and_breaks_anywhere_in_long_text_are_handled) {
-  ImportFixture f(kModeProCite);
-  f.selectOnly({1});
-  std::string value = "a", expected = "a";
-  for (int gap = 0; gap < 40; ++gap) {
-    value += std::string(gap, 'x') + (gap % 2 ? "\"" : "\n");
-    expected += std::string(gap, 'x') + (gap % 2 ? "\"\"" : "\x85");
-  }
-  f.input(value + "\r\n" + value + "\r\n");
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 2);
-  EXPECT_EQ(f.records(), "\"" + expected + "\"\r\n\"" + expected + "\"\r\n");
-}
-
-TEST(tab_export_reader_test, last_record_without_its_end_is_converted) {
-  ImportFixture endNote(kModeEndNote);
-  endNote.selectOnly({1, 2});
-  endNote.input("a" + kEnd + "\r\nb\t");
-  EXPECT_EQ(ConvertEndNoteExport(endNote.state, endNote.ui), 2);
-  EXPECT_EQ(endNote.records(), "\"a\",\r\n\"b\",\" \"\r\n");
-
-  ImportFixture proCite(kModeProCite);
-  proCite.selectOnly({1});
-  proCite.input("a\r\nb");
-  EXPECT_EQ(ConvertProCiteExport(proCite.state, proCite.ui), 2);
-  EXPECT_EQ(proCite.records(), "\"a\"\r\n\"b\"\r\n");
-}
-
-TEST(tab_export_reader_test, trailing_breaks_tabs_and_quotes_are_not_a_last_record) {
-  ImportFixture f(kModeProCite);
-  f.selectOnly({1});
-  f.input("a\r\n\t\"\n");
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.records(), "\"a\"\r\n");
-}
-
-TEST(tab_export_reader_test, cut_never_splits_a_doubled_quote) {
-  ImportFixture f(kModeProCite, 6);
-  f.selectOnly({1, 2});
-  // Doubled: abcde"" (7 bytes); a cut at 6 would leave one quote.
-  f.input("abcde\"\tabcd\"x\r\n");
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.records(), "\"abcde\",\"abcd\"\"\"\r\n");
 }
 
 TEST(tab_export_reader_test, unopenable_output_or_input_is_reported) {
