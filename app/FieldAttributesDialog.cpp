@@ -36,7 +36,26 @@ QStringList LinesOf(const QString& text) {
 FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FldSetDlg"));
   setFixedSize(384, 241);
+  buildWordList();
+  buildTypesAndWidth();
 
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OKBtn"));
+  ok->setDefault(true);
+  ok->setGeometry(216, 203, 75, 27);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("CancelBtn"));
+  cancel->setGeometry(300, 203, 75, 27);
+  connect(ok, &QPushButton::clicked, this, &FieldAttributesDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  setTabOrder(ok, cancel);
+  setTabOrder(cancel, MemoWList);
+  setTabOrder(MemoWList, RadioGroupFldTypes->button(0));
+  setTabOrder(RadioGroupFldTypes->button(0), EditFldSize);
+}
+
+void FieldAttributesDialog::buildWordList() {
   auto* group = new QGroupBox(QStringLiteral("Edit Popup Word List"), this);
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setGeometry(8, 6, 170, 227);
@@ -48,7 +67,9 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(MemoWList);
   connect(MemoWList, &QPlainTextEdit::textChanged, this, &FieldAttributesDialog::limitWordList);
+}
 
+void FieldAttributesDialog::buildTypesAndWidth() {
   auto* types = new QGroupBox(QStringLiteral("JFile Field Type"), this);
   types->setObjectName(QStringLiteral("RadioGroupFldTypes"));
   types->setGeometry(186, 6, 190, 100);
@@ -71,21 +92,6 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
   fldSizeCheck_ = new WholeNumberBox(
       EditFldSize, {0, 160, QStringLiteral("Field width must be between 0 and 160"),
                     QStringLiteral("Field Size must be between 0 and 160"), QStringLiteral("80")});
-
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKBtn"));
-  ok->setDefault(true);
-  ok->setGeometry(216, 203, 75, 27);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
-  cancel->setGeometry(300, 203, 75, 27);
-  connect(ok, &QPushButton::clicked, this, &FieldAttributesDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  setTabOrder(ok, cancel);
-  setTabOrder(cancel, MemoWList);
-  setTabOrder(MemoWList, RadioGroupFldTypes->button(0));
-  setTabOrder(RadioGroupFldTypes->button(0), EditFldSize);
 }
 
 int FieldAttributesDialog::TypeIndexOf(std::int32_t fldType) {

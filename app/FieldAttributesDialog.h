@@ -34,6 +34,8 @@ public:
 
 private:
   void setCaptionFor(const QString& label);
+  void buildWordList();
+  void buildTypesAndWidth();
   void limitWordList();
   static int TypeIndexOf(std::int32_t fldType);
 

@@ -63,32 +63,43 @@ QPushButton* BrowseButton(const char* name, QWidget* parent) {
 FoldersDialog::FoldersDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FormJFConv"));
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildFolderGroup());
+  layout->addLayout(buildIdAndButtons());
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+QGroupBox* FoldersDialog::buildFolderGroup() {
   auto* group = new QGroupBox(QStringLiteral("Folders"), this);
   group->setObjectName(QStringLiteral("GroupBox1"));
+  auto* grid = new QGridLayout(group);
+  auto addRow = [&](int row, QLabel* label, QLineEdit* edit, const char* buttonName, QString browseTitle) {
+    auto* browse = BrowseButton(buttonName, group);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(browse, row, 2);
+    connect(browse, &QPushButton::clicked, this, [this, edit, browseTitle] {
+      // The reference manager's folder is titled after the mode shown.
+      browseInto(edit, browseTitle.isEmpty() ? ImportExportBrowseTitle(mode_) : browseTitle);
+    });
+  };
   LabelEn = HintedLabel("EndNote Import/Export", "LabelEn",
                         "Where you keep files to import/export with Endnote", group);
   EditENPath = FolderEdit("EditENPath", group);
-  auto* browseEN = BrowseButton("ButtonBrEN", group);
+  addRow(0, LabelEn, EditENPath, "ButtonBrEN", QString());
   auto* labelPalm = HintedLabel("Palm Install", "LabelPalm", "Where your Palm Install Directory is", group);
   EditPalmInstallPath = FolderEdit("EditPalmInstallPath", group);
-  auto* browseInstall = BrowseButton("ButtonBrPalmInstall", group);
+  addRow(1, labelPalm, EditPalmInstallPath, "ButtonBrPalmInstall",
+         QStringLiteral("Palm Install Folder\n(Usually c:\\palm\\yourname\\Install)"));
   auto* labelIncoming = HintedLabel("Incoming Palm Files", "LabelIncoming",
                                     "Where the backup files from your Palm are", group);
   EditPalmBackupPath = FolderEdit("EditPalmBackupPath", group);
-  auto* browseIncoming = BrowseButton("ButtonBrowseIncPalm", group);
+  addRow(2, labelIncoming, EditPalmBackupPath, "ButtonBrowseIncPalm",
+         QStringLiteral("Incoming Palm PDB File Folder\n(Usually c:\\palm\\yourname\\backup)"));
+  return group;
+}
 
-  auto* grid = new QGridLayout(group);
-  grid->addWidget(LabelEn, 0, 0);
-  grid->addWidget(EditENPath, 0, 1);
-  grid->addWidget(browseEN, 0, 2);
-  grid->addWidget(labelPalm, 1, 0);
-  grid->addWidget(EditPalmInstallPath, 1, 1);
-  grid->addWidget(browseInstall, 1, 2);
-  grid->addWidget(labelIncoming, 2, 0);
-  grid->addWidget(EditPalmBackupPath, 2, 1);
-  grid->addWidget(browseIncoming, 2, 2);
-
+QHBoxLayout* FoldersDialog::buildIdAndButtons() {
   auto* hsLabel = HintedLabel("Palm Hotsync ID", "StaticText1", nullptr, this);
   EditHSId = new QLineEdit(this);
   EditHSId->setObjectName(QStringLiteral("EditHSId"));
@@ -101,27 +112,13 @@ FoldersDialog::FoldersDialog(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  connect(browseEN, &QPushButton::clicked, this,
-          [this] { browseInto(EditENPath, ImportExportBrowseTitle(mode_)); });
-  connect(browseInstall, &QPushButton::clicked, this, [this] {
-    browseInto(EditPalmInstallPath,
-               QStringLiteral("Palm Install Folder\n(Usually c:\\palm\\yourname\\Install)"));
-  });
-  connect(browseIncoming, &QPushButton::clicked, this, [this] {
-    browseInto(EditPalmBackupPath,
-               QStringLiteral("Incoming Palm PDB File Folder\n(Usually c:\\palm\\yourname\\backup)"));
-  });
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(hsLabel);
-  bottom->addWidget(EditHSId);
-  bottom->addStretch();
-  bottom->addWidget(ok);
-  bottom->addWidget(cancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(group);
-  layout->addLayout(bottom);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* row = new QHBoxLayout;
+  row->addWidget(hsLabel);
+  row->addWidget(EditHSId);
+  row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
 }
 
 QString FoldersDialog::ImportExportBrowseTitle(std::int32_t mode) {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 
@@ -29,6 +31,8 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
+  QGroupBox* buildFolderGroup();
+  QHBoxLayout* buildIdAndButtons();
   void FormShow();
   void browseInto(QLineEdit* edit, const QString& title);
 

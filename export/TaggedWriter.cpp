@@ -143,6 +143,36 @@ int WriteRisRecord(AppState& state, OutputFile& out, int columns) {
   return 1;
 }
 
+namespace {
+
+void ReportUnreadLine(Ui& ui, CsvLineReader::Result result) {
+  if (result == CsvLineReader::Result::TooLong) {
+    ui.showMessage(MessageKind::Error, "Records of more than 32K Not supported");
+  } else if (result == CsvLineReader::Result::ReadError) {
+    ui.showMessage(MessageKind::Error, "Couldnt read csv file");
+  }
+}
+
+// Writes a record for each data line until the input ends, a line can't be
+// read (that result is returned) or the record limit is reached (Line).
+CsvLineReader::Result WriteTaggedRecords(AppState& state, Ui& ui, MessagePump& pump, CsvLineReader& reader,
+                                         OutputFile& out, int columns, std::int32_t& records) {
+  std::string line;
+  while (records < kMaxExportRecords) {
+    pump.pump();
+    const CsvLineReader::Result result = reader.next(line);
+    if (result != CsvLineReader::Result::Line) return result;
+    ParseDataLine(std::move(line), state.csvItems);
+    if (state.convMode == kModeRefMan) WriteRisRecord(state, out, columns);
+    else WriteTabbedRecord(state, out, columns);
+    ++records;
+    ui.setRecordCounter(records);
+  }
+  return CsvLineReader::Result::Line;
+}
+
+}  // namespace
+
 std::int32_t ConvertCsvToTagged(AppState& state, Ui& ui, const std::string& csvPath) {
   InputFile in;
   if (!in.open(csvPath)) {
@@ -159,49 +189,28 @@ std::int32_t ConvertCsvToTagged(AppState& state, Ui& ui, const std::string& csvP
   MessagePump pump(ui);
   pump.pumpNow();
   CsvLineReader reader(in, kMaxCsvLineLength);
-  std::string line;
-  auto tooLong = [&ui] {
-    ui.showMessage(MessageKind::Error, "Records of more than 32K Not supported");
+  std::string header;
+  const CsvLineReader::Result headerRead = reader.next(header);
+  if (headerRead != CsvLineReader::Result::Line) {
+    ReportUnreadLine(ui, headerRead);
     return 0;
-  };
-  switch (reader.next(line)) {
-    case CsvLineReader::Result::Line: break;
-    case CsvLineReader::Result::TooLong: return tooLong();
-    case CsvLineReader::Result::ReadError: ui.showMessage(MessageKind::Error, "Couldnt read csv file"); return 0;
-    case CsvLineReader::Result::End: return 0;
   }
-  ParseCommaText(line, state.csvItems);
+  ParseCommaText(header, state.csvItems);
   const int columns = LoadCsvHeader(state);
   BuildColumnMap(state, columns);
 
-  auto finish = [&](std::int32_t records) -> std::int32_t {
-    if (out.commit()) return records;
-    ui.showMessage(MessageKind::Error, "Unable to write to " + state.taggedPath);
-    return 0;
-  };
   std::int32_t records = 0;
-  while (records < kMaxExportRecords) {
-    pump.pump();
-    switch (reader.next(line)) {
-      case CsvLineReader::Result::Line: break;
-      case CsvLineReader::Result::TooLong: return tooLong();
-      case CsvLineReader::Result::ReadError:
-        ui.showMessage(MessageKind::Error, "Couldnt read csv file");
-        return finish(records);
-      case CsvLineReader::Result::End: return finish(records);
-    }
-    ParseDataLine(std::move(line), state.csvItems);
-    if (state.convMode == kModeRefMan) WriteRisRecord(state, out, columns);
-    else WriteTabbedRecord(state, out, columns);
-    ++records;
-    ui.setRecordCounter(records);
-  }
+  const CsvLineReader::Result last = WriteTaggedRecords(state, ui, pump, reader, out, columns, records);
+  ReportUnreadLine(ui, last);
+  if (last == CsvLineReader::Result::TooLong) return 0;
   // Only warn when records were really left behind: a file of exactly the
   // limit has been transferred whole.
-  if (reader.moreData()) {
+  if (last == CsvLineReader::Result::Line && reader.moreData()) {
     ui.showMessage(MessageKind::Information, "Transfer Stopped too many records to transfer");
   }
-  return finish(records);
+  if (out.commit()) return records;
+  ui.showMessage(MessageKind::Error, "Unable to write to " + state.taggedPath);
+  return 0;
 }
 
 }  // namespace tk
