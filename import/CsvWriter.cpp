@@ -10,6 +10,16 @@ namespace {
 
 int LastField(const AppState& state) { return std::min(state.fieldCount, kMaxFieldCount); }
 
+// How many bytes of a value (quotes already doubled, cut to its maxWidth) to
+// keep: one byte less when the cut ends in half of a doubled pair.
+std::size_t CutLengthKeepingPairs(std::string_view cut) {
+  // Quotes come in pairs, so an odd run of them at the end means the cut
+  // falls inside a pair.
+  std::size_t quotes = 0;
+  while (quotes < cut.size() && cut[cut.size() - 1 - quotes] == '"') ++quotes;
+  return quotes % 2 == 1 ? cut.size() - 1 : cut.size();
+}
+
 }  // namespace
 
 void WriteCsvHeader(OutputFile& out, const AppState& state) {
@@ -23,19 +33,6 @@ void WriteCsvHeader(OutputFile& out, const AppState& state) {
     out.put('"');
   }
   out.endLine();
-}
-
-std::size_t CsvCutLength(std::string_view text, std::size_t maxWidth) {
-  if (text.size() <= maxWidth) return text.size();
-  return CutLengthKeepingPairs(text.substr(0, maxWidth));
-}
-
-std::size_t CutLengthKeepingPairs(std::string_view cut) {
-  // Quotes come in pairs, so an odd run of them at the end means the cut
-  // falls inside a pair.
-  std::size_t quotes = 0;
-  while (quotes < cut.size() && cut[cut.size() - 1 - quotes] == '"') ++quotes;
-  return quotes % 2 == 1 ? cut.size() - 1 : cut.size();
 }
 
 CsvRecord::CsvRecord(const AppState& state) : fieldCount_(std::max(LastField(state), 0)) {
@@ -68,7 +65,7 @@ void CsvRecord::endValue() {
 void CsvRecord::nextValue() {
   endValue();
   if (index_ <= fieldCount_) ++index_;
-  current_ = index_ <= fieldCount_ ? &values_[index_] : &beyond_;
+  aim();
   current_->clear();
 }
 

@@ -15,12 +15,6 @@ namespace tk {
 // Writes the quoted labels of the selected fields of the current mode.
 void WriteCsvHeader(OutputFile& out, const AppState& state);
 
-// How many bytes of text (quotes already doubled) to keep when it is cut to
-// maxWidth: never between the two quotes of a doubled pair.
-std::size_t CsvCutLength(std::string_view text, std::size_t maxWidth);
-// The same for text already cut: one byte less when it ends in half a pair.
-std::size_t CutLengthKeepingPairs(std::string_view cut);
-
 // One record of a tab-separated export as the readers store it: values
 // separated by TABs, quotes already doubled, line breaks already 0x85. Only
 // what can reach the CSV is kept: of each selected value its first maxWidth

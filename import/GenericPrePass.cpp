@@ -82,56 +82,68 @@ void WriteGenericLine(OutputFile& out, std::string_view record) {
   line.endRecord();
 }
 
+namespace {
+
+// Copies the export's records into the intermediate file; the number of
+// records seen.
+int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
+  MessagePump pump(ui);
+  const StopScanner scanner(kSpecial);
+  GenericLineWriter line(out);
+  int records = 0;
+  // As in the ProCite reader: seen allows a line break at the very start,
+  // ordinary decides whether text after the last CR is a record.
+  bool seen = true;
+  bool ordinary = false;
+  line.holdBack();
+  ScanRuns(
+      in, pump, scanner,
+      [&](std::string_view run) {
+        if (!ordinary) line.release();
+        line.write(run);
+        seen = ordinary = true;
+      },
+      [&](char byte) {
+        switch (byte) {
+          case '\t': line.nextColumn(); break;
+          case '\n':
+            if (seen) line.put(kLineBreakMark);
+            break;
+          case '\r':
+            ui.setRecordCounter(++records);
+            line.endRecord();
+            line.holdBack();
+            seen = ordinary = false;
+            break;
+          default: line.put('"'); break;  // a double quote, copied as it is
+        }
+        return true;
+      });
+  if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");
+  // A last record without its CR still holds a reference (and one whose
+  // start was too long to hold back is already partly written).
+  if (ordinary || !line.holding()) {
+    ui.setRecordCounter(++records);
+    line.endRecord();
+  } else {
+    line.dropHeld();
+  }
+  pump.pumpNow();
+  return records;
+}
+
+}  // namespace
+
 int PrepareGenericExport(AppState& state, Ui& ui) {
-  std::string path = GenericIntermediatePath(state);
+  const std::string path = GenericIntermediatePath(state);
   OutputFile out;
   if (!OpenImportOutput(out, path, ui)) return 0;
   InputFile in;
   int records = 0;
-  if (!in.open(state.inputPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
+  if (in.open(state.inputPath)) {
+    records = ReduceRecords(in, out, ui);
   } else {
-    MessagePump pump(ui);
-    const StopScanner scanner(kSpecial);
-    GenericLineWriter line(out);
-    // As in the ProCite reader: seen allows a line break at the very start,
-    // ordinary decides whether text after the last CR is a record.
-    bool seen = true;
-    bool ordinary = false;
-    line.holdBack();
-    ScanRuns(
-        in, pump, scanner,
-        [&](std::string_view run) {
-          if (!ordinary) line.release();
-          line.write(run);
-          seen = ordinary = true;
-        },
-        [&](char byte) {
-          switch (byte) {
-            case '\t': line.nextColumn(); break;
-            case '\n':
-              if (seen) line.put(kLineBreakMark);
-              break;
-            case '\r':
-              ui.setRecordCounter(++records);
-              line.endRecord();
-              line.holdBack();
-              seen = ordinary = false;
-              break;
-            default: line.put('"'); break;  // a double quote, copied as it is
-          }
-          return true;
-        });
-    if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");
-    // A last record without its CR still holds a reference (and one whose
-    // start was too long to hold back is already partly written).
-    if (ordinary || !line.holding()) {
-      ui.setRecordCounter(++records);
-      line.endRecord();
-    } else {
-      line.dropHeld();
-    }
-    pump.pumpNow();
+    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
   }
   return CommitImportOutput(out, path, ui) ? records : 0;
 }

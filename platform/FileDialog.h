@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tk {
@@ -14,9 +13,6 @@ struct FileDialogSetup {
   std::string filter;
   std::string initialFolder;
 };
-
-// The filter as (description, pattern) pairs, in order.
-std::vector<std::pair<std::string, std::string>> SplitDialogFilter(const std::string& filter);
 
 struct FileOutcome {
   std::string file;        // as chosen

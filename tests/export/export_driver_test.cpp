@@ -113,9 +113,6 @@ TEST(export_driver_test, dialog_offers_the_modes_pdbs_from_the_backup_folder) {
   const auto setup = ExportDialogSetup(state);
   EXPECT_EQ(setup.filter, "Tomekit PDB  File (PR-*.PDB)|PR-*.PDB|All PDB files|*.pdb");
   EXPECT_EQ(setup.initialFolder, "/palm/backup");
-  EXPECT_EQ(SplitDialogFilter(setup.filter),
-            (std::vector<std::pair<std::string, std::string>>{{"Tomekit PDB  File (PR-*.PDB)", "PR-*.PDB"},
-                                                              {"All PDB files", "*.pdb"}}));
 }
 
 }  // namespace
