@@ -29,11 +29,7 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
 }
 
 void SaveLog(AppState& state, std::ostream& err) {
-  state.log(" ");
-  state.log("Program location:  " + state.programFolder);
-  if (!WriteTextLines(LogFilePath(state), state.memoLog)) {
-    err << "Unable to write to " << LogFilePath(state) << '\n';
-  }
+  if (!SaveDiagnosticLog(state)) err << "Unable to write to " << LogFilePath(state) << '\n';
 }
 
 }  // namespace

@@ -4,20 +4,12 @@
 #include "export/TaggedWriter.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/PalmFolders.h"
+#include "fields/ProgramModes.h"
 #include "import/OutputNaming.h"
 #include "platform/Path.h"
 
 namespace tk {
 namespace {
-
-const char* ManagerName(std::int32_t convMode) {
-  switch (convMode) {
-    case kModeRefMan: return "Reference Manager";
-    case kModeProCite:
-    case kModeProCiteGeneric: return "ProCite";
-    default: return "EndNote";
-  }
-}
 
 void DeriveExportNames(AppState& state) {
   const std::string csvName = ExtractFileName(ChangeFileExt(state.pdbPath, ".out"));
@@ -47,7 +39,7 @@ FileDialogSetup ExportDialogSetup(const AppState& state) {
 const char* ExportExtension(std::int32_t convMode) { return convMode == kModeRefMan ? ".RIS" : ".tsv"; }
 
 std::string ExportStatusText(std::int32_t convMode, std::int32_t records) {
-  return std::to_string(records) + " Records Transferred to " + ManagerName(convMode);
+  return std::to_string(records) + " Records Transferred to " + ManagerNameOf(convMode);
 }
 
 void ExportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen, const FileDone& onDone) {

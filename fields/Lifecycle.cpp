@@ -19,13 +19,14 @@ void ShutDown(AppState& state, Ui& ui) {
   (void)ui;
   ReadFieldPanel(state);
   WriteStrategyFile(state, state.strategyPath);
+  if (!SaveDiagnosticLog(state)) throw OperationError("Unable to write to " + LogFilePath(state));
+  WriteSettings(state);
+}
+
+bool SaveDiagnosticLog(AppState& state) {
   state.log(" ");
   state.log("Program location:  " + state.programFolder);
-  const std::string logPath = LogFilePath(state);
-  if (!WriteTextLines(logPath, state.memoLog)) {
-    throw OperationError("Unable to write to " + logPath);
-  }
-  WriteSettings(state);
+  return WriteTextLines(LogFilePath(state), state.memoLog);
 }
 
 std::string LogFilePath(const AppState& state) { return JoinPath(state.programFolder, "Log.txt"); }

@@ -20,4 +20,8 @@ void ShutDown(AppState& state, Ui& ui);
 // Program folder + "Log.txt".
 std::string LogFilePath(const AppState& state);
 
+// Closes the diagnostic log with a blank line and the program location and
+// saves it as Log.txt; false when it can't be written.
+bool SaveDiagnosticLog(AppState& state);
+
 }  // namespace tk

@@ -19,10 +19,14 @@ struct ModeInfo {
   int windowWidth;
   int windowMinWidth;
   int windowMaxWidth;
+  const char* managerName;       // in file-dialog filters and status texts
 };
 
 // The row of a mode; null for a mode outside 0..3.
 const ModeInfo* ModeInfoOf(std::int32_t mode);
+
+// The reference manager of a mode; EndNote for a mode outside 0..3.
+const char* ManagerNameOf(std::int32_t mode);
 
 // Program folder + separator + the mode's strategy file name; an unknown
 // mode leaves strategyPath as it was.

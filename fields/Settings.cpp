@@ -1,9 +1,9 @@
 #include "fields/Settings.h"
 
 #include "fields/FieldCatalogue.h"
+#include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/IniFile.h"
-#include "platform/Path.h"
 
 namespace tk {
 namespace {
@@ -18,7 +18,7 @@ std::string DefaultFolder(const AppState& state) {
   (void)state;
   return "C:\\Program Files\\Tomekit\\Import and Export";
 #else
-  return JoinPath(state.programFolder, "Import and Export");
+  return ImportExportFolder(state);
 #endif
 }
 

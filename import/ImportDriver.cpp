@@ -4,6 +4,7 @@
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldOps.h"
 #include "fields/PalmFolders.h"
+#include "fields/ProgramModes.h"
 #include "import/GenericPrePass.h"
 #include "import/IfoWriter.h"
 #include "import/OutputNaming.h"
@@ -40,11 +41,7 @@ ProgressSetup ImportProgress(const AppState& state, bool showBar) {
 }  // namespace
 
 FileDialogSetup ImportDialogSetup(const AppState& state) {
-  const char* manager = state.convMode == kModeRefMan ? "Reference Manager"
-                        : state.convMode == kModeProCite || state.convMode == kModeProCiteGeneric
-                            ? "ProCite"
-                            : "EndNote";
-  return {std::string(manager) + " Exports (*.txt)|*.TXT", state.importExportFolder};
+  return {std::string(ManagerNameOf(state.convMode)) + " Exports (*.txt)|*.TXT", state.importExportFolder};
 }
 
 void ImportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen, const FileDone& onDone) {
