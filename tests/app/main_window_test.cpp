@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgressWindow.h"
 #include "fields/FieldTable.h"
+#include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 
 namespace tk::test {
@@ -180,8 +180,7 @@ TEST_F(MainWindowTest, status_text_reaches_the_second_status_panel) {
 TEST_F(MainWindowTest, import_button_converts_the_chosen_files_and_reports_in_the_status_bar) {
   namespace fs = std::filesystem;
   fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
-  const std::string store = folder.file("install.ini");
-  ::setenv("TOMEKIT_INSTALL_STORE", store.c_str(), 1);
+  ScopedEnv storeLocation("TOMEKIT_INSTALL_STORE", folder.file("install.ini"));
   AppState& state = window->state();
   state.palmInstallFolder = folder.file("Install");
   state.importExportFolder = folder.file("exports");
@@ -197,7 +196,6 @@ TEST_F(MainWindowTest, import_button_converts_the_chosen_files_and_reports_in_th
     return QStringList{QString::fromStdString(input)};
   });
   window->Btn2JFClick();
-  ::unsetenv("TOMEKIT_INSTALL_STORE");
 
   EXPECT_EQ(dialogFilter, "EndNote Exports (*.txt)|*.TXT");
   EXPECT_EQ(dialogFolder.toStdString(), state.importExportFolder);

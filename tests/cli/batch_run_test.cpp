@@ -3,12 +3,12 @@
 #include "fields/FieldCatalogue.h"
 #include "fields/PalmFolders.h"
 #include "mock/FakeConverter.h"
+#include "mock/ScopedEnv.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -20,8 +20,8 @@ using Args = std::vector<std::string>;
 // A program folder with a stand-in converter that copies its input, and a
 // settings file saved in ProCite mode.
 struct Batch {
-  explicit Batch(const std::string& script = test::kRecordingConverter) : program(script) {
-    ::setenv("TOMEKIT_INSTALL_STORE", program.file("install.ini").c_str(), 1);
+  explicit Batch(const std::string& script = test::kRecordingConverter)
+      : program(script), storeLocation("TOMEKIT_INSTALL_STORE", program.file("install.ini")) {
     IniFile ini(program.file("tomekit.INI"));
     ini.writeString("UserInfo", "PalmOutPath", program.file("Install"));
     ini.writeString("UserInfo", "PalmInPath", program.file("Backup"));
@@ -32,8 +32,6 @@ struct Batch {
     CreateFolders(program.file("ProCite"));
     CreateFolders(program.file("Install"));
   }
-  ~Batch() { ::unsetenv("TOMEKIT_INSTALL_STORE"); }
-
   int run(const Args& args) {
     out.str("");
     err.str("");
@@ -42,6 +40,7 @@ struct Batch {
   std::int32_t savedMode() const { return IniFile(program.file("tomekit.INI")).readInteger("Tomekit", "ProgMode", -1); }
 
   test::ProgramFolder program;
+  test::ScopedEnv storeLocation;
   std::ostringstream out;
   std::ostringstream err;
 };

@@ -42,12 +42,18 @@ AppState Started(const std::string& folder, test::FakeUi& ui) {
   return state;
 }
 
-}  // namespace
-
-TEST(lifecycle_test, first_start_in_an_empty_folder) {
+// A session started in an empty program folder.
+struct Session {
   test::TempFolder dir;
   test::FakeUi ui;
   AppState state = Started(dir.path(), ui);
+};
+
+}  // namespace
+
+TEST(lifecycle_test, first_start_in_an_empty_folder) {
+  Session session;
+  auto& [dir, ui, state] = session;
   EXPECT_EQ(state.convMode, kModeEndNote);
   EXPECT_EQ(state.fieldCount, 31);
   EXPECT_EQ(test::ReadBytes(dir.file("stratEN.jfp")),
@@ -68,9 +74,8 @@ TEST(lifecycle_test, first_start_in_an_empty_folder) {
 }
 
 TEST(lifecycle_test, end_writes_log_strategy_and_settings_for_the_next_start) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  AppState state = Started(dir.path(), ui);
+  Session session;
+  auto& [dir, ui, state] = session;
   const std::string endNote = test::ReadBytes(dir.file("stratEN.jfp"));
   SetupMode(state, ui, kModeRefMan);
   FldTable[2].selected = 0;
@@ -87,9 +92,8 @@ TEST(lifecycle_test, end_writes_log_strategy_and_settings_for_the_next_start) {
 }
 
 TEST(lifecycle_test, mode_change_reloads_the_strategy_from_disk) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  AppState state = Started(dir.path(), ui);
+  Session session;
+  auto& [dir, ui, state] = session;
   FldTable[20].selected = 1;
   state.popupLists[20] = {"lost"};
   SetupMode(state, ui, kModeProCite);
@@ -103,9 +107,8 @@ TEST(lifecycle_test, mode_change_reloads_the_strategy_from_disk) {
 }
 
 TEST(lifecycle_test, each_mode_keeps_its_own_folder) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  AppState state = Started(dir.path(), ui);
+  Session session;
+  auto& [dir, ui, state] = session;
   state.importExportFolder = "/refs/endnote";
   SetupMode(state, ui, kModeRefMan);
   EXPECT_EQ(state.importExportFolder, DefaultFolder(state));
@@ -132,9 +135,8 @@ TEST(lifecycle_test, window_is_hidden_then_rebuilt_around_a_mode_setup) {
 }
 
 TEST(lifecycle_test, unknown_mode_from_a_caller_is_endnote) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  AppState state = Started(dir.path(), ui);
+  Session session;
+  auto& [dir, ui, state] = session;
   SetupMode(state, ui, 9);
   EXPECT_EQ(state.convMode, kModeEndNote);
   EXPECT_EQ(IniFile(state.settingsFile).readString("Tomekit", "ProgMode", ""), "0");

@@ -6,12 +6,11 @@
 #include "fields/PalmFolders.h"
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
+#include "mock/ScopedEnv.h"
 #include "platform/Files.h"
 #include "platform/InstallRequestStore.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace tk {
 namespace {
@@ -22,8 +21,8 @@ const std::string kEnd = "\xB0";
 // The stand-in converter copies its input, so a "PDB" here holds the CSV.
 struct ImportRun {
   explicit ImportRun(ConvMode mode, const std::string& script = test::kRecordingConverter)
-      : program(script), state(program.state()), store(program.file("install.ini")) {
-    ::setenv("TOMEKIT_INSTALL_STORE", store.c_str(), 1);
+      : program(script), state(program.state()), store(program.file("install.ini")),
+        storeLocation("TOMEKIT_INSTALL_STORE", store) {
     FldTable = {};
     state.convMode = mode;
     SetFieldCount(state);
@@ -39,7 +38,6 @@ struct ImportRun {
     CreateFolders(state.palmInstallFolder);
     CreateFolders(state.importExportFolder);
   }
-  ~ImportRun() { ::unsetenv("TOMEKIT_INSTALL_STORE"); }
 
   std::string input(const std::string& name, const std::string& bytes) {
     const std::string path = state.importExportFolder + "/" + name;
@@ -53,6 +51,7 @@ struct ImportRun {
   test::ProgramFolder program;
   AppState state;
   std::string store;
+  test::ScopedEnv storeLocation;
   test::FakeUi ui;
 };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tk {
 namespace {
 
@@ -56,19 +58,46 @@ TEST(ris_reader_test, five_line_record_gives_type_title_and_joined_authors) {
   EXPECT_EQ(run.ui.lastRecord, 1);
 }
 
-TEST(ris_reader_test, authors_and_keywords_join_other_tags_keep_the_last) {
-  RisRun run({4, 6, 7, 11},
-             "TY  - JOUR\nA1  - One\nAU  - Two\nN1  - note\nAB  - abstract\nKW  - k1\nKW  - k2\n"
-             "JF  - a\nJO  - b\nJA  - c\nJ1  - d\nJ2  - e\nER  - \n");
-  EXPECT_EQ(run.records(), "\"One;Two\",\"abstract\",\"k1;k2\",\"e\"\r\n");
-}
-
-TEST(ris_reader_test, lines_outside_records_and_unknown_tags_are_ignored) {
-  RisRun run({1, 3},
-             "junk\nT1  - lost\nTY  - BOOK\nt1  - lower\nT1  -glued\nXX  - other\nT1  - kept\nER  - \n"
-             "between\nTY  - JOUR\nER  - \n");
-  EXPECT_EQ(run.count, 2);
-  EXPECT_EQ(run.records(), "\"BOOK\",\"kept\"\r\n\"JOUR\",\"\"\r\n");
+// Each case: the fields selected, the export, the records written.
+TEST(ris_reader_test, tagged_lines_become_records) {
+  const struct {
+    const char* behaviour;
+    std::vector<int> fields;
+    std::string input;
+    std::string records;
+  } cases[] = {
+      {"authors and keywords join, other tags keep the last", {4, 6, 7, 11},
+       "TY  - JOUR\nA1  - One\nAU  - Two\nN1  - note\nAB  - abstract\nKW  - k1\nKW  - k2\n"
+       "JF  - a\nJO  - b\nJA  - c\nJ1  - d\nJ2  - e\nER  - \n",
+       "\"One;Two\",\"abstract\",\"k1;k2\",\"e\"\r\n"},
+      {"lines outside records and unknown tags are ignored", {1, 3},
+       "junk\nT1  - lost\nTY  - BOOK\nt1  - lower\nT1  -glued\nXX  - other\nT1  - kept\nER  - \n"
+       "between\nTY  - JOUR\nER  - \n",
+       "\"BOOK\",\"kept\"\r\n\"JOUR\",\"\"\r\n"},
+      // Files that real tools write.
+      {"a byte-order mark is skipped", {1}, "\xEF\xBB\xBFTY  - JOUR\r\nER  - \r\n", "\"JOUR\"\r\n"},
+      {"CR LF, LF and a lone CR all end lines", {1, 3, 12},
+       "TY  - A\r\nT1  - t\nVL  - 9\rER  - \r\rTY  - B\n\nER  - ", "\"A\",\"t\",\"9\"\r\n\"B\",\"\",\"\"\r\n"},
+      {"an end line without its trailing blank ends the record", {1}, "TY  - A\nER  -\nTY  - B\nER  -\n",
+       "\"A\"\r\n\"B\"\r\n"},
+      {"a type line inside an open record starts a new one", {1, 3},
+       "TY  - A\nT1  - first\nTY  - B\nT1  - second\nER  - \n", "\"A\",\"first\"\r\n\"B\",\"second\"\r\n"},
+      {"continuation lines join the previous value", {1, 4, 6},
+       "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*  c\nER  - \n",
+       "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *  c\"\r\n"},
+      {"a continuation after an unknown tag is ignored with it", {3},
+       "TY  - x\nT1  - title\nXY  - other\nstill other\nPB  -\nmore\nER  - \n", "\"title\"\r\n"},
+      {"a last record without an end line is converted", {1, 33}, "TY  - A\nER  - \nTY  - B\nUR  - x.com",
+       "\"A\",\"\"\r\n\"B\",\"x.com\"\r\n"},
+  };
+  for (const auto& c : cases) {
+    ImportFixture f(kModeRefMan);
+    f.selectOnly(c.fields);
+    f.input(c.input);
+    const auto lines = static_cast<int>(std::count(c.records.begin(), c.records.end(), '\n'));
+    EXPECT_EQ(ConvertRefManExport(f.state, f.ui), lines) << c.behaviour;
+    EXPECT_EQ(f.records(), c.records) << c.behaviour;
+  }
 }
 
 TEST(ris_reader_test, quotes_are_doubled_after_the_cut_and_never_split) {
@@ -97,47 +126,6 @@ TEST(ris_reader_test, unopenable_output_or_input_is_reported) {
   EXPECT_EQ(ConvertRefManExport(noInput.state, noInput.ui), 0);
   EXPECT_EQ(noInput.ui.texts(), std::vector<std::string>{"Couldnt Open input .csv file"});
   EXPECT_EQ(noInput.csv(), "\"Ref Type\"\r\n");
-}
-
-// Files that real tools write.
-
-TEST(ris_reader_test, byte_order_mark_is_skipped) {
-  RisRun run({1}, "\xEF\xBB\xBFTY  - JOUR\r\nER  - \r\n");
-  EXPECT_EQ(run.records(), "\"JOUR\"\r\n");
-}
-
-TEST(ris_reader_test, cr_lf_lf_and_lone_cr_all_end_lines) {
-  RisRun run({1, 3, 12}, "TY  - A\r\nT1  - t\nVL  - 9\rER  - \r\rTY  - B\n\nER  - ");
-  EXPECT_EQ(run.count, 2);
-  EXPECT_EQ(run.records(), "\"A\",\"t\",\"9\"\r\n\"B\",\"\",\"\"\r\n");
-}
-
-TEST(ris_reader_test, end_line_without_its_trailing_blank_ends_the_record) {
-  RisRun run({1}, "TY  - A\nER  -\nTY  - B\nER  -\n");
-  EXPECT_EQ(run.records(), "\"A\"\r\n\"B\"\r\n");
-}
-
-TEST(ris_reader_test, type_line_inside_an_open_record_starts_a_new_one) {
-  RisRun run({1, 3}, "TY  - A\nT1  - first\nTY  - B\nT1  - second\nER  - \n");
-  EXPECT_EQ(run.count, 2);
-  EXPECT_EQ(run.records(), "\"A\",\"first\"\r\n\"B\",\"second\"\r\n");
-}
-
-TEST(ris_reader_test, continuation_joins_previous_value) {
-  RisRun run({1, 4, 6},
-             "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*  c\nER  - \n");
-  EXPECT_EQ(run.records(), "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *  c\"\r\n");
-}
-
-TEST(ris_reader_test, continuation_after_an_unknown_tag_is_ignored_with_it) {
-  RisRun run({3}, "TY  - x\nT1  - title\nXY  - other\nstill other\nPB  -\nmore\nER  - \n");
-  EXPECT_EQ(run.records(), "\"title\"\r\n");
-}
-
-TEST(ris_reader_test, last_record_without_an_end_line_is_converted) {
-  RisRun run({1, 33}, "TY  - A\nER  - \nTY  - B\nUR  - x.com");
-  EXPECT_EQ(run.count, 2);
-  EXPECT_EQ(run.records(), "\"A\",\"\"\r\n\"B\",\"x.com\"\r\n");
 }
 
 TEST(ris_reader_test, lines_of_any_length_are_read_whole) {

@@ -1,13 +1,15 @@
 #include "platform/InstallRequestStore.h"
 
+#include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace tk {
+
+using test::ScopedEnv;
 
 namespace {
 const std::string kKey = "Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager";
@@ -33,25 +35,6 @@ TEST(install_request_store_test, failures_tell_key_from_value) {
   EXPECT_EQ(InstallRequestStore(dir.file("store.ini")).setValue(kKey, "Install0", 1),
             InstallStoreResult::ValueNotSet);
 }
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    if (old) old_ = old;
-    hadOld_ = old != nullptr;
-    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (hadOld_) ::setenv(name_, old_.c_str(), 1); else ::unsetenv(name_);
-  }
-
-private:
-  const char* name_;
-  std::string old_;
-  bool hadOld_ = false;
-};
 
 TEST(install_request_store_test, default_location_follows_the_environment) {
   ScopedEnv home("HOME", "/home/u");
