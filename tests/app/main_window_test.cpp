@@ -2,7 +2,9 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgressWindow.h"
+#include "fields/FieldCatalogue.h"
 #include "fields/FieldTable.h"
+#include "fields/ProgramModes.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
 
@@ -56,32 +58,25 @@ TEST_F(MainWindowTest, first_start_comes_up_in_endnote_mode_with_its_default_str
 }
 
 TEST_F(MainWindowTest, mode_switch_rebuilds_captions_fields_and_window_widths) {
-  window->ProCite1Click();
-  EXPECT_EQ(buttonText("Btn2JF"), "ProCite to JFile");
-  EXPECT_EQ(buttonText("Btn2EN"), "JFile to ProCite");
-  EXPECT_EQ(visibleFields(), 47);
-  EXPECT_EQ(window->width(), 600);
-  EXPECT_EQ(window->minimumWidth(), 600);
-  EXPECT_EQ(window->maximumWidth(), 600);
-  EXPECT_EQ(window->height(), app::MainWindow::kWindowHeight);
-
-  window->EndNote1Click();
-  EXPECT_EQ(visibleFields(), 31);
-  EXPECT_EQ(window->width(), 420);
-  EXPECT_EQ(window->minimumWidth(), 420);
-  EXPECT_EQ(window->maximumWidth(), 600);
-  EXPECT_EQ(window->minimumHeight(), app::MainWindow::kWindowHeight);
-  EXPECT_EQ(window->maximumHeight(), app::MainWindow::kWindowHeight);
-
-  window->RefManager1Click();
-  EXPECT_EQ(buttonText("Btn2JF"), "Ref Manager to JFile");
-  EXPECT_EQ(visibleFields(), 33);
-  EXPECT_EQ(window->width(), 497);
-  EXPECT_EQ(checkedModeItems(), QStringList{"Ref. Manager"});
-
-  window->ProCiteGeneric1Click();
-  EXPECT_EQ(visibleFields(), 24);
-  EXPECT_EQ(checkedModeItems(), QStringList{"ProCite (Generic)"});
+  using Click = void (app::MainWindow::*)();
+  // ProCite first: a narrower mode must be able to follow a wider one.
+  const std::pair<Click, std::int32_t> switches[] = {{&app::MainWindow::ProCite1Click, kModeProCite},
+                                                     {&app::MainWindow::EndNote1Click, kModeEndNote},
+                                                     {&app::MainWindow::RefManager1Click, kModeRefMan},
+                                                     {&app::MainWindow::ProCiteGeneric1Click, kModeProCiteGeneric}};
+  for (const auto& [click, mode] : switches) {
+    (window.get()->*click)();
+    const ModeInfo& info = *ModeInfoOf(mode);
+    EXPECT_EQ(buttonText("Btn2JF"), info.importCaption) << mode;
+    EXPECT_EQ(buttonText("Btn2EN"), info.exportCaption) << mode;
+    EXPECT_EQ(visibleFields(), info.fieldCount) << mode;
+    EXPECT_EQ(checkedModeItems(), QStringList{info.menuCaption}) << mode;
+    EXPECT_EQ(window->width(), info.windowWidth) << mode;
+    EXPECT_EQ(window->minimumWidth(), info.windowMinWidth) << mode;
+    EXPECT_EQ(window->maximumWidth(), info.windowMaxWidth) << mode;
+    EXPECT_EQ(window->minimumHeight(), app::MainWindow::kWindowHeight) << mode;
+    EXPECT_EQ(window->maximumHeight(), app::MainWindow::kWindowHeight) << mode;
+  }
   EXPECT_TRUE(boxes.empty()) << boxTexts().join(" | ").toStdString();
 }
 

@@ -30,21 +30,16 @@ TEST(field_table_test, popup_letters_follow_column_position_and_skip_capital_a) 
   EXPECT_EQ(FldTable[47].popupLetter, 'V');
 }
 
-TEST(field_table_test, letter_counts_selected_fields_not_field_numbers) {
-  AppState state = StateWithAllSelected(kModeEndNote, kTypeString);
-  FldTable[1].selected = 0;
-  FldTable[3].fldType = kTypeMultiPopup;
-  EXPECT_EQ(CountSelectedFields(state), 30);
-  EXPECT_EQ(FldTable[3].popupLetter, 'b');
-}
-
-TEST(field_table_test, string_field_that_was_a_popup_loses_its_letter) {
+TEST(field_table_test, letter_counts_selected_fields_and_a_string_field_has_none) {
   AppState state = StateWithAllSelected(kModeEndNote, kTypePopup);
   CountSelectedFields(state);
   ASSERT_EQ(FldTable[2].popupLetter, 'b');
+  FldTable[1].selected = 0;
   FldTable[2].fldType = kTypeString;
-  CountSelectedFields(state);
+  FldTable[3].fldType = kTypeMultiPopup;
+  EXPECT_EQ(CountSelectedFields(state), 30);
   EXPECT_EQ(FldTable[2].popupLetter, 0);
+  EXPECT_EQ(FldTable[3].popupLetter, 'b');
 }
 
 TEST(field_table_test, clear_keeps_entries_beyond_field_count) {

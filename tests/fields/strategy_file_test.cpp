@@ -158,8 +158,9 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_and_54_lines) {
   for (int n = 48; n < kPopupListCount; ++n) EXPECT_TRUE(state.popupLists[n].empty()) << n;
 }
 
-TEST(strategy_file_test, empty_tokens_do_not_count_as_positions) {
-  AppState state = FreshState(kModeEndNote, "");
+TEST(strategy_file_test, lines_are_read_by_position_and_token) {
+  AppState state = FreshState(kModeProCite, "");
+  // Empty tokens don't count as positions.
   ParseStrategyLine(state, "1,0,,1,", 4);
   EXPECT_EQ(FldTable[1].selected, 1);
   EXPECT_EQ(FldTable[2].selected, 0);
@@ -167,25 +168,16 @@ TEST(strategy_file_test, empty_tokens_do_not_count_as_positions) {
   EXPECT_EQ(FldTable[4].selected, 0);
   ParseStrategyLine(state, "fld1,,Book,,Map,", 7);
   EXPECT_EQ(state.popupLists[1], (std::vector<std::string>{"Book", "Map"}));
-}
-
-TEST(strategy_file_test, popup_line_position_not_label_decides_the_field) {
-  AppState state = FreshState(kModeEndNote, "");
-  ParseStrategyLine(state, "fld4,Book", 7);
-  EXPECT_EQ(state.popupLists[1], std::vector<std::string>{"Book"});
+  // The line's position, not its label, decides the field.
+  ParseStrategyLine(state, "fld4,Atlas", 8);
+  EXPECT_EQ(state.popupLists[2], std::vector<std::string>{"Atlas"});
   EXPECT_TRUE(state.popupLists[4].empty());
-}
-
-TEST(strategy_file_test, last_value_of_a_setting_line_stands) {
-  AppState state = FreshState(kModeEndNote, "");
+  // The last value of a setting line stands.
   ParseStrategyLine(state, "110,7", 0);
   ParseStrategyLine(state, "-3", 2);
   EXPECT_EQ(state.dbSetting1, 7);
   EXPECT_EQ(state.dbSetting3, -3);
-}
-
-TEST(strategy_file_test, values_beyond_the_table_touch_nothing) {
-  AppState state = FreshState(kModeProCite, "");
+  // Values beyond the table touch nothing.
   std::string line;
   for (int i = 1; i <= 60; ++i) line += std::to_string(i) + ",";
   ParseStrategyLine(state, line, 3);
