@@ -1,6 +1,9 @@
 #pragma once
 // Inputs for the converter's tests: IFO texts in Tomekit's layout, CSV lines
-// in its dialect, and big-endian reads to check written bytes by offset.
+// in its dialect, big-endian reads to check written bytes by offset, and the
+// text of a refusal.
+#include "jconv5/pdb/Failure.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +19,17 @@ inline std::uint32_t U32(std::string_view bytes, std::size_t at) {
 // The NUL-terminated text at an offset.
 inline std::string CText(std::string_view bytes, std::size_t at) {
   return std::string(bytes.substr(at, bytes.find('\0', at) - at));
+}
+
+// The text of the Failure that call throws; "<accepted>" when it throws none.
+template <class Call>
+std::string FailureText(Call&& call) {
+  try {
+    call();
+  } catch (const Failure& failure) {
+    return failure.text();
+  }
+  return "<accepted>";
 }
 
 struct IfoSection {

@@ -1,5 +1,6 @@
 #include "jconv5/pdb/Csv.h"
 #include "jconv5/pdb/Failure.h"
+#include "jconv5/Jconv5Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,7 @@ TEST(csv_reader_test, accepts_blanks_around_quotes_and_unquoted_items) {
 }
 
 void ExpectMalformed(const std::string& text, const std::string& message) {
-  try {
-    ReadCsv(text);
-    ADD_FAILURE() << "accepted: " << text;
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.text(), message);
-  }
+  EXPECT_EQ(test::FailureText([&] { ReadCsv(text); }), message) << text;
 }
 
 TEST(csv_reader_test, malformed_lines_are_named_by_line_and_item) {

@@ -47,12 +47,7 @@ TEST(ifo_reader_test, a_line_end_after_the_last_word_adds_an_empty_word) {
 }
 
 void ExpectRefused(const std::string& text, const std::string& message) {
-  try {
-    ReadIfo(text);
-    ADD_FAILURE() << "accepted: " << text;
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.text(), message);
-  }
+  EXPECT_EQ(test::FailureText([&] { ReadIfo(text); }), message) << text;
 }
 
 TEST(ifo_reader_test, refusals_name_the_line) {

@@ -1,5 +1,6 @@
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/JFileRecord.h"
+#include "jconv5/Jconv5Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,8 @@ TEST(jfile_record_test, reads_values_with_any_byte_but_nul) {
 
 TEST(jfile_record_test, refuses_a_record_shorter_than_its_lengths_say) {
   EXPECT_THROW(ReadRecord(kExample.substr(0, 5), 3), Failure);
-  try {
-    ReadRecord(kExample.substr(0, 12), 3);
-    ADD_FAILURE();
-  } catch (const Failure& failure) {
-    EXPECT_STREQ(failure.what(), "the record is damaged: field 2 is said to take 5 bytes, but only 3 are left");
-  }
+  EXPECT_EQ(test::FailureText([] { ReadRecord(kExample.substr(0, 12), 3); }),
+            "the record is damaged: field 2 is said to take 5 bytes, but only 3 are left");
 }
 
 TEST(jfile_record_test, a_value_without_its_nul_is_read_to_its_length) {
