@@ -1,5 +1,6 @@
 // The runner with the real jconv5 of the program folder, copied beside a
-// work folder of the test's own.
+// work folder of the test's own: the real converter's log reaches the user.
+// Round trips through it are in the end-to-end tests of tomekit-cli.
 #include "converter/ConverterRunner.h"
 
 #include "fields/FieldCatalogue.h"
@@ -36,23 +37,6 @@ struct RealConverter {
   AppState state;
   test::FakeUi ui;
 };
-
-TEST(real_converter_test, csv_goes_to_pdb_and_back_unchanged) {
-  RealConverter run;
-  ASSERT_TRUE(WriteIfoFile(run.state, run.ui));
-  const std::string csv =
-      "\"Reference Type\",\"Author\",\"Title\"\r\n"
-      "\"Book\",\"Doe, A.\",\"A \"\"quoted\"\" title\x85with a break\"\r\n"
-      "\"Journal Article\",\" \",\"Second\"\r\n";
-  test::WriteBytes(run.program.work("refs.csv"), csv);
-  const std::string pdb = run.program.file("Install/EN-refs.PDB");
-  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.work("refs.csv"), pdb, run.state.ifoPath, "\"EN-refs\""), 1);
-  EXPECT_EQ(test::ReadBytes(pdb).substr(0, 8), std::string("EN-refs\0", 8));
-  EXPECT_EQ(ConvertPdbToCsv(run.state, run.ui, pdb, run.program.work("EN-refs.out"), run.program.work("temp.ifo")), 1);
-  EXPECT_EQ(test::ReadBytes(run.program.work("EN-refs.out")), csv);
-  EXPECT_EQ(run.ui.texts(), std::vector<std::string>{"Destination directory Had to be created"});
-  EXPECT_TRUE(run.ui.errorReports.empty());
-}
 
 TEST(real_converter_test, converter_failure_shows_its_log_and_leaves_no_pdb) {
   RealConverter run;
