@@ -13,6 +13,12 @@ using test::ReadBytes;
 
 const std::string kEnd = "456E644A46696C654461746100";
 
+// What follows the marker line: the popup sections.
+std::string PopupSections(const ImportFixture& f) {
+  const std::string ifo = ReadBytes(f.state.ifoPath);
+  return ifo.substr(ifo.find(kEnd) + kEnd.size());
+}
+
 std::vector<std::string> Words(int count) {
   std::vector<std::string> words;
   for (int i = 1; i <= count; ++i) words.push_back("w" + std::to_string(i));
@@ -67,8 +73,7 @@ TEST(ifo_writer_test, popup_letters_run_a_to_z_then_capital_b) {
   FldTable[27].fldType = kTypeMultiPopup;
   f.state.popupLists[26] = {"x"};
   ASSERT_TRUE(WriteIfoFile(f.state, f.ui));
-  std::string ifo = ReadBytes(f.state.ifoPath);
-  EXPECT_EQ(ifo.substr(ifo.find(kEnd) + kEnd.size()), "\r\npopupz\r\nx\r\npopupB");
+  EXPECT_EQ(PopupSections(f), "\r\npopupz\r\nx\r\npopupB");
 }
 
 TEST(ifo_writer_test, a_list_of_120_words_is_cut_to_99) {
@@ -77,10 +82,9 @@ TEST(ifo_writer_test, a_list_of_120_words_is_cut_to_99) {
   FldTable[1].fldType = kTypePopup;
   f.state.popupLists[1] = Words(120);
   ASSERT_TRUE(WriteIfoFile(f.state, f.ui));
-  std::string ifo = ReadBytes(f.state.ifoPath);
   std::string expected = "\r\npopupa";
   for (const auto& w : Words(99)) expected += "\r\n" + w;
-  EXPECT_EQ(ifo.substr(ifo.find(kEnd) + kEnd.size()), expected);
+  EXPECT_EQ(PopupSections(f), expected);
 }
 
 TEST(ifo_writer_test, unselected_popup_field_gets_no_section) {
@@ -91,8 +95,7 @@ TEST(ifo_writer_test, unselected_popup_field_gets_no_section) {
   FldTable[3].popupLetter = 'c';  // left from an earlier count
   f.state.popupLists[3] = {"1999"};
   ASSERT_TRUE(WriteIfoFile(f.state, f.ui));
-  std::string ifo = ReadBytes(f.state.ifoPath);
-  EXPECT_EQ(ifo.substr(ifo.find(kEnd) + kEnd.size()), "\r\npopupb");
+  EXPECT_EQ(PopupSections(f), "\r\npopupb");
 }
 
 TEST(ifo_writer_test, no_selected_field_is_refused_and_leaves_no_file) {
