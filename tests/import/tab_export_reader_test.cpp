@@ -45,15 +45,6 @@ std::pair<std::string, std::string> BreaksAndQuotesAtEveryGap() {
 
 }  // namespace
 
-TEST(tab_export_reader_test, endnote_record_with_empty_second_value) {
-  ImportFixture f(kModeEndNote);
-  f.selectOnly({1, 2});
-  f.input("Book\t" + kEnd + "\r\n");
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 1);
-  EXPECT_EQ(f.csv(), "\"Reference Type\",\"Author\"\r\n\"Book\",\" \"\r\n");
-  EXPECT_TRUE(f.ui.messages.empty());
-}
-
 TEST(tab_export_reader_test, values_are_written_as_the_csv_dialect_wants_them) {
   const auto [gaps, gapsWritten] = BreaksAndQuotesAtEveryGap();
   const ReadCase cases[] = {
