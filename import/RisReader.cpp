@@ -42,7 +42,6 @@ constexpr int kAuthors = 4;
 constexpr int kKeywords = 7;
 
 constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 bool IsLetterOrDigit(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -150,23 +149,22 @@ int RisReader::run(InputFile& in) {
     for (std::size_t i = 0; i < bomMatched; ++i) feed(static_cast<char>(kBom[i]));
   }
   if (c >= 0) take(static_cast<char>(c));
-  for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
-    in.consume(chunk.size());
-    const char* p = chunk.data();
-    const char* end = p + chunk.size();
-    while (p != end) {
-      pump.pump();
-      if (IsLineEnd(*p) || line_ == Line::Head || line_ == Line::Continuation) {
-        take(*p++);
-        continue;
-      }
-      // The rest of a tag line: its value, or nothing.
-      const char* run = p;
-      p = scanner.skip(p, end);
-      if (line_ == Line::Value) target_->append(run, static_cast<std::size_t>(p - run));
-      afterCr_ = false;
-    }
-  }
+  ScanRuns(
+      in, pump, scanner,
+      [&](std::string_view run) {
+        // A line's head and a continuation go byte by byte; the rest of a
+        // tag line is its value, or nothing.
+        while (!run.empty() && (line_ == Line::Head || line_ == Line::Continuation)) {
+          take(run.front());
+          run.remove_prefix(1);
+        }
+        if (line_ == Line::Value) target_->append(run.data(), run.size());
+        afterCr_ = false;
+      },
+      [&](char lineEnd) {
+        take(lineEnd);
+        return true;
+      });
   if (in.failed()) {
     ui_.showMessage(MessageKind::Error, "Couldnt read csv file");
   } else {
