@@ -23,9 +23,9 @@ void SetupMode(AppState& state, Ui& ui, std::int32_t mode);
 enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
 
 // The window-free steps of a mode change, for state.convMode as it stands:
-// sets the field count and strategy path, clears the
-// field table and loads the strategy file (or the built-in default). False
-// when no strategy could be read. The work folders are the caller's.
+// sets the field count and strategy path, clears the field table and loads
+// the strategy file (or the built-in default). False when no strategy could
+// be read. The work folders are the caller's.
 bool LoadModeStrategy(AppState& state, Ui& ui, DefaultStrategyWrite writeDefault);
 
 }  // namespace tk
