@@ -24,6 +24,9 @@ public:
     ++length_;
   }
   void append(const char* bytes, std::size_t count) {
+    // Nothing to copy, and before the first byte there is no storage to
+    // copy to (memcpy must not be handed a null pointer, even for 0 bytes).
+    if (count == 0) return;
     if (length_ + count <= room_) {
       std::memcpy(data_.get() + length_, bytes, count);
       length_ += count;
