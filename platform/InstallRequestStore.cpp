@@ -48,10 +48,9 @@ std::optional<std::uint32_t> RegistryValue(const std::string& keyPath,
 
 }  // namespace
 
+// On Windows the store without a file is the registry itself.
 InstallRequestStore::InstallRequestStore() {
-#ifdef _WIN32
-  registry_ = true;
-#else
+#ifndef _WIN32
   file_ = DefaultFileLocation();
 #endif
 }
@@ -74,7 +73,7 @@ InstallStoreResult InstallRequestStore::setValue(const std::string& keyPath,
                                                  const std::string& valueName,
                                                  std::uint32_t value) {
 #ifdef _WIN32
-  if (registry_) return SetRegistryValue(keyPath, valueName, value);
+  if (file_.empty()) return SetRegistryValue(keyPath, valueName, value);
 #endif
   if (file_.empty()) return InstallStoreResult::KeyNotOpened;
   std::string folder = ExtractFilePath(file_);
@@ -90,7 +89,7 @@ InstallStoreResult InstallRequestStore::setValue(const std::string& keyPath,
 std::optional<std::uint32_t> InstallRequestStore::value(const std::string& keyPath,
                                                         const std::string& valueName) const {
 #ifdef _WIN32
-  if (registry_) return RegistryValue(keyPath, valueName);
+  if (file_.empty()) return RegistryValue(keyPath, valueName);
 #endif
   if (file_.empty()) return std::nullopt;
   const std::string absent = "-";

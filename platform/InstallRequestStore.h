@@ -39,7 +39,6 @@ public:
 
 private:
   std::string file_;
-  bool registry_ = false;
 };
 
 }  // namespace tk
