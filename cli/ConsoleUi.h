@@ -7,17 +7,11 @@
 
 namespace tk::cli {
 
-class ConsoleUi : public Ui {
+class ConsoleUi : public SilentProgressUi {
 public:
   explicit ConsoleUi(std::ostream& err) : err_(err) {}
 
   void showMessage(MessageKind kind, const std::string& text) override;
-  void showProgress(const ProgressSetup&) override {}
-  void hideProgress() override {}
-  void setBanner(Banner) override {}
-  void progressStep(int) override {}
-  void setRecordCounter(long) override {}
-  void processMessages() override {}
   void showErrorReport(const std::vector<std::string>& lines) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "fields/FieldOps.h"
 #include "fields/FieldTable.h"
 #include "fields/StrategyFile.h"
+#include "fuzz/Check.h"
 #include "fuzz/FuzzInput.h"
 
 #include <cstddef>
@@ -94,15 +95,6 @@ inline void ShowBytes(const char* what, std::string_view bytes) {
     else std::fprintf(stderr, "\\x%02X", c);
   }
   std::fputc('\n', stderr);
-}
-
-// Stops the run with a message libFuzzer shows with the input.
-[[noreturn]] inline void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-inline void Check(bool ok, const char* what) {
-  if (!ok) Fail(what);
 }
 
 // Nothing half-written: no temporary file of OutputFile remains.

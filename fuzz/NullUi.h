@@ -8,19 +8,13 @@
 
 namespace tk::fuzz {
 
-class NullUi : public Ui {
+class NullUi : public SilentProgressUi {
 public:
   void showMessage(MessageKind kind, const std::string& text) override {
     ++messages;
     if (kind == MessageKind::Error) ++errors;
     lastMessage = text;
   }
-  void showProgress(const ProgressSetup&) override {}
-  void hideProgress() override {}
-  void setBanner(Banner) override {}
-  void progressStep(int) override {}
-  void setRecordCounter(long) override {}
-  void processMessages() override {}
   void showErrorReport(const std::vector<std::string>&) override {}
 
   int messages = 0;

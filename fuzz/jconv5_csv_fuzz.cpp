@@ -1,20 +1,14 @@
 // jconv5's CSV reader. Every record it reads must come back the same when
 // written in the dialect and read again.
+#include "fuzz/Check.h"
 #include "jconv5/pdb/Csv.h"
 #include "jconv5/pdb/Failure.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+
+using tk::fuzz::Check;
 
 namespace {
-
-void Check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
 
 // What the dialect can carry: no CR; 0x85 and LF are the same line break.
 std::string Carried(const std::string& value) {

@@ -1,24 +1,14 @@
 // jconv5's IFO reader; a description it accepts then builds a database from
 // a small CSV, and the database must read back.
+#include "fuzz/Check.h"
 #include "jconv5/pdb/Convert.h"
 #include "jconv5/pdb/Csv.h"
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/Ifo.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-void Check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
-
-}  // namespace
+using tk::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view ifo(reinterpret_cast<const char*>(data), size);

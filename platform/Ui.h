@@ -49,4 +49,16 @@ public:
   virtual void showErrorReport(const std::vector<std::string>& lines) = 0;
 };
 
+// A Ui without a progress window or messages to pump, for the command line
+// and the fuzz targets: only message boxes and the error report remain.
+class SilentProgressUi : public Ui {
+public:
+  void showProgress(const ProgressSetup&) override {}
+  void hideProgress() override {}
+  void setBanner(Banner) override {}
+  void progressStep(int) override {}
+  void setRecordCounter(long) override {}
+  void processMessages() override {}
+};
+
 }  // namespace tk
