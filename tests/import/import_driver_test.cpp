@@ -1,59 +1,13 @@
-#include "import/ImportDriver.h"
-
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
-#include "fields/PalmFolders.h"
-#include "mock/FakeConverter.h"
-#include "mock/FakeUi.h"
-#include "mock/ScopedEnv.h"
-#include "platform/Files.h"
-#include "platform/InstallRequestStore.h"
+#include "import/ImportRun.h"
 
 #include <gtest/gtest.h>
 
 namespace tk {
 namespace {
 
-using Lines = std::vector<std::string>;
-const std::string kEnd = "\xB0";
-
-// The stand-in converter copies its input, so a "PDB" here holds the CSV.
-struct ImportRun {
-  explicit ImportRun(ConvMode mode, const std::string& script = test::kRecordingConverter)
-      : program(script), state(program.state()), store(program.file("install.ini")),
-        storeLocation("TOMEKIT_INSTALL_STORE", store) {
-    FldTable = {};
-    state.convMode = mode;
-    SetFieldCount(state);
-    for (int n = 1; n <= 4; ++n) {
-      FldTable[n].selected = 1;
-      FldTable[n].maxWidth = 20;
-      FldTable[n].fldType = kTypeString;
-      FldTable[n].colWidth = 80;
-    }
-    state.palmInstallFolder = program.file("Install");
-    state.importExportFolder = program.file("exports");
-    state.hotSyncUserId = "1234";
-    CreateFolders(state.palmInstallFolder);
-    CreateFolders(state.importExportFolder);
-  }
-
-  std::string input(const std::string& name, const std::string& bytes) {
-    const std::string path = state.importExportFolder + "/" + name;
-    test::WriteBytes(path, bytes);
-    return path;
-  }
-  bool installRequested() const {
-    return InstallRequestStore(store).value(kHotSyncKeyPath, "Install1234") == 1u;
-  }
-
-  test::ProgramFolder program;
-  AppState state;
-  std::string store;
-  test::ScopedEnv storeLocation;
-  test::FakeUi ui;
-};
+using test::ImportRun;
+using test::Lines;
+const std::string& kEnd = test::kEndNoteRecordEnd;
 
 TEST(import_driver_test, three_files_convert_in_dialog_order_then_request_install) {
   ImportRun run(kModeEndNote);

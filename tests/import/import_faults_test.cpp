@@ -1,65 +1,22 @@
 // The import when the machine lets it down: an export that vanished after it
 // was chosen, a work or Palm folder that can't be written, a full disk. Each
 // is reported, nothing existing is damaged, nothing half-written is left.
-#include "import/ImportDriver.h"
-
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
-#include "mock/FakeConverter.h"
-#include "mock/FakeUi.h"
+#include "import/ImportRun.h"
 #include "mock/Faults.h"
-#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace tk {
 namespace {
 
-using Lines = std::vector<std::string>;
-const std::string kEnd = "\xB0";
-
-struct FaultRun {
-  explicit FaultRun(ConvMode mode) : program(test::kRecordingConverter), state(program.state()) {
-    ::setenv("TOMEKIT_INSTALL_STORE", program.file("install.ini").c_str(), 1);
-    FldTable = {};
-    state.convMode = mode;
-    SetFieldCount(state);
-    for (int n = 1; n <= 3; ++n) {
-      FldTable[n].selected = 1;
-      FldTable[n].maxWidth = 50;
-      FldTable[n].fldType = kTypeString;
-      FldTable[n].colWidth = 80;
-    }
-    state.palmInstallFolder = program.file("Install");
-    state.importExportFolder = program.file("exports");
-    state.hotSyncUserId = "7";
-    CreateFolders(state.palmInstallFolder);
-    CreateFolders(state.importExportFolder);
-  }
-  ~FaultRun() { ::unsetenv("TOMEKIT_INSTALL_STORE"); }
-
-  std::string input(const std::string& name, const std::string& bytes) {
-    const std::string path = state.importExportFolder + "/" + name;
-    test::WriteBytes(path, bytes);
-    return path;
-  }
-  std::int32_t import(const std::string& path) {
-    state.inputPath = path;
-    return RunImport(state, ui, &converted);
-  }
-
-  test::ProgramFolder program;
-  AppState state;
-  test::FakeUi ui;
-  bool converted = false;
-};
+using test::ImportRun;
+using test::Lines;
+const std::string& kEnd = test::kEndNoteRecordEnd;
 
 TEST(import_faults_test, export_vanished_after_choice_is_reported_and_the_next_goes_on) {
-  FaultRun run(kModeEndNote);
+  ImportRun run(kModeEndNote);
   const std::string gone = run.input("gone.txt", "Book\tDoe\t2001" + kEnd);
   const std::string kept = run.input("kept.txt", "Book\tRoe\t1999" + kEnd);
   std::filesystem::remove(gone);
@@ -74,7 +31,7 @@ TEST(import_faults_test, export_vanished_after_choice_is_reported_and_the_next_g
 }
 
 TEST(import_faults_test, ris_export_vanished_after_choice_is_reported) {
-  FaultRun run(kModeRefMan);
+  ImportRun run(kModeRefMan);
   const std::string gone = run.input("gone.txt", "TY  - BOOK\r\nER  - \r\n");
   std::filesystem::remove(gone);
   EXPECT_EQ(run.import(gone), 0);
@@ -83,7 +40,7 @@ TEST(import_faults_test, ris_export_vanished_after_choice_is_reported) {
 }
 
 TEST(import_faults_test, work_folder_that_cannot_be_written_stops_before_reading) {
-  FaultRun run(kModeEndNote);
+  ImportRun run(kModeEndNote);
   const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
   test::BlockFolder(run.program.file("TKWork"));
   EXPECT_EQ(run.import(path), 0);
@@ -93,7 +50,7 @@ TEST(import_faults_test, work_folder_that_cannot_be_written_stops_before_reading
 }
 
 TEST(import_faults_test, palm_install_folder_that_cannot_be_made_gets_no_database) {
-  FaultRun run(kModeEndNote);
+  ImportRun run(kModeEndNote);
   const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
   test::BlockFolder(run.state.palmInstallFolder);
   EXPECT_EQ(run.import(path), 1);
@@ -103,7 +60,7 @@ TEST(import_faults_test, palm_install_folder_that_cannot_be_made_gets_no_databas
 }
 
 TEST(import_faults_test, full_disk_while_writing_the_csv_keeps_the_earlier_one) {
-  FaultRun run(kModeEndNote);
+  ImportRun run(kModeEndNote);
   const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
   const std::string csv = run.program.work("refs.csv");
   test::WriteBytes(csv, "\"from an earlier import\"\r\n");
@@ -116,7 +73,7 @@ TEST(import_faults_test, full_disk_while_writing_the_csv_keeps_the_earlier_one) 
 }
 
 TEST(import_faults_test, full_disk_while_writing_the_description_stops_the_file) {
-  FaultRun run(kModeEndNote);
+  ImportRun run(kModeEndNote);
   const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
   const std::string ifo = run.program.work("refs.IFO");
   test::FullDiskFor(test::TkPartOf(ifo));
