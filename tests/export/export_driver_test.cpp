@@ -1,43 +1,13 @@
-#include "export/ExportDriver.h"
-
-#include "mock/FakeConverter.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "mock/FakeUi.h"
-#include "platform/Files.h"
+#include "export/ExportRun.h"
 
 #include <gtest/gtest.h>
 
 namespace tk {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// The stand-in converter copies its input, so a "PDB" here holds the CSV
-// that jconv5 would make of it.
-struct ExportRun {
-  explicit ExportRun(ConvMode mode, const std::string& script = test::kRecordingConverter)
-      : program(script), state(program.state()) {
-    state.convMode = mode;
-    SetFieldCount(state);
-    state.importExportFolder = program.file("Import and Export");
-    state.palmBackupFolder = program.file("backup");
-    CreateFolders(state.importExportFolder);
-    CreateFolders(state.palmBackupFolder);
-  }
-  std::string pdb(const std::string& name, const std::string& csv) {
-    test::WriteBytes(JoinPathOf(state.palmBackupFolder, name), csv);
-    return JoinPathOf(state.palmBackupFolder, name);
-  }
-  static std::string JoinPathOf(const std::string& folder, const std::string& name) { return folder + "/" + name; }
-  std::string exported(const std::string& name) const { return test::ReadBytes(state.importExportFolder + "/" + name); }
-
-  test::ProgramFolder program;
-  AppState state;
-  test::FakeUi ui;
-};
-
-const char kTwoTitles[] = "\"Title\"\r\n\"One\"\r\n\"Two\"\r\n";
+using test::ExportRun;
+using test::kTwoTitles;
+using test::Lines;
 
 TEST(export_driver_test, three_files_export_in_dialog_order) {
   ExportRun run(kModeEndNote);

@@ -2,14 +2,8 @@
 // it was chosen, a manager's folder or file that can't be written, a full
 // disk, a converter that dies. The file the manager imports is either
 // written whole or left exactly as it was.
-#include "export/ExportDriver.h"
-
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "mock/FakeConverter.h"
-#include "mock/FakeUi.h"
+#include "export/ExportRun.h"
 #include "mock/Faults.h"
-#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -18,40 +12,12 @@
 namespace tk {
 namespace {
 
-using Lines = std::vector<std::string>;
-const char kTwoTitles[] = "\"Title\"\r\n\"One\"\r\n\"Two\"\r\n";
+using test::ExportRun;
+using test::Lines;
 const char kEarlier[] = "an earlier export, still wanted\r\n";
 
-// The stand-in converter copies its input, so a "PDB" here holds the CSV.
-struct FaultRun {
-  explicit FaultRun(const std::string& script = test::kRecordingConverter)
-      : program(script), state(program.state()) {
-    state.convMode = kModeEndNote;
-    SetFieldCount(state);
-    state.importExportFolder = program.file("Import and Export");
-    state.palmBackupFolder = program.file("backup");
-    CreateFolders(state.importExportFolder);
-    CreateFolders(state.palmBackupFolder);
-  }
-  std::string pdb(const std::string& name) {
-    const std::string path = state.palmBackupFolder + "/" + name;
-    test::WriteBytes(path, kTwoTitles);
-    return path;
-  }
-  std::string tsv(const std::string& name) const { return state.importExportFolder + "/" + name; }
-  std::int32_t exportOne(const std::string& path) {
-    state.pdbPath = path;
-    return RunExport(state, ui, &converted);
-  }
-
-  test::ProgramFolder program;
-  AppState state;
-  test::FakeUi ui;
-  bool converted = false;
-};
-
 TEST(export_faults_test, database_vanished_after_choice_is_reported_and_the_next_goes_on) {
-  FaultRun run;
+  ExportRun run(kModeEndNote);
   const std::string gone = run.pdb("EN-gone.PDB");
   const std::string kept = run.pdb("EN-kept.PDB");
   std::filesystem::remove(gone);
@@ -64,7 +30,7 @@ TEST(export_faults_test, database_vanished_after_choice_is_reported_and_the_next
 }
 
 TEST(export_faults_test, managers_folder_that_cannot_be_written_is_reported) {
-  FaultRun run;
+  ExportRun run(kModeEndNote);
   test::BlockFolder(run.state.importExportFolder);
   EXPECT_EQ(run.exportOne(run.pdb("EN-a.PDB")), 0);
   EXPECT_EQ(run.ui.texts(), Lines{"Couldnt open output output File"});
@@ -73,7 +39,7 @@ TEST(export_faults_test, managers_folder_that_cannot_be_written_is_reported) {
 }
 
 TEST(export_faults_test, folder_in_place_of_the_output_file_is_left_alone) {
-  FaultRun run;
+  ExportRun run(kModeEndNote);
   CreateFolders(run.tsv("EN-a.tsv"));
   test::WriteBytes(run.tsv("EN-a.tsv") + "/inside.txt", kEarlier);
   EXPECT_EQ(run.exportOne(run.pdb("EN-a.PDB")), 0);
@@ -82,7 +48,7 @@ TEST(export_faults_test, folder_in_place_of_the_output_file_is_left_alone) {
 }
 
 TEST(export_faults_test, full_disk_keeps_the_earlier_export_whole) {
-  FaultRun run;
+  ExportRun run(kModeEndNote);
   test::WriteBytes(run.tsv("EN-a.tsv"), kEarlier);
   test::FullDiskFor(test::TkPartOf(run.tsv("EN-a.tsv")));
   EXPECT_EQ(run.exportOne(run.pdb("EN-a.PDB")), 0);
@@ -93,7 +59,7 @@ TEST(export_faults_test, full_disk_keeps_the_earlier_export_whole) {
 }
 
 TEST(export_faults_test, converter_killed_mid_run_keeps_the_earlier_export) {
-  FaultRun run("#!/bin/sh\nprintf '\"Title\"\\r\\n\"On' > \"$3\"\nkill -KILL $$\n");
+  ExportRun run(kModeEndNote, "#!/bin/sh\nprintf '\"Title\"\\r\\n\"On' > \"$3\"\nkill -KILL $$\n");
   test::WriteBytes(run.tsv("EN-a.tsv"), kEarlier);
   const std::string pdb = run.pdb("EN-a.PDB");
   EXPECT_EQ(run.exportOne(pdb), 0);
