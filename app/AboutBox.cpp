@@ -23,7 +23,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   icon->setPixmap(ProgramIcon().pixmap(48, 48));
   auto* logo = new QLabel(this);
   logo->setPixmap(Logo(220, 56));
-  auto* description = new QLabel(QStringLiteral("Bibliographic software/JFile conversion utility"), this);
+  auto* description =
+      new QLabel(QStringLiteral("Bibliographic software/JFile conversion utility"), this);
   description->setObjectName(QStringLiteral("LabelProgDesc"));
   auto* version = new QLabel(QStringLiteral("Version 1.35"), this);
   version->setObjectName(QStringLiteral("LabelVersion"));

@@ -155,7 +155,8 @@ bool FieldAttributesDialog::EditFldSizeExit() { return fldSizeCheck_->check(); }
 void FieldAttributesDialog::limitWordList() {
   const QString text = MemoWList->toPlainText();
   if (CountedLength(text) > kMaxWordListChars && text.size() > lastWordList_.size()) {
-    const int cursor = MemoWList->textCursor().position() - static_cast<int>(text.size() - lastWordList_.size());
+    const int cursor =
+        MemoWList->textCursor().position() - static_cast<int>(text.size() - lastWordList_.size());
     const QSignalBlocker block(MemoWList);
     MemoWList->setPlainText(lastWordList_);
     QTextCursor restored = MemoWList->textCursor();

@@ -73,7 +73,8 @@ QGroupBox* FoldersDialog::buildFolderGroup() {
   auto* group = new QGroupBox(QStringLiteral("Folders"), this);
   group->setObjectName(QStringLiteral("GroupBox1"));
   auto* grid = new QGridLayout(group);
-  auto addRow = [&](int row, QLabel* label, QLineEdit* edit, const char* buttonName, QString browseTitle) {
+  auto addRow = [&](int row, QLabel* label, QLineEdit* edit, const char* buttonName,
+                    QString browseTitle) {
     auto* browse = BrowseButton(buttonName, group);
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
@@ -87,7 +88,8 @@ QGroupBox* FoldersDialog::buildFolderGroup() {
                         "Where you keep files to import/export with Endnote", group);
   EditENPath = FolderEdit("EditENPath", group);
   addRow(0, LabelEn, EditENPath, "ButtonBrEN", QString());
-  auto* labelPalm = HintedLabel("Palm Install", "LabelPalm", "Where your Palm Install Directory is", group);
+  auto* labelPalm =
+      HintedLabel("Palm Install", "LabelPalm", "Where your Palm Install Directory is", group);
   EditPalmInstallPath = FolderEdit("EditPalmInstallPath", group);
   addRow(1, labelPalm, EditPalmInstallPath, "ButtonBrPalmInstall",
          QStringLiteral("Palm Install Folder\n(Usually c:\\palm\\yourname\\Install)"));

@@ -9,6 +9,7 @@
 #include "app/ProgressWindow.h"
 #include "app/Text.h"
 #include "app/WholeNumberBox.h"
+#include "export/ExportDriver.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldOps.h"
 #include "fields/FieldTable.h"
@@ -16,7 +17,6 @@
 #include "fields/ModeSetup.h"
 #include "fields/ProgramModes.h"
 #include "fields/Settings.h"
-#include "export/ExportDriver.h"
 #include "import/ImportDriver.h"
 #include "platform/OperationError.h"
 
@@ -161,7 +161,8 @@ void MainWindow::buildFieldPanel(QWidget* parent) {
   font.setPixelSize(11);
   Panel1->setFont(font);
 
-  auto* heading = new QLabel(QStringLiteral("Choose the fields you wish to export to JFile"), Panel1);
+  auto* heading =
+      new QLabel(QStringLiteral("Choose the fields you wish to export to JFile"), Panel1);
   heading->setObjectName(QStringLiteral("StaticText1"));
   heading->setGeometry(8, 3, 400, 16);
 
@@ -187,9 +188,9 @@ void MainWindow::buildField(int n, int column, int row, int checkWidth) {
   width->setGeometry(n >= 17 && n <= 20 ? at.widthBoxX + 1 : at.widthBoxX, top, 34, 18);
   width->setToolTip(QStringLiteral("This sets the maximum width of fields in JFile"));
   width->setText(QStringLiteral("0"));
-  new WholeNumberBox(width, {5, 3990, QStringLiteral("Field Size must be between 5 and 3990"),
-                             QStringLiteral("Field Size must be between 5 and 3990"),
-                             QStringLiteral("3990")});
+  new WholeNumberBox(
+      width, {5, 3990, QStringLiteral("Field Size must be between 5 and 3990"),
+              QStringLiteral("Field Size must be between 5 and 3990"), QStringLiteral("3990")});
   widthBoxes_[n] = width;
 
   auto* check = new QCheckBox(Panel1);
@@ -305,7 +306,8 @@ void MainWindow::Btn2ENClick() {
 
 std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup) {
   std::vector<std::string> chosen;
-  for (const QString& file : ChooseOpenFiles(this, PathFromCore(setup.initialFolder), FromCore(setup.filter)))
+  for (const QString& file :
+       ChooseOpenFiles(this, PathFromCore(setup.initialFolder), FromCore(setup.filter)))
     chosen.push_back(PathToCore(QDir::toNativeSeparators(file)));
   return chosen;
 }

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace tk::app {
 namespace {
@@ -30,9 +30,12 @@ FolderHook& folderHook() {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
   switch (kind) {
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Information: return QMessageBox::Information;
-    case MessageKind::Plain: break;
+    case MessageKind::Error:
+      return QMessageBox::Critical;
+    case MessageKind::Information:
+      return QMessageBox::Information;
+    case MessageKind::Plain:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -78,7 +81,8 @@ QString QtFileFilter(const QString& pairs) {
     // Qt reads the patterns from the last parentheses of the description.
     QString description = parts[i].trimmed();
     description.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)$")));
-    filters << QStringLiteral("%1 (%2)").arg(description, QString(parts[i + 1]).replace(u';', u' '));
+    filters << QStringLiteral("%1 (%2)").arg(description,
+                                             QString(parts[i + 1]).replace(u';', u' '));
   }
   return filters.join(QStringLiteral(";;"));
 }

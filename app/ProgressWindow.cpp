@@ -98,7 +98,9 @@ void ProgressWindow::finish() {
   ProgBarJF->setValue(ProgBarJF->minimum());
 }
 
-void ProgressWindow::setBanner(Banner banner) { banners_->setCurrentIndex(static_cast<int>(banner)); }
+void ProgressWindow::setBanner(Banner banner) {
+  banners_->setCurrentIndex(static_cast<int>(banner));
+}
 
 void ProgressWindow::step(int n) {
   if (ProgBarJF->value() < ProgBarJF->maximum())

@@ -34,7 +34,9 @@ using namespace tk;
 
 class QuietUi : public Ui {
 public:
-  void showMessage(MessageKind, const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+  void showMessage(MessageKind, const std::string& text) override {
+    std::fprintf(stderr, "message: %s\n", text.c_str());
+  }
   void showProgress(const ProgressSetup&) override {}
   void hideProgress() override {}
   void setBanner(Banner) override {}
@@ -65,8 +67,9 @@ public:
     std::string s;
     std::size_t length = minLength + next() % (spread + 1);
     while (s.size() < length) {
-      static const char* kWords[] = {"cell", "protein", "Smith, J.", "analysis", "of", "the", "\"quoted\"",
-                                     "journal", "1999", "membrane", "und", "caf\xE9", "transport"};
+      static const char* kWords[] = {"cell", "protein",    "Smith, J.", "analysis", "of",
+                                     "the",  "\"quoted\"", "journal",   "1999",     "membrane",
+                                     "und",  "caf\xE9",    "transport"};
       if (!s.empty()) s += ' ';
       s += kWords[next() % 13];
     }
@@ -79,7 +82,8 @@ private:
 };
 
 // Appends records to the file until it holds at least bytes.
-void Generate(const std::string& path, std::size_t bytes, const std::function<void(std::string&, Words&)>& record) {
+void Generate(const std::string& path, std::size_t bytes,
+              const std::function<void(std::string&, Words&)>& record) {
   OutputFile out;
   if (!out.open(path)) std::exit(1);
   Words words;
@@ -122,9 +126,10 @@ void GenerateProCite(const std::string& path, std::size_t bytes) {
 
 void GenerateRis(const std::string& path, std::size_t bytes) {
   Generate(path, bytes, [](std::string& out, Words& w) {
-    static const char* kTags[] = {"ID  - ", "T1  - ", "A1  - ", "A1  - ", "A1  - ", "Y1  - ", "N2  - ",
-                                  "KW  - ", "KW  - ", "JF  - ", "JA  - ", "VL  - ", "IS  - ", "SP  - ",
-                                  "EP  - ", "CY  - ", "PB  - ", "SN  - ", "UR  - ", "DO  - "};
+    static const char* kTags[] = {"ID  - ", "T1  - ", "A1  - ", "A1  - ", "A1  - ",
+                                  "Y1  - ", "N2  - ", "KW  - ", "KW  - ", "JF  - ",
+                                  "JA  - ", "VL  - ", "IS  - ", "SP  - ", "EP  - ",
+                                  "CY  - ", "PB  - ", "SN  - ", "UR  - ", "DO  - "};
     out += "TY  - JOUR\r\n";
     for (const char* tag : kTags) {
       bool notes = tag[0] == 'N';
@@ -144,7 +149,8 @@ void BlockCopy(const std::string& from, const std::string& to) {
   std::FILE* in = std::fopen(from.c_str(), "rb");
   std::FILE* out = std::fopen(to.c_str(), "wb");
   static char buffer[1 << 16];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) std::fwrite(buffer, 1, n, out);
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+    std::fwrite(buffer, 1, n, out);
   std::fclose(in);
   std::fclose(out);
 }
@@ -175,7 +181,8 @@ struct Case {
 
 int main(int argc, char** argv) {
   double megabytes = argc > 1 ? std::atof(argv[1]) : 200;
-  auto folder = std::filesystem::temp_directory_path() / ("tomekit-bench-" + std::to_string(::getpid()));
+  auto folder =
+      std::filesystem::temp_directory_path() / ("tomekit-bench-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
 
   const Case cases[] = {
@@ -184,8 +191,8 @@ int main(int argc, char** argv) {
       {"ProCite generic pre-pass", kModeProCiteGeneric, GenerateProCite, PrepareGenericExport},
       {"RIS", kModeRefMan, GenerateRis, ConvertRefManExport},
   };
-  std::printf("%-26s %9s %9s %9s %9s %9s %7s %10s\n", "reader", "MB", "copy MB/s", "byte copy", "read MB/s",
-              "records", "ratio", "peak KB");
+  std::printf("%-26s %9s %9s %9s %9s %9s %7s %10s\n", "reader", "MB", "copy MB/s", "byte copy",
+              "read MB/s", "records", "ratio", "peak KB");
   const char* only = argc > 2 ? argv[2] : "";
   for (const Case& c : cases) {
     if (std::string(c.name).find(only) == std::string::npos) continue;
@@ -203,18 +210,21 @@ int main(int argc, char** argv) {
     int count = 0;
     for (int round = 0; round < 3; ++round) {
       copy = std::min(copy, Seconds([&] { BlockCopy(input, (folder / "copy.bin").string()); }));
-      byteCopy = std::min(byteCopy, Seconds([&] { CopyFile(input, (folder / "copy.bin").string()); }));
+      byteCopy =
+          std::min(byteCopy, Seconds([&] { CopyFile(input, (folder / "copy.bin").string()); }));
       read = std::min(read, Seconds([&] { count = c.reader(state, ui); }));
     }
     long peak = PeakKbInChild([&] { c.reader(state, ui); });
-    std::printf("%-26s %9.1f %9.0f %9.0f %9.0f %9d %6.2fx %10ld\n", c.name, size, size / copy, size / byteCopy,
-                size / read, count, read / copy, peak);
+    std::printf("%-26s %9.1f %9.0f %9.0f %9.0f %9d %6.2fx %10ld\n", c.name, size, size / copy,
+                size / byteCopy, size / read, count, read / copy, peak);
     std::filesystem::remove(input);
   }
   std::filesystem::remove_all(folder);
   struct rusage self {};
   getrusage(RUSAGE_SELF, &self);
-  std::printf("targets: ratio at most 4x the block copy, peak under 32768 KB; whole benchmark peak %ld KB\n",
-              self.ru_maxrss);
+  std::printf(
+      "targets: ratio at most 4x the block copy, peak under 32768 KB; whole benchmark peak %ld "
+      "KB\n",
+      self.ru_maxrss);
   return 0;
 }

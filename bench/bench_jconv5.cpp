@@ -22,12 +22,18 @@ std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 // An EndNote-sized export: 31 columns, values of typical bibliographic length.
 std::string CsvText() {
   std::string csv;
-  for (int c = 1; c <= kColumns; ++c) csv += (c > 1 ? "," : "") + Quoted("Field " + std::to_string(c));
+  for (int c = 1; c <= kColumns; ++c)
+    csv += (c > 1 ? "," : "") + Quoted("Field " + std::to_string(c));
   csv += "\r\n";
   for (int r = 0; r < kRecords; ++r) {
     for (int c = 1; c <= kColumns; ++c) {
-      std::string value = c % 3 == 0 ? " " : "Value " + std::to_string(r) + " of \"\"field\"\", " + std::to_string(c);
-      if (c == 5) value += "\x85" "second line of a note that runs on for a while";
+      std::string value =
+          c % 3 == 0 ? " "
+                     : "Value " + std::to_string(r) + " of \"\"field\"\", " + std::to_string(c);
+      if (c == 5)
+        value +=
+            "\x85"
+            "second line of a note that runs on for a while";
       csv += (c > 1 ? "," : "") + Quoted(value);
     }
     csv += "\r\n";
@@ -69,14 +75,16 @@ void Run(benchmark::State& state, const std::vector<std::string>& args) {
 
 void BM_CsvToPdb10000(benchmark::State& state) {
   Files files;
-  Run(state, {"1", files.path("in.csv"), files.path("out.pdb"), "\"EN-Bench\"", files.path("in.ifo")});
+  Run(state,
+      {"1", files.path("in.csv"), files.path("out.pdb"), "\"EN-Bench\"", files.path("in.ifo")});
 }
 BENCHMARK(BM_CsvToPdb10000)->Unit(benchmark::kMillisecond);
 
 void BM_PdbToCsv10000(benchmark::State& state) {
   Files files;
   std::ostringstream messages;
-  jconv5::RunJconv5({"1", files.path("in.csv"), files.path("in.pdb"), "n", files.path("in.ifo")}, messages);
+  jconv5::RunJconv5({"1", files.path("in.csv"), files.path("in.pdb"), "n", files.path("in.ifo")},
+                    messages);
   Run(state, {"2", files.path("in.pdb"), files.path("out.csv"), " ", files.path("in.ifo")});
 }
 BENCHMARK(BM_PdbToCsv10000)->Unit(benchmark::kMillisecond);

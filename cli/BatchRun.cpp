@@ -39,7 +39,8 @@ bool PrepareMode(AppState& state, Ui& ui, std::optional<std::int32_t> mode) {
   if (mode && *mode != state.convMode) {
     state.convMode = *mode;
     state.importExportFolder =
-        IniFile(state.settingsFile).readString("UserInfo", ModeInfoOf(*mode)->folderKey, DefaultFolder(state));
+        IniFile(state.settingsFile)
+            .readString("UserInfo", ModeInfoOf(*mode)->folderKey, DefaultFolder(state));
   }
   state.resetPopupLists();
   if (!LoadModeStrategy(state, ui, DefaultStrategyWrite::OnlyWhenMissing)) return false;
@@ -54,13 +55,15 @@ int RunConversions(AppState& state, Ui& ui, const Invocation& invocation, std::o
     if (!done.converted) allConverted = false;
   };
   const auto files = FullPaths(invocation.files);
-  if (invocation.command == Command::Import) ImportChosenFiles(state, ui, files, report);
-  else ExportChosenFiles(state, ui, files, report);
+  if (invocation.command == Command::Import)
+    ImportChosenFiles(state, ui, files, report);
+  else
+    ExportChosenFiles(state, ui, files, report);
   return allConverted ? kAllConverted : kSomeFailed;
 }
 
-int RunBatch(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-             std::ostream& err) {
+int RunBatch(const std::vector<std::string>& args, const std::string& programFolder,
+             std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseCommandLine(args);
   if (!parsed.invocation) {
     err << "tomekit-cli: " << parsed.error << '\n' << UsageText();

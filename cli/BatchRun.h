@@ -23,7 +23,7 @@ bool PrepareMode(AppState& state, Ui& ui, std::optional<std::int32_t> mode);
 int RunConversions(AppState& state, Ui& ui, const Invocation& invocation, std::ostream& out);
 
 // The whole program: args without the program name.
-int RunBatch(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-             std::ostream& err);
+int RunBatch(const std::vector<std::string>& args, const std::string& programFolder,
+             std::ostream& out, std::ostream& err);
 
 }  // namespace tk::cli

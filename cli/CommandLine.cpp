@@ -34,9 +34,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (args.empty()) return Error("no command given");
   Invocation invocation;
-  if (args[0] == "import") invocation.command = Command::Import;
-  else if (args[0] == "export") invocation.command = Command::Export;
-  else return Error("unknown command '" + args[0] + "'");
+  if (args[0] == "import")
+    invocation.command = Command::Import;
+  else if (args[0] == "export")
+    invocation.command = Command::Export;
+  else
+    return Error("unknown command '" + args[0] + "'");
 
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {

@@ -8,7 +8,8 @@ void ConsoleUi::showMessage(MessageKind, const std::string& text) {
 }
 
 void ConsoleUi::showErrorReport(const std::vector<std::string>& lines) {
-  err_ << "The external Convertor reported an error. The logfile \"jconv5.err\" contained the following "
+  err_ << "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
+          "following "
           "information\n";
   for (const auto& line : lines) err_ << line << '\n';
   err_.flush();

@@ -47,8 +47,9 @@ bool WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
 }
 
 int Convert(AppState& state, Ui& ui, const std::string& direction, const std::string& source,
-            const std::string& destination, const std::string& ifoPath, const std::string& nameArgument,
-            const char* notCreatedMessage, const ConverterServices& services) {
+            const std::string& destination, const std::string& ifoPath,
+            const std::string& nameArgument, const char* notCreatedMessage,
+            const ConverterServices& services) {
   std::string destinationFolder = ExtractFilePath(destination);
   if (!FileExists(source)) {
     ui.showMessage(MessageKind::Plain, "The source file does not exist");
@@ -83,7 +84,9 @@ ConverterFiles ConverterWorkFiles(const AppState& state) {
 
 void SetMode(AppState& state, std::int32_t mode) { state.converterMode = mode; }
 
-std::string ConverterPath(const AppState& state) { return JoinPath(state.programFolder, kConverterFileName); }
+std::string ConverterPath(const AppState& state) {
+  return JoinPath(state.programFolder, kConverterFileName);
+}
 
 bool ConverterPresent(const AppState& state) { return FileExists(ConverterPath(state)); }
 
@@ -101,14 +104,14 @@ bool ReportConverterLog(const AppState& state, Ui& ui) {
 int ConvertCsvToPdb(AppState& state, Ui& ui, const std::string& csvPath, const std::string& pdbPath,
                     const std::string& ifoPath, const std::string& palmName,
                     const ConverterServices& services) {
-  return Convert(state, ui, kDirectionToPdb, csvPath, pdbPath, ifoPath, palmName, "Output file not created",
-                 services);
+  return Convert(state, ui, kDirectionToPdb, csvPath, pdbPath, ifoPath, palmName,
+                 "Output file not created", services);
 }
 
 int ConvertPdbToCsv(AppState& state, Ui& ui, const std::string& pdbPath, const std::string& csvPath,
                     const std::string& ifoPath, const ConverterServices& services) {
-  return Convert(state, ui, kDirectionToCsv, pdbPath, csvPath, ifoPath, " ", "CSV Output file not created",
-                 services);
+  return Convert(state, ui, kDirectionToCsv, pdbPath, csvPath, ifoPath, " ",
+                 "CSV Output file not created", services);
 }
 
 void RunConverter(AppState& state, Ui& ui, const std::string& direction, const std::string& source,
@@ -125,14 +128,15 @@ void RunConverter(AppState& state, Ui& ui, const std::string& direction, const s
   const std::vector<std::string> args = {ConverterPath(state), direction,    files.inputCopy,
                                          files.outputFile,     nameArgument, files.descriptionCopy};
   bool finished = true;
-  if (auto child = services.launcher.start(args)) finished = WaitForConverter(*child, ui, services.clock);
+  if (auto child = services.launcher.start(args))
+    finished = WaitForConverter(*child, ui, services.clock);
 
   ui.hideProgress();
   if (finished) {
     CopyFile(files.outputFile, destination);
   } else {
-    ui.showMessage(MessageKind::Error, "jconv5 stopped before it had finished converting " + source +
-                                           "; nothing was written to " + destination);
+    ui.showMessage(MessageKind::Error, "jconv5 stopped before it had finished converting " +
+                                           source + "; nothing was written to " + destination);
   }
   DeleteFile(files.inputCopy);
   DeleteFile(files.outputFile);

@@ -13,7 +13,8 @@ namespace {
 
 void DeriveExportNames(AppState& state) {
   const std::string csvName = ExtractFileName(ChangeFileExt(state.pdbPath, ".out"));
-  const std::string taggedName = ExtractFileName(ChangeFileExt(state.pdbPath, ExportExtension(state.convMode)));
+  const std::string taggedName =
+      ExtractFileName(ChangeFileExt(state.pdbPath, ExportExtension(state.convMode)));
   state.taggedPath = JoinPath(state.importExportFolder, taggedName);
   state.ifoPath = JoinPath(WorkFolder(state), "temp.ifo");
   state.csvPath = JoinPath(WorkFolder(state), csvName);
@@ -33,16 +34,20 @@ ProgressSetup ExportProgress(const AppState& state, Banner banner, bool showBar)
 
 FileDialogSetup ExportDialogSetup(const AppState& state) {
   const std::string pattern = std::string(ModePrefix(state.convMode)) + "*.PDB";
-  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb", state.palmBackupFolder};
+  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb",
+          state.palmBackupFolder};
 }
 
-const char* ExportExtension(std::int32_t convMode) { return convMode == kModeRefMan ? ".RIS" : ".tsv"; }
+const char* ExportExtension(std::int32_t convMode) {
+  return convMode == kModeRefMan ? ".RIS" : ".tsv";
+}
 
 std::string ExportStatusText(std::int32_t convMode, std::int32_t records) {
   return std::to_string(records) + " Records Transferred to " + ManagerNameOf(convMode);
 }
 
-void ExportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen, const FileDone& onDone) {
+void ExportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen,
+                       const FileDone& onDone) {
   state.statusText.clear();
   if (chosen.empty()) return;
   for (const auto& file : chosen) {

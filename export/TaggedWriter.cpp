@@ -12,11 +12,10 @@ namespace tk {
 namespace {
 
 const char* const kRisTags[] = {
-    "",       "TY  - ", "ID  - ", "T1  - ", "A1  - ", "Y1  - ", "N1  - ", "KW  - ",
-    "RP  - ", "SP  - ", "EP  - ", "JF  - ", "VL  - ", "T2  - ", "A2  - ", "IS  - ",
-    "CY  - ", "PB  - ", "U1  - ", "U2  - ", "U3  - ", "U4  - ", "U5  - ", "T3  - ",
-    "A3  - ", "N2  - ", "SN  - ", "AV  - ", "Y2  - ", "M1  - ", "M2  - ", "M3  - ",
-    "AD  - ", "UR  - ",
+    "",       "TY  - ", "ID  - ", "T1  - ", "A1  - ", "Y1  - ", "N1  - ", "KW  - ", "RP  - ",
+    "SP  - ", "EP  - ", "JF  - ", "VL  - ", "T2  - ", "A2  - ", "IS  - ", "CY  - ", "PB  - ",
+    "U1  - ", "U2  - ", "U3  - ", "U4  - ", "U5  - ", "T3  - ", "A3  - ", "N2  - ", "SN  - ",
+    "AV  - ", "Y2  - ", "M1  - ", "M2  - ", "M3  - ", "AD  - ", "UR  - ",
 };
 constexpr int kRisAuthors = 4;
 constexpr int kRisKeywords = 7;
@@ -32,8 +31,10 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
 // Line breaks inside a value would split the record; tabs would shift columns.
 std::string CleanValue(std::string value) {
   for (char& c : value) {
-    if (c == '\n' || c == '\r') c = kLineBreakByte;
-    else if (c == '\t') c = ' ';
+    if (c == '\n' || c == '\r')
+      c = kLineBreakByte;
+    else if (c == '\t')
+      c = ' ';
   }
   return value;
 }
@@ -87,7 +88,8 @@ int LoadCsvHeader(AppState& state) {
   const int columns = static_cast<int>(state.csvItems.size());
   state.SGFldMap.resize(std::max(state.SGFldMap.size(), state.csvItems.size() + 1));
   for (int i = 1; i <= columns; ++i) {
-    state.SGFldMap[static_cast<std::size_t>(i)].headerItem = state.csvItems[static_cast<std::size_t>(i - 1)];
+    state.SGFldMap[static_cast<std::size_t>(i)].headerItem =
+        state.csvItems[static_cast<std::size_t>(i - 1)];
   }
   return columns;
 }
@@ -97,15 +99,17 @@ void BuildColumnMap(AppState& state, int columns) {
   state.SGEnHolder.resize(std::max(state.SGEnHolder.size(), static_cast<std::size_t>(fields) + 1));
   for (int f = 1; f <= fields; ++f) {
     auto& row = state.SGEnHolder[static_cast<std::size_t>(f)];
-    row.matchName = state.convMode == kModeProCiteGeneric ? std::string(GenericFieldMap(f))
-                                                          : std::string(FieldLabel(state.convMode, f));
+    row.matchName = state.convMode == kModeProCiteGeneric
+                        ? std::string(GenericFieldMap(f))
+                        : std::string(FieldLabel(state.convMode, f));
     row.value.assign(1, ' ');
   }
   for (int i = 1; i <= columns; ++i) {
     auto& column = state.SGFldMap[static_cast<std::size_t>(i)];
     column.field = 0;
     for (int f = 1; f <= fields; ++f) {
-      if (SameTextIgnoringCase(column.headerItem, state.SGEnHolder[static_cast<std::size_t>(f)].matchName)) {
+      if (SameTextIgnoringCase(column.headerItem,
+                               state.SGEnHolder[static_cast<std::size_t>(f)].matchName)) {
         column.field = f;
         break;
       }
@@ -155,16 +159,19 @@ void ReportUnreadLine(Ui& ui, CsvLineReader::Result result) {
 
 // Writes a record for each data line until the input ends, a line can't be
 // read (that result is returned) or the record limit is reached (Line).
-CsvLineReader::Result WriteTaggedRecords(AppState& state, Ui& ui, MessagePump& pump, CsvLineReader& reader,
-                                         OutputFile& out, int columns, std::int32_t& records) {
+CsvLineReader::Result WriteTaggedRecords(AppState& state, Ui& ui, MessagePump& pump,
+                                         CsvLineReader& reader, OutputFile& out, int columns,
+                                         std::int32_t& records) {
   std::string line;
   while (records < kMaxExportRecords) {
     pump.pump();
     const CsvLineReader::Result result = reader.next(line);
     if (result != CsvLineReader::Result::Line) return result;
     ParseDataLine(std::move(line), state.csvItems);
-    if (state.convMode == kModeRefMan) WriteRisRecord(state, out, columns);
-    else WriteTabbedRecord(state, out, columns);
+    if (state.convMode == kModeRefMan)
+      WriteRisRecord(state, out, columns);
+    else
+      WriteTabbedRecord(state, out, columns);
     ++records;
     ui.setRecordCounter(records);
   }
@@ -200,7 +207,8 @@ std::int32_t ConvertCsvToTagged(AppState& state, Ui& ui, const std::string& csvP
   BuildColumnMap(state, columns);
 
   std::int32_t records = 0;
-  const CsvLineReader::Result last = WriteTaggedRecords(state, ui, pump, reader, out, columns, records);
+  const CsvLineReader::Result last =
+      WriteTaggedRecords(state, ui, pump, reader, out, columns, records);
   ReportUnreadLine(ui, last);
   if (last == CsvLineReader::Result::TooLong) return 0;
   // Only warn when records were really left behind: a file of exactly the

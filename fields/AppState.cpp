@@ -9,9 +9,7 @@ std::array<FldDef, kFieldTableSize> FldTable{};
 
 AppState::AppState() { resetPopupLists(); }
 
-void AppState::resetPopupLists() {
-  popupLists.assign(kPopupListCount, {});
-}
+void AppState::resetPopupLists() { popupLists.assign(kPopupListCount, {}); }
 
 AppState MakeAppState(const std::string& programFolder, const std::string& programName) {
   AppState state;

@@ -82,7 +82,6 @@ struct AppState {
 
 // AppState for a program folder, with the settings file named after the
 // program (programName + ".INI"), as a window or the CLI starts it.
-AppState MakeAppState(const std::string& programFolder,
-                      const std::string& programName = "tomekit");
+AppState MakeAppState(const std::string& programFolder, const std::string& programName = "tomekit");
 
 }  // namespace tk

@@ -7,39 +7,111 @@
 namespace tk {
 namespace {
 
-const std::initializer_list<const char*> kEndNoteTypes = {
-    "Book", "Book Section", "Conference Proceedings", "Edited Book", "Generic",
-    "Journal Article", "Magazine Article", "Newspaper Article", "Report", "Thesis",
-    "Personal Communication", "Artwork", "Map", "Audiovisual Material"};
+const std::initializer_list<const char*> kEndNoteTypes = {"Book",
+                                                          "Book Section",
+                                                          "Conference Proceedings",
+                                                          "Edited Book",
+                                                          "Generic",
+                                                          "Journal Article",
+                                                          "Magazine Article",
+                                                          "Newspaper Article",
+                                                          "Report",
+                                                          "Thesis",
+                                                          "Personal Communication",
+                                                          "Artwork",
+                                                          "Map",
+                                                          "Audiovisual Material"};
 
 const std::initializer_list<const char*> kEndNotePlaces = {
-    "New York", "Ithaca", "London", "Cambridge", "Princeton", "San Francisco", "Minneapolis",
-    "Madison", "Paris", "Jakarta", "Hong Kong", "Tokyo", "Singapore", "Kuala Lumpur"};
+    "New York", "Ithaca", "London",  "Cambridge", "Princeton", "San Francisco", "Minneapolis",
+    "Madison",  "Paris",  "Jakarta", "Hong Kong", "Tokyo",     "Singapore",     "Kuala Lumpur"};
 
-const std::initializer_list<const char*> kEndNotePublishers = {
-    "Routledge", "Penguin Books", "Pantheon", "Harper & Row", "Princeton University Press",
-    "Cornell University Press", "Stanford University Press", "ISAI",
-    "Oxford University Press", "Grafiti Pers", "Sinar Harapan", "Duke"};
+const std::initializer_list<const char*> kEndNotePublishers = {"Routledge",
+                                                               "Penguin Books",
+                                                               "Pantheon",
+                                                               "Harper & Row",
+                                                               "Princeton University Press",
+                                                               "Cornell University Press",
+                                                               "Stanford University Press",
+                                                               "ISAI",
+                                                               "Oxford University Press",
+                                                               "Grafiti Pers",
+                                                               "Sinar Harapan",
+                                                               "Duke"};
 
-const std::initializer_list<const char*> kRefManTypes = {
-    "Audiovisual Material", "Bill/Resolution", "Book Chapter", "Book Whole", "Case", "Catalog",
-    "Computer Program", "Conference Proceeding", "Data File", "Electronic Citation", "Generic",
-    "Hearing", "In Press", "Internet Communication", "Journal", "Journal (Full)",
-    "Magazine Article", "Map", "Motion Picture", "Music Score", "Newspaper", "Pamphlet",
-    "Patent", "Personal Communication", "Report", "Serial (BookMonograph)", "Slide",
-    "Sound Recording", "Statute", "Thesis/Dissertation", "Unenacted Bill/Resolution",
-    "Unpublished Work", "Video Recording"};
+const std::initializer_list<const char*> kRefManTypes = {"Audiovisual Material",
+                                                         "Bill/Resolution",
+                                                         "Book Chapter",
+                                                         "Book Whole",
+                                                         "Case",
+                                                         "Catalog",
+                                                         "Computer Program",
+                                                         "Conference Proceeding",
+                                                         "Data File",
+                                                         "Electronic Citation",
+                                                         "Generic",
+                                                         "Hearing",
+                                                         "In Press",
+                                                         "Internet Communication",
+                                                         "Journal",
+                                                         "Journal (Full)",
+                                                         "Magazine Article",
+                                                         "Map",
+                                                         "Motion Picture",
+                                                         "Music Score",
+                                                         "Newspaper",
+                                                         "Pamphlet",
+                                                         "Patent",
+                                                         "Personal Communication",
+                                                         "Report",
+                                                         "Serial (BookMonograph)",
+                                                         "Slide",
+                                                         "Sound Recording",
+                                                         "Statute",
+                                                         "Thesis/Dissertation",
+                                                         "Unenacted Bill/Resolution",
+                                                         "Unpublished Work",
+                                                         "Video Recording"};
 
 // Trailing blanks belong to the words.
-const std::initializer_list<const char*> kProCiteTypes = {
-    "Art Work ", "Audiovisual Material ", "Bill-Resolution ", "Book Chapter", "Book Long Form",
-    "Book Short Form", "Book Whole", "Case ", "Computer Program ", "Conference Proceedings ",
-    "Data File ", "Dissertation ", "Electronic Citation ", "Email ", "Generic", "Hearing",
-    "In Press ", "Journal Article ", "Journal Long Form ", "Journal Short Form ",
-    "Journal Whole ", "Letter ", "Magazine Article ", "Manuscript ", "Map ", "Monograph ",
-    "Motion Picture ", "Music Score ", "Newspaper ", "Patent ", "Report ", "Statute ",
-    "Sound Recording ", "Trade Catalog ", "Unenacted Bill-Resolution ", "Unpublished Work ",
-    "Video Recording", "Web Page"};
+const std::initializer_list<const char*> kProCiteTypes = {"Art Work ",
+                                                          "Audiovisual Material ",
+                                                          "Bill-Resolution ",
+                                                          "Book Chapter",
+                                                          "Book Long Form",
+                                                          "Book Short Form",
+                                                          "Book Whole",
+                                                          "Case ",
+                                                          "Computer Program ",
+                                                          "Conference Proceedings ",
+                                                          "Data File ",
+                                                          "Dissertation ",
+                                                          "Electronic Citation ",
+                                                          "Email ",
+                                                          "Generic",
+                                                          "Hearing",
+                                                          "In Press ",
+                                                          "Journal Article ",
+                                                          "Journal Long Form ",
+                                                          "Journal Short Form ",
+                                                          "Journal Whole ",
+                                                          "Letter ",
+                                                          "Magazine Article ",
+                                                          "Manuscript ",
+                                                          "Map ",
+                                                          "Monograph ",
+                                                          "Motion Picture ",
+                                                          "Music Score ",
+                                                          "Newspaper ",
+                                                          "Patent ",
+                                                          "Report ",
+                                                          "Statute ",
+                                                          "Sound Recording ",
+                                                          "Trade Catalog ",
+                                                          "Unenacted Bill-Resolution ",
+                                                          "Unpublished Work ",
+                                                          "Video Recording",
+                                                          "Web Page"};
 
 // A per-field line: runs of equal values, each value followed by a comma,
 // except the very last where the default has none.
@@ -73,7 +145,8 @@ std::vector<std::string> EndNoteDefault() {
   lines.push_back(ValueLine().add(3990, 31).withComma());
   lines.push_back(ValueLine().add(1, 15).add(0, 16).withComma());
   lines.push_back(ValueLine().add(64).add(1).add(64).add(1, 3).add(64, 2).add(1, 23).withComma());
-  lines.push_back(ValueLine().add(15).add(80).add(30).add(80, 5).add(20, 2).add(80, 21).withComma());
+  lines.push_back(
+      ValueLine().add(15).add(80).add(30).add(80, 5).add(20, 2).add(80, 21).withComma());
   lines.push_back(PopupLine(1, kEndNoteTypes));
   lines.push_back(PopupLine(2));
   std::string years = PopupLine(3);
@@ -112,11 +185,16 @@ std::vector<std::string> ProCiteDefault(int entries, int lastWidth) {
 
 std::vector<std::string> DefaultStrategyLines(std::int32_t mode) {
   switch (mode) {
-    case kModeEndNote: return EndNoteDefault();
-    case kModeRefMan: return RefManDefault();
-    case kModeProCite: return ProCiteDefault(47, 3990);
-    case kModeProCiteGeneric: return ProCiteDefault(25, 3991);
-    default: return {};
+    case kModeEndNote:
+      return EndNoteDefault();
+    case kModeRefMan:
+      return RefManDefault();
+    case kModeProCite:
+      return ProCiteDefault(47, 3990);
+    case kModeProCiteGeneric:
+      return ProCiteDefault(25, 3991);
+    default:
+      return {};
   }
 }
 

@@ -34,7 +34,8 @@ bool LoadModeStrategy(AppState& state, Ui& ui, DefaultStrategyWrite writeDefault
   state.dbSetting2 = 1;
   state.dbSetting3 = 8;
   if (ReadStrategyFile(state, ui, state.strategyPath)) return true;
-  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(state.strategyPath)) return false;
+  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(state.strategyPath))
+    return false;
   WriteDefaultStrategy(state);
   return ReadStrategyFile(state, ui, state.strategyPath);
 }

@@ -26,7 +26,8 @@ int RequestHotSyncInstall(const AppState& state, Ui& ui) {
 int RequestHotSyncInstall(const AppState& state, Ui& ui, InstallRequestStore& store) {
   const std::string valueName = "Install" + state.hotSyncUserId;
   switch (store.setValue(kHotSyncKeyPath, valueName, 1)) {
-    case InstallStoreResult::Ok: break;
+    case InstallStoreResult::Ok:
+      break;
     case InstallStoreResult::KeyNotOpened:
       ui.showMessage(MessageKind::Plain, "Couldn't open key ");
       break;

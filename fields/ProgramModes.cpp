@@ -9,14 +9,14 @@ namespace tk {
 namespace {
 
 constexpr std::array<ModeInfo, 4> kModes{{
-    {"EndNote", 31, "stratEN.jfp", "ENPath", "JFile to EndNote", "EndNote to JFile",
-     405, 420, 420, 600, "EndNote"},
-    {"Ref. Manager", 33, "stratRM.jfp", "RMPath", "JFile to Ref Manager",
-     "Ref Manager to JFile", 490, 497, 497, 497, "Reference Manager"},
-    {"ProCite (All Fields)", 47, "stratPC.jfp", "PCPath", "JFile to ProCite",
-     "ProCite to JFile", 583, 600, 600, 600, "ProCite"},
-    {"ProCite (Generic)", 24, "stratPG.jfp", "PGPath", "JFile to ProCite",
-     "ProCite to JFile", 405, 420, 420, 600, "ProCite"},
+    {"EndNote", 31, "stratEN.jfp", "ENPath", "JFile to EndNote", "EndNote to JFile", 405, 420, 420,
+     600, "EndNote"},
+    {"Ref. Manager", 33, "stratRM.jfp", "RMPath", "JFile to Ref Manager", "Ref Manager to JFile",
+     490, 497, 497, 497, "Reference Manager"},
+    {"ProCite (All Fields)", 47, "stratPC.jfp", "PCPath", "JFile to ProCite", "ProCite to JFile",
+     583, 600, 600, 600, "ProCite"},
+    {"ProCite (Generic)", 24, "stratPG.jfp", "PGPath", "JFile to ProCite", "ProCite to JFile", 405,
+     420, 420, 600, "ProCite"},
 }};
 
 }  // namespace

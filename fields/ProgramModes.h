@@ -9,17 +9,17 @@
 namespace tk {
 
 struct ModeInfo {
-  const char* menuCaption;       // item of the "Mode" menu
+  const char* menuCaption;  // item of the "Mode" menu
   int fieldCount;
-  const char* strategyFile;      // in the program folder
-  const char* folderKey;         // "UserInfo" key of importExportFolder
-  const char* exportCaption;     // Btn2EN: JFile -> reference manager
-  const char* importCaption;     // Btn2JF: reference manager -> JFile
-  int panelWidth;                // Panel1 and Panel3, pixels
+  const char* strategyFile;   // in the program folder
+  const char* folderKey;      // "UserInfo" key of importExportFolder
+  const char* exportCaption;  // Btn2EN: JFile -> reference manager
+  const char* importCaption;  // Btn2JF: reference manager -> JFile
+  int panelWidth;             // Panel1 and Panel3, pixels
   int windowWidth;
   int windowMinWidth;
   int windowMaxWidth;
-  const char* managerName;       // in file-dialog filters and status texts
+  const char* managerName;  // in file-dialog filters and status texts
 };
 
 // The row of a mode; null for a mode outside 0..3.

@@ -82,11 +82,20 @@ std::int32_t ToInteger(const std::string& token) {
 
 void SetFieldValue(FldDef& field, int lineIndex, std::int32_t value) {
   switch (lineIndex) {
-    case 3: field.maxWidth = value; break;
-    case 4: field.selected = value != 0 ? 1 : 0; break;
-    case 5: field.fldType = value; break;
-    case 6: field.colWidth = value; break;
-    default: break;
+    case 3:
+      field.maxWidth = value;
+      break;
+    case 4:
+      field.selected = value != 0 ? 1 : 0;
+      break;
+    case 5:
+      field.fldType = value;
+      break;
+    case 6:
+      field.colWidth = value;
+      break;
+    default:
+      break;
   }
 }
 

@@ -1,9 +1,9 @@
 #include "fuzz/FuzzInput.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace tk::fuzz {
 
@@ -26,7 +26,7 @@ const std::string& ScratchFolder() {
     // scripts/fuzz.sh names a folder it removes afterwards: libFuzzer ends a
     // timed run without running exit handlers.
     const char* given = std::getenv("TOMEKIT_FUZZ_SCRATCH");
-    fs::path base = given && *given                ? fs::path(given)
+    fs::path base = given && *given          ? fs::path(given)
                     : fs::exists("/dev/shm") ? fs::path("/dev/shm")
                                              : fs::temp_directory_path();
     fs::path dir = base / ("tomekit-fuzz-" + std::to_string(::getpid()));

@@ -13,8 +13,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -91,8 +91,10 @@ inline std::string ReadAll(const std::string& path) {
 inline void ShowBytes(const char* what, std::string_view bytes) {
   std::fprintf(stderr, "%s (%zu bytes):\n", what, bytes.size());
   for (unsigned char c : bytes.substr(0, 2000)) {
-    if (c >= 0x20 && c < 0x7F && c != '\\') std::fputc(c, stderr);
-    else std::fprintf(stderr, "\\x%02X", c);
+    if (c >= 0x20 && c < 0x7F && c != '\\')
+      std::fputc(c, stderr);
+    else
+      std::fprintf(stderr, "\\x%02X", c);
   }
   std::fputc('\n', stderr);
 }

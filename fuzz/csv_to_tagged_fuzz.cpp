@@ -33,7 +33,8 @@ void CheckTabbed(const tk::AppState& state, const std::string& text, std::int32_
   if (first == 2) Check(lines[0] == "*GENERIC", "EndNote file without *GENERIC");
   const auto tabs = static_cast<long>(tk::ExportFieldCount(state) - 1);
   for (std::size_t i = first; i < lines.size(); ++i) {
-    Check(std::count(lines[i].begin(), lines[i].end(), '\t') == tabs, "record with a column too many or few");
+    Check(std::count(lines[i].begin(), lines[i].end(), '\t') == tabs,
+          "record with a column too many or few");
   }
 }
 
@@ -66,8 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(records >= 0 && records <= tk::kMaxExportRecords, "record count out of range");
   const std::string text = ReadAll(state.taggedPath);
   if (records > 0) {
-    if (mode == tk::kModeRefMan) CheckRis(text, records);
-    else CheckTabbed(state, text, records);
+    if (mode == tk::kModeRefMan)
+      CheckRis(text, records);
+    else
+      CheckTabbed(state, text, records);
   }
   return 0;
 }

@@ -16,10 +16,17 @@ struct Key {
 
 // The settings file's keys, and a few spellings that differ only in case.
 constexpr Key kKeys[] = {
-    {"UserInfo", "PalmOutPath"}, {"UserInfo", "PalmInPath"}, {"UserInfo", "userHSCode"},
-    {"UserInfo", "progMode"},    {"UserInfo", "ENPath"},     {"UserInfo", "RMPath"},
-    {"UserInfo", "PCPath"},      {"Tomekit", "ProgMode"},    {"tomekit", "progmode"},
-    {"USERINFO", "palminpath"},  {"New", "Key"},
+    {"UserInfo", "PalmOutPath"},
+    {"UserInfo", "PalmInPath"},
+    {"UserInfo", "userHSCode"},
+    {"UserInfo", "progMode"},
+    {"UserInfo", "ENPath"},
+    {"UserInfo", "RMPath"},
+    {"UserInfo", "PCPath"},
+    {"Tomekit", "ProgMode"},
+    {"tomekit", "progmode"},
+    {"USERINFO", "palminpath"},
+    {"New", "Key"},
 };
 constexpr std::size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
 
@@ -31,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Controls controls(data, size);
   const Key& chosen = kKeys[controls.next() % kKeyCount];
   std::string value;
-  for (std::uint8_t n = controls.next() % 9; n > 0; --n) value += static_cast<char>('a' + controls.next() % 26);
+  for (std::uint8_t n = controls.next() % 9; n > 0; --n)
+    value += static_cast<char>('a' + controls.next() % 26);
   const std::string path = WriteInput("tomekit.INI", data, size);
 
   tk::IniFile ini(path);
@@ -51,9 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string after = ini.readString(chosen.section, chosen.key, "<absent>");
   Check(after == value, "the key does not read back as written");
   for (std::size_t i = 0; i < kKeyCount; ++i) {
-    const bool same = std::string_view(kKeys[i].section).size() == std::string_view(chosen.section).size() &&
-                      strcasecmp(kKeys[i].section, chosen.section) == 0 &&
-                      strcasecmp(kKeys[i].key, chosen.key) == 0;
+    const bool same =
+        std::string_view(kKeys[i].section).size() == std::string_view(chosen.section).size() &&
+        strcasecmp(kKeys[i].section, chosen.section) == 0 &&
+        strcasecmp(kKeys[i].key, chosen.key) == 0;
     if (same) continue;
     Check(ini.readString(kKeys[i].section, kKeys[i].key, "<absent>") == before[i],
           "writing one key changed another");

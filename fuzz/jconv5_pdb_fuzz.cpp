@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     const jconv5::CsvTable table = jconv5::ReadCsv(csv);
     Check(!table.header.empty(), "CSV without columns");
-    Check(table.records.size() <= jconv5::ReadPdbHeader(pdb).recordCount, "more records than stored");
+    Check(table.records.size() <= jconv5::ReadPdbHeader(pdb).recordCount,
+          "more records than stored");
     for (const auto& record : table.records) {
       Check(record.values.size() <= table.header.size(), "a record wider than the header");
     }

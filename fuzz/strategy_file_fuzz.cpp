@@ -27,7 +27,8 @@ std::string ReadAndWrite(std::int32_t mode, const std::string& path, const std::
     read = false;
     return {};
   }
-  Check(state.popupLists.size() == static_cast<std::size_t>(tk::kPopupListCount), "popup lists resized");
+  Check(state.popupLists.size() == static_cast<std::size_t>(tk::kPopupListCount),
+        "popup lists resized");
   Check(ui.errors == 0, "a readable file gave an error message");
   if (!read) return {};
   Check(tk::WriteStrategyFile(state, copy), "strategy file not written");

@@ -39,7 +39,8 @@ class StopScanner {
 public:
   explicit StopScanner(const StopBytes& stops) : stops_(stops) {
 #ifdef TOMEKIT_SSE2
-    for (int i = 0; i < stops.count; ++i) wanted_[i] = _mm_set1_epi8(static_cast<char>(stops.list[i]));
+    for (int i = 0; i < stops.count; ++i)
+      wanted_[i] = _mm_set1_epi8(static_cast<char>(stops.list[i]));
 #endif
   }
 
@@ -49,8 +50,10 @@ public:
     while (end - p >= 16) {
       __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
       __m128i hit = _mm_cmpeq_epi8(block, wanted_[0]);
-      for (int i = 1; i < stops_.count; ++i) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, wanted_[i]));
-      if (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit))) return p + std::countr_zero(mask);
+      for (int i = 1; i < stops_.count; ++i)
+        hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, wanted_[i]));
+      if (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit)))
+        return p + std::countr_zero(mask);
       p += 16;
     }
 #endif
@@ -69,7 +72,8 @@ private:
 // onStop(byte) for each stop byte, pumping messages before each run. Reading
 // ends at the end of the input or when onStop returns false.
 template <class OnRun, class OnStop>
-void ScanRuns(InputFile& in, MessagePump& pump, const StopScanner& scanner, OnRun&& onRun, OnStop&& onStop) {
+void ScanRuns(InputFile& in, MessagePump& pump, const StopScanner& scanner, OnRun&& onRun,
+              OnStop&& onStop) {
   for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
     in.consume(chunk.size());
     const char* p = chunk.data();

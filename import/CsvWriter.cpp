@@ -41,7 +41,8 @@ CsvRecord::CsvRecord(const AppState& state) : fieldCount_(std::max(LastField(sta
   selected_.assign(static_cast<std::size_t>(fieldCount_) + 1, false);
   for (int n = 1; n <= fieldCount_; ++n) {
     selected_[n] = FldTable[n].selected != 0;
-    values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) : 0);
+    values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0))
+                                      : 0);
     if (selected_[n]) ++selectedCount_;
   }
   clear();

@@ -105,7 +105,9 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
       },
       [&](char byte) {
         switch (byte) {
-          case '\t': line.nextColumn(); break;
+          case '\t':
+            line.nextColumn();
+            break;
           case '\n':
             if (seen) line.put(kLineBreakMark);
             break;
@@ -115,7 +117,9 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
             line.holdBack();
             seen = ordinary = false;
             break;
-          default: line.put('"'); break;  // a double quote, copied as it is
+          default:
+            line.put('"');
+            break;  // a double quote, copied as it is
         }
         return true;
       });

@@ -16,15 +16,18 @@ namespace {
 
 int ReadExport(AppState& state, Ui& ui) {
   switch (state.convMode) {
-    case kModeRefMan: return ConvertRefManExport(state, ui);
-    case kModeProCite: return ConvertProCiteExport(state, ui);
+    case kModeRefMan:
+      return ConvertRefManExport(state, ui);
+    case kModeProCite:
+      return ConvertProCiteExport(state, ui);
     case kModeProCiteGeneric:
       // The ProCite reader runs on the reduced file even when the pre-pass
       // failed; it then reports the missing file itself.
       PrepareGenericExport(state, ui);
       state.inputPath = GenericIntermediatePath(state);
       return ConvertProCiteExport(state, ui);
-    default: return ConvertEndNoteExport(state, ui);
+    default:
+      return ConvertEndNoteExport(state, ui);
   }
 }
 
@@ -41,10 +44,12 @@ ProgressSetup ImportProgress(const AppState& state, bool showBar) {
 }  // namespace
 
 FileDialogSetup ImportDialogSetup(const AppState& state) {
-  return {std::string(ManagerNameOf(state.convMode)) + " Exports (*.txt)|*.TXT", state.importExportFolder};
+  return {std::string(ManagerNameOf(state.convMode)) + " Exports (*.txt)|*.TXT",
+          state.importExportFolder};
 }
 
-void ImportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen, const FileDone& onDone) {
+void ImportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen,
+                       const FileDone& onDone) {
   state.statusText.clear();
   if (!chosen.empty()) {
     ui.processMessages();
@@ -86,7 +91,8 @@ std::int32_t RunImport(AppState& state, Ui& ui, bool* converted) {
   }
   ui.progressStep(1);
   ui.showProgress(ImportProgress(state, true));
-  const int built = ConvertCsvToPdb(state, ui, state.csvPath, state.pdbPath, state.ifoPath, state.palmName);
+  const int built =
+      ConvertCsvToPdb(state, ui, state.csvPath, state.pdbPath, state.ifoPath, state.palmName);
   if (converted) *converted = built == 1;
   state.statusText = std::to_string(count) + " Records Transferred to  JFile";
   state.log(state.statusText);

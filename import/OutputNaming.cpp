@@ -13,11 +13,16 @@ std::string WorkFolder(const AppState& state) { return JoinPath(state.programFol
 
 std::string_view ModePrefix(std::int32_t convMode) {
   switch (convMode) {
-    case 0: return "EN-";
-    case 1: return "RM-";
-    case 2: return "PR-";
-    case 3: return "PG-";
-    default: return "";
+    case 0:
+      return "EN-";
+    case 1:
+      return "RM-";
+    case 2:
+      return "PR-";
+    case 3:
+      return "PG-";
+    default:
+      return "";
   }
 }
 

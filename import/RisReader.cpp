@@ -20,14 +20,15 @@ struct RisTag {
 };
 
 constexpr std::array<RisTag, 45> kRefManTagTable{{
-    {"TY  - ", 1},  {"ID  - ", 2},  {"T1  - ", 3},  {"CT  - ", 3},  {"A1  - ", 4},  {"AU  - ", 4},
-    {"Y1  - ", 5},  {"PY  - ", 5},  {"N1  - ", 6},  {"AB  - ", 6},  {"KW  - ", 7},  {"RP  - ", 8},
-    {"SP  - ", 9},  {"EP  - ", 10}, {"JF  - ", 11}, {"JO  - ", 11}, {"JA  - ", 11}, {"J1  - ", 11},
-    {"J2  - ", 11}, {"VL  - ", 12}, {"T2  - ", 13}, {"BT  - ", 13}, {"A2  - ", 14}, {"ED  - ", 14},
-    {"IS  - ", 15}, {"CP  - ", 15}, {"CY  - ", 16}, {"PB  - ", 17}, {"U1  - ", 18}, {"U2  - ", 19},
-    {"U3  - ", 20}, {"U4  - ", 21}, {"U5  - ", 22}, {"T3  - ", 23}, {"A3  - ", 24}, {"N2  - ", 25},
-    {"SN  - ", 26}, {"AV  - ", 27}, {"Y2  - ", 28}, {"M1  - ", 29}, {"M2  - ", 30}, {"M3  - ", 31},
-    {"AD  - ", 32}, {"UR  - ", 33}, {"ER  - ", kRisRecordEnd},
+    {"TY  - ", 1},  {"ID  - ", 2},  {"T1  - ", 3},  {"CT  - ", 3},  {"A1  - ", 4},
+    {"AU  - ", 4},  {"Y1  - ", 5},  {"PY  - ", 5},  {"N1  - ", 6},  {"AB  - ", 6},
+    {"KW  - ", 7},  {"RP  - ", 8},  {"SP  - ", 9},  {"EP  - ", 10}, {"JF  - ", 11},
+    {"JO  - ", 11}, {"JA  - ", 11}, {"J1  - ", 11}, {"J2  - ", 11}, {"VL  - ", 12},
+    {"T2  - ", 13}, {"BT  - ", 13}, {"A2  - ", 14}, {"ED  - ", 14}, {"IS  - ", 15},
+    {"CP  - ", 15}, {"CY  - ", 16}, {"PB  - ", 17}, {"U1  - ", 18}, {"U2  - ", 19},
+    {"U3  - ", 20}, {"U4  - ", 21}, {"U5  - ", 22}, {"T3  - ", 23}, {"A3  - ", 24},
+    {"N2  - ", 25}, {"SN  - ", 26}, {"AV  - ", 27}, {"Y2  - ", 28}, {"M1  - ", 29},
+    {"M2  - ", 30}, {"M3  - ", 31}, {"AD  - ", 32}, {"UR  - ", 33}, {"ER  - ", kRisRecordEnd},
 }};
 
 constexpr std::size_t kTagLength = 6;
@@ -60,11 +61,13 @@ bool LooksLikeTag(std::string_view head) {
 // maxWidth bytes are kept, of the others nothing.
 class RisRecord {
 public:
-  explicit RisRecord(const AppState& state) : fieldCount_(std::max(std::min(state.fieldCount, kMaxFieldCount), 0)) {
+  explicit RisRecord(const AppState& state)
+      : fieldCount_(std::max(std::min(state.fieldCount, kMaxFieldCount), 0)) {
     values_.reserve(static_cast<std::size_t>(fieldCount_) + 1);
     values_.emplace_back();
     for (int n = 1; n <= fieldCount_; ++n) {
-      values_.emplace_back(FldTable[n].selected ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) : 0);
+      values_.emplace_back(
+          FldTable[n].selected ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) : 0);
     }
   }
   int fieldCount() const { return fieldCount_; }
@@ -98,7 +101,11 @@ void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth)
 class RisReader {
 public:
   RisReader(AppState& state, Ui& ui, OutputFile& out)
-      : state_(state), ui_(ui), out_(out), record_(state), selectedCount_(CountSelectedFields(state)) {}
+      : state_(state),
+        ui_(ui),
+        out_(out),
+        record_(state),
+        selectedCount_(CountSelectedFields(state)) {}
 
   int run(InputFile& in);
 
@@ -129,9 +136,9 @@ private:
   std::array<char, kTagLength> head_{};
   std::size_t headLength_ = 0;
   ValueBuffer* target_ = nullptr;  // where the current line's value goes
-  bool started_ = false;    // a continuation's first non-blank byte was seen
-  std::string blanks_;      // blanks held back until more text follows
-  bool afterCr_ = false;    // a LF right after a CR ends no second line
+  bool started_ = false;           // a continuation's first non-blank byte was seen
+  std::string blanks_;             // blanks held back until more text follows
+  bool afterCr_ = false;           // a LF right after a CR ends no second line
 };
 
 int RisReader::run(InputFile& in) {

@@ -12,7 +12,15 @@ namespace {
 
 enum class Export { EndNote, ProCite };
 
-enum ByteKind : unsigned char { kOrdinary, kTab, kLineBreak, kRecordEnd, kQuote, kSkipped, kEndOfFile };
+enum ByteKind : unsigned char {
+  kOrdinary,
+  kTab,
+  kLineBreak,
+  kRecordEnd,
+  kQuote,
+  kSkipped,
+  kEndOfFile
+};
 
 using ByteKinds = std::array<ByteKind, 256>;
 
@@ -85,7 +93,9 @@ int TabReader::run(InputFile& in) {
       },
       [&](char byte) {
         switch (kinds[static_cast<unsigned char>(byte)]) {
-          case kTab: record_.nextValue(); break;
+          case kTab:
+            record_.nextValue();
+            break;
           case kLineBreak:
             if (seen) record_.put(kLineBreakMark);
             break;
@@ -97,8 +107,10 @@ int TabReader::run(InputFile& in) {
             endRecord();
             seen = ordinary = false;
             break;
-          case kEndOfFile: return false;
-          default: break;
+          case kEndOfFile:
+            return false;
+          default:
+            break;
         }
         return true;
       });

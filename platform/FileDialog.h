@@ -15,9 +15,9 @@ struct FileDialogSetup {
 };
 
 struct FileOutcome {
-  std::string file;        // as chosen
-  std::int32_t records;    // the driver's result
-  bool converted;          // the destination file was written
+  std::string file;      // as chosen
+  std::int32_t records;  // the driver's result
+  bool converted;        // the destination file was written
 };
 using FileDone = std::function<void(const FileOutcome&)>;
 

@@ -79,7 +79,10 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
       pending = false;
       if (c == '\r') {
         int next = in.get();
-        if (next >= 0 && next != '\n') { line += static_cast<char>(next); pending = true; }
+        if (next >= 0 && next != '\n') {
+          line += static_cast<char>(next);
+          pending = true;
+        }
       }
       continue;
     }

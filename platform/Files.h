@@ -82,8 +82,14 @@ public:
   }
   void write(std::string_view text);
   // Ends a line the program's way: CR LF.
-  void endLine() { put('\r'); put('\n'); }
-  void writeLine(std::string_view text) { write(text); endLine(); }
+  void endLine() {
+    put('\r');
+    put('\n');
+  }
+  void writeLine(std::string_view text) {
+    write(text);
+    endLine();
+  }
 
   // Flushes, closes and renames over the target; false (and the target left
   // as it was) on any write error along the way.

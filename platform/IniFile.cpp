@@ -27,8 +27,8 @@ struct KeyLine {
 // Where a key stands, or where it would go.
 struct KeyPlace {
   bool sectionFound = false;
-  std::optional<std::size_t> keyLine;   // index into the lines
-  std::size_t insertAfter = 0;          // last key line or the section header
+  std::optional<std::size_t> keyLine;  // index into the lines
+  std::size_t insertAfter = 0;         // last key line or the section header
 };
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
@@ -147,8 +147,8 @@ bool LastLineIsBlank(const std::string& text, const std::vector<LineSpan>& lines
 
 // The file's text with the key set: its line rewritten, or a line added at
 // the end of its section, or the section added at the end of the file.
-std::string WithKeySet(const std::string& text, const std::string& section,
-                       const std::string& key, const std::string& value) {
+std::string WithKeySet(const std::string& text, const std::string& section, const std::string& key,
+                       const std::string& value) {
   auto lines = SplitLines(text);
   KeyPlace place = FindKey(text, lines, section, key);
   if (place.keyLine) {
@@ -244,8 +244,7 @@ void IniFile::writeString(const std::string& section, const std::string& key,
   throw OperationError("Unable to write to " + FullPath(path_));
 }
 
-void IniFile::writeInteger(const std::string& section, const std::string& key,
-                           std::int32_t value) {
+void IniFile::writeInteger(const std::string& section, const std::string& key, std::int32_t value) {
   writeString(section, key, std::to_string(value));
 }
 

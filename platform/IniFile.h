@@ -34,8 +34,7 @@ public:
 
   // Set the key, creating the file, section or key as needed. Throws
   // OperationError "Unable to write to <full path>" when it can't.
-  void writeString(const std::string& section, const std::string& key,
-                   const std::string& value);
+  void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeInteger(const std::string& section, const std::string& key, std::int32_t value);
 
 private:

@@ -38,8 +38,8 @@ std::optional<std::uint32_t> RegistryValue(const std::string& keyPath,
                                            const std::string& valueName) {
   DWORD data = 0;
   DWORD size = sizeof data;
-  if (RegGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), valueName.c_str(), RRF_RT_REG_DWORD,
-                   nullptr, &data, &size) != ERROR_SUCCESS) {
+  if (RegGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), valueName.c_str(), RRF_RT_REG_DWORD, nullptr,
+                   &data, &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return static_cast<std::uint32_t>(data);

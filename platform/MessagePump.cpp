@@ -3,8 +3,7 @@
 namespace tk {
 
 MessagePump::MessagePump(Ui& ui, const Clock& clock, int intervalMs)
-    : ui_(ui), clock_(clock), intervalMs_(intervalMs),
-      lastPumpMs_(clock.steadyMilliseconds()) {}
+    : ui_(ui), clock_(clock), intervalMs_(intervalMs), lastPumpMs_(clock.steadyMilliseconds()) {}
 
 void MessagePump::pumpIfDue() {
   if (clock_.steadyMilliseconds() - lastPumpMs_ >= intervalMs_) pumpNow();

@@ -3,10 +3,10 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <cerrno>
 #include <spawn.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <cerrno>
 extern char** environ;
 #endif
 
@@ -48,8 +48,8 @@ public:
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
-                        HIGH_PRIORITY_CLASS, nullptr, nullptr, &startup, &info)) {
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, HIGH_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &info)) {
       return nullptr;
     }
     return std::make_unique<WindowsChild>(info);
@@ -82,8 +82,10 @@ public:
     while (!reaped_) {
       int status = 0;
       pid_t r = ::waitpid(pid_, &status, 0);
-      if (r == pid_) finish(status);
-      else if (r < 0 && errno != EINTR) reaped_ = true;
+      if (r == pid_)
+        finish(status);
+      else if (r < 0 && errno != EINTR)
+        reaped_ = true;
     }
     return exitCode_;
   }

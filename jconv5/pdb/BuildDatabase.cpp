@@ -23,11 +23,12 @@ void CheckColumns(const CsvTable& csv, const IfoDescription& ifo) {
     throw Failure("CSV line 1: the header names " + std::to_string(columns) +
                   " columns; a JFile database has at most 50");
   if (ifo.types.size() != columns)
-    throw Failure("CSV line 1: the header names " + std::to_string(columns) + " columns but the IFO file describes " +
-                  std::to_string(ifo.types.size()));
+    throw Failure("CSV line 1: the header names " + std::to_string(columns) +
+                  " columns but the IFO file describes " + std::to_string(ifo.types.size()));
   for (std::size_t i = 0; i < columns; ++i)
     if (csv.header[i].find('\0') != std::string::npos)
-      throw Failure("CSV line 1, column " + std::to_string(i + 1) + ": the field name holds a zero byte");
+      throw Failure("CSV line 1, column " + std::to_string(i + 1) +
+                    ": the field name holds a zero byte");
   if (csv.records.size() > kMaxRecords)
     throw Failure("CSV file: it holds " + std::to_string(csv.records.size()) +
                   " records; a JFile database holds at most 65535");
@@ -42,16 +43,18 @@ void AppendRecord(CsvLine& line, std::size_t record, const std::vector<std::stri
                   std::string& data) {
   if (line.values.size() > header.size())
     throw Failure(RecordPlace(line, record) + ": " + std::to_string(line.values.size()) +
-                  " items, but the header names only " + std::to_string(header.size()) + " columns");
+                  " items, but the header names only " + std::to_string(header.size()) +
+                  " columns");
   line.values.resize(header.size());
   for (std::size_t i = 0; i < header.size(); ++i) {
     const std::string& value = line.values[i];
     std::string field = ", column " + std::to_string(i + 1) + " " + Quoted(header[i]);
     if (value.size() > kMaxValueBytes)
-      throw Failure(RecordPlace(line, record) + field + ": the value is " + std::to_string(value.size()) +
-                    " bytes long; JFile takes at most 4000");
+      throw Failure(RecordPlace(line, record) + field + ": the value is " +
+                    std::to_string(value.size()) + " bytes long; JFile takes at most 4000");
     if (value.find('\0') != std::string::npos)
-      throw Failure(RecordPlace(line, record) + field + ": the value holds a zero byte, which JFile can't store");
+      throw Failure(RecordPlace(line, record) + field +
+                    ": the value holds a zero byte, which JFile can't store");
   }
   std::size_t size = RecordSize(line.values);
   if (size > kMaxRecordBytes)

@@ -11,7 +11,9 @@
 
 namespace jconv5 {
 
-inline void PutU8(std::string& out, unsigned value) { out.push_back(static_cast<char>(value & 0xFF)); }
+inline void PutU8(std::string& out, unsigned value) {
+  out.push_back(static_cast<char>(value & 0xFF));
+}
 inline void PutU16(std::string& out, unsigned value) {
   PutU8(out, value >> 8);
   PutU8(out, value);

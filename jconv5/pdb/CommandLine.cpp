@@ -13,7 +13,8 @@
 namespace jconv5 {
 
 const char* const kUsage =
-    "usage: jconv5 1 INPUT.csv OUTPUT.pdb NAME DESCRIPTION.ifo   (CSV + IFO to a JFile 5 database)\n"
+    "usage: jconv5 1 INPUT.csv OUTPUT.pdb NAME DESCRIPTION.ifo   (CSV + IFO to a JFile 5 "
+    "database)\n"
     "       jconv5 2 INPUT.pdb OUTPUT.csv \" \" DESCRIPTION.ifo    (JFile 4 or 5 database to CSV)\n"
     "On failure nothing is written to OUTPUT and jconv5.err in OUTPUT's folder says why.\n";
 
@@ -22,7 +23,8 @@ namespace {
 bool IsBlank(const std::string& item) { return item.find_first_not_of(" \t") == std::string::npos; }
 
 std::string WithoutQuotes(std::string name) {
-  if (name.size() >= 2 && name.front() == '"' && name.back() == '"') return name.substr(1, name.size() - 2);
+  if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+    return name.substr(1, name.size() - 2);
   return name;
 }
 
@@ -91,7 +93,8 @@ std::string ErrorLogPath(const std::string& output) { return FolderOf(output) + 
 
 int RunCommand(const Command& command, std::uint32_t now, std::ostream& messages) {
   std::error_code ec;
-  std::filesystem::remove(std::filesystem::u8path(ErrorLogPath(command.output)), ec);  // a stale log would read as failure
+  std::filesystem::remove(std::filesystem::u8path(ErrorLogPath(command.output)),
+                          ec);  // a stale log would read as failure
   try {
     Convert(command, now);
     return kExitSuccess;

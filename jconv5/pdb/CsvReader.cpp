@@ -71,7 +71,8 @@ private:
     skipBlanks();
     if (!atEnd() && text_[at_] != ',' && !IsLineEnd(text_[at_]))
       throw Failure(Place(line_, item) + "text follows the closing double quote (" +
-                    std::string(1, text_[at_]) + "); a double quote inside a value must be doubled");
+                    std::string(1, text_[at_]) +
+                    "); a double quote inside a value must be doubled");
     return value;
   }
 

@@ -25,8 +25,9 @@ std::string Code(const std::string& code) {
 
 void CheckKind(const PdbHeader& h) {
   if (!IsJFile(h))
-    throw Failure("this is not a JFile database: its type is " + Code(h.type) + " and its creator " +
-                  Code(h.creator) + " (JFile 5 uses 'JfD5' and 'JFi5', JFile 4 'JfDb' and 'JFil')");
+    throw Failure("this is not a JFile database: its type is " + Code(h.type) +
+                  " and its creator " + Code(h.creator) +
+                  " (JFile 5 uses 'JfD5' and 'JFi5', JFile 4 'JfDb' and 'JFil')");
   if (h.version & kEncrypted)
     throw Failure("the database \"" + h.name +
                   "\" is encrypted; turn its encryption off in JFile on the handheld, "
@@ -40,7 +41,9 @@ std::string ExtractCsv(std::string_view pdb) {
     CheckKind(ReadPdbHeader(pdb));
     PdbDatabase database = ReadPdb(pdb);
     if (database.appInfo.empty())
-      throw Failure("the database is damaged: it has no application info block, where JFile keeps its fields");
+      throw Failure(
+          "the database is damaged: it has no application info block, where JFile keeps its "
+          "fields");
     JFileAppInfo info = ReadAppInfo(database.appInfo);
 
     std::vector<std::string> names;
@@ -54,8 +57,8 @@ std::string ExtractCsv(std::string_view pdb) {
       try {
         WriteCsvLine(ReadRecord(record.data, info.fields.size()), out);
       } catch (Failure& failure) {
-        failure.addPlace("record " + std::to_string(i + 1) + " of " + std::to_string(database.records.size()) +
-                         ": ");
+        failure.addPlace("record " + std::to_string(i + 1) + " of " +
+                         std::to_string(database.records.size()) + ": ");
         throw;
       }
     }

@@ -41,7 +41,8 @@ std::string ReadWholeFile(const std::string& path, const std::string& what) {
   char buffer[1 << 16];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-  if (std::ferror(file.get())) throw Failure(what + ": cannot read " + path + " (" + Reason() + ")");
+  if (std::ferror(file.get()))
+    throw Failure(what + ": cannot read " + path + " (" + Reason() + ")");
   return bytes;
 }
 

@@ -11,14 +11,14 @@
 namespace jconv5 {
 
 struct IfoDescription {
-  std::vector<std::uint16_t> types;         // line 2, one per column
-  std::vector<std::int16_t> columnWidths;   // line 3
-  std::int16_t recordViewWidth = 110;       // line 4
-  std::uint16_t firstColumn = 1;            // line 5
-  std::uint16_t oldFlags = 0;               // line 6
-  std::vector<std::uint32_t> extraData;     // line 7
-  std::vector<std::uint32_t> extraData2;    // line 8
-  std::string trailer;                      // line 9, decoded from hex
+  std::vector<std::uint16_t> types;        // line 2, one per column
+  std::vector<std::int16_t> columnWidths;  // line 3
+  std::int16_t recordViewWidth = 110;      // line 4
+  std::uint16_t firstColumn = 1;           // line 5
+  std::uint16_t oldFlags = 0;              // line 6
+  std::vector<std::uint32_t> extraData;    // line 7
+  std::vector<std::uint32_t> extraData2;   // line 8
+  std::string trailer;                     // line 9, decoded from hex
   // "popupX" sections, columns numbered from 1, words as they stand (not
   // yet cut to JFile's limits).
   std::vector<PopupList> popups;

@@ -62,10 +62,12 @@ std::vector<std::int64_t> Numbers(std::string_view line, std::size_t lineNumber,
   return numbers;
 }
 
-std::int64_t OneNumber(std::string_view line, std::size_t lineNumber, std::int64_t low, std::int64_t high) {
+std::int64_t OneNumber(std::string_view line, std::size_t lineNumber, std::int64_t low,
+                       std::int64_t high) {
   std::vector<std::int64_t> numbers = Numbers(line, lineNumber, low, high);
   if (numbers.size() != 1)
-    throw Failure(Place(lineNumber) + "one whole number expected, found " + std::to_string(numbers.size()));
+    throw Failure(Place(lineNumber) + "one whole number expected, found " +
+                  std::to_string(numbers.size()));
   return numbers[0];
 }
 
@@ -93,7 +95,8 @@ std::string HexBytes(std::string_view line, std::size_t lineNumber) {
     int high = HexDigit(line[i]);
     int low = HexDigit(line[i + 1]);
     if (high < 0 || low < 0)
-      throw Failure(Place(lineNumber) + "\"" + std::string(line.substr(i, 2)) + "\" is not hexadecimal");
+      throw Failure(Place(lineNumber) + "\"" + std::string(line.substr(i, 2)) +
+                    "\" is not hexadecimal");
     bytes.push_back(static_cast<char>(high * 16 + low));
   }
   return bytes;
@@ -123,8 +126,8 @@ void ReadSettings(const std::vector<std::string_view>& lines, IfoDescription& if
   if (columns == 0) throw Failure(Place(2) + "no field types: the description names no columns");
   auto requireColumns = [columns](std::size_t count, std::size_t line, const char* what) {
     if (count != columns)
-      throw Failure(Place(line) + std::to_string(count) + " " + what + " for the " + std::to_string(columns) +
-                    " columns that line 2 gives field types for");
+      throw Failure(Place(line) + std::to_string(count) + " " + what + " for the " +
+                    std::to_string(columns) + " columns that line 2 gives field types for");
   };
   requireColumns(ifo.columnWidths.size(), 3, "column widths");
   requireColumns(ifo.extraData.size(), 7, "extra-data numbers");
@@ -133,7 +136,8 @@ void ReadSettings(const std::vector<std::string_view>& lines, IfoDescription& if
 
 // "popup" and one letter; 0 when the line is no section header.
 int SectionColumn(std::string_view line) {
-  if (line.size() != kSectionWord.size() + 1 || line.substr(0, kSectionWord.size()) != kSectionWord) return 0;
+  if (line.size() != kSectionWord.size() + 1 || line.substr(0, kSectionWord.size()) != kSectionWord)
+    return 0;
   return IfoLetterColumn(line.back());
 }
 
@@ -148,18 +152,20 @@ void ReadSections(const std::vector<std::string_view>& lines, IfoDescription& if
     if (int column = SectionColumn(line); column > 0) {
       if (static_cast<std::size_t>(column) > columns)
         throw Failure(Place(lineNumber) + "section " + std::string(line) + " is for column " +
-                      std::to_string(column) + ", but the description has " + std::to_string(columns) +
-                      " columns");
+                      std::to_string(column) + ", but the description has " +
+                      std::to_string(columns) + " columns");
       for (const PopupList& list : ifo.popups)
         if (list.column == column)
-          throw Failure(Place(lineNumber) + "section " + std::string(line) + " appears a second time");
+          throw Failure(Place(lineNumber) + "section " + std::string(line) +
+                        " appears a second time");
       ifo.popups.push_back(PopupList{column, {}});
       current = &ifo.popups.back();
     } else if (current) {
       current->items.emplace_back(line);
     } else if (!Trimmed(line).empty()) {
-      throw Failure(Place(lineNumber) + "\"" + std::string(line.substr(0, 40)) +
-                    "\" is outside any popup section (a section starts with a line such as popupa)");
+      throw Failure(
+          Place(lineNumber) + "\"" + std::string(line.substr(0, 40)) +
+          "\" is outside any popup section (a section starts with a line such as popupa)");
     }
   }
 }

@@ -34,17 +34,19 @@ void RequireNoNul(std::string_view text, const std::string& what) {
 void WriteFixedPart(const JFileAppInfo& info, std::string& out) {
   const std::size_t n = info.fields.size();
   for (std::size_t i = 0; i < kFieldSlots; ++i)
-    PutPadded(out, i < n ? std::string_view(info.fields[i].name).substr(0, kMaxFieldNameLength) : "",
+    PutPadded(out,
+              i < n ? std::string_view(info.fields[i].name).substr(0, kMaxFieldNameLength) : "",
               kNameSlot);
-  for (std::size_t i = 0; i < kFieldSlots; ++i) PutU16(out, i < n ? info.fields[i].type : kUnusedType);
+  for (std::size_t i = 0; i < kFieldSlots; ++i)
+    PutU16(out, i < n ? info.fields[i].type : kUnusedType);
   PutU16(out, static_cast<unsigned>(n));
   PutU16(out, kAppInfoMarker);
   for (std::size_t i = 0; i < kFieldSlots; ++i)
     PutU16(out, static_cast<std::uint16_t>(i < n ? info.fields[i].columnWidth : kUnusedWidth));
   PutU16(out, static_cast<std::uint16_t>(info.recordViewWidth));
   for (std::uint16_t sortField : info.sortFields) PutU16(out, sortField);
-  PutU16(out, 0);  // last find field
-  PutU16(out, 0);  // last filter field
+  PutU16(out, 0);        // last find field
+  PutU16(out, 0);        // last filter field
   out.append(32, '\0');  // last find and filter strings
   PutU16(out, info.oldFlags);
   PutU16(out, info.firstColumn);
@@ -98,7 +100,8 @@ void ReadPopupChunk(std::string_view chunk, std::size_t fieldCount, JFileAppInfo
       info.popups.push_back(PopupList{column, {}});
       current = &info.popups.back();
     } else if (current) {
-      current->items.push_back(text == std::string_view(&kEmptyItem, 1) ? std::string() : std::string(text));
+      current->items.push_back(text == std::string_view(&kEmptyItem, 1) ? std::string()
+                                                                        : std::string(text));
     }
   }
 }
@@ -132,8 +135,9 @@ std::string WriteAppInfo(const JFileAppInfo& info) {
 
 JFileAppInfo ReadAppInfo(std::string_view block) {
   if (block.size() < kAppInfoFixedSize)
-    throw Failure("the database is damaged or not a JFile database: its application info block has " +
-                  std::to_string(block.size()) + " bytes, JFile's takes at least 1702");
+    throw Failure(
+        "the database is damaged or not a JFile database: its application info block has " +
+        std::to_string(block.size()) + " bytes, JFile's takes at least 1702");
   if (GetU16(block, kMarkerAt) != kAppInfoMarker)
     throw Failure("the application info block does not carry JFile's marker (576 at byte 1152)");
   const std::size_t n = GetU16(block, kFieldCountAt);

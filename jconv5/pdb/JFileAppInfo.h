@@ -13,15 +13,15 @@ inline constexpr std::size_t kAppInfoFixedSize = 1702;
 inline constexpr std::uint16_t kAppInfoMarker = 576;
 
 struct JFileField {
-  std::string name;           // at most 20 bytes are stored
-  std::uint16_t type = 1;     // 1 text, 64 popup, 81 multiple-choice popup ...
+  std::string name;               // at most 20 bytes are stored
+  std::uint16_t type = 1;         // 1 text, 64 popup, 81 multiple-choice popup ...
   std::int16_t columnWidth = 80;  // list view, pixels; 0 hides, negative locks
   std::uint32_t extraData = 0;
   std::uint32_t extraData2 = 0;
 };
 
 struct PopupList {
-  int column = 0;  // 1-based
+  int column = 0;                  // 1-based
   std::vector<std::string> items;  // display order; empty items allowed
 };
 

@@ -23,15 +23,16 @@ std::vector<std::string> ReadRecord(std::string_view data, std::size_t fieldCoun
   const std::size_t tableSize = 2 * fieldCount;
   if (data.size() < tableSize)
     throw Failure("the record is damaged: " + std::to_string(data.size()) +
-                  " bytes can't hold the length table of " + std::to_string(fieldCount) + " fields");
+                  " bytes can't hold the length table of " + std::to_string(fieldCount) +
+                  " fields");
   std::vector<std::string> values(fieldCount);
   std::size_t at = tableSize;
   for (std::size_t i = 0; i < fieldCount; ++i) {
     const std::size_t length = GetU16(data, 2 * i);
     if (length > data.size() - at)
       throw Failure("the record is damaged: field " + std::to_string(i + 1) + " is said to take " +
-                    std::to_string(length) + " bytes, but only " + std::to_string(data.size() - at) +
-                    " are left");
+                    std::to_string(length) + " bytes, but only " +
+                    std::to_string(data.size() - at) + " are left");
     // JFile reads each value as a C string, so anything after a NUL is unseen.
     std::string_view value = data.substr(at, length);
     values[i].assign(value.substr(0, value.find('\0')));

@@ -43,7 +43,9 @@ std::uint32_t PalmTimeFromUnix(std::int64_t unixSeconds) {
   return static_cast<std::uint32_t>(unixSeconds + kPalmEpochOffset);
 }
 
-std::uint32_t PalmTimeNow() { return PalmTimeFromUnix(static_cast<std::int64_t>(std::time(nullptr))); }
+std::uint32_t PalmTimeNow() {
+  return PalmTimeFromUnix(static_cast<std::int64_t>(std::time(nullptr)));
+}
 
 std::string WritePdb(const PdbDatabase& database) {
   const std::size_t count = database.records.size();
@@ -120,7 +122,9 @@ PdbDatabase ReadPdb(std::string_view file) {
   database.header = ReadPdbHeader(file);
   const PdbHeader& h = database.header;
   if (h.nextRecordList != 0)
-    throw Failure("the database is damaged: its record list is split, which Palm databases on disk never are");
+    throw Failure(
+        "the database is damaged: its record list is split, which Palm databases on disk never "
+        "are");
   const std::size_t count = h.recordCount;
   const std::size_t listEnd = kPdbHeaderSize + kPdbRecordEntrySize * count;
   if (listEnd > file.size())
@@ -137,9 +141,9 @@ PdbDatabase ReadPdb(std::string_view file) {
     database.records[i].uniqueId =
         (static_cast<std::uint32_t>(GetU8(file, entry + 5)) << 16) | GetU16(file, entry + 6);
     if (offsets[i] < listEnd || offsets[i] > file.size())
-      throw Failure("the database is damaged: record " + ByteText(i + 1) + " is said to start at byte " +
-                    ByteText(offsets[i]) + ", outside the file's " + ByteText(file.size()) +
-                    " bytes of data");
+      throw Failure("the database is damaged: record " + ByteText(i + 1) +
+                    " is said to start at byte " + ByteText(offsets[i]) + ", outside the file's " +
+                    ByteText(file.size()) + " bytes of data");
   }
   CutRecords(file, offsets, database);
 
@@ -148,8 +152,9 @@ PdbDatabase ReadPdb(std::string_view file) {
     std::size_t end = count > 0 ? offsets[0] : file.size();
     if (h.sortInfoOffset > begin && h.sortInfoOffset < end) end = h.sortInfoOffset;
     if (begin < listEnd || begin > end)
-      throw Failure("the database is damaged: its application info block is said to start at byte " +
-                    ByteText(begin) + ", outside the space between the record list and the first record");
+      throw Failure(
+          "the database is damaged: its application info block is said to start at byte " +
+          ByteText(begin) + ", outside the space between the record list and the first record");
     database.appInfo.assign(file.substr(begin, end - begin));
   }
   return database;

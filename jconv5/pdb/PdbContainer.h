@@ -14,7 +14,7 @@ inline constexpr std::uint8_t kRecordDeleted = 0x80;
 inline constexpr std::uint8_t kRecordDirty = 0x40;
 
 struct PdbHeader {
-  std::string name;  // at most 31 bytes are stored
+  std::string name;                   // at most 31 bytes are stored
   std::uint16_t attributes = 0x0008;  // backup bit
   std::uint16_t version = 0;
   std::uint32_t creationDate = 0;  // seconds since 1904-01-01
@@ -23,8 +23,8 @@ struct PdbHeader {
   std::uint32_t modificationNumber = 0;
   std::uint32_t appInfoOffset = 0;  // as read; the writer works it out
   std::uint32_t sortInfoOffset = 0;
-  std::string type;     // 4 bytes
-  std::string creator;  // 4 bytes
+  std::string type;                // 4 bytes
+  std::string creator;             // 4 bytes
   std::uint32_t uniqueIdSeed = 0;  // the writer sets highest unique ID + 1
   std::uint32_t nextRecordList = 0;
   std::uint16_t recordCount = 0;

@@ -5,9 +5,9 @@
 #include "app/Modal.h"
 #include "mock/TempFolder.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QString>
-#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -34,7 +34,9 @@ class WindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
     TestApplication();
-    app::SetMessageHook([this](MessageKind kind, const QString& text) { boxes.push_back({kind, text}); });
+    app::SetMessageHook([this](MessageKind kind, const QString& text) {
+      boxes.push_back({kind, text});
+    });
     app::SetDialogHook([](QDialog&) { return 0; });
     app::SetFilesHook([](const QString&, const QString&) { return QStringList(); });
     app::SetFolderHook([](const QString&) { return QString(); });

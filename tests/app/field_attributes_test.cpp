@@ -28,8 +28,12 @@ protected:
   static QRadioButton* radio(QDialog& dialog, int index) {
     return dialog.findChild<QRadioButton*>(QStringLiteral("RadioType%1").arg(index));
   }
-  static QLineEdit* columnWidth(QDialog& dialog) { return dialog.findChild<QLineEdit*>("EditFldSize"); }
-  static QPlainTextEdit* words(QDialog& dialog) { return dialog.findChild<QPlainTextEdit*>("MemoWList"); }
+  static QLineEdit* columnWidth(QDialog& dialog) {
+    return dialog.findChild<QLineEdit*>("EditFldSize");
+  }
+  static QPlainTextEdit* words(QDialog& dialog) {
+    return dialog.findChild<QPlainTextEdit*>("MemoWList");
+  }
   static int pressOk(QDialog& dialog) {
     dialog.accept();
     return dialog.result();
@@ -94,7 +98,9 @@ TEST_F(FieldAttributesTest, long_word_list_is_cut_to_100_with_one_message) {
   const auto& list = window->state().popupLists[5];
   ASSERT_EQ(list.size(), 100u);
   EXPECT_EQ(list.back(), "100");
-  EXPECT_EQ(boxTexts(), QStringList{"Your popup list had to be truncated\nOnly 100 items or 2000 characters allowed"});
+  EXPECT_EQ(boxTexts(),
+            QStringList{
+                "Your popup list had to be truncated\nOnly 100 items or 2000 characters allowed"});
 }
 
 TEST_F(FieldAttributesTest, column_width_out_of_range_keeps_the_dialog_open_and_resets_to_80) {

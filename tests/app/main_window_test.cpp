@@ -60,10 +60,11 @@ TEST_F(MainWindowTest, first_start_comes_up_in_endnote_mode_with_its_default_str
 TEST_F(MainWindowTest, mode_switch_rebuilds_captions_fields_and_window_widths) {
   using Click = void (app::MainWindow::*)();
   // ProCite first: a narrower mode must be able to follow a wider one.
-  const std::pair<Click, std::int32_t> switches[] = {{&app::MainWindow::ProCite1Click, kModeProCite},
-                                                     {&app::MainWindow::EndNote1Click, kModeEndNote},
-                                                     {&app::MainWindow::RefManager1Click, kModeRefMan},
-                                                     {&app::MainWindow::ProCiteGeneric1Click, kModeProCiteGeneric}};
+  const std::pair<Click, std::int32_t> switches[] = {
+      {&app::MainWindow::ProCite1Click, kModeProCite},
+      {&app::MainWindow::EndNote1Click, kModeEndNote},
+      {&app::MainWindow::RefManager1Click, kModeRefMan},
+      {&app::MainWindow::ProCiteGeneric1Click, kModeProCiteGeneric}};
   for (const auto& [click, mode] : switches) {
     (window.get()->*click)();
     const ModeInfo& info = *ModeInfoOf(mode);
@@ -182,7 +183,9 @@ TEST_F(MainWindowTest, import_button_converts_the_chosen_files_and_reports_in_th
   fs::create_directories(state.palmInstallFolder);
   fs::create_directories(state.importExportFolder);
   const std::string input = state.importExportFolder + "/My Refs.txt";
-  WriteBytes(input, "Journal Article\tSmith\t1999\tFirst\xB0" "Book\tJones\t2001\tSecond\xB0");
+  WriteBytes(input,
+             "Journal Article\tSmith\t1999\tFirst\xB0"
+             "Book\tJones\t2001\tSecond\xB0");
 
   QString dialogFolder, dialogFilter;
   app::SetFilesHook([&](const QString& where, const QString& filter) {

@@ -37,7 +37,9 @@ struct Batch {
     err.str("");
     return RunBatch(args, program.path(), out, err);
   }
-  std::int32_t savedMode() const { return IniFile(program.file("tomekit.INI")).readInteger("Tomekit", "ProgMode", -1); }
+  std::int32_t savedMode() const {
+    return IniFile(program.file("tomekit.INI")).readInteger("Tomekit", "ProgMode", -1);
+  }
 
   test::ProgramFolder program;
   test::ScopedEnv storeLocation;
@@ -87,11 +89,13 @@ TEST(batch_run_test, any_failed_file_exits_1_with_messages_on_stderr) {
   Batch batch(test::kFailingConverter);
   const std::string good = batch.program.file("EndNote/a.txt");
   test::WriteBytes(good, "Book\xB0");
-  EXPECT_EQ(batch.run({"import", "--mode", "endnote", batch.program.file("EndNote/none.txt"), good}), 1);
+  EXPECT_EQ(
+      batch.run({"import", "--mode", "endnote", batch.program.file("EndNote/none.txt"), good}), 1);
   EXPECT_EQ(batch.err.str(),
             "Couldnt Open input .tsv file\n"
             "Error Converting EndNote file\n"
-            "The external Convertor reported an error. The logfile \"jconv5.err\" contained the following "
+            "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
+            "following "
             "information\n"
             "line 3: bad quote\n"
             "no database written\n"

@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <filesystem>
 #include <map>
-#include <sys/wait.h>
 
 namespace tk::cli {
 namespace {
@@ -40,8 +40,9 @@ protected:
 
   // Runs the copied tomekit-cli; its exit status.
   int cli(const std::string& args) {
-    const std::string command = "cd '" + root_.path() + "' && TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
-                                "' ./tomekit-cli " + args + " >out.txt 2>err.txt";
+    const std::string command = "cd '" + root_.path() + "' && TOMEKIT_INSTALL_STORE='" +
+                                folder("install.ini") + "' ./tomekit-cli " + args +
+                                " >out.txt 2>err.txt";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -92,14 +93,21 @@ protected:
 
 TEST_F(EndToEnd, three_exports_become_pdbs_and_come_back_cut_to_their_widths) {
   const std::string longTitle(300, 'T');
-  const Values endnote = {{1, "Journal Article"}, {2, "Smith, \"J.\""}, {3, "2001"}, {4, "On things, " + longTitle},
-                          {8, "Penguin Books"},   {11, "12-19"},    {13, "bio; chem"}};
-  const Values procite = {{1, "Journal"}, {2, "17"}, {3, "Smith, J."}, {6, longTitle}, {12, "Nature"}, {22, "2001"}};
+  const Values endnote = {{1, "Journal Article"},
+                          {2, "Smith, \"J.\""},
+                          {3, "2001"},
+                          {4, "On things, " + longTitle},
+                          {8, "Penguin Books"},
+                          {11, "12-19"},
+                          {13, "bio; chem"}};
+  const Values procite = {{1, "Journal"}, {2, "17"},      {3, "Smith, J."},
+                          {6, longTitle}, {12, "Nature"}, {22, "2001"}};
   test::WriteBytes(folder("EndNote/My Refs.txt"), TabbedExport(endnote, 31, '\xB0'));
   test::WriteBytes(folder("ProCite/pc.txt"), TabbedExport(procite, 47, '\r') + "\n");
   test::WriteBytes(folder("Ref Man/rm.txt"),
-                   "TY  - JOUR\r\nT1  - " + longTitle + "\r\nA1  - Smith, J.\r\nA1  - Jones, K.\r\n"
-                   "Y1  - 2001\r\nKW  - bio\r\nJF  - Nature\r\nER  - \r\n");
+                   "TY  - JOUR\r\nT1  - " + longTitle +
+                       "\r\nA1  - Smith, J.\r\nA1  - Jones, K.\r\n"
+                       "Y1  - 2001\r\nKW  - bio\r\nJF  - Nature\r\nER  - \r\n");
 
   setWidth(kModeEndNote, "stratEN.jfp", 4, 40);
   setWidth(kModeProCite, "stratPC.jfp", 6, 50);
@@ -127,13 +135,21 @@ TEST_F(EndToEnd, three_exports_become_pdbs_and_come_back_cut_to_their_widths) {
 
   ASSERT_EQ(cli("export --mode refman Install/RM-rm.PDB"), 0) << err();
   loadStrategy(kModeRefMan);
-  const Values refman = {{1, "JOUR"}, {3, longTitle}, {4, "Smith, J.;Jones, K."}, {5, "2001"}, {7, "bio"}, {11, "Nature"}};
+  const Values refman = {{1, "JOUR"}, {3, longTitle}, {4, "Smith, J.;Jones, K."},
+                         {5, "2001"}, {7, "bio"},     {11, "Nature"}};
   std::string ris;
   for (int f = 1; f <= 33; ++f) {
     const std::string value = Back(refman, f);
     if (value.empty()) continue;
-    if (f == 4) ris += "A1  - Smith, J.\r\nA1  - Jones, K.\r\n";
-    else ris += std::string(f == 1 ? "TY" : f == 3 ? "T1" : f == 5 ? "Y1" : f == 7 ? "KW" : "JF") + "  - " + value + "\r\n";
+    if (f == 4)
+      ris += "A1  - Smith, J.\r\nA1  - Jones, K.\r\n";
+    else
+      ris += std::string(f == 1   ? "TY"
+                         : f == 3 ? "T1"
+                         : f == 5 ? "Y1"
+                         : f == 7 ? "KW"
+                                  : "JF") +
+             "  - " + value + "\r\n";
   }
   EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")), ris + "ER  - \r\n\r\n");
   EXPECT_EQ(test::ReadBytes(folder("install.ini")).find("Install0=1") != std::string::npos, true);

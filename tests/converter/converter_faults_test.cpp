@@ -24,11 +24,12 @@ struct DyingRun {
     test::WriteBytes(program.file("refs.IFO"), "ifo\r\n");
   }
   int toPdb() {
-    return ConvertCsvToPdb(state, ui, program.file("refs.csv"), pdb, program.file("refs.IFO"), "\"EN-refs\"");
+    return ConvertCsvToPdb(state, ui, program.file("refs.csv"), pdb, program.file("refs.IFO"),
+                           "\"EN-refs\"");
   }
   void expectNothingUsed() {
-    EXPECT_EQ(ui.texts(), (Lines{"jconv5 stopped before it had finished converting " + program.file("refs.csv") +
-                                     "; nothing was written to " + pdb,
+    EXPECT_EQ(ui.texts(), (Lines{"jconv5 stopped before it had finished converting " +
+                                     program.file("refs.csv") + "; nothing was written to " + pdb,
                                  "Output file not created"}));
     EXPECT_FALSE(FileExists(pdb));
     EXPECT_FALSE(FileExists(program.work("out.tmp")));

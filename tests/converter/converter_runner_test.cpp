@@ -26,11 +26,12 @@ struct ConverterRun {
     test::WriteBytes(program.file("refs.PDB"), "pdb bytes");
   }
   int toPdb(const std::string& destination) {
-    return ConvertCsvToPdb(state, ui, program.file("refs.csv"), destination, program.file("refs.IFO"),
-                           "\"EN-My Refs\"");
+    return ConvertCsvToPdb(state, ui, program.file("refs.csv"), destination,
+                           program.file("refs.IFO"), "\"EN-My Refs\"");
   }
   int toCsv(const std::string& destination) {
-    return ConvertPdbToCsv(state, ui, program.file("refs.PDB"), destination, program.work("temp.ifo"));
+    return ConvertPdbToCsv(state, ui, program.file("refs.PDB"), destination,
+                           program.work("temp.ifo"));
   }
 
   ProgramFolder program;
@@ -44,8 +45,8 @@ TEST(converter_runner_test, passes_six_items_and_copies_output_to_destination) {
   const std::string pdb = run.program.file("EN-My Refs.PDB");
   EXPECT_EQ(run.toPdb(pdb), 1);
   EXPECT_EQ(ReadLines(run.program.file("args.txt")),
-            (Lines{ConverterPath(run.state), "1", run.program.work("input.tmp"), run.program.work("out.tmp"),
-                   "\"EN-My Refs\"", run.program.work("ifo.tmp")}));
+            (Lines{ConverterPath(run.state), "1", run.program.work("input.tmp"),
+                   run.program.work("out.tmp"), "\"EN-My Refs\"", run.program.work("ifo.tmp")}));
   EXPECT_EQ(test::ReadBytes(pdb), "\"Title\"\r\n\"A\"\r\n");
   EXPECT_EQ(test::ReadBytes(run.program.work("ifo.tmp")), "ifo\r\n");
   EXPECT_FALSE(FileExists(run.program.work("input.tmp")));
@@ -72,10 +73,12 @@ TEST(converter_runner_test, missing_source_touches_nothing) {
   ConverterRun run(test::kRecordingConverter);
   const std::string pdb = run.program.file("old.PDB");
   test::WriteBytes(pdb, "old");
-  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.file("none.csv"), pdb, run.program.file("refs.IFO"),
-                            "\"x\""),
+  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.file("none.csv"), pdb,
+                            run.program.file("refs.IFO"), "\"x\""),
             0);
-  EXPECT_EQ(run.ui.messages, (std::vector<test::ShownMessage>{{MessageKind::Plain, "The source file does not exist"}}));
+  EXPECT_EQ(
+      run.ui.messages,
+      (std::vector<test::ShownMessage>{{MessageKind::Plain, "The source file does not exist"}}));
   EXPECT_EQ(test::ReadBytes(pdb), "old");
   EXPECT_FALSE(FileExists(run.program.file("args.txt")));
 }
@@ -85,7 +88,8 @@ TEST(converter_runner_test, missing_converter_is_reported) {
   const std::string pdb = run.program.file("old.PDB");
   test::WriteBytes(pdb, "old");
   EXPECT_EQ(run.toPdb(pdb), 0);
-  EXPECT_EQ(run.ui.messages, (std::vector<test::ShownMessage>{{MessageKind::Plain, "Jconv5.exe not found!"}}));
+  EXPECT_EQ(run.ui.messages,
+            (std::vector<test::ShownMessage>{{MessageKind::Plain, "Jconv5.exe not found!"}}));
   EXPECT_EQ(test::ReadBytes(pdb), "old");
 }
 
@@ -93,8 +97,8 @@ TEST(converter_runner_test, missing_destination_folder_is_announced_and_created)
   ConverterRun run(test::kRecordingConverter);
   const std::string pdb = run.program.file("Palm/User/Install/EN-refs.PDB");
   EXPECT_EQ(run.toPdb(pdb), 1);
-  EXPECT_EQ(run.ui.messages,
-            (std::vector<test::ShownMessage>{{MessageKind::Plain, "Destination directory Had to be created"}}));
+  EXPECT_EQ(run.ui.messages, (std::vector<test::ShownMessage>{
+                                 {MessageKind::Plain, "Destination directory Had to be created"}}));
   EXPECT_TRUE(FileExists(pdb));
 }
 
@@ -104,7 +108,8 @@ TEST(converter_runner_test, converter_log_is_shown_and_fails_the_run_despite_out
   EXPECT_EQ(run.toPdb(pdb), 0);
   ASSERT_EQ(run.ui.errorReports.size(), 1u);
   EXPECT_EQ(run.ui.errorReports[0], (Lines{"line 3: bad quote", "no database written"}));
-  EXPECT_EQ(run.ui.messages, (std::vector<test::ShownMessage>{{MessageKind::Error, "Output file not created"}}));
+  EXPECT_EQ(run.ui.messages,
+            (std::vector<test::ShownMessage>{{MessageKind::Error, "Output file not created"}}));
   EXPECT_FALSE(FileExists(pdb));
   EXPECT_TRUE(FileExists(run.program.work("jconv5.err")));
 }
@@ -123,7 +128,8 @@ TEST(converter_runner_test, converter_writing_nothing_leaves_no_destination) {
   test::WriteBytes(csv, "old");
   test::WriteBytes(run.program.work("out.tmp"), "left by an interrupted run");
   EXPECT_EQ(run.toCsv(csv), 0);
-  EXPECT_EQ(run.ui.messages, (std::vector<test::ShownMessage>{{MessageKind::Error, "CSV Output file not created"}}));
+  EXPECT_EQ(run.ui.messages,
+            (std::vector<test::ShownMessage>{{MessageKind::Error, "CSV Output file not created"}}));
   EXPECT_FALSE(FileExists(csv));
 }
 
@@ -167,9 +173,10 @@ TEST(converter_runner_test, long_run_steps_bar_once_a_second_up_to_its_maximum) 
   ConverterRun run(test::kSilentConverter);
   SteppingClock clock;
   FakeLauncher launcher(120);
-  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.file("refs.csv"), run.program.file("x.PDB"),
-                            run.program.file("refs.IFO"), "\"x\"", {launcher, clock}),
-            0);
+  EXPECT_EQ(
+      ConvertCsvToPdb(run.state, run.ui, run.program.file("refs.csv"), run.program.file("x.PDB"),
+                      run.program.file("refs.IFO"), "\"x\"", {launcher, clock}),
+      0);
   EXPECT_EQ(run.ui.steps, 120);
   EXPECT_EQ(run.ui.barPosition, 100);
   EXPECT_EQ(launcher.started.size(), 6u);
@@ -181,8 +188,8 @@ TEST(converter_runner_test, converter_that_cannot_start_cleans_up_and_fails) {
   FakeLauncher launcher(-1);
   const std::string pdb = run.program.file("x.PDB");
   test::WriteBytes(pdb, "old");
-  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.file("refs.csv"), pdb, run.program.file("refs.IFO"),
-                            "\"x\"", {launcher, clock}),
+  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.file("refs.csv"), pdb,
+                            run.program.file("refs.IFO"), "\"x\"", {launcher, clock}),
             0);
   EXPECT_EQ(run.ui.texts(), Lines{"Output file not created"});
   EXPECT_FALSE(FileExists(pdb));

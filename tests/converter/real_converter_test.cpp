@@ -41,9 +41,12 @@ struct RealConverter {
 TEST(real_converter_test, converter_failure_shows_its_log_and_leaves_no_pdb) {
   RealConverter run;
   ASSERT_TRUE(WriteIfoFile(run.state, run.ui));
-  test::WriteBytes(run.program.work("bad.csv"), "\"Reference Type\",\"Author\",\"Title\"\r\n\"unclosed\r\n");
+  test::WriteBytes(run.program.work("bad.csv"),
+                   "\"Reference Type\",\"Author\",\"Title\"\r\n\"unclosed\r\n");
   const std::string pdb = run.program.file("EN-bad.PDB");
-  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.work("bad.csv"), pdb, run.state.ifoPath, "\"EN-bad\""), 0);
+  EXPECT_EQ(ConvertCsvToPdb(run.state, run.ui, run.program.work("bad.csv"), pdb, run.state.ifoPath,
+                            "\"EN-bad\""),
+            0);
   ASSERT_EQ(run.ui.errorReports.size(), 1u);
   EXPECT_FALSE(run.ui.errorReports[0].empty());
   EXPECT_EQ(run.ui.texts(), std::vector<std::string>{"Output file not created"});

@@ -11,11 +11,13 @@ using test::Lines;
 
 TEST(export_driver_test, three_files_export_in_dialog_order) {
   ExportRun run(kModeEndNote);
-  const Lines chosen = {run.pdb("EN-c.PDB", "\"Title\"\r\n\"c\"\r\n"), run.pdb("EN-a.PDB", kTwoTitles),
+  const Lines chosen = {run.pdb("EN-c.PDB", "\"Title\"\r\n\"c\"\r\n"),
+                        run.pdb("EN-a.PDB", kTwoTitles),
                         run.pdb("EN-b.PDB", "\"Title\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n")};
   Lines seen;
   ExportChosenFiles(run.state, run.ui, chosen, [&](const FileOutcome& done) {
-    seen.push_back(done.file + " " + std::to_string(done.records) + (done.converted ? " ok" : " failed"));
+    seen.push_back(done.file + " " + std::to_string(done.records) +
+                   (done.converted ? " ok" : " failed"));
   });
   EXPECT_EQ(seen, (Lines{chosen[0] + " 1 ok", chosen[1] + " 2 ok", chosen[2] + " 3 ok"}));
   EXPECT_EQ(run.state.statusText, "3 Records Transferred to EndNote");
@@ -23,13 +25,15 @@ TEST(export_driver_test, three_files_export_in_dialog_order) {
   EXPECT_NE(run.exported("EN-a.tsv").find("One\t"), std::string::npos);
   EXPECT_EQ(run.state.memoLog.size(), 18u);
   EXPECT_EQ(Lines(run.state.memoLog.begin(), run.state.memoLog.begin() + 6),
-            (Lines{" ", "JFile to EndNote", "sCsv Name is " + run.program.work("EN-c.out"), "sPdb Name is " + chosen[0],
-                   "IFO  Name is " + run.program.work("temp.ifo"), "1 Records Transferred to EndNote"}));
+            (Lines{" ", "JFile to EndNote", "sCsv Name is " + run.program.work("EN-c.out"),
+                   "sPdb Name is " + chosen[0], "IFO  Name is " + run.program.work("temp.ifo"),
+                   "1 Records Transferred to EndNote"}));
 }
 
 TEST(export_driver_test, refman_pdb_becomes_ris_in_the_managers_folder) {
   ExportRun run(kModeRefMan);
-  ExportChosenFiles(run.state, run.ui, {run.pdb("RM-Refs.PDB", "\"Ref Type\",\"Title 1 \"\r\n\"JOUR\",\"T\"\r\n")});
+  ExportChosenFiles(run.state, run.ui,
+                    {run.pdb("RM-Refs.PDB", "\"Ref Type\",\"Title 1 \"\r\n\"JOUR\",\"T\"\r\n")});
   EXPECT_EQ(run.exported("RM-Refs.RIS"), "TY  - JOUR\r\nT1  - T\r\nER  - \r\n\r\n");
   EXPECT_TRUE(FileExists(run.program.work("RM-Refs.out")));
   EXPECT_EQ(run.state.statusText, "1 Records Transferred to Reference Manager");
@@ -45,11 +49,12 @@ TEST(export_driver_test, generic_mode_reports_procite_and_writes_tsv) {
 TEST(export_driver_test, failed_converter_stage_leaves_status_empty_and_writes_nothing) {
   ExportRun run(kModeEndNote, test::kSilentConverter);
   bool called = false;
-  ExportChosenFiles(run.state, run.ui, {run.pdb("EN-a.PDB", kTwoTitles)}, [&](const FileOutcome& done) {
-    called = true;
-    EXPECT_FALSE(done.converted);
-    EXPECT_EQ(done.records, 0);
-  });
+  ExportChosenFiles(run.state, run.ui, {run.pdb("EN-a.PDB", kTwoTitles)},
+                    [&](const FileOutcome& done) {
+                      called = true;
+                      EXPECT_FALSE(done.converted);
+                      EXPECT_EQ(done.records, 0);
+                    });
   EXPECT_TRUE(called);
   EXPECT_EQ(run.state.statusText, "");
   EXPECT_EQ(run.ui.texts(), Lines{"CSV Output file not created"});

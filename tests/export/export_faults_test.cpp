@@ -22,7 +22,8 @@ TEST(export_faults_test, database_vanished_after_choice_is_reported_and_the_next
   const std::string kept = run.pdb("EN-kept.PDB");
   std::filesystem::remove(gone);
   std::vector<std::int32_t> records;
-  ExportChosenFiles(run.state, run.ui, {gone, kept}, [&](const FileOutcome& done) { records.push_back(done.records); });
+  ExportChosenFiles(run.state, run.ui, {gone, kept},
+                    [&](const FileOutcome& done) { records.push_back(done.records); });
   EXPECT_EQ(records, (std::vector<std::int32_t>{0, 2}));
   EXPECT_EQ(run.ui.texts(), Lines{"The source file does not exist"});
   EXPECT_FALSE(FileExists(run.tsv("EN-gone.tsv")));

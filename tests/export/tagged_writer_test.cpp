@@ -22,7 +22,9 @@ struct ExportRun {
     SetFieldCount(state);
     state.taggedPath = dir.file("out.txt");
   }
-  std::int32_t convert(const std::string& csvPath) { return ConvertCsvToTagged(state, ui, csvPath); }
+  std::int32_t convert(const std::string& csvPath) {
+    return ConvertCsvToTagged(state, ui, csvPath);
+  }
   std::string output() const { return test::ReadBytes(state.taggedPath); }
 };
 
@@ -50,7 +52,8 @@ TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
   for (const auto& c : cases) {
     ExportRun run(c.mode);
     EXPECT_EQ(run.convert(test::DataFile(std::string("export/") + c.csv)), c.records) << c.csv;
-    EXPECT_EQ(run.output(), test::ReadBytes(test::DataFile(std::string("export/") + c.expected))) << c.csv;
+    EXPECT_EQ(run.output(), test::ReadBytes(test::DataFile(std::string("export/") + c.expected)))
+        << c.csv;
     EXPECT_TRUE(run.ui.messages.empty()) << c.csv;
     EXPECT_EQ(run.ui.lastRecord, c.records) << c.csv;
   }
@@ -72,7 +75,8 @@ TEST(tagged_writer_test, header_matches_ignore_case_but_not_blanks) {
 
 TEST(tagged_writer_test, later_column_wins_when_two_feed_one_field) {
   ExportRun run(kModeProCite);
-  test::WriteBytes(run.dir.file("in.csv"), "\"WorkSheet\",\"worksheet\"\r\n\"first\",\"second\"\r\n");
+  test::WriteBytes(run.dir.file("in.csv"),
+                   "\"WorkSheet\",\"worksheet\"\r\n\"first\",\"second\"\r\n");
   EXPECT_EQ(run.convert(run.dir.file("in.csv")), 1);
   EXPECT_EQ(run.output(), "second" + std::string(46, '\t') + "\r\n");
 }
@@ -104,7 +108,8 @@ TEST(tagged_writer_test, line_of_32000_characters_fails_and_leaves_old_output) {
   EXPECT_EQ(run.convert(run.dir.file("fits.csv")), 1);
 
   test::WriteBytes(run.state.taggedPath, "old");
-  test::WriteBytes(run.dir.file("long.csv"), "\"Title\"\r\n\"" + std::string(31996, 'a') + "\"\r\n");
+  test::WriteBytes(run.dir.file("long.csv"),
+                   "\"Title\"\r\n\"" + std::string(31996, 'a') + "\"\r\n");
   EXPECT_EQ(run.convert(run.dir.file("long.csv")), 0);
   EXPECT_EQ(run.ui.texts(), std::vector<std::string>{"Records of more than 32K Not supported"});
   EXPECT_EQ(run.output(), "old");
@@ -120,7 +125,8 @@ TEST(tagged_writer_test, more_than_10000_records_stop_at_the_limit_with_a_notice
   const long updatesBefore = run.ui.recordUpdates;
   EXPECT_EQ(run.convert(run.dir.file("big.csv")), 10000);
   EXPECT_EQ(run.ui.messages,
-            (std::vector<test::ShownMessage>{{MessageKind::Information, "Transfer Stopped too many records to transfer"}}));
+            (std::vector<test::ShownMessage>{
+                {MessageKind::Information, "Transfer Stopped too many records to transfer"}}));
   const std::string out = run.output();
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 10000);
   EXPECT_EQ(run.ui.recordUpdates - updatesBefore, 10000);

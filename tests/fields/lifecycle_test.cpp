@@ -1,7 +1,7 @@
+#include "fields/Lifecycle.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldPanelView.h"
 #include "fields/FieldTable.h"
-#include "fields/Lifecycle.h"
 #include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
 #include "fields/Settings.h"
@@ -81,8 +81,7 @@ TEST(lifecycle_test, end_writes_log_strategy_and_settings_for_the_next_start) {
   FldTable[2].selected = 0;
   state.popupLists[2] = {"mine"};
   ShutDown(state, ui);
-  EXPECT_EQ(test::ReadBytes(LogFilePath(state)),
-            " \r\nProgram location:  " + dir.path() + "\r\n");
+  EXPECT_EQ(test::ReadBytes(LogFilePath(state)), " \r\nProgram location:  " + dir.path() + "\r\n");
   EXPECT_EQ(test::ReadBytes(dir.file("stratEN.jfp")), endNote);
 
   AppState next = Started(dir.path(), ui);

@@ -54,10 +54,9 @@ TEST(palm_folders_test, install_request_failures_show_plain_messages) {
   RequestHotSyncInstall(state, ui, noKey);
   InstallRequestStore noValue(dir.file("folder.ini"));
   RequestHotSyncInstall(state, ui, noValue);
-  EXPECT_EQ(ui.messages,
-            (std::vector<test::ShownMessage>{
-                {MessageKind::Plain, "Couldn't open key "},
-                {MessageKind::Plain, "Failed to set data for 'Install1234'"}}));
+  EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{
+                             {MessageKind::Plain, "Couldn't open key "},
+                             {MessageKind::Plain, "Failed to set data for 'Install1234'"}}));
 }
 
 }  // namespace tk

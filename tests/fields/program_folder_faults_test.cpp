@@ -23,7 +23,8 @@ std::string ErrorOf(void (*step)(AppState&, Ui&), AppState& state, Ui& ui) {
   return "";
 }
 
-TEST(program_folder_faults_test, program_folder_that_is_a_file_stops_the_start_naming_the_settings) {
+TEST(program_folder_faults_test,
+     program_folder_that_is_a_file_stops_the_start_naming_the_settings) {
   test::TempFolder dir;
   test::BlockFolder(dir.file("program"));
   test::FakeUi ui;
@@ -40,7 +41,8 @@ TEST(program_folder_faults_test, full_disk_at_the_end_keeps_strategy_settings_an
   AppState state = MakeAppState(dir.path());
   StartUp(state, ui);
   ShutDown(state, ui);
-  const std::string files[] = {dir.file("stratEN.jfp"), dir.file("tomekit.INI"), dir.file("Log.txt")};
+  const std::string files[] = {dir.file("stratEN.jfp"), dir.file("tomekit.INI"),
+                               dir.file("Log.txt")};
   std::string before[3];
   for (int i = 0; i < 3; ++i) {
     before[i] = test::ReadBytes(files[i]);

@@ -1,5 +1,5 @@
-#include "fields/FieldCatalogue.h"
 #include "fields/Settings.h"
+#include "fields/FieldCatalogue.h"
 #include "platform/IniFile.h"
 #include "platform/OperationError.h"
 #include "platform/Path.h"
@@ -40,8 +40,8 @@ TEST(settings_test, unknown_or_unreadable_mode_is_endnote) {
   test::TempFolder dir;
   AppState state = MakeAppState(dir.path());
   for (const char* mode : {"two", "7", "-1", "0x2"}) {
-    test::WriteBytes(state.settingsFile,
-                     std::string("[Tomekit]\r\nProgMode=") + mode + "\r\n[UserInfo]\r\nENPath=/en\r\nPCPath=/pc\r\n");
+    test::WriteBytes(state.settingsFile, std::string("[Tomekit]\r\nProgMode=") + mode +
+                                             "\r\n[UserInfo]\r\nENPath=/en\r\nPCPath=/pc\r\n");
     ReadSettings(state);
     const bool hex = std::string(mode) == "0x2";
     EXPECT_EQ(state.convMode, hex ? kModeProCite : kModeEndNote) << mode;
@@ -71,7 +71,8 @@ TEST(settings_test, unwritable_settings_file_names_its_full_path) {
     WriteSettings(state);
     FAIL() << "no error";
   } catch (const OperationError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + JoinPath(dir.file("plain"), "tomekit.INI"));
+    EXPECT_EQ(std::string(e.what()),
+              "Unable to write to " + JoinPath(dir.file("plain"), "tomekit.INI"));
   }
 }
 

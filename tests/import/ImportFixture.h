@@ -7,8 +7,8 @@
 #include "mock/FakeUi.h"
 #include "mock/TempFolder.h"
 
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace tk::test {
 

@@ -23,7 +23,9 @@ inline const std::string kEndNoteRecordEnd = "\xB0";
 // The stand-in converter copies its input, so a "PDB" here holds the CSV.
 struct ImportRun {
   explicit ImportRun(ConvMode mode, const std::string& script = kRecordingConverter)
-      : program(script), state(program.state()), store(program.file("install.ini")),
+      : program(script),
+        state(program.state()),
+        store(program.file("install.ini")),
         storeLocation("TOMEKIT_INSTALL_STORE", store) {
     FldTable = {};
     state.convMode = mode;

@@ -60,11 +60,12 @@ TEST(ifo_writer_test, endnote_defaults_give_types_widths_and_four_popup_sections
             "JFile5\r\n"
             "64 1 64 1 1 1 64 64 1 1 1 1 1 1 1 \r\n"
             "15 80 30 80 80 80 80 80 20 20 80 80 80 80 80 \r\n"
-            "110\r\n1\r\n0\r\n" + zeros + "\r\n" + zeros + "\r\n" + kEnd +
-            "\r\npopupa\r\nBook\r\nBook Section"
-            "\r\npopupc\r\n1980\r\n1981"
-            "\r\npopupg\r\nNew York"
-            "\r\npopuph\r\nHarper & Row\r\n");
+            "110\r\n1\r\n0\r\n" +
+                zeros + "\r\n" + zeros + "\r\n" + kEnd +
+                "\r\npopupa\r\nBook\r\nBook Section"
+                "\r\npopupc\r\n1980\r\n1981"
+                "\r\npopupg\r\nNew York"
+                "\r\npopuph\r\nHarper & Row\r\n");
 }
 
 TEST(ifo_writer_test, popup_letters_run_a_to_z_then_capital_b) {
@@ -102,7 +103,8 @@ TEST(ifo_writer_test, no_selected_field_is_refused_and_leaves_no_file) {
   ImportFixture f(kModeEndNote);
   f.selectOnly({});
   EXPECT_FALSE(WriteIfoFile(f.state, f.ui));
-  EXPECT_EQ(f.ui.texts(), std::vector<std::string>{"No fields selected \nPlease select a field and try again "});
+  EXPECT_EQ(f.ui.texts(),
+            std::vector<std::string>{"No fields selected \nPlease select a field and try again "});
   EXPECT_EQ(f.ui.messages[0].kind, MessageKind::Error);
   EXPECT_FALSE(FileExists(f.state.ifoPath));
   EXPECT_FALSE(FileExists(f.state.ifoPath + ".tk-part"));

@@ -11,24 +11,27 @@ const std::string& kEnd = test::kEndNoteRecordEnd;
 
 TEST(import_driver_test, three_files_convert_in_dialog_order_then_request_install) {
   ImportRun run(kModeEndNote);
-  const Lines chosen = {run.input("c.txt", "Book\tDoe\t2001\tT" + kEnd), run.input("a.txt", "A" + kEnd + "B" + kEnd),
+  const Lines chosen = {run.input("c.txt", "Book\tDoe\t2001\tT" + kEnd),
+                        run.input("a.txt", "A" + kEnd + "B" + kEnd),
                         run.input("b.txt", "1" + kEnd + "2" + kEnd + "3" + kEnd)};
   Lines seen;
   ImportChosenFiles(run.state, run.ui, chosen, [&](const FileOutcome& done) {
-    seen.push_back(done.file + " " + std::to_string(done.records) + (done.converted ? " ok" : " failed"));
+    seen.push_back(done.file + " " + std::to_string(done.records) +
+                   (done.converted ? " ok" : " failed"));
   });
   EXPECT_EQ(seen, (Lines{chosen[0] + " 1 ok", chosen[1] + " 2 ok", chosen[2] + " 3 ok"}));
   EXPECT_EQ(run.state.statusText, "3 Records Transferred to  JFile");
   EXPECT_TRUE(run.ui.messages.empty());
-  EXPECT_EQ(test::ReadBytes(run.program.file("Install/EN-c.PDB")),
-            "\"Reference Type\",\"Author\",\"Year\",\"Title\"\r\n\"Book\",\"Doe\",\"2001\",\"T\"\r\n");
+  EXPECT_EQ(
+      test::ReadBytes(run.program.file("Install/EN-c.PDB")),
+      "\"Reference Type\",\"Author\",\"Year\",\"Title\"\r\n\"Book\",\"Doe\",\"2001\",\"T\"\r\n");
   EXPECT_TRUE(FileExists(run.program.file("Install/EN-a.PDB")));
   EXPECT_TRUE(FileExists(run.program.work("b.IFO")));
   EXPECT_EQ(Lines(run.state.memoLog.begin(), run.state.memoLog.begin() + 9),
             (Lines{" ", "EndNote to JFile", "sCsv Name is " + run.program.work("c.csv"),
-                   "sPdb Name is " + run.program.file("Install/EN-c.PDB"), "IFO  Name is " + run.program.work("c.IFO"),
-                   "Palm Name is \"EN-c\"", "Endnote file record count was 1", "1 Records Transferred to  JFile",
-                   " "}));
+                   "sPdb Name is " + run.program.file("Install/EN-c.PDB"),
+                   "IFO  Name is " + run.program.work("c.IFO"), "Palm Name is \"EN-c\"",
+                   "Endnote file record count was 1", "1 Records Transferred to  JFile", " "}));
   EXPECT_TRUE(run.installRequested());
   EXPECT_FALSE(run.ui.progressVisible);
 }
@@ -45,17 +48,21 @@ TEST(import_driver_test, cancelled_choice_converts_nothing_but_requests_install)
 TEST(import_driver_test, cut_values_show_in_status_but_not_in_log) {
   ImportRun run(kModeEndNote);
   const std::string longValue(30, 'x');
-  ImportChosenFiles(run.state, run.ui, {run.input("a.txt", longValue + kEnd + "short" + kEnd + longValue + kEnd)});
-  EXPECT_EQ(run.state.statusText, "3 Records Transferred to  JFile. Number of truncated records: 2");
+  ImportChosenFiles(run.state, run.ui,
+                    {run.input("a.txt", longValue + kEnd + "short" + kEnd + longValue + kEnd)});
+  EXPECT_EQ(run.state.statusText,
+            "3 Records Transferred to  JFile. Number of truncated records: 2");
   EXPECT_EQ(run.state.memoLog.back(), "3 Records Transferred to  JFile");
 }
 
 TEST(import_driver_test, no_field_selected_skips_every_file) {
   ImportRun run(kModeEndNote);
   FldTable = {};
-  ImportChosenFiles(run.state, run.ui, {run.input("a.txt", "A" + kEnd), run.input("b.txt", "B" + kEnd)});
+  ImportChosenFiles(run.state, run.ui,
+                    {run.input("a.txt", "A" + kEnd), run.input("b.txt", "B" + kEnd)});
   const std::string none = "No fields selected \nPlease select a field and try again ";
-  EXPECT_EQ(run.ui.texts(), (Lines{none, "Unable to build .IFO file", none, "Unable to build .IFO file"}));
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{none, "Unable to build .IFO file", none, "Unable to build .IFO file"}));
   EXPECT_FALSE(FileExists(run.program.work("a.csv")));
   EXPECT_EQ(run.ui.progressShows, 0);
   EXPECT_TRUE(run.installRequested());
@@ -68,7 +75,8 @@ TEST(import_driver_test, failed_read_says_endnote_in_every_mode) {
                     [&](const FileOutcome& done) { converted = done.converted; });
   EXPECT_FALSE(converted);
   ASSERT_FALSE(run.ui.messages.empty());
-  EXPECT_EQ(run.ui.messages.back(), (test::ShownMessage{MessageKind::Error, "Error Converting EndNote file"}));
+  EXPECT_EQ(run.ui.messages.back(),
+            (test::ShownMessage{MessageKind::Error, "Error Converting EndNote file"}));
   EXPECT_EQ(run.state.memoLog.back(), "Endnote file record count was 0");
   EXPECT_EQ(run.state.statusText, "");
   EXPECT_FALSE(run.ui.progressVisible);
@@ -79,7 +87,8 @@ TEST(import_driver_test, generic_mode_reads_the_reduced_file_even_when_prepass_f
   ImportChosenFiles(run.state, run.ui, {run.state.importExportFolder + "/missing.txt"});
   const Lines texts = run.ui.texts();
   ASSERT_GE(texts.size(), 2u);
-  EXPECT_EQ(Lines(texts.end() - 2, texts.end()), (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
+  EXPECT_EQ(Lines(texts.end() - 2, texts.end()),
+            (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
   EXPECT_EQ(run.state.inputPath, run.program.work("missing.tkg"));
 }
 
@@ -104,7 +113,8 @@ TEST(import_driver_test, missing_converter_still_reports_the_records_read) {
 TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
   AppState state;
   state.importExportFolder = "/refs";
-  const Lines expected = {"EndNote Exports (*.txt)|*.TXT", "Reference Manager Exports (*.txt)|*.TXT",
+  const Lines expected = {"EndNote Exports (*.txt)|*.TXT",
+                          "Reference Manager Exports (*.txt)|*.TXT",
                           "ProCite Exports (*.txt)|*.TXT", "ProCite Exports (*.txt)|*.TXT"};
   for (std::int32_t mode = 0; mode < 4; ++mode) {
     state.convMode = mode;

@@ -25,7 +25,8 @@ TEST(import_faults_test, export_vanished_after_choice_is_reported_and_the_next_g
     outcomes.push_back(std::to_string(done.records) + (done.converted ? " ok" : " failed"));
   });
   EXPECT_EQ(outcomes, (Lines{"0 failed", "1 ok"}));
-  EXPECT_EQ(run.ui.texts(), (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
   EXPECT_FALSE(FileExists(run.program.file("Install/EN-gone.PDB")));
   EXPECT_TRUE(FileExists(run.program.file("Install/EN-kept.PDB")));
 }
@@ -35,7 +36,8 @@ TEST(import_faults_test, ris_export_vanished_after_choice_is_reported) {
   const std::string gone = run.input("gone.txt", "TY  - BOOK\r\nER  - \r\n");
   std::filesystem::remove(gone);
   EXPECT_EQ(run.import(gone), 0);
-  EXPECT_EQ(run.ui.texts(), (Lines{"Couldnt Open input .csv file", "Error Converting EndNote file"}));
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{"Couldnt Open input .csv file", "Error Converting EndNote file"}));
   EXPECT_FALSE(FileExists(run.program.file("Install/RM-gone.PDB")));
 }
 
@@ -55,7 +57,8 @@ TEST(import_faults_test, palm_install_folder_that_cannot_be_made_gets_no_databas
   test::BlockFolder(run.state.palmInstallFolder);
   EXPECT_EQ(run.import(path), 1);
   EXPECT_FALSE(run.converted);
-  EXPECT_EQ(run.ui.texts(), (Lines{"Destination directory Had to be created", "Output file not created"}));
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{"Destination directory Had to be created", "Output file not created"}));
   EXPECT_EQ(test::ReadBytes(run.state.palmInstallFolder), "a file where a folder should be");
 }
 

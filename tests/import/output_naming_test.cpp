@@ -16,7 +16,9 @@ AppState NamingState(std::int32_t mode, const std::string& inputPath) {
   return state;
 }
 
-std::string Work(const std::string& name) { return JoinPath(JoinPath(JoinPath("apps", "Tomekit"), "TKWork"), name); }
+std::string Work(const std::string& name) {
+  return JoinPath(JoinPath(JoinPath("apps", "Tomekit"), "TKWork"), name);
+}
 std::string Install(const std::string& name) { return JoinPath(JoinPath("palm", "Install"), name); }
 
 }  // namespace
@@ -29,9 +31,10 @@ TEST(output_naming_test, export_name_gives_every_output_name) {
   const Case cases[] = {
       {0, JoinPath("refs", "My Refs.txt"), "EN-My Refs.PDB", "\"EN-My Refs\"", "My Refs"},
       // The Palm name is cut to 19 characters, the PDB name is not.
-      {1, JoinPath("refs", "Molecular Biology 2001.txt"), "RM-Molecular Biology 2001.PDB", "\"RM-Molecular Biolog\"",
-       "Molecular Biology 2001"},
-      {2, JoinPath("refs", "lab.refs.2001.txt"), "PR-lab.refs.2001.PDB", "\"PR-lab.refs.2001\"", "lab.refs.2001"},
+      {1, JoinPath("refs", "Molecular Biology 2001.txt"), "RM-Molecular Biology 2001.PDB",
+       "\"RM-Molecular Biolog\"", "Molecular Biology 2001"},
+      {2, JoinPath("refs", "lab.refs.2001.txt"), "PR-lab.refs.2001.PDB", "\"PR-lab.refs.2001\"",
+       "lab.refs.2001"},
       {0, JoinPath("refs", "refs"), "EN-refs.PDB", "\"EN-refs\"", "refs"},
       // A dot in a folder name is no extension.
       {3, JoinPath("my.folder", "refs"), "PG-refs.PDB", "\"PG-refs\"", "refs"},
@@ -57,9 +60,10 @@ TEST(output_naming_test, prefix_goes_before_the_file_name_not_the_folder) {
 TEST(output_naming_test, names_are_logged_in_driver_order) {
   AppState state = NamingState(0, JoinPath("refs", "a.txt"));
   LogImportNames(state);
-  EXPECT_EQ(state.memoLog, (std::vector<std::string>{"sCsv Name is " + Work("a.csv"),
-                                                     "sPdb Name is " + Install("EN-a.PDB"),
-                                                     "IFO  Name is " + Work("a.IFO"), "Palm Name is \"EN-a\""}));
+  EXPECT_EQ(state.memoLog,
+            (std::vector<std::string>{"sCsv Name is " + Work("a.csv"),
+                                      "sPdb Name is " + Install("EN-a.PDB"),
+                                      "IFO  Name is " + Work("a.IFO"), "Palm Name is \"EN-a\""}));
 }
 
 }  // namespace tk

@@ -24,7 +24,8 @@ struct RisRun : ImportFixture {
 };
 
 struct RisRunOnFile : ImportFixture {
-  RisRunOnFile(std::initializer_list<int> fields, const std::string& sample) : ImportFixture(kModeRefMan) {
+  RisRunOnFile(std::initializer_list<int> fields, const std::string& sample)
+      : ImportFixture(kModeRefMan) {
     if (fields.size() > 0) selectOnly(fields);
     state.inputPath = DataFile("ris/" + sample);
     count = ConvertRefManExport(state, ui);
@@ -66,28 +67,42 @@ TEST(ris_reader_test, tagged_lines_become_records) {
     std::string input;
     std::string records;
   } cases[] = {
-      {"authors and keywords join, other tags keep the last", {4, 6, 7, 11},
+      {"authors and keywords join, other tags keep the last",
+       {4, 6, 7, 11},
        "TY  - JOUR\nA1  - One\nAU  - Two\nN1  - note\nAB  - abstract\nKW  - k1\nKW  - k2\n"
        "JF  - a\nJO  - b\nJA  - c\nJ1  - d\nJ2  - e\nER  - \n",
        "\"One;Two\",\"abstract\",\"k1;k2\",\"e\"\r\n"},
-      {"lines outside records and unknown tags are ignored", {1, 3},
+      {"lines outside records and unknown tags are ignored",
+       {1, 3},
        "junk\nT1  - lost\nTY  - BOOK\nt1  - lower\nT1  -glued\nXX  - other\nT1  - kept\nER  - \n"
        "between\nTY  - JOUR\nER  - \n",
        "\"BOOK\",\"kept\"\r\n\"JOUR\",\"\"\r\n"},
       // Files that real tools write.
       {"a byte-order mark is skipped", {1}, "\xEF\xBB\xBFTY  - JOUR\r\nER  - \r\n", "\"JOUR\"\r\n"},
-      {"CR LF, LF and a lone CR all end lines", {1, 3, 12},
-       "TY  - A\r\nT1  - t\nVL  - 9\rER  - \r\rTY  - B\n\nER  - ", "\"A\",\"t\",\"9\"\r\n\"B\",\"\",\"\"\r\n"},
-      {"an end line without its trailing blank ends the record", {1}, "TY  - A\nER  -\nTY  - B\nER  -\n",
+      {"CR LF, LF and a lone CR all end lines",
+       {1, 3, 12},
+       "TY  - A\r\nT1  - t\nVL  - 9\rER  - \r\rTY  - B\n\nER  - ",
+       "\"A\",\"t\",\"9\"\r\n\"B\",\"\",\"\"\r\n"},
+      {"an end line without its trailing blank ends the record",
+       {1},
+       "TY  - A\nER  -\nTY  - B\nER  -\n",
        "\"A\"\r\n\"B\"\r\n"},
-      {"a type line inside an open record starts a new one", {1, 3},
-       "TY  - A\nT1  - first\nTY  - B\nT1  - second\nER  - \n", "\"A\",\"first\"\r\n\"B\",\"second\"\r\n"},
-      {"continuation lines join the previous value", {1, 4, 6},
-       "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*  c\nER  - \n",
+      {"a type line inside an open record starts a new one",
+       {1, 3},
+       "TY  - A\nT1  - first\nTY  - B\nT1  - second\nER  - \n",
+       "\"A\",\"first\"\r\n\"B\",\"second\"\r\n"},
+      {"continuation lines join the previous value",
+       {1, 4, 6},
+       "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*  c\nER  - "
+       "\n",
        "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *  c\"\r\n"},
-      {"a continuation after an unknown tag is ignored with it", {3},
-       "TY  - x\nT1  - title\nXY  - other\nstill other\nPB  -\nmore\nER  - \n", "\"title\"\r\n"},
-      {"a last record without an end line is converted", {1, 33}, "TY  - A\nER  - \nTY  - B\nUR  - x.com",
+      {"a continuation after an unknown tag is ignored with it",
+       {3},
+       "TY  - x\nT1  - title\nXY  - other\nstill other\nPB  -\nmore\nER  - \n",
+       "\"title\"\r\n"},
+      {"a last record without an end line is converted",
+       {1, 33},
+       "TY  - A\nER  - \nTY  - B\nUR  - x.com",
        "\"A\",\"\"\r\n\"B\",\"x.com\"\r\n"},
   };
   for (const auto& c : cases) {
@@ -164,8 +179,9 @@ TEST(ris_reader_test, samples_give_their_record_counts) {
 
 TEST(ris_reader_test, rispy_multiline_notes_join_their_continuations) {
   RisRunOnFile run({6, 25}, "rispy/example_multiline.ris");
-  std::string line = "\"first line * second line * last line\","
-                     "\"first line, ER then second line and at the end the last line\"\r\n";
+  std::string line =
+      "\"first line * second line * last line\","
+      "\"first line, ER then second line and at the end the last line\"\r\n";
   EXPECT_EQ(run.records(), line + line + line);
 }
 
@@ -179,8 +195,10 @@ TEST(ris_reader_test, rispy_extraneous_data_keeps_keywords_and_last_journal) {
 TEST(ris_reader_test, jabref_stress_file_splits_at_every_type_line) {
   RisRunOnFile run({1, 2, 4, 7}, "jabref/RisImporterTest1.ris");
   std::string all = run.records();
-  EXPECT_TRUE(all.starts_with("\"BOOK\",\"\",\"\",\"\"\r\n\"JOUR \",\"\",\"\",\"\"\r\n\"MGZN\",\"\",\"\",\"\"\r\n"));
-  EXPECT_NE(all.find("\"CONF\",\"\",\"Cocke ;Harrison, Warren  Levenshtein Morris\",\"\"\r\n"), std::string::npos);
+  EXPECT_TRUE(all.starts_with(
+      "\"BOOK\",\"\",\"\",\"\"\r\n\"JOUR \",\"\",\"\",\"\"\r\n\"MGZN\",\"\",\"\",\"\"\r\n"));
+  EXPECT_NE(all.find("\"CONF\",\"\",\"Cocke ;Harrison, Warren  Levenshtein Morris\",\"\"\r\n"),
+            std::string::npos);
   EXPECT_TRUE(all.ends_with("\"THES\",\"123456 sxdbgsd\",\"\",\"keyword0;keyword1\"\r\n"));
 }
 
@@ -188,7 +206,8 @@ TEST(ris_reader_test, cp1252_bytes_are_copied_unchanged) {
   RisRunOnFile run({4, 32}, "derived/cp1252-crlf-from-jabref-scopus.ris");
   EXPECT_EQ(run.records(),
             "\"Federico, S.;Grillo, A.;Herzog, W.\","
-            "\"Dipartimento di Metodologie Fisiche, Facolt\xE0 di Ingegneria, Univ. degli Studi di Catania, "
+            "\"Dipartimento di Metodologie Fisiche, Facolt\xE0 di Ingegneria, Univ. degli Studi di "
+            "Catania, "
             "Catania, Italy\"\r\n");
 }
 

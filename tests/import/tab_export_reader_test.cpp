@@ -26,7 +26,8 @@ void ExpectRead(const ReadCase& c) {
   ImportFixture f(c.mode, c.maxWidth);
   f.selectOnly(c.fields);
   f.input(c.input);
-  const int count = c.mode == kModeEndNote ? ConvertEndNoteExport(f.state, f.ui) : ConvertProCiteExport(f.state, f.ui);
+  const int count = c.mode == kModeEndNote ? ConvertEndNoteExport(f.state, f.ui)
+                                           : ConvertProCiteExport(f.state, f.ui);
   EXPECT_EQ(count, c.count) << c.behaviour;
   EXPECT_EQ(f.records(), c.records) << c.behaviour;
   EXPECT_TRUE(f.ui.messages.empty()) << c.behaviour;
@@ -48,33 +49,90 @@ std::pair<std::string, std::string> BreaksAndQuotesAtEveryGap() {
 TEST(tab_export_reader_test, values_are_written_as_the_csv_dialect_wants_them) {
   const auto [gaps, gapsWritten] = BreaksAndQuotesAtEveryGap();
   const ReadCase cases[] = {
-      {"empty values become one blank", kModeEndNote, {1, 2, 3, 4}, "\t\tx\t" + kEnd, 1,
+      {"empty values become one blank",
+       kModeEndNote,
+       {1, 2, 3, 4},
+       "\t\tx\t" + kEnd,
+       1,
        "\" \",\" \",\"x\",\" \"\r\n"},
-      {"quotes doubled", kModeProCite, {1, 2}, "say \"hi\"\tends \"\r\n", 1,
+      {"quotes doubled",
+       kModeProCite,
+       {1, 2},
+       "say \"hi\"\tends \"\r\n",
+       1,
        "\"say \"\"hi\"\"\",\"ends \"\"\"\r\n"},
-      {"line breaks in a value become 0x85, after a record end vanish", kModeEndNote, {1, 15},
-       "Book" + std::string(14, '\t') + "one\r\ntwo\r\nthree" + kEnd + "\r\n\r\nBook" + kEnd, 2,
+      {"line breaks in a value become 0x85, after a record end vanish",
+       kModeEndNote,
+       {1, 15},
+       "Book" + std::string(14, '\t') + "one\r\ntwo\r\nthree" + kEnd + "\r\n\r\nBook" + kEnd,
+       2,
        "\"Book\",\"one\x85two\x85three\"\r\n\"Book\",\r\n"},
-      {"0x1A ends an EndNote export", kModeEndNote, {1}, "a" + kEnd + "b\x1A" "c" + kEnd, 2, "\"a\"\r\n\"b\"\r\n"},
-      {"0x1A and 0xB0 are text to ProCite", kModeProCite, {1}, "b\x1A" "c\xB0\r\n", 1, "\"b\x1A" "c\xB0\"\r\n"},
+      {"0x1A ends an EndNote export",
+       kModeEndNote,
+       {1},
+       "a" + kEnd +
+           "b\x1A"
+           "c" +
+           kEnd,
+       2,
+       "\"a\"\r\n\"b\"\r\n"},
+      {"0x1A and 0xB0 are text to ProCite",
+       kModeProCite,
+       {1},
+       "b\x1A"
+       "c\xB0\r\n",
+       1,
+       "\"b\x1A"
+       "c\xB0\"\r\n"},
       // jconv5 has always been given a comma after the last value of a
       // record that is shorter than the selection.
-      {"short record keeps the comma after its last value", kModeEndNote, {1, 2, 3}, "a\tb" + kEnd, 1,
+      {"short record keeps the comma after its last value",
+       kModeEndNote,
+       {1, 2, 3},
+       "a\tb" + kEnd,
+       1,
        "\"a\",\"b\",\r\n"},
-      {"0xFF copied like any other byte", kModeProCite, {1}, "\xFF\xFE\xFF\r\n", 1, "\"\xFF\xFE\xFF\"\r\n"},
-      {"one selected field gives lines without commas", kModeEndNote, {3}, "Book\tSmith\t1999\tTitle" + kEnd, 1,
+      {"0xFF copied like any other byte",
+       kModeProCite,
+       {1},
+       "\xFF\xFE\xFF\r\n",
+       1,
+       "\"\xFF\xFE\xFF\"\r\n"},
+      {"one selected field gives lines without commas",
+       kModeEndNote,
+       {3},
+       "Book\tSmith\t1999\tTitle" + kEnd,
+       1,
        "\"1999\"\r\n"},
       {"no record at all", kModeEndNote, {1}, "\r\n\t\"\"\r\n", 0, ""},
       {"quotes and breaks anywhere in long text", kModeProCite, {1}, gaps, 2, gapsWritten},
-      {"last EndNote record without its end", kModeEndNote, {1, 2}, "a" + kEnd + "\r\nb\t", 2,
+      {"last EndNote record without its end",
+       kModeEndNote,
+       {1, 2},
+       "a" + kEnd + "\r\nb\t",
+       2,
        "\"a\",\r\n\"b\",\" \"\r\n"},
       {"last ProCite record without its end", kModeProCite, {1}, "a\r\nb", 2, "\"a\"\r\n\"b\"\r\n"},
-      {"trailing breaks, tabs and quotes are no last record", kModeProCite, {1}, "a\r\n\t\"\n", 1, "\"a\"\r\n"},
+      {"trailing breaks, tabs and quotes are no last record",
+       kModeProCite,
+       {1},
+       "a\r\n\t\"\n",
+       1,
+       "\"a\"\r\n"},
       // Doubled: abcde"" (7 bytes); a cut at 6 would leave one quote.
-      {"a cut never splits a doubled quote", kModeProCite, {1, 2}, "abcde\"\tabcd\"x\r\n", 1,
-       "\"abcde\",\"abcd\"\"\"\r\n", 6},
+      {"a cut never splits a doubled quote",
+       kModeProCite,
+       {1, 2},
+       "abcde\"\tabcd\"x\r\n",
+       1,
+       "\"abcde\",\"abcd\"\"\"\r\n",
+       6},
       // The reader used to stop at 32,000 bytes, losing that record and all after.
-      {"records of any length", kModeEndNote, {1, 2}, "a\t" + std::string(200000, 'x') + kEnd + "b\tc" + kEnd, 2,
+      {"records of any length",
+       kModeEndNote,
+       {1, 2},
+       "a\t" + std::string(200000, 'x') + kEnd + "b\tc" + kEnd,
+       2,
        "\"a\",\"" + std::string(3990, 'x') + "\"\r\n\"b\",\"c\"\r\n"},
   };
   for (const ReadCase& c : cases) ExpectRead(c);
@@ -117,7 +175,8 @@ TEST(tab_export_reader_test, values_beyond_the_field_count_are_ignored) {
   f.input(line);
   EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 1);
   std::string expected;
-  for (int n = 1; n <= 47; ++n) expected += "\"" + std::to_string(n) + "\"" + (n < 47 ? "," : "\r\n");
+  for (int n = 1; n <= 47; ++n)
+    expected += "\"" + std::to_string(n) + "\"" + (n < 47 ? "," : "\r\n");
   EXPECT_EQ(f.records(), expected);
 }
 

@@ -11,8 +11,12 @@
 
 namespace jconv5::test {
 
-inline unsigned U8(std::string_view bytes, std::size_t at) { return static_cast<unsigned char>(bytes.at(at)); }
-inline unsigned U16(std::string_view bytes, std::size_t at) { return U8(bytes, at) << 8 | U8(bytes, at + 1); }
+inline unsigned U8(std::string_view bytes, std::size_t at) {
+  return static_cast<unsigned char>(bytes.at(at));
+}
+inline unsigned U16(std::string_view bytes, std::size_t at) {
+  return U8(bytes, at) << 8 | U8(bytes, at + 1);
+}
 inline std::uint32_t U32(std::string_view bytes, std::size_t at) {
   return static_cast<std::uint32_t>(U16(bytes, at)) << 16 | U16(bytes, at + 2);
 }
@@ -45,7 +49,8 @@ inline std::string IfoText(const std::vector<int>& types, const std::vector<int>
   for (int v : types) t += std::to_string(v) + " ";
   t += "\r\n";
   for (int v : widths) t += std::to_string(v) + " ";
-  t += "\r\n" + std::to_string(recordViewWidth) + "\r\n" + std::to_string(firstColumn) + "\r\n0\r\n";
+  t +=
+      "\r\n" + std::to_string(recordViewWidth) + "\r\n" + std::to_string(firstColumn) + "\r\n0\r\n";
   for (std::size_t i = 0; i < types.size(); ++i) t += "0 ";
   t += "\r\n";
   for (std::size_t i = 0; i < types.size(); ++i) t += "0 ";

@@ -1,14 +1,14 @@
+#include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/Convert.h"
 #include "jconv5/pdb/Failure.h"
-#include "jconv5/Jconv5Fixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace jconv5 {
 namespace {
 
-using test::CText;
 using test::CsvLineOf;
+using test::CText;
 using test::IfoText;
 using test::PlainIfo;
 using test::U16;
@@ -27,8 +27,8 @@ std::string Header(std::size_t n) {
 std::uint32_t RecordAt(const std::string& pdb, std::size_t i) { return U32(pdb, 78 + 8 * i); }
 
 TEST(build_database_test, header_marks_a_jfile5_database) {
-  std::string pdb = BuildDatabase(Header(2) + CsvLineOf({"a", "b"}) + CsvLineOf({"c", "d"}), PlainIfo(2),
-                                  "EN-My Refs", kWhen);
+  std::string pdb = BuildDatabase(Header(2) + CsvLineOf({"a", "b"}) + CsvLineOf({"c", "d"}),
+                                  PlainIfo(2), "EN-My Refs", kWhen);
   EXPECT_EQ(CText(pdb, 0), "EN-My Refs");
   EXPECT_EQ(U16(pdb, 32), 0x0008u);
   EXPECT_EQ(U16(pdb, 34), 0x0801u);
@@ -43,7 +43,10 @@ TEST(build_database_test, header_marks_a_jfile5_database) {
 }
 
 TEST(build_database_test, records_carry_length_tables_and_numbered_ids) {
-  std::string csv = Header(3) + CsvLineOf({"Hi", "test", " "}) + CsvLineOf({"a\x85" "b"}) + "\r\n";
+  std::string csv = Header(3) + CsvLineOf({"Hi", "test", " "}) +
+                    CsvLineOf({"a\x85"
+                               "b"}) +
+                    "\r\n";
   std::string pdb = BuildDatabase(csv, PlainIfo(3), "n", kWhen);
   ASSERT_EQ(U16(pdb, 76), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
@@ -67,14 +70,16 @@ TEST(build_database_test, settings_come_from_the_ifo_and_names_from_the_csv) {
   EXPECT_EQ(U16(pdb, app + 1156), 160u);
   EXPECT_EQ(U16(pdb, app + 1254), 120u);
   EXPECT_EQ(U16(pdb, app + 1300), 2u);
-  EXPECT_EQ(pdb.substr(app + 1702), std::string("\0\0\0\0EndJFileData\0", 17)) << "no records, no popups";
+  EXPECT_EQ(pdb.substr(app + 1702), std::string("\0\0\0\0EndJFileData\0", 17))
+      << "no records, no popups";
 }
 
 TEST(build_database_test, popup_sections_become_groups_with_jfiles_letters) {
   std::vector<int> types(28, 1);
   types[0] = types[26] = types[27] = 64;
-  std::string ifo = IfoText(types, std::vector<int>(28, 80),
-                            {{"popupa", {"Book", "", "Journal"}}, {"popupB", {"x"}}, {"popupC", {}}});
+  std::string ifo =
+      IfoText(types, std::vector<int>(28, 80),
+              {{"popupa", {"Book", "", "Journal"}}, {"popupB", {"x"}}, {"popupC", {}}});
   std::string pdb = BuildDatabase(Header(28), ifo, "n", kWhen);
   const char expected[] = "popupa\0Book\0\x07\0Journal\0popupA\0x\0popupB\0\0EndJFileData\0";
   EXPECT_EQ(pdb.substr(U32(pdb, 52) + 1702), std::string(expected, sizeof expected - 1));
@@ -109,18 +114,24 @@ void ExpectRefused(const std::string& csv, const std::string& ifo, const std::st
 }
 
 TEST(build_database_test, refuses_tables_jfile_cannot_hold) {
-  ExpectRefused(Header(51), PlainIfo(51), "CSV line 1: the header names 51 columns; a JFile database has at most 50");
-  ExpectRefused(Header(3), PlainIfo(2), "CSV line 1: the header names 3 columns but the IFO file describes 2");
+  ExpectRefused(Header(51), PlainIfo(51),
+                "CSV line 1: the header names 51 columns; a JFile database has at most 50");
+  ExpectRefused(Header(3), PlainIfo(2),
+                "CSV line 1: the header names 3 columns but the IFO file describes 2");
   ExpectRefused("\r\n\"x\"", PlainIfo(1), "CSV line 1: the header names no columns");
   ExpectRefused(Header(2) + CsvLineOf({"a", "b", "c"}), PlainIfo(2),
                 "CSV line 2 (record 1): 3 items, but the header names only 2 columns");
-  ExpectRefused(CsvLineOf({"Title"}) + CsvLineOf({"ok"}) + CsvLineOf({std::string(4001, 'v')}), PlainIfo(1),
-                "CSV line 3 (record 2), column 1 \"Title\": the value is 4001 bytes long; JFile takes at most 4000");
+  ExpectRefused(CsvLineOf({"Title"}) + CsvLineOf({"ok"}) + CsvLineOf({std::string(4001, 'v')}),
+                PlainIfo(1),
+                "CSV line 3 (record 2), column 1 \"Title\": the value is 4001 bytes long; JFile "
+                "takes at most 4000");
   ExpectRefused(Header(1) + CsvLineOf({std::string("a\0b", 3)}), PlainIfo(1),
-                "CSV line 2 (record 1), column 1 \"F1\": the value holds a zero byte, which JFile can't store");
+                "CSV line 2 (record 1), column 1 \"F1\": the value holds a zero byte, which JFile "
+                "can't store");
   std::vector<std::string> big(17, std::string(4000, 'v'));
-  ExpectRefused(Header(17) + CsvLineOf(big), PlainIfo(17),
-                "CSV line 2 (record 1): the record takes 68051 bytes; a JFile record holds at most 64000");
+  ExpectRefused(
+      Header(17) + CsvLineOf(big), PlainIfo(17),
+      "CSV line 2 (record 1): the record takes 68051 bytes; a JFile record holds at most 64000");
 }
 
 TEST(build_database_test, refuses_more_records_than_a_database_holds) {
@@ -128,7 +139,8 @@ TEST(build_database_test, refuses_more_records_than_a_database_holds) {
   for (int i = 0; i < 65535; ++i) csv += "\"x\"\r\n";
   EXPECT_NO_THROW(BuildDatabase(csv, PlainIfo(1), "n", kWhen));
   csv += "\"x\"\r\n";
-  ExpectRefused(csv, PlainIfo(1), "CSV file: it holds 65536 records; a JFile database holds at most 65535");
+  ExpectRefused(csv, PlainIfo(1),
+                "CSV file: it holds 65536 records; a JFile database holds at most 65535");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "jconv5/pdb/Csv.h"
-#include "jconv5/pdb/Failure.h"
 #include "jconv5/Jconv5Fixtures.h"
+#include "jconv5/pdb/Failure.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,11 @@ namespace {
 using Values = std::vector<std::string>;
 
 TEST(csv_reader_test, undoes_the_dialects_quoting_blanks_and_line_breaks) {
-  CsvTable t = ReadCsv("\"Title 1 \",\"Notes\",\"Year\"\r\n"
-                       "\"Say \"\"hi\"\", then go\",\"a\x85" "b\",\" \"\r\n"
-                       "\"\",\"\xFF;,\",\"  \"\r\n");
+  CsvTable t = ReadCsv(
+      "\"Title 1 \",\"Notes\",\"Year\"\r\n"
+      "\"Say \"\"hi\"\", then go\",\"a\x85"
+      "b\",\" \"\r\n"
+      "\"\",\"\xFF;,\",\"  \"\r\n");
   EXPECT_EQ(t.header, (Values{"Title 1 ", "Notes", "Year"})) << "header items keep their blanks";
   ASSERT_EQ(t.records.size(), 2u);
   EXPECT_EQ(t.records[0].values, (Values{"Say \"hi\", then go", "a\nb", ""}));
@@ -42,7 +44,8 @@ void ExpectMalformed(const std::string& text, const std::string& message) {
 }
 
 TEST(csv_reader_test, malformed_lines_are_named_by_line_and_item) {
-  ExpectMalformed("\"a\",\"b\"\r\n\"1\",\"2\r\n", "CSV line 2, item 2: the closing double quote is missing");
+  ExpectMalformed("\"a\",\"b\"\r\n\"1\",\"2\r\n",
+                  "CSV line 2, item 2: the closing double quote is missing");
   ExpectMalformed("\"a\",\"b\"\r\n\"1\",\"2\"x\"\r\n",
                   "CSV line 2, item 2: text follows the closing double quote (x); "
                   "a double quote inside a value must be doubled");

@@ -1,9 +1,9 @@
 // jconv5 on a database cut short at every byte, and on a full disk: always a
 // clear log, never an output file, never a crash.
+#include "mock/Faults.h"
 #include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/CommandLine.h"
 #include "jconv5/pdb/Convert.h"
-#include "mock/Faults.h"
 #include "mock/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +72,8 @@ TEST(jconv5_faults_test, database_cut_at_every_offset_fails_with_a_clear_log) {
               0u)
         << log;
     ASSERT_EQ(log.find("unexpected error"), std::string::npos) << log;
-    ASSERT_NE(log.find("Nothing was written to " + d.command.output + ".\r\n"), std::string::npos) << log;
+    ASSERT_NE(log.find("Nothing was written to " + d.command.output + ".\r\n"), std::string::npos)
+        << log;
   }
 }
 
@@ -80,12 +81,13 @@ TEST(jconv5_faults_test, the_program_on_cut_databases_ends_with_failure_not_a_cr
   const std::string pdb = ValidPdb();
   const std::string program = std::string(TOMEKIT_PROGRAM_FOLDER) + "/jconv5";
   TempFolder folder;
-  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{77}, std::size_t{78}, std::size_t{85},
-                           pdb.size() / 2, pdb.size() - 1}) {
+  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{77}, std::size_t{78},
+                           std::size_t{85}, pdb.size() / 2, pdb.size() - 1}) {
     SCOPED_TRACE("cut at " + std::to_string(size));
     WriteBytes(folder.file("input.tmp"), pdb.substr(0, size));
     const std::string command = "'" + program + "' 2 '" + folder.file("input.tmp") + "' '" +
-                                folder.file("out.tmp") + "' ' ' '" + folder.file("ifo.tmp") + "' 2>/dev/null";
+                                folder.file("out.tmp") + "' ' ' '" + folder.file("ifo.tmp") +
+                                "' 2>/dev/null";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), kExitFailed);
@@ -102,7 +104,8 @@ TEST(jconv5_faults_test, full_disk_leaves_the_earlier_output_and_says_why) {
   EXPECT_EQ(d.run(), kExitFailed);
   EXPECT_EQ(ReadBytes(d.command.output), "an earlier CSV");
   EXPECT_FALSE(tk::test::LeftBehind(tk::test::Jconv5PartOf(d.command.output)));
-  EXPECT_NE(d.log().find("Nothing was written to " + d.command.output), std::string::npos) << d.log();
+  EXPECT_NE(d.log().find("Nothing was written to " + d.command.output), std::string::npos)
+      << d.log();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
+#include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/JFileAppInfo.h"
-#include "jconv5/Jconv5Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,8 @@ TEST(jfile_appinfo_test, letters_run_a_to_z_then_A_to_X) {
   EXPECT_EQ(JFileFieldLetter(50), 'X');
   EXPECT_EQ(JFileFieldLetter(0), 0);
   EXPECT_EQ(JFileFieldLetter(51), 0);
-  for (int column = 1; column <= 50; ++column) EXPECT_EQ(JFileLetterColumn(JFileFieldLetter(column)), column);
+  for (int column = 1; column <= 50; ++column)
+    EXPECT_EQ(JFileLetterColumn(JFileFieldLetter(column)), column);
   EXPECT_EQ(JFileLetterColumn('Y'), 0);
 }
 

@@ -1,6 +1,6 @@
+#include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/JFileRecord.h"
-#include "jconv5/Jconv5Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,10 @@ TEST(jfile_record_test, refuses_a_record_shorter_than_its_lengths_say) {
 }
 
 TEST(jfile_record_test, a_value_without_its_nul_is_read_to_its_length) {
-  std::string data("\x00\x02" "ab", 4);
+  std::string data(
+      "\x00\x02"
+      "ab",
+      4);
   EXPECT_EQ(ReadRecord(data, 1), std::vector<std::string>{"ab"});
 }
 

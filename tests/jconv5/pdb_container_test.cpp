@@ -1,6 +1,6 @@
+#include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/PdbContainer.h"
-#include "jconv5/Jconv5Fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -36,7 +36,8 @@ ProgramRun RunJconv5(const TempFolder& folder, const std::vector<std::string>& i
   std::string errPath = folder.file("stderr.txt");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   pid_t pid = 0;
   ProgramRun run;
   if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
@@ -61,15 +62,20 @@ std::vector<std::string> FolderNames(const TempFolder& folder) {
   return names;
 }
 
-const std::string kCsv = CsvLineOf({"Reference Type", "Author", "Year"}) + CsvLineOf({"Book", "Smith, J.", "1999"}) +
-                         CsvLineOf({"Journal", "O\"\"Neil\x85" "P.", " "});
+const std::string kCsv = CsvLineOf({"Reference Type", "Author", "Year"}) +
+                         CsvLineOf({"Book", "Smith, J.", "1999"}) +
+                         CsvLineOf({"Journal",
+                                    "O\"\"Neil\x85"
+                                    "P.",
+                                    " "});
 
 TEST(jconv5_program_test, builds_a_database_and_turns_it_back_into_csv) {
   TempFolder folder;
   WriteBytes(folder.file("input.tmp"), kCsv);
-  WriteBytes(folder.file("ifo.tmp"), IfoText({64, 1, 64}, {15, 80, 30}, {{"popupa", {"Book", "Journal"}}}));
-  ProgramRun build = RunJconv5(folder, {"1", folder.file("input.tmp"), folder.file("out.tmp"), "\"EN-My Refs\"",
-                                 folder.file("ifo.tmp")});
+  WriteBytes(folder.file("ifo.tmp"),
+             IfoText({64, 1, 64}, {15, 80, 30}, {{"popupa", {"Book", "Journal"}}}));
+  ProgramRun build = RunJconv5(folder, {"1", folder.file("input.tmp"), folder.file("out.tmp"),
+                                        "\"EN-My Refs\"", folder.file("ifo.tmp")});
   EXPECT_EQ(build.exitCode, 0) << build.messages;
   EXPECT_EQ(build.messages, "");
   std::string pdb = ReadBytes(folder.file("out.tmp"));
@@ -77,8 +83,10 @@ TEST(jconv5_program_test, builds_a_database_and_turns_it_back_into_csv) {
   EXPECT_EQ(test::CText(pdb, 0), "EN-My Refs") << "enclosing quotes stripped";
   EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"ifo.tmp", "input.tmp", "out.tmp"}));
 
-  ProgramRun withBlank = RunJconv5(folder, {"2", folder.file("out.tmp"), folder.file("a.csv"), " ", folder.file("temp.ifo")});
-  ProgramRun without = RunJconv5(folder, {"2", folder.file("out.tmp"), folder.file("b.csv"), folder.file("temp.ifo")});
+  ProgramRun withBlank = RunJconv5(
+      folder, {"2", folder.file("out.tmp"), folder.file("a.csv"), " ", folder.file("temp.ifo")});
+  ProgramRun without = RunJconv5(
+      folder, {"2", folder.file("out.tmp"), folder.file("b.csv"), folder.file("temp.ifo")});
   EXPECT_EQ(withBlank.exitCode, 0) << withBlank.messages;
   EXPECT_EQ(without.exitCode, 0) << without.messages;
   EXPECT_EQ(ReadBytes(folder.file("a.csv")), kCsv);
@@ -89,8 +97,8 @@ TEST(jconv5_program_test, a_name_split_by_an_unquoting_caller_is_joined) {
   TempFolder folder;
   WriteBytes(folder.file("in.csv"), kCsv);
   WriteBytes(folder.file("in.ifo"), PlainIfo(3));
-  ProgramRun run = RunJconv5(folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "\"EN-My", "Refs\"",
-                               folder.file("in.ifo")});
+  ProgramRun run = RunJconv5(folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "\"EN-My",
+                                      "Refs\"", folder.file("in.ifo")});
   EXPECT_EQ(run.exitCode, 0) << run.messages;
   EXPECT_EQ(test::CText(ReadBytes(folder.file("out.pdb")), 0), "EN-My Refs");
 }
@@ -100,7 +108,10 @@ TEST(jconv5_program_test, success_clears_a_log_left_by_an_earlier_failure) {
   WriteBytes(folder.file("jconv5.err"), "old failure");
   WriteBytes(folder.file("in.csv"), kCsv);
   WriteBytes(folder.file("in.ifo"), PlainIfo(3));
-  EXPECT_EQ(RunJconv5(folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "n", folder.file("in.ifo")}).exitCode, 0);
+  EXPECT_EQ(RunJconv5(folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "n",
+                               folder.file("in.ifo")})
+                .exitCode,
+            0);
   EXPECT_FALSE(Exists(folder.file("jconv5.err")));
 }
 
@@ -108,15 +119,22 @@ TEST(jconv5_program_test, the_log_says_what_failed_and_where) {
   TempFolder folder;
   WriteBytes(folder.file("in.csv"), kCsv + "\"Book\",\"unclosed\r\n");
   WriteBytes(folder.file("in.ifo"), PlainIfo(3));
-  ProgramRun run = RunJconv5(folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "n", folder.file("in.ifo")});
+  ProgramRun run = RunJconv5(
+      folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "n", folder.file("in.ifo")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_FALSE(Exists(folder.file("out.pdb")));
   std::string log = ReadBytes(folder.file("jconv5.err"));
-  EXPECT_EQ(log, "jconv5 could not build the JFile database.\r\n"
-                 "CSV file: " + folder.file("in.csv") + "\r\n"
-                 "IFO file: " + folder.file("in.ifo") + "\r\n"
-                 "Problem: CSV line 4, item 2: the closing double quote is missing.\r\n"
-                 "Nothing was written to " + folder.file("out.pdb") + ".\r\n");
+  EXPECT_EQ(log,
+            "jconv5 could not build the JFile database.\r\n"
+            "CSV file: " +
+                folder.file("in.csv") +
+                "\r\n"
+                "IFO file: " +
+                folder.file("in.ifo") +
+                "\r\n"
+                "Problem: CSV line 4, item 2: the closing double quote is missing.\r\n"
+                "Nothing was written to " +
+                folder.file("out.pdb") + ".\r\n");
   EXPECT_EQ(run.messages, log);
 }
 
@@ -137,7 +155,8 @@ TEST(jconv5_program_test, failures_leave_no_output_and_a_log_naming_the_problem)
     TempFolder folder;
     WriteBytes(folder.file("in.csv"), kCsv);
     WriteBytes(folder.file("in.ifo"), PlainIfo(3));
-    RunJconv5(folder, {"1", folder.file("in.csv"), folder.file("out.pdb"), "n", folder.file("in.ifo")});
+    RunJconv5(folder,
+              {"1", folder.file("in.csv"), folder.file("out.pdb"), "n", folder.file("in.ifo")});
     goodPdb = ReadBytes(folder.file("out.pdb"));
   }
   ASSERT_FALSE(goodPdb.empty());
@@ -150,8 +169,10 @@ TEST(jconv5_program_test, failures_leave_no_output_and_a_log_naming_the_problem)
       {"malformed CSV", "1", kCsv + "\"a\"b\r\n", PlainIfo(3),
        "CSV line 4, item 1: text follows the closing double quote"},
       {"malformed IFO", "1", kCsv, "JFile5\r\n1 1 1", "IFO file: it has 2 lines"},
-      {"too many columns", "1", header51 + "\r\n", PlainIfo(51), "51 columns; a JFile database has at most 50"},
-      {"columns disagree", "1", kCsv, PlainIfo(2), "the header names 3 columns but the IFO file describes 2"},
+      {"too many columns", "1", header51 + "\r\n", PlainIfo(51),
+       "51 columns; a JFile database has at most 50"},
+      {"columns disagree", "1", kCsv, PlainIfo(2),
+       "the header names 3 columns but the IFO file describes 2"},
       {"missing PDB", "2", std::nullopt, std::nullopt, "PDB file: cannot open"},
       {"truncated PDB", "2", goodPdb.substr(0, 100), std::nullopt, "damaged"},
       {"encrypted PDB", "2", encrypted, std::nullopt, "is encrypted"},
@@ -162,8 +183,9 @@ TEST(jconv5_program_test, failures_leave_no_output_and_a_log_naming_the_problem)
     TempFolder folder;
     if (c.input) WriteBytes(folder.file("input.tmp"), *c.input);
     if (c.ifo) WriteBytes(folder.file("ifo.tmp"), *c.ifo);
-    ProgramRun run = RunJconv5(folder, {c.direction, folder.file("input.tmp"), folder.file("out.tmp"),
-                                 c.direction == "1" ? "n" : " ", folder.file("ifo.tmp")});
+    ProgramRun run =
+        RunJconv5(folder, {c.direction, folder.file("input.tmp"), folder.file("out.tmp"),
+                           c.direction == "1" ? "n" : " ", folder.file("ifo.tmp")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(Exists(folder.file("out.tmp")));
     EXPECT_FALSE(Exists(folder.file("out.tmp.jconv5-part")));

@@ -10,7 +10,8 @@ namespace tk::test {
 
 void WriteScript(const std::string& path, const std::string& script) {
   WriteBytes(path, script);
-  std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add);
 }
 
 ProgramFolder::ProgramFolder(const std::string& script, const std::string& name)

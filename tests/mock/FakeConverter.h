@@ -12,7 +12,8 @@ namespace tk::test {
 // itself; then copies its input to its output.
 inline constexpr char kRecordingConverter[] =
     "#!/bin/sh\n"
-    "{ printf '%s\\n' \"$0\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$(dirname \"$0\")/args.txt\"\n"
+    "{ printf '%s\\n' \"$0\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$(dirname "
+    "\"$0\")/args.txt\"\n"
     "cp \"$2\" \"$3\"\n";
 // Writes its output and still fails with a log.
 inline constexpr char kFailingConverter[] =

@@ -12,13 +12,17 @@ public:
     const char* old = std::getenv(name);
     hadOld_ = old != nullptr;
     if (old) old_ = old;
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
+    if (value)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
   }
   ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name, value.c_str()) {}
   ~ScopedEnv() {
-    if (hadOld_) ::setenv(name_, old_.c_str(), 1);
-    else ::unsetenv(name_);
+    if (hadOld_)
+      ::setenv(name_, old_.c_str(), 1);
+    else
+      ::unsetenv(name_);
   }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;

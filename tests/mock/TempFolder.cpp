@@ -2,12 +2,12 @@
 
 #include "platform/Path.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 

@@ -32,7 +32,8 @@ TEST(ini_file_test, empty_value_is_not_absent) {
 TEST(ini_file_test, values_read_as_they_stand_up_to_2047_characters) {
   test::TempFolder dir;
   const std::string longValue(3000, 'x');
-  test::WriteBytes(dir.file("t.INI"), "[s]\r\n  Path = C:\\a \"b\"\\ \r\nlong=" + longValue + "\r\n");
+  test::WriteBytes(dir.file("t.INI"),
+                   "[s]\r\n  Path = C:\\a \"b\"\\ \r\nlong=" + longValue + "\r\n");
   IniFile ini(dir.file("t.INI"));
   EXPECT_EQ(ini.readString("s", "path", ""), "C:\\a \"b\"\\");
   EXPECT_EQ(ini.readString("s", "long", ""), longValue.substr(0, 2047));

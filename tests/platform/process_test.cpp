@@ -9,7 +9,8 @@ namespace tk {
 
 TEST(process_test, runs_program_with_argument_vector_and_reports_end) {
   // The blank-laden item stays one argument: no shell splits it.
-  auto child = systemProcessLauncher().start({"/bin/sh", "-c", "test \"$0\" = 'a b' && exit 3", "a b"});
+  auto child =
+      systemProcessLauncher().start({"/bin/sh", "-c", "test \"$0\" = 'a b' && exit 3", "a b"});
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(child->wait(), 3);
   EXPECT_EQ(child->poll(), ChildProcess::State::Ended);
