@@ -1,5 +1,6 @@
 #include "converter/ConverterRunner.h"
 
+#include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
 #include "platform/ShortPath.h"
@@ -9,14 +10,10 @@
 namespace tk {
 namespace {
 
-std::string WorkFile(const std::string& shortProgramFolder, const char* name) {
-  return JoinPath(JoinPath(shortProgramFolder, "TKWork"), name);
-}
-
-void ShowConverterProgress(const AppState& state, Ui& ui, const std::string& direction) {
+void ShowConverterProgress(const ConverterJob& job, Ui& ui, const std::string& direction) {
   ProgressSetup setup;
   setup.prefix = "Waiting for Jconv5 to finish";
-  setup.sourceFile = state.progressFile;
+  setup.sourceFile = job.progressFile;
   setup.banner = direction == kDirectionToPdb ? Banner::ToJFile : Banner::FromJFile;
   setup.showRecordCounter = false;
   setup.showBar = true;
@@ -46,100 +43,98 @@ bool WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
   }
 }
 
-int Convert(AppState& state, Ui& ui, const std::string& direction, const std::string& source,
-            const std::string& destination, const std::string& ifoPath,
-            const std::string& nameArgument, const char* notCreatedMessage,
-            const ConverterServices& services) {
-  std::string destinationFolder = ExtractFilePath(destination);
-  if (!FileExists(source)) {
+// Copies, starts, waits, copies the output back, cleans up. False when the
+// converter did not end by itself; nothing is copied then.
+[[nodiscard]] bool RunConverter(const ConverterJob& job, Ui& ui, const std::string& direction,
+                                const std::string& nameArgument,
+                                const ConverterServices& services) {
+  ShowConverterProgress(job, ui, direction);
+  const ConverterFiles files = ConverterWorkFiles(job.programFolder);
+  // Leftovers of an interrupted run must never pass for this run's files.
+  DeleteFile(files.inputCopy);
+  DeleteFile(files.outputFile);
+  // A copy that fails leaves the converter without its input; it then
+  // writes no output, and that is reported as not created.
+  (void)CopyFile(job.source, files.inputCopy);
+  (void)CopyFile(job.description, files.descriptionCopy);
+
+  const std::vector<std::string> args = {ConverterPath(job.programFolder), direction,
+                                         files.inputCopy,  files.outputFile,
+                                         nameArgument,     files.descriptionCopy};
+  bool finished = true;
+  if (auto child = services.launcher.start(args)) {
+    finished = WaitForConverter(*child, ui, services.clock);
+  }
+  ui.hideProgress();
+  // A failed copy leaves no destination, and that is reported as not created.
+  if (finished) (void)CopyFile(files.outputFile, job.destination);
+  DeleteFile(files.inputCopy);
+  DeleteFile(files.outputFile);
+  return finished;
+}
+
+// Shows the converter's log in the error report when it wrote one.
+bool ReportConverterLog(const std::string& programFolder, Ui& ui) {
+  const std::string log = ConverterWorkFiles(programFolder).log;
+  if (!FileExists(log)) return false;
+  std::vector<std::string> lines;
+  if (!ReadTextLines(log, lines)) lines = {"The converter's log " + log + " could not be read."};
+  ui.showErrorReport(lines);
+  return true;
+}
+
+ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& direction,
+                        const std::string& nameArgument, const char* notCreatedMessage,
+                        const ConverterServices& services) {
+  if (!FileExists(job.source)) {
     ui.showMessage(MessageKind::Plain, "The source file does not exist");
-    return 0;
+    return {ConverterOutcome::SourceMissing};
   }
-  if (!ConverterPresent(state)) {
+  if (!FileExists(ConverterPath(job.programFolder))) {
     ui.showMessage(MessageKind::Plain, "Jconv5.exe not found!");
-    return 0;
+    return {ConverterOutcome::ConverterMissing};
   }
+  const std::string destinationFolder = ExtractFilePath(job.destination);
   if (!destinationFolder.empty() && !FolderExists(destinationFolder)) {
     ui.showMessage(MessageKind::Plain, "Destination directory Had to be created");
-    CreateFolders(destinationFolder);
+    // A folder that can't be made leaves no output, reported below.
+    (void)CreateFolders(destinationFolder);
   }
-  DeleteFile(destination);
-  DeleteConverterLog(state);
-  RunConverter(state, ui, direction, source, destination, ifoPath, nameArgument, services);
-  if (ReportConverterLog(state, ui)) DeleteFile(destination);
-  if (FileExists(destination)) return 1;
+  DeleteFile(job.destination);
+  DeleteFile(ConverterWorkFiles(job.programFolder).log);
+  if (!RunConverter(job, ui, direction, nameArgument, services)) {
+    ui.showMessage(MessageKind::Error, "jconv5 stopped before it had finished converting " +
+                                           job.source + "; nothing was written to " +
+                                           job.destination);
+  }
+  if (ReportConverterLog(job.programFolder, ui)) DeleteFile(job.destination);
+  if (FileExists(job.destination)) return {ConverterOutcome::Converted};
   ui.showMessage(MessageKind::Error, notCreatedMessage);
-  return 0;
+  return {ConverterOutcome::NotCreated};
 }
 
 }  // namespace
 
 ConverterServices SystemConverterServices() { return {systemProcessLauncher(), systemClock()}; }
 
-ConverterFiles ConverterWorkFiles(const AppState& state) {
-  const std::string folder = ShortPathName(state.programFolder);
-  return {WorkFile(folder, "input.tmp"), WorkFile(folder, "out.tmp"), WorkFile(folder, "ifo.tmp"),
-          WorkFile(folder, "jconv5.err")};
+ConverterFiles ConverterWorkFiles(const std::string& programFolder) {
+  const std::string folder = WorkFolder(ShortPathName(programFolder));
+  return {JoinPath(folder, "input.tmp"), JoinPath(folder, "out.tmp"), JoinPath(folder, "ifo.tmp"),
+          JoinPath(folder, "jconv5.err")};
 }
 
-void SetMode(AppState& state, std::int32_t mode) { state.converterMode = mode; }
-
-std::string ConverterPath(const AppState& state) {
-  return JoinPath(state.programFolder, kConverterFileName);
+std::string ConverterPath(const std::string& programFolder) {
+  return JoinPath(programFolder, kConverterFileName);
 }
 
-bool ConverterPresent(const AppState& state) { return FileExists(ConverterPath(state)); }
-
-void DeleteConverterLog(const AppState& state) { DeleteFile(ConverterWorkFiles(state).log); }
-
-bool ReportConverterLog(const AppState& state, Ui& ui) {
-  const std::string log = ConverterWorkFiles(state).log;
-  if (!FileExists(log)) return false;
-  std::vector<std::string> lines;
-  ReadTextLines(log, lines);
-  ui.showErrorReport(lines);
-  return true;
+ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
+                                const ConverterServices& services) {
+  return Convert(job, ui, kDirectionToPdb, palmName, "Output file not created", services);
 }
 
-int ConvertCsvToPdb(AppState& state, Ui& ui, const std::string& csvPath, const std::string& pdbPath,
-                    const std::string& ifoPath, const std::string& palmName,
-                    const ConverterServices& services) {
-  return Convert(state, ui, kDirectionToPdb, csvPath, pdbPath, ifoPath, palmName,
-                 "Output file not created", services);
-}
-
-int ConvertPdbToCsv(AppState& state, Ui& ui, const std::string& pdbPath, const std::string& csvPath,
-                    const std::string& ifoPath, const ConverterServices& services) {
-  return Convert(state, ui, kDirectionToCsv, pdbPath, csvPath, ifoPath, " ",
-                 "CSV Output file not created", services);
-}
-
-void RunConverter(AppState& state, Ui& ui, const std::string& direction, const std::string& source,
-                  const std::string& destination, const std::string& ifoPath,
-                  const std::string& nameArgument, const ConverterServices& services) {
-  ShowConverterProgress(state, ui, direction);
-  const ConverterFiles files = ConverterWorkFiles(state);
-  // Leftovers of an interrupted run must never pass for this run's files.
-  DeleteFile(files.inputCopy);
-  DeleteFile(files.outputFile);
-  CopyFile(source, files.inputCopy);
-  CopyFile(ifoPath, files.descriptionCopy);
-
-  const std::vector<std::string> args = {ConverterPath(state), direction,    files.inputCopy,
-                                         files.outputFile,     nameArgument, files.descriptionCopy};
-  bool finished = true;
-  if (auto child = services.launcher.start(args))
-    finished = WaitForConverter(*child, ui, services.clock);
-
-  ui.hideProgress();
-  if (finished) {
-    CopyFile(files.outputFile, destination);
-  } else {
-    ui.showMessage(MessageKind::Error, "jconv5 stopped before it had finished converting " +
-                                           source + "; nothing was written to " + destination);
-  }
-  DeleteFile(files.inputCopy);
-  DeleteFile(files.outputFile);
+ConverterResult ConvertPdbToCsv(const ConverterJob& job, Ui& ui,
+                                const ConverterServices& services) {
+  return Convert(job, ui, kDirectionToCsv, " ", "CSV Output file not created", services);
 }
 
 }  // namespace tk

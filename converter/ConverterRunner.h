@@ -4,12 +4,10 @@
 // copied to fixed names in the work folder, the converter is started and
 // waited for while the window stays live, its output is copied to the
 // destination and its error log, if any, is shown. Runs never overlap.
-#include "fields/AppState.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Ui.h"
 
-#include <cstdint>
 #include <string>
 
 namespace tk {
@@ -39,29 +37,36 @@ struct ConverterFiles {
   std::string descriptionCopy;  // TKWork/ifo.tmp
   std::string log;              // TKWork/jconv5.err
 };
-ConverterFiles ConverterWorkFiles(const AppState& state);
+ConverterFiles ConverterWorkFiles(const std::string& programFolder);
+std::string ConverterPath(const std::string& programFolder);
 
-// The converter form learns the mode before each run.
-void SetMode(AppState& state, std::int32_t mode);
+// One file's trip through the converter.
+struct ConverterJob {
+  std::string programFolder;
+  std::string progressFile;  // the file the progress window names
+  std::string source;
+  std::string destination;
+  std::string description;   // the IFO file
+};
 
-std::string ConverterPath(const AppState& state);
-bool ConverterPresent(const AppState& state);
-void DeleteConverterLog(const AppState& state);
-// Shows the converter's log in the error report when it exists.
-bool ReportConverterLog(const AppState& state, Ui& ui);
+enum class ConverterOutcome {
+  Converted,
+  SourceMissing,     // "The source file does not exist"
+  ConverterMissing,  // "Jconv5.exe not found!"
+  NotCreated,        // stopped early, reported errors or left no output
+};
 
-// 1 when the destination exists after the run and the converter left no log.
-int ConvertCsvToPdb(AppState& state, Ui& ui, const std::string& csvPath, const std::string& pdbPath,
-                    const std::string& ifoPath, const std::string& palmName,
-                    const ConverterServices& services = SystemConverterServices());
-int ConvertPdbToCsv(AppState& state, Ui& ui, const std::string& pdbPath, const std::string& csvPath,
-                    const std::string& ifoPath,
-                    const ConverterServices& services = SystemConverterServices());
+struct [[nodiscard]] ConverterResult {
+  ConverterOutcome outcome = ConverterOutcome::Converted;
+  bool converted() const { return outcome == ConverterOutcome::Converted; }
+};
 
-// The common run: copies, starts, waits, copies the output back, cleans up.
-void RunConverter(AppState& state, Ui& ui, const std::string& direction, const std::string& source,
-                  const std::string& destination, const std::string& ifoPath,
-                  const std::string& nameArgument,
-                  const ConverterServices& services = SystemConverterServices());
+// CSV + IFO -> PDB named palmName on the handheld. Every message of the run
+// is shown through ui as it happens.
+ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
+                                const ConverterServices& services = SystemConverterServices());
+// PDB -> CSV.
+ConverterResult ConvertPdbToCsv(const ConverterJob& job, Ui& ui,
+                                const ConverterServices& services = SystemConverterServices());
 
 }  // namespace tk

@@ -229,21 +229,6 @@ std::span<const FieldName> TableOf(std::int32_t mode) {
 
 }  // namespace
 
-int FieldCountOf(std::int32_t mode) {
-  switch (mode) {
-    case kModeEndNote:
-      return 31;
-    case kModeRefMan:
-      return 33;
-    case kModeProCite:
-      return 47;
-    case kModeProCiteGeneric:
-      return 24;
-    default:
-      return 0;
-  }
-}
-
 FieldName FieldNameTable(std::int32_t mode, int n) {
   auto table = TableOf(mode);
   if (n < 0 || static_cast<std::size_t>(n) >= table.size()) return {"", ""};

@@ -1,27 +1,17 @@
 #pragma once
 // The field catalogue: per mode, how many fields a record has and what each
 // is called. Texts are exact, trailing blanks included.
+#include "fields/ProgramModes.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace tk {
 
-enum ConvMode : std::int32_t {
-  kModeEndNote = 0,
-  kModeRefMan = 1,
-  kModeProCite = 2,
-  kModeProCiteGeneric = 3,
-};
-
-inline bool IsKnownMode(std::int32_t mode) { return mode >= 0 && mode <= 3; }
-
 struct FieldName {
   const char* label;     // check-box caption and CSV column name
   const char* longName;  // used by the export direction (EndNote names)
 };
-
-// fieldCount of a mode: 31, 33, 47, 24; 0 for an unknown mode.
-int FieldCountOf(std::int32_t mode);
 
 // Row n of the mode's FieldNameTable: 0 is "DUMMY", 1..fieldCount are the
 // fields, and the rows after the last field are the end markers. Rows beyond

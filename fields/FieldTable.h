@@ -1,7 +1,10 @@
 #pragma once
-// The field table: what the user chose for each field of the current mode.
+// The field table: what the user chose for each field of a mode, and the
+// limits that every reader and writer of field values keeps to.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace tk {
 
@@ -25,8 +28,21 @@ struct FldDef {
 // Entries 1..47 are fields; entry 0 is never a field.
 inline constexpr int kFieldTableSize = 48;
 inline constexpr int kMaxFieldCount = 47;
+using FieldTable = std::array<FldDef, kFieldTableSize>;
 
-// The one process-wide field table.
-extern std::array<FldDef, kFieldTableSize> FldTable;
+// Popup word lists by field number; list 0 and those past the last field
+// are kept but never shown.
+inline constexpr int kPopupListCount = 51;
+using PopupLists = std::vector<std::vector<std::string>>;
+// Most words a list holds when it is read or edited.
+inline constexpr int kMaxPopupWords = 100;
+// Most words a list keeps when it is written out longer than that, and most
+// words a database description carries.
+inline constexpr int kMaxPopupWordsWritten = 99;
+// Most characters the words of one list may take in the attributes dialog.
+inline constexpr int kMaxWordListChars = 1990;
+
+// A line break inside a value travels between the programs as this byte.
+inline constexpr char kLineBreakMark = '\x85';
 
 }  // namespace tk

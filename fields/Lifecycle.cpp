@@ -1,34 +1,36 @@
 #include "fields/Lifecycle.h"
 
-#include "fields/FieldOps.h"
-#include "fields/ModeSetup.h"
-#include "fields/Settings.h"
 #include "fields/StrategyFile.h"
 #include "platform/Files.h"
-#include "platform/OperationError.h"
 #include "platform/Path.h"
 
 namespace tk {
 
-void StartUp(AppState& state, Ui& ui) {
-  ReadSettings(state);
-  SetupMode(state, ui, state.convMode);
+ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
+  ReadSettings(settings);
+  return SetupMode(settings, setup, ui, settings.mode);
 }
 
-void ShutDown(AppState& state, Ui& ui) {
-  (void)ui;
-  ReadFieldPanel(state);
-  WriteStrategyFile(state, state.strategyPath);
-  if (!SaveDiagnosticLog(state)) throw OperationError("Unable to write to " + LogFilePath(state));
-  WriteSettings(state);
+ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
+                        std::vector<std::string>& log) {
+  ShutDownResult result;
+  result.strategySaved = WriteStrategyFile(setup, setup.strategyPath);
+  if (!SaveDiagnosticLog(log, settings.programFolder)) {
+    result.error = "Unable to write to " + LogFilePath(settings.programFolder);
+  } else if (!WriteSettings(settings)) {
+    result.error = SettingsWriteError(settings);
+  }
+  return result;
 }
 
-bool SaveDiagnosticLog(AppState& state) {
-  state.log(" ");
-  state.log("Program location:  " + state.programFolder);
-  return WriteTextLines(LogFilePath(state), state.memoLog);
+bool SaveDiagnosticLog(std::vector<std::string>& log, const std::string& programFolder) {
+  log.push_back(" ");
+  log.push_back("Program location:  " + programFolder);
+  return WriteTextLines(LogFilePath(programFolder), log);
 }
 
-std::string LogFilePath(const AppState& state) { return JoinPath(state.programFolder, "Log.txt"); }
+std::string LogFilePath(const std::string& programFolder) {
+  return JoinPath(programFolder, "Log.txt");
+}
 
 }  // namespace tk

@@ -1,27 +1,36 @@
 #pragma once
 // Start and end of a session, shared by the window and the command line.
-#include "fields/AppState.h"
+#include "fields/FieldSetup.h"
+#include "fields/ModeSetup.h"
+#include "fields/Settings.h"
 #include "platform/Ui.h"
+
+#include <string>
+#include <vector>
 
 namespace tk {
 
 // Reads the settings and sets up the saved mode. Needs programFolder and
-// settingsFile (MakeAppState). OperationError escapes to the caller's error
-// display.
-void StartUp(AppState& state, Ui& ui);
+// settingsFile (MakeSettings).
+ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui);
 
-// Takes the panel into the field table, saves the mode's strategy (silently
-// skipped when it can't be written), closes the diagnostic log with a blank
-// line and the program location and saves it as Log.txt, then saves the
-// settings. OperationError "Unable to write to <path>" when the log or the
-// settings can't be written.
-void ShutDown(AppState& state, Ui& ui);
+struct [[nodiscard]] ShutDownResult {
+  bool strategySaved = true;
+  std::string error;  // "Unable to write to <path>" for the log or the settings
+};
+
+// Saves the mode's strategy, closes the diagnostic log and saves it as
+// Log.txt, then saves the settings; stops at the log or the settings when
+// they can't be written. The window takes its panel into the table first.
+ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
+                        std::vector<std::string>& log);
 
 // Program folder + "Log.txt".
-std::string LogFilePath(const AppState& state);
+std::string LogFilePath(const std::string& programFolder);
 
 // Closes the diagnostic log with a blank line and the program location and
 // saves it as Log.txt; false when it can't be written.
-bool SaveDiagnosticLog(AppState& state);
+[[nodiscard]] bool SaveDiagnosticLog(std::vector<std::string>& log,
+                                     const std::string& programFolder);
 
 }  // namespace tk

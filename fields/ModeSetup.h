@@ -1,31 +1,45 @@
 #pragma once
 // Switching the program to a mode: everything mode-dependent is rebuilt by
 // this one operation, at start-up and from the Mode menu.
-#include "fields/AppState.h"
+#include "fields/FieldSetup.h"
+#include "fields/Settings.h"
 #include "platform/Ui.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tk {
+
+enum class ModeLoad {
+  Loaded,      // the mode's strategy (or its built-in default) is in force
+  NoStrategy,  // no strategy could be read; the field table is cleared
+  Abandoned,   // stopped where `error` says; the caller shows it
+};
+
+struct [[nodiscard]] ModeResult {
+  ModeLoad status = ModeLoad::Loaded;
+  std::string error;  // for Abandoned: the text of the error box
+  bool loaded() const { return status == ModeLoad::Loaded; }
+};
 
 // Saves the settings of the mode being left, records the new mode at once,
 // reloads the settings, clears the field table and loads the mode's strategy
 // file (writing the built-in default first when it can't be read), and
-// makes the work folders. With a window (state.panel) the panel is hidden
-// first and rebuilt for the new mode at the end. A mode outside 0..3 is
-// taken as EndNote. OperationError from the settings or the strategy file
-// stops it where it happens.
-void SetupMode(AppState& state, Ui& ui, std::int32_t mode);
+// makes the work folders. A mode outside 0..3 is taken as EndNote. An
+// unwritable settings file or a value in the strategy file that isn't a
+// whole number abandons it where it happens. The window hides its field
+// panel before and rebuilds it after.
+ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode);
 
 // When the mode's strategy file can't be read: the window writes the built-in
 // default over it; the command line writes it only where there is no file,
 // so it never replaces the user's choices.
 enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
 
-// The window-free steps of a mode change, for state.convMode as it stands:
-// sets the field count and strategy path, clears the field table and loads
-// the strategy file (or the built-in default). False when no strategy could
-// be read. The work folders are the caller's.
-bool LoadModeStrategy(AppState& state, Ui& ui, DefaultStrategyWrite writeDefault);
+// The window-free steps of a mode change: sets the mode, its field count and
+// strategy path, clears the field table and loads the strategy file (or the
+// built-in default). The work folders are the caller's.
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder,
+                            std::int32_t mode, Ui& ui, DefaultStrategyWrite writeDefault);
 
 }  // namespace tk

@@ -4,38 +4,40 @@
 #include "platform/Path.h"
 
 namespace tk {
+namespace {
 
-std::string WorkFolder(const AppState& state) { return JoinPath(state.programFolder, "TKWork"); }
+std::string InstallValueName(const Settings& settings) { return "Install" + settings.hotSyncUserId; }
 
-std::string ImportExportFolder(const AppState& state) {
-  return JoinPath(state.programFolder, "Import and Export");
+}  // namespace
+
+std::string WorkFolder(std::string_view programFolder) { return JoinPath(programFolder, "TKWork"); }
+
+std::string ImportExportFolder(std::string_view programFolder) {
+  return JoinPath(programFolder, "Import and Export");
 }
 
-bool MakeWorkFolders(const AppState& state) {
-  for (const std::string& folder : {WorkFolder(state), ImportExportFolder(state)}) {
-    if (!FolderExists(folder)) CreateFolders(folder);
+bool MakeWorkFolders(std::string_view programFolder) {
+  bool made = true;
+  for (const std::string& folder : {WorkFolder(programFolder), ImportExportFolder(programFolder)}) {
+    made = (FolderExists(folder) || CreateFolders(folder)) && made;
   }
-  return true;
+  return made;
 }
 
-int RequestHotSyncInstall(const AppState& state, Ui& ui) {
-  InstallRequestStore store;
-  return RequestHotSyncInstall(state, ui, store);
+InstallStoreResult RequestHotSyncInstall(const Settings& settings, InstallRequestStore& store) {
+  return store.setValue(kHotSyncKeyPath, InstallValueName(settings), 1);
 }
 
-int RequestHotSyncInstall(const AppState& state, Ui& ui, InstallRequestStore& store) {
-  const std::string valueName = "Install" + state.hotSyncUserId;
-  switch (store.setValue(kHotSyncKeyPath, valueName, 1)) {
+std::string InstallRequestMessage(const Settings& settings, InstallStoreResult result) {
+  switch (result) {
+    case InstallStoreResult::KeyNotOpened:
+      return "Couldn't open key ";
+    case InstallStoreResult::ValueNotSet:
+      return "Failed to set data for '" + InstallValueName(settings) + "'";
     case InstallStoreResult::Ok:
       break;
-    case InstallStoreResult::KeyNotOpened:
-      ui.showMessage(MessageKind::Plain, "Couldn't open key ");
-      break;
-    case InstallStoreResult::ValueNotSet:
-      ui.showMessage(MessageKind::Plain, "Failed to set data for '" + valueName + "'");
-      break;
   }
-  return 0;
+  return {};
 }
 
 }  // namespace tk

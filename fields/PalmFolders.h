@@ -1,10 +1,10 @@
 #pragma once
 // The program's own folders and the HotSync install request.
-#include "fields/AppState.h"
+#include "fields/Settings.h"
 #include "platform/InstallRequestStore.h"
-#include "platform/Ui.h"
 
 #include <string>
+#include <string_view>
 
 namespace tk {
 
@@ -13,18 +13,20 @@ inline constexpr const char* kHotSyncKeyPath =
     "Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager";
 
 // Program folder + "TKWork": files exchanged with jconv5 and its error log.
-std::string WorkFolder(const AppState& state);
+std::string WorkFolder(std::string_view programFolder);
 // Program folder + "Import and Export": for the user's export and import files.
-std::string ImportExportFolder(const AppState& state);
+std::string ImportExportFolder(std::string_view programFolder);
 
-// Creates both folders when missing; failures are left for later use to
-// report.
-bool MakeWorkFolders(const AppState& state);
+// Creates both folders when missing; false when one could not be made. That
+// is not reported here: the step that needs the folder reports the file it
+// could not write.
+bool MakeWorkFolders(std::string_view programFolder);
 
 // Sets "Install" + hotSyncUserId to 1 so the next HotSync installs what
-// waits in the Palm install folder. Failures show "Couldn't open key " or
-// "Failed to set data for '<name>'" in a plain message box. Result 0.
-int RequestHotSyncInstall(const AppState& state, Ui& ui);
-int RequestHotSyncInstall(const AppState& state, Ui& ui, InstallRequestStore& store);
+// waits in the Palm install folder.
+[[nodiscard]] InstallStoreResult RequestHotSyncInstall(const Settings& settings,
+                                                       InstallRequestStore& store);
+// The text a failed request is reported with; empty for success.
+std::string InstallRequestMessage(const Settings& settings, InstallStoreResult result);
 
 }  // namespace tk

@@ -1,39 +1,42 @@
 #include "fields/ProgramModes.h"
 
-#include "fields/FieldCatalogue.h"
-#include "platform/Path.h"
-
 #include <array>
 
 namespace tk {
 namespace {
 
 constexpr std::array<ModeInfo, 4> kModes{{
-    {"EndNote", 31, "stratEN.jfp", "ENPath", "JFile to EndNote", "EndNote to JFile", 405, 420, 420,
-     600, "EndNote"},
-    {"Ref. Manager", 33, "stratRM.jfp", "RMPath", "JFile to Ref Manager", "Ref Manager to JFile",
-     490, 497, 497, 497, "Reference Manager"},
-    {"ProCite (All Fields)", 47, "stratPC.jfp", "PCPath", "JFile to ProCite", "ProCite to JFile",
-     583, 600, 600, 600, "ProCite"},
-    {"ProCite (Generic)", 24, "stratPG.jfp", "PGPath", "JFile to ProCite", "ProCite to JFile", 405,
-     420, 420, 600, "ProCite"},
+    {"EndNote", 31, "EN-", "stratEN.jfp", "ENPath", "JFile to EndNote", "EndNote to JFile", ".tsv",
+     "EndNote", 405, 420, 420, 600},
+    {"Ref. Manager", 33, "RM-", "stratRM.jfp", "RMPath", "JFile to Ref Manager",
+     "Ref Manager to JFile", ".RIS", "Reference Manager", 490, 497, 497, 497},
+    {"ProCite (All Fields)", 47, "PR-", "stratPC.jfp", "PCPath", "JFile to ProCite",
+     "ProCite to JFile", ".tsv", "ProCite", 583, 600, 600, 600},
+    {"ProCite (Generic)", 24, "PG-", "stratPG.jfp", "PGPath", "JFile to ProCite",
+     "ProCite to JFile", ".tsv", "ProCite", 405, 420, 420, 600},
 }};
 
 }  // namespace
+
+bool IsKnownMode(std::int32_t mode) { return mode >= 0 && mode < std::int32_t{kModes.size()}; }
 
 const ModeInfo* ModeInfoOf(std::int32_t mode) {
   return IsKnownMode(mode) ? &kModes[static_cast<std::size_t>(mode)] : nullptr;
 }
 
-const char* ManagerNameOf(std::int32_t mode) {
+const ModeInfo& ModeOrEndNote(std::int32_t mode) {
   const ModeInfo* info = ModeInfoOf(mode);
-  return info ? info->managerName : kModes[0].managerName;
+  return info ? *info : kModes[kModeEndNote];
 }
 
-void SetStrategyPath(AppState& state) {
-  if (const ModeInfo* info = ModeInfoOf(state.convMode)) {
-    state.strategyPath = JoinPath(state.programFolder, info->strategyFile);
-  }
+int FieldCountOf(std::int32_t mode) {
+  const ModeInfo* info = ModeInfoOf(mode);
+  return info ? info->fieldCount : 0;
+}
+
+std::string_view ModePrefix(std::int32_t mode) {
+  const ModeInfo* info = ModeInfoOf(mode);
+  return info ? info->prefix : "";
 }
 
 }  // namespace tk

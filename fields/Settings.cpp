@@ -1,9 +1,8 @@
 #include "fields/Settings.h"
 
-#include "fields/FieldCatalogue.h"
 #include "fields/PalmFolders.h"
-#include "fields/ProgramModes.h"
 #include "platform/IniFile.h"
+#include "platform/Path.h"
 
 namespace tk {
 namespace {
@@ -13,42 +12,54 @@ constexpr const char* kTomekit = "Tomekit";
 
 }  // namespace
 
-std::string DefaultFolder(const AppState& state) {
+Settings MakeSettings(const std::string& programFolder, const std::string& programName) {
+  Settings settings;
+  settings.programFolder = programFolder;
+  settings.settingsFile = JoinPath(programFolder, programName + ".INI");
+  return settings;
+}
+
+std::string DefaultFolder(const Settings& settings) {
 #ifdef _WIN32
-  (void)state;
+  (void)settings;
   return "C:\\Program Files\\Tomekit\\Import and Export";
 #else
-  return ImportExportFolder(state);
+  return ImportExportFolder(settings.programFolder);
 #endif
 }
 
-bool ReadSettings(AppState& state) {
-  IniFile ini(state.settingsFile);
-  const std::string folder = DefaultFolder(state);
-  state.palmInstallFolder = ini.readString(kUserInfo, "PalmOutPath", folder);
-  state.palmBackupFolder = ini.readString(kUserInfo, "PalmInPath", folder);
-  state.hotSyncUserId = ini.readString(kUserInfo, "userHSCode", "0");
-  state.convMode = ini.readInteger(kTomekit, "progMode", kModeEndNote);
-  if (!IsKnownMode(state.convMode)) state.convMode = kModeEndNote;
-  state.importExportFolder =
-      ini.readString(kUserInfo, ModeInfoOf(state.convMode)->folderKey, folder);
-  return true;
+void ReadSettings(Settings& settings) {
+  IniFile ini(settings.settingsFile);
+  const std::string folder = DefaultFolder(settings);
+  settings.palmInstallFolder = ini.readString(kUserInfo, "PalmOutPath", folder);
+  settings.palmBackupFolder = ini.readString(kUserInfo, "PalmInPath", folder);
+  settings.hotSyncUserId = ini.readString(kUserInfo, "userHSCode", "0");
+  settings.mode = ini.readInteger(kTomekit, "progMode", kModeEndNote);
+  if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
+  settings.importExportFolder = ReadModeFolder(settings, settings.mode);
 }
 
-bool WriteSettings(const AppState& state) {
-  IniFile ini(state.settingsFile);
-  ini.writeString(kUserInfo, "PalmOutPath", state.palmInstallFolder);
-  ini.writeString(kUserInfo, "PalmInPath", state.palmBackupFolder);
-  if (const ModeInfo* info = ModeInfoOf(state.convMode)) {
-    ini.writeString(kUserInfo, info->folderKey, state.importExportFolder);
-  }
-  ini.writeString(kUserInfo, "userHSCode", state.hotSyncUserId);
-  ini.writeInteger(kTomekit, "ProgMode", state.convMode);
-  return true;
+std::string ReadModeFolder(const Settings& settings, std::int32_t mode) {
+  return IniFile(settings.settingsFile)
+      .readString(kUserInfo, ModeOrEndNote(mode).folderKey, DefaultFolder(settings));
 }
 
-void WriteProgMode(const AppState& state, std::int32_t mode) {
-  IniFile(state.settingsFile).writeInteger(kTomekit, "ProgMode", mode);
+bool WriteSettings(const Settings& settings) {
+  IniFile ini(settings.settingsFile);
+  return ini.writeString(kUserInfo, "PalmOutPath", settings.palmInstallFolder) &&
+         ini.writeString(kUserInfo, "PalmInPath", settings.palmBackupFolder) &&
+         ini.writeString(kUserInfo, ModeOrEndNote(settings.mode).folderKey,
+                         settings.importExportFolder) &&
+         ini.writeString(kUserInfo, "userHSCode", settings.hotSyncUserId) &&
+         ini.writeInteger(kTomekit, "ProgMode", settings.mode);
+}
+
+bool WriteProgMode(const Settings& settings, std::int32_t mode) {
+  return IniFile(settings.settingsFile).writeInteger(kTomekit, "ProgMode", mode);
+}
+
+std::string SettingsWriteError(const Settings& settings) {
+  return "Unable to write to " + IniFile(settings.settingsFile).fullPath();
 }
 
 }  // namespace tk

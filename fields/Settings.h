@@ -1,33 +1,50 @@
 #pragma once
-// The settings file (program name + ".INI" beside the program): the mode,
-// the reference manager's folder of each mode, the Palm folders and the
-// HotSync user ID. Each key goes to the file at once.
+// What the settings file holds (program name + ".INI" beside the program):
+// the mode, the reference manager's folder of the mode, the Palm folders and
+// the HotSync user ID. Each key goes to the file at once.
 //
 //   [UserInfo] PalmOutPath, PalmInPath, userHSCode,
 //              ENPath / RMPath / PCPath / PGPath (one per mode)
 //   [Tomekit]  ProgMode
-#include "fields/AppState.h"
+#include "fields/ProgramModes.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tk {
 
+struct Settings {
+  std::string programFolder;  // holds the settings, strategy files, TKWork, jconv5
+  std::string settingsFile;   // full path of the INI file
+  std::int32_t mode = kModeEndNote;
+  std::string importExportFolder;  // of the mode
+  std::string palmInstallFolder;
+  std::string palmBackupFolder;
+  std::string hotSyncUserId;
+};
+
+// Settings of a program folder, the file named after the program
+// (programName + ".INI"), nothing read yet.
+Settings MakeSettings(const std::string& programFolder, const std::string& programName = "tomekit");
+
 // What a folder key holds until the user chooses. On Windows the fixed
 // install location; elsewhere the "Import and Export" folder that
 // MakeWorkFolders creates beside the program.
-std::string DefaultFolder(const AppState& state);
+std::string DefaultFolder(const Settings& settings);
 
 // Palm folders, HotSync ID, mode, then the mode's folder. A mode that isn't
-// 0..3 (a hand-edited file) is taken as EndNote.
-bool ReadSettings(AppState& state);
+// 0..3 (a hand-edited file) is taken as EndNote. Missing keys give defaults.
+void ReadSettings(Settings& settings);
+// The saved folder of a mode, or the default.
+std::string ReadModeFolder(const Settings& settings, std::int32_t mode);
 
-// Palm folders, the current mode's folder, HotSync ID, mode. Throws
-// OperationError "Unable to write to <settings file>" when a key can't be
-// written; the keys before it are written.
-bool WriteSettings(const AppState& state);
-
+// Palm folders, the mode's folder, HotSync ID, mode; stops at the first key
+// that can't be written (the keys before it are written). False then.
+[[nodiscard]] bool WriteSettings(const Settings& settings);
 // "ProgMode" alone, as a mode change records it at once.
-void WriteProgMode(const AppState& state, std::int32_t mode);
+[[nodiscard]] bool WriteProgMode(const Settings& settings, std::int32_t mode);
+
+// "Unable to write to <full path of the settings file>".
+std::string SettingsWriteError(const Settings& settings);
 
 }  // namespace tk

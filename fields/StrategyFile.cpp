@@ -1,9 +1,8 @@
 #include "fields/StrategyFile.h"
 
 #include "fields/DefaultStrategy.h"
-#include "fields/FieldTable.h"
 #include "platform/Files.h"
-#include "platform/OperationError.h"
+#include "platform/Text.h"
 
 #include <cstddef>
 #include <vector>
@@ -62,24 +61,6 @@ std::vector<std::string> Tokens(const std::string& line) {
   return tokens;
 }
 
-std::int32_t ToInteger(const std::string& token) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
-  bool valid = i < token.size();
-  std::int64_t n = 0;
-  for (; valid && i < token.size(); ++i) {
-    valid = token[i] >= '0' && token[i] <= '9';
-    n = n * 10 + (token[i] - '0');
-    if (n > 2147483648LL) valid = false;
-  }
-  if (negative) n = -n;
-  if (!valid || n > 2147483647LL) {
-    throw OperationError("'" + token + "' is not a valid integer value");
-  }
-  return static_cast<std::int32_t>(n);
-}
-
 void SetFieldValue(FldDef& field, int lineIndex, std::int32_t value) {
   switch (lineIndex) {
     case 3:
@@ -108,69 +89,81 @@ std::string CleanWord(const std::string& word) {
   return out;
 }
 
-void WriteFieldLine(OutputFile& out, int fieldCount, std::int32_t FldDef::*member) {
-  for (int n = 1; n <= fieldCount; ++n) out.write(std::to_string(FldTable[n].*member) + ",");
+void WriteFieldLine(OutputFile& out, const FieldSetup& setup, std::int32_t FldDef::*member) {
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    out.write(std::to_string(setup.table[static_cast<std::size_t>(n)].*member) + ",");
+  }
   out.endLine();
 }
 
 }  // namespace
 
-bool ParseStrategyLine(AppState& state, const std::string& line, int lineIndex) {
+std::optional<std::string> ParseStrategyLine(FieldSetup& setup, const std::string& line,
+                                             int lineIndex) {
   const std::vector<std::string> tokens = Tokens(line);
   if (lineIndex >= 0 && lineIndex <= 2) {
-    std::int32_t* setting[] = {&state.dbSetting1, &state.dbSetting2, &state.dbSetting3};
-    for (const auto& token : tokens) *setting[lineIndex] = ToInteger(token);
+    std::int32_t* setting[] = {&setup.dbSetting1, &setup.dbSetting2, &setup.dbSetting3};
+    for (const auto& token : tokens) {
+      const auto value = ParseWholeNumber(token);
+      if (!value) return token;
+      *setting[lineIndex] = *value;
+    }
   } else if (lineIndex >= 3 && lineIndex <= 6) {
     for (std::size_t k = 0; k < tokens.size(); ++k) {
-      std::int32_t value = ToInteger(tokens[k]);
+      const auto value = ParseWholeNumber(tokens[k]);
+      if (!value) return tokens[k];
       // Lists longer than the table: the excess is checked but has no place.
-      if (k + 1 < kFieldTableSize) SetFieldValue(FldTable[k + 1], lineIndex, value);
+      if (k + 1 < kFieldTableSize) SetFieldValue(setup.table[k + 1], lineIndex, *value);
     }
   } else if (lineIndex >= 7 && lineIndex < kStrategyMaxLines &&
-             static_cast<std::size_t>(lineIndex - 6) < state.popupLists.size()) {
-    auto& words = state.popupLists[static_cast<std::size_t>(lineIndex - 6)];
-    for (std::size_t k = 1; k < tokens.size() && k <= kStrategyMaxWordsRead; ++k) {
+             static_cast<std::size_t>(lineIndex - 6) < setup.popupLists.size()) {
+    auto& words = setup.popupLists[static_cast<std::size_t>(lineIndex - 6)];
+    for (std::size_t k = 1; k < tokens.size() && k <= kMaxPopupWords; ++k) {
       words.push_back(tokens[k]);
     }
   }
-  return true;
+  return std::nullopt;
 }
 
-bool ReadStrategyFile(AppState& state, Ui& ui, const std::string& path) {
+std::string NotAnIntegerMessage(const std::string& token) {
+  return "'" + token + "' is not a valid integer value";
+}
+
+StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string& path) {
   InputFile in;
-  if (!in.open(path)) return false;
+  if (!in.open(path)) return {StrategyRead::NotOpened, {}};
   StrategyLineReader reader(in);
   std::string line;
   for (int index = 0; index < kStrategyMaxLines; ++index) {
     ui.processMessages();
     if (!reader.next(line)) {
-      if (in.failed()) {
-        ui.showMessage(MessageKind::Error, "Couldnt Read Strategy File");
-        return false;
-      }
+      if (in.failed()) return {StrategyRead::ReadError, {}};
       break;
     }
-    ParseStrategyLine(state, line, index);
+    if (auto bad = ParseStrategyLine(setup, line, index)) return {StrategyRead::NotANumber, *bad};
   }
-  return true;
+  return {StrategyRead::Read, {}};
 }
 
-bool WriteStrategyFile(const AppState& state, const std::string& path) {
-  const int fieldCount = state.fieldCount < kFieldTableSize ? state.fieldCount : kMaxFieldCount;
+bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
   OutputFile out;
   if (!out.open(path)) return false;
-  out.writeLine(std::to_string(state.dbSetting1));
-  out.writeLine(std::to_string(state.dbSetting2));
-  out.writeLine(std::to_string(state.dbSetting3));
-  WriteFieldLine(out, fieldCount, &FldDef::maxWidth);
-  for (int n = 1; n <= fieldCount; ++n) out.write(FldTable[n].selected ? "1," : "0,");
+  out.writeLine(std::to_string(setup.dbSetting1));
+  out.writeLine(std::to_string(setup.dbSetting2));
+  out.writeLine(std::to_string(setup.dbSetting3));
+  WriteFieldLine(out, setup, &FldDef::maxWidth);
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    out.write(setup.table[static_cast<std::size_t>(n)].selected ? "1," : "0,");
+  }
   out.endLine();
-  WriteFieldLine(out, fieldCount, &FldDef::fldType);
-  WriteFieldLine(out, fieldCount, &FldDef::colWidth);
-  for (int n = 1; n <= fieldCount; ++n) {
-    const auto& words = state.popupLists[static_cast<std::size_t>(n)];
-    // Up to 100 words go out whole; a longer list is cut to 99.
-    const std::size_t count = words.size() <= 100 ? words.size() : 99;
+  WriteFieldLine(out, setup, &FldDef::fldType);
+  WriteFieldLine(out, setup, &FldDef::colWidth);
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    const auto& words = setup.popupLists[static_cast<std::size_t>(n)];
+    // A list of more than the most words a list holds was not made here; it
+    // keeps the most a written list keeps.
+    const std::size_t count =
+        words.size() <= kMaxPopupWords ? words.size() : kMaxPopupWordsWritten;
     out.write("fld" + std::to_string(n));
     for (std::size_t k = 0; k < count; ++k) out.write("," + CleanWord(words[k]));
     out.endLine();
@@ -178,10 +171,9 @@ bool WriteStrategyFile(const AppState& state, const std::string& path) {
   return out.commit();
 }
 
-bool WriteDefaultStrategy(const AppState& state) {
-  const auto lines = DefaultStrategyLines(state.convMode);
-  if (lines.empty()) return false;
-  return WriteTextLines(state.strategyPath, lines);
+bool WriteDefaultStrategy(const FieldSetup& setup) {
+  const auto lines = DefaultStrategyLines(setup.mode);
+  return !lines.empty() && WriteTextLines(setup.strategyPath, lines);
 }
 
 }  // namespace tk

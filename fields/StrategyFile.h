@@ -6,37 +6,49 @@
 //   lines 4-7   maxWidth, selected, fldType, colWidth of fields 1..fieldCount,
 //               each value followed by a comma
 //   line 7+n    "fld<n>" then ",word" for each popup word of field n
-#include "fields/AppState.h"
+#include "fields/FieldSetup.h"
 #include "platform/Ui.h"
 
+#include <optional>
 #include <string>
 
 namespace tk {
 
 // Most lines read: the seven value lines and a popup line for each of the
 // 47 fields of the largest mode.
-inline constexpr int kStrategyMaxLines = 7 + 47;
-// Most popup words taken from one line (tokens 2..101).
-inline constexpr int kStrategyMaxWordsRead = 100;
+inline constexpr int kStrategyMaxLines = 7 + kMaxFieldCount;
 // A longer line (line end included) is read as several lines.
 inline constexpr int kStrategyMaxLineLength = 31999;
 
+enum class StrategyRead {
+  Read,
+  NotOpened,   // missing or unreadable: nothing was read
+  ReadError,   // failed part-way
+  NotANumber,  // a value that isn't a whole number; what came before stands
+};
+
+struct [[nodiscard]] StrategyReadResult {
+  StrategyRead status = StrategyRead::Read;
+  std::string badToken;  // for NotANumber
+};
+
 // Reads the file into the table, the popup lists and the database settings,
-// pumping the window's messages before each line. False, silently, when the
-// file can't be opened; false after "Couldnt Read Strategy File" on a read
-// error. A token that isn't a whole number throws OperationError
-// "'<token>' is not a valid integer value"; what came before it stands.
-bool ReadStrategyFile(AppState& state, Ui& ui, const std::string& path);
+// pumping the window's messages before each line.
+StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string& path);
 
-// Applies one line; lineIndex 0 is the file's first line. Throws like
-// ReadStrategyFile on a non-numeric token.
-bool ParseStrategyLine(AppState& state, const std::string& line, int lineIndex);
+// Applies one line; lineIndex 0 is the file's first line. The token that is
+// not a whole number, if any; the values before it are applied.
+[[nodiscard]] std::optional<std::string> ParseStrategyLine(FieldSetup& setup,
+                                                           const std::string& line, int lineIndex);
 
-// Writes the current mode's strategy (fieldCount fields). False when the
-// file can't be written; nothing else happens then.
-bool WriteStrategyFile(const AppState& state, const std::string& path);
+// "'<token>' is not a valid integer value".
+std::string NotAnIntegerMessage(const std::string& token);
 
-// Writes the current mode's built-in default to strategyPath.
-bool WriteDefaultStrategy(const AppState& state);
+// Writes the setup's strategy (fieldCount fields); false when the file
+// can't be written, and then the old file stays whole.
+[[nodiscard]] bool WriteStrategyFile(const FieldSetup& setup, const std::string& path);
+
+// Writes the mode's built-in default to strategyPath.
+[[nodiscard]] bool WriteDefaultStrategy(const FieldSetup& setup);
 
 }  // namespace tk

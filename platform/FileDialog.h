@@ -15,9 +15,10 @@ struct FileDialogSetup {
 };
 
 struct FileOutcome {
-  std::string file;      // as chosen
-  std::int32_t records;  // the driver's result
-  bool converted;        // the destination file was written
+  std::string file;          // as chosen
+  std::int32_t records = 0;  // the driver's result
+  bool converted = false;    // the destination file was written
+  std::string statusText;    // what the status bar says after this file
 };
 using FileDone = std::function<void(const FileOutcome&)>;
 

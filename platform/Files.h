@@ -14,10 +14,11 @@ namespace tk {
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates the folder with any missing parents; true when it exists after.
-bool CreateFolders(const std::string& path);
+[[nodiscard]] bool CreateFolders(const std::string& path);
+// Best effort: a file that is already gone counts as deleted.
 bool DeleteFile(const std::string& path);
 // Copies, replacing an existing destination (written atomically).
-bool CopyFile(const std::string& from, const std::string& to);
+[[nodiscard]] bool CopyFile(const std::string& from, const std::string& to);
 // The folder of the running program, without a trailing separator.
 std::string ProgramFolder();
 // The running program's own full path.
@@ -25,7 +26,7 @@ std::string ProgramPath();
 
 // Reads a whole text file as lines; LF, CR LF and a lone CR end a line.
 // False when the file can't be opened or read.
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+[[nodiscard]] bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 
 // Buffered byte reader. get() returns the next byte (0..255) or -1 at the end
 // of the file or on a read error (failed() tells which).
@@ -36,7 +37,7 @@ public:
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
 
-  bool open(const std::string& path);
+  [[nodiscard]] bool open(const std::string& path);
   bool isOpen() const { return file_ != nullptr; }
   void close();
   bool failed() const { return failed_; }
@@ -73,7 +74,7 @@ public:
   OutputFile& operator=(const OutputFile&) = delete;
 
   // Creates the temporary file beside path; false when it can't be created.
-  bool open(const std::string& path);
+  [[nodiscard]] bool open(const std::string& path);
   bool isOpen() const { return file_ != nullptr; }
 
   void put(char c) {
@@ -93,7 +94,7 @@ public:
 
   // Flushes, closes and renames over the target; false (and the target left
   // as it was) on any write error along the way.
-  bool commit();
+  [[nodiscard]] bool commit();
   // Closes and removes the temporary file; the target is left as it was.
   void discard();
 
@@ -110,6 +111,6 @@ private:
 };
 
 // Writes lines, each ended by CR LF, to path through an OutputFile.
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+[[nodiscard]] bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace tk

@@ -1,7 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/Files.h"
-#include "platform/OperationError.h"
+#include "platform/Text.h"
 
 #include <filesystem>
 #include <optional>
@@ -62,16 +62,6 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
 std::optional<std::string_view> SectionName(std::string_view line) {
   line = Trim(line);
   if (line.empty() || line.front() != '[') return std::nullopt;
@@ -101,7 +91,7 @@ KeyPlace FindKey(const std::string& text, const std::vector<LineSpan>& lines,
     std::string_view line = LineText(text, lines[i]);
     if (auto name = SectionName(line)) {
       if (inSection) break;
-      if (!place.sectionFound && EqualNoCase(*name, section)) {
+      if (!place.sectionFound && EqualsIgnoreCase(*name, section)) {
         place.sectionFound = inSection = true;
         place.insertAfter = i;
       }
@@ -110,7 +100,7 @@ KeyPlace FindKey(const std::string& text, const std::vector<LineSpan>& lines,
     if (!inSection) continue;
     if (auto kv = ParseKeyLine(line)) {
       place.insertAfter = i;
-      if (EqualNoCase(kv->key, key)) {
+      if (EqualsIgnoreCase(kv->key, key)) {
         place.keyLine = i;
         break;
       }
@@ -181,7 +171,7 @@ bool IsHexDigit(char c) {
 
 int HexValue(char c) {
   if (c <= '9') return c - '0';
-  return Lower(c) - 'a' + 10;
+  return ToLowerAscii(c) - 'a' + 10;
 }
 
 }  // namespace
@@ -197,20 +187,9 @@ bool ParseIniInteger(const std::string& text, std::int32_t& value) {
     value = static_cast<std::int32_t>(static_cast<std::uint32_t>(n));  // 0xFFFFFFFF is -1
     return true;
   }
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return false;
-  std::int64_t n = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    n = n * 10 + (text[i] - '0');
-    if (n > 2147483648LL) return false;
-  }
-  if (negative) n = -n;
-  if (n > 2147483647LL) return false;
-  value = static_cast<std::int32_t>(n);
-  return true;
+  const auto number = ParseWholeNumber(text);
+  if (number) value = *number;
+  return number.has_value();
 }
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
@@ -228,24 +207,23 @@ std::int32_t IniFile::readInteger(const std::string& section, const std::string&
   return (text && ParseIniInteger(*text, value)) ? value : fallback;
 }
 
-void IniFile::writeString(const std::string& section, const std::string& key,
+bool IniFile::writeString(const std::string& section, const std::string& key,
                           const std::string& value) {
   std::string text;
   bool readable = ReadWholeFile(path_, text);
-  if (!readable && (FileExists(path_) || FolderExists(path_))) {
-    throw OperationError("Unable to write to " + FullPath(path_));
-  }
+  // A file that exists but can't be read would lose its other keys.
+  if (!readable && (FileExists(path_) || FolderExists(path_))) return false;
   if (!readable) text.clear();
   OutputFile out;
-  if (out.open(path_)) {
-    out.write(WithKeySet(text, section, key, OneLine(value)));
-    if (out.commit()) return;
-  }
-  throw OperationError("Unable to write to " + FullPath(path_));
+  if (!out.open(path_)) return false;
+  out.write(WithKeySet(text, section, key, OneLine(value)));
+  return out.commit();
 }
 
-void IniFile::writeInteger(const std::string& section, const std::string& key, std::int32_t value) {
-  writeString(section, key, std::to_string(value));
+bool IniFile::writeInteger(const std::string& section, const std::string& key, std::int32_t value) {
+  return writeString(section, key, std::to_string(value));
 }
+
+std::string IniFile::fullPath() const { return FullPath(path_); }
 
 }  // namespace tk

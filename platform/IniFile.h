@@ -32,10 +32,14 @@ public:
   std::int32_t readInteger(const std::string& section, const std::string& key,
                            std::int32_t fallback) const;
 
-  // Set the key, creating the file, section or key as needed. Throws
-  // OperationError "Unable to write to <full path>" when it can't.
-  void writeString(const std::string& section, const std::string& key, const std::string& value);
-  void writeInteger(const std::string& section, const std::string& key, std::int32_t value);
+  // Set the key, creating the file, section or key as needed; false when
+  // it can't, and then the file is left as it was.
+  [[nodiscard]] bool writeString(const std::string& section, const std::string& key,
+                                 const std::string& value);
+  [[nodiscard]] bool writeInteger(const std::string& section, const std::string& key,
+                                  std::int32_t value);
+  // The absolute path, as messages name the file.
+  std::string fullPath() const;
 
 private:
   std::string path_;

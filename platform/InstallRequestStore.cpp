@@ -2,7 +2,6 @@
 
 #include "platform/Files.h"
 #include "platform/IniFile.h"
-#include "platform/OperationError.h"
 #include "platform/Path.h"
 
 #include <cstdlib>
@@ -78,9 +77,7 @@ InstallStoreResult InstallRequestStore::setValue(const std::string& keyPath,
   if (file_.empty()) return InstallStoreResult::KeyNotOpened;
   std::string folder = ExtractFilePath(file_);
   if (!folder.empty() && !CreateFolders(folder)) return InstallStoreResult::KeyNotOpened;
-  try {
-    IniFile(file_).writeString(keyPath, valueName, std::to_string(value));
-  } catch (const OperationError&) {
+  if (!IniFile(file_).writeString(keyPath, valueName, std::to_string(value))) {
     return InstallStoreResult::ValueNotSet;
   }
   return InstallStoreResult::Ok;

@@ -16,7 +16,7 @@ void WriteScript(const std::string& path, const std::string& script) {
 
 ProgramFolder::ProgramFolder(const std::string& script, const std::string& name)
     : path_(root_.file(name)) {
-  CreateFolders(JoinPath(path_, "TKWork"));
+  std::filesystem::create_directories(JoinPath(path_, "TKWork"));
   if (!script.empty()) WriteScript(file(kConverterFileName), script);
 }
 
@@ -26,6 +26,6 @@ std::string ProgramFolder::work(const std::string& name) const {
   return JoinPath(JoinPath(path_, "TKWork"), name);
 }
 
-AppState ProgramFolder::state() const { return MakeAppState(path_); }
+Settings ProgramFolder::settings() const { return MakeSettings(path_); }
 
 }  // namespace tk::test

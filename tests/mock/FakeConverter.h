@@ -1,7 +1,7 @@
 #pragma once
 // Program folders with a stand-in jconv5: a small shell script that behaves
 // the way a test needs, for what the real converter never does.
-#include "fields/AppState.h"
+#include "fields/Settings.h"
 #include "mock/TempFolder.h"
 
 #include <string>
@@ -30,7 +30,8 @@ public:
   const std::string& path() const { return path_; }
   std::string file(const std::string& name) const;
   std::string work(const std::string& name) const;  // in TKWork
-  AppState state() const;
+  // Settings of this program folder, nothing read yet.
+  Settings settings() const;
 
 private:
   TempFolder root_;

@@ -1,0 +1,36 @@
+#pragma once
+// The current mode's field setup: which mode, its fields as the user chose
+// them, their popup words, the database settings and the strategy file they
+// come from. Whoever runs the mode (the window, the command line) owns one.
+#include "fields/FieldTable.h"
+#include "fields/ProgramModes.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tk {
+
+struct FieldSetup {
+  std::int32_t mode = kModeEndNote;
+  int fieldCount = 0;
+  FieldTable table{};
+  PopupLists popupLists = PopupLists(kPopupListCount);
+  std::int32_t dbSetting1 = 0;
+  std::int32_t dbSetting2 = 0;
+  std::int32_t dbSetting3 = 0;
+  std::string strategyPath;
+
+  void resetPopupLists() { popupLists.assign(kPopupListCount, {}); }
+  // Field n of 1..fieldCount (never past the table).
+  int lastField() const { return fieldCount < kFieldTableSize ? fieldCount : kMaxFieldCount; }
+};
+
+// Number of selected fields among 1..fieldCount; assigns popup letters by
+// column position: 'a'..'z' for the 1st..26th selected, then 'B'..'V'.
+int CountSelectedFields(FieldSetup& setup);
+
+// Clears selection and widths of 1..fieldCount and the three database
+// settings. Types, column widths and popups stay.
+void ClearFieldTable(FieldSetup& setup);
+
+}  // namespace tk

@@ -1,0 +1,19 @@
+#pragma once
+// One file's import: where it reads and writes, and what it logs.
+#include <string>
+#include <vector>
+
+namespace tk {
+
+struct ImportRun {
+  std::string inputPath;  // the export file chosen
+  std::string pdbPath;    // in the Palm install folder, mode prefix in front
+  std::string ifoPath;    // in the work folder
+  std::string csvPath;    // in the work folder
+  std::string palmName;   // the database name, in double quotes
+  std::vector<std::string> log;  // lines for the diagnostic log, in order
+
+  void note(std::string line) { log.push_back(std::move(line)); }
+};
+
+}  // namespace tk
