@@ -2,11 +2,8 @@
 // A realistic state for the core's fuzz targets: a mode, its default
 // strategy in the field table, and a selection and widths taken from the
 // first bytes of the input, so one corpus explores many field choices.
-#include "fields/AppState.h"
 #include "fields/DefaultStrategy.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
+#include "fields/FieldSetup.h"
 #include "fields/StrategyFile.h"
 #include "fuzz/Check.h"
 #include "fuzz/FuzzInput.h"
@@ -39,33 +36,28 @@ private:
 // The mode's default strategy, then 6 control bytes: the selection (a field
 // is dropped when its bit is set, so "all selected" stays easy to reach) and
 // small widths now and then, so values get cut.
-inline void SetUpFields(AppState& state, std::int32_t mode, Controls& controls) {
-  FldTable = {};
-  state = AppState();
-  state.convMode = mode;
-  SetFieldCount(state);
+inline FieldSetup SetUpFields(std::int32_t mode, Controls& controls) {
+  FieldSetup setup;
+  setup.mode = mode;
+  setup.fieldCount = FieldCountOf(mode);
   const auto lines = DefaultStrategyLines(mode);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    ParseStrategyLine(state, lines[i], static_cast<int>(i));
+    Check(!ParseStrategyLine(setup, lines[i], static_cast<int>(i)), "a default is not a number");
   }
   std::uint64_t bits = 0;
   for (int i = 0; i < 6; ++i) bits |= static_cast<std::uint64_t>(controls.next()) << (8 * i);
   const std::uint8_t widthByte = controls.next();
-  for (int n = 1; n <= state.fieldCount; ++n) {
-    FldTable[n].selected = (bits >> (n - 1)) & 1 ? 0 : 1;
-    if (widthByte & 0x80) FldTable[n].maxWidth = 1 + (widthByte & 0x0F) * ((n % 3) + 1);
+  for (int n = 1; n <= setup.fieldCount; ++n) {
+    FldDef& field = setup.table[static_cast<std::size_t>(n)];
+    field.selected = (bits >> (n - 1)) & 1 ? 0 : 1;
+    if (widthByte & 0x80) field.maxWidth = 1 + (widthByte & 0x0F) * ((n % 3) + 1);
   }
-  CountSelectedFields(state);
-}
-
-// Paths of one run in the scratch folder.
-inline void SetUpPaths(AppState& state) {
-  const std::string& dir = ScratchFolder();
-  state.programFolder = dir;
-  state.inputPath = dir + "/input.txt";
-  state.csvPath = dir + "/output.csv";
-  state.ifoPath = dir + "/output.IFO";
-  state.taggedPath = dir + "/output.tag";
+  // The import refuses to run without a selected field.
+  if (CountSelectedFields(setup) == 0) {
+    setup.table[1].selected = 1;
+    CountSelectedFields(setup);
+  }
+  return setup;
 }
 
 // Removes the files of the previous run (everything in the scratch folder).
