@@ -58,9 +58,12 @@ bool WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
   (void)CopyFile(job.source, files.inputCopy);
   (void)CopyFile(job.description, files.descriptionCopy);
 
-  const std::vector<std::string> args = {ConverterPath(job.programFolder), direction,
-                                         files.inputCopy,  files.outputFile,
-                                         nameArgument,     files.descriptionCopy};
+  const std::vector<std::string> args = {ConverterPath(job.programFolder),
+                                         direction,
+                                         files.inputCopy,
+                                         files.outputFile,
+                                         nameArgument,
+                                         files.descriptionCopy};
   bool finished = true;
   if (auto child = services.launcher.start(args)) {
     finished = WaitForConverter(*child, ui, services.clock);

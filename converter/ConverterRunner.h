@@ -46,7 +46,7 @@ struct ConverterJob {
   std::string progressFile;  // the file the progress window names
   std::string source;
   std::string destination;
-  std::string description;   // the IFO file
+  std::string description;  // the IFO file
 };
 
 enum class ConverterOutcome {

@@ -55,8 +55,8 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t
   return result;
 }
 
-ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder,
-                            std::int32_t mode, Ui& ui, DefaultStrategyWrite writeDefault) {
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
+                            Ui& ui, DefaultStrategyWrite writeDefault) {
   StartMode(setup, programFolder, mode);
   ModeResult first = LoadStrategy(setup, ui);
   if (first.status != ModeLoad::NoStrategy) return first;

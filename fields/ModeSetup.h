@@ -39,7 +39,7 @@ enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
 // The window-free steps of a mode change: sets the mode, its field count and
 // strategy path, clears the field table and loads the strategy file (or the
 // built-in default). The work folders are the caller's.
-ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder,
-                            std::int32_t mode, Ui& ui, DefaultStrategyWrite writeDefault);
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
+                            Ui& ui, DefaultStrategyWrite writeDefault);
 
 }  // namespace tk

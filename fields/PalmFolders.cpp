@@ -6,7 +6,9 @@
 namespace tk {
 namespace {
 
-std::string InstallValueName(const Settings& settings) { return "Install" + settings.hotSyncUserId; }
+std::string InstallValueName(const Settings& settings) {
+  return "Install" + settings.hotSyncUserId;
+}
 
 }  // namespace
 

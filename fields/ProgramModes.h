@@ -18,14 +18,14 @@ bool IsKnownMode(std::int32_t mode);
 struct ModeInfo {
   const char* menuCaption;  // item of the "Mode" menu
   int fieldCount;
-  const char* prefix;        // of PDB file and database names
-  const char* strategyFile;  // in the program folder
-  const char* folderKey;     // "UserInfo" key of importExportFolder
-  const char* exportCaption;     // JFile -> reference manager button
-  const char* importCaption;     // reference manager -> JFile button
-  const char* exportExtension;   // of the file written for the reference manager
-  const char* managerName;       // in file-dialog filters and status texts
-  int panelWidth;  // field panel and button strip, pixels
+  const char* prefix;           // of PDB file and database names
+  const char* strategyFile;     // in the program folder
+  const char* folderKey;        // "UserInfo" key of importExportFolder
+  const char* exportCaption;    // JFile -> reference manager button
+  const char* importCaption;    // reference manager -> JFile button
+  const char* exportExtension;  // of the file written for the reference manager
+  const char* managerName;      // in file-dialog filters and status texts
+  int panelWidth;               // field panel and button strip, pixels
   int windowWidth;
   int windowMinWidth;
   int windowMaxWidth;

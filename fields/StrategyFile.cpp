@@ -162,8 +162,7 @@ bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
     const auto& words = setup.popupLists[static_cast<std::size_t>(n)];
     // A list of more than the most words a list holds was not made here; it
     // keeps the most a written list keeps.
-    const std::size_t count =
-        words.size() <= kMaxPopupWords ? words.size() : kMaxPopupWordsWritten;
+    const std::size_t count = words.size() <= kMaxPopupWords ? words.size() : kMaxPopupWordsWritten;
     out.write("fld" + std::to_string(n));
     for (std::size_t k = 0; k < count; ++k) out.write("," + CleanWord(words[k]));
     out.endLine();
