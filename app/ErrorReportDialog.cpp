@@ -23,13 +23,13 @@ ErrorReportDialog::ErrorReportDialog(QWidget* parent) : QDialog(parent) {
       bevel);
   label->setObjectName(QStringLiteral("Label1"));
   label->setWordWrap(true);
-  Memo1 = new QPlainTextEdit(bevel);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setReadOnly(true);
+  reportBox_ = new QPlainTextEdit(bevel);
+  reportBox_->setObjectName(QStringLiteral("Memo1"));
+  reportBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportBox_->setReadOnly(true);
   auto* inner = new QVBoxLayout(bevel);
   inner->addWidget(label);
-  inner->addWidget(Memo1);
+  inner->addWidget(reportBox_);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OKBtn"));
@@ -52,9 +52,9 @@ ErrorReportDialog::ErrorReportDialog(QWidget* parent) : QDialog(parent) {
 void ErrorReportDialog::fill(const std::vector<std::string>& lines) {
   QStringList text;
   for (const std::string& line : lines) text << FromCore(line);
-  Memo1->setPlainText(text.join(u'\n'));
+  reportBox_->setPlainText(text.join(u'\n'));
 }
 
-QString ErrorReportDialog::reportText() const { return Memo1->toPlainText(); }
+QString ErrorReportDialog::reportText() const { return reportBox_->toPlainText(); }
 
 }  // namespace tk::app

@@ -18,7 +18,7 @@ public:
   QString reportText() const;
 
 private:
-  QPlainTextEdit* Memo1;
+  QPlainTextEdit* reportBox_;
 };
 
 }  // namespace tk::app

@@ -19,7 +19,13 @@
 namespace tk::app {
 namespace {
 
-constexpr std::int32_t kTypeOfIndex[] = {kTypeString, kTypePopup, kTypeMultiPopup};
+// By radio button, top to bottom.
+constexpr std::int32_t kTypeOfButton[] = {kTypeString, kTypePopup, kTypeMultiPopup};
+
+int ButtonOfType(std::int32_t fldType) {
+  const auto* found = std::find(std::begin(kTypeOfButton), std::end(kTypeOfButton), fldType);
+  return found == std::end(kTypeOfButton) ? -1 : static_cast<int>(found - kTypeOfButton);
+}
 
 // Line breaks count as two characters, as they do in the word list files.
 int CountedLength(const QString& text) { return static_cast<int>(text.size() + text.count(u'\n')); }
@@ -50,118 +56,114 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   setTabOrder(ok, cancel);
-  setTabOrder(cancel, MemoWList);
-  setTabOrder(MemoWList, RadioGroupFldTypes->button(0));
-  setTabOrder(RadioGroupFldTypes->button(0), EditFldSize);
+  setTabOrder(cancel, wordList_);
+  setTabOrder(wordList_, typeButtons_->button(0));
+  setTabOrder(typeButtons_->button(0), columnWidthBox_);
 }
 
 void FieldAttributesDialog::buildWordList() {
   auto* group = new QGroupBox(QStringLiteral("Edit Popup Word List"), this);
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setGeometry(8, 6, 170, 227);
-  MemoWList = new QPlainTextEdit(group);
-  MemoWList->setObjectName(QStringLiteral("MemoWList"));
-  MemoWList->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MemoWList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoWList->setToolTip(QStringLiteral("You may type or paste into this pop-up item list"));
+  wordList_ = new QPlainTextEdit(group);
+  wordList_->setObjectName(QStringLiteral("MemoWList"));
+  wordList_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  wordList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  wordList_->setToolTip(QStringLiteral("You may type or paste into this pop-up item list"));
   auto* groupLayout = new QVBoxLayout(group);
-  groupLayout->addWidget(MemoWList);
-  connect(MemoWList, &QPlainTextEdit::textChanged, this, &FieldAttributesDialog::limitWordList);
+  groupLayout->addWidget(wordList_);
+  connect(wordList_, &QPlainTextEdit::textChanged, this, &FieldAttributesDialog::limitWordList);
 }
 
 void FieldAttributesDialog::buildTypesAndWidth() {
   auto* types = new QGroupBox(QStringLiteral("JFile Field Type"), this);
   types->setObjectName(QStringLiteral("RadioGroupFldTypes"));
   types->setGeometry(186, 6, 190, 100);
-  RadioGroupFldTypes = new QButtonGroup(this);
+  typeButtons_ = new QButtonGroup(this);
   auto* typesLayout = new QVBoxLayout(types);
   const char* const captions[] = {"String", "Normal Popup", "Multiple Popup items "};
   for (int i = 0; i < 3; ++i) {
     auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), types);
     radio->setObjectName(QStringLiteral("RadioType%1").arg(i));
-    RadioGroupFldTypes->addButton(radio, i);
+    typeButtons_->addButton(radio, i);
     typesLayout->addWidget(radio);
   }
 
-  auto* label1 = new QLabel(QStringLiteral("JFile column width"), this);
-  label1->setObjectName(QStringLiteral("Label1"));
-  label1->setGeometry(186, 118, 160, 18);
-  EditFldSize = new QLineEdit(QStringLiteral("80"), this);
-  EditFldSize->setObjectName(QStringLiteral("EditFldSize"));
-  EditFldSize->setGeometry(186, 138, 56, 22);
-  fldSizeCheck_ = new WholeNumberBox(
-      EditFldSize, {0, 160, QStringLiteral("Field width must be between 0 and 160"),
-                    QStringLiteral("Field Size must be between 0 and 160"), QStringLiteral("80")});
+  auto* label = new QLabel(QStringLiteral("JFile column width"), this);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->setGeometry(186, 118, 160, 18);
+  columnWidthBox_ = new QLineEdit(QStringLiteral("80"), this);
+  columnWidthBox_->setObjectName(QStringLiteral("EditFldSize"));
+  columnWidthBox_->setGeometry(186, 138, 56, 22);
+  columnWidthCheck_ = new WholeNumberBox(
+      columnWidthBox_,
+      {0, 160, QStringLiteral("Field width must be between 0 and 160"),
+       QStringLiteral("Field Size must be between 0 and 160"), QStringLiteral("80")});
 }
 
-int FieldAttributesDialog::TypeIndexOf(std::int32_t fldType) {
-  for (int i = 0; i < 3; ++i)
-    if (kTypeOfIndex[i] == fldType) return i;
-  return -1;
+bool FieldAttributesDialog::editField(int n, const QString& label, FieldSetup& setup) {
+  if (n < 1 || n >= kFieldTableSize || n >= static_cast<int>(setup.popupLists.size())) return false;
+  FldDef& field = setup.table[n];
+  showField(field, setup.popupLists[n], label);
+  if (RunModal(*this) != QDialog::Accepted) return false;
+  storeField(field, setup.popupLists[n]);
+  return true;
 }
 
-void FieldAttributesDialog::setCaptionFor(const QString& label) {
+void FieldAttributesDialog::showField(FldDef& field, const std::vector<std::string>& words,
+                                      const QString& label) {
+  QStringList lines;
+  for (const std::string& word : words) lines << WordFromCore(word);
+  lastWordList_ = lines.join(u'\n');
+  wordList_->setPlainText(lastWordList_);
   setWindowTitle(QStringLiteral(" Set JFile Field attributes for ") + label);
-}
-
-bool FieldAttributesDialog::editField(int n, const QString& label, AppState& state) {
-  if (n < 1 || n >= kFieldTableSize || n >= static_cast<int>(state.popupLists.size())) return false;
-  FldDef& field = FldTable[n];
-
-  QStringList words;
-  for (const std::string& word : state.popupLists[n]) words << WordFromCore(word);
-  lastWordList_ = words.join(u'\n');
-  MemoWList->setPlainText(lastWordList_);
-  setCaptionFor(label);
-  int typeIndex = TypeIndexOf(field.fldType);
-  if (typeIndex < 0) {
+  int button = ButtonOfType(field.fldType);
+  if (button < 0) {
     // An unknown type code is repaired on sight, whatever the user answers.
-    typeIndex = 0;
+    button = 0;
     field.fldType = kTypeString;
   }
-  RadioGroupFldTypes->button(typeIndex)->setChecked(true);
-  EditFldSize->setText(QString::number(field.colWidth));
-  MemoWList->setFocus();
+  typeButtons_->button(button)->setChecked(true);
+  columnWidthBox_->setText(QString::number(field.colWidth));
+  wordList_->setFocus();
+}
 
-  if (RunModal(*this) != QDialog::Accepted) return false;
-
-  QStringList lines = LinesOf(MemoWList->toPlainText());
+void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& words) {
+  QStringList lines = LinesOf(wordList_->toPlainText());
   if (lines.size() > kMaxPopupWords) {
     ShowMessageBox(this, MessageKind::Error,
                    QStringLiteral("Your popup list had to be truncated\nOnly 100 items or 2000 "
                                   "characters allowed"));
     lines = lines.mid(0, kMaxPopupWords);
   }
-  std::vector<std::string>& list = state.popupLists[n];
-  list.clear();
-  for (const QString& line : lines) list.push_back(WordToCore(line));
+  words.clear();
+  for (const QString& line : lines) words.push_back(WordToCore(line));
 
   // accept() made sure the width is a whole number in range.
-  field.colWidth = ParseWholeNumber(EditFldSize->text()).value_or(80);
-  const int chosen = RadioGroupFldTypes->checkedId();
-  field.fldType = kTypeOfIndex[chosen < 0 ? 0 : chosen];
-  return true;
+  field.colWidth = ParseTypedWholeNumber(columnWidthBox_->text()).value_or(80);
+  const int chosen = typeButtons_->checkedId();
+  field.fldType = kTypeOfButton[chosen < 0 ? 0 : chosen];
 }
 
 void FieldAttributesDialog::accept() {
   // Enter closes the dialog without the width box losing the focus, so its
   // leave check has to run here, or an out-of-range width would be stored.
-  if (!EditFldSizeExit()) return;
+  if (!checkColumnWidth()) return;
   QDialog::accept();
 }
 
-bool FieldAttributesDialog::EditFldSizeExit() { return fldSizeCheck_->check(); }
+bool FieldAttributesDialog::checkColumnWidth() { return columnWidthCheck_->check(); }
 
 void FieldAttributesDialog::limitWordList() {
-  const QString text = MemoWList->toPlainText();
+  const QString text = wordList_->toPlainText();
   if (CountedLength(text) > kMaxWordListChars && text.size() > lastWordList_.size()) {
     const int cursor =
-        MemoWList->textCursor().position() - static_cast<int>(text.size() - lastWordList_.size());
-    const QSignalBlocker block(MemoWList);
-    MemoWList->setPlainText(lastWordList_);
-    QTextCursor restored = MemoWList->textCursor();
+        wordList_->textCursor().position() - static_cast<int>(text.size() - lastWordList_.size());
+    const QSignalBlocker block(wordList_);
+    wordList_->setPlainText(lastWordList_);
+    QTextCursor restored = wordList_->textCursor();
     restored.setPosition(std::clamp(cursor, 0, static_cast<int>(lastWordList_.size())));
-    MemoWList->setTextCursor(restored);
+    wordList_->setTextCursor(restored);
     QApplication::beep();
     return;
   }

@@ -2,6 +2,7 @@
 
 #include "app/Modal.h"
 #include "app/Text.h"
+#include "fields/ProgramModes.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -33,7 +34,7 @@ const ModeTexts& TextsOf(std::int32_t mode) {
        "ProCite import/export Folder"},
   };
   // A mode from a hand-edited settings file is shown as EndNote's.
-  return texts[mode >= 1 && mode <= 3 ? mode : 0];
+  return texts[IsKnownMode(mode) ? mode : kModeEndNote];
 }
 
 QLabel* HintedLabel(const char* text, const char* name, const char* hint, QWidget* parent) {
@@ -84,28 +85,28 @@ QGroupBox* FoldersDialog::buildFolderGroup() {
       browseInto(edit, browseTitle.isEmpty() ? ImportExportBrowseTitle(mode_) : browseTitle);
     });
   };
-  LabelEn = HintedLabel("EndNote Import/Export", "LabelEn",
-                        "Where you keep files to import/export with Endnote", group);
-  EditENPath = FolderEdit("EditENPath", group);
-  addRow(0, LabelEn, EditENPath, "ButtonBrEN", QString());
+  modeFolderLabel_ = HintedLabel("EndNote Import/Export", "LabelEn",
+                                 "Where you keep files to import/export with Endnote", group);
+  modeFolderEdit_ = FolderEdit("EditENPath", group);
+  addRow(0, modeFolderLabel_, modeFolderEdit_, "ButtonBrEN", QString());
   auto* labelPalm =
       HintedLabel("Palm Install", "LabelPalm", "Where your Palm Install Directory is", group);
-  EditPalmInstallPath = FolderEdit("EditPalmInstallPath", group);
-  addRow(1, labelPalm, EditPalmInstallPath, "ButtonBrPalmInstall",
+  installFolderEdit_ = FolderEdit("EditPalmInstallPath", group);
+  addRow(1, labelPalm, installFolderEdit_, "ButtonBrPalmInstall",
          QStringLiteral("Palm Install Folder\n(Usually c:\\palm\\yourname\\Install)"));
   auto* labelIncoming = HintedLabel("Incoming Palm Files", "LabelIncoming",
                                     "Where the backup files from your Palm are", group);
-  EditPalmBackupPath = FolderEdit("EditPalmBackupPath", group);
-  addRow(2, labelIncoming, EditPalmBackupPath, "ButtonBrowseIncPalm",
+  backupFolderEdit_ = FolderEdit("EditPalmBackupPath", group);
+  addRow(2, labelIncoming, backupFolderEdit_, "ButtonBrowseIncPalm",
          QStringLiteral("Incoming Palm PDB File Folder\n(Usually c:\\palm\\yourname\\backup)"));
   return group;
 }
 
 QHBoxLayout* FoldersDialog::buildIdAndButtons() {
   auto* hsLabel = HintedLabel("Palm Hotsync ID", "StaticText1", nullptr, this);
-  EditHSId = new QLineEdit(this);
-  EditHSId->setObjectName(QStringLiteral("EditHSId"));
-  EditHSId->setToolTip(QStringLiteral("To find this, \"shortcut . 4\" on your Palm"));
+  hotSyncIdEdit_ = new QLineEdit(this);
+  hotSyncIdEdit_->setObjectName(QStringLiteral("EditHSId"));
+  hotSyncIdEdit_->setToolTip(QStringLiteral("To find this, \"shortcut . 4\" on your Palm"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OK"));
   ok->setDefault(true);
@@ -116,7 +117,7 @@ QHBoxLayout* FoldersDialog::buildIdAndButtons() {
 
   auto* row = new QHBoxLayout;
   row->addWidget(hsLabel);
-  row->addWidget(EditHSId);
+  row->addWidget(hotSyncIdEdit_);
   row->addStretch();
   row->addWidget(ok);
   row->addWidget(cancel);
@@ -127,30 +128,30 @@ QString FoldersDialog::ImportExportBrowseTitle(std::int32_t mode) {
   return QString::fromLatin1(TextsOf(mode).browseTitle);
 }
 
-bool FoldersDialog::edit(AppState& state) {
-  SetMode(state.convMode);
-  EditENPath->setText(PathFromCore(state.importExportFolder));
-  EditPalmInstallPath->setText(PathFromCore(state.palmInstallFolder));
-  EditPalmBackupPath->setText(PathFromCore(state.palmBackupFolder));
-  EditHSId->setText(FromCore(state.hotSyncUserId));
-  FormShow();  // also on show, but a preset answer never shows the dialog
+bool FoldersDialog::edit(Settings& settings) {
+  mode_ = settings.mode;
+  modeFolderEdit_->setText(PathFromCore(settings.importExportFolder));
+  installFolderEdit_->setText(PathFromCore(settings.palmInstallFolder));
+  backupFolderEdit_->setText(PathFromCore(settings.palmBackupFolder));
+  hotSyncIdEdit_->setText(FromCore(settings.hotSyncUserId));
+  showModeTexts();  // also on show, but a preset answer never shows the dialog
   if (RunModal(*this) != QDialog::Accepted) return false;
-  state.importExportFolder = PathToCore(EditENPath->text());
-  state.palmInstallFolder = PathToCore(EditPalmInstallPath->text());
-  state.palmBackupFolder = PathToCore(EditPalmBackupPath->text());
-  state.hotSyncUserId = EditHSId->text().toStdString();
+  settings.importExportFolder = PathToCore(modeFolderEdit_->text());
+  settings.palmInstallFolder = PathToCore(installFolderEdit_->text());
+  settings.palmBackupFolder = PathToCore(backupFolderEdit_->text());
+  settings.hotSyncUserId = hotSyncIdEdit_->text().toStdString();
   return true;
 }
 
 void FoldersDialog::showEvent(QShowEvent* event) {
-  FormShow();
+  showModeTexts();
   QDialog::showEvent(event);
 }
 
-void FoldersDialog::FormShow() {
+void FoldersDialog::showModeTexts() {
   const ModeTexts& texts = TextsOf(mode_);
-  LabelEn->setText(QString::fromLatin1(texts.label));
-  LabelEn->setToolTip(QString::fromLatin1(texts.hint));
+  modeFolderLabel_->setText(QString::fromLatin1(texts.label));
+  modeFolderLabel_->setToolTip(QString::fromLatin1(texts.hint));
 }
 
 void FoldersDialog::browseInto(QLineEdit* edit, const QString& title) {

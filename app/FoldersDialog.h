@@ -1,7 +1,7 @@
 #pragma once
 // The folders dialog: where the current reference manager's files live, the
 // Palm install and backup folders, and the HotSync user ID.
-#include "fields/AppState.h"
+#include "fields/Settings.h"
 
 #include <QDialog>
 
@@ -17,12 +17,10 @@ class FoldersDialog : public QDialog {
 public:
   explicit FoldersDialog(QWidget* parent = nullptr);
 
-  void SetMode(std::int32_t mode) { mode_ = mode; }
-
-  // Fills the boxes from the state's settings and runs the dialog; with OK the
-  // four texts go back into the state as typed, and the result is true. The
-  // caller saves the settings.
-  bool edit(AppState& state);
+  // Fills the boxes from the settings and runs the dialog, worded for the
+  // settings' mode; with OK the four texts go back into the settings as
+  // typed, and the result is true. The caller saves the settings.
+  bool edit(Settings& settings);
 
   // The folder browser's title for the reference manager's folder.
   static QString ImportExportBrowseTitle(std::int32_t mode);
@@ -33,15 +31,15 @@ protected:
 private:
   QGroupBox* buildFolderGroup();
   QHBoxLayout* buildIdAndButtons();
-  void FormShow();
+  void showModeTexts();
   void browseInto(QLineEdit* edit, const QString& title);
 
   std::int32_t mode_ = 0;
-  QLabel* LabelEn;
-  QLineEdit* EditENPath;
-  QLineEdit* EditPalmInstallPath;
-  QLineEdit* EditPalmBackupPath;
-  QLineEdit* EditHSId;
+  QLabel* modeFolderLabel_ = nullptr;
+  QLineEdit* modeFolderEdit_ = nullptr;
+  QLineEdit* installFolderEdit_ = nullptr;
+  QLineEdit* backupFolderEdit_ = nullptr;
+  QLineEdit* hotSyncIdEdit_ = nullptr;
 };
 
 }  // namespace tk::app

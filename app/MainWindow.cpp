@@ -11,14 +11,9 @@
 #include "app/WholeNumberBox.h"
 #include "export/ExportDriver.h"
 #include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
 #include "fields/Lifecycle.h"
-#include "fields/ModeSetup.h"
 #include "fields/ProgramModes.h"
-#include "fields/Settings.h"
 #include "import/ImportDriver.h"
-#include "platform/OperationError.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <algorithm>
+#include <exception>
 #include <optional>
 
 namespace tk::app {
@@ -42,16 +37,14 @@ constexpr int kRowHeight = 20;
 constexpr int kFirstRowTop = 22;
 constexpr int kTopStripHeight = 49;
 constexpr int kFieldPanelHeight = 367;
-constexpr const char* kTag = "tag";
+constexpr const char* kFieldNumber = "tag";
 
 // The field panel's three columns: x of the width box and of the check box.
 struct Column {
   int widthBoxX;
   int checkBoxX;
 };
-constexpr Column kLeft{5, 42};
-constexpr Column kMiddle{183, 222};
-constexpr Column kRight{385, 423};
+constexpr Column kColumns[] = {{5, 42}, {183, 222}, {385, 423}};
 
 QString WidthBoxName(int n) {
   if (n <= 31) return QStringLiteral("EDfn%1").arg(n);
@@ -71,18 +64,25 @@ int CheckBoxWidth(int n) {
   return 144;
 }
 
-int TagOf(const QObject* control) { return control ? control->property(kTag).toInt() : 0; }
+int FieldNumberOf(const QObject* control) {
+  return control ? control->property(kFieldNumber).toInt() : 0;
+}
+
+void SetBold(QWidget* widget, bool bold) {
+  QFont font = widget->font();
+  font.setBold(bold);
+  widget->setFont(font);
+}
 
 }  // namespace
 
 MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      state_(MakeAppState(programFolder)) {
+      settings_(MakeSettings(programFolder)) {
   setObjectName(QStringLiteral("FormTomekit"));
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
   setWindowIcon(ProgramIcon());
-  state_.panel = this;
 
   buildMenus();
   auto* client = new QWidget(this);
@@ -92,83 +92,83 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
   buildStatusBar();
   setFixedSize(600, kWindowHeight);
 
-  FldSetDlg = new FieldAttributesDialog(this);
-  FormJFConv = new FoldersDialog(this);
-  ConvErrorDialog = new ErrorReportDialog(this);
-  progDlg = new ProgressWindow(this);
-  AboutBox_ = new AboutBox(this);
+  attributesDialog_ = new FieldAttributesDialog(this);
+  foldersDialog_ = new FoldersDialog(this);
+  errorReportDialog_ = new ErrorReportDialog(this);
+  progressWindow_ = new ProgressWindow(this);
+  aboutBox_ = new AboutBox(this);
 
-  FormCreate();
+  startUp();
 }
-
-MainWindow::~MainWindow() { state_.panel = nullptr; }
 
 // ---------------------------------------------------------------- layout
 
 void MainWindow::buildMenus() {
-  Help = menuBar()->addAction(QStringLiteral("About"));
-  Help->setObjectName(QStringLiteral("Help"));
-  connect(Help, &QAction::triggered, this, &MainWindow::HelpClick);
-  Settings1 = menuBar()->addAction(QStringLiteral("Settings"));
-  Settings1->setObjectName(QStringLiteral("Settings1"));
-  connect(Settings1, &QAction::triggered, this, &MainWindow::Settings1Click);
+  QAction* about = menuBar()->addAction(QStringLiteral("About"));
+  about->setObjectName(QStringLiteral("Help"));
+  connect(about, &QAction::triggered, this, &MainWindow::onAboutClicked);
+  QAction* folders = menuBar()->addAction(QStringLiteral("Settings"));
+  folders->setObjectName(QStringLiteral("Settings1"));
+  connect(folders, &QAction::triggered, this, &MainWindow::onFoldersClicked);
+  buildModeMenu();
 
-  Mode1 = menuBar()->addMenu(QStringLiteral("Mode"));
-  Mode1->setObjectName(QStringLiteral("Mode1"));
+  fieldMenu_ = new QMenu(this);
+  fieldMenu_->setObjectName(QStringLiteral("PopupField"));
+  QAction* properties = fieldMenu_->addAction(QStringLiteral("Properties"));
+  connect(properties, &QAction::triggered, this, &MainWindow::onPropertiesClicked);
+}
+
+void MainWindow::buildModeMenu() {
+  QMenu* modes = menuBar()->addMenu(QStringLiteral("Mode"));
+  modes->setObjectName(QStringLiteral("Mode1"));
   const char* const names[] = {"EndNote1", "RefManager1", "ProCite1", "ProCiteGeneric1"};
-  for (std::int32_t mode = 0; mode < 4; ++mode) {
-    QAction* item = Mode1->addAction(QString::fromLatin1(ModeInfoOf(mode)->menuCaption));
+  for (std::int32_t mode = 0; IsKnownMode(mode); ++mode) {
+    QAction* item = modes->addAction(QString::fromLatin1(ModeOrEndNote(mode).menuCaption));
     item->setObjectName(QString::fromLatin1(names[mode]));
     item->setCheckable(true);
-    connect(item, &QAction::triggered, this, [this, mode] { selectMode(mode); });
+    connect(item, &QAction::triggered, this, [this, mode] { onModeChosen(mode); });
     modeItems_[mode] = item;
   }
-
-  PopupField = new QMenu(this);
-  PopupField->setObjectName(QStringLiteral("PopupField"));
-  QAction* properties = PopupField->addAction(QStringLiteral("Properties"));
-  connect(properties, &QAction::triggered, this, &MainWindow::PuClickProp);
 }
 
 void MainWindow::buildTopStrip(QWidget* parent) {
-  Panel3 = new QWidget(parent);
-  Panel3->setObjectName(QStringLiteral("Panel3"));
-  Panel3->setGeometry(4, 2, 583, kTopStripHeight);
+  buttonStrip_ = new QWidget(parent);
+  buttonStrip_->setObjectName(QStringLiteral("Panel3"));
+  buttonStrip_->setGeometry(4, 2, 583, kTopStripHeight);
 
-  auto* panel4 = new QLabel(Panel3);
-  panel4->setObjectName(QStringLiteral("Panel4"));
-  panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel4->setGeometry(2, 4, 134, 41);
-  panel4->setPixmap(Logo(130, 37));
+  auto* logo = new QLabel(buttonStrip_);
+  logo->setObjectName(QStringLiteral("Panel4"));
+  logo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  logo->setGeometry(2, 4, 134, 41);
+  logo->setPixmap(Logo(130, 37));
 
-  Btn2EN = new QPushButton(QStringLiteral("JFile to EndNote"), Panel3);
-  Btn2EN->setObjectName(QStringLiteral("Btn2EN"));
-  Btn2EN->setGeometry(142, 4, 125, 40);
-  connect(Btn2EN, &QPushButton::clicked, this, &MainWindow::Btn2ENClick);
-  Btn2JF = new QPushButton(QStringLiteral("EndNote to  JFile"), Panel3);
-  Btn2JF->setObjectName(QStringLiteral("Btn2JF"));
-  Btn2JF->setGeometry(273, 4, 125, 40);
-  connect(Btn2JF, &QPushButton::clicked, this, &MainWindow::Btn2JFClick);
+  exportButton_ = new QPushButton(QStringLiteral("JFile to EndNote"), buttonStrip_);
+  exportButton_->setObjectName(QStringLiteral("Btn2EN"));
+  exportButton_->setGeometry(142, 4, 125, 40);
+  connect(exportButton_, &QPushButton::clicked, this, &MainWindow::onExportClicked);
+  importButton_ = new QPushButton(QStringLiteral("EndNote to  JFile"), buttonStrip_);
+  importButton_->setObjectName(QStringLiteral("Btn2JF"));
+  importButton_->setGeometry(273, 4, 125, 40);
+  connect(importButton_, &QPushButton::clicked, this, &MainWindow::onImportClicked);
 }
 
 void MainWindow::buildFieldPanel(QWidget* parent) {
-  Panel1 = new QFrame(parent);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel1->setGeometry(4, 2 + kTopStripHeight + 4, 582, kFieldPanelHeight);
+  auto* frame = new QFrame(parent);
+  fieldPanel_ = frame;
+  frame->setObjectName(QStringLiteral("Panel1"));
+  frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  frame->setGeometry(4, 2 + kTopStripHeight + 4, 582, kFieldPanelHeight);
   // The panel is laid out in pixels for a small face; keep it small here too.
-  QFont font = Panel1->font();
+  QFont font = frame->font();
   font.setPixelSize(11);
-  Panel1->setFont(font);
+  frame->setFont(font);
 
   auto* heading =
-      new QLabel(QStringLiteral("Choose the fields you wish to export to JFile"), Panel1);
+      new QLabel(QStringLiteral("Choose the fields you wish to export to JFile"), frame);
   heading->setObjectName(QStringLiteral("StaticText1"));
   heading->setGeometry(8, 3, 400, 16);
 
-  for (int n = 1; n <= 16; ++n) buildField(n, 0, n, CheckBoxWidth(n));
-  for (int n = 17; n <= 32; ++n) buildField(n, 1, n - 16, CheckBoxWidth(n));
-  for (int n = 33; n <= kFieldControls; ++n) buildField(n, 2, n - 32, CheckBoxWidth(n));
+  for (int n = 1; n <= kFieldControls; ++n) buildField(n, (n - 1) / 16, (n - 1) % 16 + 1);
   // Tab order: by field number, the width box before the check box.
   QWidget* previous = nullptr;
   for (int n = 1; n <= kFieldControls; ++n) {
@@ -178,13 +178,13 @@ void MainWindow::buildFieldPanel(QWidget* parent) {
   }
 }
 
-void MainWindow::buildField(int n, int column, int row, int checkWidth) {
-  const Column& at = column == 0 ? kLeft : column == 1 ? kMiddle : kRight;
+void MainWindow::buildField(int n, int column, int row) {
+  const Column& at = kColumns[column];
   const int top = kFirstRowTop + (row - 1) * kRowHeight;
 
-  auto* width = new QLineEdit(Panel1);
+  auto* width = new QLineEdit(fieldPanel_);
   width->setObjectName(WidthBoxName(n));
-  width->setProperty(kTag, n);
+  width->setProperty(kFieldNumber, n);
   width->setGeometry(n >= 17 && n <= 20 ? at.widthBoxX + 1 : at.widthBoxX, top, 34, 18);
   width->setToolTip(QStringLiteral("This sets the maximum width of fields in JFile"));
   width->setText(QStringLiteral("0"));
@@ -193,15 +193,15 @@ void MainWindow::buildField(int n, int column, int row, int checkWidth) {
               QStringLiteral("Field Size must be between 5 and 3990"), QStringLiteral("3990")});
   widthBoxes_[n] = width;
 
-  auto* check = new QCheckBox(Panel1);
+  auto* check = new QCheckBox(fieldPanel_);
   check->setObjectName(CheckBoxName(n));
-  check->setProperty(kTag, n);
-  check->setGeometry(at.checkBoxX, top, checkWidth, 18);
+  check->setProperty(kFieldNumber, n);
+  check->setGeometry(at.checkBoxX, top, CheckBoxWidth(n), 18);
   check->setToolTip(QStringLiteral("Left click to select field, Right click for properties"));
   check->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(check, &QCheckBox::customContextMenuRequested, this, [this, check](const QPoint& pos) {
     popupTarget_ = check;
-    PopupField->popup(check->mapToGlobal(pos));
+    fieldMenu_->popup(check->mapToGlobal(pos));
   });
   checkBoxes_[n] = check;
 }
@@ -223,17 +223,21 @@ void MainWindow::buildStatusBar() {
 
 // ------------------------------------------------------ start and end
 
-void MainWindow::FormCreate() {
-  runCommand([this] { StartUp(state_, *this); });
+void MainWindow::startUp() {
+  runCommand([this] { runModeSetup([this] { return StartUp(settings_, setup_, *this); }); });
   // A set-up given up half way must not leave the window without its panel.
-  Panel1->setVisible(true);
-  checkModeItem(state_.convMode);
+  fieldPanel_->setVisible(true);
+  checkModeItem(settings_.mode);
 }
 
-void MainWindow::FormDestroy() {
+void MainWindow::shutDown() {
   if (shutDown_) return;
   shutDown_ = true;
-  runCommand([this] { ShutDown(state_, *this); });
+  runCommand([this] {
+    if (!readFieldPanel()) return;
+    const ShutDownResult result = ShutDown(settings_, setup_, log_);
+    if (!result.error.empty()) showError(result.error);
+  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -243,8 +247,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   checkWidthBoxes();
-  FormDestroy();
-  progDlg->hide();
+  shutDown();
+  progressWindow_->hide();
   event->accept();
 }
 
@@ -259,48 +263,83 @@ void MainWindow::runCommand(const std::function<void()>& command) {
   try {
     command();
   } catch (const std::exception& error) {
-    // OperationError and the library's own failures alike: the command is
-    // given up and the user told why.
-    ShowMessageBox(this, MessageKind::Error, FromCore(error.what()));
+    // Expected failures come back as results; this is a bug, but the user
+    // still hears of it and the window carries on.
+    showError(error.what());
   }
   busy_ = false;
   refreshStatus();
 }
 
-void MainWindow::HelpClick() { RunModal(*AboutBox_); }
+void MainWindow::onAboutClicked() { RunModal(*aboutBox_); }
 
-void MainWindow::Settings1Click() {
+void MainWindow::onFoldersClicked() {
   runCommand([this] {
-    if (FormJFConv->edit(state_)) WriteSettings(state_);
+    if (foldersDialog_->edit(settings_) && !WriteSettings(settings_)) {
+      showError(SettingsWriteError(settings_));
+    }
   });
 }
 
-void MainWindow::selectMode(std::int32_t mode) {
+void MainWindow::onModeChosen(std::int32_t mode) {
   if (busy_) {
-    checkModeItem(state_.convMode);
+    checkModeItem(settings_.mode);
     QApplication::beep();
     return;
   }
   checkModeItem(mode);
-  runCommand([this, mode] { SetupMode(state_, *this, mode); });
-  Panel1->setVisible(true);
+  runCommand([this, mode] {
+    runModeSetup([this, mode] { return SetupMode(settings_, setup_, *this, mode); });
+  });
+  fieldPanel_->setVisible(true);
+}
+
+void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
+  fieldPanel_->setVisible(false);
+  const FieldSetup before = setup_;
+  const ModeResult result = setUp();
+  if (result.status == ModeLoad::Abandoned) {
+    showAbandonedSetup(result, before);
+  } else {
+    fitToMode();
+  }
+}
+
+void MainWindow::showAbandonedSetup(const ModeResult& result, const FieldSetup& before) {
+  // Past the settings, the set-up had cleared the table for the new mode,
+  // and that cleared table is what the panel shows until the next set-up.
+  if (result.error != SettingsWriteError(settings_)) {
+    FieldSetup cleared = before;
+    cleared.mode = setup_.mode;
+    cleared.fieldCount = setup_.fieldCount;
+    ClearFieldTable(cleared);
+    showFields(cleared);
+  }
+  showError(result.error);
 }
 
 void MainWindow::checkModeItem(std::int32_t mode) {
-  for (std::int32_t i = 0; i < 4; ++i) modeItems_[i]->setChecked(i == mode);
+  for (std::int32_t i = 0; IsKnownMode(i); ++i) modeItems_[i]->setChecked(i == mode);
 }
 
-void MainWindow::Btn2JFClick() {
+void MainWindow::onImportClicked() {
   runCommand([this] {
     // A width box left with a bad value is mended before the panel is read.
     if (!checkWidthBoxes()) return;
-    ImportChosenFiles(state_, *this, chooseFiles(ImportDialogSetup(state_)));
+    const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
+    statusText_.clear();
+    if (!chosen.empty() && !readFieldPanel()) return;
+    statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
   });
   hideProgress();
 }
 
-void MainWindow::Btn2ENClick() {
-  runCommand([this] { ExportChosenFiles(state_, *this, chooseFiles(ExportDialogSetup(state_))); });
+void MainWindow::onExportClicked() {
+  runCommand([this] {
+    const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
+    statusText_.clear();
+    statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+  });
   hideProgress();
 }
 
@@ -312,19 +351,22 @@ std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup) {
   return chosen;
 }
 
-void MainWindow::PuClickProp() {
+// The status bar follows the files as they finish, not only the last one.
+FileDone MainWindow::keepStatusText() {
+  return [this](const FileOutcome& done) { statusText_ = done.statusText; };
+}
+
+void MainWindow::onPropertiesClicked() {
   QCheckBox* box = popupTarget_;
-  const int n = TagOf(box);
-  if (n < 1 || n > state_.fieldCount) return;
+  const int n = FieldNumberOf(box);
+  if (n < 1 || n > setup_.fieldCount) return;
   runCommand([this, box, n] {
-    FldSetDlg->editField(n, box->text(), state_);
-    QFont font = box->font();
-    font.setBold(IsPopupType(FldTable[n].fldType));
-    box->setFont(font);
+    attributesDialog_->editField(n, box->text(), setup_);
+    SetBold(box, IsPopupType(setup_.table[n].fldType));
   });
 }
 
-bool MainWindow::EDfn1Exit(QLineEdit* box) {
+bool MainWindow::checkWidthBox(QLineEdit* box) {
   WholeNumberBox* check = WholeNumberBox::of(box);
   return !check || check->check();
 }
@@ -332,11 +374,15 @@ bool MainWindow::EDfn1Exit(QLineEdit* box) {
 bool MainWindow::checkWidthBoxes() {
   bool good = true;
   for (int n = 1; n <= kFieldControls; ++n)
-    if (!widthBoxes_[n]->isHidden() && !EDfn1Exit(widthBoxes_[n])) good = false;
+    if (!widthBoxes_[n]->isHidden() && !checkWidthBox(widthBoxes_[n])) good = false;
   return good;
 }
 
-void MainWindow::refreshStatus() { statusPanels_[1]->setText(FromCore(state_.statusText)); }
+void MainWindow::showError(const std::string& text) {
+  ShowMessageBox(this, MessageKind::Error, FromCore(text));
+}
+
+void MainWindow::refreshStatus() { statusPanels_[1]->setText(FromCore(statusText_)); }
 
 // ------------------------------------------------------------------- Ui
 
@@ -344,84 +390,85 @@ void MainWindow::showMessage(MessageKind kind, const std::string& text) {
   ShowMessageBox(this, kind, FromCore(text));
 }
 
-void MainWindow::showProgress(const ProgressSetup& setup) { progDlg->start(setup); }
+void MainWindow::showProgress(const ProgressSetup& setup) { progressWindow_->start(setup); }
 
-void MainWindow::hideProgress() { progDlg->finish(); }
+void MainWindow::hideProgress() { progressWindow_->finish(); }
 
-void MainWindow::setBanner(Banner banner) { progDlg->setBanner(banner); }
+void MainWindow::setBanner(Banner banner) { progressWindow_->setBanner(banner); }
 
 void MainWindow::progressStep(int n) {
-  progDlg->step(n);
+  progressWindow_->step(n);
   processMessages();
 }
 
-void MainWindow::setRecordCounter(long record) { progDlg->setRecordCounter(record); }
+void MainWindow::setRecordCounter(long record) { progressWindow_->setRecordCounter(record); }
 
 void MainWindow::processMessages() {
-  progDlg->refresh();
+  progressWindow_->refresh();
   refreshStatus();
   QCoreApplication::processEvents();
 }
 
 void MainWindow::showErrorReport(const std::vector<std::string>& lines) {
-  ConvErrorDialog->fill(lines);
-  RunModal(*ConvErrorDialog);
+  errorReportDialog_->fill(lines);
+  RunModal(*errorReportDialog_);
 }
 
 // ------------------------------------------------------- field panel
 
-void MainWindow::readFieldPanel(AppState& state) {
-  const int last = std::min(state.fieldCount, kFieldControls);
-  for (int n = 1; n <= last && n < kFieldTableSize; ++n) {
-    FldTable[n].selected = checkBoxes_[n]->isChecked() ? 1 : 0;
+// Ticks and widths into the table; a width that is no whole number stops
+// the reading there, with the fields before it taken.
+bool MainWindow::readFieldPanel() {
+  for (int n = 1; n <= setup_.lastField(); ++n) {
+    FldDef& field = setup_.table[n];
+    field.selected = checkBoxes_[n]->isChecked() ? 1 : 0;
     const QString text = widthBoxes_[n]->text();
-    const std::optional<int> width = ParseWholeNumber(text);
-    if (!width) throw OperationError(NotAWholeNumberMessage(text).toStdString());
-    FldTable[n].maxWidth = *width;
+    const std::optional<int> width = ParseTypedWholeNumber(text);
+    if (!width) {
+      ShowMessageBox(this, MessageKind::Error, NotAWholeNumberMessage(text));
+      return false;
+    }
+    field.maxWidth = *width;
   }
+  return true;
 }
 
-void MainWindow::showFieldPanel(const AppState& state) {
-  const int last = std::min(state.fieldCount, kFieldControls);
-  for (int n = 1; n <= last && n < kFieldTableSize; ++n) {
-    const FldDef& field = FldTable[n];
+void MainWindow::showFields(const FieldSetup& setup) {
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    const FldDef& field = setup.table[n];
     QCheckBox* check = checkBoxes_[n];
     check->setVisible(true);
     check->setChecked(field.selected != 0);
-    check->setText(FromCore(std::string(FieldLabel(state.convMode, n))));
-    QFont font = check->font();
-    font.setBold(IsPopupType(field.fldType));
-    check->setFont(font);
+    check->setText(FromCore(std::string(FieldLabel(setup.mode, n))));
+    SetBold(check, IsPopupType(field.fldType));
     widthBoxes_[n]->setVisible(true);
     widthBoxes_[n]->setText(QString::number(field.maxWidth));
   }
 }
 
-void MainWindow::HideFieldControls() {
+void MainWindow::hideFieldControls() {
   for (int n = 1; n <= kFieldControls; ++n) {
     checkBoxes_[n]->setVisible(false);
     widthBoxes_[n]->setVisible(false);
   }
 }
 
-void MainWindow::beginModeSetup() { Panel1->setVisible(false); }
-
-void MainWindow::finishModeSetup(const AppState& state) {
-  HideFieldControls();
-  showFieldPanel(state);
+// Fields, captions and sizes of the mode just set up.
+void MainWindow::fitToMode() {
+  hideFieldControls();
+  showFields(setup_);
   statusPanels_[0]->setFixedWidth(20);
-  if (const ModeInfo* mode = ModeInfoOf(state.convMode)) {
-    Btn2EN->setText(QString::fromLatin1(mode->exportCaption));
-    Btn2JF->setText(QString::fromLatin1(mode->importCaption));
-    Panel1->resize(mode->panelWidth, Panel1->height());
-    Panel3->resize(mode->panelWidth, Panel3->height());
-    // Lower the maximum first, so a narrower mode can follow a wider one.
-    setMinimumWidth(0);
-    setMaximumWidth(mode->windowMaxWidth);
-    setMinimumWidth(mode->windowMinWidth);
-    resize(mode->windowWidth, kWindowHeight);
-  }
-  Panel1->setVisible(true);
+  const ModeInfo& mode = ModeOrEndNote(setup_.mode);
+  exportButton_->setText(QString::fromLatin1(mode.exportCaption));
+  importButton_->setText(QString::fromLatin1(mode.importCaption));
+  fieldPanel_->resize(mode.panelWidth, fieldPanel_->height());
+  buttonStrip_->resize(mode.panelWidth, buttonStrip_->height());
+  // Lower the maximum first, so a narrower mode can follow a wider one.
+  setMinimumWidth(0);
+  setMaximumWidth(mode.windowMaxWidth);
+  setMinimumWidth(mode.windowMinWidth);
+  resize(mode.windowWidth, kWindowHeight);
+  fieldPanel_->setVisible(true);
 }
 
 }  // namespace tk::app

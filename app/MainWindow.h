@@ -1,16 +1,19 @@
 #pragma once
 // "Tomekit for Windows": the program's one working window. It owns the
-// conversion and configuration state, shows the field panel, runs the two
-// conversions from its buttons and the mode set-up from its menu, and is the
-// Ui through which the core reports.
-#include "fields/AppState.h"
-#include "fields/FieldPanelView.h"
+// settings, the mode's field setup, the session log and the status text,
+// shows the field panel, runs the two conversions from its buttons and the
+// mode set-up from its menu, and is the Ui through which the core reports.
+#include "fields/FieldSetup.h"
+#include "fields/ModeSetup.h"
+#include "fields/Settings.h"
 #include "platform/FileDialog.h"
 #include "platform/Ui.h"
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -27,7 +30,7 @@ class FieldAttributesDialog;
 class FoldersDialog;
 class ProgressWindow;
 
-class MainWindow : public QMainWindow, public Ui, public FieldPanelView {
+class MainWindow : public QMainWindow, public Ui {
   Q_OBJECT
 public:
   static constexpr int kFieldControls = 48;
@@ -36,23 +39,20 @@ public:
   // Loads the settings and sets up the saved mode (programFolder holds the
   // settings, strategy files and work folder).
   explicit MainWindow(const std::string& programFolder, QWidget* parent = nullptr);
-  ~MainWindow() override;
 
-  AppState& state() { return state_; }
+  Settings& settings() { return settings_; }
+  FieldSetup& fieldSetup() { return setup_; }
 
   // Menu and button handlers.
-  void HelpClick();
-  void Settings1Click();
-  void EndNote1Click() { selectMode(0); }
-  void RefManager1Click() { selectMode(1); }
-  void ProCite1Click() { selectMode(2); }
-  void ProCiteGeneric1Click() { selectMode(3); }
-  void Btn2JFClick();
-  void Btn2ENClick();
+  void onAboutClicked();
+  void onFoldersClicked();
+  void onModeChosen(std::int32_t mode);
+  void onImportClicked();
+  void onExportClicked();
   // "Properties" for the check box the pop-up menu was opened on.
-  void PuClickProp();
+  void onPropertiesClicked();
   // The width box's leave check; true when it holds 5 to 3990.
-  bool EDfn1Exit(QLineEdit* box);
+  bool checkWidthBox(QLineEdit* box);
 
   // The field controls by field number (1..48).
   QCheckBox* fieldCheckBox(int n) const { return checkBoxes_.at(n); }
@@ -69,61 +69,65 @@ public:
   void processMessages() override;
   void showErrorReport(const std::vector<std::string>& lines) override;
 
-  // FieldPanelView.
-  void readFieldPanel(AppState& state) override;
-  void showFieldPanel(const AppState& state) override;
-  void beginModeSetup() override;
-  void finishModeSetup(const AppState& state) override;
-
-  ProgressWindow& progressWindow() { return *progDlg; }
+  ProgressWindow& progressWindow() { return *progressWindow_; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
   void buildMenus();
+  void buildModeMenu();
   void buildTopStrip(QWidget* parent);
   void buildFieldPanel(QWidget* parent);
+  void buildField(int n, int column, int row);
   void buildStatusBar();
-  void buildField(int n, int column, int row, int checkWidth);
 
-  void FormCreate();
-  void FormDestroy();
-  void selectMode(std::int32_t mode);
+  void startUp();
+  void shutDown();
+  // Hides the panel while setUp runs and rebuilds it for the mode it leaves.
+  void runModeSetup(const std::function<ModeResult()>& setUp);
+  void showAbandonedSetup(const ModeResult& result, const FieldSetup& before);
   void checkModeItem(std::int32_t mode);
-  void HideFieldControls();
-  bool checkWidthBoxes();
-  void refreshStatus();
-  std::vector<std::string> chooseFiles(const FileDialogSetup& setup);
 
-  // Runs one user command: refused while a conversion runs, and an error
-  // escaping it is shown in an error box and ends the command.
+  // Runs one user command: refused while a conversion runs; an exception
+  // (a bug) is shown in an error box and ends the command.
   void runCommand(const std::function<void()>& command);
+  std::vector<std::string> chooseFiles(const FileDialogSetup& setup);
+  FileDone keepStatusText();
+  void showError(const std::string& text);
+  void refreshStatus();
 
-  AppState state_;
+  // The field panel and the field setup's table.
+  bool checkWidthBoxes();
+  bool readFieldPanel();
+  void showFields(const FieldSetup& setup);
+  void hideFieldControls();
+  void fitToMode();
+
+  Settings settings_;
+  FieldSetup setup_;
+  std::vector<std::string> log_;
+  std::string statusText_;
   bool busy_ = false;
   bool shutDown_ = false;
 
-  QAction* Help = nullptr;
-  QAction* Settings1 = nullptr;
-  QMenu* Mode1 = nullptr;
-  std::array<QAction*, 4> modeItems_{};  // EndNote1, RefManager1, ProCite1, ProCiteGeneric1
-  QMenu* PopupField = nullptr;
+  std::array<QAction*, 4> modeItems_{};
+  QMenu* fieldMenu_ = nullptr;
   QCheckBox* popupTarget_ = nullptr;
 
-  QWidget* Panel3 = nullptr;
-  QPushButton* Btn2EN = nullptr;
-  QPushButton* Btn2JF = nullptr;
-  QWidget* Panel1 = nullptr;
+  QWidget* buttonStrip_ = nullptr;
+  QPushButton* exportButton_ = nullptr;
+  QPushButton* importButton_ = nullptr;
+  QWidget* fieldPanel_ = nullptr;
   std::array<QCheckBox*, kFieldControls + 1> checkBoxes_{};
   std::array<QLineEdit*, kFieldControls + 1> widthBoxes_{};
   std::array<QLabel*, 2> statusPanels_{};
 
-  FieldAttributesDialog* FldSetDlg = nullptr;
-  FoldersDialog* FormJFConv = nullptr;
-  ErrorReportDialog* ConvErrorDialog = nullptr;
-  ProgressWindow* progDlg = nullptr;
-  AboutBox* AboutBox_ = nullptr;
+  FieldAttributesDialog* attributesDialog_ = nullptr;
+  FoldersDialog* foldersDialog_ = nullptr;
+  ErrorReportDialog* errorReportDialog_ = nullptr;
+  ProgressWindow* progressWindow_ = nullptr;
+  AboutBox* aboutBox_ = nullptr;
 };
 
 }  // namespace tk::app

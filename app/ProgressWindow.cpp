@@ -37,14 +37,14 @@ ProgressWindow::ProgressWindow(QWidget* parent)
 
   auto* label9 = new QLabel(QStringLiteral("Source File"), this);
   label9->setObjectName(QStringLiteral("Label9"));
-  LabelFName = new QLabel(this);
-  LabelFName->setObjectName(QStringLiteral("LabelFName"));
-  LabelFName->setFixedWidth(kNameWidth);
-  LabelPrefix = new QLabel(QStringLiteral("Working on Record Number"), this);
-  LabelPrefix->setObjectName(QStringLiteral("LabelPrefix"));
-  LabelRec = new QLabel(QStringLiteral("0"), this);
-  LabelRec->setObjectName(QStringLiteral("LabelRec"));
-  LabelRec->setMinimumWidth(80);
+  fileLabel_ = new QLabel(this);
+  fileLabel_->setObjectName(QStringLiteral("LabelFName"));
+  fileLabel_->setFixedWidth(kNameWidth);
+  prefixLabel_ = new QLabel(QStringLiteral("Working on Record Number"), this);
+  prefixLabel_->setObjectName(QStringLiteral("LabelPrefix"));
+  recordLabel_ = new QLabel(QStringLiteral("0"), this);
+  recordLabel_->setObjectName(QStringLiteral("LabelRec"));
+  recordLabel_->setMinimumWidth(80);
 
   // Indexes follow tk::Banner.
   banners_ = new QStackedWidget(this);
@@ -55,47 +55,47 @@ ProgressWindow::ProgressWindow(QWidget* parent)
   banners_->addWidget(BannerLabel(QStringLiteral("Moving to  JFile"), "Panel5", this));
   banners_->setFixedHeight(44);
 
-  PanelBar = new QWidget(this);
-  PanelBar->setObjectName(QStringLiteral("PanelBar"));
-  ProgBarJF = new QProgressBar(PanelBar);
-  ProgBarJF->setObjectName(QStringLiteral("ProgBarJF"));
-  ProgBarJF->setRange(1, 100);
-  ProgBarJF->setValue(1);
-  ProgBarJF->setTextVisible(false);
-  auto* barLayout = new QHBoxLayout(PanelBar);
+  barPanel_ = new QWidget(this);
+  barPanel_->setObjectName(QStringLiteral("PanelBar"));
+  bar_ = new QProgressBar(barPanel_);
+  bar_->setObjectName(QStringLiteral("ProgBarJF"));
+  bar_->setRange(1, 100);
+  bar_->setValue(1);
+  bar_->setTextVisible(false);
+  auto* barLayout = new QHBoxLayout(barPanel_);
   barLayout->setContentsMargins(0, 0, 0, 0);
-  barLayout->addWidget(ProgBarJF);
+  barLayout->addWidget(bar_);
 
   auto* grid = new QGridLayout;
   grid->addWidget(label9, 0, 0);
-  grid->addWidget(LabelFName, 0, 1);
-  grid->addWidget(LabelPrefix, 1, 0);
-  grid->addWidget(LabelRec, 1, 1);
+  grid->addWidget(fileLabel_, 0, 1);
+  grid->addWidget(prefixLabel_, 1, 0);
+  grid->addWidget(recordLabel_, 1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(banners_);
-  layout->addWidget(PanelBar);
+  layout->addWidget(barPanel_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ProgressWindow::start(const ProgressSetup& setup) {
-  LabelPrefix->setText(FromCore(setup.prefix));
+  prefixLabel_->setText(FromCore(setup.prefix));
   const QString name = PathFromCore(setup.sourceFile);
-  LabelFName->setText(LabelFName->fontMetrics().elidedText(name, Qt::ElideMiddle, kNameWidth));
-  LabelFName->setToolTip(name);
+  fileLabel_->setText(fileLabel_->fontMetrics().elidedText(name, Qt::ElideMiddle, kNameWidth));
+  fileLabel_->setToolTip(name);
   record_ = 0;
   shownRecord_ = -1;
-  LabelRec->setVisible(setup.showRecordCounter);
+  recordLabel_->setVisible(setup.showRecordCounter);
   refresh();
   setBanner(setup.banner);
-  PanelBar->setVisible(setup.showBar);
+  barPanel_->setVisible(setup.showBar);
   show();
   raise();
 }
 
 void ProgressWindow::finish() {
   hide();
-  ProgBarJF->setValue(ProgBarJF->minimum());
+  bar_->setValue(bar_->minimum());
 }
 
 void ProgressWindow::setBanner(Banner banner) {
@@ -103,18 +103,18 @@ void ProgressWindow::setBanner(Banner banner) {
 }
 
 void ProgressWindow::step(int n) {
-  if (ProgBarJF->value() < ProgBarJF->maximum())
-    ProgBarJF->setValue(std::clamp(n + 2, ProgBarJF->minimum(), ProgBarJF->maximum()));
+  if (bar_->value() < bar_->maximum())
+    bar_->setValue(std::clamp(n + 2, bar_->minimum(), bar_->maximum()));
 }
 
 void ProgressWindow::refresh() {
   if (record_ == shownRecord_) return;
   shownRecord_ = record_;
-  LabelRec->setText(QString::number(record_));
+  recordLabel_->setText(QString::number(record_));
 }
 
-int ProgressWindow::barPosition() const { return ProgBarJF->value(); }
+int ProgressWindow::barPosition() const { return bar_->value(); }
 Banner ProgressWindow::banner() const { return static_cast<Banner>(banners_->currentIndex()); }
-QString ProgressWindow::recordText() const { return LabelRec->text(); }
+QString ProgressWindow::recordText() const { return recordLabel_->text(); }
 
 }  // namespace tk::app

@@ -32,12 +32,12 @@ public:
   QString recordText() const;
 
 private:
-  QLabel* LabelFName;
-  QLabel* LabelPrefix;
-  QLabel* LabelRec;
+  QLabel* fileLabel_;
+  QLabel* prefixLabel_;
+  QLabel* recordLabel_;
   QStackedWidget* banners_;
-  QWidget* PanelBar;
-  QProgressBar* ProgBarJF;
+  QWidget* barPanel_;
+  QProgressBar* bar_;
   long record_ = 0;
   long shownRecord_ = -1;
 };

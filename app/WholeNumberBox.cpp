@@ -1,29 +1,18 @@
 #include "app/WholeNumberBox.h"
 
 #include "app/Modal.h"
+#include "platform/Text.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QTimer>
-#include <limits>
 
 namespace tk::app {
 
-std::optional<int> ParseWholeNumber(const QString& text) {
-  qsizetype i = 0;
-  while (i < text.size() && text[i] == u' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  if (i == text.size()) return std::nullopt;
-  long long value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-    value = value * 10 + (text[i].unicode() - u'0');
-    if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int>::max()) return std::nullopt;
-  return static_cast<int>(value);
+std::optional<int> ParseTypedWholeNumber(const QString& text) {
+  qsizetype start = 0;
+  while (start < text.size() && text[start] == u' ') ++start;
+  return ParseWholeNumber(text.mid(start).toStdString());
 }
 
 QString NotAWholeNumberMessage(const QString& text) {
@@ -42,7 +31,7 @@ WholeNumberBox* WholeNumberBox::of(QLineEdit* edit) {
 bool WholeNumberBox::check() {
   if (checking_) return true;
   const QString text = edit_->text();
-  const std::optional<int> value = ParseWholeNumber(text);
+  const std::optional<int> value = ParseTypedWholeNumber(text);
   if (value && *value >= rule_.min && *value <= rule_.max) return true;
 
   checking_ = true;

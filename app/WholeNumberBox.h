@@ -20,7 +20,7 @@ struct WholeNumberRule {
 
 // A whole number as the user may type it: leading blanks, an optional sign,
 // decimal digits, within 32 bits.
-std::optional<int> ParseWholeNumber(const QString& text);
+std::optional<int> ParseTypedWholeNumber(const QString& text);
 
 // The conversion error for a text that is not a whole number.
 QString NotAWholeNumberMessage(const QString& text);

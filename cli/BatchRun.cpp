@@ -5,13 +5,9 @@
 #include "fields/Lifecycle.h"
 #include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
-#include "fields/ProgramModes.h"
-#include "fields/Settings.h"
 #include "import/ImportDriver.h"
-#include "platform/Files.h"
-#include "platform/IniFile.h"
-#include "platform/OperationError.h"
 
+#include <exception>
 #include <filesystem>
 
 namespace tk::cli {
@@ -28,37 +24,42 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
   return full;
 }
 
-void SaveLog(AppState& state, std::ostream& err) {
-  if (!SaveDiagnosticLog(state)) err << "Unable to write to " << LogFilePath(state) << '\n';
+void SaveLog(BatchSession& session, std::ostream& err) {
+  const std::string& folder = session.settings.programFolder;
+  if (!SaveDiagnosticLog(session.log, folder)) {
+    err << "Unable to write to " << LogFilePath(folder) << '\n';
+  }
 }
 
 }  // namespace
 
-bool PrepareMode(AppState& state, Ui& ui, std::optional<std::int32_t> mode) {
-  ReadSettings(state);
-  if (mode && *mode != state.convMode) {
-    state.convMode = *mode;
-    state.importExportFolder =
-        IniFile(state.settingsFile)
-            .readString("UserInfo", ModeInfoOf(*mode)->folderKey, DefaultFolder(state));
+bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode) {
+  Settings& settings = session.settings;
+  ReadSettings(settings);
+  if (mode && *mode != settings.mode) {
+    settings.mode = *mode;
+    settings.importExportFolder = ReadModeFolder(settings, *mode);
   }
-  state.resetPopupLists();
-  if (!LoadModeStrategy(state, ui, DefaultStrategyWrite::OnlyWhenMissing)) return false;
-  MakeWorkFolders(state);
+  session.setup.resetPopupLists();
+  const ModeResult result = LoadModeStrategy(session.setup, settings.programFolder, settings.mode,
+                                             ui, DefaultStrategyWrite::OnlyWhenMissing);
+  if (result.status == ModeLoad::Abandoned) ui.showMessage(MessageKind::Error, result.error);
+  if (!result.loaded()) return false;
+  MakeWorkFolders(settings.programFolder);
   return true;
 }
 
-int RunConversions(AppState& state, Ui& ui, const Invocation& invocation, std::ostream& out) {
+int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out) {
   bool allConverted = true;
   auto report = [&](const FileOutcome& done) {
-    if (!state.statusText.empty()) out << state.statusText << '\n' << std::flush;
+    if (!done.statusText.empty()) out << done.statusText << '\n' << std::flush;
     if (!done.converted) allConverted = false;
   };
   const auto files = FullPaths(invocation.files);
-  if (invocation.command == Command::Import)
-    ImportChosenFiles(state, ui, files, report);
-  else
-    ExportChosenFiles(state, ui, files, report);
+  session.statusText =
+      invocation.command == Command::Import
+          ? ImportChosenFiles(session.settings, session.setup, session.log, ui, files, report)
+          : ExportChosenFiles(session.settings, session.setup, session.log, ui, files, report);
   return allConverted ? kAllConverted : kSomeFailed;
 }
 
@@ -74,14 +75,16 @@ int RunBatch(const std::vector<std::string>& args, const std::string& programFol
     return kAllConverted;
   }
   // The window's settings file, whatever this program is called.
-  AppState state = MakeAppState(programFolder, "tomekit");
+  BatchSession session;
+  session.settings = MakeSettings(programFolder, "tomekit");
   ConsoleUi ui(err);
   try {
-    if (!PrepareMode(state, ui, parsed.invocation->mode)) return kSomeFailed;
-    const int status = RunConversions(state, ui, *parsed.invocation, out);
-    SaveLog(state, err);
+    if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
+    const int status = RunConversions(session, ui, *parsed.invocation, out);
+    SaveLog(session, err);
     return status;
-  } catch (const OperationError& error) {
+  } catch (const std::exception& error) {
+    // Only a bug gets here; the user still hears of it the usual way.
     ui.showMessage(MessageKind::Error, error.what());
     return kSomeFailed;
   }

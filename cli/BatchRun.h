@@ -2,9 +2,11 @@
 // One run of tomekit-cli over the program folder's settings, strategy files
 // and work folder.
 #include "cli/CommandLine.h"
-#include "fields/AppState.h"
+#include "fields/FieldSetup.h"
+#include "fields/Settings.h"
 #include "platform/Ui.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,14 +15,23 @@ namespace tk::cli {
 
 enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kUsageError = 2 };
 
+// What one run works on; the window keeps the same things for itself.
+struct BatchSession {
+  Settings settings;
+  FieldSetup setup;
+  std::vector<std::string> log;  // saved as Log.txt when the run ends
+  std::string statusText;        // of the last file converted
+};
+
 // Reads the settings and sets up the mode (the saved one unless mode is
 // given) without writing the settings: the saved mode stays. The strategy
-// file is only written when it is missing. False when it can't be read.
-bool PrepareMode(AppState& state, Ui& ui, std::optional<std::int32_t> mode);
+// file is only written when it is missing. False when the mode can't be
+// used; a value that is not a whole number is told through the Ui.
+bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode);
 
 // Runs import or export on the files; status texts to out, messages to
 // the Ui. The exit status.
-int RunConversions(AppState& state, Ui& ui, const Invocation& invocation, std::ostream& out);
+int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out);
 
 // The whole program: args without the program name.
 int RunBatch(const std::vector<std::string>& args, const std::string& programFolder,

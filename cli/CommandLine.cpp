@@ -1,29 +1,30 @@
 #include "cli/CommandLine.h"
 
-#include "fields/FieldCatalogue.h"
+#include "fields/ProgramModes.h"
+#include "platform/Text.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tk::cli {
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
+struct ModeName {
+  const char* name;
+  ConvMode mode;
+};
+constexpr ModeName kModeNames[] = {{"endnote", kModeEndNote},
+                                   {"refman", kModeRefMan},
+                                   {"procite", kModeProCite},
+                                   {"procite-generic", kModeProCiteGeneric}};
 
 ParsedCommandLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
 
 }  // namespace
 
 std::optional<std::int32_t> ModeFromName(const std::string& name) {
-  const std::string lower = Lower(name);
-  if (lower == "endnote") return kModeEndNote;
-  if (lower == "refman") return kModeRefMan;
-  if (lower == "procite") return kModeProCite;
-  if (lower == "procite-generic") return kModeProCiteGeneric;
+  for (const ModeName& known : kModeNames) {
+    if (EqualsIgnoreCase(name, known.name)) return known.mode;
+  }
   return std::nullopt;
 }
 
