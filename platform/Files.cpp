@@ -72,22 +72,19 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
   lines.clear();
   std::string line;
   bool pending = false;
-  for (int c = in.get(); c >= 0; c = in.get()) {
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      pending = false;
-      if (c == '\r') {
-        int next = in.get();
-        if (next >= 0 && next != '\n') {
-          line += static_cast<char>(next);
-          pending = true;
-        }
-      }
+  for (int c = in.get(); c >= 0;) {
+    if (c != '\r' && c != '\n') {
+      line += static_cast<char>(c);
+      pending = true;
+      c = in.get();
       continue;
     }
-    line += static_cast<char>(c);
-    pending = true;
+    lines.push_back(std::move(line));
+    line.clear();
+    pending = false;
+    // The byte after a CR may end a line of its own, unless it completes CR LF.
+    const int next = in.get();
+    c = (c == '\r' && next == '\n') ? in.get() : next;
   }
   if (pending) lines.push_back(std::move(line));
   return !in.failed();

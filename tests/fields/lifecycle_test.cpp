@@ -1,15 +1,12 @@
+// A session from start to end: settings, mode set-ups, strategy files and
+// the program folder, also when it can't be written or read.
 #include "fields/Lifecycle.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldPanelView.h"
-#include "fields/FieldTable.h"
-#include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
-#include "fields/Settings.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
-#include "platform/OperationError.h"
 
 #include "mock/FakeUi.h"
+#include "mock/Faults.h"
 #include "mock/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,148 +16,161 @@
 namespace tk {
 namespace {
 
-// Records what a mode set-up and the end ask of the window.
-class RecordingPanel : public FieldPanelView {
-public:
-  void readFieldPanel(AppState&) override { calls.push_back("read"); }
-  void showFieldPanel(const AppState&) override { calls.push_back("show"); }
-  void beginModeSetup() override { calls.push_back("begin"); }
-  void finishModeSetup(const AppState& state) override {
-    calls.push_back("finish " + std::to_string(state.fieldCount));
-  }
-  std::vector<std::string> calls;
-};
-
-bool HasKey(const AppState& state, const char* section, const char* key) {
-  return IniFile(state.settingsFile).readString(section, key, "<absent>") != "<absent>";
-}
-
-AppState Started(const std::string& folder, test::FakeUi& ui) {
-  FldTable = {};
-  AppState state = MakeAppState(folder);
-  StartUp(state, ui);
-  return state;
-}
-
-// A session started in an empty program folder.
+// A session started in a program folder of its own.
 struct Session {
+  Session() { EXPECT_TRUE(CreateFolders(settings.programFolder)); }
+  ModeResult start() { return StartUp(settings, setup, ui); }
+  ModeResult mode(std::int32_t m) { return SetupMode(settings, setup, ui, m); }
+  std::string file(const std::string& name) const { return dir.file("program/" + name); }
+  std::string key(const char* section, const char* name) const {
+    return IniFile(settings.settingsFile).readString(section, name, "<absent>");
+  }
+
   test::TempFolder dir;
+  Settings settings = MakeSettings(dir.file("program"));
+  FieldSetup setup;
   test::FakeUi ui;
-  AppState state = Started(dir.path(), ui);
+  std::vector<std::string> log;
 };
+
+TEST(lifecycle_test, first_start_writes_settings_default_strategy_and_folders) {
+  Session s;
+  ASSERT_TRUE(s.start().loaded());
+  EXPECT_EQ(s.setup.fieldCount, 31);
+  EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")),
+            test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")));
+  const std::string folder = DefaultFolder(s.settings);
+  EXPECT_EQ(folder, s.file("Import and Export"));
+  for (const char* key : {"PalmOutPath", "PalmInPath", "ENPath"}) {
+    EXPECT_EQ(s.key("UserInfo", key), folder) << key;
+  }
+  EXPECT_EQ(s.key("UserInfo", "userHSCode"), "0");
+  EXPECT_EQ(s.key("UserInfo", "RMPath"), "<absent>");
+  EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
+  EXPECT_TRUE(FolderExists(s.file("TKWork")) && FolderExists(folder));
+  EXPECT_EQ(CountSelectedFields(s.setup), 15);
+  EXPECT_TRUE(s.ui.messages.empty());
+}
+
+TEST(lifecycle_test, end_saves_log_strategy_and_settings_for_the_next_start) {
+  Session s;
+  ASSERT_TRUE(s.start().loaded());
+  const std::string endNote = test::ReadBytes(s.file("stratEN.jfp"));
+  ASSERT_TRUE(s.mode(kModeRefMan).loaded());
+  s.setup.table[2].selected = 0;
+  s.setup.popupLists[2] = {"mine"};
+  s.settings.hotSyncUserId = "1234";
+  const ShutDownResult end = ShutDown(s.settings, s.setup, s.log);
+  EXPECT_TRUE(end.strategySaved && end.error.empty());
+  EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.programFolder)),
+            " \r\nProgram location:  " + s.settings.programFolder + "\r\n");
+  EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")), endNote);
+
+  Session next;
+  next.settings = s.settings;
+  ASSERT_TRUE(next.start().loaded());
+  EXPECT_EQ(next.settings.mode, kModeRefMan);
+  EXPECT_EQ(next.settings.hotSyncUserId, "1234");
+  EXPECT_EQ(next.setup.table[2].selected, 0);
+  EXPECT_EQ(next.setup.popupLists[2], std::vector<std::string>{"mine"});
+}
+
+TEST(lifecycle_test, mode_change_reloads_the_strategy_and_keeps_each_modes_folder) {
+  Session s;
+  ASSERT_TRUE(s.start().loaded());
+  s.setup.table[20].selected = 1;
+  s.setup.popupLists[20] = {"lost"};
+  s.settings.importExportFolder = "/refs/endnote";
+  ASSERT_TRUE(s.mode(kModeProCite).loaded());
+  EXPECT_EQ(s.setup.fieldCount, 47);
+  EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
+  s.settings.importExportFolder = "/refs/procite";
+  ASSERT_TRUE(s.mode(9).loaded());  // an unknown mode is EndNote
+  EXPECT_EQ(s.settings.mode, kModeEndNote);
+  EXPECT_EQ(s.settings.importExportFolder, "/refs/endnote");
+  EXPECT_EQ(s.key("UserInfo", "PCPath"), "/refs/procite");
+  EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
+  EXPECT_EQ(s.setup.table[20].selected, 0);
+  EXPECT_TRUE(s.setup.popupLists[20].empty());
+  // Entries past EndNote's 31 fields keep what ProCite left there.
+  EXPECT_EQ(s.setup.table[47].selected, 1);
+}
+
+TEST(lifecycle_test, bad_strategy_value_abandons_the_setup_before_the_folders) {
+  Session s;
+  test::WriteBytes(s.file("stratEN.jfp"), "110\r\nabc\r\n");
+  const ModeResult result = s.start();
+  EXPECT_EQ(result.status, ModeLoad::Abandoned);
+  EXPECT_EQ(result.error, "'abc' is not a valid integer value");
+  EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")), "110\r\nabc\r\n");
+  EXPECT_FALSE(FolderExists(s.file("TKWork")));
+  EXPECT_TRUE(s.ui.messages.empty());
+}
+
+TEST(lifecycle_test, unwritable_settings_abandon_the_start_naming_the_file) {
+  for (bool folderIsFile : {true, false}) {
+    Session s;
+    if (folderIsFile) test::BlockFolder(s.settings.programFolder);
+    if (!folderIsFile) ASSERT_TRUE(CreateFolders(s.settings.settingsFile));
+    const ModeResult result = s.start();
+    EXPECT_EQ(result.status, ModeLoad::Abandoned);
+    EXPECT_EQ(result.error, "Unable to write to " + s.file("tomekit.INI"));
+    EXPECT_FALSE(FileExists(s.file("stratEN.jfp")));
+  }
+}
+
+TEST(lifecycle_test, full_disk_abandons_a_mode_change_before_the_mode_changes) {
+  Session s;
+  ASSERT_TRUE(s.start().loaded());
+  test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
+  const ModeResult result = s.mode(kModeRefMan);
+  EXPECT_EQ(result.status, ModeLoad::Abandoned);
+  EXPECT_EQ(result.error, "Unable to write to " + s.file("tomekit.INI"));
+  EXPECT_EQ(s.settings.mode, kModeEndNote);
+}
+
+TEST(lifecycle_test, full_disk_at_the_end_keeps_strategy_settings_and_log_whole) {
+  Session s;
+  ASSERT_TRUE(s.start().loaded());
+  ASSERT_TRUE(ShutDown(s.settings, s.setup, s.log).error.empty());
+  const std::string files[] = {s.file("stratEN.jfp"), s.file("tomekit.INI"), s.file("Log.txt")};
+  std::string before[3];
+  for (int i = 0; i < 3; ++i) {
+    before[i] = test::ReadBytes(files[i]);
+    test::FullDiskFor(test::TkPartOf(files[i]));
+  }
+  s.setup.table[1].maxWidth = 77;  // a change that can't be saved
+  s.settings.hotSyncUserId = "5";
+  const ShutDownResult end = ShutDown(s.settings, s.setup, s.log);
+  EXPECT_FALSE(end.strategySaved);
+  EXPECT_EQ(end.error, "Unable to write to " + s.file("Log.txt"));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(test::ReadBytes(files[i]), before[i]) << files[i];
+  // The settings come after the log, so only the first two were tried.
+  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(files[0])));
+  EXPECT_TRUE(test::LeftBehind(test::TkPartOf(files[1])));
+  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(files[2])));
+  std::filesystem::remove(test::TkPartOf(files[2]));
+  EXPECT_EQ(ShutDown(s.settings, s.setup, s.log).error, "Unable to write to " + files[1]);
+}
+
+// The window replaces a strategy it can't read; the command line never does.
+TEST(lifecycle_test, unreadable_strategy_is_reported_and_replaced_only_by_the_window) {
+  for (auto write : {DefaultStrategyWrite::WhenUnreadable, DefaultStrategyWrite::OnlyWhenMissing}) {
+    test::TempFolder dir;
+    test::UnreadableFile(dir.file("stratRM.jfp"));
+    test::FakeUi ui;
+    FieldSetup setup;
+    const ModeResult result = LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write);
+    const bool replaced = write == DefaultStrategyWrite::WhenUnreadable;
+    EXPECT_EQ(result.status, replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Couldnt Read Strategy File"});
+    EXPECT_EQ(std::filesystem::is_symlink(dir.file("stratRM.jfp")), !replaced);
+    EXPECT_EQ(setup.dbSetting1, 110);
+    EXPECT_EQ(setup.dbSetting3, replaced ? 0 : 8);
+    EXPECT_EQ(LoadModeStrategy(setup, dir.file("none"), kModeRefMan, ui, write).status,
+              ModeLoad::NoStrategy);
+  }
+}
 
 }  // namespace
-
-TEST(lifecycle_test, first_start_in_an_empty_folder) {
-  Session session;
-  auto& [dir, ui, state] = session;
-  EXPECT_EQ(state.convMode, kModeEndNote);
-  EXPECT_EQ(state.fieldCount, 31);
-  EXPECT_EQ(test::ReadBytes(dir.file("stratEN.jfp")),
-            test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")));
-  for (const char* key : {"PalmOutPath", "PalmInPath", "ENPath", "userHSCode"}) {
-    EXPECT_TRUE(HasKey(state, "UserInfo", key)) << key;
-  }
-  for (const char* key : {"RMPath", "PCPath", "PGPath"}) {
-    EXPECT_FALSE(HasKey(state, "UserInfo", key)) << key;
-  }
-  EXPECT_EQ(IniFile(state.settingsFile).readString("Tomekit", "ProgMode", ""), "0");
-  EXPECT_TRUE(FolderExists(dir.file("TKWork")));
-  EXPECT_TRUE(FolderExists(dir.file("Import and Export")));
-  EXPECT_EQ(FldTable[15].selected, 1);
-  EXPECT_EQ(FldTable[16].selected, 0);
-  EXPECT_EQ(state.dbSetting3, 0);
-  EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(lifecycle_test, end_writes_log_strategy_and_settings_for_the_next_start) {
-  Session session;
-  auto& [dir, ui, state] = session;
-  const std::string endNote = test::ReadBytes(dir.file("stratEN.jfp"));
-  SetupMode(state, ui, kModeRefMan);
-  FldTable[2].selected = 0;
-  state.popupLists[2] = {"mine"};
-  ShutDown(state, ui);
-  EXPECT_EQ(test::ReadBytes(LogFilePath(state)), " \r\nProgram location:  " + dir.path() + "\r\n");
-  EXPECT_EQ(test::ReadBytes(dir.file("stratEN.jfp")), endNote);
-
-  AppState next = Started(dir.path(), ui);
-  EXPECT_EQ(next.convMode, kModeRefMan);
-  EXPECT_EQ(FldTable[2].selected, 0);
-  EXPECT_EQ(next.popupLists[2], std::vector<std::string>{"mine"});
-}
-
-TEST(lifecycle_test, mode_change_reloads_the_strategy_from_disk) {
-  Session session;
-  auto& [dir, ui, state] = session;
-  FldTable[20].selected = 1;
-  state.popupLists[20] = {"lost"};
-  SetupMode(state, ui, kModeProCite);
-  EXPECT_EQ(state.fieldCount, 47);
-  EXPECT_TRUE(FileExists(dir.file("stratPC.jfp")));
-  SetupMode(state, ui, kModeEndNote);
-  EXPECT_EQ(FldTable[20].selected, 0);
-  EXPECT_TRUE(state.popupLists[20].empty());
-  // Entries past EndNote's 31 fields keep what ProCite left there.
-  EXPECT_EQ(FldTable[47].selected, 1);
-}
-
-TEST(lifecycle_test, each_mode_keeps_its_own_folder) {
-  Session session;
-  auto& [dir, ui, state] = session;
-  state.importExportFolder = "/refs/endnote";
-  SetupMode(state, ui, kModeRefMan);
-  EXPECT_EQ(state.importExportFolder, DefaultFolder(state));
-  state.importExportFolder = "/refs/refman";
-  SetupMode(state, ui, kModeEndNote);
-  EXPECT_EQ(state.importExportFolder, "/refs/endnote");
-  IniFile ini(state.settingsFile);
-  EXPECT_EQ(ini.readString("UserInfo", "RMPath", ""), "/refs/refman");
-  EXPECT_EQ(ini.readString("Tomekit", "ProgMode", ""), "0");
-}
-
-TEST(lifecycle_test, window_is_hidden_then_rebuilt_around_a_mode_setup) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  RecordingPanel panel;
-  FldTable = {};
-  AppState state = MakeAppState(dir.path());
-  state.panel = &panel;
-  StartUp(state, ui);
-  SetupMode(state, ui, kModeProCiteGeneric);
-  ShutDown(state, ui);
-  EXPECT_EQ(panel.calls, (std::vector<std::string>{"begin", "show", "finish 31", "begin", "show",
-                                                   "finish 24", "read"}));
-}
-
-TEST(lifecycle_test, unknown_mode_from_a_caller_is_endnote) {
-  Session session;
-  auto& [dir, ui, state] = session;
-  SetupMode(state, ui, 9);
-  EXPECT_EQ(state.convMode, kModeEndNote);
-  EXPECT_EQ(IniFile(state.settingsFile).readString("Tomekit", "ProgMode", ""), "0");
-}
-
-TEST(lifecycle_test, bad_strategy_value_stops_the_setup) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  RecordingPanel panel;
-  test::WriteBytes(dir.file("stratEN.jfp"), "110\r\nabc\r\n");
-  AppState state = MakeAppState(dir.path());
-  state.panel = &panel;
-  EXPECT_THROW(StartUp(state, ui), OperationError);
-  EXPECT_EQ(test::ReadBytes(dir.file("stratEN.jfp")), "110\r\nabc\r\n");
-  EXPECT_FALSE(FolderExists(WorkFolder(state)));
-  EXPECT_EQ(panel.calls.back(), "show");
-}
-
-TEST(lifecycle_test, unwritable_settings_stop_the_start) {
-  test::TempFolder dir;
-  test::FakeUi ui;
-  AppState state = MakeAppState(dir.path());
-  std::filesystem::create_directories(state.settingsFile);
-  EXPECT_THROW(StartUp(state, ui), OperationError);
-  EXPECT_FALSE(FileExists(dir.file("stratEN.jfp")));
-}
-
 }  // namespace tk

@@ -1,9 +1,5 @@
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
-#include "fields/ProgramModes.h"
+#include "fields/ModeSetup.h"
 #include "fields/StrategyFile.h"
-#include "platform/OperationError.h"
 
 #include "mock/FakeUi.h"
 #include "mock/TempFolder.h"
@@ -13,226 +9,167 @@
 namespace tk {
 namespace {
 
-// A state as a mode set-up leaves it just before the strategy is read.
-AppState FreshState(std::int32_t mode, const std::string& folder) {
-  FldTable = {};
-  AppState state;
-  state.programFolder = folder;
-  state.convMode = mode;
-  SetFieldCount(state);
-  SetStrategyPath(state);
-  state.dbSetting1 = 110;
-  state.dbSetting2 = 1;
-  state.dbSetting3 = 8;
-  return state;
+using Words = std::vector<std::string>;
+
+// What a mode set-up leaves before the strategy is read.
+FieldSetup Fresh(std::int32_t mode) {
+  FieldSetup setup;
+  setup.mode = mode;
+  setup.fieldCount = FieldCountOf(mode);
+  setup.dbSetting3 = 8;
+  return setup;
 }
 
-bool ReadFile(AppState& state, const std::string& path) {
+StrategyReadResult Read(FieldSetup& setup, const std::string& path) {
   test::FakeUi ui;
-  return ReadStrategyFile(state, ui, path);
+  return ReadStrategyFile(setup, ui, path);
 }
 
-std::vector<std::string> Words(const std::string& stem, int count) {
-  std::vector<std::string> words;
+Words Numbered(const std::string& stem, int count) {
+  Words words;
   for (int i = 1; i <= count; ++i) words.push_back(stem + std::to_string(i));
   return words;
 }
 
-}  // namespace
-
-TEST(strategy_file_test, default_of_every_mode_is_byte_exact) {
-  const char* golden[] = {"default-stratEN.jfp", "default-stratRM.jfp", "default-stratPC.jfp",
-                          "default-stratPG.jfp"};
+TEST(strategy_file_test, default_of_every_mode_is_byte_exact_and_loads) {
+  const char* golden[] = {"stratEN", "stratRM", "stratPC", "stratPG"};
   for (std::int32_t mode = 0; mode <= 3; ++mode) {
     test::TempFolder dir;
-    AppState state = FreshState(mode, dir.path());
-    ASSERT_TRUE(WriteDefaultStrategy(state));
-    EXPECT_EQ(test::ReadBytes(state.strategyPath),
-              test::ReadBytes(test::DataFile(std::string("strategy/") + golden[mode])))
-        << "mode " << mode;
+    test::FakeUi ui;
+    FieldSetup setup;
+    const auto write =
+        mode % 2 ? DefaultStrategyWrite::OnlyWhenMissing : DefaultStrategyWrite::WhenUnreadable;
+    EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), mode, ui, write).loaded());
+    EXPECT_EQ(
+        test::ReadBytes(setup.strategyPath),
+        test::ReadBytes(test::DataFile(std::string("strategy/default-") + golden[mode] + ".jfp")));
+    EXPECT_EQ(setup.dbSetting3, 0);
+    EXPECT_TRUE(ui.messages.empty());
   }
+  FieldSetup setup = Fresh(kModeEndNote);
+  setup.strategyPath = "";
+  EXPECT_FALSE(WriteDefaultStrategy(setup));
 }
 
-TEST(strategy_file_test, endnote_default_loads_its_selection_types_and_words) {
+TEST(strategy_file_test, procite_round_trip_keeps_every_field_and_cleans_words) {
   test::TempFolder dir;
-  AppState state = FreshState(kModeEndNote, dir.path());
-  ASSERT_TRUE(WriteDefaultStrategy(state));
-  ASSERT_TRUE(ReadFile(state, state.strategyPath));
-  EXPECT_EQ(state.dbSetting3, 0);
-  EXPECT_EQ(CountSelectedFields(state), 15);
-  EXPECT_EQ(FldTable[15].selected, 1);
-  EXPECT_EQ(FldTable[16].selected, 0);
-  EXPECT_EQ(FldTable[31].maxWidth, 3990);
-  EXPECT_EQ(FldTable[8].fldType, kTypePopup);
-  EXPECT_EQ(FldTable[9].colWidth, 20);
-  EXPECT_EQ(state.popupLists[1].size(), 14u);
-  EXPECT_EQ(state.popupLists[3].front(), "1980");
-  EXPECT_EQ(state.popupLists[3].back(), "2010");
-  EXPECT_EQ(state.popupLists[8][3], "Harper & Row");
-  EXPECT_TRUE(state.popupLists[2].empty());
-}
-
-TEST(strategy_file_test, short_and_long_default_lists_land_as_they_stand) {
-  test::TempFolder dir;
-  AppState refMan = FreshState(kModeRefMan, dir.path());
-  FldTable[32].colWidth = 44;  // what the previous mode left
-  ASSERT_TRUE(WriteDefaultStrategy(refMan));
-  ASSERT_TRUE(ReadFile(refMan, refMan.strategyPath));
-  EXPECT_EQ(FldTable[32].colWidth, 44);
-  EXPECT_EQ(FldTable[35].maxWidth, 3938);
-  EXPECT_EQ(FldTable[44].maxWidth, 3900);
-  EXPECT_EQ(FldTable[46].selected, 1);
-  EXPECT_EQ(refMan.popupLists[1].back(), "Video Recording");
-
-  AppState generic = FreshState(kModeProCiteGeneric, dir.path());
-  ASSERT_TRUE(WriteDefaultStrategy(generic));
-  ASSERT_TRUE(ReadFile(generic, generic.strategyPath));
-  EXPECT_EQ(FldTable[24].maxWidth, 3990);
-  EXPECT_EQ(FldTable[25].maxWidth, 3991);
-  EXPECT_EQ(generic.popupLists[1].front(), "Art Work ");
-  EXPECT_EQ(generic.popupLists[1].size(), 38u);
-}
-
-TEST(strategy_file_test, procite_round_trip_keeps_every_field_and_word) {
-  test::TempFolder dir;
-  AppState state = FreshState(kModeProCite, dir.path());
-  state.dbSetting3 = -5;
+  FieldSetup setup = Fresh(kModeProCite);
+  setup.dbSetting1 = -5;
+  setup.dbSetting2 = 2;
   for (int n = 1; n <= 47; ++n) {
-    FldTable[n] = {n % 2 ? kTypeMultiPopup : kTypeString, n + 10, 100 + n,
-                   static_cast<std::uint8_t>(n % 3 == 0), 0};
-    state.popupLists[n] = Words(" w" + std::to_string(n) + "-", n % 5 + 1);
+    setup.table[n] = {n % 2 ? kTypeMultiPopup : kTypeString, n + 10, 100 + n,
+                      static_cast<std::uint8_t>(n % 3 == 0), 0};
+    setup.popupLists[n] = Numbered(" w" + std::to_string(n) + "-", n % 5 + 1);
   }
-  state.popupLists[47] = Words("last", 100);
-  const auto saved = FldTable;
-  ASSERT_TRUE(WriteStrategyFile(state, dir.file("s.jfp")));
-
-  AppState loaded = FreshState(kModeProCite, dir.path());
-  ASSERT_TRUE(ReadFile(loaded, dir.file("s.jfp")));
-  EXPECT_EQ(loaded.dbSetting3, -5);
+  setup.popupLists[46] = Numbered("a", 100);
+  setup.popupLists[47] = Numbered("b", 101);
+  ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
+  FieldSetup loaded = Fresh(kModeProCite);
+  ASSERT_EQ(Read(loaded, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(loaded.dbSetting1, -5);
+  EXPECT_EQ(loaded.dbSetting2, 2);
+  setup.popupLists[47].resize(99);  // a list longer than a list holds keeps 99
   for (int n = 1; n <= 47; ++n) {
-    EXPECT_EQ(FldTable[n].fldType, saved[n].fldType) << n;
-    EXPECT_EQ(FldTable[n].colWidth, saved[n].colWidth) << n;
-    EXPECT_EQ(FldTable[n].maxWidth, saved[n].maxWidth) << n;
-    EXPECT_EQ(FldTable[n].selected, saved[n].selected) << n;
-    EXPECT_EQ(loaded.popupLists[n], state.popupLists[n]) << n;
+    EXPECT_EQ(loaded.table[n].fldType, setup.table[n].fldType) << n;
+    EXPECT_EQ(loaded.table[n].colWidth, setup.table[n].colWidth) << n;
+    EXPECT_EQ(loaded.table[n].maxWidth, setup.table[n].maxWidth) << n;
+    EXPECT_EQ(loaded.table[n].selected, setup.table[n].selected) << n;
+    EXPECT_EQ(loaded.popupLists[n], setup.popupLists[n]) << n;
   }
 }
 
 TEST(strategy_file_test, written_lines_end_every_value_with_a_comma) {
   test::TempFolder dir;
-  AppState state = FreshState(kModeProCiteGeneric, dir.path());
-  state.fieldCount = 3;
-  FldTable[1] = {64, 15, 3990, 1, 0};
-  FldTable[2] = {1, 80, 5, 0, 0};
-  FldTable[3] = {81, 30, 160, 1, 0};
-  state.popupLists[1] = {" a, b ", "c\td", "e\r\nf"};
-  ASSERT_TRUE(WriteStrategyFile(state, dir.file("s.jfp")));
+  FieldSetup setup = Fresh(kModeProCiteGeneric);
+  setup.fieldCount = 3;
+  setup.dbSetting1 = 110;
+  setup.table[1] = {64, 15, 3990, 1, 0};
+  setup.table[2] = {1, 80, 5, 0, 0};
+  setup.table[3] = {81, 30, 160, 7, 0};
+  setup.popupLists[1] = {" a, b ", "c\td", "e\r\nf"};
+  ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
   EXPECT_EQ(test::ReadBytes(dir.file("s.jfp")),
-            "110\r\n1\r\n8\r\n3990,5,160,\r\n1,0,1,\r\n64,1,81,\r\n15,80,30,\r\n"
+            "110\r\n0\r\n8\r\n3990,5,160,\r\n1,0,1,\r\n64,1,81,\r\n15,80,30,\r\n"
             "fld1, a b ,cd,ef\r\nfld2\r\nfld3\r\n");
+  EXPECT_FALSE(WriteStrategyFile(setup, dir.path()));
 }
 
-TEST(strategy_file_test, hundred_words_survive_and_longer_lists_are_cut_to_99) {
+TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long_lines) {
   test::TempFolder dir;
-  AppState state = FreshState(kModeEndNote, dir.path());
-  state.popupLists[1] = Words("a", 100);
-  state.popupLists[2] = Words("b", 120);
-  ASSERT_TRUE(WriteStrategyFile(state, dir.file("s.jfp")));
-  AppState loaded = FreshState(kModeEndNote, dir.path());
-  ASSERT_TRUE(ReadFile(loaded, dir.file("s.jfp")));
-  EXPECT_EQ(loaded.popupLists[1], Words("a", 100));
-  EXPECT_EQ(loaded.popupLists[2], Words("b", 99));
-}
-
-TEST(strategy_file_test, reader_takes_at_most_100_words_and_54_lines) {
-  test::TempFolder dir;
-  std::string text = "1\n2\n3\n4,\n5,\n6,\n7,\nfld1";
-  for (const auto& w : Words("x", 105)) text += "," + w;
-  text += "\n";
-  for (int line = 9; line <= 60; ++line) text += "fld,word" + std::to_string(line) + "\n";
+  std::string text = "1\r\n2\n3\n4,\n5,\n6,\n7,\nfld1";
+  for (const auto& w : Numbered("x", 105)) text += "," + w;
+  for (int line = 9; line <= 60; ++line) text += "\nfld,word" + std::to_string(line);
   test::WriteBytes(dir.file("s.jfp"), text);
-  AppState state = FreshState(kModeProCite, dir.path());
-  ASSERT_TRUE(ReadFile(state, dir.file("s.jfp")));
-  EXPECT_EQ(state.popupLists[1], Words("x", 100));
-  EXPECT_EQ(state.popupLists[47], std::vector<std::string>{"word54"});
-  for (int n = 48; n < kPopupListCount; ++n) EXPECT_TRUE(state.popupLists[n].empty()) << n;
+  FieldSetup setup = Fresh(kModeProCite);
+  ASSERT_EQ(Read(setup, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(setup.dbSetting1, 1);
+  EXPECT_EQ(setup.popupLists[1], Numbered("x", 100));
+  EXPECT_EQ(setup.popupLists[47], Words{"word54"});
+  for (int n = 48; n < kPopupListCount; ++n) EXPECT_TRUE(setup.popupLists[n].empty()) << n;
+  // 31,999 characters is the limit: the line end comes as an empty line.
+  const std::string word(31999 - 5, 'w');
+  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
+  FieldSetup split = Fresh(kModeEndNote);
+  ASSERT_EQ(Read(split, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(split.popupLists[1], Words{word});
+  EXPECT_TRUE(split.popupLists[2].empty());
+  EXPECT_EQ(split.popupLists[3], Words{"two"});
 }
 
 TEST(strategy_file_test, lines_are_read_by_position_and_token) {
-  AppState state = FreshState(kModeProCite, "");
-  // Empty tokens don't count as positions.
-  ParseStrategyLine(state, "1,0,,1,", 4);
-  EXPECT_EQ(FldTable[1].selected, 1);
-  EXPECT_EQ(FldTable[2].selected, 0);
-  EXPECT_EQ(FldTable[3].selected, 1);
-  EXPECT_EQ(FldTable[4].selected, 0);
-  ParseStrategyLine(state, "fld1,,Book,,Map,", 7);
-  EXPECT_EQ(state.popupLists[1], (std::vector<std::string>{"Book", "Map"}));
+  FieldSetup setup = Fresh(kModeProCite);
+  setup.table[5].selected = 1;
+  // Empty tokens don't count as positions; values past the line stay.
+  EXPECT_FALSE(ParseStrategyLine(setup, "1,0,,-1,", 4));
+  std::vector<int> selected;
+  for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
+  EXPECT_EQ(selected, (std::vector<int>{1, 0, 1, 0, 1}));
+  EXPECT_FALSE(ParseStrategyLine(setup, "fld1,,Book,,Map,", 7));
+  EXPECT_EQ(setup.popupLists[1], (Words{"Book", "Map"}));
   // The line's position, not its label, decides the field.
-  ParseStrategyLine(state, "fld4,Atlas", 8);
-  EXPECT_EQ(state.popupLists[2], std::vector<std::string>{"Atlas"});
-  EXPECT_TRUE(state.popupLists[4].empty());
+  EXPECT_FALSE(ParseStrategyLine(setup, "fld4,Atlas", 8));
+  EXPECT_EQ(setup.popupLists[2], Words{"Atlas"});
   // The last value of a setting line stands.
-  ParseStrategyLine(state, "110,7", 0);
-  ParseStrategyLine(state, "-3", 2);
-  EXPECT_EQ(state.dbSetting1, 7);
-  EXPECT_EQ(state.dbSetting3, -3);
-  // Values beyond the table touch nothing.
+  EXPECT_FALSE(ParseStrategyLine(setup, "110,7", 0));
+  EXPECT_FALSE(ParseStrategyLine(setup, "-3", 1));
+  EXPECT_EQ(setup.dbSetting1, 7);
+  EXPECT_EQ(setup.dbSetting2, -3);
+  // Values beyond the table are checked but touch nothing.
   std::string line;
   for (int i = 1; i <= 60; ++i) line += std::to_string(i) + ",";
-  ParseStrategyLine(state, line, 3);
-  EXPECT_EQ(FldTable[47].maxWidth, 47);
-  EXPECT_EQ(FldTable[0].maxWidth, 0);
+  EXPECT_FALSE(ParseStrategyLine(setup, line, 6));
+  EXPECT_EQ(setup.table[47].colWidth, 47);
+  EXPECT_EQ(setup.table[0].colWidth, 0);
+  EXPECT_EQ(ParseStrategyLine(setup, line + "x", 5), "x");
+  EXPECT_EQ(ParseStrategyLine(setup, "1,y", 2), "y");
 }
 
 TEST(strategy_file_test, non_numeric_token_stops_reading_with_its_text) {
   test::TempFolder dir;
   test::WriteBytes(dir.file("s.jfp"), "110\r\n1\r\n0\r\n3990,40,wide,12,\r\n1,\r\n");
-  AppState state = FreshState(kModeEndNote, dir.path());
-  try {
-    ReadFile(state, dir.file("s.jfp"));
-    FAIL() << "no error";
-  } catch (const OperationError& e) {
-    EXPECT_EQ(std::string(e.what()), "'wide' is not a valid integer value");
-  }
-  EXPECT_EQ(state.dbSetting3, 0);
-  EXPECT_EQ(FldTable[2].maxWidth, 40);
-  EXPECT_EQ(FldTable[4].maxWidth, 0);
-  EXPECT_EQ(FldTable[1].selected, 0);
+  FieldSetup setup = Fresh(kModeEndNote);
+  const auto result = Read(setup, dir.file("s.jfp"));
+  EXPECT_EQ(result.status, StrategyRead::NotANumber);
+  EXPECT_EQ(NotAnIntegerMessage(result.badToken), "'wide' is not a valid integer value");
+  EXPECT_EQ(setup.dbSetting3, 0);
+  EXPECT_EQ(setup.table[2].maxWidth, 40);
+  EXPECT_EQ(setup.table[4].maxWidth, 0);
+  EXPECT_EQ(setup.table[1].selected, 0);
 }
 
-TEST(strategy_file_test, missing_file_fails_silently_and_reading_pumps_per_line) {
+TEST(strategy_file_test, missing_file_reads_nothing_and_reading_pumps_per_line) {
   test::TempFolder dir;
-  AppState state = FreshState(kModeEndNote, dir.path());
+  FieldSetup setup = Fresh(kModeEndNote);
   test::FakeUi ui;
-  EXPECT_FALSE(ReadStrategyFile(state, ui, dir.file("none.jfp")));
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ReadStrategyFile(setup, ui, dir.file("none.jfp")).status, StrategyRead::NotOpened);
+  EXPECT_EQ(ReadStrategyFile(setup, ui, dir.path()).status, StrategyRead::NotOpened);
+  EXPECT_EQ(ui.pumps, 0);
   test::WriteBytes(dir.file("s.jfp"), "1\n2\n3");
-  EXPECT_TRUE(ReadStrategyFile(state, ui, dir.file("s.jfp")));
-  EXPECT_GE(ui.pumps, 3);
-  EXPECT_EQ(state.dbSetting3, 3);
+  EXPECT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(ui.pumps, 4);
+  EXPECT_EQ(setup.dbSetting3, 3);
+  EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(strategy_file_test, overlong_line_is_read_as_several_lines) {
-  test::TempFolder dir;
-  // Line 8 holds 31,999 characters: the reader's limit, so its line end
-  // comes as an empty line 9 and the next words go to field 3.
-  std::string word(31999 - 5, 'w');
-  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
-  AppState state = FreshState(kModeEndNote, dir.path());
-  ASSERT_TRUE(ReadFile(state, dir.file("s.jfp")));
-  EXPECT_EQ(state.popupLists[1], std::vector<std::string>{word});
-  EXPECT_TRUE(state.popupLists[2].empty());
-  EXPECT_EQ(state.popupLists[3], std::vector<std::string>{"two"});
-}
-
-TEST(strategy_file_test, unwritable_target_writes_nothing) {
-  test::TempFolder dir;
-  test::WriteBytes(dir.file("plain"), "x");
-  AppState state = FreshState(kModeEndNote, dir.path());
-  EXPECT_FALSE(WriteStrategyFile(state, dir.file("plain") + "/s.jfp"));
-  state.strategyPath = dir.file("plain") + "/s.jfp";
-  EXPECT_FALSE(WriteDefaultStrategy(state));
-}
-
+}  // namespace
 }  // namespace tk

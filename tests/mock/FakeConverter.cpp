@@ -1,12 +1,11 @@
 #include "mock/FakeConverter.h"
 
 #include "converter/ConverterRunner.h"
-#include "platform/Files.h"
-#include "platform/Path.h"
 
 #include <filesystem>
 
 namespace tk::test {
+namespace {
 
 void WriteScript(const std::string& path, const std::string& script) {
   WriteBytes(path, script);
@@ -14,18 +13,12 @@ void WriteScript(const std::string& path, const std::string& script) {
                                std::filesystem::perm_options::add);
 }
 
+}  // namespace
+
 ProgramFolder::ProgramFolder(const std::string& script, const std::string& name)
     : path_(root_.file(name)) {
-  std::filesystem::create_directories(JoinPath(path_, "TKWork"));
+  std::filesystem::create_directories(work(""));
   if (!script.empty()) WriteScript(file(kConverterFileName), script);
 }
-
-std::string ProgramFolder::file(const std::string& name) const { return JoinPath(path_, name); }
-
-std::string ProgramFolder::work(const std::string& name) const {
-  return JoinPath(JoinPath(path_, "TKWork"), name);
-}
-
-Settings ProgramFolder::settings() const { return MakeSettings(path_); }
 
 }  // namespace tk::test

@@ -28,17 +28,14 @@ class ProgramFolder {
 public:
   explicit ProgramFolder(const std::string& script, const std::string& name = "program");
   const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const;
-  std::string work(const std::string& name) const;  // in TKWork
+  std::string file(const std::string& name) const { return JoinPath(path_, name); }
+  std::string work(const std::string& name) const { return JoinPath(file("TKWork"), name); }
   // Settings of this program folder, nothing read yet.
-  Settings settings() const;
+  Settings settings() const { return MakeSettings(path_); }
 
 private:
   TempFolder root_;
   std::string path_;
 };
-
-// Writes an executable script.
-void WriteScript(const std::string& path, const std::string& script);
 
 }  // namespace tk::test

@@ -24,10 +24,9 @@ public:
     ++progressShows;
   }
   void hideProgress() override { progressVisible = false; }
-  void setBanner(Banner b) override { banner = b; }
+  void setBanner(Banner) override {}
   void progressStep(int n) override {
-    if (barPosition < 100) barPosition = n + 2 > 100 ? 100 : n + 2;
-    ++steps;
+    steps.push_back(n);
     processMessages();
   }
   void setRecordCounter(long record) override {
@@ -50,13 +49,9 @@ public:
   std::vector<std::vector<std::string>> errorReports;
   ProgressSetup lastProgress;
   bool progressVisible = false;
+  std::vector<int> steps;  // what each step was given
   int progressShows = 0;
-  Banner banner = Banner::ToJFile;
-  int barPosition = 1;
-  int steps = 0;
-  long lastRecord = 0;
-  long recordUpdates = 0;
-  long pumps = 0;
+  long lastRecord = 0, recordUpdates = 0, pumps = 0;
 };
 
 }  // namespace tk::test

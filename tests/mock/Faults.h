@@ -24,6 +24,12 @@ inline bool LeftBehind(const std::string& partFile) {
   return std::filesystem::is_symlink(partFile) || std::filesystem::exists(partFile);
 }
 
+// A file that opens but can't be read: a link to this process's own memory,
+// whose first page is never mapped, so the first read fails.
+inline void UnreadableFile(const std::string& path) {
+  std::filesystem::create_symlink("/proc/self/mem", path);
+}
+
 // A folder that can't be used: a regular file stands where it should be, so
 // nothing can be created in it, not even by root.
 inline void BlockFolder(const std::string& folder) {

@@ -1,6 +1,7 @@
 #pragma once
 // An environment variable set for one test, its old value put back after.
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace tk::test {
@@ -9,28 +10,22 @@ class ScopedEnv {
 public:
   // A null value unsets the variable.
   ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    hadOld_ = old != nullptr;
-    if (old) old_ = old;
-    if (value)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
+    if (const char* old = std::getenv(name)) old_ = old;
+    Set(name, value);
   }
   ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name, value.c_str()) {}
-  ~ScopedEnv() {
-    if (hadOld_)
-      ::setenv(name_, old_.c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
+  ~ScopedEnv() { Set(name_, old_ ? old_->c_str() : nullptr); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
+  static void Set(const char* name, const char* value) {
+    if (value) ::setenv(name, value, 1);
+    if (!value) ::unsetenv(name);
+  }
+
   const char* name_;
-  std::string old_;
-  bool hadOld_ = false;
+  std::optional<std::string> old_;
 };
 
 }  // namespace tk::test

@@ -1,28 +1,48 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards, and
+// whole files as bytes.
+#include "platform/Path.h"
+
+#include <stdlib.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace tk::test {
 
 class TempFolder {
 public:
-  TempFolder();
-  ~TempFolder();
+  TempFolder() {
+    path_ = (std::filesystem::temp_directory_path() / "tomekit-test-XXXXXX").string();
+    if (!::mkdtemp(path_.data())) throw std::runtime_error("no temporary folder");
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const;  // path + separator + name
+  std::string file(const std::string& name) const { return JoinPath(path_, name); }
 
 private:
   std::string path_;
 };
 
-// Whole file as bytes; empty when missing.
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
-// A file of tests/data.
-std::string DataFile(const std::string& name);
+// Empty when missing.
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+#ifdef TOMEKIT_TEST_DATA
+// A file of tests/data; only the test programs are told where that is.
+inline std::string DataFile(const std::string& name) { return JoinPath(TOMEKIT_TEST_DATA, name); }
+#endif
 
 }  // namespace tk::test
