@@ -3,7 +3,6 @@
 // every other key must keep its value.
 #include "fuzz/FuzzState.h"
 #include "platform/IniFile.h"
-#include "platform/OperationError.h"
 
 #include <strings.h>
 
@@ -50,11 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     numbers[i] = ini.readInteger(kKeys[i].section, kKeys[i].key, -7);
     Check(before[i].size() <= tk::IniFile::kMaxValueLength, "value longer than the limit");
   }
-  try {
-    ini.writeString(chosen.section, chosen.key, value);
-  } catch (const tk::OperationError&) {
-    Fail("a readable settings file could not be written");
-  }
+  Check(ini.writeString(chosen.section, chosen.key, value),
+        "a readable settings file could not be written");
   CheckNoPartFiles();
   const std::string after = ini.readString(chosen.section, chosen.key, "<absent>");
   Check(after == value, "the key does not read back as written");
