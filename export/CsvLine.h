@@ -23,10 +23,10 @@ void ParseDataLine(std::string line, std::vector<std::string>& items);
 // maxLength bytes: the rest of an over-long line is left unread.
 class CsvLineReader {
 public:
-  enum class Result { Line, End, ReadError, TooLong };
+  enum class [[nodiscard]] Result{Line, End, ReadError, TooLong};
 
   explicit CsvLineReader(InputFile& in, std::size_t maxLength) : in_(in), maxLength_(maxLength) {}
-  Result next(std::string& line);
+  [[nodiscard]] Result next(std::string& line);
   // True when at least one more byte can be read.
   bool moreData();
 

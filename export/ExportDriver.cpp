@@ -1,93 +1,109 @@
 #include "export/ExportDriver.h"
 
 #include "converter/ConverterRunner.h"
+#include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
-#include "fields/FieldCatalogue.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
-#include "import/OutputNaming.h"
 #include "platform/Path.h"
 
 namespace tk {
 namespace {
 
-void DeriveExportNames(AppState& state) {
-  const std::string csvName = ExtractFileName(ChangeFileExt(state.pdbPath, ".out"));
+// The CSV and IFO go to the work folder, the tagged file to the manager's
+// folder; all keep the database's base name.
+void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run) {
+  const std::string csvName = ExtractFileName(ChangeFileExt(run.pdbPath, ".out"));
   const std::string taggedName =
-      ExtractFileName(ChangeFileExt(state.pdbPath, ExportExtension(state.convMode)));
-  state.taggedPath = JoinPath(state.importExportFolder, taggedName);
-  state.ifoPath = JoinPath(WorkFolder(state), "temp.ifo");
-  state.csvPath = JoinPath(WorkFolder(state), csvName);
+      ExtractFileName(ChangeFileExt(run.pdbPath, ModeOrEndNote(mode).exportExtension));
+  run.taggedPath = JoinPath(settings.importExportFolder, taggedName);
+  run.ifoPath = JoinPath(WorkFolder(settings.programFolder), "temp.ifo");
+  run.csvPath = JoinPath(WorkFolder(settings.programFolder), csvName);
 }
 
-ProgressSetup ExportProgress(const AppState& state, Banner banner, bool showBar) {
+void LogExportNames(ExportRun& run) {
+  run.note(" ");
+  run.note("JFile to EndNote");
+  run.note("sCsv Name is " + run.csvPath);
+  run.note("sPdb Name is " + run.pdbPath);
+  run.note("IFO  Name is " + run.ifoPath);
+}
+
+ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) {
   ProgressSetup setup;
   setup.prefix = "Working on Record number";
-  setup.sourceFile = state.progressFile;
+  setup.sourceFile = run.pdbPath;
   setup.banner = banner;
   setup.showRecordCounter = true;
   setup.showBar = showBar;
   return setup;
 }
 
+[[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
+  const ConverterJob job{settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath,
+                         run.ifoPath};
+  return ConvertPdbToCsv(job, ui);
+}
+
+// The messages are shown while the progress window is still up.
+[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, const ExportRun& run, Ui& ui) {
+  ui.showProgress(ExportProgress(run, Banner::MovingFrom, false));
+  const TaggedResult result =
+      ConvertCsvToTagged({setup.mode, setup.fieldCount}, run.csvPath, run.taggedPath, ui);
+  for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
+  ui.hideProgress();
+  return result;
+}
+
 }  // namespace
 
-FileDialogSetup ExportDialogSetup(const AppState& state) {
-  const std::string pattern = std::string(ModePrefix(state.convMode)) + "*.PDB";
+FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
+  const std::string pattern = std::string(ModePrefix(mode)) + "*.PDB";
   return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb",
-          state.palmBackupFolder};
+          settings.palmBackupFolder};
 }
 
-const char* ExportExtension(std::int32_t convMode) {
-  return convMode == kModeRefMan ? ".RIS" : ".tsv";
+std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
+  return std::to_string(records) + " Records Transferred to " + ModeOrEndNote(mode).managerName;
 }
 
-std::string ExportStatusText(std::int32_t convMode, std::int32_t records) {
-  return std::to_string(records) + " Records Transferred to " + ManagerNameOf(convMode);
-}
-
-void ExportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen,
-                       const FileDone& onDone) {
-  state.statusText.clear();
-  if (chosen.empty()) return;
+std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
+                              std::vector<std::string>& log, Ui& ui,
+                              const std::vector<std::string>& chosen, const FileDone& onDone) {
+  std::string statusText;
+  if (chosen.empty()) return statusText;
   for (const auto& file : chosen) {
-    state.pdbPath = file;
-    state.statusText.clear();
-    bool converted = false;
-    const std::int32_t records = RunExport(state, ui, &converted);
-    if (onDone) onDone({file, records, converted});
+    ExportRun run;
+    run.pdbPath = file;
+    const FileOutcome outcome = RunExport(settings, setup, run, ui);
+    log.insert(log.end(), run.log.begin(), run.log.end());
+    statusText = outcome.statusText;
+    if (onDone) onDone(outcome);
   }
   ui.processMessages();
+  return statusText;
 }
 
-std::int32_t RunExport(AppState& state, Ui& ui, bool* converted) {
-  if (converted) *converted = false;
-  SetMode(state, state.convMode);
-  DeriveExportNames(state);
-
-  state.progressFile = state.pdbPath;
+FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportRun& run, Ui& ui) {
+  NameExportFiles(settings, setup.mode, run);
   ui.progressStep(1);
-  ui.showProgress(ExportProgress(state, Banner::MovingTo, true));
-  state.log(" ");
-  state.log("JFile to EndNote");
-  state.log("sCsv Name is " + state.csvPath);
-  state.log("sPdb Name is " + state.pdbPath);
-  state.log("IFO  Name is " + state.ifoPath);
+  ui.showProgress(ExportProgress(run, Banner::MovingTo, true));
+  LogExportNames(run);
 
-  const int result = ConvertPdbToCsv(state, ui, state.pdbPath, state.csvPath, state.ifoPath);
+  FileOutcome outcome;
+  outcome.file = run.pdbPath;
+  const ConverterResult converted = RunConverter(settings, run, ui);
   ui.hideProgress();
-  if (result == 0) {
-    state.log("CSV2PDB returned  0");
-    return 0;
+  if (!converted.converted()) {
+    run.note("CSV2PDB returned  0");
+    return outcome;
   }
-
-  ui.showProgress(ExportProgress(state, Banner::MovingFrom, false));
-  const std::int32_t records = ConvertCsvToTagged(state, ui, state.csvPath);
-  ui.hideProgress();
-  state.statusText = ExportStatusText(state.convMode, records);
-  state.log(state.statusText);
-  if (converted) *converted = records > 0;
-  return records;
+  const TaggedResult result = WriteTagged(setup, run, ui);
+  outcome.records = result.records;
+  outcome.converted = result.records > 0;
+  outcome.statusText = ExportStatusText(setup.mode, result.records);
+  run.note(outcome.statusText);
+  return outcome;
 }
 
 }  // namespace tk

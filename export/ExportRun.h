@@ -6,10 +6,10 @@
 namespace tk {
 
 struct ExportRun {
-  std::string pdbPath;     // the database chosen
-  std::string csvPath;     // what jconv5 writes, in the work folder
-  std::string ifoPath;     // in the work folder
-  std::string taggedPath;  // the .tsv or .RIS file, in the mode's folder
+  std::string pdbPath;           // the database chosen
+  std::string csvPath;           // what jconv5 writes, in the work folder
+  std::string ifoPath;           // in the work folder
+  std::string taggedPath;        // the .tsv or .RIS file, in the mode's folder
   std::vector<std::string> log;  // lines for the diagnostic log, in order
 
   void note(std::string line) { log.push_back(std::move(line)); }

@@ -3,51 +3,27 @@
 #include "export/CsvLine.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldTable.h"
+#include "fields/RisTags.h"
+#include "platform/Files.h"
 #include "platform/MessagePump.h"
+#include "platform/Text.h"
 
-#include <algorithm>
-#include <iterator>
+#include <vector>
 
 namespace tk {
 namespace {
 
-const char* const kRisTags[] = {
-    "",       "TY  - ", "ID  - ", "T1  - ", "A1  - ", "Y1  - ", "N1  - ", "KW  - ", "RP  - ",
-    "SP  - ", "EP  - ", "JF  - ", "VL  - ", "T2  - ", "A2  - ", "IS  - ", "CY  - ", "PB  - ",
-    "U1  - ", "U2  - ", "U3  - ", "U4  - ", "U5  - ", "T3  - ", "A3  - ", "N2  - ", "SN  - ",
-    "AV  - ", "Y2  - ", "M1  - ", "M2  - ", "M3  - ", "AD  - ", "UR  - ",
-};
-constexpr int kRisAuthors = 4;
-constexpr int kRisKeywords = 7;
-constexpr char kLineBreakByte = '\x85';
-
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
+using LineRead = CsvLineReader::Result;
 
 // Line breaks inside a value would split the record; tabs would shift columns.
 std::string CleanValue(std::string value) {
   for (char& c : value) {
     if (c == '\n' || c == '\r')
-      c = kLineBreakByte;
+      c = kLineBreakMark;
     else if (c == '\t')
       c = ' ';
   }
   return value;
-}
-
-// Column i feeds field SGFldMap[i].field. A data line shorter than the header
-// leaves its missing items empty.
-void FillFieldHolder(AppState& state, int columns) {
-  for (int i = 1; i <= columns; ++i) {
-    const auto item = static_cast<std::size_t>(i - 1);
-    int field = state.SGFldMap[static_cast<std::size_t>(i)].field;
-    state.SGEnHolder[static_cast<std::size_t>(field)].value =
-        item < state.csvItems.size() ? state.csvItems[item] : std::string();
-  }
 }
 
 void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value) {
@@ -63,162 +39,157 @@ void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value
   }
 }
 
-}  // namespace
-
-int ExportFieldCount(const AppState& state) {
-  return state.convMode == kModeProCiteGeneric ? kMaxFieldCount : state.fieldCount;
-}
-
-std::string_view RisTagOf(int field) {
-  if (field < 1 || field >= static_cast<int>(std::size(kRisTags))) return "";
-  return kRisTags[field];
-}
-
-bool WriteGenericHeader(const AppState& state, OutputFile& out) {
+// "*GENERIC", then the EndNote long names of the fields.
+void WriteGenericHeader(const TaggedFormat& format, OutputFile& out) {
   out.writeLine("*GENERIC");
-  for (int f = 1; f <= state.fieldCount; ++f) {
+  for (int f = 1; f <= format.fieldCount; ++f) {
     out.write(FieldLongName(kModeEndNote, f));
-    if (f < state.fieldCount) out.put('\t');
+    if (f < format.fieldCount) out.put('\t');
   }
   out.endLine();
-  return true;
 }
 
-int LoadCsvHeader(AppState& state) {
-  const int columns = static_cast<int>(state.csvItems.size());
-  state.SGFldMap.resize(std::max(state.SGFldMap.size(), state.csvItems.size() + 1));
-  for (int i = 1; i <= columns; ++i) {
-    state.SGFldMap[static_cast<std::size_t>(i)].headerItem =
-        state.csvItems[static_cast<std::size_t>(i - 1)];
+// One run's tables: which field each header column feeds, and each field's
+// value in the record being written. A value of a single blank means the
+// field has no column and is written empty.
+class RecordWriter {
+public:
+  RecordWriter(const TaggedFormat& format, const std::vector<std::string>& header)
+      : format_(format), columnField_(header.size()) {
+    const int fields = ExportFieldCount(format);
+    values_.assign(static_cast<std::size_t>(fields) + 1, " ");
+    for (std::size_t i = 0; i < header.size(); ++i) columnField_[i] = FieldOfColumn(header[i]);
   }
-  return columns;
-}
 
-void BuildColumnMap(AppState& state, int columns) {
-  const int fields = ExportFieldCount(state);
-  state.SGEnHolder.resize(std::max(state.SGEnHolder.size(), static_cast<std::size_t>(fields) + 1));
-  for (int f = 1; f <= fields; ++f) {
-    auto& row = state.SGEnHolder[static_cast<std::size_t>(f)];
-    row.matchName = state.convMode == kModeProCiteGeneric
-                        ? std::string(GenericFieldMap(f))
-                        : std::string(FieldLabel(state.convMode, f));
-    row.value.assign(1, ' ');
+  void write(const std::vector<std::string>& items, OutputFile& out) {
+    // A data line shorter than the header leaves its missing items empty;
+    // of two columns feeding one field, the later wins.
+    for (std::size_t i = 0; i < columnField_.size(); ++i) {
+      values_[static_cast<std::size_t>(columnField_[i])] =
+          i < items.size() ? items[i] : std::string();
+    }
+    if (format_.mode == kModeRefMan)
+      writeRis(out);
+    else
+      writeTabbed(out);
   }
-  for (int i = 1; i <= columns; ++i) {
-    auto& column = state.SGFldMap[static_cast<std::size_t>(i)];
-    column.field = 0;
+
+private:
+  std::string_view matchName(int field) const {
+    return format_.mode == kModeProCiteGeneric ? GenericFieldMap(field)
+                                               : FieldLabel(format_.mode, field);
+  }
+
+  // The first field whose name the column's header item is, ignoring case;
+  // 0 (a row never written) for none.
+  int FieldOfColumn(std::string_view headerItem) const {
+    const int fields = static_cast<int>(values_.size()) - 1;
     for (int f = 1; f <= fields; ++f) {
-      if (SameTextIgnoringCase(column.headerItem,
-                               state.SGEnHolder[static_cast<std::size_t>(f)].matchName)) {
-        column.field = f;
-        break;
+      if (EqualsIgnoreCase(headerItem, matchName(f))) return f;
+    }
+    return 0;
+  }
+
+  void writeTabbed(OutputFile& out) const {
+    const std::size_t fields = values_.size() - 1;
+    for (std::size_t f = 1; f <= fields; ++f) {
+      if (values_[f] != " ") out.write(CleanValue(values_[f]));
+      if (f < fields) out.put('\t');
+    }
+    out.endLine();
+  }
+
+  void writeRis(OutputFile& out) const {
+    for (int f = 1; f <= format_.fieldCount; ++f) {
+      const std::string& value = values_[static_cast<std::size_t>(f)];
+      const std::string_view tag = RisTagOfField(f);
+      if (value.empty() || value == " " || tag.empty()) continue;
+      const std::string clean = CleanValue(value);
+      if (f == kRisAuthors || f == kRisKeywords) {
+        WriteRisParts(out, tag, clean);
+      } else {
+        out.write(tag);
+        out.writeLine(clean);
       }
     }
+    out.writeLine("ER  - ");
+    out.endLine();
   }
+
+  TaggedFormat format_;
+  std::vector<int> columnField_;     // by header column
+  std::vector<std::string> values_;  // by field; 0 takes unmatched columns
+};
+
+struct RecordsRead {
+  CsvStop stop = CsvStop::AtEnd;
+  std::int32_t records = 0;
+};
+
+CsvStop StopOf(LineRead read) {
+  switch (read) {
+    case LineRead::TooLong:
+      return CsvStop::LineTooLong;
+    case LineRead::ReadError:
+      return CsvStop::ReadError;
+    case LineRead::Line:
+    case LineRead::End:
+      break;
+  }
+  return CsvStop::AtEnd;
 }
 
-int WriteTabbedRecord(AppState& state, OutputFile& out, int columns) {
-  FillFieldHolder(state, columns);
-  const int fields = ExportFieldCount(state);
-  for (int f = 1; f <= fields; ++f) {
-    const std::string& value = state.SGEnHolder[static_cast<std::size_t>(f)].value;
-    if (value != " ") out.write(CleanValue(value));
-    if (f < fields) out.put('\t');
-  }
-  out.endLine();
-  return 1;
-}
-
-int WriteRisRecord(AppState& state, OutputFile& out, int columns) {
-  FillFieldHolder(state, columns);
-  for (int f = 1; f <= state.fieldCount; ++f) {
-    const std::string& value = state.SGEnHolder[static_cast<std::size_t>(f)].value;
-    if (value.empty() || value == " " || RisTagOf(f).empty()) continue;
-    const std::string clean = CleanValue(value);
-    if (f == kRisAuthors || f == kRisKeywords) {
-      WriteRisParts(out, RisTagOf(f), clean);
-    } else {
-      out.write(RisTagOf(f));
-      out.writeLine(clean);
-    }
-  }
-  out.writeLine("ER  - ");
-  out.endLine();
-  return 1;
-}
-
-namespace {
-
-void ReportUnreadLine(Ui& ui, CsvLineReader::Result result) {
-  if (result == CsvLineReader::Result::TooLong) {
-    ui.showMessage(MessageKind::Error, "Records of more than 32K Not supported");
-  } else if (result == CsvLineReader::Result::ReadError) {
-    ui.showMessage(MessageKind::Error, "Couldnt read csv file");
-  }
-}
-
-// Writes a record for each data line until the input ends, a line can't be
-// read (that result is returned) or the record limit is reached (Line).
-CsvLineReader::Result WriteTaggedRecords(AppState& state, Ui& ui, MessagePump& pump,
-                                         CsvLineReader& reader, OutputFile& out, int columns,
-                                         std::int32_t& records) {
+// A record for each data line until the input ends, a line can't be read or
+// the record limit is reached.
+RecordsRead WriteRecords(RecordWriter& writer, CsvLineReader& reader, OutputFile& out, Ui& ui,
+                         MessagePump& pump) {
+  RecordsRead read;
   std::string line;
-  while (records < kMaxExportRecords) {
+  std::vector<std::string> items;
+  while (read.records < kMaxExportRecords) {
     pump.pump();
-    const CsvLineReader::Result result = reader.next(line);
-    if (result != CsvLineReader::Result::Line) return result;
-    ParseDataLine(std::move(line), state.csvItems);
-    if (state.convMode == kModeRefMan)
-      WriteRisRecord(state, out, columns);
-    else
-      WriteTabbedRecord(state, out, columns);
-    ++records;
-    ui.setRecordCounter(records);
+    const LineRead result = reader.next(line);
+    if (result != LineRead::Line) return {StopOf(result), read.records};
+    ParseDataLine(std::move(line), items);
+    writer.write(items, out);
+    ui.setRecordCounter(++read.records);
   }
-  return CsvLineReader::Result::Line;
+  // A file of exactly the limit has been transferred whole.
+  if (reader.moreData()) read.stop = CsvStop::AtRecordLimit;
+  return read;
 }
 
 }  // namespace
 
-std::int32_t ConvertCsvToTagged(AppState& state, Ui& ui, const std::string& csvPath) {
+int ExportFieldCount(const TaggedFormat& format) {
+  return format.mode == kModeProCiteGeneric ? kMaxFieldCount : format.fieldCount;
+}
+
+TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& csvPath,
+                                const std::string& taggedPath, Ui& ui) {
   InputFile in;
-  if (!in.open(csvPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt load csv File");
-    return 0;
-  }
+  if (!in.open(csvPath)) return {TaggedOutcome::CsvNotOpened, CsvStop::AtEnd, 0, csvPath};
   OutputFile out;
-  if (!out.open(state.taggedPath)) {
-    ui.showMessage(MessageKind::Error, "Couldnt open output output File");
-    return 0;
+  if (!out.open(taggedPath)) {
+    return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath};
   }
-  if (state.convMode == kModeEndNote) WriteGenericHeader(state, out);
+  if (format.mode == kModeEndNote) WriteGenericHeader(format, out);
 
   MessagePump pump(ui);
   pump.pumpNow();
   CsvLineReader reader(in, kMaxCsvLineLength);
-  std::string header;
-  const CsvLineReader::Result headerRead = reader.next(header);
-  if (headerRead != CsvLineReader::Result::Line) {
-    ReportUnreadLine(ui, headerRead);
-    return 0;
+  std::string headerLine;
+  const LineRead headerRead = reader.next(headerLine);
+  if (headerRead != LineRead::Line) {
+    return {TaggedOutcome::Abandoned, StopOf(headerRead), 0, csvPath};
   }
-  ParseCommaText(header, state.csvItems);
-  const int columns = LoadCsvHeader(state);
-  BuildColumnMap(state, columns);
-
-  std::int32_t records = 0;
-  const CsvLineReader::Result last =
-      WriteTaggedRecords(state, ui, pump, reader, out, columns, records);
-  ReportUnreadLine(ui, last);
-  if (last == CsvLineReader::Result::TooLong) return 0;
-  // Only warn when records were really left behind: a file of exactly the
-  // limit has been transferred whole.
-  if (last == CsvLineReader::Result::Line && reader.moreData()) {
-    ui.showMessage(MessageKind::Information, "Transfer Stopped too many records to transfer");
-  }
-  if (out.commit()) return records;
-  ui.showMessage(MessageKind::Error, "Unable to write to " + state.taggedPath);
-  return 0;
+  std::vector<std::string> header;
+  ParseCommaText(headerLine, header);
+  RecordWriter writer(format, header);
+  const RecordsRead read = WriteRecords(writer, reader, out, ui, pump);
+  if (read.stop == CsvStop::LineTooLong) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
+  if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath};
+  return {TaggedOutcome::Written, read.stop, read.records, {}};
 }
 
 }  // namespace tk

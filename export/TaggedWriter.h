@@ -3,13 +3,11 @@
 // made from a PDB becomes the file the reference manager imports. EndNote
 // gets a "*GENERIC" tab-delimited file, ProCite (both modes) a tab-delimited
 // file without header, Reference Manager a RIS file of tag lines.
-#include "fields/AppState.h"
-#include "platform/Files.h"
 #include "platform/Ui.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace tk {
 
@@ -17,29 +15,42 @@ inline constexpr std::int32_t kMaxExportRecords = 10000;
 // A line of the comma-separated text, its line end included, must be shorter.
 inline constexpr std::size_t kMaxCsvLineLength = 32000;
 
-// Reads csvPath and writes state.taggedPath for the current mode; the number
-// of records written, 0 on failure (each failure shown where it happens).
-std::int32_t ConvertCsvToTagged(AppState& state, Ui& ui, const std::string& csvPath);
+// What the records are written as: the mode and its number of fields.
+struct TaggedFormat {
+  std::int32_t mode = 0;
+  int fieldCount = 0;
+};
 
-// "*GENERIC", then the EndNote long names of fields 1..fieldCount.
-bool WriteGenericHeader(const AppState& state, OutputFile& out);
+// Fields written per record: fieldCount, or all 47 ProCite fields in the
+// generic mode.
+int ExportFieldCount(const TaggedFormat& format);
 
-// The parsed header (csvItems) into the column map; the number of columns.
-int LoadCsvHeader(AppState& state);
+enum class TaggedOutcome {
+  Written,          // the tagged file holds `records` records
+  CsvNotOpened,     // failedFile: the CSV
+  OutputNotOpened,  // failedFile: the tagged file
+  Abandoned,        // the reading stopped it (see CsvStop); nothing written
+  NotSaved,         // the tagged file could not be saved; failedFile: it
+};
 
-// Loads the field holder with the mode's match names and points every header
-// column at the first field whose name it matches, ignoring letter case.
-void BuildColumnMap(AppState& state, int columns);
+// How the reading of the CSV ended.
+enum class CsvStop {
+  AtEnd,
+  AtRecordLimit,  // kMaxExportRecords written and more left unread
+  ReadError,      // a header that can't be read abandons; a record keeps those before it
+  LineTooLong,    // abandons
+};
 
-// The record in csvItems as one line of tab-separated fields (modes 0, 2, 3).
-int WriteTabbedRecord(AppState& state, OutputFile& out, int columns);
-// The record in csvItems as RIS tag lines ended by "ER  - " (mode 1).
-int WriteRisRecord(AppState& state, OutputFile& out, int columns);
+struct [[nodiscard]] TaggedResult {
+  TaggedOutcome outcome = TaggedOutcome::Written;
+  CsvStop stop = CsvStop::AtEnd;
+  std::int32_t records = 0;  // written; 0 unless Written
+  std::string failedFile;
+};
 
-// Number of fields written per record: fieldCount, or all 47 ProCite fields
-// in the generic mode.
-int ExportFieldCount(const AppState& state);
-// The tag written before a Reference Manager field's value, "" for none.
-std::string_view RisTagOf(int field);
+// Reads csvPath and writes taggedPath in the format; the file is replaced
+// only when it is written whole. Shows no message: the record counter only.
+TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& csvPath,
+                                const std::string& taggedPath, Ui& ui);
 
 }  // namespace tk

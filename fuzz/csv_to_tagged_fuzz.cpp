@@ -2,9 +2,9 @@
 // and written as the tab-delimited file (EndNote, ProCite, generic) or the
 // RIS file (Reference Manager), the mode taken from the first byte.
 #include "export/TaggedWriter.h"
-#include "fields/FieldCatalogue.h"
 #include "fuzz/FuzzState.h"
 #include "fuzz/NullUi.h"
+#include "platform/Files.h"
 
 #include <algorithm>
 
@@ -14,9 +14,8 @@ using tk::fuzz::Check;
 
 std::vector<std::string_view> Lines(const std::string& text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find("\r\n", start);
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find("\r\n", start);
     Check(end != std::string::npos, "output line without CR LF");
     lines.emplace_back(text.data() + start, end - start);
     Check(lines.back().find_first_of("\r\n") == std::string_view::npos,
@@ -26,12 +25,12 @@ std::vector<std::string_view> Lines(const std::string& text) {
   return lines;
 }
 
-void CheckTabbed(const tk::AppState& state, const std::string& text, std::int32_t records) {
-  auto lines = Lines(text);
-  std::size_t first = state.convMode == tk::kModeEndNote ? 2 : 0;
+void CheckTabbed(const tk::TaggedFormat& format, const std::string& text, std::int32_t records) {
+  const auto lines = Lines(text);
+  const std::size_t first = format.mode == tk::kModeEndNote ? 2 : 0;
   Check(lines.size() == first + static_cast<std::size_t>(records), "lines differ from records");
   if (first == 2) Check(lines[0] == "*GENERIC", "EndNote file without *GENERIC");
-  const auto tabs = static_cast<long>(tk::ExportFieldCount(state) - 1);
+  const auto tabs = static_cast<long>(tk::ExportFieldCount(format) - 1);
   for (std::size_t i = first; i < lines.size(); ++i) {
     Check(std::count(lines[i].begin(), lines[i].end(), '\t') == tabs,
           "record with a column too many or few");
@@ -55,22 +54,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ClearScratch();
   Controls controls(data, size);
   const std::int32_t mode = controls.next() % 4;
-  tk::AppState state;
-  SetUpFields(state, mode, controls);
-  SetUpPaths(state);
+  const tk::FieldSetup setup = SetUpFields(mode, controls);
+  const tk::TaggedFormat format{setup.mode, setup.fieldCount};
   const std::string csvPath = WriteInput("input.csv", data, size);
+  const std::string taggedPath = ScratchFolder() + "/output.txt";
 
   NullUi ui;
-  const std::int32_t records = tk::ConvertCsvToTagged(state, ui, csvPath);
+  const tk::TaggedResult result = tk::ConvertCsvToTagged(format, csvPath, taggedPath, ui);
 
   CheckNoPartFiles();
-  Check(records >= 0 && records <= tk::kMaxExportRecords, "record count out of range");
-  const std::string text = ReadAll(state.taggedPath);
-  if (records > 0) {
-    if (mode == tk::kModeRefMan)
-      CheckRis(text, records);
-    else
-      CheckTabbed(state, text, records);
-  }
+  Check(result.records >= 0 && result.records <= tk::kMaxExportRecords,
+        "record count out of range");
+  const bool written = result.outcome == tk::TaggedOutcome::Written;
+  Check(written == tk::FileExists(taggedPath), "output written but not reported, or reported not");
+  Check(written || result.records == 0, "records counted for a file not written");
+  Check(written == result.failedFile.empty(), "failure without its file");
+  if (!written) return 0;
+  const std::string text = ReadAll(taggedPath);
+  if (mode == tk::kModeRefMan)
+    CheckRis(text, result.records);
+  else
+    CheckTabbed(format, text, result.records);
   return 0;
 }

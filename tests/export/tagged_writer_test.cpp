@@ -1,7 +1,7 @@
+#include "export/CsvLine.h"
+#include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
-
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
+#include "fields/ProgramModes.h"
 #include "mock/FakeUi.h"
 #include "mock/TempFolder.h"
 
@@ -12,124 +12,123 @@
 namespace tk {
 namespace {
 
-struct ExportRun {
-  AppState state;
+using Items = std::vector<std::string>;
+
+TEST(tagged_writer_test, comma_text_is_split_into_items) {
+  const struct {
+    std::string_view line;
+    Items items;
+  } cases[] = {
+      {"\"Smith, J.\",\"say \"\"hi\"\"\",\" \"\r\n", {"Smith, J.", "say \"hi\"", " "}},
+      {"  two words,x\r\n", {"two", "words", "x"}},
+      {"a,,b,\r\n", {"a", "", "b"}},
+      {",a", {"", "a"}},
+      {"\r\n", {}},
+      // An unclosed quote runs to the end of the line, less its last character.
+      {"\"abc,def\"", {"abc,def"}},
+      {"\"abc,def", {"abc,de"}},
+      {"\"a\tb\",c\td\r\n", {"a\tb", "c", "d"}},
+  };
+  Items items;
+  for (const auto& c : cases) {
+    items = {"left over"};
+    ParseCommaText(c.line, items);
+    EXPECT_EQ(items, c.items) << c.line;
+  }
+  // Data lines have their tabs made blanks first.
+  ParseDataLine("\"a\tb\",c\td\r\n", items);
+  EXPECT_EQ(items, (Items{"a b", "c", "d"}));
+}
+
+struct Conversion {
   test::FakeUi ui;
   test::TempFolder dir;
+  std::string out = dir.file("out.txt");
 
-  explicit ExportRun(ConvMode mode) {
-    state.convMode = mode;
-    SetFieldCount(state);
-    state.taggedPath = dir.file("out.txt");
+  TaggedResult convert(ConvMode mode, const std::string& csvPath) {
+    return ConvertCsvToTagged({mode, FieldCountOf(mode)}, csvPath, out, ui);
   }
-  std::int32_t convert(const std::string& csvPath) {
-    return ConvertCsvToTagged(state, ui, csvPath);
-  }
-  std::string output() const { return test::ReadBytes(state.taggedPath); }
 };
-
-std::string ManyRecords(int count) {
-  std::string csv = "\"Title\"\r\n";
-  for (int i = 1; i <= count; ++i) csv += "\"t" + std::to_string(i) + "\"\r\n";
-  return csv;
-}
 
 // EndNote: a generic header and 31 fields a record; ProCite: 47 fields, short
 // lines giving empty ones; generic names land at the first ProCite field of
 // that name; Reference Manager: authors and keywords split into tag lines.
+// Header names match ignoring case, but not blanks.
 TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
   const struct {
     ConvMode mode;
-    const char* csv;
-    const char* expected;
+    std::string csv, expected;
     int records;
-  } cases[] = {
-      {kModeEndNote, "endnote.csv", "endnote.expected.tsv", 2},
-      {kModeProCite, "procite.csv", "procite.expected.tsv", 2},
-      {kModeProCiteGeneric, "generic.csv", "generic.expected.tsv", 1},
-      {kModeRefMan, "refman.csv", "refman.expected.ris", 2},
-  };
+  } cases[] = {{kModeEndNote, "endnote.csv", "endnote.expected.tsv", 2},
+               {kModeProCite, "procite.csv", "procite.expected.tsv", 2},
+               {kModeProCiteGeneric, "generic.csv", "generic.expected.tsv", 1},
+               {kModeRefMan, "refman.csv", "refman.expected.ris", 2}};
   for (const auto& c : cases) {
-    ExportRun run(c.mode);
-    EXPECT_EQ(run.convert(test::DataFile(std::string("export/") + c.csv)), c.records) << c.csv;
-    EXPECT_EQ(run.output(), test::ReadBytes(test::DataFile(std::string("export/") + c.expected)))
+    Conversion run;
+    const TaggedResult result = run.convert(c.mode, test::DataFile("export/" + c.csv));
+    EXPECT_EQ(result.outcome, TaggedOutcome::Written);
+    EXPECT_EQ(result.records, c.records) << c.csv;
+    EXPECT_EQ(test::ReadBytes(run.out), test::ReadBytes(test::DataFile("export/" + c.expected)))
         << c.csv;
-    EXPECT_TRUE(run.ui.messages.empty()) << c.csv;
     EXPECT_EQ(run.ui.lastRecord, c.records) << c.csv;
   }
 }
 
-TEST(tagged_writer_test, header_matches_ignore_case_but_not_blanks) {
-  AppState state;
-  state.convMode = kModeRefMan;
-  SetFieldCount(state);
-  state.csvItems = {"TITLE 1 ", "Title 1", "ref type", "Nothing"};
-  ASSERT_EQ(LoadCsvHeader(state), 4);
-  BuildColumnMap(state, 4);
-  EXPECT_EQ(state.SGFldMap[1].field, 3);
-  EXPECT_EQ(state.SGFldMap[2].field, 0);
-  EXPECT_EQ(state.SGFldMap[3].field, 1);
-  EXPECT_EQ(state.SGFldMap[4].field, 0);
-  EXPECT_EQ(state.SGEnHolder[33].matchName, "URL");
-}
-
-TEST(tagged_writer_test, later_column_wins_when_two_feed_one_field) {
-  ExportRun run(kModeProCite);
-  test::WriteBytes(run.dir.file("in.csv"),
-                   "\"WorkSheet\",\"worksheet\"\r\n\"first\",\"second\"\r\n");
-  EXPECT_EQ(run.convert(run.dir.file("in.csv")), 1);
-  EXPECT_EQ(run.output(), "second" + std::string(46, '\t') + "\r\n");
-}
-
-TEST(tagged_writer_test, missing_or_empty_input_writes_nothing) {
-  ExportRun run(kModeEndNote);
-  EXPECT_EQ(run.convert(run.dir.file("missing.csv")), 0);
-  EXPECT_EQ(run.ui.texts(), std::vector<std::string>{"Couldnt load csv File"});
-  EXPECT_EQ(run.ui.messages[0].kind, MessageKind::Error);
-
-  test::WriteBytes(run.dir.file("empty.csv"), "");
-  EXPECT_EQ(run.convert(run.dir.file("empty.csv")), 0);
-  EXPECT_EQ(run.ui.messages.size(), 1u);
-  EXPECT_FALSE(FileExists(run.state.taggedPath));
-}
-
-TEST(tagged_writer_test, unwritable_output_is_reported) {
-  ExportRun run(kModeEndNote);
-  run.state.taggedPath = run.dir.file("no such folder/out.tsv");
-  EXPECT_EQ(run.convert(test::DataFile("export/endnote.csv")), 0);
-  EXPECT_EQ(run.ui.texts(), std::vector<std::string>{"Couldnt open output output File"});
-}
-
-TEST(tagged_writer_test, line_of_32000_characters_fails_and_leaves_old_output) {
-  ExportRun run(kModeEndNote);
-  test::WriteBytes(run.state.taggedPath, "old");
-  const std::string fits = "\"" + std::string(31995, 'a') + "\"\r\n";  // 31999 with its end
-  test::WriteBytes(run.dir.file("fits.csv"), "\"Title\"\r\n" + fits);
-  EXPECT_EQ(run.convert(run.dir.file("fits.csv")), 1);
-
-  test::WriteBytes(run.state.taggedPath, "old");
-  test::WriteBytes(run.dir.file("long.csv"),
-                   "\"Title\"\r\n\"" + std::string(31996, 'a') + "\"\r\n");
-  EXPECT_EQ(run.convert(run.dir.file("long.csv")), 0);
-  EXPECT_EQ(run.ui.texts(), std::vector<std::string>{"Records of more than 32K Not supported"});
-  EXPECT_EQ(run.output(), "old");
-}
-
-TEST(tagged_writer_test, more_than_10000_records_stop_at_the_limit_with_a_notice) {
-  ExportRun run(kModeProCite);
-  test::WriteBytes(run.dir.file("limit.csv"), ManyRecords(10000));
-  EXPECT_EQ(run.convert(run.dir.file("limit.csv")), 10000);
-  EXPECT_TRUE(run.ui.messages.empty());
-
-  test::WriteBytes(run.dir.file("big.csv"), ManyRecords(10001));
-  const long updatesBefore = run.ui.recordUpdates;
-  EXPECT_EQ(run.convert(run.dir.file("big.csv")), 10000);
-  EXPECT_EQ(run.ui.messages,
-            (std::vector<test::ShownMessage>{
-                {MessageKind::Information, "Transfer Stopped too many records to transfer"}}));
-  const std::string out = run.output();
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 10000);
-  EXPECT_EQ(run.ui.recordUpdates - updatesBefore, 10000);
+// The file is written whole or the earlier one stays; the notices say why.
+TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
+  const auto titles = [](int count, const std::string& value = "t") {
+    std::string csv = "\"Title\"\r\n";
+    for (int i = 0; i < count; ++i) csv += "\"" + value + "\"\r\n";
+    return csv;
+  };
+  const std::string tooLong = "\"" + std::string(31996, 'a') + "\"\r\n";
+  using K = MessageKind;
+  const struct {
+    std::string csv;  // "-": no file
+    std::int32_t records;
+    std::string written;  // empty: the earlier file; "-": not compared
+    std::vector<Notice> notices;
+  } cases[] = {
+      {"-", 0, "", {{K::Error, "Couldnt load csv File"}}},
+      {"", 0, "", {}},
+      {"\"WorkSheet\",\"worksheet\"\r\n\"first\",\"second\"",
+       1,
+       "second" + std::string(46, '\t') + "\r\n",
+       {}},
+      {titles(1, std::string(31995, 'a')), 1, "-", {}},
+      {titles(0) + tooLong, 0, "", {{K::Error, "Records of more than 32K Not supported"}}},
+      {tooLong, 0, "", {{K::Error, "Records of more than 32K Not supported"}}},
+      {titles(10000), 10000, "-", {}},
+      {titles(10001),
+       10000,
+       "-",
+       {{K::Information, "Transfer Stopped too many records to transfer"}}},
+  };
+  for (const auto& c : cases) {
+    Conversion run;
+    const std::string csv = run.dir.file("in.csv");
+    if (c.csv != "-") test::WriteBytes(csv, c.csv);
+    test::WriteBytes(run.out, "earlier");
+    const TaggedResult result = run.convert(kModeProCite, csv);
+    EXPECT_EQ(TaggedNotices(result), c.notices) << c.csv.substr(0, 20);
+    EXPECT_EQ(result.records, c.records);
+    EXPECT_EQ(result.failedFile, c.records ? "" : csv);
+    EXPECT_EQ(run.ui.recordUpdates, c.records);
+    const std::string out = test::ReadBytes(run.out);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), c.records);
+    if (c.written != "-") {
+      EXPECT_EQ(out, c.written.empty() ? "earlier" : c.written);
+    }
+  }
+  Conversion run;
+  run.out = run.dir.file("no such folder/out.tsv");
+  const TaggedResult unopened = run.convert(kModeProCite, test::DataFile("export/procite.csv"));
+  EXPECT_EQ(TaggedNotices(unopened),
+            (std::vector<Notice>{{K::Error, "Couldnt open output output File"}}));
+  EXPECT_EQ(unopened.failedFile, run.out);
+  EXPECT_EQ(TaggedNotices({TaggedOutcome::NotSaved, CsvStop::ReadError, 0, "/x/y.tsv"}),
+            (std::vector<Notice>{{K::Error, "Couldnt read csv file"},
+                                 {K::Error, "Unable to write to /x/y.tsv"}}));
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+#include "export/ExportMessages.h"
+
+namespace tk {
+namespace {
+
+void AddStopNotice(CsvStop stop, std::vector<Notice>& notices) {
+  switch (stop) {
+    case CsvStop::LineTooLong:
+      notices.push_back({MessageKind::Error, "Records of more than 32K Not supported"});
+      break;
+    case CsvStop::ReadError:
+      notices.push_back({MessageKind::Error, "Couldnt read csv file"});
+      break;
+    case CsvStop::AtRecordLimit:
+      notices.push_back(
+          {MessageKind::Information, "Transfer Stopped too many records to transfer"});
+      break;
+    case CsvStop::AtEnd:
+      break;
+  }
+}
+
+}  // namespace
+
+std::vector<Notice> TaggedNotices(const TaggedResult& result) {
+  std::vector<Notice> notices;
+  switch (result.outcome) {
+    case TaggedOutcome::CsvNotOpened:
+      notices.push_back({MessageKind::Error, "Couldnt load csv File"});
+      break;
+    case TaggedOutcome::OutputNotOpened:
+      notices.push_back({MessageKind::Error, "Couldnt open output output File"});
+      break;
+    case TaggedOutcome::NotSaved:
+      AddStopNotice(result.stop, notices);
+      notices.push_back({MessageKind::Error, "Unable to write to " + result.failedFile});
+      break;
+    case TaggedOutcome::Written:
+    case TaggedOutcome::Abandoned:
+      AddStopNotice(result.stop, notices);
+      break;
+  }
+  return notices;
+}
+
+}  // namespace tk
