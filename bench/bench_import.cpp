@@ -7,10 +7,7 @@
 // of a child process that ran only the reader.
 //
 //   bench_import [megabytes [reader name part]]      (default 200, all)
-#include "fields/AppState.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
+#include "fields/FieldSetup.h"
 #include "import/GenericPrePass.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
@@ -49,15 +46,17 @@ public:
 };
 
 // Default field choice of a mode: EndNote 1-15, the others all, width 3990.
-void SetUpMode(AppState& state, std::int32_t mode) {
-  FldTable = {};
-  state.convMode = mode;
-  SetFieldCount(state);
-  for (int n = 1; n <= state.fieldCount; ++n) {
-    FldTable[n].selected = mode != kModeEndNote || n <= 15;
-    FldTable[n].maxWidth = 3990;
-    FldTable[n].fldType = n == 1 ? kTypePopup : kTypeString;
+FieldSetup DefaultFields(std::int32_t mode) {
+  FieldSetup setup;
+  setup.mode = mode;
+  setup.fieldCount = FieldCountOf(mode);
+  for (int n = 1; n <= setup.fieldCount; ++n) {
+    FldDef& field = setup.table[static_cast<std::size_t>(n)];
+    field.selected = mode != kModeEndNote || n <= 15;
+    field.maxWidth = 3990;
+    field.fldType = n == 1 ? kTypePopup : kTypeString;
   }
+  return setup;
 }
 
 // Deterministic text of varied length, with the odd quote.
@@ -174,7 +173,7 @@ struct Case {
   const char* name;
   std::int32_t mode;
   std::function<void(const std::string&, std::size_t)> generate;
-  std::function<int(AppState&, Ui&)> reader;
+  std::function<ReadResult(const FieldSetup&, ImportRun&, Ui&)> reader;
 };
 
 }  // namespace
@@ -186,10 +185,11 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
 
   const Case cases[] = {
-      {"EndNote", kModeEndNote, GenerateEndNote, ConvertEndNoteExport},
-      {"ProCite", kModeProCite, GenerateProCite, ConvertProCiteExport},
-      {"ProCite generic pre-pass", kModeProCiteGeneric, GenerateProCite, PrepareGenericExport},
-      {"RIS", kModeRefMan, GenerateRis, ConvertRefManExport},
+      {"EndNote", kModeEndNote, GenerateEndNote, ReadEndNoteExport},
+      {"ProCite", kModeProCite, GenerateProCite, ReadProCiteExport},
+      {"ProCite generic pre-pass", kModeProCiteGeneric, GenerateProCite,
+       [](const FieldSetup&, ImportRun& run, Ui& ui) { return PrepareGenericExport(run, ui); }},
+      {"RIS", kModeRefMan, GenerateRis, ReadRefManExport},
   };
   std::printf("%-26s %9s %9s %9s %9s %9s %7s %10s\n", "reader", "MB", "copy MB/s", "byte copy",
               "read MB/s", "records", "ratio", "peak KB");
@@ -200,21 +200,21 @@ int main(int argc, char** argv) {
     c.generate(input, static_cast<std::size_t>(megabytes * 1e6));
     double size = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
 
-    AppState state;
-    SetUpMode(state, c.mode);
-    state.inputPath = input;
-    state.csvPath = (folder / "out.csv").string();
+    const FieldSetup setup = DefaultFields(c.mode);
+    ImportRun run;
+    run.inputPath = input;
+    run.csvPath = (folder / "out.csv").string();
     QuietUi ui;
 
     double copy = 1e9, read = 1e9, byteCopy = 1e9;
     int count = 0;
     for (int round = 0; round < 3; ++round) {
       copy = std::min(copy, Seconds([&] { BlockCopy(input, (folder / "copy.bin").string()); }));
-      byteCopy =
-          std::min(byteCopy, Seconds([&] { CopyFile(input, (folder / "copy.bin").string()); }));
-      read = std::min(read, Seconds([&] { count = c.reader(state, ui); }));
+      byteCopy = std::min(byteCopy,
+                          Seconds([&] { (void)CopyFile(input, (folder / "copy.bin").string()); }));
+      read = std::min(read, Seconds([&] { count = c.reader(setup, run, ui).records; }));
     }
-    long peak = PeakKbInChild([&] { c.reader(state, ui); });
+    long peak = PeakKbInChild([&] { (void)c.reader(setup, run, ui); });
     std::printf("%-26s %9.1f %9.0f %9.0f %9.0f %9d %6.2fx %10ld\n", c.name, size, size / copy,
                 size / byteCopy, size / read, count, read / copy, peak);
     std::filesystem::remove(input);

@@ -3,5 +3,5 @@
 #include "import/TabExportReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeEndNote, data, size, tk::ConvertEndNoteExport);
+  return tk::fuzz::RunImportReader(tk::kModeEndNote, data, size, tk::ReadEndNoteExport);
 }

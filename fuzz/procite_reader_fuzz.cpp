@@ -3,5 +3,5 @@
 #include "import/TabExportReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeProCite, data, size, tk::ConvertProCiteExport);
+  return tk::fuzz::RunImportReader(tk::kModeProCite, data, size, tk::ReadProCiteExport);
 }

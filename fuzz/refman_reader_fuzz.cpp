@@ -3,5 +3,5 @@
 #include "import/RisReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeRefMan, data, size, tk::ConvertRefManExport);
+  return tk::fuzz::RunImportReader(tk::kModeRefMan, data, size, tk::ReadRefManExport);
 }

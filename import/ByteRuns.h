@@ -1,7 +1,7 @@
 #pragma once
 // Scanning for the next byte that means something to a reader. Exports are
 // mostly plain text, so the readers skip runs of ordinary bytes at once and
-// handle the others one by one. Also the output steps the readers share.
+// handle the others one by one.
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -90,10 +90,5 @@ void ScanRuns(InputFile& in, MessagePump& pump, const StopScanner& scanner, OnRu
     }
   }
 }
-
-// The output of an import reader: "Couldnt open output CSV File" when it
-// can't be opened, "Unable to write to <path>" when it can't be committed.
-bool OpenImportOutput(OutputFile& out, const std::string& path, Ui& ui);
-bool CommitImportOutput(OutputFile& out, const std::string& path, Ui& ui);
 
 }  // namespace tk

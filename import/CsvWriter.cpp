@@ -1,14 +1,11 @@
 #include "import/CsvWriter.h"
 
 #include "fields/FieldCatalogue.h"
-#include "fields/FieldTable.h"
 
 #include <algorithm>
 
 namespace tk {
 namespace {
-
-int LastField(const AppState& state) { return std::min(state.fieldCount, kMaxFieldCount); }
 
 // How many bytes of a value (quotes already doubled, cut to its maxWidth) to
 // keep: one byte less when the cut ends in half of a doubled pair.
@@ -22,27 +19,27 @@ std::size_t CutLengthKeepingPairs(std::string_view cut) {
 
 }  // namespace
 
-void WriteCsvHeader(OutputFile& out, const AppState& state) {
+void WriteCsvHeader(OutputFile& out, const FieldSetup& setup) {
   bool first = true;
-  for (int n = 1; n <= LastField(state); ++n) {
-    if (!FldTable[n].selected) continue;
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    if (!setup.table[static_cast<std::size_t>(n)].selected) continue;
     if (!first) out.put(',');
     first = false;
     out.put('"');
-    out.write(FieldLabel(state.convMode, n));
+    out.write(FieldLabel(setup.mode, n));
     out.put('"');
   }
   out.endLine();
 }
 
-CsvRecord::CsvRecord(const AppState& state) : fieldCount_(std::max(LastField(state), 0)) {
+CsvRecord::CsvRecord(const FieldSetup& setup) : fieldCount_(std::max(setup.lastField(), 0)) {
   values_.reserve(static_cast<std::size_t>(fieldCount_) + 1);
   values_.emplace_back();
   selected_.assign(static_cast<std::size_t>(fieldCount_) + 1, false);
   for (int n = 1; n <= fieldCount_; ++n) {
-    selected_[n] = FldTable[n].selected != 0;
-    values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0))
-                                      : 0);
+    const FldDef& field = setup.table[static_cast<std::size_t>(n)];
+    selected_[n] = field.selected != 0;
+    values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(field.maxWidth, 0)) : 0);
     if (selected_[n]) ++selectedCount_;
   }
   clear();

@@ -1,7 +1,7 @@
 #pragma once
 // The CSV dialect handed to jconv5: a header of quoted field labels, then one
 // line of quoted values per record, CR LF line ends, quotes doubled.
-#include "fields/AppState.h"
+#include "fields/FieldSetup.h"
 #include "import/ValueBuffer.h"
 #include "platform/Files.h"
 
@@ -13,7 +13,7 @@
 namespace tk {
 
 // Writes the quoted labels of the selected fields of the current mode.
-void WriteCsvHeader(OutputFile& out, const AppState& state);
+void WriteCsvHeader(OutputFile& out, const FieldSetup& setup);
 
 // One record of a tab-separated export as the readers store it: values
 // separated by TABs, quotes already doubled, line breaks already 0x85. Only
@@ -22,8 +22,8 @@ void WriteCsvHeader(OutputFile& out, const AppState& state);
 // a record is.
 class CsvRecord {
 public:
-  // Takes fieldCount, selection and widths from the current field table.
-  explicit CsvRecord(const AppState& state);
+  // Takes fieldCount, selection and widths from the setup's field table.
+  explicit CsvRecord(const FieldSetup& setup);
 
   void clear();
   void put(char byte) { current_->push(byte); }
@@ -53,6 +53,6 @@ private:
 
 // Writes the finished record as one CSV line; an empty value becomes one
 // blank. True when at least one value was cut to its maxWidth.
-bool WriteCsvRecord(OutputFile& out, const CsvRecord& record);
+[[nodiscard]] bool WriteCsvRecord(OutputFile& out, const CsvRecord& record);
 
 }  // namespace tk

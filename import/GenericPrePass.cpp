@@ -2,87 +2,105 @@
 
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldTable.h"
+#include "fields/ProgramModes.h"
 #include "import/ByteRuns.h"
 #include "import/OutputNaming.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace tk {
 namespace {
 
-constexpr char kLineBreakMark = static_cast<char>(0x85);
-
-// Columns 1..47 of a ProCite export that the generic database keeps.
-const std::array<bool, kFieldTableSize + 1>& KeptColumns() {
-  static const auto kept = [] {
-    std::array<bool, kFieldTableSize + 1> table{};
-    for (int n = 1; n <= kMaxFieldCount; ++n) table[n] = GenericFieldMap(n) != "---";
-    return table;
-  }();
-  return kept;
-}
-
 constexpr StopBytes kSpecial = MakeStopBytes({'\t', '\n', '\r', '"'});
 
-bool IsKept(int column) { return column <= kMaxFieldCount && KeptColumns()[column]; }
-
-}  // namespace
-
-GenericLineWriter::GenericLineWriter(OutputFile& out) : out_(out) {}
-
-void GenericLineWriter::nextColumn() {
-  stored_ = true;
-  endColumn();
-  if (column_ <= kMaxFieldCount) ++column_;
-  kept_ = IsKept(column_);
-}
-
-void GenericLineWriter::endColumn() {
-  if (kept_) {
-    if (!columnHasBytes_) emit(' ');
-    if (++written_ < kGenericColumns) emit('\t');
+// Streams one record's columns into a line of the intermediate file: kept
+// columns only, an empty column as one blank, each followed by a TAB until
+// the generic database's fields have all been written. Nothing of a record
+// is kept in memory, apart from the start held back (see holdBack).
+class GenericLineWriter {
+public:
+  explicit GenericLineWriter(OutputFile& out) : out_(out) {
+    for (int n = 1; n <= kMaxFieldCount; ++n) kept_[n] = GenericFieldMap(n) != "---";
+    startLine();
   }
-  columnHasBytes_ = false;
-}
 
-void GenericLineWriter::endRecord() {
-  if (stored_) endColumn();
-  release();
-  out_.endLine();
-  column_ = 1;
-  kept_ = IsKept(1);
-  written_ = 0;
-  columnHasBytes_ = stored_ = false;
-}
+  void put(char byte) {
+    stored_ = columnHasBytes_ = true;
+    if (keeping_) emit(std::string_view(&byte, 1));
+  }
+  void write(std::string_view bytes) {
+    stored_ = columnHasBytes_ = true;
+    if (keeping_) emit(bytes);
+  }
+  void nextColumn() {  // a TAB
+    stored_ = true;
+    endColumn();
+    if (column_ <= kMaxFieldCount) ++column_;
+    keeping_ = isKept(column_);
+  }
+  void endRecord() {  // writes the line end
+    if (stored_) endColumn();
+    release();
+    out_.endLine();
+    startLine();
+  }
 
-void GenericLineWriter::release() {
-  holding_ = false;
-  out_.write(held_);
-  held_.clear();
-}
+  // The start of a record is held back until release(), so a last record
+  // that turns out to be empty can be dropped.
+  void holdBack() { holding_ = true; }
+  bool holding() const { return holding_; }
+  void release() {
+    holding_ = false;
+    out_.write(held_);
+    held_.clear();
+  }
+  void dropHeld() {
+    holding_ = false;
+    held_.clear();
+    startLine();
+  }
 
-void GenericLineWriter::dropHeld() {
-  holding_ = false;
-  held_.clear();
-  column_ = 1;
-  kept_ = IsKept(1);
-  written_ = 0;
-  columnHasBytes_ = stored_ = false;
-}
-
-void WriteGenericLine(OutputFile& out, std::string_view record) {
-  GenericLineWriter line(out);
-  for (char c : record) {
-    if (c == '\t') {
-      line.nextColumn();
-    } else {
-      line.put(c);
+private:
+  bool isKept(int column) const { return column <= kMaxFieldCount && kept_[column]; }
+  void startLine() {
+    column_ = 1;
+    keeping_ = isKept(1);
+    written_ = 0;
+    columnHasBytes_ = stored_ = false;
+  }
+  void endColumn() {
+    if (keeping_) {
+      if (!columnHasBytes_) emit(" ");
+      if (++written_ < columns_) emit("\t");
     }
+    columnHasBytes_ = false;
   }
-  line.endRecord();
-}
+  void emit(std::string_view bytes) {
+    if (!holding_) {
+      out_.write(bytes);
+      return;
+    }
+    held_.append(bytes);
+    if (held_.size() >= kHoldLimit) release();
+  }
 
-namespace {
+  // A record start longer than this without any text in it is written
+  // anyway; no real export has one.
+  static constexpr std::size_t kHoldLimit = 1 << 16;
+
+  OutputFile& out_;
+  std::array<bool, kFieldTableSize + 1> kept_{};  // by ProCite column
+  const int columns_ = FieldCountOf(kModeProCiteGeneric);
+  int column_ = 1;
+  bool keeping_ = true;
+  int written_ = 0;
+  bool columnHasBytes_ = false;
+  bool stored_ = false;
+  bool holding_ = false;
+  std::string held_;
+};
 
 // Copies the export's records into the intermediate file; the number of
 // records seen.
@@ -123,7 +141,6 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
         }
         return true;
       });
-  if (in.failed()) ui.showMessage(MessageKind::Error, "Couldnt read csv file");
   // A last record without its CR still holds a reference (and one whose
   // start was too long to hold back is already partly written).
   if (ordinary || !line.holding()) {
@@ -138,18 +155,12 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
 
 }  // namespace
 
-int PrepareGenericExport(AppState& state, Ui& ui) {
-  const std::string path = GenericIntermediatePath(state);
-  OutputFile out;
-  if (!OpenImportOutput(out, path, ui)) return 0;
-  InputFile in;
-  int records = 0;
-  if (in.open(state.inputPath)) {
-    records = ReduceRecords(in, out, ui);
-  } else {
-    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
-  }
-  return CommitImportOutput(out, path, ui) ? records : 0;
+ReadResult PrepareGenericExport(const ImportRun& run, Ui& ui) {
+  return ReadExportFile(
+      run.inputPath, GenericIntermediatePath(run), [](OutputFile&) {},
+      [&ui](InputFile& in, OutputFile& out, ReadResult& result) {
+        result.records = ReduceRecords(in, out, ui);
+      });
 }
 
 }  // namespace tk

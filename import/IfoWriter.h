@@ -2,16 +2,26 @@
 // The JFile database description (IFO file) that jconv5 reads beside the
 // CSV: the selected fields' types and widths, the database settings and the
 // popup word lists.
-#include "fields/AppState.h"
-#include "platform/Ui.h"
+#include "fields/FieldSetup.h"
+
+#include <string>
 
 namespace tk {
 
-// Most words a popup section may hold; later words are left out.
-inline constexpr int kMaxPopupWords = 99;
+enum class IfoStatus {
+  Written,
+  NotCreated,       // the file could not be created
+  NoFieldSelected,  // nothing to describe; no file is left
+  NotWritten,       // writing or committing failed; the file is as it was
+};
 
-// Writes state.ifoPath from the field table; false (after telling the user)
-// when the file can't be written or no field is selected.
-bool WriteIfoFile(AppState& state, Ui& ui);
+struct [[nodiscard]] IfoResult {
+  IfoStatus status = IfoStatus::Written;
+  std::string failedFile;  // the file of NotCreated and NotWritten
+};
+
+// Writes path from the setup's field table, assigning the popup letters the
+// sections are named by.
+IfoResult WriteIfoFile(FieldSetup& setup, const std::string& path);
 
 }  // namespace tk

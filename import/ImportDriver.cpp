@@ -1,8 +1,6 @@
 #include "import/ImportDriver.h"
 
 #include "converter/ConverterRunner.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/GenericPrePass.h"
@@ -10,96 +8,137 @@
 #include "import/OutputNaming.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
+#include "platform/InstallRequestStore.h"
 
 namespace tk {
 namespace {
 
-int ReadExport(AppState& state, Ui& ui) {
-  switch (state.convMode) {
+void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
+
+// The messages of a reader (or the pre-pass), in the order it met them.
+void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
+  switch (result.status) {
+    case ReadStatus::OutputNotOpened:
+      ShowError(ui, "Couldnt open output CSV File");
+      return;
+    case ReadStatus::InputNotOpened:
+      ShowError(ui, mode == kModeRefMan ? "Couldnt Open input .csv file"
+                                        : "Couldnt Open input .tsv file");
+      break;
+    case ReadStatus::InputNotRead:
+      ShowError(ui, "Couldnt read csv file");
+      break;
+    case ReadStatus::Read:
+      break;
+  }
+  if (!result.failedFile.empty()) ShowError(ui, "Unable to write to " + result.failedFile);
+}
+
+ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
+  switch (setup.mode) {
     case kModeRefMan:
-      return ConvertRefManExport(state, ui);
+      return ReadRefManExport(setup, run, ui);
     case kModeProCite:
-      return ConvertProCiteExport(state, ui);
+      return ReadProCiteExport(setup, run, ui);
     case kModeProCiteGeneric:
       // The ProCite reader runs on the reduced file even when the pre-pass
-      // failed; it then reports the missing file itself.
-      PrepareGenericExport(state, ui);
-      state.inputPath = GenericIntermediatePath(state);
-      return ConvertProCiteExport(state, ui);
+      // failed; it then finds no file or an empty one.
+      ShowReadMessages(PrepareGenericExport(run, ui), setup.mode, ui);
+      run.inputPath = GenericIntermediatePath(run);
+      return ReadProCiteExport(setup, run, ui);
     default:
-      return ConvertEndNoteExport(state, ui);
+      return ReadEndNoteExport(setup, run, ui);
   }
 }
 
-ProgressSetup ImportProgress(const AppState& state, bool showBar) {
-  ProgressSetup setup;
-  setup.prefix = "Working on Record number";
-  setup.sourceFile = state.progressFile;
-  setup.banner = Banner::MovingTo;
-  setup.showRecordCounter = true;
-  setup.showBar = showBar;
-  return setup;
+// False (after saying so) when there is no description to convert with.
+bool DescribeDatabase(FieldSetup& setup, const ImportRun& run, Ui& ui) {
+  const IfoResult ifo = WriteIfoFile(setup, run.ifoPath);
+  switch (ifo.status) {
+    case IfoStatus::Written:
+      return true;
+    case IfoStatus::NotCreated:
+      ShowError(ui, "Failure creating .IFO file ");
+      break;
+    case IfoStatus::NoFieldSelected:
+      ShowError(ui, "No fields selected \nPlease select a field and try again ");
+      break;
+    case IfoStatus::NotWritten:
+      ShowError(ui, "Unable to write to " + ifo.failedFile);
+      break;
+  }
+  ShowError(ui, "Unable to build .IFO file");
+  return false;
+}
+
+ProgressSetup ImportProgress(const std::string& inputPath, bool showBar) {
+  ProgressSetup progress;
+  progress.prefix = "Working on Record number";
+  progress.sourceFile = inputPath;
+  progress.banner = Banner::MovingTo;
+  progress.showRecordCounter = true;
+  progress.showBar = showBar;
+  return progress;
 }
 
 }  // namespace
 
-FileDialogSetup ImportDialogSetup(const AppState& state) {
-  return {std::string(ManagerNameOf(state.convMode)) + " Exports (*.txt)|*.TXT",
-          state.importExportFolder};
+FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
+  return {std::string(ModeOrEndNote(mode).managerName) + " Exports (*.txt)|*.TXT",
+          settings.importExportFolder};
 }
 
-void ImportChosenFiles(AppState& state, Ui& ui, const std::vector<std::string>& chosen,
-                       const FileDone& onDone) {
-  state.statusText.clear();
-  if (!chosen.empty()) {
-    ui.processMessages();
-    for (const auto& file : chosen) {
-      state.inputPath = file;
-      state.statusText.clear();
-      bool converted = false;
-      const std::int32_t records = RunImport(state, ui, &converted);
-      if (onDone) onDone({file, records, converted});
-    }
+std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
+                              std::vector<std::string>& log, Ui& ui,
+                              const std::vector<std::string>& chosen, const FileDone& onDone) {
+  std::string status;
+  if (!chosen.empty()) ui.processMessages();
+  for (const auto& file : chosen) {
+    ImportRun run;
+    run.inputPath = file;
+    const FileOutcome outcome = RunImport(settings, setup, run, ui);
+    log.insert(log.end(), run.log.begin(), run.log.end());
+    status = outcome.statusText;
+    if (onDone) onDone(outcome);
   }
-  RequestHotSyncInstall(state, ui);
+  InstallRequestStore store;
+  const std::string message =
+      InstallRequestMessage(settings, RequestHotSyncInstall(settings, store));
+  if (!message.empty()) ui.showMessage(MessageKind::Plain, message);
+  return status;
 }
 
-std::int32_t RunImport(AppState& state, Ui& ui, bool* converted) {
-  if (converted) *converted = false;
-  state.truncatedCount = 0;
-  SetMode(state, state.convMode);
-  DeriveImportNames(state);
-  ReadFieldPanel(state);
-  CountSelectedFields(state);
-  if (!WriteIfoFile(state, ui)) {
-    ui.showMessage(MessageKind::Error, "Unable to build .IFO file");
-    return 0;
-  }
+FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& run, Ui& ui) {
+  FileOutcome outcome;
+  outcome.file = run.inputPath;
+  NameImportOutputs(settings, setup.mode, run);
+  if (!DescribeDatabase(setup, run, ui)) return outcome;
 
-  state.progressFile = state.inputPath;
-  ui.showProgress(ImportProgress(state, false));
-  state.log(" ");
-  state.log("EndNote to JFile");
-  LogImportNames(state);
+  const std::string chosen = run.inputPath;
+  ui.showProgress(ImportProgress(chosen, false));
+  run.note(" ");
+  run.note("EndNote to JFile");
+  LogImportNames(run);
 
-  const std::int32_t count = ReadExport(state, ui);
-  state.log("Endnote file record count was " + std::to_string(count));
-  if (count == 0) {
+  const ReadResult read = ReadExport(setup, run, ui);
+  ShowReadMessages(read, setup.mode, ui);
+  run.note("Endnote file record count was " + std::to_string(read.records));
+  if (read.records == 0) {
     ui.hideProgress();
-    ui.showMessage(MessageKind::Error, "Error Converting EndNote file");
-    return 0;
+    ShowError(ui, "Error Converting EndNote file");
+    return outcome;
   }
   ui.progressStep(1);
-  ui.showProgress(ImportProgress(state, true));
-  const int built =
-      ConvertCsvToPdb(state, ui, state.csvPath, state.pdbPath, state.ifoPath, state.palmName);
-  if (converted) *converted = built == 1;
-  state.statusText = std::to_string(count) + " Records Transferred to  JFile";
-  state.log(state.statusText);
-  if (state.truncatedCount > 0) {
-    state.statusText += ". Number of truncated records: " + std::to_string(state.truncatedCount);
+  ui.showProgress(ImportProgress(chosen, true));
+  const ConverterJob job{settings.programFolder, chosen, run.csvPath, run.pdbPath, run.ifoPath};
+  outcome.converted = ConvertCsvToPdb(job, ui, run.palmName).converted();
+  outcome.records = read.records;
+  outcome.statusText = std::to_string(read.records) + " Records Transferred to  JFile";
+  run.note(outcome.statusText);
+  if (read.truncated > 0) {
+    outcome.statusText += ". Number of truncated records: " + std::to_string(read.truncated);
   }
-  return count;
+  return outcome;
 }
 
 }  // namespace tk

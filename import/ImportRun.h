@@ -6,11 +6,11 @@
 namespace tk {
 
 struct ImportRun {
-  std::string inputPath;  // the export file chosen
-  std::string pdbPath;    // in the Palm install folder, mode prefix in front
-  std::string ifoPath;    // in the work folder
-  std::string csvPath;    // in the work folder
-  std::string palmName;   // the database name, in double quotes
+  std::string inputPath;         // the export file chosen
+  std::string pdbPath;           // in the Palm install folder, mode prefix in front
+  std::string ifoPath;           // in the work folder
+  std::string csvPath;           // in the work folder
+  std::string palmName;          // the database name, in double quotes
   std::vector<std::string> log;  // lines for the diagnostic log, in order
 
   void note(std::string line) { log.push_back(std::move(line)); }

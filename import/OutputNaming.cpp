@@ -1,67 +1,49 @@
 #include "import/OutputNaming.h"
 
+#include "fields/PalmFolders.h"
+#include "fields/ProgramModes.h"
 #include "platform/Path.h"
 
 namespace tk {
 namespace {
 
+// The longest database name the handheld shows.
 constexpr std::size_t kPalmNameLimit = 19;
 
-std::string WorkFolder(const AppState& state) { return JoinPath(state.programFolder, "TKWork"); }
+std::string WithModePrefix(std::int32_t mode, const std::string& path) {
+  const std::string name = ExtractFileName(path);
+  return ExtractFilePath(path) + std::string(ModePrefix(mode)) + ChangeFileExt(name, "") +
+         ExtractFileExt(name);
+}
+
+std::string PalmName(std::int32_t mode, const std::string& inputPath) {
+  std::string name(ModePrefix(mode));
+  name += ChangeFileExt(ExtractFileName(inputPath), "");
+  if (name.size() > kPalmNameLimit) name.resize(kPalmNameLimit);
+  return "\"" + name + "\"";
+}
 
 }  // namespace
 
-std::string_view ModePrefix(std::int32_t convMode) {
-  switch (convMode) {
-    case 0:
-      return "EN-";
-    case 1:
-      return "RM-";
-    case 2:
-      return "PR-";
-    case 3:
-      return "PG-";
-    default:
-      return "";
-  }
+void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run) {
+  const std::string work = WorkFolder(settings.programFolder);
+  run.pdbPath = WithModePrefix(
+      mode,
+      JoinPath(settings.palmInstallFolder, ExtractFileName(ChangeFileExt(run.inputPath, ".PDB"))));
+  run.palmName = PalmName(mode, run.inputPath);
+  run.ifoPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".IFO")));
+  run.csvPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".csv")));
 }
 
-void AddModePrefix(const AppState& state, std::string& path) {
-  std::string name = ExtractFileName(path);
-  std::string result = ExtractFilePath(path);
-  result += ModePrefix(state.convMode);
-  result += ChangeFileExt(name, "");
-  result += ExtractFileExt(name);
-  path = std::move(result);
+void LogImportNames(ImportRun& run) {
+  run.note("sCsv Name is " + run.csvPath);
+  run.note("sPdb Name is " + run.pdbPath);
+  run.note("IFO  Name is " + run.ifoPath);
+  run.note("Palm Name is " + run.palmName);
 }
 
-void MakePalmName(AppState& state) {
-  std::string name(ModePrefix(state.convMode));
-  name += ChangeFileExt(ExtractFileName(state.inputPath), "");
-  if (name.size() > kPalmNameLimit) name.resize(kPalmNameLimit);
-  state.palmName = "\"" + name + "\"";
-}
-
-void DeriveImportNames(AppState& state) {
-  state.pdbPath = ChangeFileExt(state.inputPath, ".PDB");
-  state.ifoPath = ChangeFileExt(state.inputPath, ".IFO");
-  state.csvPath = ChangeFileExt(state.inputPath, ".csv");
-  state.pdbPath = JoinPath(state.palmInstallFolder, ExtractFileName(state.pdbPath));
-  AddModePrefix(state, state.pdbPath);
-  MakePalmName(state);
-  state.ifoPath = JoinPath(WorkFolder(state), ExtractFileName(state.ifoPath));
-  state.csvPath = JoinPath(WorkFolder(state), ExtractFileName(state.csvPath));
-}
-
-void LogImportNames(AppState& state) {
-  state.log("sCsv Name is " + state.csvPath);
-  state.log("sPdb Name is " + state.pdbPath);
-  state.log("IFO  Name is " + state.ifoPath);
-  state.log("Palm Name is " + state.palmName);
-}
-
-std::string GenericIntermediatePath(const AppState& state) {
-  return ChangeFileExt(state.csvPath, ".tkg");
+std::string GenericIntermediatePath(const ImportRun& run) {
+  return ChangeFileExt(run.csvPath, ".tkg");
 }
 
 }  // namespace tk

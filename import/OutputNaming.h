@@ -1,31 +1,24 @@
 #pragma once
 // Names of one import: where the PDB goes, what the database is called on
 // the handheld, and where the CSV and IFO files are written.
-#include "fields/AppState.h"
+#include "fields/Settings.h"
+#include "import/ImportRun.h"
 
+#include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace tk {
 
-// "EN-", "RM-", "PR-", "PG-" by convMode; empty for an unknown mode.
-std::string_view ModePrefix(std::int32_t convMode);
-
-// Puts the mode prefix in front of the file-name part of path.
-void AddModePrefix(const AppState& state, std::string& path);
-
-// palmName := the mode prefix + the export's base name, cut to 19
-// characters, in double quotes.
-void MakePalmName(AppState& state);
-
-// From inputPath: pdbPath in the Palm install folder (prefixed), palmName,
-// and ifoPath and csvPath in the work folder.
-void DeriveImportNames(AppState& state);
+// From run.inputPath: pdbPath in the Palm install folder with the mode's
+// prefix before its file name; palmName, the prefix and the export's base
+// name cut to 19 characters, in double quotes; ifoPath and csvPath in the
+// work folder.
+void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run);
 
 // The four name lines of the diagnostic log, in the driver's order.
-void LogImportNames(AppState& state);
+void LogImportNames(ImportRun& run);
 
 // The generic pre-pass's intermediate file: csvPath with ".tkg".
-std::string GenericIntermediatePath(const AppState& state);
+std::string GenericIntermediatePath(const ImportRun& run);
 
 }  // namespace tk

@@ -1,7 +1,6 @@
 #include "import/RisReader.h"
 
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
+#include "fields/RisTags.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/ValueBuffer.h"
@@ -13,34 +12,6 @@
 
 namespace tk {
 namespace {
-
-struct RisTag {
-  std::string_view tag;
-  int field;
-};
-
-constexpr std::array<RisTag, 45> kRefManTagTable{{
-    {"TY  - ", 1},  {"ID  - ", 2},  {"T1  - ", 3},  {"CT  - ", 3},  {"A1  - ", 4},
-    {"AU  - ", 4},  {"Y1  - ", 5},  {"PY  - ", 5},  {"N1  - ", 6},  {"AB  - ", 6},
-    {"KW  - ", 7},  {"RP  - ", 8},  {"SP  - ", 9},  {"EP  - ", 10}, {"JF  - ", 11},
-    {"JO  - ", 11}, {"JA  - ", 11}, {"J1  - ", 11}, {"J2  - ", 11}, {"VL  - ", 12},
-    {"T2  - ", 13}, {"BT  - ", 13}, {"A2  - ", 14}, {"ED  - ", 14}, {"IS  - ", 15},
-    {"CP  - ", 15}, {"CY  - ", 16}, {"PB  - ", 17}, {"U1  - ", 18}, {"U2  - ", 19},
-    {"U3  - ", 20}, {"U4  - ", 21}, {"U5  - ", 22}, {"T3  - ", 23}, {"A3  - ", 24},
-    {"N2  - ", 25}, {"SN  - ", 26}, {"AV  - ", 27}, {"Y2  - ", 28}, {"M1  - ", 29},
-    {"M2  - ", 30}, {"M3  - ", 31}, {"AD  - ", 32}, {"UR  - ", 33}, {"ER  - ", kRisRecordEnd},
-}};
-
-constexpr std::size_t kTagLength = 6;
-static_assert([] {
-  for (const RisTag& entry : kRefManTagTable) {
-    if (entry.tag.size() != kTagLength || entry.tag.substr(2) != "  - ") return false;
-  }
-  return true;
-}());
-constexpr int kRecordType = 1;
-constexpr int kAuthors = 4;
-constexpr int kKeywords = 7;
 
 constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
@@ -61,16 +32,21 @@ bool LooksLikeTag(std::string_view head) {
 // maxWidth bytes are kept, of the others nothing.
 class RisRecord {
 public:
-  explicit RisRecord(const AppState& state)
-      : fieldCount_(std::max(std::min(state.fieldCount, kMaxFieldCount), 0)) {
+  explicit RisRecord(const FieldSetup& setup) : fieldCount_(std::max(setup.lastField(), 0)) {
     values_.reserve(static_cast<std::size_t>(fieldCount_) + 1);
     values_.emplace_back();
+    selected_.assign(static_cast<std::size_t>(fieldCount_) + 1, false);
     for (int n = 1; n <= fieldCount_; ++n) {
-      values_.emplace_back(
-          FldTable[n].selected ? static_cast<std::size_t>(std::max(FldTable[n].maxWidth, 0)) : 0);
+      const FldDef& field = setup.table[static_cast<std::size_t>(n)];
+      selected_[n] = field.selected != 0;
+      values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(field.maxWidth, 0))
+                                        : 0);
+      if (selected_[n]) ++selectedCount_;
     }
   }
   int fieldCount() const { return fieldCount_; }
+  int selectedCount() const { return selectedCount_; }
+  bool selected(int n) const { return selected_[n]; }
   void clear() {
     for (auto& v : values_) v.clear();
   }
@@ -79,6 +55,8 @@ public:
 
 private:
   int fieldCount_;
+  int selectedCount_ = 0;
+  std::vector<bool> selected_;
   std::vector<ValueBuffer> values_;
 };
 
@@ -100,14 +78,10 @@ void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth)
 
 class RisReader {
 public:
-  RisReader(AppState& state, Ui& ui, OutputFile& out)
-      : state_(state),
-        ui_(ui),
-        out_(out),
-        record_(state),
-        selectedCount_(CountSelectedFields(state)) {}
+  RisReader(const FieldSetup& setup, Ui& ui, OutputFile& out)
+      : ui_(ui), out_(out), record_(setup) {}
 
-  int run(InputFile& in);
+  void read(InputFile& in, ReadResult& result);
 
 private:
   enum class Line { Head, Value, Continuation, Ignored };
@@ -123,17 +97,16 @@ private:
   void writeRecord();
   bool isField(int n) const { return n >= 1 && n <= record_.fieldCount(); }
 
-  AppState& state_;
   Ui& ui_;
   OutputFile& out_;
   RisRecord record_;
-  int selectedCount_;
   int records_ = 0;
+  int truncated_ = 0;
   bool inRecord_ = false;
   int lastField_ = 0;  // the field continuation lines go to; 0 = none
 
   Line line_ = Line::Head;
-  std::array<char, kTagLength> head_{};
+  std::array<char, kRisTagLength> head_{};
   std::size_t headLength_ = 0;
   ValueBuffer* target_ = nullptr;  // where the current line's value goes
   bool started_ = false;           // a continuation's first non-blank byte was seen
@@ -141,7 +114,7 @@ private:
   bool afterCr_ = false;           // a LF right after a CR ends no second line
 };
 
-int RisReader::run(InputFile& in) {
+void RisReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
   const StopScanner scanner(kLineEnds);
   static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
@@ -172,15 +145,14 @@ int RisReader::run(InputFile& in) {
         take(lineEnd);
         return true;
       });
-  if (in.failed()) {
-    ui_.showMessage(MessageKind::Error, "Couldnt read csv file");
-  } else {
+  if (!in.failed()) {
     endLine();
     // A last record without its end line is still a reference.
     if (inRecord_) writeRecord();
   }
   pump.pumpNow();
-  return records_;
+  result.records = records_;
+  result.truncated = truncated_;
 }
 
 // CR LF, LF and a lone CR all end a line.
@@ -197,7 +169,7 @@ void RisReader::feed(char c) {
   switch (line_) {
     case Line::Head:
       head_[headLength_++] = c;
-      if (headLength_ == kTagLength) decideTagLine();
+      if (headLength_ == kRisTagLength) decideTagLine();
       break;
     case Line::Value:
       target_->push(c);
@@ -217,11 +189,10 @@ void RisReader::endLine() {
 }
 
 void RisReader::decideTagLine() {
-  std::string_view head(head_.data(), kTagLength);
-  std::string_view tag, value;
-  int n = LookupRisTag(head, tag, value);
+  const std::string_view head(head_.data(), kRisTagLength);
+  const int n = RisFieldOfTag(head);
   line_ = Line::Ignored;
-  if (n == kRecordType) {
+  if (n == kRisRecordType) {
     // A new record inside an open one: the open one ends first.
     if (inRecord_) writeRecord();
     startRecord();
@@ -240,7 +211,7 @@ void RisReader::decideTagLine() {
     return;
   } else if (!isField(n)) {
     return;
-  } else if (n == kAuthors || n == kKeywords) {
+  } else if (n == kRisAuthors || n == kRisKeywords) {
     if (!record_.value(n).empty()) record_.value(n).push(';');
   } else {
     record_.value(n).clear();
@@ -292,8 +263,8 @@ void RisReader::continueWith(char c) {
 void RisReader::startRecord() {
   inRecord_ = true;
   record_.clear();
-  lastField_ = kRecordType;
-  target_ = &record_.value(kRecordType);
+  lastField_ = kRisRecordType;
+  target_ = &record_.value(kRisRecordType);
   line_ = Line::Value;
 }
 
@@ -301,7 +272,7 @@ void RisReader::writeRecord() {
   bool cut = false;
   int written = 0;
   for (int n = 1; n <= record_.fieldCount(); ++n) {
-    if (!FldTable[n].selected) continue;
+    if (!record_.selected(n)) continue;
     const ValueBuffer& held = record_.value(n);
     std::size_t maxWidth = held.limit();
     std::string_view value = held.kept();
@@ -309,40 +280,22 @@ void RisReader::writeRecord() {
     out_.put('"');
     WriteDoubled(out_, value, maxWidth);
     out_.put('"');
-    if (++written < selectedCount_) out_.put(',');
+    if (++written < record_.selectedCount()) out_.put(',');
   }
   out_.endLine();
-  if (cut) ++state_.truncatedCount;
+  if (cut) ++truncated_;
   ++records_;
   ui_.setRecordCounter(records_);
 }
 
 }  // namespace
 
-int LookupRisTag(std::string_view line, std::string_view& tag, std::string_view& value) {
-  tag = line.substr(0, std::min(line.size(), kTagLength));
-  value = line.size() > kTagLength ? line.substr(kTagLength) : std::string_view();
-  // Every tag of the table is two characters and "  - ".
-  if (tag.size() != kTagLength || tag.substr(2) != "  - ") return 0;
-  for (const RisTag& entry : kRefManTagTable) {
-    if (entry.tag[0] == tag[0] && entry.tag[1] == tag[1]) return entry.field;
-  }
-  return 0;
-}
-
-int ConvertRefManExport(AppState& state, Ui& ui) {
-  OutputFile out;
-  if (!OpenImportOutput(out, state.csvPath, ui)) return 0;
-  RisReader reader(state, ui, out);
-  WriteCsvHeader(out, state);
-  InputFile in;
-  int records = 0;
-  if (in.open(state.inputPath)) {
-    records = reader.run(in);
-  } else {
-    ui.showMessage(MessageKind::Error, "Couldnt Open input .csv file");
-  }
-  return CommitImportOutput(out, state.csvPath, ui) ? records : 0;
+ReadResult ReadRefManExport(const FieldSetup& setup, const ImportRun& run, Ui& ui) {
+  return ReadExportFile(
+      run.inputPath, run.csvPath, [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
+      [&](InputFile& in, OutputFile& out, ReadResult& result) {
+        RisReader(setup, ui, out).read(in, result);
+      });
 }
 
 }  // namespace tk

@@ -1,6 +1,6 @@
 #include "import/TabExportReader.h"
 
-#include "fields/FieldOps.h"
+#include "fields/FieldTable.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 
@@ -54,28 +54,27 @@ constexpr StopBytes StopsOf(const ByteKinds& kinds) {
 constexpr StopBytes kEndNoteStops = StopsOf(kEndNoteKinds);
 constexpr StopBytes kProCiteStops = StopsOf(kProCiteKinds);
 
-constexpr char kLineBreakMark = static_cast<char>(0x85);
-
 class TabReader {
 public:
-  TabReader(Export kind, AppState& state, Ui& ui, OutputFile& out)
-      : kind_(kind), state_(state), ui_(ui), out_(out), record_(state) {}
+  TabReader(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile& out)
+      : kind_(kind), run_(run), ui_(ui), out_(out), record_(setup) {}
 
-  int run(InputFile& in);
+  void read(InputFile& in, ReadResult& result);
 
 private:
   void endRecord();
   void writeRecord();
 
   Export kind_;
-  AppState& state_;
+  ImportRun& run_;
   Ui& ui_;
   OutputFile& out_;
   CsvRecord record_;
   int records_ = 0;
+  int truncated_ = 0;
 };
 
-int TabReader::run(InputFile& in) {
+void TabReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
   const ByteKinds& kinds = kind_ == Export::EndNote ? kEndNoteKinds : kProCiteKinds;
   const StopBytes& stops = kind_ == Export::EndNote ? kEndNoteStops : kProCiteStops;
@@ -114,14 +113,11 @@ int TabReader::run(InputFile& in) {
         }
         return true;
       });
-  if (in.failed()) {
-    ui_.showMessage(MessageKind::Error, "Couldnt read csv file");
-  } else if (ordinary) {
-    // A last record without its end still holds a reference.
-    endRecord();
-  }
+  // A last record without its end still holds a reference.
+  if (!in.failed() && ordinary) endRecord();
   pump.pumpNow();
-  return records_;
+  result.records = records_;
+  result.truncated = truncated_;
 }
 
 void TabReader::endRecord() {
@@ -144,34 +140,27 @@ void TabReader::endRecord() {
 
 void TabReader::writeRecord() {
   if (WriteCsvRecord(out_, record_)) {
-    state_.log("Truncated field(s) in Record " + std::to_string(records_));
-    ++state_.truncatedCount;
+    run_.note("Truncated field(s) in Record " + std::to_string(records_));
+    ++truncated_;
   }
 }
 
-int ConvertTabExport(Export kind, AppState& state, Ui& ui) {
-  OutputFile out;
-  if (!OpenImportOutput(out, state.csvPath, ui)) return 0;
-  CountSelectedFields(state);
-  WriteCsvHeader(out, state);
-  InputFile in;
-  int records = 0;
-  if (in.open(state.inputPath)) {
-    records = TabReader(kind, state, ui, out).run(in);
-  } else {
-    ui.showMessage(MessageKind::Error, "Couldnt Open input .tsv file");
-  }
-  return CommitImportOutput(out, state.csvPath, ui) ? records : 0;
+ReadResult ReadTabExport(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui) {
+  return ReadExportFile(
+      run.inputPath, run.csvPath, [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
+      [&](InputFile& in, OutputFile& out, ReadResult& result) {
+        TabReader(kind, setup, run, ui, out).read(in, result);
+      });
 }
 
 }  // namespace
 
-int ConvertEndNoteExport(AppState& state, Ui& ui) {
-  return ConvertTabExport(Export::EndNote, state, ui);
+ReadResult ReadEndNoteExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
+  return ReadTabExport(Export::EndNote, setup, run, ui);
 }
 
-int ConvertProCiteExport(AppState& state, Ui& ui) {
-  return ConvertTabExport(Export::ProCite, state, ui);
+ReadResult ReadProCiteExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
+  return ReadTabExport(Export::ProCite, setup, run, ui);
 }
 
 }  // namespace tk

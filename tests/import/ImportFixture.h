@@ -1,48 +1,94 @@
 #pragma once
-// A field table and state for one reader run in a fresh folder.
-#include "fields/AppState.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/FieldOps.h"
-#include "fields/FieldTable.h"
+// Field setups, reader runs in a fresh folder and driver runs in a program
+// folder with a stand-in converter.
+#include "fields/FieldSetup.h"
+#include "fields/PalmFolders.h"
+#include "import/ImportDriver.h"
+#include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
+#include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
+#include "platform/Files.h"
+#include "platform/InstallRequestStore.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace tk::test {
 
-struct ImportFixture {
-  explicit ImportFixture(std::int32_t mode, int maxWidth = 3990) {
-    FldTable = {};
-    state.convMode = mode;
-    SetFieldCount(state);
-    for (int n = 1; n <= state.fieldCount; ++n) {
-      FldTable[n].selected = 1;
-      FldTable[n].maxWidth = maxWidth;
-      FldTable[n].fldType = kTypeString;
-    }
-    state.inputPath = folder.file("export.txt");
-    state.csvPath = folder.file("export.csv");
-    state.ifoPath = folder.file("export.IFO");
-  }
+using Lines = std::vector<std::string>;
+inline const std::string kEndNoteEnd = "\xB0";
 
-  void selectOnly(const std::vector<int>& fields) {
-    for (int n = 1; n <= state.fieldCount; ++n) FldTable[n].selected = 0;
-    for (int n : fields) FldTable[n].selected = 1;
+template <class... N>
+std::vector<int> On(N... fields) {
+  return {fields...};
+}
+inline std::vector<int> UpTo(int last) {
+  std::vector<int> fields;
+  for (int n = 1; n <= last; ++n) fields.push_back(n);
+  return fields;
+}
+
+// The mode's fields as strings cut to maxWidth, the given ones selected.
+inline FieldSetup Fields(std::int32_t mode, const std::vector<int>& selected, int maxWidth = 3990) {
+  FieldSetup setup;
+  setup.mode = mode;
+  setup.fieldCount = FieldCountOf(mode);
+  for (int n = 1; n <= setup.fieldCount; ++n) setup.table[n] = {kTypeString, 80, maxWidth, 0, 0};
+  for (int n : selected) setup.table[n].selected = 1;
+  return setup;
+}
+
+// A reader's run on the given export.
+struct ReaderRun {
+  explicit ReaderRun(const std::string& input) {
+    run.inputPath = folder.file("export.txt");
+    run.csvPath = folder.file("export.csv");
+    WriteBytes(run.inputPath, input);
   }
-  void input(const std::string& bytes) { WriteBytes(state.inputPath, bytes); }
-  std::string csv() const { return ReadBytes(state.csvPath); }
   // The CSV without its header line.
   std::string records() const {
-    std::string all = csv();
-    auto end = all.find("\r\n");
+    const std::string all = ReadBytes(run.csvPath);
+    const auto end = all.find("\r\n");
     return end == std::string::npos ? std::string() : all.substr(end + 2);
   }
-
   TempFolder folder;
-  AppState state;
+  ImportRun run;
   FakeUi ui;
+};
+
+// The import button with four string fields; the stand-in converter copies
+// its input, so a "PDB" here holds the CSV.
+struct DriverRun {
+  explicit DriverRun(ConvMode mode, const std::string& script = kRecordingConverter)
+      : program(script), settings(program.settings()), setup(Fields(mode, On(1, 2, 3, 4), 20)) {
+    settings.palmInstallFolder = program.file("Install");
+    settings.importExportFolder = program.file("exports");
+    settings.hotSyncUserId = "1234";
+    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder));
+    EXPECT_TRUE(CreateFolders(settings.importExportFolder));
+  }
+  std::string input(const std::string& name, const std::string& bytes) const {
+    WriteBytes(settings.importExportFolder + "/" + name, bytes);
+    return settings.importExportFolder + "/" + name;
+  }
+  std::string importFiles(const Lines& chosen) {
+    return ImportChosenFiles(settings, setup, log, ui, chosen,
+                             [this](const FileOutcome& done) { outcomes.push_back(done); });
+  }
+  bool installRequested() const {
+    return InstallRequestStore(store).value(kHotSyncKeyPath, "Install1234") == 1u;
+  }
+  ProgramFolder program;
+  Settings settings;
+  FieldSetup setup;
+  std::string store = program.file("install.ini");
+  ScopedEnv storeLocation{"TOMEKIT_INSTALL_STORE", store};
+  FakeUi ui;
+  Lines log;
+  std::vector<FileOutcome> outcomes;
 };
 
 }  // namespace tk::test

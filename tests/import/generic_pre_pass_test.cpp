@@ -2,26 +2,11 @@
 
 #include "ImportFixture.h"
 #include "import/OutputNaming.h"
-#include "import/TabExportReader.h"
 
 #include <gtest/gtest.h>
 
 namespace tk {
 namespace {
-
-using test::ImportFixture;
-using test::ReadBytes;
-
-struct PrePass : ImportFixture {
-  explicit PrePass(const std::string& input) : ImportFixture(kModeProCiteGeneric) {
-    this->input(input);
-    csvBefore = state.csvPath;
-    count = PrepareGenericExport(state, ui);
-  }
-  std::string tkg() const { return ReadBytes(GenericIntermediatePath(state)); }
-  std::string csvBefore;
-  int count = 0;
-};
 
 std::string Columns(int from, int to) {
   std::string line;
@@ -56,54 +41,19 @@ TEST(generic_pre_pass_test, records_are_reduced_to_the_24_generic_columns) {
       {"trailing breaks, tabs and quotes are no record", "a\r\n\t\"\t\n", 1, "a\t\r\n"},
       {"an overlong start of a last record still ends its line", "a\r\n" + quotes, 2,
        "a\t\r\n" + quotes + "\t\r\n"},
+      {"bare line feeds become 0x85, even first; blank lines stay", "\none\ntwo\r\n\r\n\xFF\r\n", 3,
+       "\x85one\x85two\t\r\n\r\n\xFF\t\r\n"},
+      {"quotes stay single here; the ProCite reader doubles them", "say \"hi\"\tid\r\n", 1,
+       "say \"hi\"\tid\t\r\n"},
   };
   for (const auto& c : cases) {
-    PrePass run(c.input);
-    EXPECT_EQ(run.count, c.count) << c.behaviour;
-    EXPECT_EQ(run.tkg(), c.tkg) << c.behaviour;
-    EXPECT_EQ(run.state.csvPath, run.csvBefore) << c.behaviour;
+    test::ReaderRun r(c.input);
+    const ReadResult result = PrepareGenericExport(r.run, r.ui);
+    EXPECT_EQ(result.records, c.count) << c.behaviour;
+    EXPECT_EQ(result.truncated, 0) << c.behaviour;
+    EXPECT_EQ(test::ReadBytes(GenericIntermediatePath(r.run)), c.tkg) << c.behaviour;
+    EXPECT_EQ(r.ui.lastRecord, c.count) << c.behaviour;
   }
-}
-
-TEST(generic_pre_pass_test, bare_line_feeds_become_0x85_and_blank_lines_stay) {
-  std::string notes = Columns(1, 43) + "\tone\ntwo\nthree";
-  PrePass run(notes + "\r\n\r\n\xFF\r\n");
-  EXPECT_EQ(run.count, 3);
-  std::string tkg = run.tkg();
-  EXPECT_NE(tkg.find("\tone\x85two\x85three\t\r\n\r\n\xFF\t\r\n"), std::string::npos);
-  EXPECT_EQ(run.ui.lastRecord, 3);
-}
-
-TEST(generic_pre_pass_test, quotes_stay_single_here_and_are_doubled_in_the_csv) {
-  PrePass run("say \"hi\"\tid\r\n");
-  EXPECT_EQ(run.tkg(), "say \"hi\"\tid\t\r\n");
-  run.state.inputPath = GenericIntermediatePath(run.state);
-  EXPECT_EQ(ConvertProCiteExport(run.state, run.ui), 1);
-  EXPECT_EQ(run.records(), "\"say \"\"hi\"\"\",\"id\",\" \",\r\n");
-}
-
-TEST(generic_pre_pass_test, write_generic_line_keeps_mapped_columns) {
-  test::TempFolder folder;
-  OutputFile out;
-  ASSERT_TRUE(out.open(folder.file("line.tkg")));
-  WriteGenericLine(out, Columns(1, 6));
-  WriteGenericLine(out, "");
-  ASSERT_TRUE(out.commit());
-  EXPECT_EQ(ReadBytes(folder.file("line.tkg")), "c1\tc2\tc3\tc6\t\r\n\r\n");
-}
-
-TEST(generic_pre_pass_test, unopenable_files_are_reported) {
-  ImportFixture noOutput(kModeProCiteGeneric);
-  noOutput.state.csvPath = noOutput.folder.file("missing") + "/out.csv";
-  noOutput.input("a\r\n");
-  EXPECT_EQ(PrepareGenericExport(noOutput.state, noOutput.ui), 0);
-  EXPECT_EQ(noOutput.ui.texts(), std::vector<std::string>{"Couldnt open output CSV File"});
-
-  ImportFixture noInput(kModeProCiteGeneric);
-  EXPECT_EQ(PrepareGenericExport(noInput.state, noInput.ui), 0);
-  EXPECT_EQ(noInput.ui.texts(), std::vector<std::string>{"Couldnt Open input .tsv file"});
-  EXPECT_TRUE(FileExists(GenericIntermediatePath(noInput.state)));
-  EXPECT_EQ(ReadBytes(GenericIntermediatePath(noInput.state)), "");
 }
 
 }  // namespace tk

@@ -1,126 +1,166 @@
-#include "import/ImportRun.h"
+// The import button over the files chosen, and over the machine letting it
+// down: each fault is reported in order, nothing existing is damaged,
+// nothing half-written is left, and the install request is still set.
+#include "ImportFixture.h"
+#include "mock/Faults.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
 
 namespace tk {
 namespace {
 
-using test::ImportRun;
+using test::DriverRun;
 using test::Lines;
-const std::string& kEnd = test::kEndNoteRecordEnd;
+const std::string& kEnd = test::kEndNoteEnd;
 
-TEST(import_driver_test, three_files_convert_in_dialog_order_then_request_install) {
-  ImportRun run(kModeEndNote);
+TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested) {
+  DriverRun run(kModeEndNote);
   const Lines chosen = {run.input("c.txt", "Book\tDoe\t2001\tT" + kEnd),
                         run.input("a.txt", "A" + kEnd + "B" + kEnd),
                         run.input("b.txt", "1" + kEnd + "2" + kEnd + "3" + kEnd)};
-  Lines seen;
-  ImportChosenFiles(run.state, run.ui, chosen, [&](const FileOutcome& done) {
-    seen.push_back(done.file + " " + std::to_string(done.records) +
-                   (done.converted ? " ok" : " failed"));
-  });
-  EXPECT_EQ(seen, (Lines{chosen[0] + " 1 ok", chosen[1] + " 2 ok", chosen[2] + " 3 ok"}));
-  EXPECT_EQ(run.state.statusText, "3 Records Transferred to  JFile");
+  EXPECT_EQ(run.importFiles(chosen), "3 Records Transferred to  JFile");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(run.outcomes.at(i).file, chosen[i]);
+    EXPECT_EQ(run.outcomes[i].records, i + 1);
+    EXPECT_TRUE(run.outcomes[i].converted);
+  }
   EXPECT_TRUE(run.ui.messages.empty());
   EXPECT_EQ(
       test::ReadBytes(run.program.file("Install/EN-c.PDB")),
       "\"Reference Type\",\"Author\",\"Year\",\"Title\"\r\n\"Book\",\"Doe\",\"2001\",\"T\"\r\n");
-  EXPECT_TRUE(FileExists(run.program.file("Install/EN-a.PDB")));
-  EXPECT_TRUE(FileExists(run.program.work("b.IFO")));
-  EXPECT_EQ(Lines(run.state.memoLog.begin(), run.state.memoLog.begin() + 9),
+  EXPECT_NE(test::ReadBytes(run.program.file("args.txt")).find("\n\"EN-b\"\n"), std::string::npos);
+  EXPECT_EQ(Lines(run.log.begin(), run.log.begin() + 9),
             (Lines{" ", "EndNote to JFile", "sCsv Name is " + run.program.work("c.csv"),
                    "sPdb Name is " + run.program.file("Install/EN-c.PDB"),
                    "IFO  Name is " + run.program.work("c.IFO"), "Palm Name is \"EN-c\"",
                    "Endnote file record count was 1", "1 Records Transferred to  JFile", " "}));
+  EXPECT_EQ(run.log.size(), 24u);
   EXPECT_TRUE(run.installRequested());
   EXPECT_FALSE(run.ui.progressVisible);
+  EXPECT_EQ(run.ui.lastProgress.sourceFile, chosen[2]);
 }
 
-TEST(import_driver_test, cancelled_choice_converts_nothing_but_requests_install) {
-  ImportRun run(kModeEndNote);
-  run.state.statusText = "earlier";
-  ImportChosenFiles(run.state, run.ui, {});
-  EXPECT_EQ(run.state.statusText, "");
-  EXPECT_TRUE(run.state.memoLog.empty());
-  EXPECT_TRUE(run.installRequested());
-}
-
-TEST(import_driver_test, cut_values_show_in_status_but_not_in_log) {
-  ImportRun run(kModeEndNote);
-  const std::string longValue(30, 'x');
-  ImportChosenFiles(run.state, run.ui,
-                    {run.input("a.txt", longValue + kEnd + "short" + kEnd + longValue + kEnd)});
-  EXPECT_EQ(run.state.statusText,
+TEST(import_driver_test, cut_records_show_in_status_and_are_logged_by_number) {
+  DriverRun run(kModeEndNote);
+  const std::string cut(30, 'x');
+  EXPECT_EQ(run.importFiles({run.input("a.txt", cut + kEnd + "s" + kEnd + cut + kEnd)}),
             "3 Records Transferred to  JFile. Number of truncated records: 2");
-  EXPECT_EQ(run.state.memoLog.back(), "3 Records Transferred to  JFile");
-}
-
-TEST(import_driver_test, no_field_selected_skips_every_file) {
-  ImportRun run(kModeEndNote);
-  FldTable = {};
-  ImportChosenFiles(run.state, run.ui,
-                    {run.input("a.txt", "A" + kEnd), run.input("b.txt", "B" + kEnd)});
-  const std::string none = "No fields selected \nPlease select a field and try again ";
-  EXPECT_EQ(run.ui.texts(),
-            (Lines{none, "Unable to build .IFO file", none, "Unable to build .IFO file"}));
-  EXPECT_FALSE(FileExists(run.program.work("a.csv")));
-  EXPECT_EQ(run.ui.progressShows, 0);
-  EXPECT_TRUE(run.installRequested());
-}
-
-TEST(import_driver_test, failed_read_says_endnote_in_every_mode) {
-  ImportRun run(kModeRefMan);
-  bool converted = true;
-  ImportChosenFiles(run.state, run.ui, {run.state.importExportFolder + "/missing.txt"},
-                    [&](const FileOutcome& done) { converted = done.converted; });
-  EXPECT_FALSE(converted);
-  ASSERT_FALSE(run.ui.messages.empty());
-  EXPECT_EQ(run.ui.messages.back(),
-            (test::ShownMessage{MessageKind::Error, "Error Converting EndNote file"}));
-  EXPECT_EQ(run.state.memoLog.back(), "Endnote file record count was 0");
-  EXPECT_EQ(run.state.statusText, "");
-  EXPECT_FALSE(run.ui.progressVisible);
-}
-
-TEST(import_driver_test, generic_mode_reads_the_reduced_file_even_when_prepass_failed) {
-  ImportRun run(kModeProCiteGeneric);
-  ImportChosenFiles(run.state, run.ui, {run.state.importExportFolder + "/missing.txt"});
-  const Lines texts = run.ui.texts();
-  ASSERT_GE(texts.size(), 2u);
-  EXPECT_EQ(Lines(texts.end() - 2, texts.end()),
-            (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
-  EXPECT_EQ(run.state.inputPath, run.program.work("missing.tkg"));
+  EXPECT_EQ(Lines(run.log.end() - 4, run.log.end()),
+            (Lines{"Truncated field(s) in Record 1", "Truncated field(s) in Record 3",
+                   "Endnote file record count was 3", "3 Records Transferred to  JFile"}));
 }
 
 TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
-  ImportRun run(kModeProCiteGeneric);
-  ImportChosenFiles(run.state, run.ui, {run.input("pc.txt", "Journal\t7\tSmith, J.\r\n")});
-  EXPECT_EQ(run.state.statusText, "1 Records Transferred to  JFile");
-  EXPECT_TRUE(FileExists(run.program.file("Install/PG-pc.PDB")));
-  EXPECT_TRUE(FileExists(run.program.work("pc.tkg")));
-}
-
-TEST(import_driver_test, missing_converter_still_reports_the_records_read) {
-  ImportRun run(kModeEndNote, "");
-  bool converted = true;
-  ImportChosenFiles(run.state, run.ui, {run.input("a.txt", "A" + kEnd)},
-                    [&](const FileOutcome& done) { converted = done.converted; });
-  EXPECT_EQ(run.ui.texts(), Lines{"Jconv5.exe not found!"});
-  EXPECT_EQ(run.state.statusText, "1 Records Transferred to  JFile");
-  EXPECT_FALSE(converted);
+  DriverRun run(kModeProCiteGeneric);
+  const std::string chosen = run.input("pc.txt", "Journal\t7\tSmith, J.\r\n");
+  EXPECT_EQ(run.importFiles({chosen}), "1 Records Transferred to  JFile");
+  EXPECT_EQ(test::ReadBytes(run.program.file("Install/PG-pc.PDB")),
+            "\"WorkSheet\",\"Record ID\",\"Author, Analytic\",\"Title, Analytic\"\r\n"
+            "\"Journal\",\"7\",\"Smith, J.\",\" \"\r\n");
+  EXPECT_EQ(run.outcomes.at(0).file, chosen);
 }
 
 TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
-  AppState state;
-  state.importExportFolder = "/refs";
-  const Lines expected = {"EndNote Exports (*.txt)|*.TXT",
-                          "Reference Manager Exports (*.txt)|*.TXT",
-                          "ProCite Exports (*.txt)|*.TXT", "ProCite Exports (*.txt)|*.TXT"};
-  for (std::int32_t mode = 0; mode < 4; ++mode) {
-    state.convMode = mode;
-    EXPECT_EQ(ImportDialogSetup(state).filter, expected[static_cast<std::size_t>(mode)]);
+  Settings settings;
+  settings.importExportFolder = "/refs";
+  EXPECT_EQ(ImportDialogSetup(settings, kModeRefMan).filter,
+            "Reference Manager Exports (*.txt)|*.TXT");
+  EXPECT_EQ(ImportDialogSetup(settings, 9).filter, "EndNote Exports (*.txt)|*.TXT");
+  EXPECT_EQ(ImportDialogSetup(settings, kModeProCite).initialFolder, "/refs");
+}
+
+TEST(import_driver_test, export_vanished_after_choice_is_reported_and_the_next_goes_on) {
+  DriverRun run(kModeEndNote);
+  const std::string gone = run.program.file("gone.txt");
+  EXPECT_EQ(run.importFiles({gone, run.input("kept.txt", "Book\tRoe" + kEnd)}),
+            "1 Records Transferred to  JFile");
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
+  EXPECT_EQ(run.outcomes.at(0).statusText, "");
+  EXPECT_TRUE(run.outcomes.at(1).converted);
+}
+
+// Each case: a fault, the messages it gives ("|" between them; {csv} and
+// {pdb} stand for the run's files) and the records read before it.
+TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
+  using Fault = std::function<void(DriverRun&)>;
+  const Fault none = [](DriverRun&) {};
+  const Fault vanish = [](DriverRun& r) { std::filesystem::remove(r.input("refs.txt", "")); };
+  const auto fullDisk = [](const char* name) {
+    return [name](DriverRun& r) { test::FullDiskFor(test::TkPartOf(r.program.work(name))); };
+  };
+  const std::string unread = "|Error Converting EndNote file";
+  const struct {
+    const char* behaviour;
+    ConvMode mode;
+    Fault fault;
+    std::string texts;
+    int records = 0;
+    const char* script = test::kRecordingConverter;
+  } cases[] = {
+      {"RIS export vanished", kModeRefMan, vanish, "Couldnt Open input .csv file" + unread},
+      {"generic export vanished: the reader reads the empty reduced file", kModeProCiteGeneric,
+       vanish, "Couldnt Open input .tsv file" + unread},
+      {"work folder unusable", kModeEndNote,
+       [](DriverRun& r) { test::BlockFolder(r.program.file("TKWork")); },
+       "Failure creating .IFO file |Unable to build .IFO file"},
+      {"full disk for the description", kModeEndNote, fullDisk("refs.IFO"),
+       "Unable to write to {ifo}|Unable to build .IFO file"},
+      {"full disk for the CSV", kModeEndNote, fullDisk("refs.csv"),
+       "Unable to write to {csv}" + unread},
+      {"export vanished and a full disk for the CSV", kModeEndNote,
+       [&](DriverRun& r) { vanish(r), fullDisk("refs.csv")(r); },
+       "Couldnt Open input .tsv file|Unable to write to {csv}" + unread},
+      {"Palm install folder unusable", kModeEndNote,
+       [](DriverRun& r) { test::BlockFolder(r.settings.palmInstallFolder); },
+       "Destination directory Had to be created|Output file not created", 1},
+      {"converter missing", kModeEndNote, none, "Jconv5.exe not found!", 1, ""},
+      {"converter reports errors", kModeEndNote, none, "Output file not created", 1,
+       test::kFailingConverter},
+      {"converter dies", kModeEndNote, none,
+       "jconv5 stopped before it had finished converting {csv}; nothing was written to "
+       "{pdb}|Output file not created",
+       1, "#!/bin/sh\nkill -9 $$\n"},
+  };
+  for (const auto& c : cases) {
+    DriverRun run(c.mode, c.script);
+    const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
+    const std::string csv = run.program.work("refs.csv"), ifo = run.program.work("refs.IFO");
+    const std::string pdb = run.settings.palmInstallFolder + "/EN-refs.PDB";
+    c.fault(run);
+    const std::string status = run.importFiles({path});
+    std::string texts = c.texts;
+    for (const auto& [mark, file] : {std::pair{"{csv}", csv}, {"{ifo}", ifo}, {"{pdb}", pdb}}) {
+      if (auto at = texts.find(mark); at != std::string::npos) texts.replace(at, 5, file);
+    }
+    std::string shown;
+    for (const auto& text : run.ui.texts()) shown += (shown.empty() ? "" : "|") + text;
+    EXPECT_EQ(shown, texts) << c.behaviour;
+    EXPECT_EQ(run.outcomes.at(0).records, c.records) << c.behaviour;
+    EXPECT_EQ(status, c.records ? "1 Records Transferred to  JFile" : "") << c.behaviour;
+    EXPECT_FALSE(run.outcomes[0].converted) << c.behaviour;
+    EXPECT_FALSE(FileExists(pdb)) << c.behaviour;
+    EXPECT_TRUE(run.installRequested()) << c.behaviour;
+    EXPECT_FALSE(test::LeftBehind(test::TkPartOf(csv)) || test::LeftBehind(test::TkPartOf(ifo)))
+        << c.behaviour;
   }
-  EXPECT_EQ(ImportDialogSetup(state).initialFolder, "/refs");
+}
+
+TEST(import_driver_test, no_selected_field_or_install_request_is_said_as_before) {
+  DriverRun run(kModeEndNote);
+  run.setup = test::Fields(kModeEndNote, {});
+  test::BlockFolder(run.program.file("store"));
+  test::ScopedEnv store("TOMEKIT_INSTALL_STORE", run.program.file("store/install.ini"));
+  EXPECT_EQ(run.importFiles({run.input("a.txt", "A" + kEnd), run.input("b.txt", "B" + kEnd)}), "");
+  const std::string none = "No fields selected \nPlease select a field and try again ";
+  EXPECT_EQ(run.ui.texts(), (Lines{none, "Unable to build .IFO file", none,
+                                   "Unable to build .IFO file", "Couldn't open key "}));
+  EXPECT_EQ(run.ui.messages.back().kind, MessageKind::Plain);
+  EXPECT_EQ(run.ui.progressShows, 0);
+  EXPECT_FALSE(FileExists(run.program.work("a.csv")));
 }
 
 }  // namespace

@@ -7,30 +7,13 @@
 namespace tk {
 namespace {
 
-using test::ImportFixture;
+using test::On;
+using test::ReaderRun;
+const std::string& kEnd = test::kEndNoteEnd;
 
-const std::string kEnd = "\xB0";
-
-// One export read with the given fields selected, all cut to maxWidth.
-struct ReadCase {
-  const char* behaviour;
-  ConvMode mode;
-  std::vector<int> fields;
-  std::string input;
-  int count;
-  std::string records;  // the CSV after its header
-  int maxWidth = 3990;
-};
-
-void ExpectRead(const ReadCase& c) {
-  ImportFixture f(c.mode, c.maxWidth);
-  f.selectOnly(c.fields);
-  f.input(c.input);
-  const int count = c.mode == kModeEndNote ? ConvertEndNoteExport(f.state, f.ui)
-                                           : ConvertProCiteExport(f.state, f.ui);
-  EXPECT_EQ(count, c.count) << c.behaviour;
-  EXPECT_EQ(f.records(), c.records) << c.behaviour;
-  EXPECT_TRUE(f.ui.messages.empty()) << c.behaviour;
+ReadResult Read(ConvMode mode, const FieldSetup& setup, ReaderRun& r) {
+  return mode == kModeEndNote ? ReadEndNoteExport(setup, r.run, r.ui)
+                              : ReadProCiteExport(setup, r.run, r.ui);
 }
 
 // Plain text is skipped in runs; quotes and line breaks at every distance
@@ -46,153 +29,81 @@ std::pair<std::string, std::string> BreaksAndQuotesAtEveryGap() {
 
 }  // namespace
 
-TEST(tab_export_reader_test, values_are_written_as_the_csv_dialect_wants_them) {
+TEST(tab_export_reader_test, exports_become_csv_records_in_jconv5s_dialect) {
   const auto [gaps, gapsWritten] = BreaksAndQuotesAtEveryGap();
-  const ReadCase cases[] = {
-      {"empty values become one blank",
-       kModeEndNote,
-       {1, 2, 3, 4},
-       "\t\tx\t" + kEnd,
-       1,
-       "\" \",\" \",\"x\",\" \"\r\n"},
-      {"quotes doubled",
-       kModeProCite,
-       {1, 2},
-       "say \"hi\"\tends \"\r\n",
-       1,
-       "\"say \"\"hi\"\"\",\"ends \"\"\"\r\n"},
-      {"line breaks in a value become 0x85, after a record end vanish",
-       kModeEndNote,
-       {1, 15},
+  const std::string x(200000, 'x'), a(100, 'a'), a80 = "\"" + a.substr(0, 80) + "\"";
+  const struct {
+    const char* behaviour;
+    ConvMode mode;
+    std::vector<int> fields;
+    std::string input, records;
+    int count, truncated = 0, maxWidth = 3990;
+  } cases[] = {
+      {"empty values become one blank", kModeEndNote, On(1, 2, 3, 4), "\t\tx\t" + kEnd,
+       "\" \",\" \",\"x\",\" \"\r\n", 1},
+      {"quotes doubled", kModeProCite, On(1, 2), "say \"hi\"\tends \"\r\n",
+       "\"say \"\"hi\"\"\",\"ends \"\"\"\r\n", 1},
+      {"line breaks in a value become 0x85, after a record end vanish", kModeEndNote, On(1, 15),
        "Book" + std::string(14, '\t') + "one\r\ntwo\r\nthree" + kEnd + "\r\n\r\nBook" + kEnd,
-       2,
-       "\"Book\",\"one\x85two\x85three\"\r\n\"Book\",\r\n"},
-      {"0x1A ends an EndNote export",
-       kModeEndNote,
-       {1},
-       "a" + kEnd +
-           "b\x1A"
-           "c" +
-           kEnd,
-       2,
-       "\"a\"\r\n\"b\"\r\n"},
-      {"0x1A and 0xB0 are text to ProCite",
-       kModeProCite,
-       {1},
-       "b\x1A"
-       "c\xB0\r\n",
-       1,
-       "\"b\x1A"
-       "c\xB0\"\r\n"},
+       "\"Book\",\"one\x85two\x85three\"\r\n\"Book\",\r\n", 2},
+      {"a line break first in the file is kept", kModeProCite, On(1), "\nx\r\n", "\"\x85x\"\r\n",
+       1},
+      {"0x1A ends an EndNote export", kModeEndNote, On(1), "a" + kEnd + "b\032c" + kEnd,
+       "\"a\"\r\n\"b\"\r\n", 2},
+      {"0x1A and 0xB0 are text to ProCite", kModeProCite, On(1), "b\032c\xB0\r\n",
+       "\"b\032c\xB0\"\r\n", 1},
       // jconv5 has always been given a comma after the last value of a
       // record that is shorter than the selection.
-      {"short record keeps the comma after its last value",
-       kModeEndNote,
-       {1, 2, 3},
-       "a\tb" + kEnd,
-       1,
-       "\"a\",\"b\",\r\n"},
-      {"0xFF copied like any other byte",
-       kModeProCite,
-       {1},
-       "\xFF\xFE\xFF\r\n",
-       1,
-       "\"\xFF\xFE\xFF\"\r\n"},
-      {"one selected field gives lines without commas",
-       kModeEndNote,
-       {3},
-       "Book\tSmith\t1999\tTitle" + kEnd,
-       1,
-       "\"1999\"\r\n"},
-      {"no record at all", kModeEndNote, {1}, "\r\n\t\"\"\r\n", 0, ""},
-      {"quotes and breaks anywhere in long text", kModeProCite, {1}, gaps, 2, gapsWritten},
-      {"last EndNote record without its end",
-       kModeEndNote,
-       {1, 2},
-       "a" + kEnd + "\r\nb\t",
-       2,
-       "\"a\",\r\n\"b\",\" \"\r\n"},
-      {"last ProCite record without its end", kModeProCite, {1}, "a\r\nb", 2, "\"a\"\r\n\"b\"\r\n"},
-      {"trailing breaks, tabs and quotes are no last record",
-       kModeProCite,
-       {1},
-       "a\r\n\t\"\n",
-       1,
-       "\"a\"\r\n"},
+      {"short record keeps the comma after its last value", kModeEndNote, On(1, 2, 3),
+       "a\tb" + kEnd, "\"a\",\"b\",\r\n", 1},
+      {"0xFF copied like any other byte", kModeProCite, On(1), "\xFF\xFE\xFF\r\n",
+       "\"\xFF\xFE\xFF\"\r\n", 1},
+      {"one selected field gives lines without commas", kModeEndNote, On(3),
+       "Book\tSmith\t1999\tTitle" + kEnd, "\"1999\"\r\n", 1},
+      {"no record at all", kModeEndNote, On(1), "\r\n\t\"\"\r\n", "", 0},
+      {"quotes and breaks anywhere in long text", kModeProCite, On(1), gaps, gapsWritten, 2},
+      {"last EndNote record without its end", kModeEndNote, On(1, 2), "a" + kEnd + "\r\nb\t",
+       "\"a\",\r\n\"b\",\" \"\r\n", 2},
+      {"last ProCite record without its end", kModeProCite, On(1), "a\r\nb", "\"a\"\r\n\"b\"\r\n",
+       2},
+      {"trailing breaks, tabs and quotes are no last record", kModeProCite, On(1), "a\r\n\t\"\n",
+       "\"a\"\r\n", 1},
+      {"ProCite blank lines are neither counted nor written", kModeProCite, On(1),
+       "a\r\n\r\n\r\nb\r\n", "\"a\"\r\n\"b\"\r\n", 2},
+      {"values beyond the field count are ignored", kModeProCite, On(46, 47),
+       std::string(45, '\t') + "46\t47\t48\t49\r\n", "\"46\",\"47\"\r\n", 1},
       // Doubled: abcde"" (7 bytes); a cut at 6 would leave one quote.
-      {"a cut never splits a doubled quote",
-       kModeProCite,
-       {1, 2},
-       "abcde\"\tabcd\"x\r\n",
-       1,
-       "\"abcde\",\"abcd\"\"\"\r\n",
-       6},
-      // The reader used to stop at 32,000 bytes, losing that record and all after.
-      {"records of any length",
-       kModeEndNote,
-       {1, 2},
-       "a\t" + std::string(200000, 'x') + kEnd + "b\tc" + kEnd,
-       2,
-       "\"a\",\"" + std::string(3990, 'x') + "\"\r\n\"b\",\"c\"\r\n"},
+      {"a cut never splits a doubled quote", kModeProCite, On(1, 2), "abcde\"\tabcd\"x\r\n",
+       "\"abcde\",\"abcd\"\"\"\r\n", 1, 1, 6},
+      {"records of any length, cut once per record", kModeEndNote, On(1, 2),
+       "a\t" + x + kEnd + "b\tc" + kEnd + a + "\t" + a + kEnd,
+       "\"a\",\"" + x.substr(0, 80) + "\"\r\n\"b\",\"c\"\r\n" + a80 + "," + a80 + "\r\n", 3, 2, 80},
   };
-  for (const ReadCase& c : cases) ExpectRead(c);
+  for (const auto& c : cases) {
+    ReaderRun r(c.input);
+    const ReadResult result = Read(c.mode, test::Fields(c.mode, c.fields, c.maxWidth), r);
+    EXPECT_EQ(result.status, ReadStatus::Read) << c.behaviour;
+    EXPECT_EQ(result.records, c.count) << c.behaviour;
+    EXPECT_EQ(result.truncated, c.truncated) << c.behaviour;
+    EXPECT_EQ(r.records(), c.records) << c.behaviour;
+  }
 }
 
-TEST(tab_export_reader_test, long_value_is_cut_logged_and_counted_once_per_record) {
-  ImportFixture f(kModeEndNote, 80);
-  f.selectOnly({1, 2});
-  std::string longValue(100, 'a');
-  f.input("short" + kEnd + longValue + "\t" + longValue + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 2);
-  std::string cut(80, 'a');
-  EXPECT_EQ(f.records(), "\"short\",\r\n\"" + cut + "\",\"" + cut + "\"\r\n");
-  EXPECT_EQ(f.state.truncatedCount, 1);
-  EXPECT_EQ(f.state.memoLog, std::vector<std::string>{"Truncated field(s) in Record 2"});
-}
-
-TEST(tab_export_reader_test, procite_blank_lines_are_neither_counted_nor_written) {
-  ImportFixture f(kModeProCite);
-  f.selectOnly({1});
-  f.input("a\r\n\r\n\r\nb\r\n");
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 2);
-  EXPECT_EQ(f.records(), "\"a\"\r\n\"b\"\r\n");
-  EXPECT_EQ(f.ui.recordUpdates, 4);
-  EXPECT_EQ(f.ui.lastRecord, 1);
-}
-
-TEST(tab_export_reader_test, endnote_counter_moves_once_per_record) {
-  ImportFixture f(kModeEndNote);
-  f.input("a" + kEnd + "b" + kEnd + "c" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(f.state, f.ui), 3);
-  EXPECT_EQ(f.ui.recordUpdates, 3);
-  EXPECT_EQ(f.ui.lastRecord, 3);
-}
-
-TEST(tab_export_reader_test, values_beyond_the_field_count_are_ignored) {
-  ImportFixture f(kModeProCite);
-  std::string line;
-  for (int n = 1; n <= 50; ++n) line += std::to_string(n) + (n < 50 ? "\t" : "\r\n");
-  f.input(line);
-  EXPECT_EQ(ConvertProCiteExport(f.state, f.ui), 1);
-  std::string expected;
-  for (int n = 1; n <= 47; ++n)
-    expected += "\"" + std::to_string(n) + "\"" + (n < 47 ? "," : "\r\n");
-  EXPECT_EQ(f.records(), expected);
-}
-
-TEST(tab_export_reader_test, unopenable_output_or_input_is_reported) {
-  ImportFixture noOutput(kModeEndNote);
-  noOutput.state.csvPath = noOutput.folder.file("missing") + "/out.csv";
-  noOutput.input("a" + kEnd);
-  EXPECT_EQ(ConvertEndNoteExport(noOutput.state, noOutput.ui), 0);
-  EXPECT_EQ(noOutput.ui.texts(), std::vector<std::string>{"Couldnt open output CSV File"});
-  EXPECT_EQ(noOutput.ui.messages[0].kind, MessageKind::Error);
-
-  ImportFixture noInput(kModeProCite);
-  noInput.selectOnly({2});
-  EXPECT_EQ(ConvertProCiteExport(noInput.state, noInput.ui), 0);
-  EXPECT_EQ(noInput.ui.texts(), std::vector<std::string>{"Couldnt Open input .tsv file"});
-  EXPECT_EQ(noInput.csv(), "\"Record ID\"\r\n");
+// ProCite moves the counter before it knows whether a line is a record.
+TEST(tab_export_reader_test, cut_records_are_logged_and_the_counter_moves_per_record) {
+  ReaderRun endNote("s" + kEnd + std::string(30, 'a') + kEnd + "b" + kEnd + std::string(30, 'c'));
+  EXPECT_EQ(
+      ReadEndNoteExport(test::Fields(kModeEndNote, On(1), 20), endNote.run, endNote.ui).truncated,
+      2);
+  EXPECT_EQ(endNote.run.log,
+            (test::Lines{"Truncated field(s) in Record 2", "Truncated field(s) in Record 4"}));
+  EXPECT_EQ(endNote.ui.recordUpdates, 4);
+  EXPECT_EQ(endNote.ui.lastRecord, 4);
+  ReaderRun proCite("a\r\n\r\n\r\nb\r\n");
+  EXPECT_EQ(ReadProCiteExport(test::Fields(kModeProCite, On(1)), proCite.run, proCite.ui).records,
+            2);
+  EXPECT_EQ(proCite.ui.recordUpdates, 4);
+  EXPECT_EQ(proCite.ui.lastRecord, 1);
 }
 
 }  // namespace tk

@@ -1,0 +1,28 @@
+#include "import/ReadResult.h"
+
+namespace tk {
+
+ReadResult ReadExportFile(const std::string& inputPath, const std::string& outputPath,
+                          const HeaderWriter& writeHeader, const RecordReader& readRecords) {
+  ReadResult result;
+  OutputFile out;
+  if (!out.open(outputPath)) {
+    result.status = ReadStatus::OutputNotOpened;
+    return result;
+  }
+  writeHeader(out);
+  InputFile in;
+  if (!in.open(inputPath)) {
+    result.status = ReadStatus::InputNotOpened;
+  } else {
+    readRecords(in, out, result);
+    if (in.failed()) result.status = ReadStatus::InputNotRead;
+  }
+  if (!out.commit()) {
+    result.records = 0;
+    result.failedFile = outputPath;
+  }
+  return result;
+}
+
+}  // namespace tk

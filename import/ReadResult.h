@@ -1,0 +1,34 @@
+#pragma once
+// What reading an export (or the generic pre-pass) did, and the steps every
+// reader takes around its records: the output is opened first, since there
+// is no point reading without somewhere to write; then the input; what was
+// read is committed even when the input failed part way.
+#include "platform/Files.h"
+
+#include <functional>
+#include <string>
+
+namespace tk {
+
+enum class ReadStatus {
+  Read,             // the whole input was read
+  OutputNotOpened,  // nothing was read
+  InputNotOpened,   // the output holds its header alone
+  InputNotRead,     // a read error; the records before it are written
+};
+
+struct [[nodiscard]] ReadResult {
+  ReadStatus status = ReadStatus::Read;
+  int records = 0;         // in the output; 0 when it could not be written
+  int truncated = 0;       // records with a value cut to its field's width
+  std::string failedFile;  // the output that could not be written; empty when it was
+};
+
+using HeaderWriter = std::function<void(OutputFile& out)>;
+// Reads the records of in into out and counts them in result.
+using RecordReader = std::function<void(InputFile& in, OutputFile& out, ReadResult& result)>;
+
+ReadResult ReadExportFile(const std::string& inputPath, const std::string& outputPath,
+                          const HeaderWriter& writeHeader, const RecordReader& readRecords);
+
+}  // namespace tk
