@@ -20,7 +20,6 @@ TEST(settings_test, values_are_taken_as_they_stand_and_absent_keys_are_defaults)
   Settings settings = MakeSettings(dir.path());
   ReadSettings(settings);
   EXPECT_EQ(settings.palmInstallFolder, dir.file("Import and Export"));
-  EXPECT_EQ(settings.palmBackupFolder, dir.file("Import and Export"));
   EXPECT_EQ(settings.hotSyncUserId, "0");
   test::WriteBytes(settings.settingsFile,
                    "[UserInfo]\r\nuserHSCode=\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
@@ -29,11 +28,11 @@ TEST(settings_test, values_are_taken_as_they_stand_and_absent_keys_are_defaults)
   EXPECT_EQ(settings.mode, kModeProCite);
   EXPECT_EQ(settings.importExportFolder, "/refs/pc/");
   EXPECT_EQ(settings.palmBackupFolder, "/palm/backup\\");
+  EXPECT_EQ(settings.palmInstallFolder, dir.file("Import and Export"));
   EXPECT_EQ(settings.hotSyncUserId, "");
-  EXPECT_EQ(ReadModeFolder(settings, kModeRefMan), dir.file("Import and Export"));
-  for (const char* mode : {"two", "4", "-1"}) {
-    test::WriteBytes(settings.settingsFile, std::string("[Tomekit]\r\nProgMode=") + mode +
-                                                "\r\n[UserInfo]\r\nENPath=/en\r\n");
+  for (const char* mode : {"two", "4", "-1"}) {  // a hand-edited file
+    test::WriteBytes(settings.settingsFile,
+                     std::string("[UserInfo]\nENPath=/en\n[Tomekit]\nProgMode=") + mode);
     ReadSettings(settings);
     EXPECT_EQ(settings.mode, kModeEndNote) << mode;
     EXPECT_EQ(settings.importExportFolder, "/en") << mode;

@@ -101,7 +101,9 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   for (int line = 9; line <= 60; ++line) text += "\nfld,word" + std::to_string(line);
   test::WriteBytes(dir.file("s.jfp"), text);
   FieldSetup setup = Fresh(kModeProCite);
-  ASSERT_EQ(Read(setup, dir.file("s.jfp")).status, StrategyRead::Read);
+  test::FakeUi ui;  // pumped before each line read
+  ASSERT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(ui.pumps, 54);
   EXPECT_EQ(setup.dbSetting1, 1);
   EXPECT_EQ(setup.popupLists[1], Numbered("x", 100));
   EXPECT_EQ(setup.popupLists[47], Words{"word54"});
@@ -141,34 +143,10 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   EXPECT_EQ(setup.table[47].colWidth, 47);
   EXPECT_EQ(setup.table[0].colWidth, 0);
   EXPECT_EQ(ParseStrategyLine(setup, line + "x", 5), "x");
-  EXPECT_EQ(ParseStrategyLine(setup, "1,y", 2), "y");
-}
-
-TEST(strategy_file_test, non_numeric_token_stops_reading_with_its_text) {
-  test::TempFolder dir;
-  test::WriteBytes(dir.file("s.jfp"), "110\r\n1\r\n0\r\n3990,40,wide,12,\r\n1,\r\n");
-  FieldSetup setup = Fresh(kModeEndNote);
-  const auto result = Read(setup, dir.file("s.jfp"));
-  EXPECT_EQ(result.status, StrategyRead::NotANumber);
-  EXPECT_EQ(NotAnIntegerMessage(result.badToken), "'wide' is not a valid integer value");
-  EXPECT_EQ(setup.dbSetting3, 0);
-  EXPECT_EQ(setup.table[2].maxWidth, 40);
-  EXPECT_EQ(setup.table[4].maxWidth, 0);
-  EXPECT_EQ(setup.table[1].selected, 0);
-}
-
-TEST(strategy_file_test, missing_file_reads_nothing_and_reading_pumps_per_line) {
-  test::TempFolder dir;
-  FieldSetup setup = Fresh(kModeEndNote);
-  test::FakeUi ui;
-  EXPECT_EQ(ReadStrategyFile(setup, ui, dir.file("none.jfp")).status, StrategyRead::NotOpened);
-  EXPECT_EQ(ReadStrategyFile(setup, ui, dir.path()).status, StrategyRead::NotOpened);
-  EXPECT_EQ(ui.pumps, 0);
-  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3");
-  EXPECT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
-  EXPECT_EQ(ui.pumps, 4);
-  EXPECT_EQ(setup.dbSetting3, 3);
-  EXPECT_TRUE(ui.messages.empty());
+  // A value that isn't a number stops the line; those before it stand.
+  EXPECT_EQ(ParseStrategyLine(setup, "5,wide,6", 3), "wide");
+  EXPECT_EQ(setup.table[1].maxWidth, 5);
+  EXPECT_EQ(setup.table[2].maxWidth, 0);
 }
 
 }  // namespace

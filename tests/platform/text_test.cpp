@@ -19,7 +19,7 @@ TEST(text_test, whole_numbers_fit_32_bits_with_an_optional_sign) {
                            " 1", "1 ", "1a", "0x10", "/", ":"}) {
     EXPECT_EQ(ParseWholeNumber(text), std::nullopt) << text;
   }
-  EXPECT_TRUE(EqualsIgnoreCase("ProgMode", "PROGmode"));
+  EXPECT_TRUE(EqualsIgnoreCase("AZ ProgMode", "az PROGmode"));
   EXPECT_FALSE(EqualsIgnoreCase("ProgMode", "ProgMod"));
   EXPECT_FALSE(EqualsIgnoreCase("@[", "`{"));  // 32 apart, but not letters
 }
