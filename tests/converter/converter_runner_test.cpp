@@ -54,15 +54,14 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
                FileExists(run.program.work("out.tmp")));
   EXPECT_TRUE(run.ui.messages.empty());
   EXPECT_FALSE(run.ui.progressVisible);
-  EXPECT_EQ(run.ui.lastProgress.prefix, "Waiting for Jconv5 to finish");
-  EXPECT_EQ(run.ui.lastProgress.sourceFile, "shown.txt");
-  EXPECT_EQ(run.ui.lastProgress.banner, Banner::ToJFile);
-  EXPECT_FALSE(run.ui.lastProgress.showRecordCounter);
+  const ProgressSetup& shown = run.ui.lastProgress;
+  EXPECT_EQ(shown.prefix + "|" + shown.sourceFile, "Waiting for Jconv5 to finish|shown.txt");
+  EXPECT_TRUE(shown.banner == Banner::ToJFile && !shown.showRecordCounter && shown.showBar);
 
   EXPECT_TRUE(
       ConvertPdbToCsv(run.job(run.program.work("refs.out"), "EN-refs.PDB"), run.ui).converted());
-  EXPECT_EQ(ReadLines(run.program.file("args.txt"))[1], "2");
-  EXPECT_EQ(ReadLines(run.program.file("args.txt"))[4], " ");
+  const Lines args = ReadLines(run.program.file("args.txt"));
+  EXPECT_EQ(args[1] + args[4], "2 ");
   EXPECT_EQ(test::ReadBytes(run.program.work("refs.out")), "\"Title\"\r\n\"A\"\r\n");
   EXPECT_EQ(run.ui.lastProgress.banner, Banner::FromJFile);
 }

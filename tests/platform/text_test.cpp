@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace tk {
 namespace {
 
@@ -43,6 +45,10 @@ TEST(text_test, child_runs_with_an_argument_vector_and_reports_its_end) {
   EXPECT_EQ(systemProcessLauncher().start({"/bin/sh", "-c", "kill -KILL $$"})->wait(), -1);
   EXPECT_EQ(systemProcessLauncher().start({"/nonexistent/jconv5", "1"}), nullptr);
   EXPECT_EQ(systemProcessLauncher().start({}), nullptr);
+  // A child whose end is discarded can't be waited for; that must not hang.
+  const auto old = std::signal(SIGCHLD, SIG_IGN);
+  EXPECT_EQ(systemProcessLauncher().start({"/bin/sh", "-c", "exit 0"})->wait(), -1);
+  std::signal(SIGCHLD, old);
 }
 
 struct ManualClock : Clock {
