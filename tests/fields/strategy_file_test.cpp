@@ -131,6 +131,8 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   // The line's position, not its label, decides the field.
   EXPECT_FALSE(ParseStrategyLine(setup, "fld4,Atlas", 8));
   EXPECT_EQ(setup.popupLists[2], Words{"Atlas"});
+  EXPECT_FALSE(ParseStrategyLine(setup, "fld48,past the last field", 54));
+  EXPECT_TRUE(setup.popupLists[48].empty());
   // The last value of a setting line stands.
   EXPECT_FALSE(ParseStrategyLine(setup, "110,7", 0));
   EXPECT_FALSE(ParseStrategyLine(setup, "-3", 1));

@@ -27,6 +27,8 @@ TEST(files_test, output_file_replaces_target_only_on_commit) {
   ASSERT_TRUE(CopyFile(target, dir.file("copy")));
   EXPECT_EQ(test::ReadBytes(dir.file("copy")), "new\r\n\r\n");
   EXPECT_FALSE(CopyFile(dir.file("none"), dir.file("copy")));
+  test::UnreadableFile(dir.file("mem"));
+  EXPECT_FALSE(CopyFile(dir.file("mem"), dir.file("copy")));
 }
 
 // Past one buffer the failure comes while writing, else at the final flush.
