@@ -1,28 +1,27 @@
 #pragma once
-// Inputs for the converter's tests: IFO texts in Tomekit's layout, CSV lines
-// in its dialect, big-endian reads to check written bytes by offset, and the
-// text of a refusal.
+// Shared pieces of the converter's tests: expected bytes spelled out field by
+// field as JFile lays them out (never produced by the code under test),
+// Tomekit's IFO and CSV texts, and the text of a refusal.
 #include "jconv5/pdb/Failure.h"
+#include "jconv5/pdb/JFileAppInfo.h"
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace jconv5::test {
 
-inline unsigned U8(std::string_view bytes, std::size_t at) {
-  return static_cast<unsigned char>(bytes.at(at));
+using namespace std::string_literals;
+
+inline std::string B16(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v)}; }
+inline std::string B32(std::uint32_t v) { return B16(v >> 16) + B16(v & 0xFFFF); }
+inline std::string Padded(const std::string& text, std::size_t width) {
+  return text + std::string(width - text.size(), '\0');
 }
-inline unsigned U16(std::string_view bytes, std::size_t at) {
-  return U8(bytes, at) << 8 | U8(bytes, at + 1);
-}
-inline std::uint32_t U32(std::string_view bytes, std::size_t at) {
-  return static_cast<std::uint32_t>(U16(bytes, at)) << 16 | U16(bytes, at + 2);
-}
-// The NUL-terminated text at an offset.
-inline std::string CText(std::string_view bytes, std::size_t at) {
-  return std::string(bytes.substr(at, bytes.find('\0', at) - at));
+inline std::string Repeat(const std::string& text, std::size_t n) {
+  std::string out;
+  while (n-- > 0) out += text;
+  return out;
 }
 
 // The text of the Failure that call throws; "<accepted>" when it throws none.
@@ -36,42 +35,40 @@ std::string FailureText(Call&& call) {
   return "<accepted>";
 }
 
-struct IfoSection {
-  std::string header;  // "popupa"
-  std::vector<std::string> words;
-};
-
-// An IFO as Tomekit writes it: CR LF between lines, none after the last.
-inline std::string IfoText(const std::vector<int>& types, const std::vector<int>& widths,
-                           const std::vector<IfoSection>& sections = {}, int recordViewWidth = 110,
-                           int firstColumn = 1) {
-  std::string t = "JFile5\r\n";
-  for (int v : types) t += std::to_string(v) + " ";
-  t += "\r\n";
-  for (int v : widths) t += std::to_string(v) + " ";
-  t +=
-      "\r\n" + std::to_string(recordViewWidth) + "\r\n" + std::to_string(firstColumn) + "\r\n0\r\n";
-  for (std::size_t i = 0; i < types.size(); ++i) t += "0 ";
-  t += "\r\n";
-  for (std::size_t i = 0; i < types.size(); ++i) t += "0 ";
-  t += "\r\n456E644A46696C654461746100";
-  for (const IfoSection& s : sections) {
-    t += "\r\n" + s.header;
-    for (const std::string& w : s.words) t += "\r\n" + w;
+// JFile's fixed appInfo part, 1702 bytes: names cut to 20 bytes, unused slots
+// text fields of width 80; sort fields, last find and last filter zero.
+inline std::string FixedPart(const std::vector<JFileField>& fields, int viewWidth,
+                             unsigned oldFlags, unsigned firstColumn) {
+  std::string names, types, widths, extra, extra2;
+  for (std::size_t i = 0; i < 50; ++i) {
+    const JFileField f = i < fields.size() ? fields[i] : JFileField{};
+    names += Padded(f.name.substr(0, 20), 21);
+    types += B16(f.type);
+    widths += B16(f.columnWidth);
+    extra += B32(f.extraData);
+    extra2 += B32(f.extraData2);
   }
-  return t;
+  return names + types + B16(fields.size()) + B16(576) + widths + B16(viewWidth) +
+         std::string(42, '\0') + B16(oldFlags) + B16(firstColumn) + extra + extra2;
 }
 
-// n text columns of width 80.
-inline std::string PlainIfo(std::size_t n) {
-  return IfoText(std::vector<int>(n, 1), std::vector<int>(n, 80));
+// An IFO as Tomekit writes it (CR LF between lines, none after the last) for
+// n text columns of width 80, the trailer "EndJFileData\0", then more lines.
+inline std::string Ifo(std::size_t n, const std::vector<std::string>& sections = {}) {
+  std::string text = "JFile5\r\n" + Repeat("1 ", n) + "\r\n" + Repeat("80 ", n) +
+                     "\r\n110\r\n1\r\n0\r\n" + Repeat("0 ", n) + "\r\n" + Repeat("0 ", n) +
+                     "\r\n456E644A46696C654461746100";
+  for (const std::string& line : sections) text += "\r\n" + line;
+  return text;
 }
 
-// One CSV line of Tomekit's dialect: items taken as already encoded.
+// One CSV line of Tomekit's dialect, the items taken as already encoded.
 inline std::string CsvLineOf(const std::vector<std::string>& items) {
   std::string line;
   for (std::size_t i = 0; i < items.size(); ++i) line += (i ? ",\"" : "\"") + items[i] + "\"";
   return line + "\r\n";
 }
+// A CSV header of n > 0 columns, each named F.
+inline std::string Header(std::size_t n) { return Repeat("\"F\",", n - 1) + "\"F\"\r\n"; }
 
 }  // namespace jconv5::test

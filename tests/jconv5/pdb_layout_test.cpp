@@ -1,0 +1,125 @@
+// The binary layers: the Palm container, JFile's appInfo block and records.
+#include "jconv5/Jconv5Fixtures.h"
+#include "jconv5/pdb/JFileAppInfo.h"
+#include "jconv5/pdb/JFileRecord.h"
+#include "jconv5/pdb/PdbContainer.h"
+
+#include <gtest/gtest.h>
+
+namespace jconv5 {
+namespace {
+
+using namespace test;
+
+// The last record is empty, so it starts where the file ends.
+PdbDatabase ThreeRecords() {
+  PdbDatabase db;
+  db.header = {"EN-My Refs", 8,      0x0801, 0xC0FFEE01, 0xC0FFEE02, 3, 4, 0, 0,
+               "JfD5",       "JFi5", 0,      0,          0};
+  db.appInfo = "APPINFO";
+  db.records = {{0x40, 1, "one"}, {0xC0, 2, "three!"}, {0x40, 0x030201, ""}};
+  return db;
+}
+
+TEST(pdb_container_test, writes_the_header_record_list_and_blocks_and_reads_them_back) {
+  const std::string file = WritePdb(ThreeRecords());
+  EXPECT_EQ(file, Padded("EN-My Refs", 32) + B16(8) + B16(0x0801) + B32(0xC0FFEE01) +
+                      B32(0xC0FFEE02) + B32(3) + B32(4) + B32(104) + B32(0) + "JfD5JFi5" +
+                      B32(0x030202) + B32(0) + B16(3) + B32(111) + B32(0x40000001) + B32(114) +
+                      B32(0xC0000002) + B32(120) + B32(0x40030201) + B16(0) + "APPINFOonethree!");
+  EXPECT_EQ(WritePdb(ReadPdb(file)), file);
+  EXPECT_EQ(ReadPdb(WritePdb(PdbDatabase{})).records.size(), 0u);
+  EXPECT_EQ(PalmTimeFromUnix(946684800), 3029529600u) << "2000-01-01, counted from 1904";
+}
+
+// file with the four bytes at `at` set to value, or cut to value bytes when at is 0.
+std::string Changed(std::size_t at, std::uint32_t value) {
+  std::string file = WritePdb(ThreeRecords());
+  return at == 0 ? file.substr(0, value) : file.replace(at, 4, B32(value));
+}
+
+TEST(pdb_container_test, reads_other_writers_layouts_and_refuses_damage) {
+  const std::tuple<std::size_t, std::uint32_t, std::string> cases[] = {
+      {56, 107, "APP"},           // a sortInfo block ends the appInfo block
+      {52, 102, "\0\0APPINFO"s},  // no gap after the record list
+      {52, 111, ""},              // an empty appInfo block
+      {52, 0, ""},                // none at all
+      {0, 77, "the file is too short for a Palm database: 77 bytes"},
+      {0, 101, "the database is damaged: the header announces 3 records, but the file ends"},
+      {0, 102, "the database is damaged: record 1 is said to start at byte 111, outside the"},
+      {78, 101, "the database is damaged: record 1 is said to start at byte 101"},
+      {94, 121, "the database is damaged: record 3 is said to start at byte 121"},
+      {94, 113, "the database is damaged: record 3 starts at byte 113, before record 2 at"},
+      {52, 101, "the database is damaged: its application info block is said to start at"},
+      {52, 112, "the database is damaged: its application info block is said to start at"},
+      {72, 1, "the database is damaged: its record list is split"},
+  };
+  for (const auto& [at, value, expected] : cases) {
+    std::string appInfo;
+    std::string refusal = FailureText([&] { appInfo = ReadPdb(Changed(at, value)).appInfo; });
+    EXPECT_EQ(refusal == "<accepted>" ? appInfo : refusal.substr(0, expected.size()), expected);
+  }
+  std::string bare = Changed(52, 0).replace(78, 4, B32(102));
+  EXPECT_EQ(ReadPdb(bare).records[0].data, "\0\0APPINFOone"s) << "a record right after the list";
+  EXPECT_NE(FailureText([] { ReadPdb(WritePdb({}).substr(0, 78)); }).find("application info"),
+            std::string::npos)
+      << "78 bytes are a whole header";
+}
+
+JFileAppInfo TwoFields() {
+  JFileAppInfo info;
+  info.fields = {{"Reference Type", 64, 15, 0, 0}, {"A name longer than twenty", 81, -40, 2, 9}};
+  info.firstColumn = 2;
+  info.oldFlags = 0x1234;
+  return info;
+}
+
+TEST(jfile_appinfo_test, writes_jfiles_layout_and_reads_it_back) {
+  EXPECT_EQ(WriteAppInfo(TwoFields()),
+            FixedPart(TwoFields().fields, 110, 0x1234, 2) + std::string(4, '\0'))
+      << "without popups the chunk is four NULs";
+  JFileAppInfo fifty;
+  fifty.fields.resize(50);
+  fifty.sortFields[2] = 1;
+  fifty.popups = {{1, {"Book", "", "Thesis"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
+  const std::string block = WriteAppInfo(fifty);
+  EXPECT_EQ(block.substr(1702), "popupa\0Book\0\x07\0Thesis\0popupz\0x\0popupA\0popupX\0y\0\0"s);
+  EXPECT_EQ(WriteAppInfo(ReadAppInfo(block)), block);
+  EXPECT_EQ(ReadAppInfo(block.substr(0, 1702)).fields.size(), 50u) << "a block without a chunk";
+}
+
+TEST(jfile_appinfo_test, refuses_blocks_that_are_not_jfiles) {
+  const std::string block = WriteAppInfo(TwoFields());
+  auto withCount = [&](char count) { return block.substr(0, 1151) + count + block.substr(1152); };
+  EXPECT_EQ(ReadAppInfo(withCount(1)).fields.size(), 1u);
+  const std::pair<std::string, std::string> reads[] = {
+      {block.substr(0, 1701), "the database is damaged or not a JFile database"},
+      {block.substr(0, 1153) + 'A' + block.substr(1154), "the application info block does not"},
+      {withCount(0), "the database is damaged: it claims 0 fields"},
+      {withCount(51), "the database is damaged: it claims 51 fields"},
+  };
+  for (const auto& [bytes, words] : reads)
+    EXPECT_EQ(FailureText([&] { ReadAppInfo(bytes); }).rfind(words, 0), 0u) << words;
+}
+
+TEST(jfile_record_test, reads_values_as_far_as_the_lengths_allow) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\0\2\0\1ab\0"s, "ab||"},     // a value without its NUL
+      {"\0\4\0\1a\0b\0\0"s, "a||"},  // JFile stops at a NUL
+      {"\0\0\0\0"s, "||"},
+      {"\0\3\0"s, "the record is damaged: 3 bytes can't hold the length table of 2 fields"},
+      {"\0\3\0\5Hi\0te"s,
+       "the record is damaged: field 2 is said to take 5 bytes, but only 2 "
+       "are left"},
+  };
+  for (const auto& [data, expected] : cases) {
+    std::string got;
+    const std::string refusal = FailureText([&] {
+      for (const std::string& value : ReadRecord(data, 2)) got += value + "|";
+    });
+    EXPECT_EQ(refusal == "<accepted>" ? got : refusal, expected);
+  }
+}
+
+}  // namespace
+}  // namespace jconv5
