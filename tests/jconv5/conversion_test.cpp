@@ -109,6 +109,7 @@ TEST(extract_csv_test, refuses_foreign_encrypted_and_damaged_databases) {
        "'JfD5' and 'JFi5', JFile 4 'JfDb' and 'JFil')"},
       {Small(60, "JfD5JFil"), "its type is 'JfD5' and its creator 'JFil'"},
       {Small(60, "JfDbJFi5"), "its type is 'JfDb' and its creator 'JFi5'"},
+      {Small(60, "\x1F ~\x7F"), "its type is '? ~?'"},
       {Small(34, "\x08\x03"s),
        "the database \"EN-Small\" is encrypted; turn its encryption off in JFile on the handheld, "
        "HotSync, and convert the backup again"},
