@@ -65,7 +65,7 @@ struct DriverRun {
   explicit DriverRun(ConvMode mode, const std::string& script = kRecordingConverter)
       : program(script), settings(program.settings()), setup(Fields(mode, On(1, 2, 3, 4), 20)) {
     settings.palmInstallFolder = program.file("Install");
-    settings.importExportFolder = program.file("exports");
+    settings.importExportFolder = program.file("my.exports");  // a dot is no extension here
     settings.hotSyncUserId = "1234";
     EXPECT_TRUE(CreateFolders(settings.palmInstallFolder));
     EXPECT_TRUE(CreateFolders(settings.importExportFolder));

@@ -64,11 +64,11 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
   all.popup(27, kTypeMultiPopup);
   EXPECT_EQ(all.popupSections(), expected + "\r\npopupB");
 
-  IfoRun some(test::Fields(kModeEndNote, test::On(1, 2)));
-  some.popup(2, kTypePopup);
-  some.popup(3, kTypePopup, {"1999"});
-  some.setup.table[3].popupLetter = 'c';  // left from an earlier count
-  EXPECT_EQ(some.popupSections(), "\r\npopupb");
+  IfoRun one(test::Fields(kModeEndNote, test::On(2)));
+  one.popup(2, kTypePopup);
+  one.popup(3, kTypePopup, {"1999"});
+  one.setup.table[3].popupLetter = 'c';  // left from an earlier count
+  EXPECT_EQ(one.popupSections(), "\r\npopupa");
 }
 
 TEST(ifo_writer_test, what_cannot_be_written_leaves_the_earlier_file) {

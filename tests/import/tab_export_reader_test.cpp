@@ -75,9 +75,10 @@ TEST(tab_export_reader_test, exports_become_csv_records_in_jconv5s_dialect) {
       // Doubled: abcde"" (7 bytes); a cut at 6 would leave one quote.
       {"a cut never splits a doubled quote", kModeProCite, On(1, 2), "abcde\"\tabcd\"x\r\n",
        "\"abcde\",\"abcd\"\"\"\r\n", 1, 1, 6},
-      {"records of any length, cut once per record", kModeEndNote, On(1, 2),
-       "a\t" + x + kEnd + "b\tc" + kEnd + a + "\t" + a + kEnd,
-       "\"a\",\"" + x.substr(0, 80) + "\"\r\n\"b\",\"c\"\r\n" + a80 + "," + a80 + "\r\n", 3, 2, 80},
+      {"records of any length, cut once per record; a value of its width is not cut", kModeEndNote,
+       On(1, 2), "a\t" + x + kEnd + "b\t" + a.substr(0, 80) + kEnd + a + "\t" + a + kEnd,
+       "\"a\",\"" + x.substr(0, 80) + "\"\r\n\"b\"," + a80 + "\r\n" + a80 + "," + a80 + "\r\n", 3,
+       2, 80},
   };
   for (const auto& c : cases) {
     ReaderRun r(c.input);
