@@ -81,9 +81,10 @@ TEST(jfile_appinfo_test, writes_jfiles_layout_and_reads_it_back) {
   JFileAppInfo fifty;
   fifty.fields.resize(50);
   fifty.sortFields[2] = 1;
-  fifty.popups = {{1, {"Book", "", "Thesis"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
+  fifty.popups = {{1, {"Book", "", "popupZ", "Thesis"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
   const std::string block = WriteAppInfo(fifty);
-  EXPECT_EQ(block.substr(1702), "popupa\0Book\0\x07\0Thesis\0popupz\0x\0popupA\0popupX\0y\0\0"s);
+  EXPECT_EQ(block.substr(1702),
+            "popupa\0Book\0\x07\0popupZ\0Thesis\0popupz\0x\0popupA\0popupX\0y\0\0"s);
   EXPECT_EQ(WriteAppInfo(ReadAppInfo(block)), block);
   EXPECT_EQ(ReadAppInfo(block.substr(0, 1702)).fields.size(), 50u) << "a block without a chunk";
 }
