@@ -11,8 +11,8 @@ bool IsBlankLike(char c) {
 }
 
 std::size_t SkipBlankLike(std::string_view line, std::size_t pos) {
-  while (pos < line.size() && IsBlankLike(line[pos])) ++pos;
-  return pos;
+  return static_cast<std::size_t>(std::find_if_not(line.begin() + pos, line.end(), IsBlankLike) -
+                                  line.begin());
 }
 
 // A quoted item from the opening quote at pos; returns the position after it.
@@ -35,10 +35,10 @@ std::size_t ReadQuotedItem(std::string_view line, std::size_t pos, std::string& 
 }
 
 std::size_t ReadPlainItem(std::string_view line, std::size_t pos, std::string& item) {
-  std::size_t end = pos;
-  while (end < line.size() && line[end] != ',' && !IsBlankLike(line[end])) ++end;
-  item.assign(line.substr(pos, end - pos));
-  return end;
+  const auto end = std::find_if(line.begin() + pos, line.end(),
+                                [](char c) { return c == ',' || IsBlankLike(c); });
+  item.assign(line.begin() + pos, end);
+  return static_cast<std::size_t>(end - line.begin());
 }
 
 }  // namespace

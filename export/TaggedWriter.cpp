@@ -58,7 +58,7 @@ public:
       : format_(format), columnField_(header.size()) {
     const int fields = ExportFieldCount(format);
     values_.assign(static_cast<std::size_t>(fields) + 1, " ");
-    for (std::size_t i = 0; i < header.size(); ++i) columnField_[i] = FieldOfColumn(header[i]);
+    for (std::size_t i = 0; i < header.size(); ++i) columnField_[i] = fieldOfColumn(header[i]);
   }
 
   void write(const std::vector<std::string>& items, OutputFile& out) {
@@ -82,8 +82,8 @@ private:
 
   // The first field whose name the column's header item is, ignoring case;
   // 0 (a row never written) for none.
-  int FieldOfColumn(std::string_view headerItem) const {
-    const int fields = static_cast<int>(values_.size()) - 1;
+  int fieldOfColumn(std::string_view headerItem) const {
+    const int fields = ExportFieldCount(format_);
     for (int f = 1; f <= fields; ++f) {
       if (EqualsIgnoreCase(headerItem, matchName(f))) return f;
     }
