@@ -33,9 +33,8 @@ void WriteCsvHeader(OutputFile& out, const FieldSetup& setup) {
 }
 
 CsvRecord::CsvRecord(const FieldSetup& setup) : fieldCount_(std::max(setup.lastField(), 0)) {
-  values_.reserve(static_cast<std::size_t>(fieldCount_) + 1);
   values_.emplace_back();
-  selected_.assign(static_cast<std::size_t>(fieldCount_) + 1, false);
+  selected_.resize(static_cast<std::size_t>(fieldCount_) + 1);
   for (int n = 1; n <= fieldCount_; ++n) {
     const FldDef& field = setup.table[static_cast<std::size_t>(n)];
     selected_[n] = field.selected != 0;

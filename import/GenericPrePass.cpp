@@ -93,11 +93,12 @@ private:
   OutputFile& out_;
   std::array<bool, kFieldTableSize + 1> kept_{};  // by ProCite column
   const int columns_ = FieldCountOf(kModeProCiteGeneric);
-  int column_ = 1;
-  bool keeping_ = true;
-  int written_ = 0;
-  bool columnHasBytes_ = false;
-  bool stored_ = false;
+  // Where the line is; startLine() sets these.
+  int column_;
+  bool keeping_;
+  int written_;
+  bool columnHasBytes_;
+  bool stored_;
   bool holding_ = false;
   std::string held_;
 };

@@ -114,8 +114,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   NameImportOutputs(settings, setup.mode, run);
   if (!DescribeDatabase(setup, run, ui)) return outcome;
 
-  const std::string chosen = run.inputPath;
-  ui.showProgress(ImportProgress(chosen, false));
+  ui.showProgress(ImportProgress(outcome.file, false));
   run.note(" ");
   run.note("EndNote to JFile");
   LogImportNames(run);
@@ -129,8 +128,9 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
     return outcome;
   }
   ui.progressStep(1);
-  ui.showProgress(ImportProgress(chosen, true));
-  const ConverterJob job{settings.programFolder, chosen, run.csvPath, run.pdbPath, run.ifoPath};
+  ui.showProgress(ImportProgress(outcome.file, true));
+  const ConverterJob job{settings.programFolder, outcome.file, run.csvPath, run.pdbPath,
+                         run.ifoPath};
   outcome.converted = ConvertCsvToPdb(job, ui, run.palmName).converted();
   outcome.records = read.records;
   outcome.statusText = std::to_string(read.records) + " Records Transferred to  JFile";

@@ -62,7 +62,8 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
   IfoRun all(test::Fields(kModeProCite, test::UpTo(47)));
   all.popup(26, kTypePopup, words);
   all.popup(27, kTypeMultiPopup);
-  EXPECT_EQ(all.popupSections(), expected + "\r\npopupB");
+  all.popup(47, kTypePopup);
+  EXPECT_EQ(all.popupSections(), expected + "\r\npopupB\r\npopupV");
 
   IfoRun one(test::Fields(kModeEndNote, test::On(2)));
   one.popup(2, kTypePopup);

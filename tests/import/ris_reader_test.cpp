@@ -32,7 +32,8 @@ TEST(ris_reader_test, tagged_lines_become_records) {
        "\"BOOK\",\"kept\"\r\n\"JOUR\",\"\"\r\n"},
       {"a byte-order mark is skipped", On(1), "\xEF\xBB\xBFTY  - JOUR\r\nER  - \r\n",
        "\"JOUR\"\r\n"},
-      {"half a byte-order mark is text", On(1), "\xEF\xBBTY  - A\nTY  - B\nER  - \n", "\"B\"\r\n"},
+      {"half a byte-order mark is text of its own line", On(1), "\xEF\xBB\nTY  - B\nER  - \n",
+       "\"B\"\r\n"},
       {"CR LF, LF and a lone CR all end lines", On(1, 3, 12),
        "TY  - A\r\nT1  - t\nVL  - 9\rER  - \r\rTY  - B\n\nER  - ",
        "\"A\",\"t\",\"9\"\r\n\"B\",\"\",\"\"\r\n"},
@@ -42,11 +43,14 @@ TEST(ris_reader_test, tagged_lines_become_records) {
        "TY  - A\nT1  - first\nTY  - B\nT1  - second\nER  - \n",
        "\"A\",\"first\"\r\n\"B\",\"second\"\r\n"},
       {"continuation lines join the previous value", On(1, 4, 6),
-       "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*  c\n"
+       "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*B  - c\nOk "
+       "x-ray\n"
        "ER  - \n",
-       "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *  c\"\r\n"},
-      {"a continuation after an unknown tag is ignored with it", On(3),
-       "TY  - x\nT1  - title\nXY  - other\nstill other\nPB  -\nmore\nER  - \n", "\"title\"\r\n"},
+       "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *B  - c Ok x-ray\"\r\n"},
+      {"a continuation after an unknown tag is ignored with it", On(3, 6),
+       "TY  - x\nT1  - title\nAB -\nmore\nN1  - note\nXY  - other\nstill other\nPB  -\nmore\n"
+       "ER  - \n",
+       "\"title\",\"note\"\r\n"},
       {"a last record without an end line is converted", On(1, 33),
        "TY  - A\nER  - \nTY  - B\nUR  - x.com", "\"A\",\"\"\r\n\"B\",\"x.com\"\r\n"},
       // Found by the fuzz target: an empty value had no storage to append to.
