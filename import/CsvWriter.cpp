@@ -12,8 +12,8 @@ namespace {
 std::size_t CutLengthKeepingPairs(std::string_view cut) {
   // Quotes come in pairs, so an odd run of them at the end means the cut
   // falls inside a pair.
-  std::size_t quotes = 0;
-  while (quotes < cut.size() && cut[cut.size() - 1 - quotes] == '"') ++quotes;
+  const auto quotes =
+      std::find_if(cut.rbegin(), cut.rend(), [](char c) { return c != '"'; }) - cut.rbegin();
   return quotes % 2 == 1 ? cut.size() - 1 : cut.size();
 }
 

@@ -63,12 +63,12 @@ private:
 // doubled text; a pair that would not fit whole is left out.
 void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth) {
   std::size_t room = maxWidth;
-  while (!value.empty() && room > 0) {
-    std::size_t plain = std::min(std::min(value.find('"'), value.size()), room);
+  for (;;) {
+    const std::size_t plain = std::min({value.find('"'), value.size(), room});
     out.write(value.substr(0, plain));
     room -= plain;
     value.remove_prefix(plain);
-    if (value.empty() || room < 2) break;
+    if (value.empty() || room < 2) return;
     out.write("\"\"");
     room -= 2;
     value.remove_prefix(1);

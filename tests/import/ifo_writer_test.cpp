@@ -64,6 +64,9 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
   all.popup(27, kTypeMultiPopup);
   all.popup(47, kTypePopup);
   EXPECT_EQ(all.popupSections(), expected + "\r\npopupB\r\npopupV");
+  std::string types;
+  for (int n = 1; n <= 47; ++n) types += std::to_string(all.setup.table[n].fldType) + " ";
+  EXPECT_TRUE(ReadBytes(all.path).starts_with("JFile5\r\n" + types + "\r\n")) << types;
 
   IfoRun one(test::Fields(kModeEndNote, test::On(2)));
   one.popup(2, kTypePopup);
