@@ -45,6 +45,12 @@ TEST(text_test, child_runs_with_an_argument_vector_and_reports_its_end) {
   EXPECT_EQ(systemProcessLauncher().start({"/bin/sh", "-c", "kill -KILL $$"})->wait(), -1);
   EXPECT_EQ(systemProcessLauncher().start({"/nonexistent/jconv5", "1"}), nullptr);
   EXPECT_EQ(systemProcessLauncher().start({}), nullptr);
+  // Once seen to have ended, a child stays ended.
+  auto quick = systemProcessLauncher().start({"/bin/sh", "-c", "exit 0"});
+  auto state = quick->poll();
+  while (state == ChildProcess::State::Running) state = quick->poll();
+  EXPECT_EQ(state, ChildProcess::State::Ended);
+  EXPECT_EQ(quick->poll(), ChildProcess::State::Ended);
   // A child whose end is discarded can't be waited for; that must not hang.
   const auto old = std::signal(SIGCHLD, SIG_IGN);
   EXPECT_EQ(systemProcessLauncher().start({"/bin/sh", "-c", "exit 0"})->wait(), -1);
