@@ -21,7 +21,7 @@ std::size_t ReadQuotedItem(std::string_view line, std::size_t pos, std::string& 
   while (pos < line.size()) {
     if (line[pos] != '"') {
       item += line[pos++];
-    } else if (pos + 1 < line.size() && line[pos + 1] == '"') {
+    } else if (line.substr(pos, 2) == "\"\"") {
       item += '"';
       pos += 2;
     } else {

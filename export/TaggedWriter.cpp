@@ -8,6 +8,7 @@
 #include "platform/MessagePump.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tk {
@@ -26,16 +27,15 @@ std::string CleanValue(std::string value) {
   return value;
 }
 
+// One tag line per part; empty parts are dropped.
 void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value) {
-  std::size_t pos = 0;
-  while (pos < value.size()) {
-    std::size_t end = value.find(';', pos);
-    if (end == std::string_view::npos) end = value.size();
-    if (end > pos) {
+  while (!value.empty()) {
+    const std::size_t end = std::min(value.find(';'), value.size());
+    if (end > 0) {
       out.write(tag);
-      out.writeLine(value.substr(pos, end - pos));
+      out.writeLine(value.substr(0, end));
     }
-    pos = end + 1;
+    value.remove_prefix(std::min(end + 1, value.size()));
   }
 }
 
