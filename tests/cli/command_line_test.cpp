@@ -24,6 +24,7 @@ TEST(command_line_test, commands_modes_files_help_and_why_a_line_is_unusable) {
       {{"export", "x.PDB", "--mode=PROCITE-Generic"}, "export 3 [x.PDB]"},
       {{"import", "--mode", "EndNote", "a"}, "import 0 [a]"},
       {{"import", "--mode=procite", "a"}, "import 2 [a]"},
+      {{"import", "-"}, "import saved [-]"},
       {{"export", "--", "--odd name.PDB", "-"}, "export saved [--odd name.PDB] [-]"},
       {{"import", "--mode", "word", "-h"}, "help saved"},
       {{}, "error: no command given"},

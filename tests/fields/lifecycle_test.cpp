@@ -103,8 +103,11 @@ TEST(lifecycle_test, bad_strategy_value_abandons_the_setup_before_the_folders) {
 TEST(lifecycle_test, unwritable_settings_abandon_the_start_naming_the_file) {
   for (bool folderIsFile : {true, false}) {
     Session s;
-    if (folderIsFile) test::BlockFolder(s.settings.programFolder);
-    if (!folderIsFile) ASSERT_TRUE(CreateFolders(s.settings.settingsFile));
+    if (folderIsFile) {
+      test::BlockFolder(s.settings.programFolder);
+    } else {
+      ASSERT_TRUE(CreateFolders(s.settings.settingsFile));
+    }
     const ModeResult result = s.start();
     EXPECT_EQ(result.status, ModeLoad::Abandoned);
     EXPECT_EQ(result.error, "Unable to write to " + s.file("tomekit.INI"));

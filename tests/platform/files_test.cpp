@@ -62,6 +62,11 @@ TEST(files_test, text_lines_accept_every_line_end_and_fail_when_unreadable) {
   Lines lines;
   ASSERT_TRUE(ReadTextLines(dir.file("t"), lines));
   EXPECT_EQ(lines, (Lines{"a", "b", "c", "d", ""}));
+  for (const auto& [bytes, expected] : {std::pair{"", Lines{}}, {"x", Lines{"x"}}}) {
+    test::WriteBytes(dir.file("t"), bytes);
+    ASSERT_TRUE(ReadTextLines(dir.file("t"), lines));
+    EXPECT_EQ(lines, expected) << bytes;
+  }
   test::UnreadableFile(dir.file("mem"));
   EXPECT_FALSE(ReadTextLines(dir.file("mem"), lines));
   EXPECT_FALSE(ReadTextLines(dir.path(), lines));

@@ -33,8 +33,8 @@ TEST(ini_file_test, integers_follow_the_hex_rule_and_fall_back) {
   test::TempFolder dir;
   test::WriteBytes(dir.file("t.INI"),
                    "[n]\na=0x1F\nb=0XfF\nc=0xFFFFFFFF\nd=-12\ne=0x\nf=0x1G\n"
-                   "g=0x100000000\nh=two\ni=\n");
-  const std::int32_t values[] = {31, 255, -1, -12, 7, 7, 7, 7, 7, 7};
+                   "g=0x100000000\nh=two\ni=\nj=0xa\n");
+  const std::int32_t values[] = {31, 255, -1, -12, 7, 7, 7, 7, 7, 10};
   for (char key = 'a'; key <= 'j'; ++key) {
     EXPECT_EQ(IniFile(dir.file("t.INI")).readInteger("n", {key}, 7), values[key - 'a']) << key;
   }
