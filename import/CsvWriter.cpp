@@ -32,27 +32,19 @@ void WriteCsvHeader(OutputFile& out, const FieldSetup& setup) {
   out.endLine();
 }
 
-CsvRecord::CsvRecord(const FieldSetup& setup) : fieldCount_(std::max(setup.lastField(), 0)) {
-  values_.emplace_back();
-  selected_.resize(static_cast<std::size_t>(fieldCount_) + 1);
-  for (int n = 1; n <= fieldCount_; ++n) {
-    const FldDef& field = setup.table[static_cast<std::size_t>(n)];
-    selected_[n] = field.selected != 0;
-    values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(field.maxWidth, 0)) : 0);
-    if (selected_[n]) ++selectedCount_;
-  }
-  clear();
-}
+CsvRecord::CsvRecord(const FieldSetup& setup) : fields_(setup) { clear(); }
 
 void CsvRecord::clear() {
-  for (auto& value : values_) value.clear();
+  fields_.clear();
   beyond_.clear();
   index_ = 1;
   valueCount_ = 0;
   aim();
 }
 
-void CsvRecord::aim() { current_ = index_ <= fieldCount_ ? &values_[index_] : &beyond_; }
+void CsvRecord::aim() {
+  current_ = index_ <= fields_.fieldCount() ? &fields_.value(index_) : &beyond_;
+}
 
 void CsvRecord::endValue() {
   // An empty value is written as one blank.
@@ -61,7 +53,7 @@ void CsvRecord::endValue() {
 
 void CsvRecord::nextValue() {
   endValue();
-  if (index_ <= fieldCount_) ++index_;
+  if (index_ <= fields_.fieldCount()) ++index_;
   aim();
   current_->clear();
 }
@@ -79,10 +71,11 @@ bool CsvRecord::finish() {
 bool WriteCsvRecord(OutputFile& out, const CsvRecord& record) {
   bool cut = false;
   int written = 0;
-  int last = std::min(record.valueCount_, record.fieldCount_);
+  const FieldValues& fields = record.fields_;
+  const int last = std::min(record.valueCount_, fields.fieldCount());
   for (int n = 1; n <= last; ++n) {
-    if (!record.selected_[n]) continue;
-    const ValueBuffer& value = record.values_[n];
+    if (!fields.selected(n)) continue;
+    const ValueBuffer& value = fields.value(n);
     std::string_view text = value.kept();
     if (value.length() > value.limit()) {
       text = text.substr(0, CutLengthKeepingPairs(text));
@@ -91,7 +84,7 @@ bool WriteCsvRecord(OutputFile& out, const CsvRecord& record) {
     out.put('"');
     out.write(text);
     out.put('"');
-    if (++written < record.selectedCount_) out.put(',');
+    if (++written < fields.selectedCount()) out.put(',');
   }
   out.endLine();
   return cut;

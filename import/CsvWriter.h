@@ -2,7 +2,7 @@
 // The CSV dialect handed to jconv5: a header of quoted field labels, then one
 // line of quoted values per record, CR LF line ends, quotes doubled.
 #include "fields/FieldSetup.h"
-#include "import/ValueBuffer.h"
+#include "import/FieldValues.h"
 #include "platform/Files.h"
 
 #include <cstddef>
@@ -34,19 +34,16 @@ public:
   bool finish();
 
   int valueCount() const { return valueCount_; }
-  int selectedCount() const { return selectedCount_; }
+  int selectedCount() const { return fields_.selectedCount(); }
 
 private:
   friend bool WriteCsvRecord(OutputFile& out, const CsvRecord& record);
   void endValue();
   void aim();
 
-  std::vector<ValueBuffer> values_;  // by field number; entry 0 unused
-  std::vector<bool> selected_;
+  FieldValues fields_;
   ValueBuffer beyond_;  // values after the last field
   ValueBuffer* current_ = nullptr;
-  int fieldCount_ = 0;
-  int selectedCount_ = 0;
   int index_ = 1;
   int valueCount_ = 0;
 };

@@ -91,7 +91,7 @@ private:
   static constexpr std::size_t kHoldLimit = 1 << 16;
 
   OutputFile& out_;
-  std::array<bool, kFieldTableSize + 1> kept_{};  // by ProCite column
+  std::array<bool, kFieldTableSize> kept_{};  // by ProCite column, 1..47
   const int columns_ = FieldCountOf(kModeProCiteGeneric);
   // Where the line is; startLine() sets these.
   int column_;

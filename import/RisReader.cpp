@@ -3,7 +3,7 @@
 #include "fields/RisTags.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
-#include "import/ValueBuffer.h"
+#include "import/FieldValues.h"
 
 #include <algorithm>
 #include <array>
@@ -27,37 +27,6 @@ bool LooksLikeTag(std::string_view head) {
   }
   return head[3] == '-' || (head.size() >= 5 && head[3] == ' ' && head[4] == '-');
 }
-
-// One record's values by field number; of a selected value its first
-// maxWidth bytes are kept, of the others nothing.
-class RisRecord {
-public:
-  explicit RisRecord(const FieldSetup& setup) : fieldCount_(std::max(setup.lastField(), 0)) {
-    values_.emplace_back();
-    selected_.resize(static_cast<std::size_t>(fieldCount_) + 1);
-    for (int n = 1; n <= fieldCount_; ++n) {
-      const FldDef& field = setup.table[static_cast<std::size_t>(n)];
-      selected_[n] = field.selected != 0;
-      values_.emplace_back(selected_[n] ? static_cast<std::size_t>(std::max(field.maxWidth, 0))
-                                        : 0);
-      if (selected_[n]) ++selectedCount_;
-    }
-  }
-  int fieldCount() const { return fieldCount_; }
-  int selectedCount() const { return selectedCount_; }
-  bool selected(int n) const { return selected_[n]; }
-  void clear() {
-    for (auto& v : values_) v.clear();
-  }
-  ValueBuffer& value(int n) { return values_[n]; }
-  const ValueBuffer& value(int n) const { return values_[n]; }
-
-private:
-  int fieldCount_;
-  int selectedCount_ = 0;
-  std::vector<bool> selected_;
-  std::vector<ValueBuffer> values_;
-};
 
 // Writes value with every quote doubled, cut to maxWidth bytes of the
 // doubled text; a pair that would not fit whole is left out.
@@ -98,7 +67,7 @@ private:
 
   Ui& ui_;
   OutputFile& out_;
-  RisRecord record_;
+  FieldValues record_;
   int records_ = 0;
   int truncated_ = 0;
   bool inRecord_ = false;
