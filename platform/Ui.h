@@ -47,6 +47,13 @@ public:
 
   // The converter's error log, shown modally in the error-report dialog.
   virtual void showErrorReport(const std::vector<std::string>& lines) = 0;
+
+  // The busy cursor, on for the whole of a conversion and off on every path
+  // out of it. Windowless front ends have none.
+  virtual void setBusy(bool) {}
+  // True once the user asked to stop the conversion in progress (the Stop
+  // button, Ctrl-C). Asked whenever messages are pumped, so it must be cheap.
+  virtual bool stopRequested() const { return false; }
 };
 
 // A Ui without a progress window or messages to pump, for the command line
