@@ -81,23 +81,14 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
   EXPECT_FALSE(fx.ui.progressVisible);
 }
 
-TEST(export_driver_test, each_mode_offers_its_pdbs_and_writes_its_managers_file) {
-  const struct {
-    ConvMode mode;
-    std::string prefix, extension, manager;
-  } cases[] = {{kModeEndNote, "EN-", ".tsv", "EndNote"},
-               {kModeRefMan, "RM-", ".RIS", "Reference Manager"},
-               {kModeProCite, "PR-", ".tsv", "ProCite"},
-               {kModeProCiteGeneric, "PG-", ".tsv", "ProCite"}};
-  for (const auto& c : cases) {
-    Fixture fx(c.mode);
-    const FileDialogSetup dialog = ExportDialogSetup(fx.settings, c.mode);
-    EXPECT_EQ(dialog.filter, "Tomekit PDB  File (" + c.prefix + "*.PDB)|" + c.prefix +
-                                 "*.PDB|All PDB files|*.pdb");
-    EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
-    EXPECT_EQ(fx.exportAll({fx.pdb(c.prefix + "x.PDB")}), "2 Records Transferred to " + c.manager);
-    EXPECT_TRUE(FileExists(fx.out(c.prefix + "x" + c.extension))) << c.manager;
-  }
+// EndNote's files are those above; the others differ only by the mode's entry.
+TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file) {
+  Fixture fx(kModeRefMan);
+  const FileDialogSetup dialog = ExportDialogSetup(fx.settings, kModeRefMan);
+  EXPECT_EQ(dialog.filter, "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb");
+  EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
+  EXPECT_EQ(fx.exportAll({fx.pdb("RM-x.PDB")}), "2 Records Transferred to Reference Manager");
+  EXPECT_TRUE(FileExists(fx.out("RM-x.RIS")));
 }
 
 TEST(export_driver_test, managers_folder_that_cannot_be_written_is_reported) {

@@ -22,10 +22,7 @@ TEST(tagged_writer_test, comma_text_is_split_into_items) {
   } cases[] = {
       {"\"Smith, J.\",\"say \"\"hi\"\"\",\" \"\r\n", {"Smith, J.", "say \"hi\"", " "}},
       {"  two words,x\r\n", {"two", "words", "x"}},
-      {"\x01"
-       "a\x01"
-       "b",
-       {"a", "b"}},
+      {"\1a\1b", {"a", "b"}},
       {"a,,b,\r\n", {"a", "", "b"}},
       {",a", {"", "a"}},
       {"\r\n", {}},

@@ -3,12 +3,11 @@
 #include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/CommandLine.h"
 #include "jconv5/pdb/Convert.h"
+#include "mock/Faults.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace jconv5 {
@@ -16,14 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace test;
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using tk::test::ReadBytes;
+using tk::test::WriteBytes;
 
 const std::string kCsv = CsvLineOf({"Title", "Year"}) +
                          CsvLineOf({"A \"\"quoted\"\" one", "1999"}) +
@@ -40,7 +33,6 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
       {{"2", "in", "out", "ifo"}, "2 in out [] ifo"},
       {{}, "usage"},
       {{"3", "in", "out", "n", "ifo"}, "usage"},
-      {{"2", "in", "out", "name", "ifo"}, "usage"},
       {{"2", "in", "out", " ", " ", "ifo"}, "usage"},
       {{"2", "in", "", "ifo"}, "usage"},
   };
@@ -58,43 +50,37 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
   EXPECT_EQ(messages.str(), kUsage);
 }
 
-// One conversion in a fresh folder, removed afterwards; the test writes the inputs.
+// One conversion in a fresh folder; the test writes the inputs.
 struct Conversion {
-  explicit Conversion(int direction) {
-    char name[] = "/tmp/jconv5-test-XXXXXX";
-    folder = std::string(mkdtemp(name)) + "/";
-    command = {direction, folder + "in", folder + "out", "EN-x", folder + "ifo"};
-  }
-  ~Conversion() { fs::remove_all(folder); }
+  explicit Conversion(int direction)
+      : command{direction, dir.file("in"), dir.file("out"), "EN-x", dir.file("ifo")} {}
   int operator()() {
     std::ostringstream stream;
     const int exit = RunCommand(command, 7, stream);
     messages = stream.str();
     return exit;
   }
-  std::string log() const { return Read(folder + "jconv5.err"); }
-  bool logged(const std::string& problem) const {
-    return log().find("\r\nProblem: " + problem + ".\r\nNothing") != std::string::npos;
-  }
-  std::string folder, messages;
+  std::string log() const { return ReadBytes(dir.file("jconv5.err")); }
+  tk::test::TempFolder dir;
   Command command;
+  std::string messages;
 };
 
 TEST(command_line_test, writes_the_output_whole_or_keeps_the_earlier_one_and_logs_why) {
   Conversion build(1), extract(2);
   const Command& b = build.command;
-  Write(b.input, kCsv);
-  Write(b.ifo, Ifo(2));
-  Write(build.folder + "jconv5.err", "an earlier failure");
+  WriteBytes(b.input, kCsv);
+  WriteBytes(b.ifo, Ifo(2));
+  WriteBytes(build.dir.file("jconv5.err"), "an earlier failure");
   EXPECT_EQ(build(), kExitSuccess);
   EXPECT_EQ(build.messages, "");
-  EXPECT_EQ(Read(b.output), BuildDatabase(kCsv, Ifo(2), "EN-x", 7));
-  EXPECT_EQ(std::distance(fs::directory_iterator(build.folder), {}), 3) << "no log, no part file";
+  EXPECT_EQ(ReadBytes(b.output), BuildDatabase(kCsv, Ifo(2), "EN-x", 7));
+  EXPECT_EQ(std::distance(fs::directory_iterator(build.dir.path()), {}), 3) << "no log, no part";
   extract.command.input = b.output;
   EXPECT_EQ(extract(), kExitSuccess);
-  EXPECT_EQ(Read(extract.command.output), kCsv);
+  EXPECT_EQ(ReadBytes(extract.command.output), kCsv);
 
-  Write(b.input, kCsv + "\"unclosed\r\n");
+  WriteBytes(b.input, kCsv + "\"unclosed\r\n");
   EXPECT_EQ(build(), kExitFailed);
   EXPECT_EQ(build.log(), "jconv5 could not build the JFile database.\r\nCSV file: " + b.input +
                              "\r\nIFO file: " + b.ifo +
@@ -102,7 +88,7 @@ TEST(command_line_test, writes_the_output_whole_or_keeps_the_earlier_one_and_log
                              "missing.\r\nNothing was written to " +
                              b.output + ".\r\n");
   EXPECT_EQ(build.messages, build.log());
-  EXPECT_EQ(Read(b.output), BuildDatabase(kCsv, Ifo(2), "EN-x", 7)) << "the earlier output stays";
+  EXPECT_EQ(ReadBytes(b.output), BuildDatabase(kCsv, Ifo(2), "EN-x", 7)) << "the earlier output";
 }
 
 TEST(command_line_test, file_faults_are_named_in_the_log) {
@@ -113,14 +99,16 @@ TEST(command_line_test, file_faults_are_named_in_the_log) {
             "jconv5 could not turn the JFile database into a CSV file.\r\nPDB file: " + in +
                 "\r\nProblem: PDB file: cannot open " + in +
                 " (No such file or directory).\r\nNothing was written to " + out + ".\r\n");
-  Write(in, BuildDatabase(kCsv, Ifo(2), "n", 0));
-  Write(out, "earlier");
-  fs::create_symlink("/dev/full", out + ".jconv5-part");  // a disk that fills up
+  WriteBytes(in, BuildDatabase(kCsv, Ifo(2), "n", 0));
+  WriteBytes(out, "earlier");
+  tk::test::FullDiskFor(tk::test::Jconv5PartOf(out));
   EXPECT_EQ(run(), kExitFailed);
-  EXPECT_TRUE(run.logged("cannot write the output file " + out + " (No space left on device)"));
-  EXPECT_EQ(Read(out), "earlier");
-  EXPECT_FALSE(fs::exists(fs::symlink_status(out + ".jconv5-part")));
-  run.command.output = run.folder + "gone/out";
+  EXPECT_NE(run.log().find("Problem: cannot write the output file " + out +
+                           " (No space left on device).\r\nNothing"),
+            std::string::npos);
+  EXPECT_EQ(ReadBytes(out), "earlier");
+  EXPECT_FALSE(tk::test::LeftBehind(tk::test::Jconv5PartOf(out)));
+  run.command.output = run.dir.file("gone/out");
   run();
   EXPECT_NE(run.messages.find("The log jconv5.err could not be written either: cannot create"),
             std::string::npos);
