@@ -1,11 +1,17 @@
 // Every file the program writes goes through OutputFile: a full disk or an
 // unusable folder must never damage the target or leave a temporary file.
+// The settings file and the install request store are written that way too.
 #include "platform/Files.h"
+#include "platform/IniFile.h"
+#include "platform/InstallRequestStore.h"
 
 #include "mock/Faults.h"
+#include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace tk {
 namespace {
@@ -53,16 +59,15 @@ TEST(files_test, folder_that_is_a_file_cannot_be_written_into) {
   EXPECT_FALSE(CreateFolders(dir.file("out/deeper")));
   EXPECT_TRUE(CreateFolders(dir.file("a/b")) && FolderExists(dir.file("a/b")));
   EXPECT_FALSE(FileExists(dir.file("a")));
-  EXPECT_EQ(test::ReadBytes(dir.file("out")), "a file where a folder should be");
 }
 
 TEST(files_test, text_lines_accept_every_line_end_and_fail_when_unreadable) {
   test::TempFolder dir;
-  test::WriteBytes(dir.file("t"), "a\r\nb\nc\rd\r\r\n");
   Lines lines;
-  ASSERT_TRUE(ReadTextLines(dir.file("t"), lines));
-  EXPECT_EQ(lines, (Lines{"a", "b", "c", "d", ""}));
-  for (const auto& [bytes, expected] : {std::pair{"", Lines{}}, {"x", Lines{"x"}}}) {
+  for (const auto& [bytes, expected] :
+       {std::pair{"a\r\nb\nc\rd\r\r\n", Lines{"a", "b", "c", "d", ""}},
+        {"", Lines{}},
+        {"x", Lines{"x"}}}) {
     test::WriteBytes(dir.file("t"), bytes);
     ASSERT_TRUE(ReadTextLines(dir.file("t"), lines));
     EXPECT_EQ(lines, expected) << bytes;
@@ -88,6 +93,96 @@ TEST(files_test, buffered_runs_and_get_share_one_position) {
   }
   EXPECT_EQ(seen, bytes);
   EXPECT_FALSE(in.failed());
+}
+
+TEST(ini_file_test, reads_values_as_they_stand_and_integers_by_the_hex_rule) {
+  test::TempFolder dir;
+  const std::string longValue(3000, 'x');
+  test::WriteBytes(dir.file("t.INI"),
+                   "; [s]\r\n[tomekit]\r\nprogMode=2\r\n[s]\r\n  Path = C:\\a\\ \r\n"
+                   "empty=\nno equals\r\n;k=1\r\nlong=" +
+                       longValue +
+                       "\r\n[s2]\r\nk=2\r\n[n]\na=0x1F\nb=0XfF\nc=0xFFFFFFFF\nd=-12\ne=0x\n"
+                       "f=0x1G\ng=0x100000000\nh=two\ni=\nj=0xa\n");
+  IniFile ini(dir.file("t.INI"));
+  EXPECT_EQ(ini.readInteger("Tomekit", "ProgMode", 0), 2);
+  EXPECT_EQ(ini.readString("S", "path", ""), "C:\\a\\");
+  EXPECT_EQ(ini.readString("s", "empty", "absent"), "");
+  EXPECT_EQ(ini.readString("s", "long", ""), longValue.substr(0, 2047));
+  for (const char* key : {"k", "no equals"}) EXPECT_EQ(ini.readString("s", key, "-"), "-") << key;
+  EXPECT_EQ(IniFile(dir.file("none.INI")).readString("s", "k", "absent"), "absent");
+  const std::int32_t values[] = {31, 255, -1, -12, 7, 7, 7, 7, 7, 10};
+  for (char key = 'a'; key <= 'j'; ++key) {
+    EXPECT_EQ(ini.readInteger("n", {key}, 7), values[key - 'a']) << key;
+  }
+}
+
+TEST(ini_file_test, writing_leaves_untouched_lines_byte_for_byte) {
+  test::TempFolder dir;
+  test::WriteBytes(dir.file("t.INI"),
+                   "; notes\n[UserInfo]\nENPath=/old\nPalmInPath=/in\n\n[Other]\nx = 1 ");
+  IniFile ini(dir.file("t.INI"));
+  ASSERT_TRUE(ini.writeString("userinfo", "enpath", "/new\\"));
+  ASSERT_TRUE(ini.writeString("UserInfo", "userHSCode", "1234"));
+  ASSERT_TRUE(ini.writeString("Other", "y", "a\r\nProgMode=3"));
+  ASSERT_TRUE(ini.writeInteger("Tomekit", "ProgMode", -3));
+  EXPECT_EQ(test::ReadBytes(dir.file("t.INI")),
+            "; notes\n[UserInfo]\nENPath=/new\\\nPalmInPath=/in\nuserHSCode=1234\r\n\n"
+            "[Other]\nx = 1 \r\ny=aProgMode=3\r\n\r\n[Tomekit]\r\nProgMode=-3\r\n");
+  std::filesystem::remove(dir.file("t.INI"));
+  ASSERT_TRUE(ini.writeString("a", "k", "1"));
+  ASSERT_TRUE(ini.writeString("b", "k", "2"));
+  EXPECT_EQ(test::ReadBytes(dir.file("t.INI")), "[a]\r\nk=1\r\n\r\n[b]\r\nk=2\r\n");
+}
+
+// Unwritable and unreadable files, a full disk: the file stays as it was.
+TEST(ini_file_test, a_write_that_cannot_be_done_says_so_and_changes_nothing) {
+  test::TempFolder dir;
+  test::BlockFolder(dir.file("plain"));
+  EXPECT_FALSE(IniFile(dir.file("plain/t.INI")).writeString("s", "k", "v"));
+  test::UnreadableFile(dir.file("mem.INI"));
+  EXPECT_FALSE(IniFile(dir.file("mem.INI")).writeString("s", "k", "v"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("mem.INI")));
+  const std::string path = dir.file("tomekit.INI");
+  test::WriteBytes(path, "[UserInfo]\r\nprogMode=2\r\n");
+  test::FullDiskFor(test::TkPartOf(path));
+  EXPECT_FALSE(IniFile(path).writeString("UserInfo", "progMode", "3"));
+  EXPECT_EQ(test::ReadBytes(path), "[UserInfo]\r\nprogMode=2\r\n");
+  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(path)));
+}
+
+TEST(ini_file_test, install_requests_land_under_key_path_and_name) {
+  const std::string key = "Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager";
+  test::TempFolder dir;
+  InstallRequestStore store(dir.file("deep/er/store.ini"));
+  EXPECT_EQ(store.setValue(key, "Install0", 1), InstallStoreResult::Ok);
+  EXPECT_EQ(store.setValue(key, "Install12", 4294967295u), InstallStoreResult::Ok);
+  EXPECT_EQ(store.value(key, "install0"), 1u);
+  EXPECT_FALSE(store.value(key, "Install").has_value());
+  EXPECT_EQ(test::ReadBytes(dir.file("deep/er/store.ini")),
+            "[" + key + "]\r\nInstall0=1\r\nInstall12=4294967295\r\n");
+  test::BlockFolder(dir.file("plain"));
+  const std::pair<std::string, InstallStoreResult> faults[] = {
+      {dir.file("plain/sub/s.ini"), InstallStoreResult::KeyNotOpened},
+      {dir.file("deep"), InstallStoreResult::ValueNotSet},
+      {"", InstallStoreResult::KeyNotOpened}};
+  for (const auto& [file, result] : faults) {
+    EXPECT_EQ(InstallRequestStore(file).setValue(key, "Install0", 1), result) << file;
+  }
+  EXPECT_FALSE(InstallRequestStore(std::string()).value(key, "Install0").has_value());
+}
+
+TEST(ini_file_test, install_store_location_follows_the_environment) {
+  test::ScopedEnv home("HOME", "/home/u"), config("XDG_CONFIG_HOME", "/cfg"),
+      chosen("TOMEKIT_INSTALL_STORE", "/somewhere/else.ini");
+  EXPECT_EQ(InstallRequestStore().location(), "/somewhere/else.ini");
+  test::ScopedEnv notChosen("TOMEKIT_INSTALL_STORE", nullptr);
+  EXPECT_EQ(InstallRequestStore::DefaultFileLocation(), "/cfg/tomekit/hotsync-install.ini");
+  test::ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  EXPECT_EQ(InstallRequestStore::DefaultFileLocation(),
+            "/home/u/.config/tomekit/hotsync-install.ini");
+  test::ScopedEnv noHome("HOME", nullptr);
+  EXPECT_EQ(InstallRequestStore::DefaultFileLocation(), "");
 }
 
 }  // namespace
