@@ -75,9 +75,6 @@ JFileAppInfo TwoFields() {
 }
 
 TEST(jfile_appinfo_test, writes_jfiles_layout_and_reads_it_back) {
-  EXPECT_EQ(WriteAppInfo(TwoFields()),
-            FixedPart(TwoFields().fields, 110, 0x1234, 2) + std::string(4, '\0'))
-      << "without popups the chunk is four NULs";
   JFileAppInfo fifty;
   fifty.fields.resize(50);
   fifty.sortFields[2] = 1;
@@ -91,6 +88,8 @@ TEST(jfile_appinfo_test, writes_jfiles_layout_and_reads_it_back) {
 
 TEST(jfile_appinfo_test, refuses_blocks_that_are_not_jfiles) {
   const std::string block = WriteAppInfo(TwoFields());
+  EXPECT_EQ(block, FixedPart(TwoFields().fields, 110, 0x1234, 2) + std::string(4, '\0'))
+      << "without popups the chunk is four NULs";
   auto withCount = [&](char count) { return block.substr(0, 1151) + count + block.substr(1152); };
   EXPECT_EQ(ReadAppInfo(withCount(1)).fields.size(), 1u);
   const std::pair<std::string, std::string> reads[] = {
