@@ -3,9 +3,14 @@
 // folder with a stand-in converter.
 #include "fields/FieldSetup.h"
 #include "fields/PalmFolders.h"
+#include "import/GenericPrePass.h"
 #include "import/ImportDriver.h"
+#include "import/OutputNaming.h"
+#include "import/RisReader.h"
+#include "import/TabExportReader.h"
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
+#include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
 #include "platform/Files.h"
@@ -41,19 +46,32 @@ inline FieldSetup Fields(std::int32_t mode, const std::vector<int>& selected, in
   return setup;
 }
 
-// A reader's run on the given export.
+// A reader's run on the given export; the generic mode's reader is its
+// pre-pass, whose output has no header line.
 struct ReaderRun {
-  explicit ReaderRun(const std::string& input) {
+  ReaderRun(ConvMode readerMode, const std::string& input) : mode(readerMode) {
     run.inputPath = folder.file("export.txt");
     run.csvPath = folder.file("export.csv");
     WriteBytes(run.inputPath, input);
   }
-  // The CSV without its header line.
+  ReadResult read(const std::vector<int>& selected, int maxWidth = 3990) {
+    const FieldSetup setup = Fields(mode, selected, maxWidth);
+    if (mode == kModeProCiteGeneric) return PrepareGenericExport(run, ui);
+    if (mode == kModeRefMan) return ReadRefManExport(setup, run, ui);
+    return mode == kModeProCite ? ReadProCiteExport(setup, run, ui)
+                                : ReadEndNoteExport(setup, run, ui);
+  }
+  std::string output() const {
+    return mode == kModeProCiteGeneric ? GenericIntermediatePath(run) : run.csvPath;
+  }
+  // What was written without its header line.
   std::string records() const {
-    const std::string all = ReadBytes(run.csvPath);
+    const std::string all = ReadBytes(output());
+    if (mode == kModeProCiteGeneric) return all;
     const auto end = all.find("\r\n");
     return end == std::string::npos ? std::string() : all.substr(end + 2);
   }
+  ConvMode mode;
   TempFolder folder;
   ImportRun run;
   FakeUi ui;
@@ -63,7 +81,7 @@ struct ReaderRun {
 // its input, so a "PDB" here holds the CSV.
 struct DriverRun {
   explicit DriverRun(ConvMode mode, const std::string& script = kRecordingConverter)
-      : program(script), settings(program.settings()), setup(Fields(mode, On(1, 2, 3, 4), 20)) {
+      : program(script), settings(program.settings()), setup(Fields(mode, {1, 2, 3, 4}, 20)) {
     settings.palmInstallFolder = program.file("Install");
     settings.importExportFolder = program.file("my.exports");  // a dot is no extension here
     settings.hotSyncUserId = "1234";
