@@ -8,17 +8,14 @@
 using namespace tk::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view ifo = Jconv5Text(data, size);
+  const std::string_view ifo(reinterpret_cast<const char*>(data), size);
   std::size_t columns = 0;
   if (!Jconv5Accepts([&] { columns = jconv5::ReadIfo(ifo).types.size(); }) || columns > 60)
     return 0;
-  std::vector<std::string> header, record;
-  for (std::size_t i = 1; i <= columns; ++i) {
-    header.push_back("Field " + std::to_string(i));
-    record.push_back(std::to_string(i));
-  }
+  std::vector<std::string> record;  // the header names its columns by the same numbers
+  for (std::size_t i = 1; i <= columns; ++i) record.push_back(std::to_string(i));
   std::string csv, pdb;
-  jconv5::WriteCsvLine(header, csv);
+  jconv5::WriteCsvLine(record, csv);
   jconv5::WriteCsvLine(record, csv);
   if (!Jconv5Accepts([&] { pdb = jconv5::BuildDatabase(csv, ifo, "Fuzz", 0); })) return 0;
   jconv5::CsvTable back;

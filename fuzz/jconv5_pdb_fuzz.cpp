@@ -8,7 +8,7 @@
 using namespace tk::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view pdb = Jconv5Text(data, size);
+  const std::string_view pdb(reinterpret_cast<const char*>(data), size);
   std::string csv;
   if (!Jconv5Accepts([&] { csv = jconv5::ExtractCsv(pdb); })) return 0;
   jconv5::CsvTable table;
