@@ -95,13 +95,10 @@ std::string Small(std::size_t at = 0, const std::string& bytes = "") {
   return BuildDatabase(csv, Ifo(1), "EN-Small", 0).replace(at, bytes.size(), bytes);
 }
 
-TEST(extract_csv_test, skips_deleted_records_and_reads_jfile4) {
+TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or_damaged_ones) {
   EXPECT_EQ(ExtractCsv(Small(78 + 8 + 4, "\xC0")),
             CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"3"}));
   EXPECT_EQ(ExtractCsv(Small(60, "JfDbJFil")), ExtractCsv(Small()));
-}
-
-TEST(extract_csv_test, refuses_foreign_encrypted_and_damaged_databases) {
   const std::string small = Small();
   const std::pair<std::string, std::string> cases[] = {
       {Small(60, "DATApdat"),
