@@ -10,9 +10,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -22,11 +22,7 @@ namespace tk::fuzz {
 class Controls {
 public:
   Controls(const std::uint8_t*& data, std::size_t& size) : data_(data), size_(size) {}
-  std::uint8_t next() {
-    if (size_ == 0) return 0;
-    --size_;
-    return *data_++;
-  }
+  std::uint8_t next() { return size_ == 0 ? 0 : (--size_, *data_++); }
 
 private:
   const std::uint8_t*& data_;
@@ -69,26 +65,8 @@ inline void ClearScratch() {
 }
 
 inline std::string ReadAll(const std::string& path) {
-  std::string bytes;
-  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    std::fclose(f);
-  }
-  return bytes;
-}
-
-// Shows bytes on stderr, escaped, to explain a broken invariant.
-inline void ShowBytes(const char* what, std::string_view bytes) {
-  std::fprintf(stderr, "%s (%zu bytes):\n", what, bytes.size());
-  for (unsigned char c : bytes.substr(0, 2000)) {
-    if (c >= 0x20 && c < 0x7F && c != '\\')
-      std::fputc(c, stderr);
-    else
-      std::fprintf(stderr, "\\x%02X", c);
-  }
-  std::fputc('\n', stderr);
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Nothing half-written: no temporary file of OutputFile remains.
@@ -101,43 +79,23 @@ inline void CheckNoPartFiles() {
 }
 
 // The CSV written for jconv5: CR LF lines, each a comma-separated list of
-// items in double quotes, with quotes inside doubled (a comma may end a
-// line: the comma rule counts the selected fields, not the values). Returns
-// the number of lines, or -1 when the text breaks that form.
+// items in double quotes, with quotes inside doubled, or no item at all when
+// the record holds no value of a selected field. A comma may end a line: the
+// comma rule counts the selected fields, not the values. Returns the number
+// of lines, or -1 when the text breaks that form.
 inline long CountWellQuotedLines(std::string_view csv) {
   long lines = 0;
-  std::size_t i = 0;
-  while (i < csv.size()) {
-    // One line: "item"{,"item"} CR LF, or no item at all when the record
-    // holds no value of a selected field.
-    for (bool first = true;; first = false) {
-      if (first && csv.substr(i, 2) == "\r\n") break;
-      if (i >= csv.size() || csv[i] != '"') return -1;
-      ++i;
-      for (;;) {
-        if (i >= csv.size()) return -1;
-        if (csv[i] == '"') {
-          if (i + 1 < csv.size() && csv[i + 1] == '"') {
-            i += 2;
-            continue;
-          }
-          ++i;
-          break;
-        }
+  for (std::size_t i = 0; i < csv.size(); ++lines, i += 2) {
+    for (bool item = csv[i] == '"'; item;) {
+      for (++i; i < csv.size() && (csv[i] != '"' || csv.substr(i, 2) == "\"\"");
+           i += csv[i] == '"' ? 2 : 1) {
         if (csv[i] == '\r' || csv[i] == '\n') return -1;
-        ++i;
       }
-      if (i < csv.size() && csv[i] == ',') {
-        ++i;
-        // A record shorter than the selection ends in a comma.
-        if (csv.substr(i, 2) == "\r\n") break;
-        continue;
-      }
-      break;
+      if (++i > csv.size()) return -1;  // no closing quote
+      item = csv.substr(i, 2) == ",\"";
+      if (csv.substr(i, 1) == ",") ++i;
     }
     if (csv.substr(i, 2) != "\r\n") return -1;
-    i += 2;
-    ++lines;
   }
   return lines;
 }

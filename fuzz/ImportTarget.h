@@ -27,7 +27,6 @@ int RunImportReader(std::int32_t mode, const std::uint8_t* data, std::size_t siz
         "more cut records than records");
   const std::string csv = ReadAll(run.csvPath);
   const long lines = CountWellQuotedLines(csv);
-  if (lines < 0) ShowBytes("CSV written", csv);
   Check(lines >= 0, "CSV breaks the quoting");
   Check(lines == result.records + 1, "CSV lines differ from the header and the records counted");
   return 0;
