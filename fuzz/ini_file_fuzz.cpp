@@ -3,8 +3,9 @@
 // every other key must keep its value.
 #include "fuzz/FuzzState.h"
 #include "platform/IniFile.h"
+#include "platform/Text.h"
 
-#include <strings.h>
+#include <iterator>
 
 namespace {
 
@@ -14,20 +15,18 @@ struct Key {
 };
 
 // The settings file's keys, and a few spellings that differ only in case.
-constexpr Key kKeys[] = {
-    {"UserInfo", "PalmOutPath"},
-    {"UserInfo", "PalmInPath"},
-    {"UserInfo", "userHSCode"},
-    {"UserInfo", "progMode"},
-    {"UserInfo", "ENPath"},
-    {"UserInfo", "RMPath"},
-    {"UserInfo", "PCPath"},
-    {"Tomekit", "ProgMode"},
-    {"tomekit", "progmode"},
-    {"USERINFO", "palminpath"},
-    {"New", "Key"},
-};
-constexpr std::size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
+constexpr Key kKeys[] = {{"UserInfo", "PalmOutPath"},
+                         {"UserInfo", "PalmInPath"},
+                         {"UserInfo", "userHSCode"},
+                         {"UserInfo", "progMode"},
+                         {"UserInfo", "ENPath"},
+                         {"UserInfo", "RMPath"},
+                         {"UserInfo", "PCPath"},
+                         {"Tomekit", "ProgMode"},
+                         {"tomekit", "progmode"},
+                         {"USERINFO", "palminpath"},
+                         {"New", "Key"}};
+constexpr std::size_t kKeyCount = std::size(kKeys);
 
 }  // namespace
 
@@ -55,11 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string after = ini.readString(chosen.section, chosen.key, "<absent>");
   Check(after == value, "the key does not read back as written");
   for (std::size_t i = 0; i < kKeyCount; ++i) {
-    const bool same =
-        std::string_view(kKeys[i].section).size() == std::string_view(chosen.section).size() &&
-        strcasecmp(kKeys[i].section, chosen.section) == 0 &&
-        strcasecmp(kKeys[i].key, chosen.key) == 0;
-    if (same) continue;
+    if (tk::EqualsIgnoreCase(kKeys[i].section, chosen.section) &&
+        tk::EqualsIgnoreCase(kKeys[i].key, chosen.key))
+      continue;
     Check(ini.readString(kKeys[i].section, kKeys[i].key, "<absent>") == before[i],
           "writing one key changed another");
     Check(ini.readInteger(kKeys[i].section, kKeys[i].key, -7) == numbers[i],
