@@ -80,8 +80,10 @@ struct ReaderRun {
 // The import button with four string fields; the stand-in converter copies
 // its input, so a "PDB" here holds the CSV.
 struct DriverRun {
-  explicit DriverRun(ConvMode mode, const std::string& script = kRecordingConverter)
-      : program(script), settings(program.settings()), setup(Fields(mode, {1, 2, 3, 4}, 20)) {
+  explicit DriverRun(ConvMode mode)
+      : program(kRecordingConverter),
+        settings(program.settings()),
+        setup(Fields(mode, {1, 2, 3, 4}, 20)) {
     settings.palmInstallFolder = program.file("Install");
     settings.importExportFolder = program.file("my.exports");  // a dot is no extension here
     settings.hotSyncUserId = "1234";
