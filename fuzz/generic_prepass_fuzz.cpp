@@ -7,30 +7,27 @@
 
 #include <algorithm>
 
-namespace {
+using tk::fuzz::Check;
 
 // Every line of the intermediate file has at most as many columns as the
 // generic database has fields and ends in CR LF; no bare CR or LF inside.
-void CheckIntermediate(const std::string& text) {
+static void CheckIntermediate(std::string_view text) {
   const long maxTabs = tk::FieldCountOf(tk::kModeProCiteGeneric) - 1;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    tk::fuzz::Check(end != std::string::npos, "intermediate line without CR LF");
-    const std::string_view line(text.data() + start, end - start);
-    tk::fuzz::Check(std::count(line.begin(), line.end(), '\t') <= maxTabs, "too many columns");
-    tk::fuzz::Check(line.find_first_of("\r\n") == std::string_view::npos, "line end inside a line");
-    start = end + 2;
+  for (std::size_t end; !text.empty(); text.remove_prefix(end + 2)) {
+    end = text.find("\r\n");
+    Check(end != std::string_view::npos, "intermediate line without CR LF");
+    const std::string_view line = text.substr(0, end);
+    Check(std::count(line.begin(), line.end(), '\t') <= maxTabs, "too many columns");
+    Check(line.find_first_of("\r\n") == std::string_view::npos, "line end inside a line");
   }
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   return tk::fuzz::RunImportReader(
       tk::kModeProCiteGeneric, data, size,
       [](const tk::FieldSetup& setup, tk::ImportRun& run, tk::Ui& ui) {
-        const tk::ReadResult prepared = tk::PrepareGenericExport(run, ui);
-        tk::fuzz::Check(prepared.status == tk::ReadStatus::Read, "the pre-pass failed");
+        Check(tk::PrepareGenericExport(run, ui).status == tk::ReadStatus::Read,
+              "the pre-pass failed");
         tk::fuzz::CheckNoPartFiles();
         run.inputPath = tk::GenericIntermediatePath(run);
         CheckIntermediate(tk::fuzz::ReadAll(run.inputPath));
