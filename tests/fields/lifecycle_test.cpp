@@ -48,6 +48,23 @@ TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_n
   EXPECT_TRUE(FolderExists(s.file("TKWork")) && FolderExists(s.file("Import and Export")));
   EXPECT_TRUE(s.ui.messages.empty());
   const std::string endNote = test::ReadBytes(s.file("stratEN.jfp"));
+  // A mode change reloads the strategy and keeps each mode's folder.
+  s.setup.table[20].selected = 1;
+  s.setup.popupLists[20] = {"lost"};
+  s.settings.importExportFolder = "/refs/endnote";
+  ASSERT_TRUE(s.mode(kModeProCite).loaded());
+  EXPECT_EQ(s.setup.fieldCount, 47);
+  EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
+  s.settings.importExportFolder = "/refs/procite";
+  ASSERT_TRUE(s.mode(9).loaded());  // an unknown mode is EndNote
+  EXPECT_EQ(s.settings.mode, kModeEndNote);
+  EXPECT_EQ(s.settings.importExportFolder, "/refs/endnote");
+  EXPECT_EQ(s.key("UserInfo", "PCPath"), "/refs/procite");
+  EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
+  EXPECT_EQ(s.setup.table[20].selected, 0);
+  EXPECT_TRUE(s.setup.popupLists[20].empty());
+  // Entries past EndNote's 31 fields keep what ProCite left there.
+  EXPECT_EQ(s.setup.table[47].selected, 1);
   ASSERT_TRUE(s.mode(kModeRefMan).loaded());
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
@@ -67,53 +84,28 @@ TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_n
   EXPECT_EQ(next.setup.popupLists[2], std::vector<std::string>{"mine"});
 }
 
-TEST(lifecycle_test, mode_change_reloads_the_strategy_and_keeps_each_modes_folder) {
-  Session s;
-  ASSERT_TRUE(s.start().loaded());
-  s.setup.table[20].selected = 1;
-  s.setup.popupLists[20] = {"lost"};
-  s.settings.importExportFolder = "/refs/endnote";
-  ASSERT_TRUE(s.mode(kModeProCite).loaded());
-  EXPECT_EQ(s.setup.fieldCount, 47);
-  EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
-  s.settings.importExportFolder = "/refs/procite";
-  ASSERT_TRUE(s.mode(9).loaded());  // an unknown mode is EndNote
-  EXPECT_EQ(s.settings.mode, kModeEndNote);
-  EXPECT_EQ(s.settings.importExportFolder, "/refs/endnote");
-  EXPECT_EQ(s.key("UserInfo", "PCPath"), "/refs/procite");
-  EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
-  EXPECT_EQ(s.setup.table[20].selected, 0);
-  EXPECT_TRUE(s.setup.popupLists[20].empty());
-  // Entries past EndNote's 31 fields keep what ProCite left there.
-  EXPECT_EQ(s.setup.table[47].selected, 1);
-}
-
-TEST(lifecycle_test, bad_strategy_value_abandons_the_setup_before_the_folders) {
-  Session s;
-  test::WriteBytes(s.file("stratEN.jfp"), "110\r\nabc\r\n");
-  const ModeResult result = s.start();
-  EXPECT_EQ(result.status, ModeLoad::Abandoned);
-  EXPECT_EQ(result.error, "'abc' is not a valid integer value");
-  EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")), "110\r\nabc\r\n");
-  EXPECT_FALSE(FolderExists(s.file("TKWork")));
-  EXPECT_TRUE(s.ui.messages.empty());
-}
-
-// A folder where the file should be, a file where the folder should be, a
-// disk that fills up: the mode stays and nothing after the settings is tried.
-TEST(lifecycle_test, unwritable_settings_abandon_a_start_or_mode_change_naming_the_file) {
-  for (int fault : {0, 1, 2}) {
+// A folder where the settings file should be, a file where the program folder
+// should be, a disk that fills up, a strategy value that is no number: the
+// set-up is abandoned before the mode changes and before the folders are made.
+TEST(lifecycle_test, unwritable_settings_or_bad_strategy_abandon_a_start_or_mode_change) {
+  for (int fault : {0, 1, 2, 3}) {
     Session s;
     if (fault == 1) test::BlockFolder(s.settings.programFolder);
+    if (fault == 3) test::WriteBytes(s.file("stratEN.jfp"), "110\r\nabc\r\n");
     const bool made =
-        fault == 0 ? CreateFolders(s.settings.settingsFile) : fault == 1 || s.start().loaded();
+        fault == 0 ? CreateFolders(s.settings.settingsFile) : fault != 2 || s.start().loaded();
     EXPECT_TRUE(made) << fault;
     if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
     const ModeResult result = fault == 2 ? s.mode(kModeRefMan) : s.start();
     EXPECT_EQ(result.status, ModeLoad::Abandoned) << fault;
-    EXPECT_EQ(result.error, "Unable to write to " + s.file("tomekit.INI")) << fault;
+    EXPECT_EQ(result.error, fault == 3 ? "'abc' is not a valid integer value"
+                                       : "Unable to write to " + s.file("tomekit.INI"))
+        << fault;
     EXPECT_EQ(s.settings.mode, kModeEndNote) << fault;
-    EXPECT_EQ(FileExists(s.file("stratEN.jfp")), fault == 2) << fault;
+    EXPECT_EQ(FolderExists(s.file("TKWork")), fault == 2) << fault;
+    EXPECT_EQ(FileExists(s.file("stratEN.jfp")), fault >= 2) << fault;
+    EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")) == "110\r\nabc\r\n", fault == 3) << fault;
+    EXPECT_TRUE(s.ui.messages.empty()) << fault;
   }
 }
 
@@ -193,11 +185,6 @@ TEST(settings_test, write_saves_only_the_current_modes_folder_in_order) {
   EXPECT_EQ(test::ReadBytes(dir.file("other.INI")),
             "[UserInfo]\r\nPalmOutPath=/palm/install\r\nPalmInPath=/palm/backup\r\n"
             "RMPath=/refs/rm\r\nuserHSCode=1234\r\n\r\n[Tomekit]\r\nProgMode=1\r\n");
-  test::BlockFolder(dir.file("plain"));
-  settings.settingsFile = dir.file("plain/tomekit.INI");
-  EXPECT_FALSE(WriteSettings(settings));
-  EXPECT_FALSE(WriteProgMode(settings, 2));
-  EXPECT_EQ(SettingsWriteError(settings), "Unable to write to " + dir.file("plain/tomekit.INI"));
 }
 
 TEST(settings_test, work_folders_are_made_and_kept_or_reported_missing) {

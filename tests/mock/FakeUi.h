@@ -50,8 +50,7 @@ public:
   ProgressSetup lastProgress;
   bool progressVisible = false;
   std::vector<int> steps;  // what each step was given
-  int progressShows = 0;
-  long lastRecord = 0, recordUpdates = 0, pumps = 0;
+  long progressShows = 0, lastRecord = 0, recordUpdates = 0, pumps = 0;
 };
 
 }  // namespace tk::test

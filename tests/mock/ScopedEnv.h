@@ -20,8 +20,7 @@ public:
 
 private:
   static void Set(const char* name, const char* value) {
-    if (value) ::setenv(name, value, 1);
-    if (!value) ::unsetenv(name);
+    value ? ::setenv(name, value, 1) : ::unsetenv(name);
   }
 
   const char* name_;
