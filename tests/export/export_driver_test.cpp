@@ -89,6 +89,8 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file) {
   EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-x.PDB")}), "2 Records Transferred to Reference Manager");
   EXPECT_TRUE(FileExists(fx.out("RM-x.RIS")));
+  fx.exportAll({fx.program.file("RM-gone.PDB")});  // the converter's progress is the last shown
+  EXPECT_TRUE(fx.ui.lastProgress.banner == Banner::MovingTo && fx.ui.lastProgress.showBar);
 }
 
 TEST(export_driver_test, managers_folder_that_cannot_be_written_is_reported) {
