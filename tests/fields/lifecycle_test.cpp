@@ -245,6 +245,7 @@ TEST(settings_test, generic_map_names_exactly_the_24_generic_fields_in_order) {
     EXPECT_EQ(GenericFieldMap(n), FieldLabel(kModeProCiteGeneric, ++generic)) << n;
   }
   EXPECT_EQ(generic, 24);
+  EXPECT_EQ(GenericFieldMap(49), "");  // past the end mark
   EXPECT_EQ(FieldLabel(kModeEndNote, 0), "DUMMY");
 }
 
