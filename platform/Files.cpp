@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/Path.h"
+#include "platform/WriteTarget.h"
 
 #include <algorithm>
 #include <cstring>
@@ -120,15 +121,30 @@ bool InputFile::refill() {
 
 // ---- OutputFile
 
+namespace {
+
+// Set before anything is written, so a private file's text is never open to
+// more users than before. A temporary that is a link is not followed: the
+// bits belong to the file replaced, not to whatever the link names.
+void KeepPermissions(const std::string& temp, fs::perms perms) {
+  std::error_code ec;
+  fs::permissions(fs::u8path(temp), perms, fs::perm_options::replace | fs::perm_options::nofollow,
+                  ec);
+}
+
+}  // namespace
+
 OutputFile::~OutputFile() { discard(); }
 
 bool OutputFile::open(const std::string& path) {
   discard();
-  target_ = path;
-  temp_ = path + ".tk-part";
-  if (FolderExists(path)) return false;
+  const auto target = ResolveWriteTarget(path);
+  if (!target || FolderExists(target->path)) return false;
+  target_ = target->path;
+  temp_ = target_ + ".tk-part";
   file_ = std::fopen(temp_.c_str(), "wb");
   if (!file_) return false;
+  if (target->perms) KeepPermissions(temp_, *target->perms);
   if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
   used_ = 0;
   failed_ = false;
@@ -171,6 +187,13 @@ void OutputFile::discard() {
   file_ = nullptr;
   std::error_code ec;
   fs::remove(fs::u8path(temp_), ec);
+}
+
+bool SetFileAside(const std::string& path, const std::string& suffix) {
+  const std::string from = FinalTarget(path);
+  std::error_code ec;
+  fs::rename(fs::u8path(from), fs::u8path(from + suffix), ec);
+  return !ec;
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

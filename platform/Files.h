@@ -2,7 +2,8 @@
 // Files and folders. Every file the program writes goes through OutputFile,
 // which writes a temporary file beside the target and renames it over the
 // target only on commit(), so a failed or abandoned write never leaves a
-// half-written file.
+// half-written file. A target that is a link is written through to the file
+// it names; an existing target the user may not write is never replaced.
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -23,6 +24,10 @@ bool DeleteFile(const std::string& path);
 std::string ProgramFolder();
 // The running program's own full path.
 std::string ProgramPath();
+
+// Renames the file (a link's final target) to its own name + suffix,
+// replacing an older file of that name; false when it can't.
+[[nodiscard]] bool SetFileAside(const std::string& path, const std::string& suffix);
 
 // Reads a whole text file as lines; LF, CR LF and a lone CR end a line.
 // False when the file can't be opened or read.
@@ -73,7 +78,9 @@ public:
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Creates the temporary file beside path; false when it can't be created.
+  // Creates the temporary file beside path (beside a link's final target);
+  // false when it can't be created or path may not be written. The file
+  // written keeps the permission bits of the one it replaces.
   [[nodiscard]] bool open(const std::string& path);
   bool isOpen() const { return file_ != nullptr; }
 

@@ -11,12 +11,30 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <filesystem>
+#include <functional>
 
 namespace tk {
 namespace {
 
 using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+// No permission bit stops root, so as root the write is made by another user
+// in a child process. 0 written, 1 refused, 2 no other user to write as.
+int WriteAsOtherUser(const std::function<bool()>& write) {
+  if (::geteuid() != 0) return write() ? 0 : 1;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+    ::_exit(write() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
+}
 
 TEST(files_test, output_file_replaces_target_only_on_commit) {
   test::TempFolder dir;
@@ -48,6 +66,39 @@ TEST(files_test, full_disk_fails_the_commit_and_keeps_the_old_file) {
     EXPECT_EQ(test::ReadBytes(target), "old contents\r\n");
     EXPECT_FALSE(test::LeftBehind(test::TkPartOf(target)));
   }
+}
+
+TEST(files_test, file_the_user_may_not_write_is_refused_and_left_as_it_was) {
+  test::TempFolder dir;
+  fs::permissions(dir.path(), fs::perms::all);  // anyone may add a file beside it
+  const std::string target = dir.file("tomekit.INI");
+  test::WriteBytes(target, "[Tomekit]\r\n");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const int written = WriteAsOtherUser([&] {
+    return IniFile(target).writeString("Tomekit", "ProgMode", "1") || WriteTextLines(target, {});
+  });
+  if (written == 2) GTEST_SKIP() << "running as root, and no other user to write as";
+  EXPECT_EQ(written, 1);
+  EXPECT_EQ(test::ReadBytes(target), "[Tomekit]\r\n");
+  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(target)));
+}
+
+TEST(files_test, link_is_written_through_to_its_final_target_which_keeps_its_mode) {
+  test::TempFolder dir;
+  ASSERT_TRUE(CreateFolders(dir.file("real")));
+  const std::string real = dir.file("real/tomekit.INI"), link = dir.file("tomekit.INI");
+  test::WriteBytes(real, "[A]\r\n");
+  fs::permissions(real, fs::perms(0640));
+  fs::create_symlink("real/tomekit.INI", dir.file("hop"));
+  fs::create_symlink(dir.file("hop"), link);
+  ASSERT_TRUE(IniFile(link).writeString("A", "k", "v"));
+  EXPECT_EQ(test::ReadBytes(real), "[A]\r\nk=v\r\n");
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
+  fs::remove(real);  // a link to nothing gets its file back
+  ASSERT_TRUE(WriteTextLines(link, {"new"}));
+  EXPECT_EQ(test::ReadBytes(real), "new\r\n");
+  EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(dir.file("hop")));
+  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(link)));
 }
 
 TEST(files_test, folder_that_is_a_file_cannot_be_written_into) {
