@@ -236,7 +236,7 @@ void MainWindow::shutDown() {
   runCommand([this] {
     if (!readFieldPanel()) return;
     const ShutDownResult result = ShutDown(settings_, setup_, log_);
-    if (!result.error.empty()) showError(result.error);
+    for (const std::string& error : result.errors) showError(error);
   });
 }
 

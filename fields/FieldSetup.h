@@ -19,6 +19,9 @@ struct FieldSetup {
   std::int32_t dbSetting2 = 0;
   std::int32_t dbSetting3 = 0;
   std::string strategyPath;
+  // Set only by a complete load of the strategy: a table cleared or half
+  // read is never saved over the user's file.
+  bool loaded = false;
 
   void resetPopupLists() { popupLists.assign(kPopupListCount, {}); }
   // Field n of 1..fieldCount (never past the table).

@@ -14,12 +14,12 @@ ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
 ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
                         std::vector<std::string>& log) {
   ShutDownResult result;
-  result.strategySaved = WriteStrategyFile(setup, setup.strategyPath);
-  if (!SaveDiagnosticLog(log, settings.programFolder)) {
-    result.error = "Unable to write to " + LogFilePath(settings.programFolder);
-  } else if (!WriteSettings(settings)) {
-    result.error = SettingsWriteError(settings);
-  }
+  const auto failed = [&result](const std::string& path) {
+    result.errors.push_back("Unable to write to " + path);
+  };
+  if (setup.loaded && !WriteStrategyFile(setup, setup.strategyPath)) failed(setup.strategyPath);
+  if (!SaveDiagnosticLog(log, settings.programFolder)) failed(LogFilePath(settings.programFolder));
+  if (!WriteSettings(settings)) result.errors.push_back(SettingsWriteError(settings));
   return result;
 }
 

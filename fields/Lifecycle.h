@@ -15,13 +15,15 @@ namespace tk {
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui);
 
 struct [[nodiscard]] ShutDownResult {
-  bool strategySaved = true;
-  std::string error;  // "Unable to write to <path>" for the log or the settings
+  // "Unable to write to <path>" for each of the strategy, the log and the
+  // settings that couldn't be saved, in that order.
+  std::vector<std::string> errors;
 };
 
-// Saves the mode's strategy, closes the diagnostic log and saves it as
-// Log.txt, then saves the settings; stops at the log or the settings when
-// they can't be written. The window takes its panel into the table first.
+// Saves the mode's strategy (only one that was loaded whole), closes the
+// diagnostic log and saves it as Log.txt, then saves the settings; each is
+// tried whatever became of the one before. The window takes its panel into
+// the table first.
 ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
                         std::vector<std::string>& log);
 

@@ -8,12 +8,18 @@
 namespace tk {
 namespace {
 
+// A damaged strategy file is kept under its own name with this added.
+constexpr const char* kDamagedSuffix = ".bad";
+
 ModeResult Abandon(std::string error) { return {ModeLoad::Abandoned, std::move(error)}; }
 
-void StartMode(FieldSetup& setup, const std::string& programFolder, std::int32_t mode) {
-  setup.mode = mode;
-  setup.fieldCount = FieldCountOf(mode);
-  setup.strategyPath = JoinPath(programFolder, ModeOrEndNote(mode).strategyFile);
+ModeResult NoStrategy() { return {ModeLoad::NoStrategy, {}}; }
+
+// The mode as it stands before its strategy is read. The popup words of the
+// mode being left are dropped, not saved.
+void ClearStrategy(FieldSetup& setup) {
+  setup.loaded = false;
+  setup.resetPopupLists();
   ClearFieldTable(setup);
   // What a strategy file leaves out keeps these.
   setup.dbSetting1 = 110;
@@ -21,32 +27,49 @@ void StartMode(FieldSetup& setup, const std::string& programFolder, std::int32_t
   setup.dbSetting3 = 8;
 }
 
-// Reads the strategy file; the message of a read error is shown at once.
-ModeResult LoadStrategy(FieldSetup& setup, Ui& ui) {
+void StartMode(FieldSetup& setup, const std::string& programFolder, std::int32_t mode) {
+  setup.mode = mode;
+  setup.fieldCount = FieldCountOf(mode);
+  setup.strategyPath = JoinPath(programFolder, ModeOrEndNote(mode).strategyFile);
+}
+
+// Reads the strategy file into a cleared table; a read that fails leaves it
+// cleared again, so nothing read before the failure is counted twice. The
+// message of a read error is shown at once.
+StrategyReadResult ReadWhole(FieldSetup& setup, Ui& ui) {
+  ClearStrategy(setup);
   const StrategyReadResult read = ReadStrategyFile(setup, ui, setup.strategyPath);
-  switch (read.status) {
-    case StrategyRead::Read:
-      return {};
-    case StrategyRead::NotANumber:
-      return Abandon(NotAnIntegerMessage(read.badToken));
-    case StrategyRead::ReadError:
-      ui.showMessage(MessageKind::Error, "Couldnt Read Strategy File");
-      break;
-    case StrategyRead::NotOpened:
-      break;
+  if (read.status == StrategyRead::ReadError) {
+    ui.showMessage(MessageKind::Error, "Couldnt Read Strategy File");
   }
-  return {ModeLoad::NoStrategy, {}};
+  if (read.status == StrategyRead::Read) {
+    setup.loaded = true;
+  } else {
+    ClearStrategy(setup);
+  }
+  return read;
+}
+
+// The mode's built-in default, written where the file was and read from it.
+ModeResult LoadDefault(FieldSetup& setup, Ui& ui, DefaultStrategyWrite writeDefault) {
+  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(setup.strategyPath)) {
+    return NoStrategy();
+  }
+  // A default that can't be written leaves whatever file is there to be read.
+  if (!WriteDefaultStrategy(setup) && !FileExists(setup.strategyPath)) return NoStrategy();
+  const StrategyReadResult read = ReadWhole(setup, ui);
+  if (read.status == StrategyRead::NotANumber) return Abandon(NotAnIntegerMessage(read.badToken));
+  return read.status == StrategyRead::Read ? ModeResult{} : NoStrategy();
 }
 
 }  // namespace
 
 ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode) {
   if (!IsKnownMode(mode)) mode = kModeEndNote;
-  // The popup words of the mode being left are dropped, not saved.
-  setup.resetPopupLists();
-  if (!WriteSettings(settings)) return Abandon(SettingsWriteError(settings));
-  settings.mode = mode;
-  if (!WriteProgMode(settings, mode)) return Abandon(SettingsWriteError(settings));
+  // Until the new mode is on record, the mode being left stays in force whole.
+  if (!WriteSettings(settings) || !WriteProgMode(settings, mode)) {
+    return Abandon(SettingsWriteError(settings));
+  }
   ReadSettings(settings);
   ModeResult result = LoadModeStrategy(setup, settings.programFolder, settings.mode, ui,
                                        DefaultStrategyWrite::WhenUnreadable);
@@ -58,14 +81,16 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t
 ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
                             Ui& ui, DefaultStrategyWrite writeDefault) {
   StartMode(setup, programFolder, mode);
-  ModeResult first = LoadStrategy(setup, ui);
-  if (first.status != ModeLoad::NoStrategy) return first;
-  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(setup.strategyPath)) {
-    return first;
+  const StrategyReadResult read = ReadWhole(setup, ui);
+  if (read.status == StrategyRead::Read) return {};
+  if (read.status == StrategyRead::NotANumber) {
+    const std::string message = NotAnIntegerMessage(read.badToken);
+    if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing) return Abandon(message);
+    // The user's file is kept for mending, never overwritten.
+    ui.showMessage(MessageKind::Error, message);
+    if (!SetFileAside(setup.strategyPath, kDamagedSuffix)) return NoStrategy();
   }
-  // A default that can't be written leaves whatever file is there to be read.
-  if (WriteDefaultStrategy(setup) || FileExists(setup.strategyPath)) return LoadStrategy(setup, ui);
-  return first;
+  return LoadDefault(setup, ui, writeDefault);
 }
 
 }  // namespace tk

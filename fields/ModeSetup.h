@@ -22,13 +22,12 @@ struct [[nodiscard]] ModeResult {
   bool loaded() const { return status == ModeLoad::Loaded; }
 };
 
-// Saves the settings of the mode being left, records the new mode at once,
-// reloads the settings, clears the field table and loads the mode's strategy
-// file (writing the built-in default first when it can't be read), and
-// makes the work folders. A mode outside 0..3 is taken as EndNote. An
-// unwritable settings file or a value in the strategy file that isn't a
-// whole number abandons it where it happens. The window hides its field
-// panel before and rebuilds it after.
+// Saves the settings of the mode being left and records the new mode; only
+// then reloads the settings, clears the field table and loads the mode's
+// strategy file, and makes the work folders. A mode outside 0..3 is taken as
+// EndNote. An unwritable settings file abandons it with everything of the
+// mode being left still in force, settings.mode included. The window hides
+// its field panel before and rebuilds it after.
 ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode);
 
 // When the mode's strategy file can't be read: the window writes the built-in
@@ -37,8 +36,12 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t
 enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
 
 // The window-free steps of a mode change: sets the mode, its field count and
-// strategy path, clears the field table and loads the strategy file (or the
-// built-in default). The work folders are the caller's.
+// strategy path, clears the field table and loads the strategy file. When it
+// can't be read, the built-in default is written (as DefaultStrategyWrite
+// says) and loaded. A value that isn't a whole number is shown at once, the
+// file is set aside as "<name>.bad" and the default loaded; the command line
+// (OnlyWhenMissing) instead abandons with that message and leaves the file.
+// The work folders are the caller's.
 ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
                             Ui& ui, DefaultStrategyWrite writeDefault);
 

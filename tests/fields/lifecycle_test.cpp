@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <filesystem>
 
 namespace tk {
@@ -69,8 +71,7 @@ TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_n
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
   s.settings.hotSyncUserId = "1234";
-  const ShutDownResult end = ShutDown(s.settings, s.setup, s.log);
-  EXPECT_TRUE(end.strategySaved && end.error.empty());
+  EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
   EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.programFolder)),
             " \r\nProgram location:  " + s.settings.programFolder + "\r\n");
   EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")), endNote);
@@ -85,68 +86,115 @@ TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_n
 }
 
 // A folder where the settings file should be, a file where the program folder
-// should be, a disk that fills up, a strategy value that is no number: the
-// set-up is abandoned before the mode changes and before the folders are made.
-TEST(lifecycle_test, unwritable_settings_or_bad_strategy_abandon_a_start_or_mode_change) {
-  for (int fault : {0, 1, 2, 3}) {
+// should be, a disk that fills up: the set-up is abandoned with the mode in
+// force as it was, and before the folders are made.
+TEST(lifecycle_test, unwritable_settings_abandon_a_start_or_mode_change_and_change_nothing) {
+  for (int fault : {0, 1, 2}) {
     Session s;
     if (fault == 1) test::BlockFolder(s.settings.programFolder);
-    if (fault == 3) test::WriteBytes(s.file("stratEN.jfp"), "110\r\nabc\r\n");
     const bool made =
         fault == 0 ? CreateFolders(s.settings.settingsFile) : fault != 2 || s.start().loaded();
     EXPECT_TRUE(made) << fault;
     if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
+    s.setup.popupLists[2] = {"kept"};
+    const FieldSetup before = s.setup;
     const ModeResult result = fault == 2 ? s.mode(kModeRefMan) : s.start();
     EXPECT_EQ(result.status, ModeLoad::Abandoned) << fault;
-    EXPECT_EQ(result.error, fault == 3 ? "'abc' is not a valid integer value"
-                                       : "Unable to write to " + s.file("tomekit.INI"))
-        << fault;
+    EXPECT_EQ(result.error, "Unable to write to " + s.file("tomekit.INI")) << fault;
     EXPECT_EQ(s.settings.mode, kModeEndNote) << fault;
+    EXPECT_EQ(s.setup.popupLists, before.popupLists) << fault;
+    EXPECT_EQ(s.setup.strategyPath, before.strategyPath) << fault;
     EXPECT_EQ(FolderExists(s.file("TKWork")), fault == 2) << fault;
-    EXPECT_EQ(FileExists(s.file("stratEN.jfp")), fault >= 2) << fault;
-    EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")) == "110\r\nabc\r\n", fault == 3) << fault;
+    EXPECT_EQ(FileExists(s.file("stratEN.jfp")), fault == 2) << fault;
     EXPECT_TRUE(s.ui.messages.empty()) << fault;
   }
 }
 
-TEST(lifecycle_test, full_disk_at_the_end_keeps_strategy_settings_and_log_whole) {
+// The window comes up whole; the user's file (a link's target) is kept aside.
+TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
+  Session s;
+  ASSERT_TRUE(CreateFolders(s.file("mine")));
+  test::WriteBytes(s.file("mine/EN.jfp"), "110\r\nabc\r\n");
+  test::WriteBytes(s.file("mine/EN.jfp.bad"), "older");
+  std::filesystem::create_symlink("mine/EN.jfp", s.file("stratEN.jfp"));
+  ASSERT_TRUE(s.start().loaded());
+  EXPECT_EQ(s.ui.texts(), std::vector<std::string>{"'abc' is not a valid integer value"});
+  EXPECT_EQ(test::ReadBytes(s.file("mine/EN.jfp.bad")), "110\r\nabc\r\n");
+  EXPECT_EQ(test::ReadBytes(s.file("mine/EN.jfp")),
+            test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")));
+  EXPECT_TRUE(std::filesystem::is_symlink(s.file("stratEN.jfp")));
+  EXPECT_EQ(CountSelectedFields(s.setup), 15);
+  EXPECT_TRUE(FolderExists(s.file("TKWork")));
+  // Where it can't be set aside, it is neither used nor saved over at the end.
+  test::WriteBytes(s.file("stratRM.jfp"), "x\r\n");
+  ASSERT_TRUE(CreateFolders(s.file("stratRM.jfp.bad/in use")));
+  EXPECT_EQ(s.mode(kModeRefMan).status, ModeLoad::NoStrategy);
+  EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
+  EXPECT_EQ(test::ReadBytes(s.file("stratRM.jfp")), "x\r\n");
+}
+
+TEST(lifecycle_test, full_disk_at_the_end_reports_each_file_and_keeps_it_whole) {
   Session s;
   ASSERT_TRUE(s.start().loaded());
-  ASSERT_TRUE(ShutDown(s.settings, s.setup, s.log).error.empty());
-  const std::string files[] = {s.file("stratEN.jfp"), s.file("tomekit.INI"), s.file("Log.txt")};
+  ASSERT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
+  const std::string files[] = {s.file("stratEN.jfp"), s.file("Log.txt"), s.file("tomekit.INI")};
   std::string before[3];
+  std::vector<std::string> errors;
   for (int i = 0; i < 3; ++i) {
     before[i] = test::ReadBytes(files[i]);
     test::FullDiskFor(test::TkPartOf(files[i]));
+    errors.push_back("Unable to write to " + files[i]);
   }
   s.setup.table[1].maxWidth = 77;  // a change that can't be saved
   s.settings.hotSyncUserId = "5";
-  const ShutDownResult end = ShutDown(s.settings, s.setup, s.log);
-  EXPECT_FALSE(end.strategySaved);
-  EXPECT_EQ(end.error, "Unable to write to " + s.file("Log.txt"));
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(test::ReadBytes(files[i]), before[i]) << files[i];
-  // The settings come after the log, so only the first two were tried.
-  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(files[0])));
-  EXPECT_TRUE(test::LeftBehind(test::TkPartOf(files[1])));
-  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(files[2])));
-  std::filesystem::remove(test::TkPartOf(files[2]));
-  EXPECT_EQ(ShutDown(s.settings, s.setup, s.log).error, "Unable to write to " + files[1]);
+  EXPECT_EQ(ShutDown(s.settings, s.setup, s.log).errors, errors);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(test::ReadBytes(files[i]), before[i]) << files[i];
+    EXPECT_FALSE(test::LeftBehind(test::TkPartOf(files[i]))) << files[i];
+  }
 }
 
+// From the given pump on, the open file at path reads /proc/self/mem, whose
+// first page is never mapped: a read error part-way through the file.
+struct FailingReadUi : test::FakeUi {
+  FailingReadUi(std::string file, long atPump) : path(std::move(file)), failAt(atPump) {}
+  void processMessages() override {
+    if (++pumps != failAt) return;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+      std::error_code ec;
+      if (std::filesystem::read_symlink(fd.path(), ec) != path) continue;
+      const int mem = ::open("/proc/self/mem", O_RDONLY);
+      ::dup2(mem, std::stoi(fd.path().filename().string()));
+      ::close(mem);
+    }
+  }
+  std::string path;
+  long failAt;
+};
+
 // The window replaces a strategy it can't read; the command line never does.
-TEST(lifecycle_test, unreadable_strategy_is_reported_and_replaced_only_by_the_window) {
+// Past 64 KiB the read fails, after the default's words were read once.
+TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_the_window) {
+  test::TempFolder clean;
+  test::FakeUi quiet;
+  FieldSetup fresh;
+  ASSERT_TRUE(LoadModeStrategy(fresh, clean.path(), kModeRefMan, quiet,
+                               DefaultStrategyWrite::WhenUnreadable)
+                  .loaded());
+  const std::string damaged = test::ReadBytes(fresh.strategyPath) + std::string(70000, 'w');
   for (auto write : {DefaultStrategyWrite::WhenUnreadable, DefaultStrategyWrite::OnlyWhenMissing}) {
     test::TempFolder dir;
-    test::UnreadableFile(dir.file("stratRM.jfp"));
-    test::FakeUi ui;
+    test::WriteBytes(dir.file("stratRM.jfp"), damaged);
+    FailingReadUi ui(dir.file("stratRM.jfp"), 2);
     FieldSetup setup;
     const ModeResult result = LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write);
     const bool replaced = write == DefaultStrategyWrite::WhenUnreadable;
     EXPECT_EQ(result.status, replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
     EXPECT_EQ(ui.texts(), std::vector<std::string>{"Couldnt Read Strategy File"});
-    EXPECT_EQ(std::filesystem::is_symlink(dir.file("stratRM.jfp")), !replaced);
-    EXPECT_EQ(setup.dbSetting1, 110);
-    EXPECT_EQ(setup.dbSetting3, replaced ? 0 : 8);
+    EXPECT_EQ(test::ReadBytes(dir.file("stratRM.jfp")),
+              replaced ? test::ReadBytes(fresh.strategyPath) : damaged);
+    EXPECT_EQ(setup.popupLists, replaced ? fresh.popupLists : PopupLists(kPopupListCount));
+    EXPECT_EQ(setup.loaded, replaced);
     EXPECT_EQ(LoadModeStrategy(setup, dir.file("none"), kModeRefMan, ui, write).status,
               ModeLoad::NoStrategy);
   }
