@@ -140,16 +140,18 @@ TEST_F(AppTest, width_box_outside_5_to_3990_or_no_number_is_reset_to_3990) {
   EXPECT_EQ(boxes, QStringList{range});
 }
 
-TEST_F(AppTest, bad_strategy_value_leaves_the_new_modes_fields_cleared_and_the_rest_as_it_was) {
-  window->widthBox(1)->setText("50");
+TEST_F(AppTest, bad_strategy_value_is_shown_and_the_mode_comes_up_whole_from_its_default) {
   WriteBytes(folder.file("stratRM.jfp"), "110\r\n1\r\n8\r\n12,x,\r\n");
   window->onModeChosen(kModeRefMan);
-  EXPECT_EQ(boxes, QStringList{"E:'x' is not a valid integer value"});
+  const ModeInfo& info = ModeOrEndNote(kModeRefMan);
   EXPECT_FALSE(window->findChild<QWidget*>("Panel1")->isHidden());
-  EXPECT_EQ(shown(), (QStringList{"EndNote to JFile", "JFile to EndNote", "Ref. Manager", "66",
-                                  "Ref Type"}));
-  EXPECT_FALSE(window->fieldCheckBox(15)->isChecked());
-  EXPECT_EQ(window->widthBox(1)->text(), "0");
+  EXPECT_EQ(shown().mid(0, 4),
+            (QStringList{info.importCaption, info.exportCaption, info.menuCaption,
+                         QString::number(2 * info.fieldCount)}));
+  EXPECT_EQ(window->widthBox(1)->text(), "3990");
+  EXPECT_EQ(ReadBytes(folder.file("stratRM.jfp.bad")), "110\r\n1\r\n8\r\n12,x,\r\n");
+  window->close();  // and no width box complains
+  EXPECT_EQ(boxes, QStringList{"E:'x' is not a valid integer value"});
 }
 
 TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_goes_on) {
@@ -177,9 +179,10 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   EXPECT_EQ(shown()[0], "EndNote to JFile");
   window->close();
   const QString error = "E:" + QString::fromStdString(SettingsWriteError(window->settings()));
-  EXPECT_EQ(boxes, (QStringList{
-                       error, error,
-                       "E:Unable to write to " + QString::fromStdString(folder.file("Log.txt"))}));
+  EXPECT_EQ(boxes,
+            (QStringList{error, error,
+                         "E:Unable to write to " + QString::fromStdString(folder.file("Log.txt")),
+                         error}));
 }
 
 TEST_F(AppTest, buttons_offer_their_folders_and_each_file_reports_in_the_status_bar) {
