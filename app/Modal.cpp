@@ -1,5 +1,6 @@
 #include "app/Modal.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -28,6 +29,24 @@ FolderHook& folderHook() {
   return hook;
 }
 
+// A box shown during a conversion waits for the user, so the busy cursor
+// gives way to the arrow until it closes. Outside a conversion nothing is
+// pushed, and the box's own cursors (a text beam) stay.
+class ArrowWhileBusy {
+public:
+  ArrowWhileBusy() : pushed_(QApplication::overrideCursor() != nullptr) {
+    if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowWhileBusy() {
+    if (pushed_) QApplication::restoreOverrideCursor();
+  }
+  ArrowWhileBusy(const ArrowWhileBusy&) = delete;
+  ArrowWhileBusy& operator=(const ArrowWhileBusy&) = delete;
+
+private:
+  bool pushed_;
+};
+
 QMessageBox::Icon IconOf(MessageKind kind) {
   switch (kind) {
     case MessageKind::Error:
@@ -48,11 +67,13 @@ void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
     return;
   }
   QMessageBox box(IconOf(kind), QStringLiteral("Tomekit"), text, QMessageBox::Ok, parent);
+  const ArrowWhileBusy arrow;
   box.exec();
 }
 
 int RunModal(QDialog& dialog) {
   if (dialogHook()) return dialogHook()(dialog);
+  const ArrowWhileBusy arrow;
   return dialog.exec();
 }
 

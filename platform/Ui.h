@@ -68,4 +68,17 @@ public:
   void processMessages() override {}
 };
 
+// The busy cursor for as long as it lives, so that no way out of a
+// conversion (a refusal, an early return, an exception) leaves it on.
+class BusyScope {
+public:
+  explicit BusyScope(Ui& ui) : ui_(ui) { ui_.setBusy(true); }
+  ~BusyScope() { ui_.setBusy(false); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+  Ui& ui_;
+};
+
 }  // namespace tk
