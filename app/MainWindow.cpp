@@ -96,6 +96,7 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
   foldersDialog_ = new FoldersDialog(this);
   errorReportDialog_ = new ErrorReportDialog(this);
   progressWindow_ = new ProgressWindow(this);
+  connect(progressWindow_, &ProgressWindow::stopClicked, this, [this] { stopRequested_ = true; });
   aboutBox_ = new AboutBox(this);
 
   startUp();
@@ -271,7 +272,9 @@ void MainWindow::runCommand(const std::function<void()>& command) {
   refreshStatus();
 }
 
-void MainWindow::onAboutClicked() { RunModal(*aboutBox_); }
+void MainWindow::onAboutClicked() {
+  runCommand([this] { RunModal(*aboutBox_); });
+}
 
 void MainWindow::onFoldersClicked() {
   runCommand([this] {
@@ -283,15 +286,16 @@ void MainWindow::onFoldersClicked() {
 
 void MainWindow::onModeChosen(std::int32_t mode) {
   if (busy_) {
-    checkModeItem(settings_.mode);
     QApplication::beep();
-    return;
+  } else {
+    runCommand([this, mode] {
+      runModeSetup([this, mode] { return SetupMode(settings_, setup_, *this, mode); });
+    });
+    fieldPanel_->setVisible(true);
   }
-  checkModeItem(mode);
-  runCommand([this, mode] {
-    runModeSetup([this, mode] { return SetupMode(settings_, setup_, *this, mode); });
-  });
-  fieldPanel_->setVisible(true);
+  // Qt has already ticked the item clicked; a refused or failed switch
+  // leaves the program in the mode it was in.
+  checkModeItem(settings_.mode);
 }
 
 void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
@@ -327,8 +331,8 @@ void MainWindow::onImportClicked() {
     // A width box left with a bad value is mended before the panel is read.
     if (!checkWidthBoxes()) return;
     const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
-    statusText_.clear();
     if (!chosen.empty() && !readFieldPanel()) return;
+    const BusyScope busy(*this);
     statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
   });
   hideProgress();
@@ -337,13 +341,18 @@ void MainWindow::onImportClicked() {
 void MainWindow::onExportClicked() {
   runCommand([this] {
     const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
-    statusText_.clear();
+    const BusyScope busy(*this);
     statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
   });
   hideProgress();
 }
 
 std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup) {
+  stopRequested_ = false;
+  statusText_.clear();
+  // On screen now: the dialog may sit open for a while over a status that
+  // belongs to the files chosen last time.
+  refreshStatus();
   std::vector<std::string> chosen;
   for (const QString& file :
        ChooseOpenFiles(this, PathFromCore(setup.initialFolder), FromCore(setup.filter)))
@@ -412,6 +421,18 @@ void MainWindow::processMessages() {
 void MainWindow::showErrorReport(const std::vector<std::string>& lines) {
   errorReportDialog_->fill(lines);
   RunModal(*errorReportDialog_);
+}
+
+// Qt keeps a stack of override cursors; the count keeps an unmatched "off"
+// from taking away a cursor that is not ours.
+void MainWindow::setBusy(bool busy) {
+  if (busy) {
+    ++busyCursors_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busyCursors_ > 0) {
+    --busyCursors_;
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 // ------------------------------------------------------- field panel

@@ -68,6 +68,8 @@ public:
   void setRecordCounter(long record) override;
   void processMessages() override;
   void showErrorReport(const std::vector<std::string>& lines) override;
+  void setBusy(bool busy) override;
+  bool stopRequested() const override { return stopRequested_; }
 
   ProgressWindow& progressWindow() { return *progressWindow_; }
 
@@ -92,6 +94,7 @@ private:
   // Runs one user command: refused while a conversion runs; an exception
   // (a bug) is shown in an error box and ends the command.
   void runCommand(const std::function<void()>& command);
+  // A new choice of files: the last one's status and stop request go.
   std::vector<std::string> chooseFiles(const FileDialogSetup& setup);
   FileDone keepStatusText();
   void showError(const std::string& text);
@@ -109,6 +112,8 @@ private:
   std::vector<std::string> log_;
   std::string statusText_;
   bool busy_ = false;
+  bool stopRequested_ = false;
+  int busyCursors_ = 0;
   bool shutDown_ = false;
 
   std::array<QAction*, 4> modeItems_{};
