@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -66,6 +67,11 @@ ProgressWindow::ProgressWindow(QWidget* parent)
   barLayout->setContentsMargins(0, 0, 0, 0);
   barLayout->addWidget(bar_);
 
+  stopButton_ = new QPushButton(QStringLiteral("Stop"), this);
+  stopButton_->setObjectName(QStringLiteral("BtnStop"));
+  stopButton_->setAutoDefault(false);
+  connect(stopButton_, &QPushButton::clicked, this, &ProgressWindow::stop);
+
   auto* grid = new QGridLayout;
   grid->addWidget(label9, 0, 0);
   grid->addWidget(fileLabel_, 0, 1);
@@ -75,6 +81,7 @@ ProgressWindow::ProgressWindow(QWidget* parent)
   layout->addLayout(grid);
   layout->addWidget(banners_);
   layout->addWidget(barPanel_);
+  layout->addWidget(stopButton_, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -89,6 +96,7 @@ void ProgressWindow::start(const ProgressSetup& setup) {
   refresh();
   setBanner(setup.banner);
   barPanel_->setVisible(setup.showBar);
+  stopButton_->setEnabled(true);
   show();
   raise();
 }
@@ -111,6 +119,15 @@ void ProgressWindow::refresh() {
   if (record_ == shownRecord_) return;
   shownRecord_ = record_;
   recordLabel_->setText(QString::number(record_));
+}
+
+void ProgressWindow::reject() { stop(); }
+
+void ProgressWindow::stop() {
+  // Until the conversion gets round to it, the pressed-off button tells the
+  // user the request was heard.
+  stopButton_->setEnabled(false);
+  emit stopClicked();
 }
 
 int ProgressWindow::barPosition() const { return bar_->value(); }

@@ -1,13 +1,14 @@
 #pragma once
 // "Conversion in Progress": shown, never modal, while a conversion runs on
-// the window's own thread. It has no buttons; it only repaints when the
-// conversion lets messages through.
+// the window's own thread. It only repaints, and its Stop button only
+// answers, when the conversion lets messages through.
 #include "platform/Ui.h"
 
 #include <QDialog>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QStackedWidget;
 
 namespace tk::app {
@@ -31,13 +32,25 @@ public:
   Banner banner() const;
   QString recordText() const;
 
+  // Escape and the window's close ask to stop as well: hiding the window
+  // would leave the conversion running with nothing to show or stop it.
+  void reject() override;
+
+signals:
+  // The user asked to stop the conversion; the button stays pressed (off)
+  // until the next start().
+  void stopClicked();
+
 private:
+  void stop();
+
   QLabel* fileLabel_;
   QLabel* prefixLabel_;
   QLabel* recordLabel_;
   QStackedWidget* banners_;
   QWidget* barPanel_;
   QProgressBar* bar_;
+  QPushButton* stopButton_;
   long record_ = 0;
   long shownRecord_ = -1;
 };
