@@ -5,15 +5,31 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <signal.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace tk::app {
+namespace {
+
+// QLockFile reports every lock it could not take as held, also one it could
+// not read or could not remove as stale; only a lock naming a process that
+// still runs is another copy's.
+bool HeldByRunningCopy(const QLockFile& lock) {
+  if (lock.error() != QLockFile::LockFailedError) return false;
+  qint64 pid = 0;
+  QString host, app;
+  if (!lock.getLockInfo(&pid, &host, &app) || pid <= 0) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
 
 SingleInstance::SingleInstance() : SingleInstance(defaultLockPath()) {}
 
 SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
   lock_.setStaleLockTime(0);
-  acquired_ = lock_.tryLock(0);
+  anotherCopyRuns_ = !lock_.tryLock(0) && HeldByRunningCopy(lock_);
 }
 
 QString SingleInstance::defaultLockPath(const QString& name) {

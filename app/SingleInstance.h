@@ -1,7 +1,9 @@
 #pragma once
 // Only one copy of the program runs at a time: the first copy holds a lock
 // file named after the program until it ends. A lock left by a copy that was
-// killed is stale and taken over.
+// killed is stale and taken over. A lock that can't be taken for any other
+// reason (no folder to put it in, a damaged lock file) does not keep the
+// program from starting: it then runs without one.
 #include <QLockFile>
 #include <QString>
 
@@ -12,8 +14,8 @@ public:
   SingleInstance();  // the program's own lock
   explicit SingleInstance(const QString& lockPath);
 
-  // False when another running copy holds the lock.
-  bool acquired() const { return acquired_; }
+  // True only when another running copy holds the lock.
+  bool anotherCopyRuns() const { return anotherCopyRuns_; }
 
   // In the user's runtime folder, else the temporary folder with the user id
   // in its name, so that each user has a copy of their own.
@@ -21,7 +23,7 @@ public:
 
 private:
   QLockFile lock_;
-  bool acquired_ = false;
+  bool anotherCopyRuns_ = false;
 };
 
 // What a second copy does instead of starting: beep for a second.

@@ -15,7 +15,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   tk::app::SingleInstance instance;
-  if (!instance.acquired()) {
+  if (instance.anotherCopyRuns()) {
     tk::app::SignalAlreadyRunning();
     return 0;
   }
