@@ -3,6 +3,7 @@
 #include "app/Modal.h"
 #include "app/Text.h"
 #include "app/WholeNumberBox.h"
+#include "app/WordListLimit.h"
 #include "fields/FieldTable.h"
 
 #include <QApplication>
@@ -27,9 +28,6 @@ int ButtonOfType(std::int32_t fldType) {
   return found == std::end(kTypeOfButton) ? -1 : static_cast<int>(found - kTypeOfButton);
 }
 
-// Line breaks count as two characters, as they do in the word list files.
-int CountedLength(const QString& text) { return static_cast<int>(text.size() + text.count(u'\n')); }
-
 QStringList LinesOf(const QString& text) {
   if (text.isEmpty()) return {};
   QStringList lines = text.split(u'\n');
@@ -45,17 +43,17 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
   buildWordList();
   buildTypesAndWidth();
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKBtn"));
-  ok->setDefault(true);
-  ok->setGeometry(216, 203, 75, 27);
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(QStringLiteral("OKBtn"));
+  okButton_->setDefault(true);
+  okButton_->setGeometry(216, 203, 75, 27);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelBtn"));
   cancel->setGeometry(300, 203, 75, 27);
-  connect(ok, &QPushButton::clicked, this, &FieldAttributesDialog::accept);
+  connect(okButton_, &QPushButton::clicked, this, &FieldAttributesDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  setTabOrder(ok, cancel);
+  setTabOrder(okButton_, cancel);
   setTabOrder(cancel, wordList_);
   setTabOrder(wordList_, typeButtons_->button(0));
   setTabOrder(typeButtons_->button(0), columnWidthBox_);
@@ -125,7 +123,9 @@ void FieldAttributesDialog::showField(FldDef& field, const std::vector<std::stri
   }
   typeButtons_->button(button)->setChecked(true);
   columnWidthBox_->setText(QString::number(field.colWidth));
-  wordList_->setFocus();
+  // First in the tab order, so that Enter closes the dialog; in the word
+  // list it would only add a line.
+  okButton_->setFocus();
 }
 
 void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& words) {
@@ -155,19 +155,16 @@ void FieldAttributesDialog::accept() {
 bool FieldAttributesDialog::checkColumnWidth() { return columnWidthCheck_->check(); }
 
 void FieldAttributesDialog::limitWordList() {
-  const QString text = wordList_->toPlainText();
-  if (CountedLength(text) > kMaxWordListChars && text.size() > lastWordList_.size()) {
-    const int cursor =
-        wordList_->textCursor().position() - static_cast<int>(text.size() - lastWordList_.size());
-    const QSignalBlocker block(wordList_);
-    wordList_->setPlainText(lastWordList_);
-    QTextCursor restored = wordList_->textCursor();
-    restored.setPosition(std::clamp(cursor, 0, static_cast<int>(lastWordList_.size())));
-    wordList_->setTextCursor(restored);
-    QApplication::beep();
-    return;
-  }
-  lastWordList_ = text;
+  const LimitedEdit edit =
+      LimitInsertion(lastWordList_, wordList_->toPlainText(), kMaxWordListChars);
+  lastWordList_ = edit.text;
+  if (!edit.cut) return;
+  const QSignalBlocker block(wordList_);
+  wordList_->setPlainText(edit.text);
+  QTextCursor cursor = wordList_->textCursor();
+  cursor.setPosition(static_cast<int>(edit.cursor));
+  wordList_->setTextCursor(cursor);
+  QApplication::beep();
 }
 
 }  // namespace tk::app

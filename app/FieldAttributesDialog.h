@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QLineEdit;
+class QPushButton;
 class QPlainTextEdit;
 
 namespace tk::app {
@@ -35,6 +36,7 @@ private:
   void storeField(FldDef& field, std::vector<std::string>& words);
   void limitWordList();
 
+  QPushButton* okButton_ = nullptr;
   QPlainTextEdit* wordList_ = nullptr;
   QButtonGroup* typeButtons_ = nullptr;
   QLineEdit* columnWidthBox_ = nullptr;
