@@ -5,6 +5,8 @@
 #include "app/Modal.h"
 #include "app/ProgressWindow.h"
 #include "app/SingleInstance.h"
+#include "app/WordListLimit.h"
+#include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
 
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 namespace tk::test {
@@ -158,6 +161,9 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   fs::remove(window->settings().settingsFile);
   fs::create_directory(window->settings().settingsFile);
   fs::create_directory(folder.file("Log.txt"));
+  window->onModeChosen(kModeProCite);
+  EXPECT_FALSE(window->findChild<QWidget*>("Panel1")->isHidden());
+  EXPECT_EQ(shown().mid(0, 3), (QStringList{"EndNote to JFile", "JFile to EndNote", "EndNote"}));
   // The folders dialog speaks of the mode; OK takes what was typed.
   app::SetFolderHook([&](const QString& title) {
     seen << title;
@@ -174,9 +180,6 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   EXPECT_EQ(seen,
             (QStringList{"Ref Mngr Import/Export", "Reference Manager import/export Folder"}));
   EXPECT_EQ(window->settings().importExportFolder + window->settings().hotSyncUserId, "/picked12");
-  window->onModeChosen(kModeRefMan);
-  EXPECT_FALSE(window->findChild<QWidget*>("Panel1")->isHidden());
-  EXPECT_EQ(shown()[0], "EndNote to JFile");
   window->close();
   const QString error = "E:" + QString::fromStdString(SettingsWriteError(window->settings()));
   EXPECT_EQ(boxes,
@@ -192,10 +195,24 @@ TEST_F(AppTest, buttons_offer_their_folders_and_each_file_reports_in_the_status_
   settings.palmInstallFolder = settings.importExportFolder = folder.path();
   settings.palmBackupFolder = "/backup";
   WriteBytes(folder.file("My Refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
+  // The cursor and status panel at each file dialog and once the import runs,
+  // and the About box if it opens.
+  QStringList states;
+  auto* status = window->findChild<QLabel*>("StatusPanel1");
+  auto cursor = [] { return QString(QApplication::overrideCursor() ? "busy" : "arrow"); };
+  app::SetDialogHook([&](QDialog& dialog) {
+    states << dialog.objectName();
+    return 0;
+  });
   app::SetFilesHook([&](const QString& where, const QString& filter) {
     seen << where << filter;
-    return seen.size() == 2 ? QStringList{QString::fromStdString(folder.file("My Refs.txt"))}
-                            : QStringList();
+    states << cursor() + "," + status->text();
+    if (seen.size() != 2) return QStringList();
+    QTimer::singleShot(0, window.get(), [&] {
+      states << cursor();
+      window->onAboutClicked();
+    });
+    return QStringList{QString::fromStdString(folder.file("My Refs.txt"))};
   });
   window->widthBox(2)->setText("7");  // the panel is read before the import
   window->onImportClicked();
@@ -205,6 +222,8 @@ TEST_F(AppTest, buttons_offer_their_folders_and_each_file_reports_in_the_status_
   EXPECT_FALSE(window->progressWindow().isVisible());
   window->onExportClicked();
   EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->text(), "");
+  EXPECT_EQ(states, (QStringList{"arrow,", "busy", "arrow,"}));
+  EXPECT_EQ(cursor(), "arrow");
   EXPECT_EQ(seen.mid(0, 3), (QStringList{QString::fromStdString(folder.path()),
                                          "EndNote Exports (*.txt)|*.TXT", "/backup"}));
   EXPECT_EQ(boxes, QStringList());
@@ -245,9 +264,64 @@ TEST_F(AppTest, field_attributes_are_shown_stored_on_ok_and_their_width_checked)
                                 "E:Field Size must be between 0 and 160"}));
 }
 
-TEST_F(AppTest, a_second_copy_of_the_program_ends_at_once_with_exit_code_0) {
-  app::SingleInstance first(QString::fromStdString(folder.file("TomekitWin.lock")));
-  ASSERT_TRUE(first.acquired());
+TEST_F(AppTest, enter_closes_the_attributes_dialog_and_a_paste_is_cut_at_the_limit) {
+  words(4) = {"alpha"};
+  properties(4, [&](QDialog& dialog) {
+    auto* list = dialog.findChild<QPlainTextEdit*>("MemoWList");
+    list->moveCursor(QTextCursor::End);
+    list->insertPlainText('\n' + QString(kMaxWordListChars, 'x'));
+    dialog.show();
+    QWidget* focus = QTest::qWaitForWindowActive(&dialog) ? QApplication::focusWidget() : nullptr;
+    seen << (focus ? focus->objectName() : "no focus");
+    if (focus) QTest::keyClick(focus, Qt::Key_Return);
+    dialog.hide();
+    return dialog.result();
+  });
+  EXPECT_EQ(seen.mid(2), QStringList{"OKBtn"});
+  // "alpha" and its line break count 7.
+  EXPECT_EQ(words(4), (std::vector<std::string>{"alpha", std::string(kMaxWordListChars - 7, 'x')}));
+}
+
+TEST(WordListLimit, an_insertion_is_cut_at_its_end_to_fit) {
+  // Before and after the edit, the limit, the text kept and the cursor after it.
+  const std::tuple<QString, QString, int, QString, int> cases[] = {
+      {"ab", "aXYZb", 4, "aXYb", 3},
+      {"a", "a\U0001F600", 2, "a", 1},  // never half a character
+      // Over the limit already (read from a file): an edit may not add to it.
+      {"abcdefgh", "abXYZgh", 6, "abXYZgh", 5},
+      {"abcdefgh", "abcdefghi", 6, "abcdefgh", 8}};
+  for (const auto& [before, after, limit, text, cursor] : cases) {
+    const app::LimitedEdit edit = app::LimitInsertion(before, after, limit);
+    EXPECT_EQ(edit.text + "|" + QString::number(edit.cursor), text + "|" + QString::number(cursor));
+  }
+}
+
+TEST_F(AppTest, stop_and_escape_ask_to_stop_until_the_next_choice_of_files) {
+  app::SetFilesHook([](const QString&, const QString&) { return QStringList(); });
+  app::ProgressWindow& progress = window->progressWindow();
+  window->showProgress({});
+  QTest::keyClick(&progress, Qt::Key_Escape);
+  EXPECT_TRUE(window->stopRequested() && progress.isVisible());
+  window->onExportClicked();
+  EXPECT_FALSE(window->stopRequested());
+  window->showProgress({});
+  progress.findChild<QPushButton*>("BtnStop")->click();
+  EXPECT_TRUE(window->stopRequested());
+  EXPECT_EQ(boxes, QStringList());
+}
+
+TEST_F(AppTest, only_a_lock_held_by_a_running_copy_keeps_the_program_from_starting) {
+  const std::string held = folder.file("TomekitWin.lock");
+  app::SingleInstance first(QString::fromStdString(held));
+  ASSERT_FALSE(first.anotherCopyRuns());
+  BlockFolder(folder.file("blocked"));
+  fs::create_directory(folder.file("damaged.lock"));
+  const std::pair<std::string, bool> cases[] = {{held, true},
+                                                {folder.file("blocked/TomekitWin.lock"), false},
+                                                {folder.file("damaged.lock"), false}};
+  for (const auto& [path, runs] : cases)
+    EXPECT_EQ(app::SingleInstance(QString::fromStdString(path)).anotherCopyRuns(), runs) << path;
+  // The second copy, whole: it ends at once, with exit code 0.
   QProcess second;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.path()));
