@@ -25,6 +25,11 @@
 #include <QTimer>
 #include <filesystem>
 
+// Failures print a QString as text instead of as its bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
 namespace tk::test {
 namespace {
 
