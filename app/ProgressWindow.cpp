@@ -124,8 +124,8 @@ void ProgressWindow::refresh() {
 void ProgressWindow::reject() { stop(); }
 
 void ProgressWindow::stop() {
-  // Until the conversion gets round to it, the pressed-off button tells the
-  // user the request was heard.
+  // The conversion may take a moment to get round to it; the greyed-out
+  // button tells the user the request was heard.
   stopButton_->setEnabled(false);
   emit stopClicked();
 }

@@ -37,7 +37,7 @@ public:
   void reject() override;
 
 signals:
-  // The user asked to stop the conversion; the button stays pressed (off)
+  // The user asked to stop the conversion; the button stays greyed out
   // until the next start().
   void stopClicked();
 
