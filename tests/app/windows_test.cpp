@@ -5,7 +5,6 @@
 #include "app/Modal.h"
 #include "app/ProgressWindow.h"
 #include "app/SingleInstance.h"
-#include "app/WordListLimit.h"
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
@@ -270,11 +269,11 @@ TEST_F(AppTest, field_attributes_are_shown_stored_on_ok_and_their_width_checked)
 }
 
 TEST_F(AppTest, enter_closes_the_attributes_dialog_and_a_paste_is_cut_at_the_limit) {
-  words(4) = {"alpha"};
+  words(4) = {"alpha", "beta"};
   properties(4, [&](QDialog& dialog) {
     auto* list = dialog.findChild<QPlainTextEdit*>("MemoWList");
-    list->moveCursor(QTextCursor::End);
-    list->insertPlainText('\n' + QString(kMaxWordListChars, 'x'));
+    list->moveCursor(QTextCursor::Start);
+    list->insertPlainText(QString(kMaxWordListChars, 'x'));
     dialog.show();
     QWidget* focus = QTest::qWaitForWindowActive(&dialog) ? QApplication::focusWidget() : nullptr;
     seen << (focus ? focus->objectName() : "no focus");
@@ -283,22 +282,9 @@ TEST_F(AppTest, enter_closes_the_attributes_dialog_and_a_paste_is_cut_at_the_lim
     return dialog.result();
   });
   EXPECT_EQ(seen.mid(2), QStringList{"OKBtn"});
-  // "alpha" and its line break count 7.
-  EXPECT_EQ(words(4), (std::vector<std::string>{"alpha", std::string(kMaxWordListChars - 7, 'x')}));
-}
-
-TEST(WordListLimit, an_insertion_is_cut_at_its_end_to_fit) {
-  // Before and after the edit, the limit, the text kept and the cursor after it.
-  const std::tuple<QString, QString, int, QString, int> cases[] = {
-      {"ab", "aXYZb", 4, "aXYb", 3},
-      {"a", "a\U0001F600", 2, "a", 1},  // never half a character
-      // Over the limit already (read from a file): an edit may not add to it.
-      {"abcdefgh", "abXYZgh", 6, "abXYZgh", 5},
-      {"abcdefgh", "abcdefghi", 6, "abcdefgh", 8}};
-  for (const auto& [before, after, limit, text, cursor] : cases) {
-    const app::LimitedEdit edit = app::LimitInsertion(before, after, limit);
-    EXPECT_EQ(edit.text + "|" + QString::number(edit.cursor), text + "|" + QString::number(cursor));
-  }
+  // What was there counts 11, the line break two.
+  EXPECT_EQ(words(4),
+            (std::vector<std::string>{std::string(kMaxWordListChars - 11, 'x') + "alpha", "beta"}));
 }
 
 TEST_F(AppTest, stop_and_escape_ask_to_stop_until_the_next_choice_of_files) {
