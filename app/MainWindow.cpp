@@ -300,26 +300,11 @@ void MainWindow::onModeChosen(std::int32_t mode) {
 
 void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
   fieldPanel_->setVisible(false);
-  const FieldSetup before = setup_;
   const ModeResult result = setUp();
-  if (result.status == ModeLoad::Abandoned) {
-    showAbandonedSetup(result, before);
-  } else {
-    fitToMode();
-  }
-}
-
-void MainWindow::showAbandonedSetup(const ModeResult& result, const FieldSetup& before) {
-  // Past the settings, the set-up had cleared the table for the new mode,
-  // and that cleared table is what the panel shows until the next set-up.
-  if (result.error != SettingsWriteError(settings_)) {
-    FieldSetup cleared = before;
-    cleared.mode = setup_.mode;
-    cleared.fieldCount = setup_.fieldCount;
-    ClearFieldTable(cleared);
-    showFields(cleared);
-  }
-  showError(result.error);
+  // An abandoned set-up leaves a mode in force whole (the one being left, or
+  // at start the saved one), or none at all.
+  if (result.status != ModeLoad::Abandoned || setup_.loaded) fitToMode();
+  if (result.status == ModeLoad::Abandoned) showError(result.error);
 }
 
 void MainWindow::checkModeItem(std::int32_t mode) {

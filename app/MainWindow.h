@@ -88,7 +88,6 @@ private:
   void shutDown();
   // Hides the panel while setUp runs and rebuilds it for the mode it leaves.
   void runModeSetup(const std::function<ModeResult()>& setUp);
-  void showAbandonedSetup(const ModeResult& result, const FieldSetup& before);
   void checkModeItem(std::int32_t mode);
 
   // Runs one user command: refused while a conversion runs; an exception

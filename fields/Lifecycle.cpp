@@ -1,5 +1,7 @@
 #include "fields/Lifecycle.h"
 
+#include "fields/PalmFolders.h"
+#include "fields/ProgramModes.h"
 #include "fields/StrategyFile.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
@@ -8,7 +10,19 @@ namespace tk {
 
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
   ReadSettings(settings);
-  return SetupMode(settings, setup, ui, settings.mode);
+  const ModeResult result = SetupMode(settings, setup, ui, settings.mode);
+  if (result.status != ModeLoad::Abandoned || result.error != SettingsWriteError(settings)) {
+    return result;
+  }
+  // Settings that can't be saved (a read-only program folder) still name the
+  // mode to start in; without its fields the window would be an empty shell.
+  if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
+  if (LoadModeStrategy(setup, settings.programFolder, settings.mode, ui,
+                       DefaultStrategyWrite::WhenUnreadable)
+          .loaded()) {
+    MakeWorkFolders(settings.programFolder);
+  }
+  return result;
 }
 
 ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,

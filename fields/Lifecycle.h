@@ -11,7 +11,8 @@
 namespace tk {
 
 // Reads the settings and sets up the saved mode. Needs programFolder and
-// settingsFile (MakeSettings).
+// settingsFile (MakeSettings). Settings that can't be written abandon the
+// set-up with their error, but the saved mode's strategy is still loaded.
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui);
 
 struct [[nodiscard]] ShutDownResult {

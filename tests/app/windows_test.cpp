@@ -190,6 +190,11 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
             (QStringList{error, error,
                          "E:Unable to write to " + QString::fromStdString(folder.file("Log.txt")),
                          error}));
+  // Started so, it still comes up whole in the saved mode.
+  window = std::make_unique<app::MainWindow>(folder.path());
+  EXPECT_EQ(shown(), (QStringList{"EndNote to JFile", "JFile to EndNote", "EndNote", "62",
+                                  "Reference Type"}));
+  EXPECT_EQ(boxes.size(), 5);
 }
 
 TEST_F(AppTest, buttons_offer_their_folders_and_each_file_reports_in_the_status_bar) {
