@@ -43,74 +43,58 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
                 : "usage",
               expected);
   }
-  EXPECT_EQ(ErrorLogPath("/a/b/out.pdb"), "/a/b/jconv5.err");
   EXPECT_EQ(ErrorLogPath("out.pdb"), "jconv5.err");
   std::ostringstream messages;
   EXPECT_EQ(RunJconv5({"2", "in", "out", "name", "ifo"}, messages), kExitUsage);
   EXPECT_EQ(messages.str(), kUsage);
 }
 
-// One conversion in a fresh folder; the test writes the inputs.
-struct Conversion {
-  explicit Conversion(int direction)
-      : command{direction, dir.file("in"), dir.file("out"), "EN-x", dir.file("ifo")} {}
-  int operator()() {
-    std::ostringstream stream;
-    const int exit = RunCommand(command, 7, stream);
-    messages = stream.str();
-    return exit;
-  }
-  std::string log() const { return ReadBytes(dir.file("jconv5.err")); }
-  tk::test::TempFolder dir;
-  Command command;
-  std::string messages;
-};
-
+// A run that fails says why on its stream and in a log beside the output,
+// and keeps the earlier output; one that succeeds removes an earlier log.
 TEST(command_line_test, writes_the_output_whole_or_keeps_the_earlier_one_and_logs_why) {
-  Conversion build(1), extract(2);
-  const Command& b = build.command;
-  WriteBytes(b.input, kCsv);
-  WriteBytes(b.ifo, Ifo(2));
-  WriteBytes(build.dir.file("jconv5.err"), "an earlier failure");
-  EXPECT_EQ(build(), kExitSuccess);
-  EXPECT_EQ(build.messages, "");
-  EXPECT_EQ(ReadBytes(b.output), BuildDatabase(kCsv, Ifo(2), "EN-x", 7));
-  EXPECT_EQ(std::distance(fs::directory_iterator(build.dir.path()), {}), 3) << "no log, no part";
-  extract.command.input = b.output;
-  EXPECT_EQ(extract(), kExitSuccess);
-  EXPECT_EQ(ReadBytes(extract.command.output), kCsv);
+  tk::test::TempFolder dir;
+  const std::string log = dir.file("jconv5.err");
+  const Command build{1, dir.file("in"), dir.file("out"), "EN-x", dir.file("ifo")};
+  Command extract{2, build.output, dir.file("back"), "EN-x", build.ifo};
+  WriteBytes(build.input, kCsv);
+  WriteBytes(build.ifo, Ifo(2));
+  WriteBytes(log, "an earlier failure");
+  std::ostringstream quiet, messages;
+  EXPECT_EQ(RunCommand(build, 7, quiet), kExitSuccess);
+  const std::string pdb = BuildDatabase(kCsv, Ifo(2), "EN-x", 7);
+  EXPECT_EQ(ReadBytes(build.output), pdb);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 3) << "no log, no part";
+  EXPECT_EQ(RunCommand(extract, 0, quiet), kExitSuccess);
+  EXPECT_EQ(ReadBytes(extract.output), kCsv);
+  EXPECT_EQ(quiet.str(), "");
 
-  WriteBytes(b.input, kCsv + "\"unclosed\r\n");
-  EXPECT_EQ(build(), kExitFailed);
-  EXPECT_EQ(build.log(), "jconv5 could not build the JFile database.\r\nCSV file: " + b.input +
-                             "\r\nIFO file: " + b.ifo +
-                             "\r\nProblem: CSV line 4, item 1: the closing double quote is "
-                             "missing.\r\nNothing was written to " +
-                             b.output + ".\r\n");
-  EXPECT_EQ(build.messages, build.log());
-  EXPECT_EQ(ReadBytes(b.output), BuildDatabase(kCsv, Ifo(2), "EN-x", 7)) << "the earlier output";
-}
+  WriteBytes(build.input, kCsv + "\"unclosed\r\n");
+  EXPECT_EQ(RunCommand(build, 7, messages), kExitFailed);
+  EXPECT_EQ(ReadBytes(log), "jconv5 could not build the JFile database.\r\nCSV file: " +
+                                build.input + "\r\nIFO file: " + build.ifo +
+                                "\r\nProblem: CSV line 4, item 1: the closing double quote is "
+                                "missing.\r\nNothing was written to " +
+                                build.output + ".\r\n");
+  EXPECT_EQ(messages.str(), ReadBytes(log));
+  EXPECT_EQ(ReadBytes(build.output), pdb) << "the earlier output";
 
-TEST(command_line_test, file_faults_are_named_in_the_log) {
-  Conversion run(2);
-  const std::string in = run.command.input, out = run.command.output;
-  EXPECT_EQ(run(), kExitFailed);
-  EXPECT_EQ(run.log(),
-            "jconv5 could not turn the JFile database into a CSV file.\r\nPDB file: " + in +
-                "\r\nProblem: PDB file: cannot open " + in +
-                " (No such file or directory).\r\nNothing was written to " + out + ".\r\n");
-  WriteBytes(in, BuildDatabase(kCsv, Ifo(2), "n", 0));
-  WriteBytes(out, "earlier");
-  tk::test::FullDiskFor(tk::test::Jconv5PartOf(out));
-  EXPECT_EQ(run(), kExitFailed);
-  EXPECT_NE(run.log().find("Problem: cannot write the output file " + out +
-                           " (No space left on device).\r\nNothing"),
+  const Command missing{2, dir.file("none"), extract.output, "EN-x", build.ifo};
+  EXPECT_EQ(RunCommand(missing, 0, messages), kExitFailed);
+  EXPECT_EQ(
+      ReadBytes(log),
+      "jconv5 could not turn the JFile database into a CSV file.\r\nPDB file: " + missing.input +
+          "\r\nProblem: PDB file: cannot open " + missing.input +
+          " (No such file or directory).\r\nNothing was written to " + missing.output + ".\r\n");
+  tk::test::FullDiskFor(tk::test::Jconv5PartOf(extract.output));
+  EXPECT_EQ(RunCommand(extract, 0, messages), kExitFailed);
+  EXPECT_NE(ReadBytes(log).find("Problem: cannot write the output file " + extract.output +
+                                " (No space left on device).\r\nNothing"),
             std::string::npos);
-  EXPECT_EQ(ReadBytes(out), "earlier");
-  EXPECT_FALSE(tk::test::LeftBehind(tk::test::Jconv5PartOf(out)));
-  run.command.output = run.dir.file("gone/out");
-  run();
-  EXPECT_NE(run.messages.find("The log jconv5.err could not be written either: cannot create"),
+  EXPECT_EQ(ReadBytes(extract.output), kCsv);
+  EXPECT_FALSE(tk::test::LeftBehind(tk::test::Jconv5PartOf(extract.output)));
+  extract.output = dir.file("gone/out");
+  EXPECT_EQ(RunCommand(extract, 0, messages), kExitFailed);
+  EXPECT_NE(messages.str().find("The log jconv5.err could not be written either: cannot create"),
             std::string::npos);
 }
 

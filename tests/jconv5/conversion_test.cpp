@@ -1,6 +1,10 @@
-// The two conversions in memory: CSV + IFO to a database, and back.
+// The two text inputs Tomekit writes (its CSV dialect and the IFO
+// description), and the two conversions in memory: CSV + IFO to a database,
+// and back.
 #include "jconv5/Jconv5Fixtures.h"
 #include "jconv5/pdb/Convert.h"
+#include "jconv5/pdb/Csv.h"
+#include "jconv5/pdb/Ifo.h"
 
 #include <gtest/gtest.h>
 
@@ -80,26 +84,30 @@ TEST(build_database_test, accepts_up_to_jfiles_limits_and_refuses_beyond) {
       {records + "\"x\"", Ifo(1), "CSV file: it holds 65536 records; a JFile database holds at"},
       {Header(25), BigPopups(9), "IFO file: its popup lists take 64001 bytes with the field"},
   };
-  for (const auto& [csv, ifo, words] : cases) {
-    const std::string refusal = FailureText([&] { BuildDatabase(csv, ifo, "n", kWhen); });
-    EXPECT_EQ(refusal.rfind(words, 0), 0u) << refusal;
-  }
+  for (const auto& [csv, ifo, words] : cases)
+    EXPECT_EQ(FailureText([&] { BuildDatabase(csv, ifo, "n", kWhen); }).rfind(words, 0), 0u)
+        << words;
   EXPECT_EQ(FailureText([] { BuildDatabase(Header(1), Ifo(1), "", kWhen); }),
             "the database name is empty");
 }
 
-// Three one-value records, with bytes set the way a handheld or a damaged
-// copy would.
-std::string Small(std::size_t at = 0, const std::string& bytes = "") {
-  const std::string csv = CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"2"}) + CsvLineOf({"3"});
-  return BuildDatabase(csv, Ifo(1), "EN-Small", 0).replace(at, bytes.size(), bytes);
-}
-
+// Every byte of the file is needed: a copy cut anywhere is refused with a
+// Failure (never another exception), which the log then names.
 TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or_damaged_ones) {
+  const std::string cut = BuildDatabase(Header(2) + CsvLineOf({"two\x85lines", " "}),
+                                        Ifo(2, {"popupb", "1999", ""}), "n", 0);
+  for (std::size_t size = 0; size < cut.size(); ++size)
+    ASSERT_NE(FailureText([&] { ExtractCsv(cut.substr(0, size)); }), "<accepted>") << size;
+  // Three one-value records, with bytes set the way a handheld or a damaged copy would.
+  const std::string small =
+      BuildDatabase(CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"2"}) + CsvLineOf({"3"}),
+                    Ifo(1), "EN-Small", 0);
+  auto Small = [&small](std::size_t at, const std::string& bytes) {
+    return std::string(small).replace(at, bytes.size(), bytes);
+  };
   EXPECT_EQ(ExtractCsv(Small(78 + 8 + 4, "\xC0")),
             CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"3"}));
-  EXPECT_EQ(ExtractCsv(Small(60, "JfDbJFil")), ExtractCsv(Small()));
-  const std::string small = Small();
+  EXPECT_EQ(ExtractCsv(Small(60, "JfDbJFil")), ExtractCsv(small));
   const std::pair<std::string, std::string> cases[] = {
       {Small(60, "DATApdat"),
        "this is not a JFile database: its type is 'DATA' and its creator 'pdat' (JFile 5 uses "
@@ -108,7 +116,8 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
       {Small(60, "JfDbJFi5"), "its type is 'JfDb' and its creator 'JFi5'"},
       {Small(60, "\x1F ~\x7F"), "its type is '? ~?'"},
       {Small(34, "\x08\x03"s),
-       "the database \"EN-Small\" is encrypted; turn its encryption off in JFile on the handheld, "
+       "the database \"EN-Small\" is encrypted; turn its encryption off in JFile on the "
+       "handheld, "
        "HotSync, and convert the backup again"},
       {Small(52, "\0\0\0\0"s), "the database is damaged: it has no application info block"},
       {small.substr(0, small.size() - 3), "record 3 of 3: the record is damaged: 1 bytes can't"},
@@ -120,13 +129,80 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
   }
 }
 
-// Every byte of the file is needed: a copy cut anywhere is refused with a
-// Failure (never another exception), which the log then names.
-TEST(extract_csv_test, a_database_cut_anywhere_is_refused) {
-  const std::string pdb = BuildDatabase(Header(2) + CsvLineOf({"two\x85lines", " "}),
-                                        Ifo(2, {"popupb", "1999", ""}), "n", 0);
-  for (std::size_t size = 0; size < pdb.size(); ++size)
-    ASSERT_NE(FailureText([&] { ExtractCsv(pdb.substr(0, size)); }), "<accepted>") << size;
+// A table as text: items split by |, each record after its line number.
+std::string Shown(const CsvTable& table) {
+  std::string shown;
+  auto items = [&shown](const std::vector<std::string>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) shown += (i ? "|" : "") + values[i];
+  };
+  items(table.header);
+  for (const CsvLine& line : table.records) {
+    shown += " " + std::to_string(line.lineNumber) + ":";
+    items(line.values);
+  }
+  return shown;
+}
+
+TEST(csv_test, reads_the_dialect_and_its_loose_variants_names_malformed_items_and_writes_it) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\"Title 1 \",\" \",\"a\x85\"\r\n\"Say \"\"hi\"\", go\",\"a\x85"
+       "b\",\" \"\r\n\"\",\"\xFF;,\",\"  \"\r\n",
+       "Title 1 | |a\x85 2:Say \"hi\", go|a\nb| 3:|\xFF;,|  "},
+      {"\"a\",\"b\",\"c\"\n\"1\",\n\"1\",,\"3\"\n\n\"x\"", "a|b|c 2:1 3:1||3 4: 5:x"},
+      {"a  , \"b\" ,c\r1 ,  \"2\"\r\r\n", "a|b|c 2:1|2 3:"},
+      {"\"a\",\"b\"\r\n\"1\",\"2\r\n", "CSV line 2, item 2: the closing double quote is missing"},
+      {"\"a\",\"b", "CSV line 1, item 2: the closing double quote is missing"},
+      {"\"a\",\"b\"\r\n\"1\",\"2\"x\"\r\n",
+       "CSV line 2, item 2: text follows the closing double quote (x); a double quote inside a "
+       "value must be doubled"},
+      {"", "CSV file: it is empty, without even a header line"},
+  };
+  for (const auto& [text, expected] : cases) {
+    std::string shown;
+    const std::string refusal = FailureText([&] { shown = Shown(ReadCsv(text)); });
+    EXPECT_EQ(refusal == "<accepted>" ? shown : refusal, expected) << text;
+  }
+  std::string out;
+  WriteCsvLine({"Book", "", "Say \"hi\"", "one\r\ntwo", "\xFF,"}, out);
+  EXPECT_EQ(out, "\"Book\",\" \",\"Say \"\"hi\"\"\",\"one\x85two\",\"\xFF,\"\r\n");
+}
+
+TEST(ifo_reader_test, section_letters_run_a_to_z_then_B_on_and_refusals_name_the_line) {
+  const std::pair<char, int> letters[] = {{'a', 1},  {'z', 26}, {'A', 0}, {'B', 27},
+                                          {'Y', 50}, {'Z', 0},  {'`', 0}, {'{', 0}};
+  for (auto [letter, column] : letters) EXPECT_EQ(IfoLetterColumn(letter), column) << letter;
+  EXPECT_EQ(ReadIfo(Ifo(1, {"popupa", "x", ""})).popups[0].items,
+            (std::vector<std::string>{"x", ""}))
+      << "a line end after the last word adds an empty word";
+  // A line of a good three-column description replaced, and the refusal's first words after
+  // the line's number.
+  const std::tuple<std::size_t, std::string, std::string> cases[] = {
+      {1, "JFile4", "\"JFile5\" expected"},
+      {2, "", "no field types"},
+      {2, "1 1x 1", "\"1x\" is not a whole number"},
+      {2, "1 1 65536", "65536 is outside the range 0 to 65535"},
+      {3, "80 80", "2 column widths for the 3 columns"},
+      {3, "80 80 -32769", "-32769 is outside the range -32768 to 32767"},
+      {4, "1 2", "one whole number expected, found 2"},
+      {9, "456", "the hexadecimal text has an odd number of digits"},
+      {9, "4G", "\"4G\" is not hexadecimal"},
+      {9, "g0", "\"g0\" is not hexadecimal"},
+      {10, "Book", "\"Book\" is outside any popup section"},
+      {10, "popupd", "section popupd is for column 4, but the description has 3"},
+      {11, "popupa", "section popupa appears a second time"},
+      {11, "a\0b"s, "the line holds a zero byte"},
+  };
+  for (const auto& [line, replacement, words] : cases) {
+    std::vector<std::string> lines = {"JFile5", "1 1 1", "80 80 80", "110",    "1", "0",
+                                      "0 0 0",  "0 0 0", "",         "popupa", "x"};
+    lines.at(line - 1) = replacement;
+    std::string text;
+    for (const std::string& each : lines) text += each + "\r\n";
+    const std::string refusal = FailureText([&] { ReadIfo(text); });
+    EXPECT_EQ(refusal.rfind("IFO line " + std::to_string(line) + ": " + words, 0), 0u) << refusal;
+  }
+  EXPECT_EQ(FailureText([] { ReadIfo("JFile5\r\n1\r\n80\r\n110\r\n1\r\n0\r\n0\r\n0"); }),
+            "IFO file: it has 8 lines; a description takes at least 9");
 }
 
 }  // namespace
