@@ -103,9 +103,9 @@ private:
   std::string held_;
 };
 
-// Copies the export's records into the intermediate file; the number of
-// records seen.
-int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
+// Copies the export's records into the intermediate file and counts those
+// seen.
+void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
   MessagePump pump(ui);
   const StopScanner scanner(kSpecial);
   GenericLineWriter line(out);
@@ -142,6 +142,10 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
         }
         return true;
       });
+  if (pump.stopped()) {
+    result.status = ReadStatus::Stopped;
+    return;
+  }
   // A last record without its CR still holds a reference (and one whose
   // start was too long to hold back is already partly written).
   if (ordinary || !line.holding()) {
@@ -151,7 +155,7 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
     line.dropHeld();
   }
   pump.pumpNow();
-  return records;
+  result.records = records;
 }
 
 }  // namespace
@@ -160,7 +164,7 @@ ReadResult PrepareGenericExport(const ImportRun& run, Ui& ui) {
   return ReadExportFile(
       run.inputPath, GenericIntermediatePath(run), [](OutputFile&) {},
       [&ui](InputFile& in, OutputFile& out, ReadResult& result) {
-        result.records = ReduceRecords(in, out, ui);
+        ReduceRecords(in, out, ui, result);
       });
 }
 

@@ -113,6 +113,10 @@ void RisReader::read(InputFile& in, ReadResult& result) {
         take(lineEnd);
         return true;
       });
+  if (pump.stopped()) {
+    result.status = ReadStatus::Stopped;
+    return;
+  }
   if (!in.failed()) {
     endLine();
     // A last record without its end line is still a reference.

@@ -113,6 +113,10 @@ void TabReader::read(InputFile& in, ReadResult& result) {
         }
         return true;
       });
+  if (pump.stopped()) {
+    result.status = ReadStatus::Stopped;
+    return;
+  }
   // A last record without its end still holds a reference.
   if (!in.failed() && ordinary) endRecord();
   pump.pumpNow();
