@@ -71,8 +71,8 @@ TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
   EXPECT_EQ(ImportDialogSetup(settings, 9).filter, "EndNote Exports (*.txt)|*.TXT");
 }
 
-// Each case: a fault, the messages it gives ("|" between them; {csv} and
-// {ifo} stand for the run's files) and the records read before it. The
+// Each case: a fault, the messages it gives ("|" between them; {csv}, {ifo}
+// and {tkg} stand for the run's files) and the records read before it. The
 // converter's own faults are its tests'; one stands for them here.
 TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
   using Fault = std::function<void(DriverRun&)>;
@@ -89,8 +89,14 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
     int records = 0;
   } cases[] = {
       {"RIS export vanished", kModeRefMan, vanish, "Couldnt Open input .csv file" + unread},
-      {"generic export vanished: the reader reads the empty reduced file", kModeProCiteGeneric,
-       vanish, "Couldnt Open input .tsv file" + unread},
+      {"generic export vanished: the ProCite reader is not run", kModeProCiteGeneric, vanish,
+       "Couldnt Open input .tsv file" + unread},
+      {"full disk for the reduced file: an earlier one is not read", kModeProCiteGeneric,
+       [&](DriverRun& r) {
+         test::WriteBytes(r.program.work("refs.tkg"), "Journal\t7\tSmith\r\n");
+         fullDisk("refs.tkg")(r);
+       },
+       "Unable to write to {tkg}" + unread},
       {"no field selected", kModeEndNote, [](DriverRun& r) { r.setup.table = {}; },
        "No fields selected \nPlease select a field and try again |Unable to build .IFO file"},
       {"work folder unusable", kModeEndNote,
@@ -114,23 +120,72 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
     DriverRun run(c.mode);
     const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
     const std::string csv = run.program.work("refs.csv"), ifo = run.program.work("refs.IFO");
+    const std::string pdb =
+        run.settings.palmInstallFolder + "/" + std::string(ModePrefix(c.mode)) + "refs.PDB";
     c.fault(run);
+    test::WriteBytes(pdb, "earlier");
+    const std::string before = test::ReadBytes(pdb);
     const std::string status = run.importFiles({path});
     std::string texts = c.texts;
-    for (const auto& [mark, file] : {std::pair{"{csv}", csv}, {"{ifo}", ifo}}) {
+    for (const auto& [mark, file] :
+         {std::pair{"{csv}", csv}, {"{ifo}", ifo}, {"{tkg}", run.program.work("refs.tkg")}}) {
       if (auto at = texts.find(mark); at != std::string::npos) texts.replace(at, 5, file);
     }
     std::string shown;
     for (const auto& text : run.ui.texts()) shown += (shown.empty() ? "" : "|") + text;
     EXPECT_EQ(shown, texts) << c.behaviour;
     EXPECT_EQ(run.outcomes.at(0).records, c.records) << c.behaviour;
-    EXPECT_EQ(status, c.records ? "1 Records Transferred to  JFile" : "") << c.behaviour;
+    EXPECT_EQ(status, c.records ? path + " was not converted" : "") << c.behaviour;
+    if (c.records) EXPECT_EQ(run.log.back(), status) << c.behaviour;
     EXPECT_FALSE(run.outcomes[0].converted) << c.behaviour;
-    EXPECT_FALSE(FileExists(run.settings.palmInstallFolder + "/EN-refs.PDB")) << c.behaviour;
+    EXPECT_EQ(test::ReadBytes(pdb), before) << c.behaviour;
     EXPECT_TRUE(run.installRequested()) << c.behaviour;
     EXPECT_FALSE(test::LeftBehind(test::TkPartOf(csv)) || test::LeftBehind(test::TkPartOf(ifo)))
         << c.behaviour;
   }
+}
+
+// Files done before the stop stay done; the stopped one's work files go and
+// its earlier database stays.
+TEST(import_driver_test, stop_ends_the_file_and_the_choice) {
+  DriverRun run(kModeEndNote);
+  test::WriteBytes(ConverterPath(run.program.path()), test::kHangingConverter);
+  const std::string pdb = run.program.file("Install/EN-b.PDB");
+  test::WriteBytes(pdb, "earlier");
+  const Lines chosen = {run.input("a.txt", "A" + kEnd), run.input("b.txt", "slow" + kEnd),
+                        run.input("c.txt", "C" + kEnd)};
+  EXPECT_EQ(ImportChosenFiles(run.settings, run.setup, run.log, run.ui, chosen,
+                              [&run](const FileOutcome& done) {
+                                run.outcomes.push_back(done);
+                                run.ui.stop = true;
+                              }),
+            "Conversion stopped");
+  ASSERT_EQ(run.outcomes.size(), 2u);
+  EXPECT_TRUE(run.outcomes[0].converted && run.outcomes[1].stopped && !run.outcomes[1].converted);
+  EXPECT_EQ(run.log.back(), "Conversion stopped");
+  EXPECT_TRUE(FileExists(run.program.file("Install/EN-a.PDB")) &&
+              FileExists(run.program.work("a.csv")));
+  EXPECT_EQ(test::ReadBytes(pdb), "earlier");
+  for (const char* left : {"b.csv", "b.IFO", "out.tmp", "input.tmp"})
+    EXPECT_FALSE(FileExists(run.program.work(left))) << left;
+  EXPECT_TRUE(run.ui.messages.empty());
+  EXPECT_TRUE(run.installRequested());
+}
+
+TEST(import_driver_test, later_file_with_an_earlier_ones_database_is_announced) {
+  DriverRun run(kModeEndNote);
+  ASSERT_TRUE(CreateFolders(run.settings.importExportFolder + "/x"));
+  const Lines chosen = {run.input("refs.txt", "A" + kEnd), run.input("x/refs.txt", "B" + kEnd),
+                        run.input("Molecular Biology 1.txt", "C" + kEnd),
+                        run.input("Molecular Biology 2.txt", "D" + kEnd)};
+  EXPECT_EQ(run.importFiles(chosen), "1 Records Transferred to  JFile");
+  const std::string replaces = " replaces the result of ";
+  EXPECT_EQ(run.ui.messages,
+            (std::vector<test::ShownMessage>{
+                {MessageKind::Plain, chosen[1] + replaces + chosen[0] + ": both are written to " +
+                                         run.program.file("Install/EN-refs.PDB")},
+                {MessageKind::Plain, chosen[3] + replaces + chosen[2] +
+                                         ": both make the database \"EN-Molecular Biolog\""}}));
 }
 
 // No file chosen still asks for an install; a failed request is said
