@@ -168,7 +168,7 @@ ConverterServices SystemConverterServices() { return {systemProcessLauncher(), s
 ConverterFiles ConverterWorkFiles(const std::string& programFolder) {
   const std::string folder = WorkFolder(ShortPathName(programFolder));
   return {JoinPath(folder, "input.tmp"), JoinPath(folder, "out.tmp"), JoinPath(folder, "ifo.tmp"),
-          JoinPath(folder, "jconv5.err"), JoinPath(folder, "jconv5.out")};
+          JoinPath(folder, "jconv5.err"), JoinPath(folder, "printed.tmp")};
 }
 
 std::string ConverterPath(const std::string& programFolder) {

@@ -37,7 +37,8 @@ struct ConverterFiles {
   std::string outputFile;       // TKWork/out.tmp
   std::string descriptionCopy;  // TKWork/ifo.tmp
   std::string log;              // TKWork/jconv5.err
-  std::string printed;          // TKWork/jconv5.out: its standard output and error
+  std::string printed;          // TKWork/printed.tmp: its standard output and error
+                                // (not a .out name, which an export CSV may have)
 };
 ConverterFiles ConverterWorkFiles(const std::string& programFolder);
 std::string ConverterPath(const std::string& programFolder);

@@ -98,7 +98,7 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
                                  "printed on error"}}));
   EXPECT_EQ(failing.ui.texts(), Lines{"Output file not created"});
   EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
-  EXPECT_FALSE(FileExists(failing.program.work("jconv5.out")));
+  EXPECT_FALSE(FileExists(failing.program.work("printed.tmp")));
 
   ConverterRun exiting("#!/bin/sh\ncp \"$2\" \"$3\"\nexit 3\n");
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
@@ -137,7 +137,7 @@ TEST(converter_runner_test, stop_kills_the_converter_and_keeps_the_earlier_datab
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
   EXPECT_EQ(test::ReadBytes(run.pdb), "old");
   EXPECT_TRUE(run.ui.messages.empty() && run.ui.errorReports.empty() && !run.ui.progressVisible);
-  for (const char* left : {"out.tmp", "input.tmp", "jconv5.out"})
+  for (const char* left : {"out.tmp", "input.tmp", "printed.tmp"})
     EXPECT_FALSE(FileExists(run.program.work(left))) << left;
 }
 
