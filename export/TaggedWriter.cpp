@@ -187,7 +187,10 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   std::vector<std::string> header;
   ParseCommaText(headerLine, header);
   RecordWriter writer(format, header);
-  const RecordsRead read = WriteRecords(writer, reader, out, ui, pump);
+  RecordsRead read = WriteRecords(writer, reader, out, ui, pump);
+  // Asked at the end too, so a stop during a short file is not missed.
+  pump.pumpNow();
+  if (pump.stopped()) read.stop = CsvStop::Stopped;
   if (read.stop != CsvStop::AtEnd && read.stop != CsvStop::AtRecordLimit) {
     return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
   }

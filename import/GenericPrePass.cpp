@@ -142,10 +142,6 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
         }
         return true;
       });
-  if (pump.stopped()) {
-    result.status = ReadStatus::Stopped;
-    return;
-  }
   // A last record without its CR still holds a reference (and one whose
   // start was too long to hold back is already partly written).
   if (ordinary || !line.holding()) {
@@ -155,6 +151,9 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
     line.dropHeld();
   }
   pump.pumpNow();
+  // Asked at the end too, so a stop during a short file is not missed; what
+  // was read is then discarded.
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records;
 }
 

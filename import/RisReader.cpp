@@ -113,16 +113,15 @@ void RisReader::read(InputFile& in, ReadResult& result) {
         take(lineEnd);
         return true;
       });
-  if (pump.stopped()) {
-    result.status = ReadStatus::Stopped;
-    return;
-  }
   if (!in.failed()) {
     endLine();
     // A last record without its end line is still a reference.
     if (inRecord_) writeRecord();
   }
   pump.pumpNow();
+  // Asked at the end too, so a stop during a short file is not missed; what
+  // was read is then discarded.
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
 }

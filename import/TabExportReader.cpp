@@ -113,13 +113,12 @@ void TabReader::read(InputFile& in, ReadResult& result) {
         }
         return true;
       });
-  if (pump.stopped()) {
-    result.status = ReadStatus::Stopped;
-    return;
-  }
   // A last record without its end still holds a reference.
   if (!in.failed() && ordinary) endRecord();
   pump.pumpNow();
+  // Asked at the end too, so a stop during a short file is not missed; what
+  // was read is then discarded.
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
 }
