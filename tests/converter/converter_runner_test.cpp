@@ -5,6 +5,7 @@
 
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
+#include "mock/Faults.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>
@@ -74,17 +75,22 @@ TEST(converter_runner_test, missing_source_converter_or_description_starts_nothi
     EXPECT_EQ(test::ReadBytes(run.pdb), "old");
     EXPECT_FALSE(FileExists(run.program.file("args.txt")) || run.ui.progressShows);
   }
-  // A description copy of an earlier run must not pass for this run's.
-  ConverterRun run(test::kRecordingConverter);
-  test::WriteBytes(run.pdb, "old");
-  test::WriteBytes(run.program.work("ifo.tmp"), "an earlier run's");
-  ConverterJob job = run.job(run.pdb);
-  job.description = run.program.file("none.IFO");
-  EXPECT_EQ(ConvertCsvToPdb(job, run.ui, "x").outcome, ConverterOutcome::CopyFailed);
-  EXPECT_EQ(run.ui.texts(),
-            Lines{"Unable to copy " + job.description + " to " + run.program.work("ifo.tmp")});
-  EXPECT_FALSE(FileExists(run.program.file("args.txt")) || FileExists(run.program.work("ifo.tmp")));
-  EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+  // A copy that fails: an earlier run's copy must not pass for this run's.
+  for (const bool sourceFails : {true, false}) {
+    ConverterRun run(test::kRecordingConverter);
+    test::WriteBytes(run.pdb, "old");
+    test::WriteBytes(run.program.work("ifo.tmp"), "an earlier run's");
+    ConverterJob job = run.job(run.pdb);
+    if (sourceFails) test::UnreadableFile(job.source = run.program.file("mem.csv"));
+    if (!sourceFails) job.description = run.program.file("none.IFO");
+    const std::string copy = run.program.work(sourceFails ? "input.tmp" : "ifo.tmp");
+    EXPECT_EQ(ConvertCsvToPdb(job, run.ui, "x").outcome, ConverterOutcome::CopyFailed);
+    EXPECT_EQ(run.ui.texts(), Lines{"Unable to copy " +
+                                    (sourceFails ? job.source : job.description) + " to " + copy});
+    EXPECT_FALSE(FileExists(run.program.file("args.txt")) ||
+                 FileExists(run.program.work("ifo.tmp")));
+    EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+  }
 }
 
 // Only the log tells failure: the exit code has never been read. What the
