@@ -110,7 +110,9 @@ TEST(export_driver_test, file_that_cannot_be_written_whole_is_not_converted) {
     EXPECT_EQ(fx.log.back(), pdb + " was not converted");
     EXPECT_EQ(fx.ui.texts(), Lines{blocked ? "Couldnt open output output File"
                                            : "Records of more than 32K Not supported"});
-    if (!blocked) EXPECT_EQ(test::ReadBytes(fx.out("EN-a.tsv")), "earlier");
+    if (!blocked) {
+      EXPECT_EQ(test::ReadBytes(fx.out("EN-a.tsv")), "earlier");
+    }
   }
 }
 

@@ -136,7 +136,9 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
     EXPECT_EQ(shown, texts) << c.behaviour;
     EXPECT_EQ(run.outcomes.at(0).records, c.records) << c.behaviour;
     EXPECT_EQ(status, c.records ? path + " was not converted" : "") << c.behaviour;
-    if (c.records) EXPECT_EQ(run.log.back(), status) << c.behaviour;
+    if (c.records) {
+      EXPECT_EQ(run.log.back(), status) << c.behaviour;
+    }
     EXPECT_FALSE(run.outcomes[0].converted) << c.behaviour;
     EXPECT_EQ(test::ReadBytes(pdb), before) << c.behaviour;
     EXPECT_TRUE(run.installRequested()) << c.behaviour;
