@@ -147,14 +147,16 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
   }
 }
 
-// Files done before the stop stay done; the stopped one's work files go and
-// its earlier database stays.
-TEST(import_driver_test, stop_ends_the_file_and_the_choice) {
+// A later file with an earlier one's database name is announced. A stop
+// ends the file and the choice: files done before stay done, the stopped
+// one's work files go and its earlier database stays.
+TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice) {
   DriverRun run(kModeEndNote);
   test::WriteBytes(ConverterPath(run.program.path()), test::kHangingConverter);
-  const std::string pdb = run.program.file("Install/EN-b.PDB");
+  const std::string pdb = run.program.file("Install/EN-Molecular Biology 2.PDB");
   test::WriteBytes(pdb, "earlier");
-  const Lines chosen = {run.input("a.txt", "A" + kEnd), run.input("b.txt", "slow" + kEnd),
+  const Lines chosen = {run.input("Molecular Biology 1.txt", "A" + kEnd),
+                        run.input("Molecular Biology 2.txt", "slow" + kEnd),
                         run.input("c.txt", "C" + kEnd)};
   EXPECT_EQ(ImportChosenFiles(run.settings, run.setup, run.log, run.ui, chosen,
                               [&run](const FileOutcome& done) {
@@ -163,31 +165,17 @@ TEST(import_driver_test, stop_ends_the_file_and_the_choice) {
                               }),
             "Conversion stopped");
   ASSERT_EQ(run.outcomes.size(), 2u);
-  EXPECT_TRUE(run.outcomes[0].converted && run.outcomes[1].stopped && !run.outcomes[1].converted);
+  EXPECT_TRUE(run.outcomes[0].converted && run.outcomes[1].stopped);
   EXPECT_EQ(run.log.back(), "Conversion stopped");
-  EXPECT_TRUE(FileExists(run.program.file("Install/EN-a.PDB")) &&
-              FileExists(run.program.work("a.csv")));
-  EXPECT_EQ(test::ReadBytes(pdb), "earlier");
-  for (const char* left : {"b.csv", "b.IFO", "out.tmp", "input.tmp"})
-    EXPECT_FALSE(FileExists(run.program.work(left))) << left;
-  EXPECT_TRUE(run.ui.messages.empty());
-  EXPECT_TRUE(run.installRequested());
-}
-
-TEST(import_driver_test, later_file_with_an_earlier_ones_database_is_announced) {
-  DriverRun run(kModeEndNote);
-  ASSERT_TRUE(CreateFolders(run.settings.importExportFolder + "/x"));
-  const Lines chosen = {run.input("refs.txt", "A" + kEnd), run.input("x/refs.txt", "B" + kEnd),
-                        run.input("Molecular Biology 1.txt", "C" + kEnd),
-                        run.input("Molecular Biology 2.txt", "D" + kEnd)};
-  EXPECT_EQ(run.importFiles(chosen), "1 Records Transferred to  JFile");
-  const std::string replaces = " replaces the result of ";
   EXPECT_EQ(run.ui.messages,
             (std::vector<test::ShownMessage>{
-                {MessageKind::Plain, chosen[1] + replaces + chosen[0] + ": both are written to " +
-                                         run.program.file("Install/EN-refs.PDB")},
-                {MessageKind::Plain, chosen[3] + replaces + chosen[2] +
+                {MessageKind::Plain, chosen[1] + " replaces the result of " + chosen[0] +
                                          ": both make the database \"EN-Molecular Biolog\""}}));
+  EXPECT_TRUE(FileExists(run.program.file("Install/EN-Molecular Biology 1.PDB")));
+  EXPECT_EQ(test::ReadBytes(pdb), "earlier");
+  for (const char* left : {"Molecular Biology 2.csv", "Molecular Biology 2.IFO"})
+    EXPECT_FALSE(FileExists(run.program.work(left))) << left;
+  EXPECT_TRUE(run.installRequested());
 }
 
 // No file chosen still asks for an install; a failed request is said
