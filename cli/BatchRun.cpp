@@ -7,7 +7,6 @@
 #include "fields/PalmFolders.h"
 #include "import/ImportDriver.h"
 
-#include <exception>
 #include <filesystem>
 
 namespace tk::cli {
@@ -50,17 +49,22 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode
 }
 
 int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out) {
-  bool allConverted = true;
+  int status = kAllConverted;
   auto report = [&](const FileOutcome& done) {
-    if (!done.statusText.empty()) out << done.statusText << '\n' << std::flush;
-    if (!done.converted) allConverted = false;
+    if (done.converted) {
+      out << done.statusText << '\n' << std::flush;
+    } else if (!done.statusText.empty()) {
+      ui.showMessage(MessageKind::Error, done.statusText);
+    }
+    if (!done.converted && status == kAllConverted) status = kSomeFailed;
+    if (done.stopped) status = kStopped;
   };
   const auto files = FullPaths(invocation.files);
   session.statusText =
       invocation.command == Command::Import
           ? ImportChosenFiles(session.settings, session.setup, session.log, ui, files, report)
           : ExportChosenFiles(session.settings, session.setup, session.log, ui, files, report);
-  return allConverted ? kAllConverted : kSomeFailed;
+  return status;
 }
 
 int RunBatch(const std::vector<std::string>& args, const std::string& programFolder,
@@ -78,16 +82,10 @@ int RunBatch(const std::vector<std::string>& args, const std::string& programFol
   BatchSession session;
   session.settings = MakeSettings(programFolder, "tomekit");
   ConsoleUi ui(err);
-  try {
-    if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
-    const int status = RunConversions(session, ui, *parsed.invocation, out);
-    SaveLog(session, err);
-    return status;
-  } catch (const std::exception& error) {
-    // Only a bug gets here; the user still hears of it the usual way.
-    ui.showMessage(MessageKind::Error, error.what());
-    return kSomeFailed;
-  }
+  if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
+  const int status = RunConversions(session, ui, *parsed.invocation, out);
+  SaveLog(session, err);
+  return status;
 }
 
 }  // namespace tk::cli

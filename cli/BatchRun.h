@@ -13,7 +13,8 @@
 
 namespace tk::cli {
 
-enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kUsageError = 2 };
+// kStopped is what a shell reports for a program ended by Ctrl-C.
+enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kUsageError = 2, kStopped = 130 };
 
 // What one run works on; the window keeps the same things for itself.
 struct BatchSession {
@@ -29,8 +30,9 @@ struct BatchSession {
 // used; a value that is not a whole number is told through the Ui.
 bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode);
 
-// Runs import or export on the files; status texts to out, messages to
-// the Ui. The exit status.
+// Runs import or export on the files; the status texts of converted files
+// to out, messages and the status texts of the others to the Ui's stream.
+// The exit status.
 int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out);
 
 // The whole program: args without the program name.

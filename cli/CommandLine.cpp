@@ -95,9 +95,11 @@ const char* HelpText() {
          "window. A missing field-choice file is written with the mode's defaults;\n"
          "existing ones are never changed.\n"
          "\n"
-         "Messages go to standard error, each file's result to standard output.\n"
+         "Each converted file's result goes to standard output; messages, and\n"
+         "the result of a file that did not convert, to standard error. Ctrl-C\n"
+         "stops the conversion in progress and cleans up after it.\n"
          "Exit status: 0 when every file converted, 1 when any failed, 2 for a\n"
-         "usage error.\n";
+         "usage error, 130 when stopped.\n";
 }
 
 }  // namespace tk::cli

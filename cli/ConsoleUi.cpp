@@ -1,5 +1,7 @@
 #include "cli/ConsoleUi.h"
 
+#include "platform/StopSignal.h"
+
 namespace tk::cli {
 
 void ConsoleUi::showMessage(MessageKind, const std::string& text) {
@@ -14,5 +16,7 @@ void ConsoleUi::showErrorReport(const std::vector<std::string>& lines) {
   for (const auto& line : lines) err_ << line << '\n';
   err_.flush();
 }
+
+bool ConsoleUi::stopRequested() const { return StopSignalled(); }
 
 }  // namespace tk::cli

@@ -10,6 +10,26 @@
 namespace tk {
 namespace {
 
+using Lines = std::vector<std::string>;
+
+enum class RunEnd { Ended, Died, Stopped };
+
+void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
+
+// False, after naming both files, when the copy failed.
+bool CopyOrSay(const std::string& from, const std::string& to, Ui& ui) {
+  if (CopyFile(from, to)) return true;
+  ShowError(ui, "Unable to copy " + from + " to " + to);
+  return false;
+}
+
+// Every input under its fixed name, or the converter would run on the
+// leftovers of an earlier run.
+bool CopyWorkInputs(const ConverterJob& job, const ConverterFiles& files, Ui& ui) {
+  if (!CopyOrSay(job.source, files.inputCopy, ui)) return false;
+  return job.description.empty() || CopyOrSay(job.description, files.descriptionCopy, ui);
+}
+
 void ShowConverterProgress(const ConverterJob& job, Ui& ui, const std::string& direction) {
   ProgressSetup setup;
   setup.prefix = "Waiting for Jconv5 to finish";
@@ -22,15 +42,15 @@ void ShowConverterProgress(const ConverterJob& job, Ui& ui, const std::string& d
 }
 
 // Polls until the converter ends, stepping the bar once per elapsed second.
-// The short sleep keeps the window live without spinning a core. False when
-// the converter did not end by itself (killed or crashed): whatever output it
-// left may be half written.
-bool WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
+// The short sleep keeps the window live without spinning a core. A converter
+// that did not end by itself (killed or crashed) may have left its output
+// half written; one the user stopped is killed here.
+RunEnd WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
   const std::int64_t start = clock.wallSeconds();
   std::int64_t lastShown = start;
   for (;;) {
     const auto state = child.poll();
-    if (state == ChildProcess::State::QueryFailed) return true;
+    if (state == ChildProcess::State::QueryFailed) return RunEnd::Ended;
     const std::int64_t now = clock.wallSeconds();
     if (now > lastShown) {
       lastShown = now;
@@ -38,52 +58,59 @@ bool WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
       ui.processMessages();
     }
     ui.processMessages();
-    if (state == ChildProcess::State::Ended) return child.wait() >= 0;
+    if (ui.stopRequested()) {
+      child.kill();
+      (void)child.wait();
+      return RunEnd::Stopped;
+    }
+    if (state == ChildProcess::State::Ended) {
+      return child.wait() >= 0 ? RunEnd::Ended : RunEnd::Died;
+    }
     clock.sleepMilliseconds(kConverterPollMs);
   }
 }
 
-// Copies, starts, waits, copies the output back, cleans up. False when the
-// converter did not end by itself; nothing is copied then.
-[[nodiscard]] bool RunConverter(const ConverterJob& job, Ui& ui, const std::string& direction,
-                                const std::string& nameArgument,
-                                const ConverterServices& services) {
+// Starts and waits; a converter that can't be started leaves no output,
+// which is reported as not created.
+RunEnd RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui,
+                    const std::string& direction, const std::string& nameArgument,
+                    const ConverterServices& services) {
   ShowConverterProgress(job, ui, direction);
-  const ConverterFiles files = ConverterWorkFiles(job.programFolder);
-  // Leftovers of an interrupted run must never pass for this run's files.
-  DeleteFile(files.inputCopy);
-  DeleteFile(files.outputFile);
-  // A copy that fails leaves the converter without its input; it then
-  // writes no output, and that is reported as not created.
-  (void)CopyFile(job.source, files.inputCopy);
-  (void)CopyFile(job.description, files.descriptionCopy);
-
-  const std::vector<std::string> args = {ConverterPath(job.programFolder),
-                                         direction,
-                                         files.inputCopy,
-                                         files.outputFile,
-                                         nameArgument,
-                                         files.descriptionCopy};
-  bool finished = true;
-  if (auto child = services.launcher.start(args)) {
-    finished = WaitForConverter(*child, ui, services.clock);
+  const Lines args = {ConverterPath(job.programFolder),
+                      direction,
+                      files.inputCopy,
+                      files.outputFile,
+                      nameArgument,
+                      files.descriptionCopy};
+  RunEnd end = RunEnd::Ended;
+  if (auto child = services.launcher.start(args, files.printed)) {
+    end = WaitForConverter(*child, ui, services.clock);
   }
   ui.hideProgress();
-  // A failed copy leaves no destination, and that is reported as not created.
-  if (finished) (void)CopyFile(files.outputFile, job.destination);
-  DeleteFile(files.inputCopy);
-  DeleteFile(files.outputFile);
-  return finished;
+  return end;
 }
 
-// Shows the converter's log in the error report when it wrote one.
-bool ReportConverterLog(const std::string& programFolder, Ui& ui) {
-  const std::string log = ConverterWorkFiles(programFolder).log;
-  if (!FileExists(log)) return false;
-  std::vector<std::string> lines;
-  if (!ReadTextLines(log, lines)) lines = {"The converter's log " + log + " could not be read."};
-  ui.showErrorReport(lines);
-  return true;
+// What the converter printed, in order; the file is gone after.
+Lines TakePrintedLines(const std::string& printed) {
+  Lines lines;
+  if (!ReadTextLines(printed, lines)) lines.clear();
+  DeleteFile(printed);
+  return lines;
+}
+
+// The converter's log, then what it printed.
+Lines ErrorReportLines(const std::string& log, const Lines& printed) {
+  Lines lines;
+  if (FileExists(log) && !ReadTextLines(log, lines)) {
+    lines = {"The converter's log " + log + " could not be read."};
+  }
+  lines.insert(lines.end(), printed.begin(), printed.end());
+  return lines;
+}
+
+void RemoveRunFiles(const ConverterFiles& files) {
+  DeleteFile(files.inputCopy);
+  DeleteFile(files.outputFile);
 }
 
 ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& direction,
@@ -100,19 +127,37 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
   const std::string destinationFolder = ExtractFilePath(job.destination);
   if (!destinationFolder.empty() && !FolderExists(destinationFolder)) {
     ui.showMessage(MessageKind::Plain, "Destination directory Had to be created");
-    // A folder that can't be made leaves no output, reported below.
+    // A folder that can't be made fails the copy to the destination.
     (void)CreateFolders(destinationFolder);
   }
-  DeleteFile(job.destination);
-  DeleteFile(ConverterWorkFiles(job.programFolder).log);
-  if (!RunConverter(job, ui, direction, nameArgument, services)) {
-    ui.showMessage(MessageKind::Error, "jconv5 stopped before it had finished converting " +
-                                           job.source + "; nothing was written to " +
-                                           job.destination);
+  const ConverterFiles files = ConverterWorkFiles(job.programFolder);
+  // Leftovers of an interrupted run must never pass for this run's files.
+  for (const auto* file : {&files.log, &files.descriptionCopy, &files.printed}) DeleteFile(*file);
+  RemoveRunFiles(files);
+  if (!CopyWorkInputs(job, files, ui)) return {ConverterOutcome::CopyFailed};
+
+  const RunEnd end = RunConverter(job, files, ui, direction, nameArgument, services);
+  const Lines printed = TakePrintedLines(files.printed);
+  if (end == RunEnd::Stopped) {
+    RemoveRunFiles(files);
+    return {ConverterOutcome::Stopped};
   }
-  if (ReportConverterLog(job.programFolder, ui)) DeleteFile(job.destination);
-  if (FileExists(job.destination)) return {ConverterOutcome::Converted};
-  ui.showMessage(MessageKind::Error, notCreatedMessage);
+  if (end == RunEnd::Died) {
+    ShowError(ui, "jconv5 stopped before it had finished converting " + job.source +
+                      "; nothing was written to " + job.destination);
+  }
+  // Only the log tells failure: the exit code has never been read.
+  const bool logged = FileExists(files.log);
+  const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
+  if (logged || (!succeeded && !printed.empty())) {
+    ui.showErrorReport(ErrorReportLines(files.log, printed));
+  }
+  // Through a temporary file and a rename: the earlier destination stays
+  // whole until this one is. A failed copy is reported as not created.
+  const bool replaced = succeeded && CopyFile(files.outputFile, job.destination);
+  RemoveRunFiles(files);
+  if (replaced) return {ConverterOutcome::Converted};
+  ShowError(ui, notCreatedMessage);
   return {ConverterOutcome::NotCreated};
 }
 
@@ -123,7 +168,7 @@ ConverterServices SystemConverterServices() { return {systemProcessLauncher(), s
 ConverterFiles ConverterWorkFiles(const std::string& programFolder) {
   const std::string folder = WorkFolder(ShortPathName(programFolder));
   return {JoinPath(folder, "input.tmp"), JoinPath(folder, "out.tmp"), JoinPath(folder, "ifo.tmp"),
-          JoinPath(folder, "jconv5.err")};
+          JoinPath(folder, "jconv5.err"), JoinPath(folder, "printed.tmp")};
 }
 
 std::string ConverterPath(const std::string& programFolder) {

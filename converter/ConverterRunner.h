@@ -2,8 +2,9 @@
 // Runs jconv5, the converter in the program folder, in either direction:
 // CSV + IFO -> PDB for the import, PDB -> CSV for the export. Inputs are
 // copied to fixed names in the work folder, the converter is started and
-// waited for while the window stays live, its output is copied to the
-// destination and its error log, if any, is shown. Runs never overlap.
+// waited for while the window stays live, and only a run that succeeded
+// replaces the destination; its error log and what it printed, if any, are
+// shown. Runs never overlap.
 #include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Ui.h"
@@ -36,6 +37,8 @@ struct ConverterFiles {
   std::string outputFile;       // TKWork/out.tmp
   std::string descriptionCopy;  // TKWork/ifo.tmp
   std::string log;              // TKWork/jconv5.err
+  std::string printed;          // TKWork/printed.tmp: its standard output and error
+                                // (not a .out name, which an export CSV may have)
 };
 ConverterFiles ConverterWorkFiles(const std::string& programFolder);
 std::string ConverterPath(const std::string& programFolder);
@@ -46,14 +49,16 @@ struct ConverterJob {
   std::string progressFile;  // the file the progress window names
   std::string source;
   std::string destination;
-  std::string description;  // the IFO file
+  std::string description;  // the IFO file; none going back to CSV
 };
 
 enum class ConverterOutcome {
   Converted,
   SourceMissing,     // "The source file does not exist"
   ConverterMissing,  // "Jconv5.exe not found!"
-  NotCreated,        // stopped early, reported errors or left no output
+  CopyFailed,        // "Unable to copy <from> to <to>"; the converter was not started
+  NotCreated,        // died, reported errors or left no output
+  Stopped,           // the user stopped it; nothing shown
 };
 
 struct [[nodiscard]] ConverterResult {
@@ -62,7 +67,8 @@ struct [[nodiscard]] ConverterResult {
 };
 
 // CSV + IFO -> PDB named palmName on the handheld. Every message of the run
-// is shown through ui as it happens.
+// is shown through ui as it happens. Unless the run converted, the earlier
+// destination, if any, is left as it was.
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
                                 const ConverterServices& services = SystemConverterServices());
 // PDB -> CSV.

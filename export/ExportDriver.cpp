@@ -1,10 +1,13 @@
 #include "export/ExportDriver.h"
 
 #include "converter/ConverterRunner.h"
+#include "converter/DestinationClaims.h"
+#include "converter/FailureTexts.h"
 #include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
+#include "platform/Files.h"
 #include "platform/Path.h"
 
 namespace tk {
@@ -39,9 +42,9 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
   return setup;
 }
 
+// The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
-  const ConverterJob job{settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath,
-                         run.ifoPath};
+  const ConverterJob job{settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
   return ConvertPdbToCsv(job, ui);
 }
 
@@ -53,6 +56,27 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
   for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
   ui.hideProgress();
   return result;
+}
+
+FileOutcome NotConverted(ExportRun& run, FileOutcome outcome) {
+  outcome.statusText = NotConvertedText(outcome.file);
+  run.note(outcome.statusText);
+  return outcome;
+}
+
+FileOutcome Stopped(ExportRun& run, FileOutcome outcome) {
+  outcome.stopped = true;
+  outcome.statusText = kConversionStopped;
+  run.note(outcome.statusText);
+  return outcome;
+}
+
+// A later file of the choice that replaces an earlier one's tagged file.
+void WarnOfSameFile(const Settings& settings, std::int32_t mode, ExportRun& run,
+                    DestinationClaims& claims, Ui& ui) {
+  NameExportFiles(settings, mode, run);
+  const std::string warning = claims.claim(run.pdbPath, run.taggedPath);
+  if (!warning.empty()) ui.showMessage(MessageKind::Plain, warning);
 }
 
 }  // namespace
@@ -72,13 +96,16 @@ std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
   std::string statusText;
   if (chosen.empty()) return statusText;
+  DestinationClaims claims;
   for (const auto& file : chosen) {
     ExportRun run;
     run.pdbPath = file;
+    WarnOfSameFile(settings, setup.mode, run, claims, ui);
     const FileOutcome outcome = RunExport(settings, setup, run, ui);
     log.insert(log.end(), run.log.begin(), run.log.end());
     statusText = outcome.statusText;
     if (onDone) onDone(outcome);
+    if (outcome.stopped) break;
   }
   ui.processMessages();
   return statusText;
@@ -94,13 +121,20 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
   outcome.file = run.pdbPath;
   const ConverterResult converted = RunConverter(settings, run, ui);
   ui.hideProgress();
+  if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);
   if (!converted.converted()) {
     run.note("CSV2PDB returned  0");
-    return outcome;
+    return NotConverted(run, outcome);
   }
   const TaggedResult result = WriteTagged(setup, run, ui);
+  if (result.stop == CsvStop::Stopped) {
+    // The CSV is this run's alone; the earlier tagged file was never touched.
+    DeleteFile(run.csvPath);
+    return Stopped(run, outcome);
+  }
+  if (result.outcome != TaggedOutcome::Written) return NotConverted(run, outcome);
   outcome.records = result.records;
-  outcome.converted = result.records > 0;
+  outcome.converted = true;
   outcome.statusText = ExportStatusText(setup.mode, result.records);
   run.note(outcome.statusText);
   return outcome;

@@ -16,6 +16,7 @@ void AddStopNotice(CsvStop stop, std::vector<Notice>& notices) {
           {MessageKind::Information, "Transfer Stopped too many records to transfer"});
       break;
     case CsvStop::AtEnd:
+    case CsvStop::Stopped:
       break;
   }
 }

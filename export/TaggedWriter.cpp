@@ -148,6 +148,7 @@ RecordsRead WriteRecords(RecordWriter& writer, CsvLineReader& reader, OutputFile
   std::vector<std::string> items;
   while (read.records < kMaxExportRecords) {
     pump.pump();
+    if (pump.stopped()) return {CsvStop::Stopped, read.records};
     const LineRead result = reader.next(line);
     if (result != LineRead::Line) return {StopOf(result), read.records};
     ParseDataLine(std::move(line), items);
@@ -186,8 +187,13 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   std::vector<std::string> header;
   ParseCommaText(headerLine, header);
   RecordWriter writer(format, header);
-  const RecordsRead read = WriteRecords(writer, reader, out, ui, pump);
-  if (read.stop == CsvStop::LineTooLong) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
+  RecordsRead read = WriteRecords(writer, reader, out, ui, pump);
+  // Asked at the end too, so a stop during a short file is not missed.
+  pump.pumpNow();
+  if (pump.stopped()) read.stop = CsvStop::Stopped;
+  if (read.stop != CsvStop::AtEnd && read.stop != CsvStop::AtRecordLimit) {
+    return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
+  }
   if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath};
   return {TaggedOutcome::Written, read.stop, read.records, {}};
 }

@@ -29,7 +29,7 @@ enum class TaggedOutcome {
   Written,          // the tagged file holds `records` records
   CsvNotOpened,     // failedFile: the CSV
   OutputNotOpened,  // failedFile: the tagged file
-  Abandoned,        // the reading stopped it (see CsvStop); nothing written
+  Abandoned,        // the reading stopped short (see CsvStop); nothing written
   NotSaved,         // the tagged file could not be saved; failedFile: it
 };
 
@@ -37,8 +37,9 @@ enum class TaggedOutcome {
 enum class CsvStop {
   AtEnd,
   AtRecordLimit,  // kMaxExportRecords written and more left unread
-  ReadError,      // a header that can't be read abandons; a record keeps those before it
+  ReadError,      // abandons: a file cut short must not pass for the whole
   LineTooLong,    // abandons
+  Stopped,        // the user stopped it; abandons
 };
 
 struct [[nodiscard]] TaggedResult {
@@ -50,6 +51,7 @@ struct [[nodiscard]] TaggedResult {
 
 // Reads csvPath and writes taggedPath in the format; the file is replaced
 // only when it is written whole. Shows no message: the record counter only.
+// Stops when the user asks to.
 TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& csvPath,
                                 const std::string& taggedPath, Ui& ui);
 

@@ -70,7 +70,8 @@ private:
 
 // Reads the rest of the input: onRun(run) for each run of ordinary bytes,
 // onStop(byte) for each stop byte, pumping messages before each run. Reading
-// ends at the end of the input or when onStop returns false.
+// ends at the end of the input, when onStop returns false or when the user
+// asks to stop (pump.stopped()).
 template <class OnRun, class OnStop>
 void ScanRuns(InputFile& in, MessagePump& pump, const StopScanner& scanner, OnRun&& onRun,
               OnStop&& onStop) {
@@ -80,6 +81,7 @@ void ScanRuns(InputFile& in, MessagePump& pump, const StopScanner& scanner, OnRu
     const char* end = p + chunk.size();
     while (p != end) {
       pump.pump();
+      if (pump.stopped()) return;
       const char* run = p;
       p = scanner.skip(p, end);
       if (p != run) {

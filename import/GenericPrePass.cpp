@@ -103,9 +103,9 @@ private:
   std::string held_;
 };
 
-// Copies the export's records into the intermediate file; the number of
-// records seen.
-int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
+// Copies the export's records into the intermediate file and counts those
+// seen.
+void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
   MessagePump pump(ui);
   const StopScanner scanner(kSpecial);
   GenericLineWriter line(out);
@@ -151,7 +151,10 @@ int ReduceRecords(InputFile& in, OutputFile& out, Ui& ui) {
     line.dropHeld();
   }
   pump.pumpNow();
-  return records;
+  // Asked at the end too, so a stop during a short file is not missed; what
+  // was read is then discarded.
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
+  result.records = records;
 }
 
 }  // namespace
@@ -160,7 +163,7 @@ ReadResult PrepareGenericExport(const ImportRun& run, Ui& ui) {
   return ReadExportFile(
       run.inputPath, GenericIntermediatePath(run), [](OutputFile&) {},
       [&ui](InputFile& in, OutputFile& out, ReadResult& result) {
-        result.records = ReduceRecords(in, out, ui);
+        ReduceRecords(in, out, ui, result);
       });
 }
 

@@ -1,6 +1,8 @@
 #include "import/ImportDriver.h"
 
 #include "converter/ConverterRunner.h"
+#include "converter/DestinationClaims.h"
+#include "converter/FailureTexts.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/GenericPrePass.h"
@@ -29,9 +31,26 @@ void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
       ShowError(ui, "Couldnt read csv file");
       break;
     case ReadStatus::Read:
+    case ReadStatus::Stopped:
       break;
   }
   if (!result.failedFile.empty()) ShowError(ui, "Unable to write to " + result.failedFile);
+}
+
+// The ProCite reader on the reduced file, once the pre-pass wrote it whole.
+// A failed pre-pass ends the file with no records.
+ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
+  const std::string reduced = GenericIntermediatePath(run);
+  // What an earlier run reduced must never pass for this export.
+  DeleteFile(reduced);
+  ReadResult prepared = PrepareGenericExport(run, ui);
+  if (prepared.status != ReadStatus::Read || !prepared.failedFile.empty()) {
+    prepared.records = 0;
+    return prepared;
+  }
+  run.written.push_back(reduced);
+  run.inputPath = reduced;
+  return ReadProCiteExport(setup, run, ui);
 }
 
 ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
@@ -41,11 +60,7 @@ ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
     case kModeProCite:
       return ReadProCiteExport(setup, run, ui);
     case kModeProCiteGeneric:
-      // The ProCite reader runs on the reduced file even when the pre-pass
-      // failed; it then finds no file or an empty one.
-      ShowReadMessages(PrepareGenericExport(run, ui), setup.mode, ui);
-      run.inputPath = GenericIntermediatePath(run);
-      return ReadProCiteExport(setup, run, ui);
+      return ReadGenericExport(setup, run, ui);
     default:
       return ReadEndNoteExport(setup, run, ui);
   }
@@ -81,6 +96,39 @@ ProgressSetup ImportProgress(const std::string& inputPath, bool showBar) {
   return progress;
 }
 
+// Nothing of a stopped run is left in the work folder.
+FileOutcome Stopped(ImportRun& run, FileOutcome outcome) {
+  for (const auto& file : run.written) DeleteFile(file);
+  outcome.stopped = true;
+  outcome.statusText = kConversionStopped;
+  run.note(outcome.statusText);
+  return outcome;
+}
+
+FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcome) {
+  outcome.converted = true;
+  outcome.statusText = std::to_string(read.records) + " Records Transferred to  JFile";
+  run.note(outcome.statusText);
+  if (read.truncated > 0) {
+    outcome.statusText += ". Number of truncated records: " + std::to_string(read.truncated);
+  }
+  return outcome;
+}
+
+FileOutcome NotConverted(ImportRun& run, FileOutcome outcome) {
+  outcome.statusText = NotConvertedText(outcome.file);
+  run.note(outcome.statusText);
+  return outcome;
+}
+
+// A later file of the choice that replaces an earlier one's database.
+void WarnOfSameDatabase(const Settings& settings, std::int32_t mode, ImportRun& run,
+                        DestinationClaims& claims, Ui& ui) {
+  NameImportOutputs(settings, mode, run);
+  const std::string warning = claims.claim(run.inputPath, run.pdbPath, run.palmName);
+  if (!warning.empty()) ui.showMessage(MessageKind::Plain, warning);
+}
+
 }  // namespace
 
 FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
@@ -93,14 +141,18 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
   std::string status;
   if (!chosen.empty()) ui.processMessages();
+  DestinationClaims claims;
   for (const auto& file : chosen) {
     ImportRun run;
     run.inputPath = file;
+    WarnOfSameDatabase(settings, setup.mode, run, claims, ui);
     const FileOutcome outcome = RunImport(settings, setup, run, ui);
     log.insert(log.end(), run.log.begin(), run.log.end());
     status = outcome.statusText;
     if (onDone) onDone(outcome);
+    if (outcome.stopped) break;
   }
+  // The databases of the files done before a stop are still installed.
   InstallRequestStore store;
   const std::string message =
       InstallRequestMessage(settings, RequestHotSyncInstall(settings, store));
@@ -113,6 +165,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   outcome.file = run.inputPath;
   NameImportOutputs(settings, setup.mode, run);
   if (!DescribeDatabase(setup, run, ui)) return outcome;
+  run.written.push_back(run.ifoPath);
 
   ui.showProgress(ImportProgress(outcome.file, false));
   run.note(" ");
@@ -120,6 +173,10 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   LogImportNames(run);
 
   const ReadResult read = ReadExport(setup, run, ui);
+  if (read.status == ReadStatus::Stopped) {
+    ui.hideProgress();
+    return Stopped(run, outcome);
+  }
   ShowReadMessages(read, setup.mode, ui);
   run.note("Endnote file record count was " + std::to_string(read.records));
   if (read.records == 0) {
@@ -127,18 +184,16 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
     ShowError(ui, "Error Converting EndNote file");
     return outcome;
   }
+  run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(ImportProgress(outcome.file, true));
   const ConverterJob job{settings.programFolder, outcome.file, run.csvPath, run.pdbPath,
                          run.ifoPath};
-  outcome.converted = ConvertCsvToPdb(job, ui, run.palmName).converted();
+  const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
   outcome.records = read.records;
-  outcome.statusText = std::to_string(read.records) + " Records Transferred to  JFile";
-  run.note(outcome.statusText);
-  if (read.truncated > 0) {
-    outcome.statusText += ". Number of truncated records: " + std::to_string(read.truncated);
-  }
-  return outcome;
+  if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);
+  if (!converted.converted()) return NotConverted(run, outcome);
+  return Converted(run, read, outcome);
 }
 
 }  // namespace tk

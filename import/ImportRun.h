@@ -12,6 +12,8 @@ struct ImportRun {
   std::string csvPath;           // in the work folder
   std::string palmName;          // the database name, in double quotes
   std::vector<std::string> log;  // lines for the diagnostic log, in order
+  // The work files this run wrote, removed when the user stops it.
+  std::vector<std::string> written;
 
   void note(std::string line) { log.push_back(std::move(line)); }
 };

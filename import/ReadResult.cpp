@@ -16,6 +16,10 @@ ReadResult ReadExportFile(const std::string& inputPath, const std::string& outpu
     result.status = ReadStatus::InputNotOpened;
   } else {
     readRecords(in, out, result);
+    if (result.status == ReadStatus::Stopped) {
+      result.records = 0;
+      return result;
+    }
     if (in.failed()) result.status = ReadStatus::InputNotRead;
   }
   if (!out.commit()) {

@@ -2,7 +2,8 @@
 // What reading an export (or the generic pre-pass) did, and the steps every
 // reader takes around its records: the output is opened first, since there
 // is no point reading without somewhere to write; then the input; what was
-// read is committed even when the input failed part way.
+// read is committed even when the input failed part way, but not when the
+// user stopped the reading.
 #include "platform/Files.h"
 
 #include <functional>
@@ -15,6 +16,7 @@ enum class ReadStatus {
   OutputNotOpened,  // nothing was read
   InputNotOpened,   // the output holds its header alone
   InputNotRead,     // a read error; the records before it are written
+  Stopped,          // the user stopped it; nothing is written
 };
 
 struct [[nodiscard]] ReadResult {
@@ -25,7 +27,8 @@ struct [[nodiscard]] ReadResult {
 };
 
 using HeaderWriter = std::function<void(OutputFile& out)>;
-// Reads the records of in into out and counts them in result.
+// Reads the records of in into out and counts them in result; sets the
+// status Stopped when the user stopped it.
 using RecordReader = std::function<void(InputFile& in, OutputFile& out, ReadResult& result)>;
 
 ReadResult ReadExportFile(const std::string& inputPath, const std::string& outputPath,

@@ -119,6 +119,9 @@ void RisReader::read(InputFile& in, ReadResult& result) {
     if (inRecord_) writeRecord();
   }
   pump.pumpNow();
+  // Asked at the end too, so a stop during a short file is not missed; what
+  // was read is then discarded.
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
 }

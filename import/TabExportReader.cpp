@@ -116,6 +116,9 @@ void TabReader::read(InputFile& in, ReadResult& result) {
   // A last record without its end still holds a reference.
   if (!in.failed() && ordinary) endRecord();
   pump.pumpNow();
+  // Asked at the end too, so a stop during a short file is not missed; what
+  // was read is then discarded.
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
 }

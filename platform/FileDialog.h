@@ -18,6 +18,7 @@ struct FileOutcome {
   std::string file;          // as chosen
   std::int32_t records = 0;  // the driver's result
   bool converted = false;    // the destination file was written
+  bool stopped = false;      // the user stopped it; the rest of the choice is not started
   std::string statusText;    // what the status bar says after this file
 };
 using FileDone = std::function<void(const FileOutcome&)>;

@@ -11,6 +11,7 @@ void MessagePump::pumpIfDue() {
 
 void MessagePump::pumpNow() {
   ui_.processMessages();
+  stopped_ = ui_.stopRequested();
   lastPumpMs_ = clock_.steadyMilliseconds();
 }
 

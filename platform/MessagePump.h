@@ -2,6 +2,8 @@
 // The readers pump before every byte. A real pump per byte would cost more
 // than the conversion, so pump() only counts; every 4096 calls it reads the
 // clock, and the window's messages are handled at most once per interval.
+// A stop request is asked for only when messages are handled, since that is
+// when the user can have made one.
 #include "platform/Clock.h"
 #include "platform/Ui.h"
 
@@ -21,6 +23,8 @@ public:
   }
   // Handle messages now, whatever the interval (start and end of a loop).
   void pumpNow();
+  // The user asked to stop, as of the last time messages were handled.
+  bool stopped() const { return stopped_; }
 
 private:
   static constexpr std::uint32_t kCallsPerClockRead = 4095;
@@ -31,6 +35,7 @@ private:
   std::int64_t intervalMs_;
   std::int64_t lastPumpMs_;
   std::uint32_t calls_ = 0;
+  bool stopped_ = false;
 };
 
 }  // namespace tk

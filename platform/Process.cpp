@@ -3,6 +3,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -32,14 +34,23 @@ public:
     DWORD code = 0;
     return GetExitCodeProcess(info_.hProcess, &code) ? static_cast<int>(code) : -1;
   }
+  void kill() override { TerminateProcess(info_.hProcess, 1); }
 
 private:
   PROCESS_INFORMATION info_;
 };
 
+// The child's end of its output file; closed here once the child has its own.
+HANDLE OpenInheritableOutput(const std::string& path) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 class WindowsLauncher final : public ProcessLauncher {
 public:
-  std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args) const override {
+  std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args,
+                                      const std::string& outputFile) const override {
     std::string commandLine;
     for (const auto& arg : args) {
       if (!commandLine.empty()) commandLine += ' ';
@@ -47,11 +58,20 @@ public:
     }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, HIGH_PRIORITY_CLASS,
-                        nullptr, nullptr, &startup, &info)) {
-      return nullptr;
+    HANDLE output = INVALID_HANDLE_VALUE;
+    if (!outputFile.empty()) {
+      output = OpenInheritableOutput(outputFile);
+      if (output == INVALID_HANDLE_VALUE) return nullptr;
+      startup.dwFlags = STARTF_USESTDHANDLES;
+      startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+      startup.hStdOutput = startup.hStdError = output;
     }
+    PROCESS_INFORMATION info{};
+    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr,
+                                        output != INVALID_HANDLE_VALUE, HIGH_PRIORITY_CLASS,
+                                        nullptr, nullptr, &startup, &info);
+    if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
+    if (!started) return nullptr;
     return std::make_unique<WindowsChild>(info);
   }
 };
@@ -89,6 +109,9 @@ public:
     }
     return exitCode_;
   }
+  void kill() override {
+    if (!reaped_) ::kill(pid_, SIGKILL);
+  }
 
 private:
   void finish(int status) {
@@ -101,16 +124,44 @@ private:
   int exitCode_ = -1;
 };
 
+// Where the child's standard output and error go; nothing to do when they
+// stay with this program's.
+class OutputRedirection {
+public:
+  explicit OutputRedirection(const std::string& outputFile) {
+    if (outputFile.empty()) return;
+    ::posix_spawn_file_actions_init(&actions_);
+    active_ = true;
+    ::posix_spawn_file_actions_addopen(&actions_, 1, outputFile.c_str(),
+                                       O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::posix_spawn_file_actions_adddup2(&actions_, 1, 2);
+  }
+  ~OutputRedirection() {
+    if (active_) ::posix_spawn_file_actions_destroy(&actions_);
+  }
+  OutputRedirection(const OutputRedirection&) = delete;
+  OutputRedirection& operator=(const OutputRedirection&) = delete;
+  const posix_spawn_file_actions_t* actions() const { return active_ ? &actions_ : nullptr; }
+
+private:
+  posix_spawn_file_actions_t actions_{};
+  bool active_ = false;
+};
+
 class PosixLauncher final : public ProcessLauncher {
 public:
-  std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args) const override {
+  std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args,
+                                      const std::string& outputFile) const override {
     if (args.empty()) return nullptr;
     std::vector<char*> argv;
     argv.reserve(args.size() + 1);
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
+    const OutputRedirection redirection(outputFile);
     pid_t pid = 0;
-    if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return nullptr;
+    if (::posix_spawn(&pid, argv[0], redirection.actions(), nullptr, argv.data(), environ) != 0) {
+      return nullptr;
+    }
     return std::make_unique<PosixChild>(pid);
   }
 };

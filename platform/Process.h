@@ -1,7 +1,7 @@
 #pragma once
 // Child processes: start a program with an argument vector (no shell, nothing
-// quoted or split), ask whether it has ended, wait for it. The converter
-// runner is the only user; tests give it a fake launcher.
+// quoted or split), ask whether it has ended, wait for it, end it. The
+// converter runner is the only user; tests give it a fake launcher.
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,14 +17,22 @@ public:
   virtual State poll() = 0;
   // Blocks until the process has ended; its exit code, -1 when unknown.
   virtual int wait() = 0;
+  // Ends the process at once; wait() then reaps it.
+  virtual void kill() = 0;
 };
 
 class ProcessLauncher {
 public:
   virtual ~ProcessLauncher() = default;
   // Starts args[0] with args as its argument vector, in the current folder
-  // with the current environment. Null when it could not be started.
-  virtual std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args) const = 0;
+  // with the current environment; its standard output and error go to
+  // outputFile (replaced), or where this program's go when that is empty.
+  // Null when it could not be started.
+  virtual std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args,
+                                              const std::string& outputFile) const = 0;
+  std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args) const {
+    return start(args, {});
+  }
 };
 
 // Starts real processes. On Windows the items are joined by single blanks

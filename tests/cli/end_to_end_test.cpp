@@ -34,11 +34,12 @@ protected:
 
   std::string folder(const std::string& name) const { return root_.file(name); }
 
-  // Runs the copied tomekit-cli in the program folder; its exit status.
-  int cli(const std::string& args) {
-    const std::string command = "cd '" + root_.path() + "' && TOMEKIT_INSTALL_STORE='" +
+  // Runs the copied tomekit-cli in the program folder, then then; the exit
+  // status of the shell's last command.
+  int cli(const std::string& args, const std::string& then = "") {
+    const std::string command = "cd '" + root_.path() + "'; TOMEKIT_INSTALL_STORE='" +
                                 folder("install.ini") + "' ./tomekit-cli " + args +
-                                " >out.txt 2>err.txt";
+                                " >out.txt 2>err.txt" + then;
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -94,7 +95,8 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
   EXPECT_EQ(cli("export Install/none.PDB"), 1);
   EXPECT_EQ(err(), "'x' is not a valid integer value\n");
 
-  // A converter that writes its output and still fails; a log that can't be saved.
+  // A converter that writes its output, prints and still fails; a log that
+  // can't be saved.
   test::WriteBytes(folder("jconv5"), test::kFailingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "Book\xB0");
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
@@ -104,11 +106,27 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
             "Error Converting EndNote file\n"
             "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
             "following information\n"
-            "line 3: bad quote\nno database written\n"
-            "Output file not created\n"
-            "Unable to write to " +
+            "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
+            "Output file not created\n" +
+                folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
                 folder("Log.txt") + "\n");
-  EXPECT_EQ(out(), "1 Records Transferred to  JFile\n");
+  EXPECT_EQ(out(), "");
+}
+
+// As Ctrl-C does: the converter is killed and the earlier database stays.
+TEST_F(EndToEnd, sigterm_stops_the_run_cleans_up_and_exits_130) {
+  test::WriteBytes(folder("jconv5"), test::kHangingConverter);
+  test::WriteBytes(folder("EndNote/a.txt"), "slow\xB0");
+  test::WriteBytes(folder("Install/EN-a.PDB"), "earlier");
+  EXPECT_EQ(cli("import --mode endnote EndNote/a.txt",
+                " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "
+                "done; kill -TERM $!; wait $!"),
+            130);
+  EXPECT_EQ(err(), "Conversion stopped\n");
+  EXPECT_EQ(out(), "");
+  EXPECT_EQ(test::ReadBytes(folder("Install/EN-a.PDB")), "earlier");
+  for (const char* left : {"a.csv", "a.IFO", "out.tmp", "input.tmp"})
+    EXPECT_FALSE(FileExists(folder("TKWork/") + left)) << left;
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
+#include "mock/Faults.h"
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 namespace tk {
@@ -61,7 +63,7 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
   EXPECT_TRUE(!shown.showRecordCounter && shown.showBar);
 }
 
-TEST(converter_runner_test, missing_source_or_converter_touches_nothing) {
+TEST(converter_runner_test, missing_source_converter_or_description_starts_nothing) {
   for (const char* script : {test::kRecordingConverter, ""}) {
     ConverterRun run(script);
     test::WriteBytes(run.pdb, "old");
@@ -73,16 +75,36 @@ TEST(converter_runner_test, missing_source_or_converter_touches_nothing) {
     EXPECT_EQ(test::ReadBytes(run.pdb), "old");
     EXPECT_FALSE(FileExists(run.program.file("args.txt")) || run.ui.progressShows);
   }
+  // A copy that fails: an earlier run's copy must not pass for this run's.
+  for (const bool sourceFails : {true, false}) {
+    ConverterRun run(test::kRecordingConverter);
+    test::WriteBytes(run.pdb, "old");
+    test::WriteBytes(run.program.work("ifo.tmp"), "an earlier run's");
+    ConverterJob job = run.job(run.pdb);
+    if (sourceFails) test::UnreadableFile(job.source = run.program.file("mem.csv"));
+    if (!sourceFails) job.description = run.program.file("none.IFO");
+    const std::string copy = run.program.work(sourceFails ? "input.tmp" : "ifo.tmp");
+    EXPECT_EQ(ConvertCsvToPdb(job, run.ui, "x").outcome, ConverterOutcome::CopyFailed);
+    EXPECT_EQ(run.ui.texts(), Lines{"Unable to copy " +
+                                    (sourceFails ? job.source : job.description) + " to " + copy});
+    EXPECT_FALSE(FileExists(run.program.file("args.txt")) ||
+                 FileExists(run.program.work("ifo.tmp")));
+    EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+  }
 }
 
-// Only the log tells failure: the exit code has never been read.
+// Only the log tells failure: the exit code has never been read. What the
+// converter printed follows its log in the report.
 TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not) {
   ConverterRun failing(test::kFailingConverter);
+  test::WriteBytes(failing.pdb, "old");
   EXPECT_EQ(failing.toPdb(failing.pdb), ConverterOutcome::NotCreated);
   EXPECT_EQ(failing.ui.errorReports,
-            (std::vector<Lines>{{"line 3: bad quote", "no database written"}}));
+            (std::vector<Lines>{{"line 3: bad quote", "no database written", "printed on output",
+                                 "printed on error"}}));
   EXPECT_EQ(failing.ui.texts(), Lines{"Output file not created"});
-  EXPECT_FALSE(FileExists(failing.pdb));
+  EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
+  EXPECT_FALSE(FileExists(failing.program.work("printed.tmp")));
 
   ConverterRun exiting("#!/bin/sh\ncp \"$2\" \"$3\"\nexit 3\n");
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
@@ -90,18 +112,39 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   EXPECT_TRUE(exiting.ui.errorReports.empty() && exiting.ui.messages.empty());
 }
 
-// Killed or crashed half-way: what it left must not reach the destination.
-TEST(converter_runner_test, converter_dying_mid_run_leaves_no_half_database) {
+// Killed or crashed half-way: what it left must not reach the destination,
+// and its last words are shown.
+TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database) {
   for (const char* how : {"kill -KILL $$", "kill -SEGV $$"}) {
-    ConverterRun run(std::string("#!/bin/sh\nprintf 'half a datab' > \"$3\"\n") + how + "\n");
+    ConverterRun run(std::string("#!/bin/sh\nprintf 'half a datab' > \"$3\"\necho dying\n") + how +
+                     "\n");
+    test::WriteBytes(run.pdb, "old");
     EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
+    EXPECT_EQ(run.ui.errorReports, std::vector<Lines>{{"dying"}});
     EXPECT_EQ(run.ui.texts(),
               (Lines{"jconv5 stopped before it had finished converting " +
                          run.program.file("refs.csv") + "; nothing was written to " + run.pdb,
                      "Output file not created"}));
-    EXPECT_FALSE(FileExists(run.pdb) || FileExists(run.program.work("out.tmp")) ||
+    EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+    EXPECT_FALSE(FileExists(run.program.work("out.tmp")) ||
                  FileExists(run.program.work("input.tmp")));
   }
+}
+
+// The user's stop kills a converter that would run on and keeps the earlier
+// database; nothing is shown, the progress window goes.
+TEST(converter_runner_test, stop_kills_the_converter_and_keeps_the_earlier_database) {
+  ConverterRun run(test::kHangingConverter);
+  test::WriteBytes(run.program.file("refs.csv"), "slow");
+  test::WriteBytes(run.pdb, "old");
+  run.ui.stop = true;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::Stopped);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+  EXPECT_TRUE(run.ui.messages.empty() && run.ui.errorReports.empty() && !run.ui.progressVisible);
+  for (const char* left : {"out.tmp", "input.tmp", "printed.tmp"})
+    EXPECT_FALSE(FileExists(run.program.work(left))) << left;
 }
 
 // A clock that moves one second per poll; the child runs for a given number
@@ -117,12 +160,14 @@ struct PollCountChild : ChildProcess {
   explicit PollCountChild(int polls) : polls(polls) {}
   State poll() override { return polls-- > 0 ? State::Running : State::Ended; }
   int wait() override { return 0; }
+  void kill() override {}
   int polls;
 };
 
 struct FakeLauncher : ProcessLauncher {
   explicit FakeLauncher(int polls) : polls(polls) {}
-  std::unique_ptr<ChildProcess> start(const std::vector<std::string>&) const override {
+  std::unique_ptr<ChildProcess> start(const std::vector<std::string>&,
+                                      const std::string&) const override {
     return polls < 0 ? nullptr : std::make_unique<PollCountChild>(polls);
   }
   int polls;
@@ -144,8 +189,8 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
     EXPECT_EQ(run.ui.steps, polls < 0 ? std::vector<int>{} : (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(run.ui.texts(),
               Lines{polls < 0 ? "CSV Output file not created" : "Output file not created"});
-    EXPECT_FALSE(FileExists(run.pdb) || FileExists(run.program.work("input.tmp")) ||
-                 run.ui.progressVisible);
+    EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+    EXPECT_FALSE(FileExists(run.program.work("input.tmp")) || run.ui.progressVisible);
     EXPECT_TRUE(FileExists(run.program.work("ifo.tmp")));
   }
 }

@@ -15,7 +15,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct Fixture {
-  explicit Fixture(ConvMode mode) : program(test::kRecordingConverter) {
+  explicit Fixture(ConvMode mode, const char* script = test::kRecordingConverter)
+      : program(script) {
     setup.mode = mode;
     setup.fieldCount = FieldCountOf(mode);
     settings.importExportFolder = program.file("Import and Export");
@@ -59,20 +60,20 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
                                           std::to_string(done.records) + done.statusText);
                          }),
             "3 Records Transferred to EndNote");
-  EXPECT_EQ(seen,
-            (Lines{chosen[0] + " failed 0", chosen[1] + " ok 11 Records Transferred to EndNote",
-                   chosen[2] + " failed 00 Records Transferred to EndNote",
-                   chosen[3] + " ok 33 Records Transferred to EndNote"}));
+  EXPECT_EQ(seen, (Lines{chosen[0] + " failed 0" + chosen[0] + " was not converted",
+                         chosen[1] + " ok 11 Records Transferred to EndNote",
+                         chosen[2] + " failed 0" + chosen[2] + " was not converted",
+                         chosen[3] + " ok 33 Records Transferred to EndNote"}));
   EXPECT_EQ(fx.ui.texts(),
             (Lines{"The source file does not exist",
                    "Transfer Stopped too many records to transfer", "Unable to write to " + full}));
   EXPECT_EQ(test::ReadBytes(full), "earlier");
   EXPECT_FALSE(test::LeftBehind(test::TkPartOf(full)));
   EXPECT_NE(test::ReadBytes(fx.out("EN-c.tsv")).find("\r\n\t\t\tt1\t"), std::string::npos);
-  ASSERT_EQ(fx.log.size(), 24u);
+  ASSERT_EQ(fx.log.size(), 25u);
   EXPECT_EQ(
-      Lines(fx.log.begin() + 5, fx.log.begin() + 12),
-      (Lines{"CSV2PDB returned  0", " ", "JFile to EndNote",
+      Lines(fx.log.begin() + 5, fx.log.begin() + 13),
+      (Lines{"CSV2PDB returned  0", chosen[0] + " was not converted", " ", "JFile to EndNote",
              "sCsv Name is " + fx.program.work("EN-c.out"), "sPdb Name is " + chosen[1],
              "IFO  Name is " + fx.program.work("temp.ifo"), "1 Records Transferred to EndNote"}));
   const ProgressSetup& last = fx.ui.lastProgress;
@@ -96,8 +97,31 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file) {
 TEST(export_driver_test, managers_folder_that_cannot_be_written_is_reported) {
   Fixture fx(kModeEndNote);
   test::BlockFolder(fx.settings.importExportFolder);
-  EXPECT_EQ(fx.exportAll({fx.pdb("EN-a.PDB")}), "0 Records Transferred to EndNote");
+  const std::string pdb = fx.pdb("EN-a.PDB");
+  EXPECT_EQ(fx.exportAll({pdb}), pdb + " was not converted");
   EXPECT_EQ(fx.ui.texts(), Lines{"Couldnt open output output File"});
+}
+
+// A stop ends the choice and keeps the earlier file; a later database of the
+// same name is announced before it replaces the earlier one's file.
+TEST(export_driver_test, shared_tagged_file_is_announced_and_a_stop_ends_the_choice) {
+  Fixture fx(kModeEndNote, test::kHangingConverter);
+  ASSERT_TRUE(CreateFolders(fx.program.file("sub")));
+  const Lines chosen = {fx.pdb("EN-a.PDB"), fx.pdb("sub/EN-a.PDB"), fx.pdb("EN-b.PDB")};
+  test::WriteBytes(chosen[2], "slow");
+  test::WriteBytes(fx.out("EN-b.tsv"), "earlier");
+  EXPECT_EQ(fx.exportAll({chosen[0], chosen[1], chosen[2], chosen[0]},
+                         [&fx](const FileOutcome& done) {
+                           fx.ui.stop = done.file.find("sub") != std::string::npos;
+                         }),
+            "Conversion stopped");
+  EXPECT_EQ(fx.ui.messages,
+            (std::vector<test::ShownMessage>{
+                {MessageKind::Plain, chosen[1] + " replaces the result of " + chosen[0] +
+                                         ": both are written to " + fx.out("EN-a.tsv")}}));
+  EXPECT_EQ(fx.log.back(), "Conversion stopped");
+  EXPECT_EQ(test::ReadBytes(fx.out("EN-b.tsv")), "earlier");
+  EXPECT_FALSE(FileExists(fx.program.work("EN-b.out")));
 }
 
 }  // namespace

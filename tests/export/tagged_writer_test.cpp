@@ -88,7 +88,7 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   const Notice limitNotice = {MessageKind::Information,
                               "Transfer Stopped too many records to transfer"};
   const struct {
-    std::string csv;  // "-": no file, "!": unreadable
+    std::string csv;  // "-": no file, "!": unreadable, "stop": three records and a stop
     std::int32_t records;
     std::string written;  // empty: the earlier file; "-": not compared
     Notice notice;        // none when its text is empty
@@ -96,6 +96,7 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   } cases[] = {
       {"-", 0, "", {MessageKind::Error, "Couldnt load csv File"}},
       {"!", 0, "", {MessageKind::Error, "Couldnt read csv file"}},
+      {"stop", 0, "", {}},
       {"", 0, "", {}},
       {laterWins, 1, "second" + std::string(46, '\t') + "\r\n", {}},
       {titles(1, std::string(31995, 'a')), 1, "-", {}},
@@ -110,7 +111,8 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
     Conversion run;
     const std::string csv = run.dir.file("in.csv");
     if (c.csv == "!") test::UnreadableFile(csv);
-    if (c.csv != "-" && c.csv != "!") test::WriteBytes(csv, c.csv);
+    if (c.csv != "-" && c.csv != "!") test::WriteBytes(csv, c.csv == "stop" ? titles(3) : c.csv);
+    run.ui.stop = c.csv == "stop";
     test::WriteBytes(run.out, "earlier");
     const TaggedResult result = run.convert(c.mode, csv);
     EXPECT_EQ(TaggedNotices(result),

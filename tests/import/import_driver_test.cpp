@@ -71,8 +71,8 @@ TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
   EXPECT_EQ(ImportDialogSetup(settings, 9).filter, "EndNote Exports (*.txt)|*.TXT");
 }
 
-// Each case: a fault, the messages it gives ("|" between them; {csv} and
-// {ifo} stand for the run's files) and the records read before it. The
+// Each case: a fault, the messages it gives ("|" between them; {csv}, {ifo}
+// and {tkg} stand for the run's files) and the records read before it. The
 // converter's own faults are its tests'; one stands for them here.
 TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
   using Fault = std::function<void(DriverRun&)>;
@@ -89,8 +89,14 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
     int records = 0;
   } cases[] = {
       {"RIS export vanished", kModeRefMan, vanish, "Couldnt Open input .csv file" + unread},
-      {"generic export vanished: the reader reads the empty reduced file", kModeProCiteGeneric,
-       vanish, "Couldnt Open input .tsv file" + unread},
+      {"generic export vanished: the ProCite reader is not run", kModeProCiteGeneric, vanish,
+       "Couldnt Open input .tsv file" + unread},
+      {"full disk for the reduced file: an earlier one is not read", kModeProCiteGeneric,
+       [&](DriverRun& r) {
+         test::WriteBytes(r.program.work("refs.tkg"), "Journal\t7\tSmith\r\n");
+         fullDisk("refs.tkg")(r);
+       },
+       "Unable to write to {tkg}" + unread},
       {"no field selected", kModeEndNote, [](DriverRun& r) { r.setup.table = {}; },
        "No fields selected \nPlease select a field and try again |Unable to build .IFO file"},
       {"work folder unusable", kModeEndNote,
@@ -114,23 +120,62 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
     DriverRun run(c.mode);
     const std::string path = run.input("refs.txt", "Book\tDoe\t2001" + kEnd);
     const std::string csv = run.program.work("refs.csv"), ifo = run.program.work("refs.IFO");
+    const std::string pdb =
+        run.settings.palmInstallFolder + "/" + std::string(ModePrefix(c.mode)) + "refs.PDB";
     c.fault(run);
+    test::WriteBytes(pdb, "earlier");
+    const std::string before = test::ReadBytes(pdb);
     const std::string status = run.importFiles({path});
     std::string texts = c.texts;
-    for (const auto& [mark, file] : {std::pair{"{csv}", csv}, {"{ifo}", ifo}}) {
+    for (const auto& [mark, file] :
+         {std::pair{"{csv}", csv}, {"{ifo}", ifo}, {"{tkg}", run.program.work("refs.tkg")}}) {
       if (auto at = texts.find(mark); at != std::string::npos) texts.replace(at, 5, file);
     }
     std::string shown;
     for (const auto& text : run.ui.texts()) shown += (shown.empty() ? "" : "|") + text;
     EXPECT_EQ(shown, texts) << c.behaviour;
     EXPECT_EQ(run.outcomes.at(0).records, c.records) << c.behaviour;
-    EXPECT_EQ(status, c.records ? "1 Records Transferred to  JFile" : "") << c.behaviour;
+    EXPECT_EQ(status, c.records ? path + " was not converted" : "") << c.behaviour;
+    if (c.records) {
+      EXPECT_EQ(run.log.back(), status) << c.behaviour;
+    }
     EXPECT_FALSE(run.outcomes[0].converted) << c.behaviour;
-    EXPECT_FALSE(FileExists(run.settings.palmInstallFolder + "/EN-refs.PDB")) << c.behaviour;
+    EXPECT_EQ(test::ReadBytes(pdb), before) << c.behaviour;
     EXPECT_TRUE(run.installRequested()) << c.behaviour;
     EXPECT_FALSE(test::LeftBehind(test::TkPartOf(csv)) || test::LeftBehind(test::TkPartOf(ifo)))
         << c.behaviour;
   }
+}
+
+// A later file with an earlier one's database name is announced. A stop
+// ends the file and the choice: files done before stay done, the stopped
+// one's work files go and its earlier database stays.
+TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice) {
+  DriverRun run(kModeEndNote);
+  test::WriteBytes(ConverterPath(run.program.path()), test::kHangingConverter);
+  const std::string pdb = run.program.file("Install/EN-Molecular Biology 2.PDB");
+  test::WriteBytes(pdb, "earlier");
+  const Lines chosen = {run.input("Molecular Biology 1.txt", "A" + kEnd),
+                        run.input("Molecular Biology 2.txt", "slow" + kEnd),
+                        run.input("c.txt", "C" + kEnd)};
+  EXPECT_EQ(ImportChosenFiles(run.settings, run.setup, run.log, run.ui, chosen,
+                              [&run](const FileOutcome& done) {
+                                run.outcomes.push_back(done);
+                                run.ui.stop = true;
+                              }),
+            "Conversion stopped");
+  ASSERT_EQ(run.outcomes.size(), 2u);
+  EXPECT_TRUE(run.outcomes[0].converted && run.outcomes[1].stopped);
+  EXPECT_EQ(run.log.back(), "Conversion stopped");
+  EXPECT_EQ(run.ui.messages,
+            (std::vector<test::ShownMessage>{
+                {MessageKind::Plain, chosen[1] + " replaces the result of " + chosen[0] +
+                                         ": both make the database \"EN-Molecular Biolog\""}}));
+  EXPECT_TRUE(FileExists(run.program.file("Install/EN-Molecular Biology 1.PDB")));
+  EXPECT_EQ(test::ReadBytes(pdb), "earlier");
+  for (const char* left : {"Molecular Biology 2.csv", "Molecular Biology 2.IFO"})
+    EXPECT_FALSE(FileExists(run.program.work(left))) << left;
+  EXPECT_TRUE(run.installRequested());
 }
 
 // No file chosen still asks for an install; a failed request is said

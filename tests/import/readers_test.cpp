@@ -219,6 +219,11 @@ TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
            test::FullDiskFor(test::TkPartOf(r.output()));
          },
          ReadStatus::Read, "earlier", true},
+        {[](ReaderRun& r) {
+           test::WriteBytes(r.output(), "earlier");
+           r.ui.stop = true;
+         },
+         ReadStatus::Stopped, "earlier"},
     };
     for (const auto& f : faults) {
       ReaderRun r(reader.mode, reader.input);

@@ -15,11 +15,20 @@ inline constexpr char kRecordingConverter[] =
     "{ printf '%s\\n' \"$0\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$(dirname "
     "\"$0\")/args.txt\"\n"
     "cp \"$2\" \"$3\"\n";
-// Writes its output and still fails with a log.
+// Writes its output, prints on both streams and still fails with a log.
 inline constexpr char kFailingConverter[] =
     "#!/bin/sh\n"
     "cp \"$2\" \"$3\"\n"
+    "echo 'printed on output'; echo 'printed on error' >&2\n"
     "printf 'line 3: bad quote\\nno database written\\n' > \"$(dirname \"$3\")/jconv5.err\"\n";
+// Copies its input to its output, unless the input holds "slow": then it
+// starts its output, leaves "started" beside itself and runs until killed.
+inline constexpr char kHangingConverter[] =
+    "#!/bin/sh\n"
+    "grep -q slow \"$2\" || exec cp \"$2\" \"$3\"\n"
+    "printf 'half' > \"$3\"\n"
+    "touch \"$(dirname \"$0\")/started\"\n"
+    "exec sleep 30\n";
 inline constexpr char kSilentConverter[] = "#!/bin/sh\nexit 0\n";
 
 // A program folder with its work folder and, unless script is empty, a

@@ -37,6 +37,7 @@ public:
   void showErrorReport(const std::vector<std::string>& lines) override {
     errorReports.push_back(lines);
   }
+  bool stopRequested() const override { return stop; }
 
   // Message texts only, in order.
   std::vector<std::string> texts() const {
@@ -51,6 +52,7 @@ public:
   bool progressVisible = false;
   std::vector<int> steps;  // what each step was given
   long progressShows = 0, lastRecord = 0, recordUpdates = 0, pumps = 0;
+  bool stop = false;  // the user's stop request
 };
 
 }  // namespace tk::test
