@@ -143,7 +143,7 @@ TEST(converter_runner_test, stop_kills_the_converter_and_keeps_the_earlier_datab
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
   EXPECT_EQ(test::ReadBytes(run.pdb), "old");
   EXPECT_TRUE(run.ui.messages.empty() && run.ui.errorReports.empty() && !run.ui.progressVisible);
-  for (const char* left : {"out.tmp", "input.tmp", "printed.tmp"})
+  for (const char* left : {"out.tmp", "input.tmp", "ifo.tmp", "printed.tmp"})
     EXPECT_FALSE(FileExists(run.program.work(left))) << left;
 }
 
