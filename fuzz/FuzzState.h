@@ -1,22 +1,62 @@
 #pragma once
-// A realistic state for the core's fuzz targets: a mode, its default
-// strategy in the field table, and a selection and widths taken from the
-// first bytes of the input, so one corpus explores many field choices.
+// What the core's fuzz targets share: a scratch folder for the input (the
+// readers read files), a realistic state (a mode, its default strategy in the
+// field table, and a selection and widths taken from the first bytes of the
+// input, so one corpus explores many field choices) and a Ui that shows
+// nothing.
 #include "fields/DefaultStrategy.h"
 #include "fields/FieldSetup.h"
 #include "fields/StrategyFile.h"
 #include "fuzz/Check.h"
-#include "fuzz/FuzzInput.h"
+#include "platform/Ui.h"
 
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tk::fuzz {
+
+// Removes the folder when the run ends normally, so nothing is left behind
+// in shared memory.
+struct Scratch {
+  std::string path;
+  ~Scratch() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+};
+
+// A per-process scratch folder in shared memory (or /tmp), created once.
+inline const std::string& ScratchFolder() {
+  namespace fs = std::filesystem;
+  static const Scratch scratch = [] {
+    // scripts/fuzz.sh names a folder it removes afterwards: libFuzzer ends a
+    // timed run without running exit handlers.
+    const char* given = std::getenv("TOMEKIT_FUZZ_SCRATCH");
+    const fs::path base = given && *given          ? fs::path(given)
+                          : fs::exists("/dev/shm") ? fs::path("/dev/shm")
+                                                   : fs::temp_directory_path();
+    const fs::path dir = base / ("tomekit-fuzz-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    return Scratch{dir.string()};
+  }();
+  return scratch.path;
+}
+
+// Writes the input to name in the scratch folder and returns its path.
+inline std::string WriteInput(const std::string& name, const std::uint8_t* data, std::size_t size) {
+  std::string path = ScratchFolder() + "/" + name;
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  return path;
+}
 
 // Reads the input's leading control bytes, one at a time.
 class Controls {
@@ -78,26 +118,25 @@ inline void CheckNoPartFiles() {
   }
 }
 
-// The CSV written for jconv5: CR LF lines, each a comma-separated list of
-// items in double quotes, with quotes inside doubled, or no item at all when
-// the record holds no value of a selected field. A comma may end a line: the
-// comma rule counts the selected fields, not the values. Returns the number
-// of lines, or -1 when the text breaks that form.
-inline long CountWellQuotedLines(std::string_view csv) {
-  long lines = 0;
-  for (std::size_t i = 0; i < csv.size(); ++lines, i += 2) {
-    for (bool item = csv[i] == '"'; item;) {
-      for (++i; i < csv.size() && (csv[i] != '"' || csv.substr(i, 2) == "\"\"");
-           i += csv[i] == '"' ? 2 : 1) {
-        if (csv[i] == '\r' || csv[i] == '\n') return -1;
-      }
-      if (++i > csv.size()) return -1;  // no closing quote
-      item = csv.substr(i, 2) == ",\"";
-      if (csv.substr(i, 1) == ",") ++i;
-    }
-    if (csv.substr(i, 2) != "\r\n") return -1;
+// The lines of text, each checked to end in CR LF with no other line end in it.
+inline std::vector<std::string_view> CrLfLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  for (std::size_t end; !text.empty(); text.remove_prefix(end + 2)) {
+    end = text.find("\r\n");
+    Check(end != std::string_view::npos, "line without CR LF");
+    lines.push_back(text.substr(0, end));
+    Check(lines.back().find_first_of("\r\n") == std::string_view::npos, "line end inside a line");
   }
   return lines;
 }
+
+// Shows nothing; counts messages, which the readers must never show.
+class NullUi : public SilentProgressUi {
+public:
+  void showMessage(MessageKind, const std::string&) override { ++messages; }
+  void showErrorReport(const std::vector<std::string>&) override {}
+
+  int messages = 0;
+};
 
 }  // namespace tk::fuzz

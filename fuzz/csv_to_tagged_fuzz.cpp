@@ -3,7 +3,6 @@
 // RIS file (Reference Manager), the mode taken from the first byte.
 #include "export/TaggedWriter.h"
 #include "fuzz/FuzzState.h"
-#include "fuzz/NullUi.h"
 #include "platform/Files.h"
 
 #include <algorithm>
@@ -12,21 +11,8 @@ namespace {
 
 using tk::fuzz::Check;
 
-std::vector<std::string_view> Lines(const std::string& text) {
-  std::vector<std::string_view> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    Check(end != std::string::npos, "output line without CR LF");
-    lines.emplace_back(text.data() + start, end - start);
-    Check(lines.back().find_first_of("\r\n") == std::string_view::npos,
-          "line end inside an output line");
-    start = end + 2;
-  }
-  return lines;
-}
-
 void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::int32_t records) {
-  const auto lines = Lines(text);
+  const auto lines = tk::fuzz::CrLfLines(text);
   if (format.mode == tk::kModeRefMan) {
     std::int32_t ends = 0;
     for (std::string_view line : lines) {

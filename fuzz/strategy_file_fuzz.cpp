@@ -5,7 +5,6 @@
 // again).
 #include "fields/StrategyFile.h"
 #include "fuzz/FuzzState.h"
-#include "fuzz/NullUi.h"
 
 namespace {
 
