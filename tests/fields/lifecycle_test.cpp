@@ -266,6 +266,7 @@ TEST(settings_test, ris_tags_map_synonyms_to_one_field_and_write_the_first) {
   }
   // The catalogue's entry 0 is a placeholder; past the end mark is nothing.
   EXPECT_EQ(FieldLabel(kModeEndNote, 0), "DUMMY");
+  EXPECT_EQ(FieldLabel(kModeEndNote, 33), "");
   EXPECT_EQ(GenericFieldMap(49), "");
 }
 
