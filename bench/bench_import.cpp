@@ -210,8 +210,8 @@ int main(int argc, char** argv) {
     int count = 0;
     for (int round = 0; round < 3; ++round) {
       copy = std::min(copy, Seconds([&] { BlockCopy(input, (folder / "copy.bin").string()); }));
-      byteCopy = std::min(byteCopy,
-                          Seconds([&] { (void)CopyFile(input, (folder / "copy.bin").string()); }));
+      byteCopy = std::min(
+          byteCopy, Seconds([&] { (void)CopyFileBytes(input, (folder / "copy.bin").string()); }));
       read = std::min(read, Seconds([&] { count = c.reader(setup, run, ui).records; }));
     }
     long peak = PeakKbInChild([&] { (void)c.reader(setup, run, ui); });

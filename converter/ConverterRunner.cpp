@@ -18,7 +18,7 @@ void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Er
 
 // False, after naming both files, when the copy failed.
 bool CopyOrSay(const std::string& from, const std::string& to, Ui& ui) {
-  if (CopyFile(from, to)) return true;
+  if (CopyFileBytes(from, to)) return true;
   ShowError(ui, "Unable to copy " + from + " to " + to);
   return false;
 }
@@ -94,7 +94,7 @@ RunEnd RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui
 Lines TakePrintedLines(const std::string& printed) {
   Lines lines;
   if (!ReadTextLines(printed, lines)) lines.clear();
-  DeleteFile(printed);
+  RemoveFile(printed);
   return lines;
 }
 
@@ -109,8 +109,8 @@ Lines ErrorReportLines(const std::string& log, const Lines& printed) {
 }
 
 void RemoveRunFiles(const ConverterFiles& files) {
-  DeleteFile(files.inputCopy);
-  DeleteFile(files.outputFile);
+  RemoveFile(files.inputCopy);
+  RemoveFile(files.outputFile);
 }
 
 ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& direction,
@@ -132,7 +132,7 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
   }
   const ConverterFiles files = ConverterWorkFiles(job.programFolder);
   // Leftovers of an interrupted run must never pass for this run's files.
-  for (const auto* file : {&files.log, &files.descriptionCopy, &files.printed}) DeleteFile(*file);
+  for (const auto* file : {&files.log, &files.descriptionCopy, &files.printed}) RemoveFile(*file);
   RemoveRunFiles(files);
   if (!CopyWorkInputs(job, files, ui)) return {ConverterOutcome::CopyFailed};
 
@@ -155,7 +155,7 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
   }
   // Through a temporary file and a rename: the earlier destination stays
   // whole until this one is. A failed copy is reported as not created.
-  const bool replaced = succeeded && CopyFile(files.outputFile, job.destination);
+  const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination);
   RemoveRunFiles(files);
   if (replaced) return {ConverterOutcome::Converted};
   ShowError(ui, notCreatedMessage);

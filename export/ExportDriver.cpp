@@ -129,7 +129,7 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
   const TaggedResult result = WriteTagged(setup, run, ui);
   if (result.stop == CsvStop::Stopped) {
     // The CSV is this run's alone; the earlier tagged file was never touched.
-    DeleteFile(run.csvPath);
+    RemoveFile(run.csvPath);
     return Stopped(run, outcome);
   }
   if (result.outcome != TaggedOutcome::Written) return NotConverted(run, outcome);

@@ -42,7 +42,7 @@ void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
 ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   const std::string reduced = GenericIntermediatePath(run);
   // What an earlier run reduced must never pass for this export.
-  DeleteFile(reduced);
+  RemoveFile(reduced);
   ReadResult prepared = PrepareGenericExport(run, ui);
   if (prepared.status != ReadStatus::Read || !prepared.failedFile.empty()) {
     prepared.records = 0;
@@ -98,7 +98,7 @@ ProgressSetup ImportProgress(const std::string& inputPath, bool showBar) {
 
 // Nothing of a stopped run is left in the work folder.
 FileOutcome Stopped(ImportRun& run, FileOutcome outcome) {
-  for (const auto& file : run.written) DeleteFile(file);
+  for (const auto& file : run.written) RemoveFile(file);
   outcome.stopped = true;
   outcome.statusText = kConversionStopped;
   run.note(outcome.statusText);

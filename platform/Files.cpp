@@ -34,12 +34,12 @@ bool CreateFolders(const std::string& path) {
   return FolderExists(path);
 }
 
-bool DeleteFile(const std::string& path) {
+bool RemoveFile(const std::string& path) {
   std::error_code ec;
   return fs::remove(fs::u8path(path), ec);
 }
 
-bool CopyFile(const std::string& from, const std::string& to) {
+bool CopyFileBytes(const std::string& from, const std::string& to) {
   InputFile in;
   if (!in.open(from)) return false;
   OutputFile out;

@@ -17,9 +17,9 @@ bool FolderExists(const std::string& path);
 // Creates the folder with any missing parents; true when it exists after.
 [[nodiscard]] bool CreateFolders(const std::string& path);
 // Best effort: a file that is already gone counts as deleted.
-bool DeleteFile(const std::string& path);
+bool RemoveFile(const std::string& path);
 // Copies, replacing an existing destination (written atomically).
-[[nodiscard]] bool CopyFile(const std::string& from, const std::string& to);
+[[nodiscard]] bool CopyFileBytes(const std::string& from, const std::string& to);
 // The folder of the running program, without a trailing separator.
 std::string ProgramFolder();
 // The running program's own full path.

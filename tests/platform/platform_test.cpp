@@ -52,11 +52,11 @@ TEST(files_test, output_replaces_the_target_only_on_a_whole_commit_and_input_rea
   EXPECT_EQ(test::ReadBytes(target), "old");
   EXPECT_FALSE(test::LeftBehind(test::TkPartOf(target)));
   ASSERT_TRUE(WriteTextLines(target, {"new", ""}));
-  ASSERT_TRUE(CopyFile(target, dir.file("copy")));
+  ASSERT_TRUE(CopyFileBytes(target, dir.file("copy")));
   EXPECT_EQ(test::ReadBytes(dir.file("copy")), "new\r\n\r\n");
-  EXPECT_FALSE(CopyFile(dir.file("none"), dir.file("copy")));
+  EXPECT_FALSE(CopyFileBytes(dir.file("none"), dir.file("copy")));
   test::UnreadableFile(dir.file("mem"));
-  EXPECT_FALSE(CopyFile(dir.file("mem"), dir.file("copy")));
+  EXPECT_FALSE(CopyFileBytes(dir.file("mem"), dir.file("copy")));
   Lines lines;
   EXPECT_FALSE(ReadTextLines(dir.file("mem"), lines));
   EXPECT_FALSE(ReadTextLines(dir.path(), lines));
