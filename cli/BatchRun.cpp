@@ -6,6 +6,7 @@
 #include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
 #include "import/ImportDriver.h"
+#include "platform/Utf8Path.h"
 
 #include <filesystem>
 
@@ -17,8 +18,8 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
   std::vector<std::string> full;
   for (const auto& file : files) {
     std::error_code ec;
-    auto path = std::filesystem::absolute(std::filesystem::path(file), ec);
-    full.push_back(ec ? file : path.lexically_normal().string());
+    auto path = std::filesystem::absolute(std::filesystem::u8path(file), ec);
+    full.push_back(ec ? file : Utf8FromPath(path.lexically_normal()));
   }
   return full;
 }

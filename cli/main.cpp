@@ -9,12 +9,17 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include "platform/WideText.h"
+#endif
+
+namespace {
+
 // Only a bug throws; it still ends the run with one plain line and a status
 // that scripts see as a failure.
-int main(int argc, char** argv) {
+int Run(const std::vector<std::string>& args) {
   try {
     tk::InstallStopSignalHandlers();
-    std::vector<std::string> args(argv + 1, argv + argc);
     return tk::cli::RunBatch(args, tk::ProgramFolder(), std::cout, std::cerr);
   } catch (const std::exception& error) {
     std::cerr << "tomekit-cli: " << error.what() << '\n';
@@ -23,3 +28,13 @@ int main(int argc, char** argv) {
   }
   return tk::cli::kSomeFailed;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide command line: the narrow one is in the ANSI code page, which
+// can't hold every letter of a path.
+int wmain(int argc, wchar_t** argv) { return Run(tk::Utf8Arguments(argc, argv)); }
+#else
+int main(int argc, char** argv) { return Run({argv + 1, argv + argc}); }
+#endif

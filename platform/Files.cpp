@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "platform/Path.h"
+#include "platform/Utf8Path.h"
 #include "platform/WriteTarget.h"
 
 #include <algorithm>
@@ -9,6 +10,10 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include "platform/WideText.h"
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -51,13 +56,18 @@ bool CopyFileBytes(const std::string& from, const std::string& to) {
 
 std::string ProgramPath() {
 #ifdef _WIN32
-  char buffer[MAX_PATH * 4];
-  DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  return std::string(buffer, n);
+  // Long paths may exceed MAX_PATH; grow until the name fits.
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::string();
+    if (n < buffer.size()) return Utf8FromWide(std::wstring_view(buffer.data(), n));
+    buffer.resize(buffer.size() * 2);
+  }
 #else
   std::error_code ec;
   auto path = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : path.string();
+  return ec ? std::string() : Utf8FromPath(path);
 #endif
 }
 
@@ -98,7 +108,7 @@ InputFile::~InputFile() { close(); }
 bool InputFile::open(const std::string& path) {
   close();
   if (FolderExists(path)) return false;
-  file_ = std::fopen(path.c_str(), "rb");
+  file_ = OpenFile(path, "rb");
   if (!file_) return false;
   if (!buffer_) buffer_ = std::make_unique<char[]>(1 << 16);
   pos_ = end_ = 0;
@@ -142,7 +152,7 @@ bool OutputFile::open(const std::string& path) {
   if (!target || FolderExists(target->path)) return false;
   target_ = target->path;
   temp_ = target_ + ".tk-part";
-  file_ = std::fopen(temp_.c_str(), "wb");
+  file_ = OpenFile(temp_, "wb");
   if (!file_) return false;
   if (target->perms) KeepPermissions(temp_, *target->perms);
   if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Text.h"
+#include "platform/Utf8Path.h"
 
 #include <filesystem>
 #include <optional>
@@ -162,7 +163,7 @@ std::string WithKeySet(const std::string& text, const std::string& section, cons
 std::string FullPath(const std::string& path) {
   std::error_code ec;
   auto full = std::filesystem::absolute(std::filesystem::u8path(path), ec);
-  return ec ? path : full.string();
+  return ec ? path : Utf8FromPath(full);
 }
 
 bool IsHexDigit(char c) {

@@ -7,6 +7,10 @@
 #include <cstdlib>
 
 #ifdef _WIN32
+#include "platform/WideText.h"
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
 #include <windows.h>
 #endif
 
@@ -22,12 +26,13 @@ std::string Environment(const char* name) {
 InstallStoreResult SetRegistryValue(const std::string& keyPath, const std::string& valueName,
                                     std::uint32_t value) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, WideFromUtf8(keyPath).c_str(), 0, nullptr,
+                      REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
     return InstallStoreResult::KeyNotOpened;
   }
   DWORD data = value;
-  LONG status = RegSetValueExA(key, valueName.c_str(), 0, REG_DWORD,
+  LONG status = RegSetValueExW(key, WideFromUtf8(valueName).c_str(), 0, REG_DWORD,
                                reinterpret_cast<const BYTE*>(&data), sizeof data);
   RegCloseKey(key);
   return status == ERROR_SUCCESS ? InstallStoreResult::Ok : InstallStoreResult::ValueNotSet;
@@ -37,8 +42,9 @@ std::optional<std::uint32_t> RegistryValue(const std::string& keyPath,
                                            const std::string& valueName) {
   DWORD data = 0;
   DWORD size = sizeof data;
-  if (RegGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), valueName.c_str(), RRF_RT_REG_DWORD, nullptr,
-                   &data, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(HKEY_CURRENT_USER, WideFromUtf8(keyPath).c_str(),
+                   WideFromUtf8(valueName).c_str(), RRF_RT_REG_DWORD, nullptr, &data,
+                   &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return static_cast<std::uint32_t>(data);

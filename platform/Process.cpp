@@ -1,6 +1,11 @@
 #include "platform/Process.h"
 
 #ifdef _WIN32
+#include "platform/WideText.h"
+#include "platform/WindowsCommandLine.h"
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -43,20 +48,17 @@ private:
 // The child's end of its output file; closed here once the child has its own.
 HANDLE OpenInheritableOutput(const std::string& path) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 class WindowsLauncher final : public ProcessLauncher {
 public:
   std::unique_ptr<ChildProcess> start(const std::vector<std::string>& args,
                                       const std::string& outputFile) const override {
-    std::string commandLine;
-    for (const auto& arg : args) {
-      if (!commandLine.empty()) commandLine += ' ';
-      commandLine += arg;
-    }
-    STARTUPINFOA startup{};
+    if (args.empty()) return nullptr;
+    std::wstring commandLine = WideFromUtf8(WindowsCommandLine(args));
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     HANDLE output = INVALID_HANDLE_VALUE;
     if (!outputFile.empty()) {
@@ -67,7 +69,7 @@ public:
       startup.hStdOutput = startup.hStdError = output;
     }
     PROCESS_INFORMATION info{};
-    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr,
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr,
                                         output != INVALID_HANDLE_VALUE, HIGH_PRIORITY_CLASS,
                                         nullptr, nullptr, &startup, &info);
     if (output != INVALID_HANDLE_VALUE) CloseHandle(output);

@@ -35,9 +35,8 @@ public:
   }
 };
 
-// Starts real processes. On Windows the items are joined by single blanks
-// into one command line, unquoted, the way the converter has always been
-// called; the child runs at high priority.
+// Starts real processes. On Windows the items become one command line (see
+// WindowsCommandLine.h); the child runs at high priority.
 const ProcessLauncher& systemProcessLauncher();
 
 }  // namespace tk

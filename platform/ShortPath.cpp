@@ -1,6 +1,10 @@
 #include "platform/ShortPath.h"
 
 #ifdef _WIN32
+#include "platform/WideText.h"
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
 #include <windows.h>
 #endif
 
@@ -8,13 +12,13 @@ namespace tk {
 
 std::string ShortPathName(const std::string& path) {
 #ifdef _WIN32
-  DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0);
+  const std::wstring longPath = WideFromUtf8(path);
+  DWORD size = GetShortPathNameW(longPath.c_str(), nullptr, 0);
   if (size == 0) return path;
-  std::string shortPath(size, '\0');
-  DWORD written = GetShortPathNameA(path.c_str(), shortPath.data(), size);
+  std::wstring shortPath(size, L'\0');
+  DWORD written = GetShortPathNameW(longPath.c_str(), shortPath.data(), size);
   if (written == 0 || written >= size) return path;
-  shortPath.resize(written);
-  return shortPath;
+  return Utf8FromWide(std::wstring_view(shortPath.data(), written));
 #else
   return path;
 #endif

@@ -1,5 +1,7 @@
 #include "platform/WriteTarget.h"
 
+#include "platform/Utf8Path.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -33,7 +35,7 @@ std::string FinalTarget(const std::string& path) {
     if (ec) break;
     current = next.is_absolute() ? next : current.parent_path() / next;
   }
-  return current.string();
+  return Utf8FromPath(current);
 }
 
 std::optional<WriteTarget> ResolveWriteTarget(const std::string& path) {

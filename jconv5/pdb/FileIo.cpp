@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -20,6 +21,17 @@ struct FileCloser {
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string Reason() { return std::strerror(errno); }
+
+// Paths are UTF-8; the narrow fopen on Windows would read them in the ANSI
+// code page.
+std::FILE* Open(const std::string& path, const char* mode) {
+#ifdef _WIN32
+  const std::string modeText(mode);
+  return _wfopen(fs::u8path(path).c_str(), std::wstring(modeText.begin(), modeText.end()).c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
 
 bool IsSeparator(char c) {
 #ifdef _WIN32
@@ -35,7 +47,7 @@ std::string ReadWholeFile(const std::string& path, const std::string& what) {
   std::error_code ec;
   if (fs::is_directory(fs::u8path(path), ec))
     throw Failure(what + ": " + path + " is a folder, not a file");
-  FileHandle file(std::fopen(path.c_str(), "rb"));
+  FileHandle file(Open(path, "rb"));
   if (!file) throw Failure(what + ": cannot open " + path + " (" + Reason() + ")");
   std::string bytes;
   char buffer[1 << 16];
@@ -51,7 +63,7 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
   std::error_code ec;
   if (fs::is_directory(fs::u8path(path), ec))
     throw Failure("cannot write the output " + path + ": a folder has that name");
-  FileHandle file(std::fopen(part.c_str(), "wb"));
+  FileHandle file(Open(part, "wb"));
   if (!file) throw Failure("cannot create the output file " + part + " (" + Reason() + ")");
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
   written = std::fflush(file.get()) == 0 && written;

@@ -1,0 +1,58 @@
+#include "platform/WindowsCommandLine.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "platform/WideText.h"
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+namespace tk {
+namespace {
+
+TEST(windows_command_line_test, quotes_only_items_the_split_would_change) {
+  const struct {
+    std::string item;
+    std::string quoted;
+  } rows[] = {
+      {"jconv5.exe", "jconv5.exe"},
+      {"C:\\PROGRA~1\\TKWork\\in.tmp", "C:\\PROGRA~1\\TKWork\\in.tmp"},
+      {"", "\"\""},
+      {"a b", "\"a b\""},
+      {"tab\there", "\"tab\there\""},
+      {"C:\\Program Files\\x\\", "\"C:\\Program Files\\x\\\\\""},
+      {"say \"hi\"", "\"say \\\"hi\\\"\""},
+      {"a\\\\\"b", "\"a\\\\\\\\\\\"b\""},
+      {"a\\\\b c", "\"a\\\\b c\""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(QuoteWindowsArgument(row.item), row.quoted) << row.item;
+  EXPECT_EQ(WindowsCommandLine({"jconv5.exe", "1", "a b"}), "jconv5.exe 1 \"a b\"");
+}
+
+#ifdef _WIN32
+TEST(windows_command_line_test, the_system_splits_the_line_back_into_the_same_items) {
+  // The program's own name is split by other rules; keep it plain.
+  const std::vector<std::string> args = {
+      "prog.exe",     "",         "C:\\Palm\\Install", "C:\\Program Files\\Tomekit\\",
+      "say \"hi\"",   "a\\\\\"b", "tab\there",         "Müller Café\\Références.ris",
+      "ends with\\\\"};
+  int count = 0;
+  wchar_t** split = CommandLineToArgvW(WideFromUtf8(WindowsCommandLine(args)).c_str(), &count);
+  ASSERT_NE(split, nullptr);
+  std::vector<std::string> back;
+  for (int i = 0; i < count; ++i) back.push_back(Utf8FromWide(split[i]));
+  LocalFree(split);
+  EXPECT_EQ(back, args);
+}
+#else
+TEST(windows_command_line_test, the_system_splits_the_line_back_into_the_same_items) {
+  GTEST_SKIP() << "only Windows splits a command line (CommandLineToArgvW)";
+}
+#endif
+
+}  // namespace
+}  // namespace tk
