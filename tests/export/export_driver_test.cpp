@@ -45,6 +45,7 @@ struct Fixture {
 
 // The reading's notice comes before the write's; the earlier file stays.
 TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_none) {
+  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeEndNote);
   EXPECT_EQ(fx.exportAll({}), "");
   EXPECT_EQ(fx.ui.progressShows + fx.ui.pumps, 0);
@@ -84,6 +85,7 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
 
 // EndNote's files are those above; the others differ only by the mode's entry.
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file) {
+  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeRefMan);
   const FileDialogSetup dialog = ExportDialogSetup(fx.settings, kModeRefMan);
   EXPECT_EQ(dialog.filter, "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb");
@@ -95,6 +97,7 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file) {
 }
 
 TEST(export_driver_test, managers_folder_that_cannot_be_written_is_reported) {
+  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeEndNote);
   test::BlockFolder(fx.settings.importExportFolder);
   const std::string pdb = fx.pdb("EN-a.PDB");
@@ -105,6 +108,7 @@ TEST(export_driver_test, managers_folder_that_cannot_be_written_is_reported) {
 // A stop ends the choice and keeps the earlier file; a later database of the
 // same name is announced before it replaces the earlier one's file.
 TEST(export_driver_test, shared_tagged_file_is_announced_and_a_stop_ends_the_choice) {
+  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeEndNote, test::kHangingConverter);
   ASSERT_TRUE(CreateFolders(fx.program.file("sub")));
   const Lines chosen = {fx.pdb("EN-a.PDB"), fx.pdb("sub/EN-a.PDB"), fx.pdb("EN-b.PDB")};

@@ -31,6 +31,14 @@ inline constexpr char kHangingConverter[] =
     "exec sleep 30\n";
 inline constexpr char kSilentConverter[] = "#!/bin/sh\nexit 0\n";
 
+// The stand-ins are /bin/sh scripts, which Windows can't start; a test that
+// runs one says so there.
+#ifdef _WIN32
+#define TK_SKIP_WITHOUT_POSIX_SHELL() GTEST_SKIP() << "its stand-in converter is a /bin/sh script"
+#else
+#define TK_SKIP_WITHOUT_POSIX_SHELL() static_cast<void>(0)
+#endif
+
 // A program folder with its work folder and, unless script is empty, a
 // converter running script.
 class ProgramFolder {

@@ -20,7 +20,12 @@ public:
 
 private:
   static void Set(const char* name, const char* value) {
+#ifdef _WIN32
+    // An empty value unsets it there.
+    ::_putenv_s(name, value ? value : "");
+#else
     value ? ::setenv(name, value, 1) : ::unsetenv(name);
+#endif
   }
 
   const char* name_;

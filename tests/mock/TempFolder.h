@@ -2,11 +2,12 @@
 // A fresh folder for one test, removed with everything in it afterwards, and
 // whole files as bytes.
 #include "platform/Path.h"
+#include "platform/Utf8Path.h"
 
-#include <stdlib.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -14,9 +15,16 @@ namespace tk::test {
 
 class TempFolder {
 public:
+  // A new name until one is free: create_directory fails on an existing one.
   TempFolder() {
-    path_ = (std::filesystem::temp_directory_path() / "tomekit-test-XXXXXX").string();
-    if (!::mkdtemp(path_.data())) throw std::runtime_error("no temporary folder");
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const auto name = "tomekit-test-" + std::to_string(random());
+      const auto candidate = std::filesystem::temp_directory_path() / name;
+      std::error_code ec;
+      if (std::filesystem::create_directory(candidate, ec)) path_ = Utf8FromPath(candidate);
+    }
+    if (path_.empty()) throw std::runtime_error("no temporary folder");
   }
   ~TempFolder() {
     std::error_code ec;

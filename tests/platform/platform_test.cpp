@@ -2,6 +2,8 @@
 // unusable folder must never damage the target or leave a temporary file.
 // The settings file and the install request store are written that way too.
 // Then the text rules, paths, child processes and the message pump.
+// These cases lean on POSIX: permission bits, links, fork and signals.
+#ifndef _WIN32
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/InstallRequestStore.h"
@@ -255,3 +257,4 @@ TEST(text_test, message_pump_reads_the_clock_every_4096_calls_and_pumps_when_due
 
 }  // namespace
 }  // namespace tk
+#endif

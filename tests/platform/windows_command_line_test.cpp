@@ -7,8 +7,9 @@
 
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
-#include <shellapi.h>
 #include <windows.h>
+// Needs the types of <windows.h>.
+#include <shellapi.h>
 #endif
 
 namespace tk {
