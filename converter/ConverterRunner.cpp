@@ -140,7 +140,7 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
   const Lines printed = TakePrintedLines(files.printed);
   if (end == RunEnd::Stopped) {
     RemoveRunFiles(files);
-    DeleteFile(files.descriptionCopy);
+    RemoveFile(files.descriptionCopy);
     return {ConverterOutcome::Stopped};
   }
   if (end == RunEnd::Died) {

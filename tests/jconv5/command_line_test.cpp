@@ -52,6 +52,7 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
 // A run that fails says why on its stream and in a log beside the output,
 // and keeps the earlier output; one that succeeds removes an earlier log.
 TEST(command_line_test, writes_the_output_whole_or_keeps_the_earlier_one_and_logs_why) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
   tk::test::TempFolder dir;
   const std::string log = dir.file("jconv5.err");
   const Command build{1, dir.file("in"), dir.file("out"), "EN-x", dir.file("ifo")};

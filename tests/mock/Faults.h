@@ -6,6 +6,15 @@
 #include <filesystem>
 #include <string>
 
+// A test whose faults are made with the means below (Linux device files,
+// links) says so on Windows, where none of them exists.
+#ifdef _WIN32
+#define TK_SKIP_WITHOUT_LINUX_FAULTS() \
+  GTEST_SKIP() << "its faults are made with /dev/full, /proc/self/mem or links"
+#else
+#define TK_SKIP_WITHOUT_LINUX_FAULTS() static_cast<void>(0)
+#endif
+
 namespace tk::test {
 
 // The file OutputFile writes before it renames it over target, and the one
