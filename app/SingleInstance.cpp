@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#ifndef _WIN32
 #include <signal.h>
 #include <unistd.h>
 #include <cerrno>
+#endif
 
 namespace tk::app {
 namespace {
@@ -20,12 +22,23 @@ bool HeldByRunningCopy(const QLockFile& lock) {
   qint64 pid = 0;
   QString host, app;
   if (!lock.getLockInfo(&pid, &host, &app) || pid <= 0) return false;
+#ifdef _WIN32
+  return true;  // QLockFile has already taken over the lock of a dead process
+#else
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
 }
 
 }  // namespace
 
+#ifdef _WIN32
+SingleInstance::SingleInstance()
+    : lock_(QString()),  // never taken: the mutex stands in for it
+      mutex_(std::make_unique<InstanceMutex>(kInstanceName)),
+      anotherCopyRuns_(mutex_->heldByAnother()) {}
+#else
 SingleInstance::SingleInstance() : SingleInstance(defaultLockPath()) {}
+#endif
 
 SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
   lock_.setStaleLockTime(0);
@@ -35,7 +48,12 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
 QString SingleInstance::defaultLockPath(const QString& name) {
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty() && QDir(runtime).exists()) return QDir(runtime).filePath(name + ".lock");
+#ifdef _WIN32
+  // The temporary folder is the user's own there.
+  return QDir(QDir::tempPath()).filePath(name + ".lock");
+#else
   return QDir(QDir::tempPath()).filePath(QStringLiteral("%1-%2.lock").arg(name).arg(getuid()));
+#endif
 }
 
 void SignalAlreadyRunning() {
