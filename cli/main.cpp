@@ -34,7 +34,10 @@ int Run(const std::vector<std::string>& args) {
 #ifdef _WIN32
 // The wide command line: the narrow one is in the ANSI code page, which
 // can't hold every letter of a path.
-int wmain(int argc, wchar_t** argv) { return Run(tk::Utf8Arguments(argc, argv)); }
+int wmain(int argc, wchar_t** argv) {
+  tk::UseUtf8Console();
+  return Run(tk::Utf8Arguments(argc, argv));
+}
 #else
 int main(int argc, char** argv) { return Run({argv + 1, argv + argc}); }
 #endif

@@ -12,6 +12,8 @@ std::wstring WideFromUtf8(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view wide);
 // wmain's arguments after the program's own name.
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
+// The console shows what we print as UTF-8, not in its OEM code page.
+void UseUtf8Console();
 
 }  // namespace tk
 #endif
