@@ -39,6 +39,7 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode
   if (mode && *mode != settings.mode) {
     settings.mode = *mode;
     settings.importExportFolder = ReadModeFolder(settings, *mode);
+    settings.charset = ReadModeCharset(settings, *mode);
   }
   session.setup.resetPopupLists();
   const ModeResult result = LoadModeStrategy(session.setup, settings.programFolder, settings.mode,
@@ -84,6 +85,7 @@ int RunBatch(const std::vector<std::string>& args, const std::string& programFol
   session.settings = MakeSettings(programFolder, "tomekit");
   ConsoleUi ui(err);
   if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
+  if (parsed.invocation->charset) session.settings.charset = *parsed.invocation->charset;
   const int status = RunConversions(session, ui, *parsed.invocation, out);
   SaveLog(session, err);
   return status;

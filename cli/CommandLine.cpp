@@ -19,6 +19,16 @@ constexpr ModeName kModeNames[] = {{"endnote", kModeEndNote},
 
 ParsedCommandLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
 
+// The value of "--name VALUE" or "--name=VALUE" at args[i], moving i past it;
+// nothing when arg is another option or the value is missing.
+std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& name) {
+  const std::string& arg = args[i];
+  if (arg.rfind(name + "=", 0) == 0) return arg.substr(name.size() + 1);
+  if (arg != name || i + 1 == args.size()) return std::nullopt;
+  return args[++i];
+}
+
 }  // namespace
 
 std::optional<std::int32_t> ModeFromName(const std::string& name) {
@@ -31,7 +41,7 @@ std::optional<std::int32_t> ModeFromName(const std::string& name) {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (std::find(args.begin(), args.end(), "--help") != args.end() ||
       std::find(args.begin(), args.end(), "-h") != args.end()) {
-    return {Invocation{Command::Help, std::nullopt, {}}, {}};
+    return {Invocation{Command::Help, std::nullopt, std::nullopt, {}}, {}};
   }
   if (args.empty()) return Error("no command given");
   Invocation invocation;
@@ -57,6 +67,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       }
       invocation.mode = ModeFromName(name);
       if (!invocation.mode) return Error("unknown mode '" + name + "'");
+    } else if (!optionsEnded && (arg == "--charset" || arg.rfind("--charset=", 0) == 0)) {
+      const auto name = OptionValue(args, i, "--charset");
+      if (!name) return Error("--charset needs a character set");
+      invocation.charset = CharsetFromName(*name);
+      if (!invocation.charset) return Error("unknown character set '" + *name + "'");
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
       return Error("unknown option '" + arg + "'");
     } else {
@@ -68,20 +83,20 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 const char* UsageText() {
-  return "usage: tomekit-cli import [--mode M] FILE...\n"
-         "       tomekit-cli export [--mode M] FILE...\n"
+  return "usage: tomekit-cli import [--mode M] [--charset C] FILE...\n"
+         "       tomekit-cli export [--mode M] [--charset C] FILE...\n"
          "       tomekit-cli --help\n";
 }
 
 const char* HelpText() {
   return "tomekit-cli: Tomekit's conversions without the window.\n"
          "\n"
-         "  tomekit-cli import [--mode M] FILE...\n"
+         "  tomekit-cli import [--mode M] [--charset C] FILE...\n"
          "      Turns reference-manager export files into JFile databases (PDB) in\n"
          "      the Palm install folder, exactly as the import button does, and asks\n"
          "      HotSync to install them at the next HotSync.\n"
          "\n"
-         "  tomekit-cli export [--mode M] FILE...\n"
+         "  tomekit-cli export [--mode M] [--charset C] FILE...\n"
          "      Turns JFile databases (PDB) into files the reference manager imports\n"
          "      (.tsv for EndNote and ProCite, .RIS for Reference Manager) in the\n"
          "      mode's import/export folder, exactly as the export button does.\n"
@@ -89,6 +104,12 @@ const char* HelpText() {
          "Files are converted in the order given. M is one of endnote, refman,\n"
          "procite, procite-generic; without --mode the mode saved by Tomekit is used.\n"
          "--mode does not change the saved mode.\n"
+         "\n"
+         "C is the character set of the reference manager's files: auto, windows-1252\n"
+         "or utf-8; without --charset the mode's saved one (auto unless chosen) is\n"
+         "used, and --charset does not change it. auto reads a file as UTF-8 when it\n"
+         "is valid UTF-8 with a non-ASCII character or starts with a byte-order mark,\n"
+         "otherwise as Windows-1252, and writes Windows-1252.\n"
          "\n"
          "Settings (tomekit.INI), field choices (stratEN.jfp and siblings) and the\n"
          "work folder TKWork are those of the program folder, shared with the\n"

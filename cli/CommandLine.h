@@ -1,8 +1,10 @@
 #pragma once
 // tomekit-cli's command line:
-//   tomekit-cli import [--mode M] FILE...
-//   tomekit-cli export [--mode M] FILE...
+//   tomekit-cli import [--mode M] [--charset C] FILE...
+//   tomekit-cli export [--mode M] [--charset C] FILE...
 //   tomekit-cli --help
+#include "platform/Charset.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,6 +17,7 @@ enum class Command { Import, Export, Help };
 struct Invocation {
   Command command = Command::Help;
   std::optional<std::int32_t> mode;  // none: the saved mode
+  std::optional<Charset> charset;    // none: the mode's saved character set
   std::vector<std::string> files;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 // The field table: what the user chose for each field of a mode, and the
 // limits that every reader and writer of field values keeps to.
+#include "platform/Charset.h"  // kLineBreakMark
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -41,8 +43,5 @@ inline constexpr int kMaxPopupWords = 100;
 inline constexpr int kMaxPopupWordsWritten = 99;
 // Most characters the words of one list may take in the attributes dialog.
 inline constexpr int kMaxWordListChars = 1990;
-
-// A line break inside a value travels between the programs as this byte.
-inline constexpr char kLineBreakMark = '\x85';
 
 }  // namespace tk

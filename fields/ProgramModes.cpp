@@ -6,13 +6,13 @@ namespace tk {
 namespace {
 
 constexpr std::array<ModeInfo, 4> kModes{{
-    {"EndNote", 31, "EN-", "stratEN.jfp", "ENPath", "JFile to EndNote", "EndNote to JFile", ".tsv",
-     "EndNote", 405, 420, 420, 600},
-    {"Ref. Manager", 33, "RM-", "stratRM.jfp", "RMPath", "JFile to Ref Manager",
+    {"EndNote", 31, "EN-", "stratEN.jfp", "ENPath", "ENCharset", "JFile to EndNote",
+     "EndNote to JFile", ".tsv", "EndNote", 405, 420, 420, 600},
+    {"Ref. Manager", 33, "RM-", "stratRM.jfp", "RMPath", "RMCharset", "JFile to Ref Manager",
      "Ref Manager to JFile", ".RIS", "Reference Manager", 490, 497, 497, 497},
-    {"ProCite (All Fields)", 47, "PR-", "stratPC.jfp", "PCPath", "JFile to ProCite",
+    {"ProCite (All Fields)", 47, "PR-", "stratPC.jfp", "PCPath", "PCCharset", "JFile to ProCite",
      "ProCite to JFile", ".tsv", "ProCite", 583, 600, 600, 600},
-    {"ProCite (Generic)", 24, "PG-", "stratPG.jfp", "PGPath", "JFile to ProCite",
+    {"ProCite (Generic)", 24, "PG-", "stratPG.jfp", "PGPath", "PGCharset", "JFile to ProCite",
      "ProCite to JFile", ".tsv", "ProCite", 405, 420, 420, 600},
 }};
 

@@ -1,6 +1,6 @@
 #pragma once
 // The four program modes and everything that differs between them: field
-// count, name prefix, strategy file, settings key, captions, window widths.
+// count, name prefix, strategy file, settings keys, captions, window widths.
 #include <cstdint>
 #include <string_view>
 
@@ -21,6 +21,7 @@ struct ModeInfo {
   const char* prefix;           // of PDB file and database names
   const char* strategyFile;     // in the program folder
   const char* folderKey;        // "UserInfo" key of importExportFolder
+  const char* charsetKey;       // "Tomekit" key of the character set
   const char* exportCaption;    // JFile -> reference manager button
   const char* importCaption;    // reference manager -> JFile button
   const char* exportExtension;  // of the file written for the reference manager

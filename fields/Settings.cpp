@@ -37,6 +37,19 @@ void ReadSettings(Settings& settings) {
   settings.mode = ini.readInteger(kTomekit, "progMode", kModeEndNote);
   if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
   settings.importExportFolder = ReadModeFolder(settings, settings.mode);
+  settings.charset = ReadModeCharset(settings, settings.mode);
+}
+
+Charset ReadModeCharset(const Settings& settings, std::int32_t mode) {
+  const std::string name =
+      IniFile(settings.settingsFile).readString(kTomekit, ModeOrEndNote(mode).charsetKey, "");
+  return CharsetFromName(name).value_or(Charset::Auto);
+}
+
+bool WriteModeCharset(const Settings& settings) {
+  return IniFile(settings.settingsFile)
+      .writeString(kTomekit, ModeOrEndNote(settings.mode).charsetKey,
+                   std::string(CharsetName(settings.charset)));
 }
 
 std::string ReadModeFolder(const Settings& settings, std::int32_t mode) {

@@ -5,8 +5,10 @@
 //
 //   [UserInfo] PalmOutPath, PalmInPath, userHSCode,
 //              ENPath / RMPath / PCPath / PGPath (one per mode)
-//   [Tomekit]  ProgMode
+//   [Tomekit]  ProgMode,
+//              ENCharset / RMCharset / PCCharset / PGCharset (one per mode)
 #include "fields/ProgramModes.h"
+#include "platform/Charset.h"
 
 #include <cstdint>
 #include <string>
@@ -17,7 +19,8 @@ struct Settings {
   std::string programFolder;  // holds the settings, strategy files, TKWork, jconv5
   std::string settingsFile;   // full path of the INI file
   std::int32_t mode = kModeEndNote;
-  std::string importExportFolder;  // of the mode
+  std::string importExportFolder;   // of the mode
+  Charset charset = Charset::Auto;  // of the mode's files
   std::string palmInstallFolder;
   std::string palmBackupFolder;
   std::string hotSyncUserId;
@@ -34,9 +37,15 @@ std::string DefaultFolder(const Settings& settings);
 
 // Palm folders, HotSync ID, mode, then the mode's folder. A mode that isn't
 // 0..3 (a hand-edited file) is taken as EndNote. Missing keys give defaults.
+// The mode's folder and character set follow.
 void ReadSettings(Settings& settings);
 // The saved folder of a mode, or the default.
 std::string ReadModeFolder(const Settings& settings, std::int32_t mode);
+
+// The saved character set of a mode; Auto when missing or unknown.
+Charset ReadModeCharset(const Settings& settings, std::int32_t mode);
+// The character set of settings.mode alone, as the menu records it at once.
+[[nodiscard]] bool WriteModeCharset(const Settings& settings);
 
 // Palm folders, the mode's folder, HotSync ID, mode; stops at the first key
 // that can't be written (the keys before it are written). False then.

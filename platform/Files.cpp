@@ -105,7 +105,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
 
 InputFile::~InputFile() { close(); }
 
-bool InputFile::open(const std::string& path) {
+bool InputFile::open(const std::string& path, Charset charset) {
   close();
   if (FolderExists(path)) return false;
   file_ = OpenFile(path, "rb");
@@ -113,6 +113,9 @@ bool InputFile::open(const std::string& path) {
   if (!buffer_) buffer_ = std::make_unique<char[]>(1 << 16);
   pos_ = end_ = 0;
   failed_ = false;
+  data_ = buffer_.get();
+  decoder_.reset();
+  if (charset == Charset::Utf8) decoder_ = std::make_unique<Utf8ToWindows1252>();
   return true;
 }
 
@@ -123,9 +126,32 @@ void InputFile::close() {
 
 bool InputFile::refill() {
   if (!file_) return false;
+  if (decoder_) return refillDecoded();
   pos_ = 0;
   end_ = std::fread(buffer_.get(), 1, 1 << 16, file_);
   if (end_ == 0 && std::ferror(file_)) failed_ = true;
+  return end_ > 0;
+}
+
+// A piece may decode to nothing (the start of a character split off), so
+// reading goes on until something comes out or the file ends.
+bool InputFile::refillDecoded() {
+  pos_ = end_ = 0;
+  decoded_.clear();
+  while (decoded_.empty()) {
+    const std::size_t read = std::fread(buffer_.get(), 1, 1 << 16, file_);
+    if (read == 0) {
+      if (std::ferror(file_)) {
+        failed_ = true;
+        return false;
+      }
+      decoder_->finish(decoded_);
+      break;
+    }
+    decoder_->feed({buffer_.get(), read}, decoded_);
+  }
+  data_ = decoded_.data();
+  end_ = decoded_.size();
   return end_ > 0;
 }
 

@@ -4,6 +4,8 @@
 // target only on commit(), so a failed or abandoned write never leaves a
 // half-written file. A target that is a link is written through to the file
 // it names; an existing target the user may not write is never replaced.
+#include "platform/Charset.h"
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -34,7 +36,8 @@ std::string ProgramPath();
 [[nodiscard]] bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 
 // Buffered byte reader. get() returns the next byte (0..255) or -1 at the end
-// of the file or on a read error (failed() tells which).
+// of the file or on a read error (failed() tells which). A file in UTF-8 can
+// be read as the Windows-1252 bytes it becomes (see Utf8ToWindows1252).
 class InputFile {
 public:
   InputFile() = default;
@@ -42,29 +45,33 @@ public:
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
 
-  [[nodiscard]] bool open(const std::string& path);
+  [[nodiscard]] bool open(const std::string& path, Charset charset = Charset::Windows1252);
   bool isOpen() const { return file_ != nullptr; }
   void close();
   bool failed() const { return failed_; }
 
   int get() {
     if (pos_ == end_ && !refill()) return -1;
-    return static_cast<unsigned char>(buffer_[pos_++]);
+    return static_cast<unsigned char>(data_[pos_++]);
   }
   // The bytes buffered and not yet read, refilled when none are left; empty
   // at the end of the file or on a read error. Readers that scan runs of
   // bytes use this with consume(n), which marks n of them read.
   std::string_view buffered() {
     if (pos_ == end_ && !refill()) return {};
-    return {buffer_.get() + pos_, end_ - pos_};
+    return {data_ + pos_, end_ - pos_};
   }
   void consume(std::size_t n) { pos_ += n; }
 
 private:
   bool refill();
+  bool refillDecoded();
 
   std::FILE* file_ = nullptr;
   std::unique_ptr<char[]> buffer_;
+  const char* data_ = nullptr;  // buffer_, or decoded_ when transcoding
+  std::unique_ptr<Utf8ToWindows1252> decoder_;
+  std::string decoded_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool failed_ = false;
