@@ -161,7 +161,7 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
 
 ReadResult PrepareGenericExport(const ImportRun& run, Ui& ui) {
   return ReadExportFile(
-      run.inputPath, GenericIntermediatePath(run), [](OutputFile&) {},
+      run.inputPath, run.inputText, GenericIntermediatePath(run), [](OutputFile&) {},
       [&ui](InputFile& in, OutputFile& out, ReadResult& result) {
         ReduceRecords(in, out, ui, result);
       });

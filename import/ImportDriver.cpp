@@ -50,7 +50,14 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   }
   run.written.push_back(reduced);
   run.inputPath = reduced;
+  if (run.inputText == InputText::Utf8) run.inputText = InputText::Transcoded;
   return ReadProCiteExport(setup, run, ui);
+}
+
+// Auto looks at the whole file first, streaming, before the reader runs.
+InputText InputTextOf(Charset charset, const std::string& inputPath) {
+  if (charset == Charset::Auto) charset = DetectFileCharset(inputPath);
+  return charset == Charset::Utf8 ? InputText::Utf8 : InputText::Windows1252;
 }
 
 ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
@@ -112,6 +119,10 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
   if (read.truncated > 0) {
     outcome.statusText += ". Number of truncated records: " + std::to_string(read.truncated);
   }
+  if (read.replaced > 0) {
+    outcome.statusText +=
+        ". Number of records with replaced characters: " + std::to_string(read.replaced);
+  }
   return outcome;
 }
 
@@ -172,6 +183,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.note("EndNote to JFile");
   LogImportNames(run);
 
+  run.inputText = InputTextOf(settings.charset, run.inputPath);
   const ReadResult read = ReadExport(setup, run, ui);
   if (read.status == ReadStatus::Stopped) {
     ui.hideProgress();

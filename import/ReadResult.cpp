@@ -2,7 +2,8 @@
 
 namespace tk {
 
-ReadResult ReadExportFile(const std::string& inputPath, const std::string& outputPath,
+ReadResult ReadExportFile(const std::string& inputPath, InputText text,
+                          const std::string& outputPath,
                           const HeaderWriter& writeHeader, const RecordReader& readRecords) {
   ReadResult result;
   OutputFile out;
@@ -12,7 +13,8 @@ ReadResult ReadExportFile(const std::string& inputPath, const std::string& outpu
   }
   writeHeader(out);
   InputFile in;
-  if (!in.open(inputPath)) {
+  const Charset charset = text == InputText::Utf8 ? Charset::Utf8 : Charset::Windows1252;
+  if (!in.open(inputPath, charset)) {
     result.status = ReadStatus::InputNotOpened;
   } else {
     readRecords(in, out, result);

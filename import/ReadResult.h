@@ -4,6 +4,7 @@
 // is no point reading without somewhere to write; then the input; what was
 // read is committed even when the input failed part way, but not when the
 // user stopped the reading.
+#include "import/ImportRun.h"
 #include "platform/Files.h"
 
 #include <functional>
@@ -23,6 +24,7 @@ struct [[nodiscard]] ReadResult {
   ReadStatus status = ReadStatus::Read;
   int records = 0;         // in the output; 0 when it could not be written
   int truncated = 0;       // records with a value cut to its field's width
+  int replaced = 0;        // records with a character Windows-1252 lacks
   std::string failedFile;  // the output that could not be written; empty when it was
 };
 
@@ -31,7 +33,11 @@ using HeaderWriter = std::function<void(OutputFile& out)>;
 // status Stopped when the user stopped it.
 using RecordReader = std::function<void(InputFile& in, OutputFile& out, ReadResult& result)>;
 
-ReadResult ReadExportFile(const std::string& inputPath, const std::string& outputPath,
+ReadResult ReadExportFile(const std::string& inputPath, InputText text,
+                          const std::string& outputPath,
                           const HeaderWriter& writeHeader, const RecordReader& readRecords);
+
+// Whether the reader meets kReplacedMark in what it reads.
+inline bool HoldsReplacedMarks(InputText text) { return text != InputText::Windows1252; }
 
 }  // namespace tk

@@ -14,6 +14,8 @@ namespace tk {
 namespace {
 
 constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
+constexpr StopBytes kLineEndsAndMarks =
+    MakeStopBytes({'\r', '\n', static_cast<unsigned char>(kReplacedMark)});
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 bool IsLetterOrDigit(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -46,8 +48,8 @@ void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth)
 
 class RisReader {
 public:
-  RisReader(const FieldSetup& setup, Ui& ui, OutputFile& out)
-      : ui_(ui), out_(out), record_(setup) {}
+  RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile& out)
+      : run_(run), ui_(ui), out_(out), record_(setup) {}
 
   void read(InputFile& in, ReadResult& result);
 
@@ -55,6 +57,7 @@ private:
   enum class Line { Head, Value, Continuation, Ignored };
 
   void take(char c);
+  void takeStop(char c);
   void feed(char c);
   void endLine();
   void decideTagLine();
@@ -65,12 +68,15 @@ private:
   void writeRecord();
   bool isField(int n) const { return n >= 1 && n <= record_.fieldCount(); }
 
+  ImportRun& run_;
   Ui& ui_;
   OutputFile& out_;
   FieldValues record_;
   int records_ = 0;
   int truncated_ = 0;
+  int replaced_ = 0;
   bool inRecord_ = false;
+  bool lostCharacter_ = false;  // in the open record
   int lastField_ = 0;  // the field continuation lines go to; 0 = none
 
   Line line_ = Line::Head;
@@ -84,7 +90,7 @@ private:
 
 void RisReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
-  const StopScanner scanner(kLineEnds);
+  const StopScanner scanner(HoldsReplacedMarks(run_.inputText) ? kLineEndsAndMarks : kLineEnds);
   static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
   // A UTF-8 byte-order mark before the first tag is not part of it.
   std::size_t bomMatched = 0;
@@ -96,7 +102,7 @@ void RisReader::read(InputFile& in, ReadResult& result) {
   if (bomMatched < 3) {
     for (std::size_t i = 0; i < bomMatched; ++i) feed(static_cast<char>(kBom[i]));
   }
-  if (c >= 0) take(static_cast<char>(c));
+  if (c >= 0) takeStop(static_cast<char>(c));
   ScanRuns(
       in, pump, scanner,
       [&](std::string_view run) {
@@ -109,8 +115,8 @@ void RisReader::read(InputFile& in, ReadResult& result) {
         if (line_ == Line::Value) target_->append(run.data(), run.size());
         afterCr_ = false;
       },
-      [&](char lineEnd) {
-        take(lineEnd);
+      [&](char stop) {
+        takeStop(stop);
         return true;
       });
   if (!in.failed()) {
@@ -124,6 +130,18 @@ void RisReader::read(InputFile& in, ReadResult& result) {
   if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
+  result.replaced = replaced_;
+}
+
+// Only a transcoded input can hold the mark, and there it is a lost
+// character, written as "?".
+void RisReader::takeStop(char c) {
+  if (c != kReplacedMark || !HoldsReplacedMarks(run_.inputText)) {
+    take(c);
+    return;
+  }
+  take('?');
+  if (inRecord_) lostCharacter_ = true;
 }
 
 // CR LF, LF and a lone CR all end a line.
@@ -233,6 +251,7 @@ void RisReader::continueWith(char c) {
 
 void RisReader::startRecord() {
   inRecord_ = true;
+  lostCharacter_ = false;
   record_.clear();
   lastField_ = kRisRecordType;
   target_ = &record_.value(kRisRecordType);
@@ -256,16 +275,22 @@ void RisReader::writeRecord() {
   out_.endLine();
   if (cut) ++truncated_;
   ++records_;
+  if (lostCharacter_) {
+    run_.note("Characters replaced in Record " + std::to_string(records_));
+    ++replaced_;
+    lostCharacter_ = false;
+  }
   ui_.setRecordCounter(records_);
 }
 
 }  // namespace
 
-ReadResult ReadRefManExport(const FieldSetup& setup, const ImportRun& run, Ui& ui) {
+ReadResult ReadRefManExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   return ReadExportFile(
-      run.inputPath, run.csvPath, [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
+      run.inputPath, run.inputText, run.csvPath,
+      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
       [&](InputFile& in, OutputFile& out, ReadResult& result) {
-        RisReader(setup, ui, out).read(in, result);
+        RisReader(setup, run, ui, out).read(in, result);
       });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Reader of Reference Manager (RIS) exports: tagged lines, records from
 // "TY  - " to "ER  - ", written as CSV for jconv5. Reads run.inputPath and
-// writes run.csvPath.
+// writes run.csvPath; a record that lost a character to the transcoding is
+// logged in run.
 #include "fields/FieldSetup.h"
 #include "import/ImportRun.h"
 #include "import/ReadResult.h"
@@ -9,6 +10,6 @@
 
 namespace tk {
 
-ReadResult ReadRefManExport(const FieldSetup& setup, const ImportRun& run, Ui& ui);
+ReadResult ReadRefManExport(const FieldSetup& setup, ImportRun& run, Ui& ui);
 
 }  // namespace tk

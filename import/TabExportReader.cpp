@@ -18,14 +18,16 @@ enum ByteKind : unsigned char {
   kLineBreak,
   kRecordEnd,
   kQuote,
+  kLostCharacter,
   kSkipped,
   kEndOfFile
 };
 
 using ByteKinds = std::array<ByteKind, 256>;
 
-constexpr ByteKinds MakeKinds(Export kind) {
+constexpr ByteKinds MakeKinds(Export kind, bool marked) {
   ByteKinds kinds{};
+  if (marked) kinds[static_cast<unsigned char>(kReplacedMark)] = kLostCharacter;
   kinds[0x09] = kTab;
   kinds[0x0A] = kLineBreak;
   kinds[0x22] = kQuote;
@@ -39,8 +41,10 @@ constexpr ByteKinds MakeKinds(Export kind) {
   }
   return kinds;
 }
-constexpr ByteKinds kEndNoteKinds = MakeKinds(Export::EndNote);
-constexpr ByteKinds kProCiteKinds = MakeKinds(Export::ProCite);
+// By export, then without and with replacement marks.
+constexpr ByteKinds kKinds[2][2] = {
+    {MakeKinds(Export::EndNote, false), MakeKinds(Export::EndNote, true)},
+    {MakeKinds(Export::ProCite, false), MakeKinds(Export::ProCite, true)}};
 
 constexpr StopBytes StopsOf(const ByteKinds& kinds) {
   StopBytes stops;
@@ -51,8 +55,8 @@ constexpr StopBytes StopsOf(const ByteKinds& kinds) {
   }
   return stops;
 }
-constexpr StopBytes kEndNoteStops = StopsOf(kEndNoteKinds);
-constexpr StopBytes kProCiteStops = StopsOf(kProCiteKinds);
+constexpr StopBytes kStops[2][2] = {{StopsOf(kKinds[0][0]), StopsOf(kKinds[0][1])},
+                                    {StopsOf(kKinds[1][0]), StopsOf(kKinds[1][1])}};
 
 class TabReader {
 public:
@@ -72,13 +76,16 @@ private:
   CsvRecord record_;
   int records_ = 0;
   int truncated_ = 0;
+  int replaced_ = 0;
+  bool lostCharacter_ = false;  // in the open record
 };
 
 void TabReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
-  const ByteKinds& kinds = kind_ == Export::EndNote ? kEndNoteKinds : kProCiteKinds;
-  const StopBytes& stops = kind_ == Export::EndNote ? kEndNoteStops : kProCiteStops;
-  const StopScanner scanner(stops);
+  const int byExport = kind_ == Export::EndNote ? 0 : 1;
+  const int byMarks = HoldsReplacedMarks(run_.inputText) ? 1 : 0;
+  const ByteKinds& kinds = kKinds[byExport][byMarks];
+  const StopScanner scanner(kStops[byExport][byMarks]);
   // seen: an ordinary byte since the last record end (true at the start, so
   // a file may open with a line break). ordinary: the same, but false at the
   // start; it decides whether text after the last record end is a record.
@@ -102,6 +109,10 @@ void TabReader::read(InputFile& in, ReadResult& result) {
             record_.put('"');
             record_.put('"');
             break;
+          case kLostCharacter:
+            record_.put('?');
+            seen = ordinary = lostCharacter_ = true;
+            break;
           case kRecordEnd:
             endRecord();
             seen = ordinary = false;
@@ -121,6 +132,7 @@ void TabReader::read(InputFile& in, ReadResult& result) {
   if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
+  result.replaced = replaced_;
 }
 
 void TabReader::endRecord() {
@@ -129,6 +141,7 @@ void TabReader::endRecord() {
     // Blank lines between ProCite records are neither counted nor written.
     if (!record_.finish()) {
       record_.clear();
+      lostCharacter_ = false;
       return;
     }
     ++records_;
@@ -139,6 +152,7 @@ void TabReader::endRecord() {
   }
   writeRecord();
   record_.clear();
+  lostCharacter_ = false;
 }
 
 void TabReader::writeRecord() {
@@ -146,11 +160,16 @@ void TabReader::writeRecord() {
     run_.note("Truncated field(s) in Record " + std::to_string(records_));
     ++truncated_;
   }
+  if (lostCharacter_) {
+    run_.note("Characters replaced in Record " + std::to_string(records_));
+    ++replaced_;
+  }
 }
 
 ReadResult ReadTabExport(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui) {
   return ReadExportFile(
-      run.inputPath, run.csvPath, [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
+      run.inputPath, run.inputText, run.csvPath,
+      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
       [&](InputFile& in, OutputFile& out, ReadResult& result) {
         TabReader(kind, setup, run, ui, out).read(in, result);
       });
