@@ -15,11 +15,11 @@ enum class InputText {
 };
 
 struct ImportRun {
-  std::string inputPath;         // the export file chosen
-  std::string pdbPath;           // in the Palm install folder, mode prefix in front
-  std::string ifoPath;           // in the work folder
-  std::string csvPath;           // in the work folder
-  std::string palmName;          // the database name, in double quotes
+  std::string inputPath;  // the export file chosen
+  std::string pdbPath;    // in the Palm install folder, mode prefix in front
+  std::string ifoPath;    // in the work folder
+  std::string csvPath;    // in the work folder
+  std::string palmName;   // the database name, in double quotes
   InputText inputText = InputText::Windows1252;
   std::vector<std::string> log;  // lines for the diagnostic log, in order
   // The work files this run wrote, removed when the user stops it.

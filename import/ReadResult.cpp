@@ -3,8 +3,8 @@
 namespace tk {
 
 ReadResult ReadExportFile(const std::string& inputPath, InputText text,
-                          const std::string& outputPath,
-                          const HeaderWriter& writeHeader, const RecordReader& readRecords) {
+                          const std::string& outputPath, const HeaderWriter& writeHeader,
+                          const RecordReader& readRecords) {
   ReadResult result;
   OutputFile out;
   if (!out.open(outputPath)) {

@@ -34,8 +34,8 @@ using HeaderWriter = std::function<void(OutputFile& out)>;
 using RecordReader = std::function<void(InputFile& in, OutputFile& out, ReadResult& result)>;
 
 ReadResult ReadExportFile(const std::string& inputPath, InputText text,
-                          const std::string& outputPath,
-                          const HeaderWriter& writeHeader, const RecordReader& readRecords);
+                          const std::string& outputPath, const HeaderWriter& writeHeader,
+                          const RecordReader& readRecords);
 
 // Whether the reader meets kReplacedMark in what it reads.
 inline bool HoldsReplacedMarks(InputText text) { return text != InputText::Windows1252; }

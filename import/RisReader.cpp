@@ -77,7 +77,7 @@ private:
   int replaced_ = 0;
   bool inRecord_ = false;
   bool lostCharacter_ = false;  // in the open record
-  int lastField_ = 0;  // the field continuation lines go to; 0 = none
+  int lastField_ = 0;           // the field continuation lines go to; 0 = none
 
   Line line_ = Line::Head;
   std::array<char, kRisTagLength> head_{};
