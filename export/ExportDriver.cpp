@@ -49,10 +49,11 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
 }
 
 // The messages are shown while the progress window is still up.
-[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, const ExportRun& run, Ui& ui) {
+[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, Charset charset,
+                                       const ExportRun& run, Ui& ui) {
   ui.showProgress(ExportProgress(run, Banner::MovingFrom, false));
   const TaggedResult result =
-      ConvertCsvToTagged({setup.mode, setup.fieldCount}, run.csvPath, run.taggedPath, ui);
+      ConvertCsvToTagged({setup.mode, setup.fieldCount, charset}, run.csvPath, run.taggedPath, ui);
   for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
   ui.hideProgress();
   return result;
@@ -126,7 +127,7 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
     run.note("CSV2PDB returned  0");
     return NotConverted(run, outcome);
   }
-  const TaggedResult result = WriteTagged(setup, run, ui);
+  const TaggedResult result = WriteTagged(setup, settings.charset, run, ui);
   if (result.stop == CsvStop::Stopped) {
     // The CSV is this run's alone; the earlier tagged file was never touched.
     RemoveFile(run.csvPath);

@@ -27,6 +27,11 @@ std::string CleanValue(std::string value) {
   return value;
 }
 
+// The values are Windows-1252, as the Palm keeps them.
+std::string Encoded(const TaggedFormat& format, std::string value) {
+  return format.charset == Charset::Utf8 ? Utf8OfWindows1252(value) : value;
+}
+
 // One tag line per part; empty parts are dropped.
 void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value) {
   while (!value.empty()) {
@@ -93,7 +98,7 @@ private:
   void writeTabbed(OutputFile& out) const {
     const std::size_t fields = values_.size() - 1;
     for (std::size_t f = 1; f <= fields; ++f) {
-      if (values_[f] != " ") out.write(CleanValue(values_[f]));
+      if (values_[f] != " ") out.write(Encoded(format_, CleanValue(values_[f])));
       if (f < fields) out.put('\t');
     }
     out.endLine();
@@ -104,7 +109,7 @@ private:
       const std::string& value = values_[static_cast<std::size_t>(f)];
       const std::string_view tag = RisTagOfField(f);
       if (value.empty() || value == " " || tag.empty()) continue;
-      const std::string clean = CleanValue(value);
+      const std::string clean = Encoded(format_, CleanValue(value));
       if (f == kRisAuthors || f == kRisKeywords) {
         WriteRisParts(out, tag, clean);
       } else {
@@ -174,6 +179,7 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   if (!out.open(taggedPath)) {
     return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath};
   }
+  if (format.charset == Charset::Utf8) out.write("\xEF\xBB\xBF");
   if (format.mode == kModeEndNote) WriteGenericHeader(format, out);
 
   MessagePump pump(ui);

@@ -3,6 +3,7 @@
 // made from a PDB becomes the file the reference manager imports. EndNote
 // gets a "*GENERIC" tab-delimited file, ProCite (both modes) a tab-delimited
 // file without header, Reference Manager a RIS file of tag lines.
+#include "platform/Charset.h"
 #include "platform/Ui.h"
 
 #include <cstddef>
@@ -15,10 +16,12 @@ inline constexpr std::int32_t kMaxExportRecords = 10000;
 // A line of the comma-separated text, its line end included, must be shorter.
 inline constexpr std::size_t kMaxCsvLineLength = 32000;
 
-// What the records are written as: the mode and its number of fields.
+// What the records are written as: the mode, its number of fields and the
+// character set (UTF-8 starts with a byte-order mark; Auto is Windows-1252).
 struct TaggedFormat {
   std::int32_t mode = 0;
   int fieldCount = 0;
+  Charset charset = Charset::Windows1252;
 };
 
 // Fields written per record: fieldCount, or all 47 ProCite fields in the

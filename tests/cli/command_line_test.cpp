@@ -14,6 +14,7 @@ std::string Parse(const std::vector<std::string>& args) {
                      : call.command == Command::Export ? "export"
                                                        : "help";
   text += call.mode ? " " + std::to_string(*call.mode) : " saved";
+  if (call.charset) text += " " + std::string(CharsetName(*call.charset));
   for (const std::string& file : call.files) text += " [" + file + "]";
   return text;
 }
@@ -33,6 +34,11 @@ TEST(command_line_test, commands_modes_files_help_and_why_a_line_is_unusable) {
       {{"import", "--mode"}, "error: --mode needs a mode"},
       {{"import", "--mode", "generic", "a"}, "error: unknown mode 'generic'"},
       {{"export", "-x", "a"}, "error: unknown option '-x'"},
+      {{"import", "--charset", "UTF-8", "a"}, "import saved utf-8 [a]"},
+      {{"export", "--charset=windows-1252", "--mode=refman", "a"}, "export 1 windows-1252 [a]"},
+      {{"import", "--charset=auto", "a"}, "import saved auto [a]"},
+      {{"import", "a", "--charset"}, "error: --charset needs a character set"},
+      {{"import", "--charset", "latin1", "a"}, "error: unknown character set 'latin1'"},
   };
   for (const auto& [args, parsed] : cases) EXPECT_EQ(Parse(args), parsed);
 }

@@ -96,6 +96,28 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths) {
   EXPECT_NE(test::ReadBytes(folder("tomekit.INI")).find("ProgMode=1"), std::string::npos);
 }
 
+// What Windows-1252 can hold comes back as it went; the rest as "?" and
+// "…" as "...". The choice on the command line is never saved.
+TEST_F(EndToEnd, utf8_ris_comes_back_as_utf8) {
+  test::WriteBytes(
+      folder("Ref Man/utf.txt"),
+      "TY  - JOUR\r\nT1  - \xC3\x85ngstr\xC3\xB6m \xE2\x82\xAC \xC4\x85\xE2\x80\xA6 20\xC2\xB0"
+      "C\r\n"
+      "A1  - \xC3\x90\xC3\xB3r, \xC3\x9E.\r\nA1  - \xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\r\nER  - \r\n");
+  ASSERT_EQ(cli("import 'Ref Man/utf.txt'"), 0) << err();
+  EXPECT_EQ(out(),
+            "1 Records Transferred to  JFile. Number of records with replaced characters: 1\n");
+  ASSERT_EQ(cli("export --charset utf-8 Install/RM-utf.PDB"), 0) << err();
+  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-utf.RIS")),
+            "\xEF\xBB\xBFTY  - JOUR\r\nT1  - \xC3\x85ngstr\xC3\xB6m \xE2\x82\xAC ?... 20\xC2\xB0"
+            "C\r\n"
+            "A1  - \xC3\x90\xC3\xB3r, \xC3\x9E.\r\nA1  - ????\r\nER  - \r\n\r\n");
+  ASSERT_EQ(cli("export Install/RM-utf.PDB"), 0) << err();
+  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-utf.RIS")).substr(0, 26),
+            "TY  - JOUR\r\nT1  - \xC5ngstr\xF6m");
+  EXPECT_EQ(test::ReadBytes(folder("tomekit.INI")).find("Charset"), std::string::npos);
+}
+
 TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order) {
   EXPECT_EQ(cli("import"), 2);
   EXPECT_EQ(err(), std::string("tomekit-cli: no file given\n") + UsageText());
