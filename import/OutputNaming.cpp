@@ -2,6 +2,7 @@
 
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
+#include "platform/Charset.h"
 #include "platform/Path.h"
 
 namespace tk {
@@ -16,9 +17,11 @@ std::string WithModePrefix(std::int32_t mode, const std::string& path) {
          ExtractFileExt(name);
 }
 
+// The handheld shows Windows-1252, one byte a character, so the cut never
+// splits one.
 std::string PalmName(std::int32_t mode, const std::string& inputPath) {
   std::string name(ModePrefix(mode));
-  name += ChangeFileExt(ExtractFileName(inputPath), "");
+  name += Windows1252OfUtf8(ChangeFileExt(ExtractFileName(inputPath), ""));
   if (name.size() > kPalmNameLimit) name.resize(kPalmNameLimit);
   return "\"" + name + "\"";
 }

@@ -11,7 +11,7 @@ namespace tk {
 
 // From run.inputPath: pdbPath in the Palm install folder with the mode's
 // prefix before its file name; palmName, the prefix and the export's base
-// name cut to 19 characters, in double quotes; ifoPath and csvPath in the
+// name in Windows-1252 cut to 19 characters, in double quotes; ifoPath and csvPath in the
 // work folder.
 void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run);
 

@@ -156,17 +156,18 @@ std::string Utf8OfWindows1252(std::string_view text) {
 
 std::string Windows1252OfUtf8(std::string_view text) {
   std::string out;
+  bool valid = true;
   Utf8Splitter splitter;
-  const auto replace = [&] { out += '?'; };
+  const auto invalid = [&] { valid = false; };
   splitter.feed(
       text, [&](std::string_view run) { out.append(run); },
       [&](char32_t c) {
         const auto byte = Windows1252Of(c);
         out += byte && (c < 0x80 || c >= 0xA0) ? static_cast<char>(*byte) : '?';
       },
-      replace);
-  splitter.finish(replace);
-  return out;
+      invalid);
+  splitter.finish(invalid);
+  return valid ? out : std::string(text);
 }
 
 }  // namespace tk

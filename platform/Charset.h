@@ -90,7 +90,8 @@ private:
 void AppendUtf8OfWindows1252(std::string_view text, std::string& out);
 std::string Utf8OfWindows1252(std::string_view text);
 
-// A UTF-8 text (a file name) as Windows-1252 with "?" for what it lacks.
+// A UTF-8 text (a file name) as Windows-1252 with "?" for what it lacks; a
+// text that is no valid UTF-8 is taken to be Windows-1252 already.
 std::string Windows1252OfUtf8(std::string_view text);
 
 template <class OnAscii, class OnChar, class OnBad>

@@ -106,4 +106,22 @@ TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
   }
 }
 
+// The handheld's name is made of the file's characters, not its bytes.
+TEST(charset_import_test, database_names_are_windows_1252_cut_by_characters) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\xC3\x85ngstr\xC3\xB6m \xCE\xA9mega \xC3\xA9\xC3\xA8\xC3\xAA.txt",
+       "\"EN-\xC5ngstr\xF6m ?mega \xE9\""},
+      {"caf\xE9.txt", "\"EN-caf\xE9\""},  // already Windows-1252
+  };
+  for (const auto& [file, palmName] : cases) {
+    DriverRun run(kModeEndNote);
+    ImportRun import;
+    import.inputPath = run.input(file, "x");
+    NameImportOutputs(run.settings, kModeEndNote, import);
+    EXPECT_EQ(import.palmName, palmName);
+    EXPECT_EQ(import.pdbPath,
+              run.settings.palmInstallFolder + "/EN-" + file.substr(0, file.size() - 4) + ".PDB");
+  }
+}
+
 }  // namespace tk
