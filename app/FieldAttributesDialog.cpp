@@ -137,7 +137,8 @@ void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& 
     lines = lines.mid(0, kMaxPopupWords);
   }
   words.clear();
-  for (const QString& line : lines) words.push_back(WordToCore(line));
+  // accept() made sure every word has its Windows-1252 bytes.
+  for (const QString& line : lines) words.push_back(WordToCore(line).value_or(std::string()));
 
   // accept() made sure the width is a whole number in range.
   field.colWidth = ParseTypedWholeNumber(columnWidthBox_->text()).value_or(80);
@@ -148,8 +149,24 @@ void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& 
 void FieldAttributesDialog::accept() {
   // Enter closes the dialog without the width box losing the focus, so its
   // leave check has to run here, or an out-of-range width would be stored.
-  if (!checkColumnWidth()) return;
+  if (!checkColumnWidth() || !checkWords()) return;
   QDialog::accept();
+}
+
+// JFile shows Windows-1252; a word turned into "?" would no longer match
+// the values it is there to pick.
+bool FieldAttributesDialog::checkWords() {
+  for (const QString& line : LinesOf(wordList_->toPlainText())) {
+    QString lacking;
+    if (WordToCore(line, &lacking)) continue;
+    ShowMessageBox(this, MessageKind::Error,
+                   QStringLiteral("The popup word \"%1\" has a character JFile cannot show: "
+                                  "\"%2\"\nPlease change the word and try again")
+                       .arg(line, lacking));
+    wordList_->setFocus();
+    return false;
+  }
+  return true;
 }
 
 bool FieldAttributesDialog::checkColumnWidth() { return columnWidthCheck_->check(); }

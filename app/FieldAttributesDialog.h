@@ -23,11 +23,14 @@ public:
   // the setup's table and popup lists. True when the user chose OK.
   bool editField(int n, const QString& label, FieldSetup& setup);
 
-  // OK with a column width that is not acceptable keeps the dialog open.
+  // OK with a column width that is not acceptable, or with a word the
+  // handheld can't hold, keeps the dialog open.
   void accept() override;
 
   // The column width's leave check; true when the box holds 0 to 160.
   bool checkColumnWidth();
+  // True when every word is Windows-1252; otherwise says which is not.
+  bool checkWords();
 
 private:
   void buildWordList();

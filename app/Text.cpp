@@ -1,5 +1,7 @@
 #include "app/Text.h"
 
+#include "platform/Charset.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -18,10 +20,18 @@ QString PathFromCore(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-std::string WordToCore(const QString& word) { return word.toLatin1().toStdString(); }
+std::optional<std::string> WordToCore(const QString& word, QString* lacking) {
+  const QList<uint> ucs4 = word.toUcs4();
+  const std::u32string characters(ucs4.begin(), ucs4.end());
+  char32_t missing = 0;
+  auto bytes = Windows1252OfCharacters(characters, &missing);
+  if (!bytes && lacking) *lacking = QString::fromUcs4(&missing, 1);
+  return bytes;
+}
 
 QString WordFromCore(const std::string& word) {
-  return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+  const std::u32string characters = CharactersOfWindows1252(word);
+  return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size()));
 }
 
 }  // namespace tk::app

@@ -73,6 +73,33 @@ std::optional<unsigned char> Windows1252Of(char32_t character) {
   return std::nullopt;
 }
 
+std::u32string CharactersOfWindows1252(std::string_view bytes) {
+  std::u32string characters;
+  for (char ch : bytes) {
+    const auto byte = static_cast<unsigned char>(ch);
+    characters += UnicodeOfWindows1252(byte).value_or(byte);
+  }
+  return characters;
+}
+
+std::optional<std::string> Windows1252OfCharacters(std::u32string_view characters,
+                                                   char32_t* lacking) {
+  std::string bytes;
+  for (char32_t c : characters) {
+    auto byte = Windows1252Of(c);
+    // An unassigned byte, as CharactersOfWindows1252 showed it.
+    if (!byte && c >= 0x80 && c < 0xA0 && !UnicodeOfWindows1252(static_cast<unsigned char>(c))) {
+      byte = static_cast<unsigned char>(c);
+    }
+    if (!byte) {
+      if (lacking) *lacking = c;
+      return std::nullopt;
+    }
+    bytes += static_cast<char>(*byte);
+  }
+  return bytes;
+}
+
 void CharsetDetector::feed(std::string_view bytes) {
   if (start_.size() < kUtf8Bom.size()) {
     start_.append(bytes.substr(0, kUtf8Bom.size() - start_.size()));
@@ -119,6 +146,11 @@ void Utf8ToWindows1252::finish(std::string& out) {
 }
 
 void Utf8ToWindows1252::put(char32_t c, std::string& out) {
+  if (c >= 0xA0 && c <= 0xFF) {  // the same byte, and no byte-order mark
+    started_ = true;
+    out += static_cast<char>(c);
+    return;
+  }
   const bool first = !started_;
   started_ = true;
   if (c == kByteOrderMark && first) return;

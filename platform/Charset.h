@@ -3,6 +3,7 @@
 // (JFile's "Palm Latin"), so that is what every value is inside the program;
 // a file in UTF-8 is turned into it on the way in and back on the way out.
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,14 @@ inline constexpr char kReplacedMark = '\x81';
 std::optional<char32_t> UnicodeOfWindows1252(unsigned char byte);
 // The Windows-1252 byte of a character; nothing when it has none.
 std::optional<unsigned char> Windows1252Of(char32_t character);
+
+// A word of a strategy file as characters to edit: a byte Windows-1252
+// leaves unassigned becomes the C1 control of its number, so it comes back.
+std::u32string CharactersOfWindows1252(std::string_view bytes);
+// The bytes of such characters; nothing when one has no Windows-1252 byte,
+// and `lacking` (when given) is then that character.
+std::optional<std::string> Windows1252OfCharacters(std::u32string_view characters,
+                                                   char32_t* lacking = nullptr);
 
 // Splits a UTF-8 stream that arrives in pieces into characters. A malformed
 // sequence (or one cut off by the end) is reported once and reading goes on
@@ -101,11 +110,19 @@ void Utf8Splitter::feed(std::string_view bytes, OnAscii&& onAscii, OnChar&& onCh
   while (p != end) {
     if (need_ == 0) {
       const auto* run = p;
+      // Exports are mostly ASCII: eight bytes at a time while none is high.
+      for (std::uint64_t word; end - p >= 8; p += 8) {
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080u) break;
+      }
       while (p != end && *p < 0x80) ++p;
       if (p != run) onAscii(std::string_view(reinterpret_cast<const char*>(run), p - run));
       if (p == end) return;
       const unsigned char lead = *p++;
-      if (lead >= 0xC2 && lead <= 0xDF) {
+      if (lead >= 0xC2 && lead <= 0xDF && p != end && (*p & 0xC0) == 0x80) {
+        // Accented Latin letters, the most common by far: whole at once.
+        onChar(static_cast<char32_t>(((lead & 0x1F) << 6) | (*p++ & 0x3F)));
+      } else if (lead >= 0xC2 && lead <= 0xDF) {
         need_ = 1, char_ = lead & 0x1F, least_ = 0x80;
       } else if (lead >= 0xE0 && lead <= 0xEF) {
         need_ = 2, char_ = lead & 0x0F, least_ = 0x800;
