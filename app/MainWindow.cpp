@@ -108,15 +108,32 @@ void MainWindow::buildMenus() {
   QAction* about = menuBar()->addAction(QStringLiteral("About"));
   about->setObjectName(QStringLiteral("Help"));
   connect(about, &QAction::triggered, this, &MainWindow::onAboutClicked);
-  QAction* folders = menuBar()->addAction(QStringLiteral("Settings"));
-  folders->setObjectName(QStringLiteral("Settings1"));
-  connect(folders, &QAction::triggered, this, &MainWindow::onFoldersClicked);
+  buildSettingsMenu();
   buildModeMenu();
 
   fieldMenu_ = new QMenu(this);
   fieldMenu_->setObjectName(QStringLiteral("PopupField"));
   QAction* properties = fieldMenu_->addAction(QStringLiteral("Properties"));
   connect(properties, &QAction::triggered, this, &MainWindow::onPropertiesClicked);
+}
+
+// The folders, and the character set of the current mode's files.
+void MainWindow::buildSettingsMenu() {
+  QMenu* settings = menuBar()->addMenu(QStringLiteral("Settings"));
+  settings->setObjectName(QStringLiteral("SettingsMenu"));
+  QAction* folders = settings->addAction(QStringLiteral("Folders..."));
+  folders->setObjectName(QStringLiteral("Settings1"));
+  connect(folders, &QAction::triggered, this, &MainWindow::onFoldersClicked);
+  QMenu* charsets = settings->addMenu(QStringLiteral("Character Set"));
+  charsets->setObjectName(QStringLiteral("CharsetMenu"));
+  const char* const captions[] = {"Auto (detect when importing)", "Windows-1252", "UTF-8"};
+  for (std::size_t i = 0; i < std::size(kCharsets); ++i) {
+    QAction* item = charsets->addAction(QString::fromLatin1(captions[i]));
+    item->setCheckable(true);
+    const Charset charset = kCharsets[i];
+    connect(item, &QAction::triggered, this, [this, charset] { onCharsetChosen(charset); });
+    charsetItems_[i] = item;
+  }
 }
 
 void MainWindow::buildModeMenu() {
@@ -229,6 +246,7 @@ void MainWindow::startUp() {
   // A set-up given up half way must not leave the window without its panel.
   fieldPanel_->setVisible(true);
   checkModeItem(settings_.mode);
+  checkCharsetItem();
 }
 
 void MainWindow::shutDown() {
@@ -296,6 +314,21 @@ void MainWindow::onModeChosen(std::int32_t mode) {
   // Qt has already ticked the item clicked; a refused or failed switch
   // leaves the program in the mode it was in.
   checkModeItem(settings_.mode);
+  checkCharsetItem();
+}
+
+// Kept at once, as a mode change is; the set stays chosen for this session
+// even when the settings file can't record it.
+void MainWindow::onCharsetChosen(Charset charset) {
+  settings_.charset = charset;
+  if (!WriteModeCharset(settings_)) showError(SettingsWriteError(settings_));
+  checkCharsetItem();
+}
+
+void MainWindow::checkCharsetItem() {
+  for (std::size_t i = 0; i < std::size(kCharsets); ++i) {
+    charsetItems_[i]->setChecked(kCharsets[i] == settings_.charset);
+  }
 }
 
 void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {

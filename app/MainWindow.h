@@ -46,6 +46,7 @@ public:
   // Menu and button handlers.
   void onAboutClicked();
   void onFoldersClicked();
+  void onCharsetChosen(Charset charset);
   void onModeChosen(std::int32_t mode);
   void onImportClicked();
   void onExportClicked();
@@ -79,6 +80,7 @@ protected:
 private:
   void buildMenus();
   void buildModeMenu();
+  void buildSettingsMenu();
   void buildTopStrip(QWidget* parent);
   void buildFieldPanel(QWidget* parent);
   void buildField(int n, int column, int row);
@@ -89,6 +91,7 @@ private:
   // Hides the panel while setUp runs and rebuilds it for the mode it leaves.
   void runModeSetup(const std::function<ModeResult()>& setUp);
   void checkModeItem(std::int32_t mode);
+  void checkCharsetItem();
 
   // Runs one user command: refused while a conversion runs; an exception
   // (a bug) is shown in an error box and ends the command.
@@ -116,6 +119,7 @@ private:
   bool shutDown_ = false;
 
   std::array<QAction*, 4> modeItems_{};
+  std::array<QAction*, std::size(kCharsets)> charsetItems_{};
   QMenu* fieldMenu_ = nullptr;
   QCheckBox* popupTarget_ = nullptr;
 
