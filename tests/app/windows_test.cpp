@@ -258,6 +258,41 @@ TEST_F(AppTest, field_attributes_are_shown_stored_on_ok_or_enter_and_their_width
                                 "E:Field Size must be between 0 and 160"}));
 }
 
+// Words are the strategy file's Windows-1252 bytes, unassigned ones too; a
+// word with a character JFile can't show keeps the dialog open.
+TEST_F(AppTest, popup_words_are_windows_1252_and_a_word_jfile_cant_show_is_refused) {
+  words(4) = {"\x80 \x85", "\x81\xE9"};
+  properties(4, [&](QDialog& dialog) {
+    const int refused = Ok(0, "80", QString::fromUtf8("ok\n\xCE\xA9mega"))(dialog);
+    seen << QString::number(refused);
+    return Ok(0, "80", QString::fromUtf8("\xE2\x82\xAC \xE2\x80\xA6\n\xC2\x81\xC3\xA9"))(dialog);
+  });
+  EXPECT_EQ(seen.mid(1),
+            (QStringList{QString::fromUtf8("\xE2\x82\xAC \xE2\x80\xA6\n\xC2\x81\xC3\xA9"), "0"}));
+  EXPECT_EQ(boxes, QStringList{QString::fromUtf8(
+                       "E:The popup word \"\xCE\xA9mega\" has a character JFile cannot show: "
+                       "\"\xCE\xA9\"\nPlease change the word and try again")});
+  EXPECT_EQ(words(4), (std::vector<std::string>{"\x80 \x85", "\x81\xE9"}));
+}
+
+// Each mode has its own set, kept at once and ticked when the mode returns.
+TEST_F(AppTest, character_set_menu_keeps_the_current_modes_choice) {
+  QList<QAction*> items = window->findChild<QMenu*>("CharsetMenu")->actions();
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_TRUE(items[0]->isChecked());
+  items[2]->trigger();
+  EXPECT_EQ(window->settings().charset, Charset::Utf8);
+  window->onModeChosen(kModeRefMan);
+  EXPECT_TRUE(items[0]->isChecked() && !items[2]->isChecked());
+  items[1]->trigger();
+  window->onModeChosen(kModeEndNote);
+  EXPECT_TRUE(items[2]->isChecked());
+  const std::string ini = ReadBytes(window->settings().settingsFile);
+  EXPECT_NE(ini.find("ENCharset=utf-8"), std::string::npos);
+  EXPECT_NE(ini.find("RMCharset=windows-1252"), std::string::npos);
+  EXPECT_TRUE(boxes.isEmpty());
+}
+
 TEST_F(AppTest, only_a_lock_held_by_a_running_copy_keeps_the_program_from_starting) {
   BlockFolder(folder.file("blocked"));
   fs::create_directory(folder.file("damaged.lock"));
