@@ -20,10 +20,10 @@ struct Settings {
   std::string settingsFile;   // full path of the INI file
   std::int32_t mode = kModeEndNote;
   std::string importExportFolder;   // of the mode
-  Charset charset = Charset::Auto;  // of the mode's files
   std::string palmInstallFolder;
   std::string palmBackupFolder;
   std::string hotSyncUserId;
+  Charset charset = Charset::Auto;  // of the mode's files
 };
 
 // Settings of a program folder, the file named after the program
