@@ -38,6 +38,9 @@ int RunImportReader(std::int32_t mode, const std::uint8_t* data, std::size_t siz
   ImportRun run;
   run.inputPath = WriteInput("input.txt", data, size);
   run.csvPath = ScratchFolder() + "/output.csv";
+  // As the import does by default, so UTF-8 exports take the transcoding way.
+  run.inputText =
+      DetectFileCharset(run.inputPath) == Charset::Utf8 ? InputText::Utf8 : InputText::Windows1252;
   NullUi ui;
   const ReadResult result = reader(setup, run, ui);
 
@@ -46,6 +49,8 @@ int RunImportReader(std::int32_t mode, const std::uint8_t* data, std::size_t siz
   Check(ui.messages == 0, "a reader showed a message");
   Check(result.truncated >= 0 && result.truncated <= result.records,
         "more cut records than records");
+  Check(result.replaced >= 0 && result.replaced <= result.records,
+        "more records with replaced characters than records");
   const std::string csv = ReadAll(run.csvPath);
   const long lines = CountWellQuotedLines(csv);
   Check(lines >= 0, "CSV breaks the quoting");
