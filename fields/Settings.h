@@ -19,7 +19,7 @@ struct Settings {
   std::string programFolder;  // holds the settings, strategy files, TKWork, jconv5
   std::string settingsFile;   // full path of the INI file
   std::int32_t mode = kModeEndNote;
-  std::string importExportFolder;   // of the mode
+  std::string importExportFolder;  // of the mode
   std::string palmInstallFolder;
   std::string palmBackupFolder;
   std::string hotSyncUserId;
