@@ -179,7 +179,7 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   if (!out.open(taggedPath)) {
     return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath};
   }
-  if (format.charset == Charset::Utf8) out.write("\xEF\xBB\xBF");
+  if (format.charset == Charset::Utf8) out.write(kUtf8ByteOrderMark);
   if (format.mode == kModeEndNote) WriteGenericHeader(format, out);
 
   MessagePump pump(ui);

@@ -91,16 +91,16 @@ private:
 void RisReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
   const StopScanner scanner(HoldsReplacedMarks(run_.inputText) ? kLineEndsAndMarks : kLineEnds);
-  static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
   // A UTF-8 byte-order mark before the first tag is not part of it.
   std::size_t bomMatched = 0;
   int c = in.get();
-  while (c >= 0 && bomMatched < 3 && c == kBom[bomMatched]) {
+  const std::string_view bom = kUtf8ByteOrderMark;
+  while (c >= 0 && bomMatched < bom.size() && c == static_cast<unsigned char>(bom[bomMatched])) {
     ++bomMatched;
     c = in.get();
   }
-  if (bomMatched < 3) {
-    for (std::size_t i = 0; i < bomMatched; ++i) feed(static_cast<char>(kBom[i]));
+  if (bomMatched < bom.size()) {
+    for (std::size_t i = 0; i < bomMatched; ++i) feed(bom[i]);
   }
   if (c >= 0) takeStop(static_cast<char>(c));
   ScanRuns(

@@ -18,7 +18,6 @@ constexpr std::array<char32_t, 32> kHighControls{
 constexpr char32_t kEllipsis = 0x2026;
 constexpr char32_t kNextLine = 0x0085;
 constexpr char32_t kByteOrderMark = 0xFEFF;
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 void AppendUtf8(char32_t c, std::string& out) {
   if (c < 0x80) {
@@ -101,9 +100,9 @@ std::optional<std::string> Windows1252OfCharacters(std::u32string_view character
 }
 
 void CharsetDetector::feed(std::string_view bytes) {
-  if (start_.size() < kUtf8Bom.size()) {
-    start_.append(bytes.substr(0, kUtf8Bom.size() - start_.size()));
-    bom_ = start_ == kUtf8Bom;
+  if (start_.size() < kUtf8ByteOrderMark.size()) {
+    start_.append(bytes.substr(0, kUtf8ByteOrderMark.size() - start_.size()));
+    bom_ = start_ == kUtf8ByteOrderMark;
   }
   if (bom_ || invalid_) return;
   splitter_.feed(

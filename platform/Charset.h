@@ -21,6 +21,8 @@ inline constexpr Charset kCharsets[] = {Charset::Auto, Charset::Windows1252, Cha
 // A line break inside a value travels between the programs as this byte. In
 // UTF-8 it is U+0085 (NEL), so that "…" and a line break stay apart.
 inline constexpr char kLineBreakMark = '\x85';
+// Starts a UTF-8 file we write, and tells one we read.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Stands in a transcoded value for a character Windows-1252 lacks, so the
 // readers can tell which record lost one; they write "?" for it. No Unicode
 // character becomes this byte, as Windows-1252 leaves it unassigned.
