@@ -219,15 +219,17 @@ TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_req
     ReadSettings(settings);
     return std::to_string(settings.mode) + "|" + settings.importExportFolder + "|" +
            settings.palmInstallFolder + "|" + settings.palmBackupFolder + "|" +
-           settings.hotSyncUserId;
+           settings.hotSyncUserId + "|" + std::string(CharsetName(settings.charset));
   };
   const std::string folder = DefaultFolder(settings);
   EXPECT_EQ(read("[UserInfo]\r\nuserHSCode=\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
-                 "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\n"),
-            "2|/refs/pc/|" + folder + "|/palm/backup\\|");
+                 "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\nENCharset=utf-8\r\n"
+                 "PCCharset=UTF-8\r\n"),
+            "2|/refs/pc/|" + folder + "|/palm/backup\\||utf-8");
   for (const char* mode : {"two", "4", "-1"}) {
-    EXPECT_EQ(read(std::string("[UserInfo]\nENPath=/en\n[Tomekit]\nProgMode=") + mode),
-              "0|/en|" + folder + "|" + folder + "|0")
+    EXPECT_EQ(
+        read(std::string("[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=") + mode),
+        "0|/en|" + folder + "|" + folder + "|0|auto")
         << mode;
   }
 }
