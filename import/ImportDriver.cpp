@@ -10,6 +10,7 @@
 #include "import/OutputNaming.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
+#include "platform/Charset.h"
 #include "platform/InstallRequestStore.h"
 
 namespace tk {

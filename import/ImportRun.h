@@ -1,7 +1,5 @@
 #pragma once
 // One file's import: where it reads and writes, and what it logs.
-#include "platform/Charset.h"
-
 #include <string>
 #include <vector>
 

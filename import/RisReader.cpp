@@ -4,6 +4,7 @@
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/FieldValues.h"
+#include "platform/Charset.h"
 
 #include <algorithm>
 #include <array>

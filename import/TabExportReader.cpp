@@ -3,6 +3,7 @@
 #include "fields/FieldTable.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
+#include "platform/Charset.h"
 
 #include <array>
 #include <string>
