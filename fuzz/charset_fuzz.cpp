@@ -7,29 +7,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
+#include <utility>
 
 namespace {
 
 using namespace tk;
 using tk::fuzz::Check;
 
-struct Seen {
-  Charset charset;
-  std::string windows1252;
-};
-
-Seen Read(std::string_view bytes, std::size_t piece) {
+// The detected character set and the Windows-1252 text.
+std::pair<Charset, std::string> Read(std::string_view bytes, std::size_t piece) {
   CharsetDetector detector;
   Utf8ToWindows1252 decoder;
-  Seen seen;
+  std::string text;
   for (std::size_t at = 0; at < bytes.size(); at += piece) {
     detector.feed(bytes.substr(at, piece));
-    decoder.feed(bytes.substr(at, piece), seen.windows1252);
+    decoder.feed(bytes.substr(at, piece), text);
   }
-  decoder.finish(seen.windows1252);
-  seen.charset = detector.result();
-  return seen;
+  decoder.finish(text);
+  return {detector.result(), text};
 }
 
 }  // namespace
@@ -37,17 +32,16 @@ Seen Read(std::string_view bytes, std::size_t piece) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const Seen whole = Read(bytes, bytes.size() + 1);
-  const Seen pieces = Read(bytes, data[0] % 7 + 1);
-  Check(whole.charset == pieces.charset, "detection depends on where the stream is split");
-  Check(whole.windows1252 == pieces.windows1252, "transcoding depends on where it is split");
+  const auto [charset, text] = Read(bytes, bytes.size() + 1);
+  const auto pieces = Read(bytes, data[0] % 7 + 1);
+  Check(charset == pieces.first, "detection depends on where the stream is split");
+  Check(text == pieces.second, "transcoding depends on where it is split");
   // Every character but "..." and the marks is one byte, so none is longer.
-  Check(whole.windows1252.size() <= bytes.size(), "transcoding grew the text");
+  Check(text.size() <= bytes.size(), "transcoding grew the text");
   // Marks aside, the text goes back to UTF-8 and comes out as it went in.
-  if (whole.windows1252.find(kReplacedMark) == std::string::npos) {
-    const std::string utf8 = Utf8OfWindows1252(whole.windows1252);
-    Check(Read(utf8, utf8.size() + 1).windows1252 == whole.windows1252,
-          "Windows-1252 text did not survive UTF-8");
+  if (text.find(kReplacedMark) == std::string::npos) {
+    const std::string utf8 = Utf8OfWindows1252(text);
+    Check(Read(utf8, utf8.size() + 1).second == text, "Windows-1252 text did not survive UTF-8");
   }
   return 0;
 }

@@ -8,119 +8,92 @@ namespace tk {
 namespace {
 
 using test::DriverRun;
-using test::Lines;
 
 // The UTF-8 of characters that hold the bytes our marks are made of.
 const std::string kARing = "\xC3\x85", kAOgonek = "\xC4\x85", kEllipsis = "\xE2\x80\xA6",
                   kEth = "\xC3\xB0", kIDot = "\xC4\xB0", kUHorn = "\xC6\xB0",
                   kCyrillicA = "\xD0\xB0", kDegree = "\xC2\xB0", kBom = "\xEF\xBB\xBF";
+const std::string kTwoFirstReplaced =
+    "2 Records Transferred to  JFile. Number of records with replaced characters: 1\n"
+    "Characters replaced in Record 1\n";
 
 std::string Times(int n, const std::string& text) {
   std::string all;
-  for (int i = 0; i < n; ++i) all += text;
+  while (n-- > 0) all += text;
   return all;
 }
 
-std::string RecordsOf(const std::string& csv) { return csv.substr(csv.find("\r\n") + 2); }
-
 }  // namespace
 
+// Each row's expectation is the status, the per-record log lines, then the
+// records the Palm gets.
 TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
   const struct {
     const char* behaviour;
     ConvMode mode;
     Charset charset;
-    std::string input, records, status;
-    Lines replacedLog;
+    std::string input, expected;
   } cases[] = {
-      {"RIS: marks' bytes inside letters stay letters; a degree sign is text",
-       kModeRefMan,
+      {"RIS: marks' bytes inside letters stay letters; a degree sign is text", kModeRefMan,
        Charset::Auto,
        "TY  - JOUR\nT1  - " + kARing + " " + kAOgonek + kEllipsis + kEth + kDegree + "C\nA1  - " +
            kIDot + " " + kUHorn + " " + kCyrillicA + "\nER  - \nTY  - BOOK\nER  - \n",
-       "\"JOUR\",\"\",\"\xC5 ?...\xF0\xB0"
-       "C\",\"? ? ?\"\r\n\"BOOK\",\"\",\"\",\"\"\r\n",
-       "2 Records Transferred to  JFile. Number of records with replaced characters: 1",
-       {"Characters replaced in Record 1"}},
-      {"EndNote: only the degree sign ends a record; the BOM is no data",
-       kModeEndNote,
+       kTwoFirstReplaced + "\"JOUR\",\"\",\"\xC5 ?...\xF0\xB0" +
+           "C\",\"? ? ?\"\r\n\"BOOK\",\"\",\"\",\"\"\r\n"},
+      {"EndNote: only the degree sign ends a record; the BOM is no data", kModeEndNote,
        Charset::Auto,
        kBom + "Journal\t" + kEth + " " + kIDot + "\t" + kUHorn + kCyrillicA + "\t" + kARing +
            kEllipsis + kDegree + "Book\t" + kEth + kDegree,
-       "\"Journal\",\"\xF0 ?\",\"??\",\"\xC5...\"\r\n\"Book\",\"\xF0\",\r\n",
-       "2 Records Transferred to  JFile. Number of records with replaced characters: 1",
-       {"Characters replaced in Record 1"}},
-      {"widths count the bytes that reach the Palm",
-       kModeEndNote,
-       Charset::Utf8,
+       kTwoFirstReplaced + "\"Journal\",\"\xF0 ?\",\"??\",\"\xC5...\"\r\n\"Book\",\"\xF0\",\r\n"},
+      {"widths count the bytes that reach the Palm", kModeEndNote, Charset::Utf8,
        "B\t" + Times(20, kCyrillicA) + "\t" + Times(21, "\xC3\xA9") + kDegree,
-       "\"B\",\"" + std::string(20, '?') + "\",\"" + std::string(20, '\xE9') + "\",\r\n",
-       "1 Records Transferred to  JFile. Number of truncated records: 1. Number of records "
-       "with replaced characters: 1",
-       {"Truncated field(s) in Record 1", "Characters replaced in Record 1"}},
-      {"ProCite: the record end and the line-break mark keep their meaning",
-       kModeProCite,
-       Charset::Auto,
-       "a\n" + kEllipsis + "\t" + kDegree + "C " + kCyrillicA + "\r\nb\r\n",
-       "\"a\x85...\",\"\xB0"
-       "C ?\",\r\n\"b\",\r\n",
-       "2 Records Transferred to  JFile. Number of records with replaced characters: 1",
-       {"Characters replaced in Record 1"}},
-      {"the generic pre-pass hands its marks on",
-       kModeProCiteGeneric,
-       Charset::Auto,
+       "1 Records Transferred to  JFile. Number of truncated records: 1. Number of records with "
+       "replaced characters: 1\nTruncated field(s) in Record 1\nCharacters replaced in Record 1\n"
+       "\"B\",\"" +
+           std::string(20, '?') + "\",\"" + std::string(20, '\xE9') + "\",\r\n"},
+      {"ProCite: the record end and the line-break mark keep their meaning", kModeProCite,
+       Charset::Auto, "a\n" + kEllipsis + "\t" + kDegree + "C " + kCyrillicA + "\r\nb\r\n",
+       kTwoFirstReplaced + "\"a\x85...\",\"\xB0" + "C ?\",\r\n\"b\",\r\n"},
+      {"the generic pre-pass hands its marks on", kModeProCiteGeneric, Charset::Auto,
        "a\t" + kCyrillicA + "\r\nb\t" + kARing + "\r\n",
-       "\"a\",\"?\",\" \",\r\n\"b\",\"\xC5\",\" \",\r\n",
-       "2 Records Transferred to  JFile. Number of records with replaced characters: 1",
-       {"Characters replaced in Record 1"}},
-      {"Windows-1252 files keep today's bytes under auto",
-       kModeRefMan,
-       Charset::Auto,
+       kTwoFirstReplaced + "\"a\",\"?\",\" \",\r\n\"b\",\"\xC5\",\" \",\r\n"},
+      {"Windows-1252 files keep today's bytes under auto", kModeRefMan, Charset::Auto,
        "TY  - JOUR\nT1  - \xC5\x85\xF0\xB0"
        "C\nER  - \n",
-       "\"JOUR\",\"\",\"\xC5\x85\xF0\xB0"
-       "C\",\"\"\r\n",
-       "1 Records Transferred to  JFile",
-       {}},
-      {"chosen Windows-1252 reads UTF-8 as its bytes",
-       kModeEndNote,
-       Charset::Windows1252,
-       "x" + kEth + "y" + kDegree,
-       "\"x\xC3\",\r\n\"y\xC2\",\r\n",
-       "2 Records Transferred to  JFile",
-       {}},
+       "1 Records Transferred to  JFile\n\"JOUR\",\"\",\"\xC5\x85\xF0\xB0"
+       "C\",\"\"\r\n"},
+      {"chosen Windows-1252 reads UTF-8 as its bytes", kModeEndNote, Charset::Windows1252,
+       "x" + kEth + "y" + kDegree, "2 Records Transferred to  JFile\n\"x\xC3\",\r\n\"y\xC2\",\r\n"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.behaviour);
     DriverRun run(c.mode);
     run.settings.charset = c.charset;
-    EXPECT_EQ(run.importFiles({run.input("refs.txt", c.input)}), c.status);
-    const std::string pdb = std::string(ModePrefix(c.mode)) + "refs.PDB";
-    EXPECT_EQ(RecordsOf(test::ReadBytes(run.program.file("Install/" + pdb))), c.records);
-    Lines replaced;
+    std::string seen = run.importFiles({run.input("refs.txt", c.input)}) + "\n";
     for (const auto& line : run.log) {
-      if (line.find("in Record") != std::string::npos) replaced.push_back(line);
+      if (line.find("in Record") != std::string::npos) seen += line + "\n";
     }
-    EXPECT_EQ(replaced, c.replacedLog);
-    EXPECT_TRUE(run.ui.texts().empty());
+    const std::string csv = test::ReadBytes(
+        run.program.file("Install/" + std::string(ModePrefix(c.mode)) + "refs.PDB"));
+    EXPECT_EQ(seen + csv.substr(csv.find("\r\n") + 2), c.expected) << c.behaviour;
+    EXPECT_TRUE(run.ui.texts().empty()) << c.behaviour;
   }
 }
 
-// The handheld's name is made of the file's characters, not its bytes.
+// The handheld's name is made of the file's characters, not its bytes; the
+// database file keeps the name's own bytes.
 TEST(charset_import_test, database_names_are_windows_1252_cut_by_characters) {
   const std::pair<std::string, std::string> cases[] = {
-      {"\xC3\x85ngstr\xC3\xB6m \xCE\xA9mega \xC3\xA9\xC3\xA8\xC3\xAA.txt",
+      {"\xC3\x85ngstr\xC3\xB6m \xCE\xA9mega \xC3\xA9\xC3\xA8\xC3\xAA",
        "\"EN-\xC5ngstr\xF6m ?mega \xE9\""},
-      {"caf\xE9.txt", "\"EN-caf\xE9\""},  // already Windows-1252
+      {"caf\xE9", "\"EN-caf\xE9\""},  // already Windows-1252
   };
   for (const auto& [file, palmName] : cases) {
     DriverRun run(kModeEndNote);
     ImportRun import;
-    import.inputPath = run.input(file, "x");
+    import.inputPath = run.input(file + ".txt", "x");
     NameImportOutputs(run.settings, kModeEndNote, import);
     EXPECT_EQ(import.palmName, palmName);
-    EXPECT_EQ(import.pdbPath,
-              run.settings.palmInstallFolder + "/EN-" + file.substr(0, file.size() - 4) + ".PDB");
+    EXPECT_EQ(import.pdbPath, run.settings.palmInstallFolder + "/EN-" + file + ".PDB");
   }
 }
 
