@@ -74,8 +74,8 @@ TEST(converter_runner_test, missing_source_converter_or_description_starts_nothi
               noConverter ? ConverterOutcome::ConverterMissing : ConverterOutcome::SourceMissing);
     EXPECT_EQ(run.ui.texts(),
               Lines{noConverter ? "Jconv5.exe not found!" : "The source file does not exist"});
-    EXPECT_EQ(test::ReadBytes(run.pdb), "old");
-    EXPECT_FALSE(FileExists(run.program.file("args.txt")) || run.ui.progressShows);
+    EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.file("args.txt")) ||
+                 run.ui.progressShows);
   }
   // A copy that fails: an earlier run's copy must not pass for this run's.
   for (const bool sourceFails : {true, false}) {
@@ -90,8 +90,7 @@ TEST(converter_runner_test, missing_source_converter_or_description_starts_nothi
     EXPECT_EQ(run.ui.texts(), Lines{"Unable to copy " +
                                     (sourceFails ? job.source : job.description) + " to " + copy});
     EXPECT_FALSE(FileExists(run.program.file("args.txt")) ||
-                 FileExists(run.program.work("ifo.tmp")));
-    EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+                 FileExists(run.program.work("ifo.tmp")) || test::ReadBytes(run.pdb) != "old");
   }
 }
 

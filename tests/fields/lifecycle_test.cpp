@@ -230,10 +230,7 @@ TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_req
         "0|/en|" + folder + "|" + folder + "|0|auto")
         << mode;
   }
-}
-
-TEST(settings_test, work_folders_are_made_or_reported_missing) {
-  test::TempFolder dir;
+  // Work folders are made, or reported missing when they can't be.
   ASSERT_TRUE(MakeWorkFolders(dir.path()));
   test::BlockFolder(dir.file("TKWork"));
   EXPECT_FALSE(MakeWorkFolders(dir.path()));
