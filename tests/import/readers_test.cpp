@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace tk {
 namespace {
@@ -141,13 +142,11 @@ TEST(readers_test, exports_become_records) {
   for (const auto& c : cases) {
     ReaderRun r(c.mode, c.input);
     const ReadResult result = r.read(c.fields, c.maxWidth);
-    EXPECT_EQ(result.status, ReadStatus::Read) << c.behaviour;
-    EXPECT_EQ(result.records, std::count(c.records.begin(), c.records.end(), '\n')) << c.behaviour;
-    EXPECT_EQ(result.truncated, c.truncated) << c.behaviour;
-    EXPECT_EQ(r.records(), c.records) << c.behaviour;
-    if (c.mode != pc) {
-      EXPECT_EQ(r.ui.lastRecord, result.records) << c.behaviour;
-    }
+    const int count = std::count(c.records.begin(), c.records.end(), '\n');
+    EXPECT_EQ(std::tuple(result.status, result.records, result.truncated, r.records()),
+              std::tuple(ReadStatus::Read, count, c.truncated, c.records))
+        << c.behaviour;
+    EXPECT_TRUE(c.mode == pc || r.ui.lastRecord == count) << c.behaviour;
   }
 }
 
@@ -230,12 +229,12 @@ TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
       ReaderRun r(reader.mode, reader.input);
       f.fault(r);
       const ReadResult result = r.read({reader.field});
-      EXPECT_EQ(result.status, f.status) << reader.mode;
-      EXPECT_EQ(result.records, 0) << reader.mode;
-      EXPECT_EQ(result.failedFile, f.commitFailed ? r.output() : "") << reader.mode;
-      EXPECT_EQ(test::ReadBytes(r.output()), f.output) << reader.mode;
-      EXPECT_FALSE(test::LeftBehind(test::TkPartOf(r.output()))) << reader.mode;
-      EXPECT_TRUE(r.ui.messages.empty()) << reader.mode;
+      EXPECT_EQ(
+          std::tuple(result.status, result.records, result.failedFile, test::ReadBytes(r.output())),
+          std::tuple(f.status, 0, f.commitFailed ? r.output() : "", f.output))
+          << reader.mode;
+      EXPECT_FALSE(test::LeftBehind(test::TkPartOf(r.output())) || !r.ui.messages.empty())
+          << reader.mode;
     }
   }
 }
