@@ -12,9 +12,7 @@
 #ifdef _WIN32
 #include "platform/WideText.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "platform/WindowsApi.h"
 #else
 #include <unistd.h>
 #endif

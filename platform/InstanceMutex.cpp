@@ -3,9 +3,7 @@
 
 #include "platform/WideText.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "platform/WindowsApi.h"
 
 namespace tk {
 

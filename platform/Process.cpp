@@ -4,9 +4,7 @@
 #include "platform/WideText.h"
 #include "platform/WindowsCommandLine.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "platform/WindowsApi.h"
 #else
 #include <fcntl.h>
 #include <signal.h>

@@ -5,9 +5,7 @@
 #ifdef _WIN32
 #include "platform/WideText.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "platform/WindowsApi.h"
 // Needs the types of <windows.h>.
 #include <shellapi.h>
 #endif
