@@ -39,7 +39,6 @@ struct ConverterRun {
 
 // The PDB's folder is missing: it is announced and made.
 TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   ConverterRun run(test::kRecordingConverter, "My Programs");  // blanks stay in one item
   const std::string pdb = run.program.file("Palm/User/EN-refs.PDB"),
                     csv = run.program.work("refs.out");
@@ -65,7 +64,6 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
 }
 
 TEST(converter_runner_test, missing_source_converter_or_description_starts_nothing) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   for (const char* script : {test::kRecordingConverter, ""}) {
     ConverterRun run(script);
     test::WriteBytes(run.pdb, "old");
@@ -97,7 +95,6 @@ TEST(converter_runner_test, missing_source_converter_or_description_starts_nothi
 // Only the log tells failure: the exit code has never been read. What the
 // converter printed follows its log in the report.
 TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   ConverterRun failing(test::kFailingConverter);
   test::WriteBytes(failing.pdb, "old");
   EXPECT_EQ(failing.toPdb(failing.pdb), ConverterOutcome::NotCreated);
@@ -108,7 +105,7 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   EXPECT_TRUE(test::ReadBytes(failing.pdb) == "old" &&
               !FileExists(failing.program.work("printed.tmp")));
 
-  ConverterRun exiting("#!/bin/sh\ncp \"$2\" \"$3\"\nexit 3\n");
+  ConverterRun exiting(test::kExitingConverter);
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
   EXPECT_EQ(exiting.toPdb(exiting.pdb), ConverterOutcome::Converted);
   EXPECT_TRUE(exiting.ui.errorReports.empty() && exiting.ui.messages.empty());
@@ -117,10 +114,8 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
 // Killed or crashed half-way: what it left must not reach the destination,
 // and its last words are shown.
 TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
-  for (const char* how : {"kill -KILL $$", "kill -SEGV $$"}) {
-    ConverterRun run(std::string("#!/bin/sh\nprintf 'half a datab' > \"$3\"\necho dying\n") + how +
-                     "\n");
+  for (const char* how : {test::kKilledConverter, test::kCrashingConverter}) {
+    ConverterRun run(how);
     test::WriteBytes(run.pdb, "old");
     EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
     EXPECT_EQ(run.ui.errorReports, std::vector<Lines>{{"dying"}});
@@ -136,7 +131,6 @@ TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database)
 // The user's stop kills a converter that would run on and keeps the earlier
 // database; nothing is shown, the progress window goes.
 TEST(converter_runner_test, stop_kills_the_converter_and_keeps_the_earlier_database) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   ConverterRun run(test::kHangingConverter);
   test::WriteBytes(run.program.file("refs.csv"), "slow");
   test::WriteBytes(run.pdb, "old");
@@ -178,7 +172,6 @@ struct FakeLauncher : ProcessLauncher {
 
 // What an interrupted run left in the work folder must not pass for output.
 TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_fails) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   for (int polls : {3, -1}) {  // -1: the converter can't start
     ConverterRun run(test::kSilentConverter);
     SteppingClock clock;

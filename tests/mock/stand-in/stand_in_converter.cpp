@@ -1,0 +1,108 @@
+// A stand-in for jconv5 that behaves the way a test needs, for what the real
+// converter never does: fail with a log, hang, die half-way. It is one
+// portable program, so the same tests run on Linux and, under Wine, on
+// Windows. Its behaviour is the word in stand-in.txt beside it; it is called
+// as jconv5 is: direction, input, output, name, description.
+#include "platform/Files.h"
+#include "platform/Path.h"
+#include "platform/Utf8Path.h"
+
+#include <filesystem>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#include "platform/WideText.h"
+#include "platform/WindowsApi.h"
+#endif
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  std::FILE* file = tk::OpenFile(path, "wb");
+  if (file == nullptr) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+std::string Beside(const std::string& name) { return tk::JoinPath(tk::ProgramFolder(), name); }
+
+// The converter's work: its output is its input.
+int Copy(const Args& args) {
+  return args.size() > 3 && tk::CopyFileBytes(args[2], args[3]) ? 0 : 1;
+}
+
+// Ends the way a crash or a kill from outside does, which no exit code can
+// pass for.
+[[noreturn]] void Die(bool crash) {
+#ifdef _WIN32
+  TerminateProcess(GetCurrentProcess(), crash ? 0xC0000005 : 0xC000013A);
+#endif
+  std::signal(SIGSEGV, SIG_DFL);
+  std::raise(crash ? SIGSEGV : SIGTERM);
+  std::_Exit(99);
+}
+
+int Behave(const std::string& behaviour, const Args& args) {
+  if (behaviour == "record") {
+    std::string lines;
+    for (const auto& arg : args) lines += arg + "\n";
+    WriteWhole(Beside("args.txt"), lines);
+    return Copy(args);
+  }
+  if (behaviour == "fail") {
+    (void)Copy(args);
+    std::cout << "printed on output" << std::endl;
+    std::cerr << "printed on error" << std::endl;
+    WriteWhole(tk::JoinPath(tk::ExtractFilePath(args.at(3)), "jconv5.err"),
+               "line 3: bad quote\nno database written\n");
+    return 0;
+  }
+  if (behaviour == "exit 3") {
+    (void)Copy(args);
+    return 3;
+  }
+  if (behaviour == "hang") {
+    if (ReadWhole(args.at(2)).find("slow") == std::string::npos) return Copy(args);
+    WriteWhole(args.at(3), "half");
+    WriteWhole(Beside("started"), "");
+    std::this_thread::sleep_for(std::chrono::seconds(30));
+    return 0;
+  }
+  if (behaviour == "crash" || behaviour == "killed") {
+    WriteWhole(args.at(3), "half a datab");
+    std::cout << "dying" << std::endl;
+    Die(behaviour == "crash");
+  }
+  return 0;  // silent: does nothing at all
+}
+
+}  // namespace
+
+// Arguments as a shell script sees them: the program as called first.
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  Args args = tk::Utf8Arguments(argc, argv);
+  args.insert(args.begin(), tk::Utf8FromWide(argv[0]));
+  return Behave(ReadWhole(Beside("stand-in.txt")), args);
+}
+#else
+int main(int argc, char** argv) {
+  return Behave(ReadWhole(Beside("stand-in.txt")), {argv, argv + argc});
+}
+#endif

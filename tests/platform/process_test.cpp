@@ -1,0 +1,46 @@
+// The child is the stand-in converter, so on Windows the argument vector
+// really goes through one quoted command line and back.
+#include "platform/Process.h"
+
+#include "converter/ConverterRunner.h"
+#include "mock/FakeConverter.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace tk {
+namespace {
+
+TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
+  test::ProgramFolder program(test::kRecordingConverter);
+  const std::vector<std::string> args = {
+      ConverterPath(program.path()), "a b", "say \"hi\"", "ends in \\", "", "Grüße \\\"x\\\""};
+  auto child = systemProcessLauncher().start(args);
+  ASSERT_NE(child, nullptr);
+  EXPECT_EQ(child->wait(), 1);  // nothing to copy from a file named "say "hi""
+  EXPECT_EQ(child->poll(), ChildProcess::State::Ended);
+  std::string recorded;
+  for (const auto& arg : args) recorded += arg + "\n";
+  EXPECT_EQ(test::ReadBytes(program.file("args.txt")), recorded);
+
+  EXPECT_EQ(systemProcessLauncher().start({program.file("none")}), nullptr);
+  EXPECT_EQ(systemProcessLauncher().start({}), nullptr);
+  // Once seen to have ended, a child stays ended.
+  test::InstallStandIn(program.path(), test::kExitingConverter);
+  auto exiting = systemProcessLauncher().start({args[0]});
+  auto state = exiting->poll();
+  while (state == ChildProcess::State::Running) state = exiting->poll();
+  EXPECT_EQ(state, ChildProcess::State::Ended);
+  EXPECT_EQ(exiting->poll(), ChildProcess::State::Ended);
+  EXPECT_EQ(exiting->wait(), 3);
+#ifndef _WIN32
+  // A child whose end is discarded can't be waited for; that must not hang.
+  const auto old = std::signal(SIGCHLD, SIG_IGN);
+  EXPECT_EQ(systemProcessLauncher().start({args[0]})->wait(), -1);
+  std::signal(SIGCHLD, old);
+#endif
+}
+
+}  // namespace
+}  // namespace tk
