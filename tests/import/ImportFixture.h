@@ -94,6 +94,10 @@ struct DriverRun {
     WriteBytes(settings.importExportFolder + "/" + name, bytes);
     return settings.importExportFolder + "/" + name;
   }
+  // Where the database made from the export `name` is installed.
+  std::string pdb(const std::string& name) const {
+    return settings.palmInstallFolder + "/" + std::string(ModePrefix(setup.mode)) + name + ".PDB";
+  }
   std::string importFiles(const Lines& chosen) {
     return ImportChosenFiles(settings, setup, log, ui, chosen,
                              [this](const FileOutcome& done) { outcomes.push_back(done); });
