@@ -85,9 +85,8 @@ TEST(build_database_test, accepts_up_to_jfiles_limits_and_refuses_beyond) {
       {Header(25), BigPopups(9), "IFO file: its popup lists take 64001 bytes with the field"},
   };
   for (const auto& [csv, ifo, words] : cases)
-    EXPECT_EQ(FailureText([&] { BuildDatabase(csv, ifo, "n", kWhen); }).rfind(words, 0), 0u)
-        << words;
-  EXPECT_EQ(FailureText([] { BuildDatabase(Header(1), Ifo(1), "", kWhen); }),
+    EXPECT_EQ(Outcome([&] { BuildDatabase(csv, ifo, "n", kWhen); }).rfind(words, 0), 0u) << words;
+  EXPECT_EQ(Outcome([] { BuildDatabase(Header(1), Ifo(1), "", kWhen); }),
             "the database name is empty");
 }
 
@@ -97,7 +96,7 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
   const std::string cut = BuildDatabase(Header(2) + CsvLineOf({"two\x85lines", " "}),
                                         Ifo(2, {"popupb", "1999", ""}), "n", 0);
   for (std::size_t size = 0; size < cut.size(); ++size)
-    ASSERT_NE(FailureText([&] { ExtractCsv(cut.substr(0, size)); }), "<accepted>") << size;
+    ASSERT_NE(Outcome([&] { ExtractCsv(cut.substr(0, size)); }), "<accepted>") << size;
   // Three one-value records, with bytes set the way a handheld or a damaged copy would.
   const std::string small =
       BuildDatabase(CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"2"}) + CsvLineOf({"3"}),
@@ -117,13 +116,12 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
       {Small(60, "\x1F ~\x7F"), "its type is '? ~?'"},
       {Small(34, "\x08\x03"s),
        "the database \"EN-Small\" is encrypted; turn its encryption off in JFile on the "
-       "handheld, "
-       "HotSync, and convert the backup again"},
+       "handheld, HotSync, and convert the backup again"},
       {Small(52, "\0\0\0\0"s), "the database is damaged: it has no application info block"},
       {small.substr(0, small.size() - 3), "record 3 of 3: the record is damaged: 1 bytes can't"},
   };
   for (const auto& [pdb, words] : cases) {
-    const std::string text = FailureText([&] { ExtractCsv(pdb); });
+    const std::string text = Outcome([&] { ExtractCsv(pdb); });
     EXPECT_EQ(text.rfind("PDB file: ", 0), 0u) << text;
     EXPECT_NE(text.find(words), std::string::npos) << text;
   }
@@ -131,15 +129,9 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
 
 // A table as text: items split by |, each record after its line number.
 std::string Shown(const CsvTable& table) {
-  std::string shown;
-  auto items = [&shown](const std::vector<std::string>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) shown += (i ? "|" : "") + values[i];
-  };
-  items(table.header);
-  for (const CsvLine& line : table.records) {
-    shown += " " + std::to_string(line.lineNumber) + ":";
-    items(line.values);
-  }
+  std::string shown = Joined(table.header);
+  for (const CsvLine& line : table.records)
+    shown += " " + std::to_string(line.lineNumber) + ":" + Joined(line.values);
   return shown;
 }
 
@@ -157,11 +149,8 @@ TEST(csv_test, reads_the_dialect_and_its_loose_variants_names_malformed_items_an
        "value must be doubled"},
       {"", "CSV file: it is empty, without even a header line"},
   };
-  for (const auto& [text, expected] : cases) {
-    std::string shown;
-    const std::string refusal = FailureText([&] { shown = Shown(ReadCsv(text)); });
-    EXPECT_EQ(refusal == "<accepted>" ? shown : refusal, expected) << text;
-  }
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(Outcome([&] { return Shown(ReadCsv(text)); }), expected) << text;
   std::string out;
   WriteCsvLine({"Book", "", "Say \"hi\"", "one\r\ntwo", "\xFF,"}, out);
   EXPECT_EQ(out, "\"Book\",\" \",\"Say \"\"hi\"\"\",\"one\x85two\",\"\xFF,\"\r\n");
@@ -192,16 +181,15 @@ TEST(ifo_reader_test, section_letters_run_a_to_z_then_B_on_and_refusals_name_the
       {11, "popupa", "section popupa appears a second time"},
       {11, "a\0b"s, "the line holds a zero byte"},
   };
+  const std::string good[] = {"JFile5", "1 1 1", "80 80 80", "110",    "1", "0",
+                              "0 0 0",  "0 0 0", "",         "popupa", "x"};
   for (const auto& [line, replacement, words] : cases) {
-    std::vector<std::string> lines = {"JFile5", "1 1 1", "80 80 80", "110",    "1", "0",
-                                      "0 0 0",  "0 0 0", "",         "popupa", "x"};
-    lines.at(line - 1) = replacement;
     std::string text;
-    for (const std::string& each : lines) text += each + "\r\n";
-    const std::string refusal = FailureText([&] { ReadIfo(text); });
+    for (std::size_t i = 0; i < 11; ++i) text += (i + 1 == line ? replacement : good[i]) + "\r\n";
+    const std::string refusal = Outcome([&] { ReadIfo(text); });
     EXPECT_EQ(refusal.rfind("IFO line " + std::to_string(line) + ": " + words, 0), 0u) << refusal;
   }
-  EXPECT_EQ(FailureText([] { ReadIfo("JFile5\r\n1\r\n80\r\n110\r\n1\r\n0\r\n0\r\n0"); }),
+  EXPECT_EQ(Outcome([] { ReadIfo("JFile5\r\n1\r\n80\r\n110\r\n1\r\n0\r\n0\r\n0"); }),
             "IFO file: it has 8 lines; a description takes at least 9");
 }
 
