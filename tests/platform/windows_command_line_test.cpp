@@ -14,18 +14,11 @@ namespace tk {
 namespace {
 
 TEST(windows_command_line_test, quotes_only_items_the_split_would_change) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"jconv5.exe", "jconv5.exe"},
-      {"C:\\PROGRA~1\\TKWork\\in.tmp", "C:\\PROGRA~1\\TKWork\\in.tmp"},
-      {"", "\"\""},
-      {"a b", "\"a b\""},
-      {"tab\there", "\"tab\there\""},
-      {"C:\\Program Files\\x\\", "\"C:\\Program Files\\x\\\\\""},
-      {"say \"hi\"", "\"say \\\"hi\\\"\""},
-      {"a\\\\\"b", "\"a\\\\\\\\\\\"b\""},
-      {"a\\\\b c", "\"a\\\\b c\""}};
-  for (const auto& [item, quoted] : rows) EXPECT_EQ(QuoteWindowsArgument(item), quoted) << item;
-  EXPECT_EQ(WindowsCommandLine({"jconv5.exe", "1", "a b"}), "jconv5.exe 1 \"a b\"");
+  EXPECT_EQ(
+      WindowsCommandLine({"jconv5.exe", "C:\\PROGRA~1\\TKWork\\in.tmp", "", "a b", "tab\there",
+                          "C:\\Program Files\\x\\", "say \"hi\"", "a\\\\\"b", "a\\\\b c"}),
+      "jconv5.exe C:\\PROGRA~1\\TKWork\\in.tmp \"\" \"a b\" \"tab\there\" "
+      "\"C:\\Program Files\\x\\\\\" \"say \\\"hi\\\"\" \"a\\\\\\\\\\\"b\" \"a\\\\b c\"");
 }
 
 TEST(windows_command_line_test, the_system_splits_the_line_back_into_the_same_items) {
