@@ -14,14 +14,17 @@ namespace jconv5::test {
 
 using namespace std::string_literals;
 
+// The items with sep between them.
+inline std::string Joined(const std::vector<std::string>& items, const std::string& sep = "|") {
+  std::string out;
+  for (std::size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
+  return out;
+}
+
 inline std::string B16(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v)}; }
 inline std::string B32(std::uint32_t v) { return B16(v >> 16) + B16(v & 0xFFFF); }
 inline std::string Padded(std::string text, std::size_t width) { return text.resize(width), text; }
-inline std::string Repeat(const std::string& text, std::size_t n) {
-  std::string out;
-  while (n-- > 0) out += text;
-  return out;
-}
+inline std::string Repeat(std::string s, std::size_t n) { return Joined(std::vector(n, s), ""); }
 
 // The text of the Failure that call throws; else what call returns, or
 // "<accepted>" when it returns nothing.
@@ -56,18 +59,9 @@ inline std::string FixedPart(const std::vector<JFileField>& fields, int viewWidt
 // An IFO as Tomekit writes it (CR LF between lines, none after the last) for
 // n text columns of width 80, the trailer "EndJFileData\0", then more lines.
 inline std::string Ifo(std::size_t n, const std::vector<std::string>& sections = {}) {
-  std::string text = "JFile5\r\n" + Repeat("1 ", n) + "\r\n" + Repeat("80 ", n) +
-                     "\r\n110\r\n1\r\n0\r\n" + Repeat("0 ", n) + "\r\n" + Repeat("0 ", n) +
-                     "\r\n456E644A46696C654461746100";
-  for (const std::string& line : sections) text += "\r\n" + line;
-  return text;
-}
-
-// The items with sep between them.
-inline std::string Joined(const std::vector<std::string>& items, const std::string& sep = "|") {
-  std::string out;
-  for (std::size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
-  return out;
+  return "JFile5\r\n" + Repeat("1 ", n) + "\r\n" + Repeat("80 ", n) + "\r\n110\r\n1\r\n0\r\n" +
+         Repeat("0 ", n) + "\r\n" + Repeat("0 ", n) + "\r\n456E644A46696C654461746100" +
+         (sections.empty() ? "" : "\r\n" + Joined(sections, "\r\n"));
 }
 
 // One CSV line of Tomekit's dialect, the items taken as already encoded.
