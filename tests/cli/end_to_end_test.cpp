@@ -50,22 +50,30 @@ protected:
 };
 
 // Values longer than the default strategies' width of 3990 come back cut.
-TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths) {
+// What Windows-1252 can hold comes back as it went, the rest as "?" and "…"
+// as "..."; neither --mode nor --charset is ever saved.
+TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_chosen_charset) {
   const std::string title = "On things, " + std::string(4000, 'T');
-  // An EndNote record of 31 fields and a RIS one, each around the title.
-  auto tabbed = [](const std::string& value) {
+  auto tabbed = [](const std::string& value) {  // 31 fields
     return "Journal Article\tSmith, \"J.\"\t2001\t" + value + "\t\t\t\tPenguin Books" +
            std::string(5, '\t') + "bio; chem" + std::string(18, '\t');
   };
-  auto ris = [](const std::string& value) {
-    return "TY  - JOUR\r\nT1  - " + value +
-           "\r\nA1  - Smith, J.\r\nA1  - Jones, K.\r\nKW  - bio\r\nER  - \r\n";
+  auto ris = [](const std::string& t1, const std::string& author1, const std::string& author2) {
+    return "TY  - JOUR\r\nT1  - " + t1 + "\r\nA1  - " + author1 + "\r\nA1  - " + author2 +
+           "\r\nKW  - bio\r\nER  - \r\n";
   };
   test::WriteBytes(folder("EndNote/My Refs.txt"), tabbed(title) + '\xB0');
-  test::WriteBytes(folder("Ref Man/rm.txt"), ris(title));
-  for (const char* args : {"--mode endnote 'EndNote/My Refs.txt'", "'Ref Man/rm.txt'"})
-    EXPECT_EQ(cli("import " + std::string(args)),
-              "0\n1 Records Transferred to  JFile. Number of truncated records: 1\n|");
+  // The second record in UTF-8: what Windows-1252 holds, what it can't and "…".
+  const std::string utf8 = "\xC3\x85ngstr\xC3\xB6m \xE2\x82\xAC ",
+                    thorn = "\xC3\x90\xC3\xB3r, \xC3\x9E.";
+  test::WriteBytes(folder("Ref Man/rm.txt"), ris(title, "Smith, J.", "Jones, K.") +
+                                                 ris(utf8 + "\xC4\x85\xE2\x80\xA6 20\xC2\xB0",
+                                                     thorn, "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"));
+  EXPECT_EQ(cli("import --mode endnote 'EndNote/My Refs.txt'"),
+            "0\n1 Records Transferred to  JFile. Number of truncated records: 1\n|");
+  EXPECT_EQ(cli("import 'Ref Man/rm.txt'"),
+            "0\n2 Records Transferred to  JFile. Number of truncated records: 1. Number of records "
+            "with replaced characters: 1\n|");
   EXPECT_NE(test::ReadBytes(folder("install.ini")).find("Install0=1"), std::string::npos);
 
   EXPECT_EQ(cli("export --mode endnote 'Install/EN-My Refs.PDB'"),
@@ -73,32 +81,17 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths) {
   const std::string tsv = test::ReadBytes(folder("EndNote/EN-My Refs.tsv"));
   EXPECT_EQ(tsv.substr(0, 10) + tsv.substr(tsv.find("\r\n", 10) + 2),
             "*GENERIC\r\n" + tabbed(title.substr(0, 3990)) + "\r\n");
-  EXPECT_EQ(cli("export Install/RM-rm.PDB"), "0\n1 Records Transferred to Reference Manager\n|");
-  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")), ris(title.substr(0, 3990)) + "\r\n");
-  // --mode never changes the saved mode.
-  EXPECT_NE(test::ReadBytes(folder("tomekit.INI")).find("ProgMode=1"), std::string::npos);
-}
-
-// What Windows-1252 can hold comes back as it went; the rest as "?" and
-// "…" as "...". The choice on the command line is never saved.
-TEST_F(EndToEnd, utf8_ris_comes_back_as_utf8) {
-  test::WriteBytes(
-      folder("Ref Man/utf.txt"),
-      "TY  - JOUR\r\nT1  - \xC3\x85ngstr\xC3\xB6m \xE2\x82\xAC \xC4\x85\xE2\x80\xA6 20\xC2\xB0"
-      "C\r\n"
-      "A1  - \xC3\x90\xC3\xB3r, \xC3\x9E.\r\nA1  - \xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\r\nER  - \r\n");
-  EXPECT_EQ(cli("import 'Ref Man/utf.txt'"),
-            "0\n1 Records Transferred to  JFile. Number of records with replaced characters: 1\n|");
-  const std::string exported = "0\n1 Records Transferred to Reference Manager\n|";
-  EXPECT_EQ(cli("export --charset utf-8 Install/RM-utf.PDB"), exported);
-  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-utf.RIS")),
-            "\xEF\xBB\xBFTY  - JOUR\r\nT1  - \xC3\x85ngstr\xC3\xB6m \xE2\x82\xAC ?... 20\xC2\xB0"
-            "C\r\n"
-            "A1  - \xC3\x90\xC3\xB3r, \xC3\x9E.\r\nA1  - ????\r\nER  - \r\n\r\n");
-  EXPECT_EQ(cli("export Install/RM-utf.PDB"), exported);
-  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-utf.RIS")).substr(0, 26),
-            "TY  - JOUR\r\nT1  - \xC5ngstr\xF6m");
-  EXPECT_EQ(test::ReadBytes(folder("tomekit.INI")).find("Charset"), std::string::npos);
+  const std::string cut = ris(title.substr(0, 3990), "Smith, J.", "Jones, K.") + "\r\n";
+  const std::string exported = "0\n2 Records Transferred to Reference Manager\n|";
+  EXPECT_EQ(cli("export --charset utf-8 Install/RM-rm.PDB"), exported);
+  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")),
+            "\xEF\xBB\xBF" + cut + ris(utf8 + "?... 20\xC2\xB0", thorn, "????") + "\r\n");
+  EXPECT_EQ(cli("export Install/RM-rm.PDB"), exported);
+  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")),
+            cut + ris("\xC5ngstr\xF6m \x80 ?... 20\xB0", "\xD0\xF3r, \xDE.", "????") + "\r\n");
+  const std::string ini = test::ReadBytes(folder("tomekit.INI"));
+  EXPECT_TRUE(ini.find("ProgMode=1") != std::string::npos && ini.find("Charset") == ini.npos)
+      << ini;
 }
 
 TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order) {
