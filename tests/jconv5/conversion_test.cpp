@@ -49,25 +49,23 @@ TEST(build_database_test, writes_a_jfile5_database_that_reads_back) {
 // whose appInfo block takes 63,991 bytes plus the last item and its NUL.
 std::string BigPopups(std::size_t lastItem) {
   std::vector<std::string> lines;
-  for (char letter = 'a'; letter < 'y'; ++letter) {
+  for (char letter = 'a'; letter <= 'y'; ++letter) {
     lines.push_back("popup"s + letter);
-    lines.insert(lines.end(), 120, std::string(30, 'w'));
+    lines.insert(lines.end(), letter < 'y' ? 120 : 84, std::string(letter < 'y' ? 30 : 24, 'w'));
   }
-  lines.push_back("popupy");
-  lines.insert(lines.end(), 84, std::string(24, 'w'));
   lines.push_back(std::string(lastItem, 'w'));
   return Ifo(25, lines);
 }
 
 TEST(build_database_test, accepts_up_to_jfiles_limits_and_refuses_beyond) {
-  std::vector<std::string> fullRecord(15, std::string(4000, 'v'));
-  fullRecord.push_back(std::string(3952, 'v'));  // 64,000 bytes with the length table
-  std::vector<std::string> overRecord = fullRecord;
-  overRecord.back() += 'v';
+  // 16 values taking 64,000 bytes with the length table when cut has 48.
+  const auto record = [](std::size_t cut) {
+    return Header(16) + CsvLineOf(std::vector(16, std::string(4000, 'v'))).erase(1, cut);
+  };
   const std::string records = Header(1) + Repeat("\"x\"\r\n", 65535);
   const std::tuple<std::string, std::string, std::string> cases[] = {
       {Header(50), Ifo(50), "<accepted>"},
-      {Header(16) + CsvLineOf(fullRecord), Ifo(16), "<accepted>"},
+      {record(48), Ifo(16), "<accepted>"},
       {records, Ifo(1), "<accepted>"},
       {Header(25), BigPopups(8), "<accepted>"},
       {Header(51), Ifo(51), "CSV line 1: the header names 51 columns; a JFile database has at"},
@@ -79,7 +77,7 @@ TEST(build_database_test, accepts_up_to_jfiles_limits_and_refuses_beyond) {
        "CSV line 3 (record 2), column 1 \"F\": the value is 4001 bytes long; JFile takes at most"},
       {Header(2) + CsvLineOf({"x", "a\0b"s}), Ifo(2),
        "CSV line 2 (record 1), column 2 \"F\": the value holds a zero byte"},
-      {Header(16) + CsvLineOf(overRecord), Ifo(16),
+      {record(47), Ifo(16),
        "CSV line 2 (record 1): the record takes 64001 bytes; a JFile record holds at most 64000"},
       {records + "\"x\"", Ifo(1), "CSV file: it holds 65536 records; a JFile database holds at"},
       {Header(25), BigPopups(9), "IFO file: its popup lists take 64001 bytes with the field"},
@@ -122,8 +120,7 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
   };
   for (const auto& [pdb, words] : cases) {
     const std::string text = Outcome([&] { ExtractCsv(pdb); });
-    EXPECT_EQ(text.rfind("PDB file: ", 0), 0u) << text;
-    EXPECT_NE(text.find(words), std::string::npos) << text;
+    EXPECT_TRUE(text.starts_with("PDB file: ") && text.find(words) != std::string::npos) << text;
   }
 }
 
