@@ -87,8 +87,8 @@ struct DriverRun {
     settings.palmInstallFolder = program.file("Install");
     settings.importExportFolder = program.file("my.exports");  // a dot is no extension here
     settings.hotSyncUserId = "1234";
-    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder));
-    EXPECT_TRUE(CreateFolders(settings.importExportFolder));
+    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder) &&
+                CreateFolders(settings.importExportFolder));
   }
   std::string input(const std::string& name, const std::string& bytes) const {
     WriteBytes(settings.importExportFolder + "/" + name, bytes);
