@@ -17,25 +17,21 @@ using Items = std::vector<std::string>;
 
 // Data lines have their tabs made blanks first.
 TEST(tagged_writer_test, comma_text_is_split_into_items) {
-  const struct {
-    std::string_view line;
-    Items items;
-    bool dataLine = false;
-  } cases[] = {
-      {"\"Smith, J.\",\"say \"\"hi\"\"\",\" \"\r\n", {"Smith, J.", "say \"hi\"", " "}},
-      {"  two words,x\r\n", {"two", "words", "x"}},
-      {"\1a\1b", {"a", "b"}},
-      {"a,,b,\r\n", {"a", "", "b"}},
-      {"\r\n", {}},
+  const std::tuple<std::string_view, Items, bool> cases[] = {
+      {"\"Smith, J.\",\"say \"\"hi\"\"\",\" \"\r\n", {"Smith, J.", "say \"hi\"", " "}, false},
+      {"  two words,x\r\n", {"two", "words", "x"}, false},
+      {"\1a\1b", {"a", "b"}, false},
+      {"a,,b,\r\n", {"a", "", "b"}, false},
+      {"\r\n", {}, false},
       // An unclosed quote runs to the end of the line, less its last character.
-      {"\"abc,def\"", {"abc,def"}},
-      {"\"abc,def", {"abc,de"}},
+      {"\"abc,def\"", {"abc,def"}, false},
+      {"\"abc,def", {"abc,de"}, false},
       {"\"a\tb\",c\td\r\n", {"a b", "c", "d"}, true},
   };
-  for (const auto& c : cases) {
+  for (const auto& [line, expected, dataLine] : cases) {
     Items items = {"left over"};
-    c.dataLine ? ParseDataLine(std::string(c.line), items) : ParseCommaText(c.line, items);
-    EXPECT_EQ(items, c.items) << c.line;
+    dataLine ? ParseDataLine(std::string(line), items) : ParseCommaText(line, items);
+    EXPECT_EQ(items, expected) << line;
   }
 }
 
@@ -54,20 +50,18 @@ struct Conversion {
 // that name; Reference Manager: authors and keywords split into tag lines.
 // Header names match ignoring case, but not blanks.
 TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
-  const struct {
-    ConvMode mode;
-    std::string csv, expected;
-    int records;
-  } cases[] = {{kModeEndNote, "endnote.csv", "endnote.expected.tsv", 2},
-               {kModeProCite, "procite.csv", "procite.expected.tsv", 2},
-               {kModeProCiteGeneric, "generic.csv", "generic.expected.tsv", 1},
-               {kModeRefMan, "refman.csv", "refman.expected.ris", 2}};
-  for (const auto& c : cases) {
+  const std::tuple<ConvMode, std::string, std::string, int> cases[] = {
+      {kModeEndNote, "endnote", ".tsv", 2},
+      {kModeProCite, "procite", ".tsv", 2},
+      {kModeProCiteGeneric, "generic", ".tsv", 1},
+      {kModeRefMan, "refman", ".ris", 2}};
+  for (const auto& [mode, name, extension, records] : cases) {
     Conversion run;
-    const int records = run.convert(c.mode, test::DataFile("export/" + c.csv)).records;
-    EXPECT_EQ(std::pair(records, test::ReadBytes(run.out)),
-              std::pair(c.records, test::ReadBytes(test::DataFile("export/" + c.expected))))
-        << c.csv;
+    const std::string data = test::DataFile("export/" + name);
+    // Braces: the conversion runs before its output is read.
+    EXPECT_EQ((std::pair{run.convert(mode, data + ".csv").records, test::ReadBytes(run.out)}),
+              std::pair(records, test::ReadBytes(data + ".expected" + extension)))
+        << name;
   }
 }
 
