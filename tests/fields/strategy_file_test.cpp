@@ -48,9 +48,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   FieldSetup setup = Fresh(kModeProCiteGeneric);
   setup.fieldCount = 3;
   setup.dbSetting1 = 110;
-  setup.table[1] = {64, 15, 3990, 1, 0};
-  setup.table[2] = {1, 80, 5, 0, 0};
-  setup.table[3] = {81, 30, 160, 7, 0};
+  setup.table = {{{}, {64, 15, 3990, 1, 0}, {1, 80, 5, 0, 0}, {81, 30, 160, 7, 0}}};
   setup.popupLists[1] = {" a, b ", "c\td", "e\r\nf"};
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
   EXPECT_EQ(test::ReadBytes(dir.file("s.jfp")),
@@ -115,8 +113,8 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   EXPECT_EQ(std::tuple(stops, selected, setup.popupLists[1], setup.popupLists[48].size(),
                        setup.dbSetting1, setup.dbSetting3, setup.table[47].colWidth,
                        setup.table[1].maxWidth, setup.table[2].maxWidth),
-            std::tuple("||||||x|wide|", std::vector<int>{1, 0, 1, 0, 1}, Words{"Book", "Map"}, 0u,
-                       7, -3, 47, 5, 0));
+            std::tuple(std::string("||||||x|wide|"), std::vector<int>{1, 0, 1, 0, 1},
+                       Words{"Book", "Map"}, 0u, 7, -3, 47, 5, 0));
 }
 
 }  // namespace
