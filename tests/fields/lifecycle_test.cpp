@@ -43,7 +43,7 @@ struct Session {
 
 // A mode change saves nothing of the strategy. A full disk at the end is
 // reported for each file, and each is kept whole.
-TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_next_start) {
+TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each_on_a_full_disk) {
   Session s;
   ASSERT_TRUE(s.start().loaded());
   EXPECT_EQ(CountSelectedFields(s.setup), 15);  // EndNote's default
