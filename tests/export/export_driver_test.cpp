@@ -16,9 +16,7 @@ using Lines = std::vector<std::string>;
 
 struct Fixture {
   explicit Fixture(ConvMode mode, const char* script = test::kRecordingConverter)
-      : program(script) {
-    setup.mode = mode;
-    setup.fieldCount = FieldCountOf(mode);
+      : program(script), setup{mode, FieldCountOf(mode)} {
     settings.importExportFolder = program.file("Import and Export");
     settings.palmBackupFolder = program.file("backup");
     EXPECT_TRUE(CreateFolders(settings.importExportFolder));
@@ -68,8 +66,7 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
   EXPECT_EQ(fx.ui.texts(),
             (Lines{"The source file does not exist",
                    "Transfer Stopped too many records to transfer", "Unable to write to " + full}));
-  EXPECT_EQ(test::ReadBytes(full), "earlier");
-  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(full)));
+  EXPECT_TRUE(test::ReadBytes(full) == "earlier" && !test::LeftBehind(test::TkPartOf(full)));
   EXPECT_NE(test::ReadBytes(fx.out("EN-c.tsv")).find("\r\n\t\t\tt1\t"), std::string::npos);
   ASSERT_EQ(fx.log.size(), 25u);
   EXPECT_EQ(

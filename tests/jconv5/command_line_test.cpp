@@ -15,8 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace test;
-using tk::test::ReadBytes;
-using tk::test::WriteBytes;
+using namespace tk::test;
 
 const std::string kCsv = CsvLineOf({"Title", "Year"}) +
                          CsvLineOf({"A \"\"quoted\"\" one", "1999"}) +

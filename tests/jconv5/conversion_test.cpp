@@ -19,9 +19,9 @@ constexpr std::uint32_t kWhen = 0xBC000000;
 // the items, each kind of line end, a blank line before the first section,
 // and a word that only looks like a section header.
 TEST(build_database_test, writes_a_jfile5_database_that_reads_back) {
-  const std::string csv = CsvLineOf({"Type", "A very long field name indeed", "Tags"}) +
-                          CsvLineOf({"Book", "Say \"\"hi\"\"\x85there", " "}) +
-                          CsvLineOf({"Journal"});
+  const std::string book = CsvLineOf({"Book", "Say \"\"hi\"\"\x85there", " "});
+  const std::string csv =
+      CsvLineOf({"Type", "A very long field name indeed", "Tags"}) + book + CsvLineOf({"Journal"});
   const std::string ifo =
       " JFile5\t\r\n0\t65535  81 \n-32768 32767 0\r32767\r\n65535\r\n4660\r\n"
       "-2147483648 4294967295 7\r\n1 2 3\r\n 09AFaf "
@@ -40,8 +40,7 @@ TEST(build_database_test, writes_a_jfile5_database_that_reads_back) {
                      B32(0) + B16(2) + B32(first) + B32(0x40000001) + B32(first + record1.size()) +
                      B32(0x40000002) + B16(0) + appInfo + record1 + B16(8) + B16(1) + B16(1) +
                      "Journal\0\0\0"s);
-  EXPECT_EQ(ExtractCsv(pdb), CsvLineOf({"Type", "A very long field na", "Tags"}) +
-                                 CsvLineOf({"Book", "Say \"\"hi\"\"\x85there", " "}) +
+  EXPECT_EQ(ExtractCsv(pdb), CsvLineOf({"Type", "A very long field na", "Tags"}) + book +
                                  CsvLineOf({"Journal", " ", " "}));
 }
 
@@ -97,13 +96,11 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
     ASSERT_NE(Outcome([&] { ExtractCsv(cut.substr(0, size)); }), "<accepted>") << size;
   // Three one-value records, with bytes set the way a handheld or a damaged copy would.
   const std::string small =
-      BuildDatabase(CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"2"}) + CsvLineOf({"3"}),
-                    Ifo(1), "EN-Small", 0);
+      BuildDatabase("\"A\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n", Ifo(1), "EN-Small", 0);
   auto Small = [&small](std::size_t at, const std::string& bytes) {
     return std::string(small).replace(at, bytes.size(), bytes);
   };
-  EXPECT_EQ(ExtractCsv(Small(78 + 8 + 4, "\xC0")),
-            CsvLineOf({"A"}) + CsvLineOf({"1"}) + CsvLineOf({"3"}));
+  EXPECT_EQ(ExtractCsv(Small(78 + 8 + 4, "\xC0")), "\"A\"\r\n\"1\"\r\n\"3\"\r\n");
   EXPECT_EQ(ExtractCsv(Small(60, "JfDbJFil")), ExtractCsv(small));
   const std::pair<std::string, std::string> cases[] = {
       {Small(60, "DATApdat"),
@@ -157,8 +154,7 @@ TEST(ifo_reader_test, section_letters_run_a_to_z_then_B_on_and_refusals_name_the
   const std::pair<char, int> letters[] = {{'a', 1},  {'z', 26}, {'A', 0}, {'B', 27},
                                           {'Y', 50}, {'Z', 0},  {'`', 0}, {'{', 0}};
   for (auto [letter, column] : letters) EXPECT_EQ(IfoLetterColumn(letter), column) << letter;
-  EXPECT_EQ(ReadIfo(Ifo(1, {"popupa", "x", ""})).popups[0].items,
-            (std::vector<std::string>{"x", ""}))
+  EXPECT_EQ(Joined(ReadIfo(Ifo(1, {"popupa", "x", ""})).popups[0].items), "x|")
       << "a line end after the last word adds an empty word";
   // A line of a good three-column description replaced, and the refusal's first words after
   // the line's number.
