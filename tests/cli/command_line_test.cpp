@@ -29,7 +29,6 @@ TEST(command_line_test, commands_modes_files_help_and_why_a_line_is_unusable) {
       {{"import", "--mode", "word", "-h"}, "help saved"},
       {{}, "error: no command given"},
       {{"convert", "a"}, "error: unknown command 'convert'"},
-      {{"import"}, "error: no file given"},
       {{"import", "--mode"}, "error: --mode needs a mode"},
       {{"import", "--mode", "generic", "a"}, "error: unknown mode 'generic'"},
       {{"export", "-x", "a"}, "error: unknown option '-x'"},
