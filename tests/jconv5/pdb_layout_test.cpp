@@ -56,13 +56,10 @@ TEST(pdb_container_test, writes_reads_back_other_writers_layouts_and_refuses_dam
 }
 
 TEST(jfile_layout_test, appinfo_and_records_read_back_as_written_and_damage_is_refused) {
-  JFileAppInfo fifty, two;
-  fifty.fields.resize(50);
-  fifty.sortFields[2] = 1;
+  JFileAppInfo fifty{.fields = std::vector<JFileField>(50), .sortFields = {0, 0, 1}};
   fifty.popups = {{1, {"Book", "", "popupZ", "Thesis"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
+  JFileAppInfo two{.oldFlags = 0x1234, .firstColumn = 2};
   two.fields = {{"Reference Type", 64, 15, 0, 0}, {"A name longer than twenty", 81, -40, 2, 9}};
-  two.firstColumn = 2;
-  two.oldFlags = 0x1234;
   const std::string chunked = WriteAppInfo(fifty);
   EXPECT_EQ(chunked.substr(1702),
             "popupa\0Book\0\x07\0popupZ\0Thesis\0popupz\0x\0popupA\0popupX\0y\0\0"s);
