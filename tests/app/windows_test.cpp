@@ -224,13 +224,12 @@ TEST_F(AppTest, field_attributes_are_shown_stored_on_ok_or_enter_and_their_width
   // OK with a bad width keeps the dialog open, the width reset to 80.
   properties(4, [&](QDialog& dialog) {
     int result = 0;
-    for (const char* typed : {"161", "-1", "x", "0"}) {
-      result = Ok(0, typed, "Book\nJournal")(dialog);
-      seen << QString::number(result) + dialog.findChild<QLineEdit*>("EditFldSize")->text();
-    }
+    for (const char* typed : {"161", "-1", "x", "0"})
+      seen << QString::number(result = Ok(0, typed, "Book\nJournal")(dialog))
+           << dialog.findChild<QLineEdit*>("EditFldSize")->text();
     return result;
   });
-  EXPECT_EQ(seen.mid(6), (QStringList{"080", "080", "080", "10"}));
+  EXPECT_EQ(seen.mid(6), (QStringList{"0", "80", "0", "80", "0", "80", "1", "0"}));
   EXPECT_EQ(QList<int>({field(4).fldType, field(4).colWidth}), QList<int>({kTypeString, 0}));
   EXPECT_FALSE(window->fieldCheckBox(4)->font().bold());
   // Enter is OK; a paste before the words is cut at the limit, the words
@@ -259,13 +258,12 @@ TEST_F(AppTest, field_attributes_are_shown_stored_on_ok_or_enter_and_their_width
 // word with a character JFile can't show keeps the dialog open.
 TEST_F(AppTest, popup_words_are_windows_1252_and_a_word_jfile_cant_show_is_refused) {
   words(4) = {"\x80 \x85", "\x81\xE9"};
+  const QString offered = QString::fromUtf8("\xE2\x82\xAC \xE2\x80\xA6\n\xC2\x81\xC3\xA9");
   properties(4, [&](QDialog& dialog) {
-    const int refused = Ok(0, "80", QString::fromUtf8("ok\n\xCE\xA9mega"))(dialog);
-    seen << QString::number(refused);
-    return Ok(0, "80", QString::fromUtf8("\xE2\x82\xAC \xE2\x80\xA6\n\xC2\x81\xC3\xA9"))(dialog);
+    seen << QString::number(Ok(0, "80", QString::fromUtf8("ok\n\xCE\xA9mega"))(dialog));
+    return Ok(0, "80", offered)(dialog);
   });
-  EXPECT_EQ(seen.mid(1),
-            (QStringList{QString::fromUtf8("\xE2\x82\xAC \xE2\x80\xA6\n\xC2\x81\xC3\xA9"), "0"}));
+  EXPECT_EQ(seen.mid(1), (QStringList{offered, "0"}));
   EXPECT_EQ(boxes, QStringList{QString::fromUtf8(
                        "E:The popup word \"\xCE\xA9mega\" has a character JFile cannot show: "
                        "\"\xCE\xA9\"\nPlease change the word and try again")});
