@@ -5,6 +5,7 @@
 #include "platform/Path.h"
 #include "platform/ShortPath.h"
 
+#include <optional>
 #include <vector>
 
 namespace tk {
@@ -113,23 +114,50 @@ void RemoveRunFiles(const ConverterFiles& files) {
   RemoveFile(files.outputFile);
 }
 
-ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& direction,
-                        const std::string& nameArgument, const char* notCreatedMessage,
-                        const ConverterServices& services) {
+// Why the run can't start, if it can't. A missing destination folder is
+// announced and made; one that can't be made fails the copy there later.
+std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
   if (!FileExists(job.source)) {
     ui.showMessage(MessageKind::Plain, "The source file does not exist");
-    return {ConverterOutcome::SourceMissing};
+    return ConverterOutcome::SourceMissing;
   }
   if (!FileExists(ConverterPath(job.programFolder))) {
     ui.showMessage(MessageKind::Plain, "Jconv5.exe not found!");
-    return {ConverterOutcome::ConverterMissing};
+    return ConverterOutcome::ConverterMissing;
   }
   const std::string destinationFolder = ExtractFilePath(job.destination);
   if (!destinationFolder.empty() && !FolderExists(destinationFolder)) {
     ui.showMessage(MessageKind::Plain, "Destination directory Had to be created");
-    // A folder that can't be made fails the copy to the destination.
     (void)CreateFolders(destinationFolder);
   }
+  return std::nullopt;
+}
+
+// Only the log tells failure: the exit code has never been read. Through a
+// temporary file and a rename, the earlier destination stays whole until
+// this one is; a failed copy is reported as not created.
+ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files, RunEnd end,
+                            const Lines& printed, Ui& ui, const char* notCreatedMessage) {
+  if (end == RunEnd::Died) {
+    ShowError(ui, "jconv5 stopped before it had finished converting " + job.source +
+                      "; nothing was written to " + job.destination);
+  }
+  const bool logged = FileExists(files.log);
+  const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
+  if (logged || (!succeeded && !printed.empty())) {
+    ui.showErrorReport(ErrorReportLines(files.log, printed));
+  }
+  const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination);
+  RemoveRunFiles(files);
+  if (replaced) return {ConverterOutcome::Converted};
+  ShowError(ui, notCreatedMessage);
+  return {ConverterOutcome::NotCreated};
+}
+
+ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& direction,
+                        const std::string& nameArgument, const char* notCreatedMessage,
+                        const ConverterServices& services) {
+  if (const auto refused = RefuseToStart(job, ui)) return {*refused};
   const ConverterFiles files = ConverterWorkFiles(job.programFolder);
   // Leftovers of an interrupted run must never pass for this run's files.
   for (const auto* file : {&files.log, &files.descriptionCopy, &files.printed}) RemoveFile(*file);
@@ -138,28 +166,10 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
 
   const RunEnd end = RunConverter(job, files, ui, direction, nameArgument, services);
   const Lines printed = TakePrintedLines(files.printed);
-  if (end == RunEnd::Stopped) {
-    RemoveRunFiles(files);
-    RemoveFile(files.descriptionCopy);
-    return {ConverterOutcome::Stopped};
-  }
-  if (end == RunEnd::Died) {
-    ShowError(ui, "jconv5 stopped before it had finished converting " + job.source +
-                      "; nothing was written to " + job.destination);
-  }
-  // Only the log tells failure: the exit code has never been read.
-  const bool logged = FileExists(files.log);
-  const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
-  if (logged || (!succeeded && !printed.empty())) {
-    ui.showErrorReport(ErrorReportLines(files.log, printed));
-  }
-  // Through a temporary file and a rename: the earlier destination stays
-  // whole until this one is. A failed copy is reported as not created.
-  const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination);
+  if (end != RunEnd::Stopped) return PlaceOutput(job, files, end, printed, ui, notCreatedMessage);
   RemoveRunFiles(files);
-  if (replaced) return {ConverterOutcome::Converted};
-  ShowError(ui, notCreatedMessage);
-  return {ConverterOutcome::NotCreated};
+  RemoveFile(files.descriptionCopy);
+  return {ConverterOutcome::Stopped};
 }
 
 }  // namespace

@@ -11,9 +11,7 @@ namespace tk {
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
   ReadSettings(settings);
   const ModeResult result = SetupMode(settings, setup, ui, settings.mode);
-  if (result.status != ModeLoad::Abandoned || result.error != SettingsWriteError(settings)) {
-    return result;
-  }
+  if (!result.settingsUnwritable) return result;
   // Settings that can't be saved (a read-only program folder) still name the
   // mode to start in; without its fields the window would be an empty shell.
   if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;

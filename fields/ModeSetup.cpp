@@ -68,7 +68,9 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t
   if (!IsKnownMode(mode)) mode = kModeEndNote;
   // Until the new mode is on record, the mode being left stays in force whole.
   if (!WriteSettings(settings) || !WriteProgMode(settings, mode)) {
-    return Abandon(SettingsWriteError(settings));
+    ModeResult unsaved = Abandon(SettingsWriteError(settings));
+    unsaved.settingsUnwritable = true;
+    return unsaved;
   }
   ReadSettings(settings);
   ModeResult result = LoadModeStrategy(setup, settings.programFolder, settings.mode, ui,

@@ -19,6 +19,9 @@ enum class ModeLoad {
 struct [[nodiscard]] ModeResult {
   ModeLoad status = ModeLoad::Loaded;
   std::string error;  // for Abandoned: the text of the error box
+  // Abandoned because the settings file can't be written; nothing else of
+  // the mode was touched.
+  bool settingsUnwritable = false;
   bool loaded() const { return status == ModeLoad::Loaded; }
 };
 

@@ -3,10 +3,8 @@
 // and the shared tables that readers and writers must agree on.
 #include "fields/Lifecycle.h"
 #include "fields/FieldCatalogue.h"
-#include "fields/FieldSetup.h"
 #include "fields/PalmFolders.h"
 #include "fields/RisTags.h"
-#include "fields/Settings.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 
@@ -19,9 +17,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <filesystem>
+#include <tuple>
 
 namespace tk {
 namespace {
+
+using Words = std::vector<std::string>;
 
 // A session started in a program folder of its own.
 struct Session {
@@ -40,13 +41,14 @@ struct Session {
   std::vector<std::string> log;
 };
 
-TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_next_start) {
+// A mode change saves nothing of the strategy. A full disk at the end is
+// reported for each file, and each is kept whole.
+TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each_on_a_full_disk) {
   Session s;
   ASSERT_TRUE(s.start().loaded());
   EXPECT_EQ(CountSelectedFields(s.setup), 15);  // EndNote's default
   EXPECT_EQ(s.key("UserInfo", "ENPath"), DefaultFolder(s.settings));
   EXPECT_TRUE(FolderExists(s.file("TKWork")) && FolderExists(s.file("Import and Export")));
-  const std::string endNote = test::ReadBytes(s.file("stratEN.jfp"));
   // A mode change reloads the strategy and keeps each mode's folder.
   s.setup.table[20].selected = 1;
   s.setup.popupLists[20] = {"lost"};
@@ -68,14 +70,26 @@ TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_n
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
   EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.programFolder)),
             " \r\nProgram location:  " + s.settings.programFolder + "\r\n");
-  EXPECT_EQ(test::ReadBytes(s.file("stratEN.jfp")), endNote);
-
-  Session next;
-  next.settings = s.settings;
-  ASSERT_TRUE(next.start().loaded());
-  EXPECT_TRUE(next.settings.mode == kModeRefMan && next.settings.hotSyncUserId == "1234" &&
-              next.setup.table[2].selected == 0 &&
-              next.setup.popupLists[2] == std::vector<std::string>{"mine"});
+  // The next start has nothing but the files.
+  s.settings = MakeSettings(s.settings.programFolder);
+  s.setup = {};
+  ASSERT_TRUE(s.start().loaded());
+  EXPECT_TRUE(s.settings.mode == kModeRefMan && s.settings.hotSyncUserId == "1234" &&
+              s.setup.table[2].selected == 0 && s.setup.popupLists[2] == Words{"mine"});
+  // A full disk at that session's end.
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+  Words files{s.file("stratRM.jfp"), s.file("Log.txt"), s.file("tomekit.INI")}, before, errors;
+  for (const std::string& file : files) {
+    before.push_back(test::ReadBytes(file));
+    test::FullDiskFor(test::TkPartOf(file));
+    errors.push_back("Unable to write to " + file);
+  }
+  s.setup.table[1].maxWidth = 77;  // a change that can't be saved
+  s.settings.hotSyncUserId = "5";
+  EXPECT_EQ(ShutDown(s.settings, s.setup, s.log).errors, errors);
+  for (std::string& file : files)
+    file = test::ReadBytes(file) + (test::LeftBehind(test::TkPartOf(file)) ? " and its part" : "");
+  EXPECT_EQ(files, before);
 }
 
 // A folder where the settings file should be, a file where the program folder
@@ -84,25 +98,23 @@ TEST(lifecycle_test, first_start_writes_defaults_and_the_end_saves_all_for_the_n
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   for (int fault : {0, 1, 2}) {
+    SCOPED_TRACE(fault);
     Session s;
     if (fault == 1) test::BlockFolder(s.settings.programFolder);
-    const bool made =
-        fault == 0 ? CreateFolders(s.settings.settingsFile) : fault != 2 || s.start().loaded();
-    EXPECT_TRUE(made) << fault;
+    EXPECT_TRUE(fault == 0 ? CreateFolders(s.settings.settingsFile)
+                           : fault != 2 || s.start().loaded());
     if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
     s.setup.popupLists[2] = {"kept"};
-    const FieldSetup before = s.setup;
     const ModeResult result = fault == 2 ? s.mode(kModeRefMan) : s.start();
-    EXPECT_EQ(result.status, ModeLoad::Abandoned) << fault;
-    if (fault == 2) EXPECT_EQ(s.setup.popupLists, before.popupLists);
+    EXPECT_EQ(result.status, ModeLoad::Abandoned);
+    EXPECT_TRUE(fault != 2 || s.setup.popupLists[2] == Words{"kept"});
     // A start still loads the saved mode where its folder can be used.
     EXPECT_EQ(result.error + "|" + std::to_string(s.settings.mode) + "|" + s.setup.strategyPath +
                   "|" + std::to_string(s.setup.loaded) +
                   std::to_string(FolderExists(s.file("TKWork"))) +
                   std::to_string(s.ui.messages.size()),
               "Unable to write to " + s.file("tomekit.INI") + "|" + std::to_string(kModeEndNote) +
-                  "|" + s.file("stratEN.jfp") + (fault == 1 ? "|000" : "|110"))
-        << fault;
+                  "|" + s.file("stratEN.jfp") + (fault == 1 ? "|000" : "|110"));
   }
 }
 
@@ -115,46 +127,29 @@ TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
   test::WriteBytes(s.file("mine/EN.jfp.bad"), "older");
   std::filesystem::create_symlink("mine/EN.jfp", s.file("stratEN.jfp"));
   ASSERT_TRUE(s.start().loaded());
-  EXPECT_EQ(s.ui.texts(), std::vector<std::string>{"'abc' is not a valid integer value"});
-  EXPECT_EQ(test::ReadBytes(s.file("mine/EN.jfp.bad")), "110\r\nabc\r\n");
-  EXPECT_EQ(test::ReadBytes(s.file("mine/EN.jfp")),
-            test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")));
-  EXPECT_TRUE(std::filesystem::is_symlink(s.file("stratEN.jfp")));
-  // Where it can't be set aside, it is neither used nor saved over at the end.
+  EXPECT_EQ(s.ui.texts(), Words{"'abc' is not a valid integer value"});
+  EXPECT_EQ(
+      test::ReadBytes(s.file("mine/EN.jfp.bad")) + "|" + test::ReadBytes(s.file("mine/EN.jfp")) +
+          std::to_string(std::filesystem::is_symlink(s.file("stratEN.jfp"))),
+      "110\r\nabc\r\n|" + test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")) + "1");
+  // Where it can't be set aside, it is neither used nor saved over at the
+  // end, and the mode's fields are left cleared.
   test::WriteBytes(s.file("stratRM.jfp"), "x\r\n");
   ASSERT_TRUE(CreateFolders(s.file("stratRM.jfp.bad/in use")));
-  EXPECT_EQ(s.mode(kModeRefMan).status, ModeLoad::NoStrategy);
+  for (FldDef& field : s.setup.table) field = {kTypePopup, 0, 9, 1, 0};
+  EXPECT_TRUE(s.mode(kModeRefMan).status == ModeLoad::NoStrategy &&
+              CountSelectedFields(s.setup) == 0 &&
+              s.setup.table[s.setup.lastField()].maxWidth == 0);
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
   EXPECT_EQ(test::ReadBytes(s.file("stratRM.jfp")), "x\r\n");
 }
 
-TEST(lifecycle_test, full_disk_at_the_end_reports_each_file_and_keeps_it_whole) {
-  TK_SKIP_WITHOUT_LINUX_FAULTS();
-  Session s;
-  ASSERT_TRUE(s.start().loaded());
-  ASSERT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
-  std::vector<std::string> files{s.file("stratEN.jfp"), s.file("Log.txt"), s.file("tomekit.INI")},
-      before, errors;
-  for (const std::string& file : files) {
-    before.push_back(test::ReadBytes(file));
-    test::FullDiskFor(test::TkPartOf(file));
-    errors.push_back("Unable to write to " + file);
-  }
-  s.setup.table[1].maxWidth = 77;  // a change that can't be saved
-  s.settings.hotSyncUserId = "5";
-  EXPECT_EQ(ShutDown(s.settings, s.setup, s.log).errors, errors);
-  for (std::size_t i = 0; i < files.size(); ++i)
-    EXPECT_TRUE(test::ReadBytes(files[i]) == before[i] &&
-                !test::LeftBehind(test::TkPartOf(files[i])))
-        << files[i];
-}
-
-// From pump failAt on, the open file at path reads /proc/self/mem, whose
+// From the second pump on, the open file at path reads /proc/self/mem, whose
 // first page is never mapped: a read error part-way through the file.
 struct FailingReadUi : test::FakeUi {
   explicit FailingReadUi(std::string file) : path(std::move(file)) {}
   void processMessages() override {
-    if (++pumps != failAt) return;
+    if (++pumps != 2) return;  // once the first 64 KiB are read
     for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
       std::error_code ec;
       if (std::filesystem::read_symlink(fd.path(), ec) != path) continue;
@@ -164,31 +159,28 @@ struct FailingReadUi : test::FakeUi {
     }
   }
   std::string path;
-  long failAt = 2;  // once the first 64 KiB are read
 };
 
-// The window replaces a strategy it can't read; the command line never does.
-// Past 64 KiB the read fails, after the default's words were read once.
+// The window replaces a strategy it can't read; the command line never does,
+// and keeps none of the words it read before the failure. Past 64 KiB the
+// read fails, after the default's words were read once.
 TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_the_window) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
-  test::TempFolder clean;
+  using enum DefaultStrategyWrite;
+  test::TempFolder dir;
+  const std::string file = dir.file("stratRM.jfp");
   test::FakeUi quiet;
-  FieldSetup fresh;
-  ASSERT_TRUE(LoadModeStrategy(fresh, clean.path(), kModeRefMan, quiet,
-                               DefaultStrategyWrite::WhenUnreadable)
-                  .loaded());
-  const std::string damaged = test::ReadBytes(fresh.strategyPath) + std::string(70000, 'w');
-  for (auto write : {DefaultStrategyWrite::WhenUnreadable, DefaultStrategyWrite::OnlyWhenMissing}) {
-    test::TempFolder dir;
-    test::WriteBytes(dir.file("stratRM.jfp"), damaged);
-    FailingReadUi ui(dir.file("stratRM.jfp"));
-    FieldSetup setup;
-    const ModeResult result = LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write);
-    const bool replaced = write == DefaultStrategyWrite::WhenUnreadable;
-    EXPECT_EQ(result.status, replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
-    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Couldnt Read Strategy File"});
-    EXPECT_EQ(test::ReadBytes(dir.file("stratRM.jfp")),
-              replaced ? test::ReadBytes(fresh.strategyPath) : damaged);
+  FieldSetup fresh, setup;
+  ASSERT_TRUE(LoadModeStrategy(fresh, dir.path(), kModeRefMan, quiet, WhenUnreadable).loaded());
+  const std::string golden = test::ReadBytes(file), damaged = golden + std::string(70000, 'w');
+  for (auto write : {WhenUnreadable, OnlyWhenMissing}) {
+    test::WriteBytes(file, damaged);
+    FailingReadUi ui(file);
+    const bool replaced = write == WhenUnreadable;
+    EXPECT_EQ(LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write).status,
+              replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
+    EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File"});
+    EXPECT_EQ(test::ReadBytes(file), replaced ? golden : damaged);
     EXPECT_EQ(setup.popupLists, replaced ? fresh.popupLists : PopupLists(kPopupListCount));
   }
 }
@@ -197,9 +189,8 @@ TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_
 // they stand; absent keys and a hand-edited unknown mode are the defaults.
 TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_request) {
   test::TempFolder dir;
-  Settings settings = MakeSettings(dir.path(), "other");
-  settings = {settings.programFolder, settings.settingsFile, kModeRefMan, "/refs/rm",
-              "/palm/install",        "/palm/backup",        "1234"};
+  Settings settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, kModeRefMan,
+                    "/refs/rm", "/palm/install", "/palm/backup", "1234");
   ASSERT_TRUE(WriteSettings(settings));
   EXPECT_EQ(test::ReadBytes(dir.file("other.INI")),
             "[UserInfo]\r\nPalmOutPath=/palm/install\r\nPalmInPath=/palm/backup\r\n"
@@ -224,50 +215,28 @@ TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_req
                  "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\nENCharset=utf-8\r\n"
                  "PCCharset=UTF-8\r\n"),
             "2|/refs/pc/|" + folder + "|/palm/backup\\||utf-8");
-  for (const char* mode : {"two", "4", "-1"}) {
-    EXPECT_EQ(
-        read(std::string("[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=") + mode),
-        "0|/en|" + folder + "|" + folder + "|0|auto")
+  for (const std::string mode : {"two", "4", "-1"})
+    EXPECT_EQ(read("[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
+              "0|/en|" + folder + "|" + folder + "|0|auto")
         << mode;
-  }
-  // Work folders are made, or reported missing when they can't be.
-  ASSERT_TRUE(MakeWorkFolders(dir.path()));
+  // Work folders that can't be made are reported missing.
   test::BlockFolder(dir.file("TKWork"));
   EXPECT_FALSE(MakeWorkFolders(dir.path()));
 }
 
-TEST(settings_test, popup_letters_follow_column_position_and_clear_empties_the_modes_fields) {
-  FieldSetup setup;
-  setup.fieldCount = 47;
-  for (auto& field : setup.table) field = {kTypePopup, 0, 9, 1, 0};
-  setup.table[2].fldType = kTypeString;
-  setup.table[3].selected = 0;
-  setup.table[4].fldType = kTypeMultiPopup;
-  EXPECT_EQ(CountSelectedFields(setup), 46);
-  std::string letters;
-  for (const FldDef& field : setup.table) letters += field.popupLetter ? field.popupLetter : '.';
-  EXPECT_EQ(letters, ".a..cdefghijklmnopqrstuvwxyzBCDEFGHIJKLMNOPQRSTU");
-  setup.fieldCount = 31;
-  ClearFieldTable(setup);
-  EXPECT_TRUE(CountSelectedFields(setup) == 0 && setup.table[31].maxWidth == 0);
-}
-
-// Reading accepts every synonym; writing uses the first tag of a field.
+// Reading accepts every synonym; writing uses the first tag of a field. The
+// catalogue's entry 0 is a placeholder; past the end mark is nothing.
 TEST(settings_test, ris_tags_map_synonyms_to_one_field_and_write_the_first) {
-  const std::pair<const char*, int> read[] = {
-      {"TY  - ", 1}, {"T1  - x", 3}, {"CT  - ", 3},  {"A1  - ", 4},
-      {"AU  - ", 4}, {"J2  - ", 11}, {"UR  - ", 33}, {"ER  - ", kRisRecordEnd},
-      {"ty  - ", 0}, {"TY - x", 0},  {"TY  -", 0},   {"ZZ  - ", 0},
-      {"TY  -x", 0}};
-  for (const auto& [tag, field] : read) EXPECT_EQ(RisFieldOfTag(tag), field) << tag;
-  EXPECT_EQ(RisTagOfField(kRisRecordEnd), "");
-  for (int field = 1; field < kRisRecordEnd; ++field) {
+  std::string fields;
+  for (const char* tag : {"TY  - ", "T1  - x", "CT  - ", "A1  - ", "AU  - ", "J2  - ", "UR  - ",
+                          "ER  - ", "ty  - ", "TY - x", "TY  -", "ZZ  - ", "TY  -x"})
+    fields += std::to_string(RisFieldOfTag(tag)) + ",";
+  EXPECT_EQ(fields, "1,3,3,4,4,11,33," + std::to_string(kRisRecordEnd) + ",0,0,0,0,0,");
+  for (int field = 1; field < kRisRecordEnd; ++field)
     EXPECT_EQ(RisFieldOfTag(RisTagOfField(field)), field) << field;
-  }
-  // The catalogue's entry 0 is a placeholder; past the end mark is nothing.
-  EXPECT_EQ(std::string(FieldLabel(kModeEndNote, 0)) + "|" +
-                std::string(FieldLabel(kModeEndNote, 33)) + "|" + std::string(GenericFieldMap(49)),
-            "DUMMY||");
+  EXPECT_EQ(std::tuple(RisTagOfField(kRisRecordEnd), FieldLabel(kModeEndNote, 0),
+                       FieldLabel(kModeEndNote, 33), GenericFieldMap(49)),
+            std::tuple("", "DUMMY", "", ""));
 }
 
 }  // namespace

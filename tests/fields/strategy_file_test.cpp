@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tk {
 namespace {
 
@@ -22,28 +24,20 @@ Words Numbered(const std::string& stem, int count) {
   return words;
 }
 
-// Every field's type, widths and selection, for comparing whole tables.
-std::vector<std::array<int, 4>> Fields(const FieldSetup& setup) {
-  std::vector<std::array<int, 4>> fields;
-  for (const FldDef& f : setup.table)
-    fields.push_back({f.fldType, f.colWidth, f.maxWidth, f.selected});
-  return fields;
-}
-
+// Each mode's file is named as its golden copy is.
 TEST(strategy_file_test, default_of_every_mode_is_byte_exact_and_loads) {
-  const char* golden[] = {"stratEN", "stratRM", "stratPC", "stratPG"};
+  test::TempFolder dir;
+  test::FakeUi ui;
   for (std::int32_t mode = 0; mode <= 3; ++mode) {
-    test::TempFolder dir;
-    test::FakeUi ui;
     FieldSetup setup;
     const auto write =
         mode % 2 ? DefaultStrategyWrite::OnlyWhenMissing : DefaultStrategyWrite::WhenUnreadable;
     EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), mode, ui, write).loaded());
-    EXPECT_EQ(
-        test::ReadBytes(setup.strategyPath),
-        test::ReadBytes(test::DataFile(std::string("strategy/default-") + golden[mode] + ".jfp")));
-    EXPECT_TRUE(ui.messages.empty());
+    const std::string name = setup.strategyPath.substr(dir.path().size() + 1);
+    EXPECT_EQ(test::ReadBytes(setup.strategyPath),
+              test::ReadBytes(test::DataFile("strategy/default-" + name)));
   }
+  EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(WriteDefaultStrategy(Fresh(kModeEndNote)));  // nowhere to write
 }
 
@@ -54,9 +48,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   FieldSetup setup = Fresh(kModeProCiteGeneric);
   setup.fieldCount = 3;
   setup.dbSetting1 = 110;
-  setup.table[1] = {64, 15, 3990, 1, 0};
-  setup.table[2] = {1, 80, 5, 0, 0};
-  setup.table[3] = {81, 30, 160, 7, 0};
+  setup.table = {{{}, {64, 15, 3990, 1, 0}, {1, 80, 5, 0, 0}, {81, 30, 160, 7, 0}}};
   setup.popupLists[1] = {" a, b ", "c\td", "e\r\nf"};
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
   EXPECT_EQ(test::ReadBytes(dir.file("s.jfp")),
@@ -72,8 +64,14 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   setup.table[3].selected = 1;
   setup.popupLists[1] = {" a b ", "cd", "ef"};
   setup.popupLists[3].resize(99);
-  EXPECT_EQ(Fields(loaded), Fields(setup));
-  EXPECT_EQ(loaded.popupLists, setup.popupLists);
+  // Every field's type, widths and selection, and the words.
+  const auto whole = [](const FieldSetup& s) {
+    std::vector<std::array<int, 4>> fields;
+    for (const FldDef& f : s.table)
+      fields.push_back({f.fldType, f.colWidth, f.maxWidth, f.selected});
+    return std::pair(fields, s.popupLists);
+  };
+  EXPECT_EQ(whole(loaded), whole(setup));
 }
 
 TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long_lines) {
@@ -85,9 +83,8 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   FieldSetup setup = Fresh(kModeProCite);
   test::FakeUi ui;  // pumped before each line read
   ASSERT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
-  EXPECT_EQ(ui.pumps, 54);
-  EXPECT_EQ(setup.popupLists[1], Numbered("x", 100));
-  EXPECT_EQ(setup.popupLists[47], Words{"word54"});
+  EXPECT_EQ(std::tuple(ui.pumps, setup.popupLists[1], setup.popupLists[47]),
+            std::tuple(54L, Numbered("x", 100), Words{"word54"}));
   // 31,999 characters is the limit: the line end comes as an empty line.
   const std::string word(31999 - 5, 'w');
   test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
@@ -97,34 +94,27 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
             (PopupLists{{word}, {}, {"two"}}));
 }
 
+// Empty tokens don't count as positions, and values past the line stay. Past
+// the last field's line nothing is taken, whatever its label. The last value
+// of a setting line stands. Values beyond the table are checked but touch
+// nothing. A value that isn't a number stops the line; those before it stand.
 TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   FieldSetup setup = Fresh(kModeProCite);
   setup.table[5].selected = 1;
-  // Empty tokens don't count as positions; values past the line stay.
-  EXPECT_FALSE(ParseStrategyLine(setup, "1,0,,-1,", 4));
+  std::string numbers, stops;
+  for (int i = 1; i <= 60; ++i) numbers += std::to_string(i) + ",";
+  const std::pair<std::string, int> lines[] = {
+      {"1,0,,-1,", 4}, {"fld1,,Book,,Map,", 7}, {"fld48,past", 54}, {"110,7", 0}, {"-3", 2},
+      {numbers, 6},    {numbers + "x", 5},      {"5,wide,6", 3}};
+  for (const auto& [line, index] : lines)
+    stops += ParseStrategyLine(setup, line, index).value_or("") + "|";
   std::vector<int> selected;
   for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
-  EXPECT_EQ(selected, (std::vector<int>{1, 0, 1, 0, 1}));
-  EXPECT_FALSE(ParseStrategyLine(setup, "fld1,,Book,,Map,", 7));
-  EXPECT_EQ(setup.popupLists[1], (Words{"Book", "Map"}));
-  // Past the last field's line nothing is taken, whatever its label.
-  EXPECT_FALSE(ParseStrategyLine(setup, "fld48,past the last field", 54));
-  EXPECT_TRUE(setup.popupLists[48].empty());
-  // The last value of a setting line stands.
-  EXPECT_FALSE(ParseStrategyLine(setup, "110,7", 0));
-  EXPECT_FALSE(ParseStrategyLine(setup, "-3", 2));
-  EXPECT_EQ(setup.dbSetting1, 7);
-  EXPECT_EQ(setup.dbSetting3, -3);
-  // Values beyond the table are checked but touch nothing.
-  std::string line;
-  for (int i = 1; i <= 60; ++i) line += std::to_string(i) + ",";
-  EXPECT_FALSE(ParseStrategyLine(setup, line, 6));
-  EXPECT_EQ(setup.table[47].colWidth, 47);
-  EXPECT_EQ(ParseStrategyLine(setup, line + "x", 5), "x");
-  // A value that isn't a number stops the line; those before it stand.
-  EXPECT_EQ(ParseStrategyLine(setup, "5,wide,6", 3), "wide");
-  EXPECT_EQ(setup.table[1].maxWidth, 5);
-  EXPECT_EQ(setup.table[2].maxWidth, 0);
+  EXPECT_EQ(std::tuple(stops, selected, setup.popupLists[1], setup.popupLists[48].size(),
+                       setup.dbSetting1, setup.dbSetting3, setup.table[47].colWidth,
+                       setup.table[1].maxWidth, setup.table[2].maxWidth),
+            std::tuple(std::string("||||||x|wide|"), std::vector<int>{1, 0, 1, 0, 1},
+                       Words{"Book", "Map"}, 0u, 7, -3, 47, 5, 0));
 }
 
 }  // namespace

@@ -87,12 +87,16 @@ struct DriverRun {
     settings.palmInstallFolder = program.file("Install");
     settings.importExportFolder = program.file("my.exports");  // a dot is no extension here
     settings.hotSyncUserId = "1234";
-    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder));
-    EXPECT_TRUE(CreateFolders(settings.importExportFolder));
+    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder) &&
+                CreateFolders(settings.importExportFolder));
   }
   std::string input(const std::string& name, const std::string& bytes) const {
     WriteBytes(settings.importExportFolder + "/" + name, bytes);
     return settings.importExportFolder + "/" + name;
+  }
+  // Where the database made from the export `name` is installed.
+  std::string pdb(const std::string& name) const {
+    return settings.palmInstallFolder + "/" + std::string(ModePrefix(setup.mode)) + name + ".PDB";
   }
   std::string importFiles(const Lines& chosen) {
     return ImportChosenFiles(settings, setup, log, ui, chosen,

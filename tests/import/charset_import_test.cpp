@@ -72,8 +72,7 @@ TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
     for (const auto& line : run.log) {
       if (line.find("in Record") != std::string::npos) seen += line + "\n";
     }
-    const std::string csv = test::ReadBytes(
-        run.program.file("Install/" + std::string(ModePrefix(c.mode)) + "refs.PDB"));
+    const std::string csv = test::ReadBytes(run.pdb("refs"));
     EXPECT_EQ(seen + csv.substr(csv.find("\r\n") + 2), c.expected) << c.behaviour;
     EXPECT_TRUE(run.ui.texts().empty()) << c.behaviour;
   }
@@ -87,13 +86,12 @@ TEST(charset_import_test, database_names_are_windows_1252_cut_by_characters) {
        "\"EN-\xC5ngstr\xF6m ?mega \xE9\""},
       {"caf\xE9", "\"EN-caf\xE9\""},  // already Windows-1252
   };
+  DriverRun run(kModeEndNote);
   for (const auto& [file, palmName] : cases) {
-    DriverRun run(kModeEndNote);
     ImportRun import;
     import.inputPath = run.input(file + ".txt", "x");
     NameImportOutputs(run.settings, kModeEndNote, import);
-    EXPECT_EQ(import.palmName, palmName);
-    EXPECT_EQ(import.pdbPath, run.settings.palmInstallFolder + "/EN-" + file + ".PDB");
+    EXPECT_EQ(std::pair(import.palmName, import.pdbPath), std::pair(palmName, run.pdb(file)));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include "ImportFixture.h"
 
+#include <tuple>
+
 namespace tk {
 namespace {
 
@@ -38,11 +40,9 @@ TEST(ifo_writer_test, endnote_defaults_give_types_widths_and_four_popup_sections
   run.popup(7, kTypePopup, {"New York"});
   run.popup(8, kTypePopup, {"Harper & Row", ""});
   run.setup.popupLists[2] = {"not a popup field"};
-  run.setup.dbSetting1 = 110;
-  run.setup.dbSetting2 = 1;
-  run.setup.dbSetting3 = 7;
-  std::string zeros;
-  for (int i = 0; i < 15; ++i) zeros += "0 ";
+  std::tie(run.setup.dbSetting1, run.setup.dbSetting2, run.setup.dbSetting3) =
+      std::tuple(110, 1, 7);
+  const std::string zeros = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ";
   EXPECT_EQ(run.write(),
             "JFile5\r\n64 1 64 1 1 1 64 64 1 1 1 1 1 1 1 \r\n"
             "15 80 30 80 80 80 80 80 20 20 80 80 80 80 80 \r\n110\r\n1\r\n7\r\n" +

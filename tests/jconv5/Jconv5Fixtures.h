@@ -7,27 +7,31 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace jconv5::test {
 
 using namespace std::string_literals;
 
-inline std::string B16(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v)}; }
-inline std::string B32(std::uint32_t v) { return B16(v >> 16) + B16(v & 0xFFFF); }
-inline std::string Padded(const std::string& text, std::size_t width) {
-  return text + std::string(width - text.size(), '\0');
-}
-inline std::string Repeat(const std::string& text, std::size_t n) {
+// The items with sep between them.
+inline std::string Joined(const std::vector<std::string>& items, const std::string& sep = "|") {
   std::string out;
-  while (n-- > 0) out += text;
+  for (std::size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
   return out;
 }
 
-// The text of the Failure that call throws; "<accepted>" when it throws none.
+inline std::string B16(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v)}; }
+inline std::string B32(std::uint32_t v) { return B16(v >> 16) + B16(v & 0xFFFF); }
+inline std::string Padded(std::string text, std::size_t width) { return text.resize(width), text; }
+inline std::string Repeat(std::string s, std::size_t n) { return Joined(std::vector(n, s), ""); }
+
+// The text of the Failure that call throws; else what call returns, or
+// "<accepted>" when it returns nothing.
 template <class Call>
-std::string FailureText(Call&& call) {
+std::string Outcome(Call&& call) {
   try {
+    if constexpr (!std::is_void_v<decltype(call())>) return call();
     call();
   } catch (const Failure& failure) {
     return failure.text();
@@ -55,20 +59,16 @@ inline std::string FixedPart(const std::vector<JFileField>& fields, int viewWidt
 // An IFO as Tomekit writes it (CR LF between lines, none after the last) for
 // n text columns of width 80, the trailer "EndJFileData\0", then more lines.
 inline std::string Ifo(std::size_t n, const std::vector<std::string>& sections = {}) {
-  std::string text = "JFile5\r\n" + Repeat("1 ", n) + "\r\n" + Repeat("80 ", n) +
-                     "\r\n110\r\n1\r\n0\r\n" + Repeat("0 ", n) + "\r\n" + Repeat("0 ", n) +
-                     "\r\n456E644A46696C654461746100";
-  for (const std::string& line : sections) text += "\r\n" + line;
-  return text;
+  return "JFile5\r\n" + Repeat("1 ", n) + "\r\n" + Repeat("80 ", n) + "\r\n110\r\n1\r\n0\r\n" +
+         Repeat("0 ", n) + "\r\n" + Repeat("0 ", n) + "\r\n456E644A46696C654461746100" +
+         (sections.empty() ? "" : "\r\n" + Joined(sections, "\r\n"));
 }
 
 // One CSV line of Tomekit's dialect, the items taken as already encoded.
 inline std::string CsvLineOf(const std::vector<std::string>& items) {
-  std::string line;
-  for (std::size_t i = 0; i < items.size(); ++i) line += (i ? ",\"" : "\"") + items[i] + "\"";
-  return line + "\r\n";
+  return '"' + Joined(items, "\",\"") + "\"\r\n";
 }
 // A CSV header of n > 0 columns, each named F.
-inline std::string Header(std::size_t n) { return Repeat("\"F\",", n - 1) + "\"F\"\r\n"; }
+inline std::string Header(std::size_t n) { return CsvLineOf(std::vector<std::string>(n, "F")); }
 
 }  // namespace jconv5::test

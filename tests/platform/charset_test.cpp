@@ -31,11 +31,7 @@ const std::string kReadButOne(65535, 'a');  // what follows straddles two reads
 TEST(charset_test, files_are_detected_and_utf8_becomes_windows_1252_with_marks) {
   const std::string mark(1, kReplacedMark);
   const auto utf8 = Charset::Utf8, w1252 = Charset::Windows1252;
-  const struct {
-    std::string bytes;
-    Charset detected;
-    std::string decoded;
-  } cases[] = {
+  const std::tuple<std::string, Charset, std::string> cases[] = {
       // A byte-order mark makes it UTF-8 whatever follows; it is dropped.
       {"\xEF\xBB\xBFz\xC3\x85\xC3\xB0\xC2\xB0\xE9", utf8, "z\xC5\xF0\xB0" + mark},
       {"\xE2\x80\xA6", utf8, "..."},
@@ -52,32 +48,24 @@ TEST(charset_test, files_are_detected_and_utf8_becomes_windows_1252_with_marks) 
       {kLong, w1252, kLong},
       {"", w1252, ""},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ReadFile(c.bytes), std::pair(c.detected, c.decoded)) << c.bytes;
+  for (const auto& [bytes, detected, decoded] : cases) {
+    EXPECT_EQ(ReadFile(bytes), std::pair(detected, decoded)) << bytes;
     // Split between two reads; a byte-order mark there is a character.
-    if (c.bytes.starts_with(kUtf8ByteOrderMark)) continue;
-    EXPECT_TRUE(ReadFile(kReadButOne + c.bytes) == std::pair(c.detected, kReadButOne + c.decoded))
-        << c.bytes;
+    if (bytes.starts_with(kUtf8ByteOrderMark)) continue;
+    EXPECT_TRUE(ReadFile(kReadButOne + bytes) == std::pair(detected, kReadButOne + decoded))
+        << bytes;
   }
   EXPECT_EQ(DetectFileCharset("/no/such/file"), Charset::Windows1252);
 }
 
 TEST(charset_test, every_windows_1252_character_survives_the_round_trip) {
   std::string all;
-  for (int b = 1; b < 256; ++b) {
+  for (int b = 1; b < 256; ++b)
     if (UnicodeOfWindows1252(static_cast<unsigned char>(b))) all += static_cast<char>(b);
-  }
   EXPECT_EQ(all.size(), 250u);  // 0x81, 0x8D, 0x8F, 0x90 and 0x9D are unassigned
   EXPECT_EQ(ReadFile(Utf8OfWindows1252(all)).second, all);
   EXPECT_EQ(Utf8OfWindows1252("\x80\x85\x81\xE9"), "\xE2\x82\xAC\xC2\x85\xC2\x81\xC3\xA9");
   EXPECT_EQ(Windows1252OfUtf8("Caf\xC3\xA9 \xD0\xB0\xE2\x80\xA6"), "Caf\xE9 ?\x85");
-}
-
-TEST(charset_test, names_read_in_any_letter_case_and_unknown_ones_are_none) {
-  EXPECT_EQ(CharsetFromName("UTF-8"), Charset::Utf8);
-  EXPECT_EQ(CharsetFromName("Windows-1252"), Charset::Windows1252);
-  EXPECT_EQ(CharsetFromName("auto"), Charset::Auto);
-  EXPECT_EQ(CharsetFromName("latin1"), std::nullopt);
 }
 
 }  // namespace tk
