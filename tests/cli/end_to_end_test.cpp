@@ -19,7 +19,7 @@ protected:
   // Saved in Reference Manager mode, each manager with a folder of its own.
   void SetUp() override {
 #ifdef _WIN32
-    GTEST_SKIP() << "drives the programs through /bin/sh";
+    GTEST_SKIP() << "drives the programs through a POSIX shell";
 #endif
     for (const char* program : {"tomekit-cli", "jconv5"})
       fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / program, folder(program));
@@ -102,7 +102,7 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
 
   // A converter that writes its output, prints and still fails; a log that
   // can't be saved.
-  test::WriteBytes(folder("jconv5"), test::kFailingConverter);
+  test::InstallStandIn(root_.path(), test::kFailingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "Book\xB0");
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
   EXPECT_EQ(cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
@@ -118,7 +118,7 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
 
 // As Ctrl-C does: the converter is killed and the stopped file's work files go.
 TEST_F(EndToEnd, sigterm_stops_the_run_cleans_up_and_exits_130) {
-  test::WriteBytes(folder("jconv5"), test::kHangingConverter);
+  test::InstallStandIn(root_.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "slow\xB0");
   EXPECT_EQ(cli("import --mode endnote EndNote/a.txt",
                 " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "

@@ -41,7 +41,6 @@ struct Fixture {
 
 // The reading's notice comes before the write's; the earlier file stays.
 TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_none) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeEndNote);
   EXPECT_EQ(fx.exportAll({}), "");
   EXPECT_EQ(fx.ui.progressShows + fx.ui.pumps, 0);
@@ -81,7 +80,6 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
 // EndNote's files are those above; the others differ only by the mode's entry.
 // A managers folder that can't be written fails the file.
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_says_why_not) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeRefMan);
   const FileDialogSetup dialog = ExportDialogSetup(fx.settings, kModeRefMan);
   EXPECT_EQ(dialog.filter, "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb");
@@ -99,7 +97,6 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_
 // A stop ends the choice and keeps the earlier file; a later database of the
 // same name is announced before it replaces the earlier one's file.
 TEST(export_driver_test, shared_tagged_file_is_announced_and_a_stop_ends_the_choice) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   Fixture fx(kModeEndNote, test::kHangingConverter);
   ASSERT_TRUE(CreateFolders(fx.program.file("sub")));
   const Lines chosen = {fx.pdb("EN-a.PDB"), fx.pdb("sub/EN-a.PDB"), fx.pdb("EN-b.PDB")};

@@ -18,7 +18,6 @@ const std::string& kEnd = test::kEndNoteEnd;
 // A vanished export is reported and the next goes on; the status is the
 // last file's.
 TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   DriverRun run(kModeEndNote);
   const std::string cut(30, 'x');
   const Lines chosen = {run.input("Molecular Biology.2001.txt", "Book\tDoe\t2001\tT" + kEnd),
@@ -53,7 +52,6 @@ TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested
 }
 
 TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   DriverRun run(kModeProCiteGeneric);
   const std::string chosen = run.input("pc.txt", "Journal\t7\tSmith, J.\r\n");
   const std::string status = run.importFiles({chosen});
@@ -76,7 +74,6 @@ TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
 // name) and the records read before it. The converter's own faults are its
 // tests'.
 TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   using Fault = std::function<void(DriverRun&)>;
   const Fault vanish = [](DriverRun& r) { std::filesystem::remove(r.input("refs.txt", "")); };
   const auto fullDisk = [](const char* name) {
@@ -140,9 +137,8 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
 // ends the file and the choice: files done before stay done, the stopped
 // one's work files go and its earlier database stays.
 TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   DriverRun run(kModeEndNote);
-  test::WriteBytes(ConverterPath(run.program.path()), test::kHangingConverter);
+  test::InstallStandIn(run.program.path(), test::kHangingConverter);
   test::WriteBytes(run.pdb("Molecular Biology 2"), "earlier");
   const Lines chosen = {run.input("Molecular Biology 1.txt", "A" + kEnd),
                         run.input("Molecular Biology 2.txt", "slow" + kEnd),
@@ -170,7 +166,6 @@ TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice
 // No file chosen still asks for an install; a failed request is said
 // plainly, after the files.
 TEST(import_driver_test, install_is_requested_after_any_choice) {
-  TK_SKIP_WITHOUT_POSIX_SHELL();
   DriverRun none(kModeEndNote);
   EXPECT_EQ(none.importFiles({}), "");
   EXPECT_TRUE(none.log.empty() && none.ui.pumps == 0 && none.installRequested());

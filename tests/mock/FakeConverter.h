@@ -24,8 +24,6 @@ inline constexpr char kExitingConverter[] = "exit 3";
 inline constexpr char kCrashingConverter[] = "crash";
 inline constexpr char kKilledConverter[] = "killed";
 
-#define TK_SKIP_WITHOUT_POSIX_SHELL() static_cast<void>(0)
-
 // Puts the stand-in into programFolder as its converter.
 void InstallStandIn(const std::string& programFolder, const std::string& behaviour);
 

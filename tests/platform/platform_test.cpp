@@ -2,14 +2,13 @@
 // unusable folder must never damage the target or leave a temporary file.
 // The settings file and the install request store are written that way too.
 // Then the text rules, paths, child processes and the message pump.
-// These cases lean on POSIX: permission bits, links, fork and signals.
+// These cases lean on POSIX: permission bits, links and fork.
 #ifndef _WIN32
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/InstallRequestStore.h"
 #include "platform/MessagePump.h"
 #include "platform/Path.h"
-#include "platform/Process.h"
 #include "platform/Text.h"
 
 #include "mock/FakeUi.h"
@@ -21,7 +20,6 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
-#include <csignal>
 #include <filesystem>
 
 namespace tk {
@@ -196,27 +194,6 @@ TEST(text_test, paths_split_at_the_last_separator_and_extensions_at_its_last_dot
                 "|" + ExtractFileExt(path) + "|" + ChangeFileExt(path, ".csv") + "|" +
                 ChangeFileExt("/x.y/refs", ".PDB"),
             "My Refs.2001.txt|/a/b.c/||.txt|/a/b.c/My Refs.2001.csv|/x.y/refs.PDB");
-}
-
-TEST(text_test, child_runs_with_an_argument_vector_and_reports_its_end) {
-  // The blank-laden item stays one argument: no shell splits it.
-  auto child =
-      systemProcessLauncher().start({"/bin/sh", "-c", "test \"$0\" = 'a b' && exit 3", "a b"});
-  ASSERT_NE(child, nullptr);
-  EXPECT_EQ(child->wait(), 3);
-  EXPECT_EQ(child->poll(), ChildProcess::State::Ended);
-  EXPECT_EQ(systemProcessLauncher().start({"/nonexistent/jconv5", "1"}), nullptr);
-  EXPECT_EQ(systemProcessLauncher().start({}), nullptr);
-  // Once seen to have ended, a child stays ended.
-  auto quick = systemProcessLauncher().start({"/bin/sh", "-c", "exit 0"});
-  auto state = quick->poll();
-  while (state == ChildProcess::State::Running) state = quick->poll();
-  EXPECT_EQ(state, ChildProcess::State::Ended);
-  EXPECT_EQ(quick->poll(), ChildProcess::State::Ended);
-  // A child whose end is discarded can't be waited for; that must not hang.
-  const auto old = std::signal(SIGCHLD, SIG_IGN);
-  EXPECT_EQ(systemProcessLauncher().start({"/bin/sh", "-c", "exit 0"})->wait(), -1);
-  std::signal(SIGCHLD, old);
 }
 
 struct ManualClock : Clock {
