@@ -51,18 +51,16 @@ std::optional<std::uint32_t> RegistryValue(const std::string& keyPath,
 
 }  // namespace
 
-// On Windows the store without a file is the registry itself.
-InstallRequestStore::InstallRequestStore() {
-#ifndef _WIN32
-  file_ = DefaultFileLocation();
-#endif
-}
+InstallRequestStore::InstallRequestStore() : file_(DefaultFileLocation()) {}
 
 InstallRequestStore::InstallRequestStore(std::string filePath) : file_(std::move(filePath)) {}
 
 std::string InstallRequestStore::DefaultFileLocation() {
   std::string chosen = Environment("TOMEKIT_INSTALL_STORE");
   if (!chosen.empty()) return chosen;
+#ifdef _WIN32
+  return std::string();  // the registry itself
+#endif
   std::string config = Environment("XDG_CONFIG_HOME");
   if (config.empty()) {
     std::string home = Environment("HOME");

@@ -4,7 +4,8 @@
 // user. Elsewhere there is no registry, so the values live in a small INI
 // file of our own: the section is the key path, the key the value name, the
 // value its decimal text. The file is
-//   $TOMEKIT_INSTALL_STORE, if set; else
+//   $TOMEKIT_INSTALL_STORE, if set (on Windows too, so tests and trials
+//   leave the registry alone); else
 //   $XDG_CONFIG_HOME/tomekit/hotsync-install.ini; else
 //   $HOME/.config/tomekit/hotsync-install.ini.
 #include <cstdint>
@@ -34,7 +35,8 @@ public:
   std::optional<std::uint32_t> value(const std::string& keyPath,
                                      const std::string& valueName) const;
 
-  // Where the per-user file lives when nothing is said (not used on Windows).
+  // Where the per-user file lives when nothing is said; on Windows empty
+  // (the registry) unless $TOMEKIT_INSTALL_STORE names a file.
   static std::string DefaultFileLocation();
 
 private:

@@ -13,7 +13,7 @@ wine wineboot -i >/dev/null 2>&1
 failed=()
 for test in "$build"/tests/*_tests.exe; do
   echo "== $(basename "$test")"
-  wine "$test" --gtest_brief=1 || failed+=("$(basename "$test")")
+  timeout 600 wine "$test" --gtest_brief=1 || failed+=("$(basename "$test")")
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "Failed under Wine: ${failed[*]}" >&2

@@ -42,15 +42,17 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
   ConverterRun run(test::kRecordingConverter, "My Programs");  // blanks stay in one item
   const std::string pdb = run.program.file("Palm/User/EN-refs.PDB"),
                     csv = run.program.work("refs.out");
+  // What the converter is handed are short names on Windows.
+  const ConverterFiles given = ConverterWorkFiles(run.program.path());
   for (const bool toPdb : {true, false}) {
     const ConverterResult result =
         toPdb ? ConvertCsvToPdb(run.job(pdb), run.ui, "\"EN-My Refs\"")
               : ConvertPdbToCsv(run.job(csv, "Palm/User/EN-refs.PDB"), run.ui);
     EXPECT_TRUE(result.converted());
     EXPECT_EQ(test::ReadBytes(run.program.file("args.txt")),
-              ConverterPath(run.program.path()) + (toPdb ? "\n1\n" : "\n2\n") +
-                  run.program.work("input.tmp") + "\n" + run.program.work("out.tmp") +
-                  (toPdb ? "\n\"EN-My Refs\"\n" : "\n \n") + run.program.work("ifo.tmp") + "\n");
+              ConverterPath(run.program.path()) + (toPdb ? "\n1\n" : "\n2\n") + given.inputCopy +
+                  "\n" + given.outputFile + (toPdb ? "\n\"EN-My Refs\"\n" : "\n \n") +
+                  given.descriptionCopy + "\n");
     EXPECT_EQ(test::ReadBytes(toPdb ? pdb : csv), "\"Title\"\r\n\"A\"\r\n");
     EXPECT_FALSE(FileExists(run.program.work("input.tmp")) ||
                  FileExists(run.program.work("out.tmp")) || run.ui.progressVisible);
@@ -64,6 +66,7 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
 }
 
 TEST(converter_runner_test, missing_source_converter_or_description_starts_nothing) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
   for (const char* script : {test::kRecordingConverter, ""}) {
     ConverterRun run(script);
     test::WriteBytes(run.pdb, "old");

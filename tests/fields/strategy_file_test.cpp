@@ -15,7 +15,7 @@ using Words = std::vector<std::string>;
 
 // What a mode set-up leaves before the strategy is read.
 FieldSetup Fresh(std::int32_t mode) {
-  return {.mode = mode, .fieldCount = FieldCountOf(mode), .dbSetting3 = 8};
+  return {.mode = mode, .fieldCount = FieldCountOf(mode), .dbSetting3 = 8, .strategyPath = {}};
 }
 
 Words Numbered(const std::string& stem, int count) {

@@ -91,12 +91,13 @@ struct DriverRun {
                 CreateFolders(settings.importExportFolder));
   }
   std::string input(const std::string& name, const std::string& bytes) const {
-    WriteBytes(settings.importExportFolder + "/" + name, bytes);
-    return settings.importExportFolder + "/" + name;
+    WriteBytes(JoinPath(settings.importExportFolder, name), bytes);
+    return JoinPath(settings.importExportFolder, name);
   }
   // Where the database made from the export `name` is installed.
   std::string pdb(const std::string& name) const {
-    return settings.palmInstallFolder + "/" + std::string(ModePrefix(setup.mode)) + name + ".PDB";
+    return JoinPath(settings.palmInstallFolder,
+                    std::string(ModePrefix(setup.mode)) + name + ".PDB");
   }
   std::string importFiles(const Lines& chosen) {
     return ImportChosenFiles(settings, setup, log, ui, chosen,

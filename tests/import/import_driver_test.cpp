@@ -74,6 +74,7 @@ TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
 // name) and the records read before it. The converter's own faults are its
 // tests'.
 TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
   using Fault = std::function<void(DriverRun&)>;
   const Fault vanish = [](DriverRun& r) { std::filesystem::remove(r.input("refs.txt", "")); };
   const auto fullDisk = [](const char* name) {
