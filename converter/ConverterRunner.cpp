@@ -81,7 +81,7 @@ RunEnd RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui
                       direction,
                       files.inputCopy,
                       files.outputFile,
-                      nameArgument,
+                      ItemOfWindows1252(nameArgument),
                       files.descriptionCopy};
   RunEnd end = RunEnd::Ended;
   if (auto child = services.launcher.start(args, files.printed)) {

@@ -8,6 +8,22 @@
 #include <vector>
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+// The database name arrives as characters; the PDB holds their Palm Latin,
+// which is Windows-1252.
+std::string PalmLatinOf(const std::string& utf8) {
+  const std::wstring wide =
+      std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+  const int size = static_cast<int>(wide.size());
+  std::string bytes(WideCharToMultiByte(1252, 0, wide.data(), size, nullptr, 0, nullptr, nullptr),
+                    '\0');
+  WideCharToMultiByte(1252, 0, wide.data(), size, bytes.data(), static_cast<int>(bytes.size()),
+                      nullptr, nullptr);
+  return bytes;
+}
+
 // The wide command line, so that paths outside the ANSI code page arrive
 // intact; inside, everything is UTF-8.
 int wmain(int argc, wchar_t** argv) {
@@ -16,7 +32,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::u8string text = std::filesystem::path(argv[i]).u8string();
     args.emplace_back(text.begin(), text.end());
   }
-  return jconv5::RunJconv5(args, std::cerr);
+  return jconv5::RunJconv5(args, std::cerr, PalmLatinOf);
 }
 #else
 int main(int argc, char** argv) {

@@ -1,5 +1,7 @@
 #include "platform/Process.h"
 
+#include "platform/Charset.h"
+
 #ifdef _WIN32
 #include "platform/WideText.h"
 #include "platform/WindowsCommandLine.h"
@@ -177,6 +179,14 @@ const ProcessLauncher& systemProcessLauncher() {
   static const PosixLauncher launcher;
 #endif
   return launcher;
+}
+
+std::string ItemOfWindows1252(const std::string& bytes) {
+#ifdef _WIN32
+  return Utf8OfWindows1252(bytes);
+#else
+  return bytes;
+#endif
 }
 
 }  // namespace tk

@@ -39,4 +39,9 @@ public:
 // WindowsCommandLine.h); the child runs at high priority.
 const ProcessLauncher& systemProcessLauncher();
 
+// An item holding Windows-1252 bytes, as start() must be given it: as it is
+// where items are bytes; on Windows, where they are characters, as the UTF-8
+// of the characters those bytes stand for.
+std::string ItemOfWindows1252(const std::string& bytes);
+
 }  // namespace tk

@@ -108,12 +108,14 @@ int RunCommand(const Command& command, std::uint32_t now, std::ostream& messages
   return kExitFailed;
 }
 
-int RunJconv5(const std::vector<std::string>& args, std::ostream& messages) {
+int RunJconv5(const std::vector<std::string>& args, std::ostream& messages,
+              std::string (*nameToPalm)(const std::string&)) {
   std::optional<Command> command = ParseCommandLine(args);
   if (!command) {
     messages << kUsage;
     return kExitUsage;
   }
+  if (nameToPalm != nullptr) command->name = nameToPalm(command->name);
   return RunCommand(*command, PalmTimeNow(), messages);
 }
 

@@ -37,6 +37,9 @@ std::string ErrorLogPath(const std::string& output);
 // Runs one conversion; messages gets the usage or the failure too. now: the
 // database's creation date, seconds since 1904.
 int RunCommand(const Command& command, std::uint32_t now, std::ostream& messages);
-int RunJconv5(const std::vector<std::string>& args, std::ostream& messages);
+// nameToPalm: how a name that arrives as text, not as its bytes, becomes
+// the Palm Latin bytes the database holds; none where it arrives as bytes.
+int RunJconv5(const std::vector<std::string>& args, std::ostream& messages,
+              std::string (*nameToPalm)(const std::string&) = nullptr);
 
 }  // namespace jconv5

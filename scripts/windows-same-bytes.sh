@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Imports and exports the same files with the Linux build and, under Wine, the
+# Windows build, in folders and files whose names hold blanks and accented
+# letters, and compares every file the two write: the CSV and IFO handed to
+# jconv5, the PDBs (dates zeroed) and the tagged files. Then reads the install
+# request back from Wine's registry.
+# Usage: scripts/windows-same-bytes.sh [LINUX_BIN_DIR] [WINDOWS_BIN_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+linux_bin=$(cd "${1:-build/bin}" && pwd)
+windows_bin=$(cd "${2:-build-windows/bin}" && pwd)
+scripts/install-deps.sh wine python3
+run=$(mktemp -d /tmp/tomekit-same-bytes-XXXXXX)
+export WINEPREFIX=$run/wine WINEDEBUG=-all LC_ALL=C.UTF-8
+trap 'wineserver -k >/dev/null 2>&1 || true; [ -n "${KEEP:-}" ] || rm -rf "$run"' EXIT
+wine wineboot -i >/dev/null 2>&1
+
+# Zeroes the creation and modification dates (bytes 36..43) of a PDB.
+strip_pdb_dates() {
+  python3 -c 'import sys; b = bytearray(open(sys.argv[1], "rb").read()); b[36:44] = bytes(8); open(sys.argv[1], "wb").write(b)' "$1"
+}
+
+# side: linux or windows. Runs tomekit-cli for one mode over the given inputs,
+# importing them and exporting the PDBs back, and keeps what was written.
+convert() {
+  local side=$1 mode=$2; shift 2
+  local base="$run/$side/$mode"
+  local prog="$base/Programme Tomé" palm="$base/Palm Ünstall" refs="$base/Références Août"
+  mkdir -p "$prog" "$palm" "$refs"
+  local inputs=() cli=("$prog/tomekit-cli") path=(printf '%s')
+  for input in "$@"; do cp "$root/tests/data/$input" "$refs/Grüße $(basename "$input")"; done
+  if [ "$side" = windows ]; then
+    cp "$windows_bin/tomekit-cli.exe" "$windows_bin/jconv5.exe" "$prog/"
+    cli=(wine "$prog/tomekit-cli.exe") path=(winepath -w)
+  else
+    cp "$linux_bin/tomekit-cli" "$linux_bin/jconv5" "$prog/"
+    export TOMEKIT_INSTALL_STORE="$base/install.ini"
+  fi
+  printf '[UserInfo]\r\nPalmOutPath=%s\r\nPalmInPath=%s\r\nENPath=%s\r\nRMPath=%s\r\nuserHSCode=0\r\n' \
+    "$("${path[@]}" "$palm")" "$("${path[@]}" "$palm")" "$("${path[@]}" "$refs")" \
+    "$("${path[@]}" "$refs")" >"$prog/tomekit.INI"
+  for input in "$refs"/*; do inputs+=("$("${path[@]}" "$input")"); done
+  "${cli[@]}" import --mode "$mode" "${inputs[@]}" >/dev/null
+  local pdbs=()
+  for pdb in "$palm"/*.PDB; do pdbs+=("$("${path[@]}" "$pdb")"); done
+  "${cli[@]}" export --mode "$mode" --charset utf-8 "${pdbs[@]}" >/dev/null
+  unset TOMEKIT_INSTALL_STORE
+
+  mkdir -p "$run/out-$side/$mode"
+  cp "$prog"/TKWork/*.csv "$prog"/TKWork/*.IFO "$palm"/*.PDB "$refs"/* "$run/out-$side/$mode/"
+  for pdb in "$run/out-$side/$mode"/*.PDB; do strip_pdb_dates "$pdb"; done
+}
+
+for side in linux windows; do
+  convert "$side" endnote import/endnote.txt
+  convert "$side" refman ris/rispy/example_utf_chars.ris ris/jabref/RisImporterTest1.ris
+done
+
+diff -r "$run/out-linux" "$run/out-windows"
+echo "Same bytes from both builds: $(find "$run/out-linux" -type f | wc -l) files."
+grep -q '^Install0=1' "$run/linux/refman/install.ini"
+wine reg query 'HKCU\Software\U.S. Robotics\Pilot Desktop\HotSync Manager' /v Install0 |
+  grep 'REG_DWORD.*0x1' >/dev/null
+echo "The install request is in the registry."
