@@ -52,7 +52,7 @@ TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
        "\"B\",\"" +
            std::string(20, '?') + "\",\"" + std::string(20, '\xE9') + "\",\r\n"},
       {"ProCite: the record end and the line-break mark keep their meaning", kModeProCite,
-       Charset::Auto, "a\n" + kEllipsis + "\t" + kDegree + "C " + kCyrillicA + "\r\nb\r\n",
+       Charset::Auto, "a\n" + kEllipsis + "\t" + kDegree + "C " + kCyrillicA + "\r\n\r\nb\r\n",
        kTwoFirstReplaced + "\"a\x85...\",\"\xB0" + "C ?\",\r\n\"b\",\r\n"},
       {"the generic pre-pass hands its marks on", kModeProCiteGeneric, Charset::Auto,
        "a\t" + kCyrillicA + "\r\nb\t" + kARing + "\r\n",

@@ -48,6 +48,13 @@ TEST(pdb_container_test, writes_reads_back_other_writers_layouts_and_refuses_dam
     const std::string got = Outcome([&] { return ReadPdb(changed(at, value)).appInfo; });
     EXPECT_EQ(got.starts_with("the ") ? got.substr(0, expected.size()) : got, expected);
   }
+  // A Palm record holds at most 65,535 bytes.
+  PdbDatabase big = db;
+  big.records[0].data.assign(65535, 'r');
+  EXPECT_EQ(Outcome([&] { WritePdb(big); }), "<accepted>");
+  big.records[0].data += 'r';
+  EXPECT_EQ(Outcome([&] { WritePdb(big); }),
+            "a record of 65536 bytes is more than a Palm record can hold");
   EXPECT_EQ(ReadPdb(changed(52, 0).replace(78, 4, B32(102))).records[0].data, "\0\0APPINFOone"s)
       << "a record right after the list";
   EXPECT_NE(Outcome([] { ReadPdb(WritePdb({}).substr(0, 78)); }).find("application info"),
@@ -56,9 +63,12 @@ TEST(pdb_container_test, writes_reads_back_other_writers_layouts_and_refuses_dam
 }
 
 TEST(jfile_layout_test, appinfo_and_records_read_back_as_written_and_damage_is_refused) {
-  JFileAppInfo fifty{.fields = std::vector<JFileField>(50), .sortFields = {0, 0, 1}};
+  JFileAppInfo fifty, two;
+  fifty.fields.resize(50);
+  fifty.sortFields[2] = 1;
   fifty.popups = {{1, {"Book", "", "popupZ", "Thesis"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
-  JFileAppInfo two{.oldFlags = 0x1234, .firstColumn = 2};
+  two.oldFlags = 0x1234;
+  two.firstColumn = 2;
   two.fields = {{"Reference Type", 64, 15, 0, 0}, {"A name longer than twenty", 81, -40, 2, 9}};
   const std::string chunked = WriteAppInfo(fifty);
   EXPECT_EQ(chunked.substr(1702),
