@@ -42,7 +42,8 @@ void LogImportNames(ImportRun& run) {
   run.note("sCsv Name is " + run.csvPath);
   run.note("sPdb Name is " + run.pdbPath);
   run.note("IFO  Name is " + run.ifoPath);
-  run.note("Palm Name is " + run.palmName);
+  // The log is UTF-8 like the paths above; the name is Windows-1252.
+  run.note("Palm Name is " + Utf8OfWindows1252(run.palmName));
 }
 
 std::string GenericIntermediatePath(const ImportRun& run) {

@@ -79,19 +79,21 @@ TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
 }
 
 // The handheld's name is made of the file's characters, not its bytes; the
-// database file keeps the name's own bytes.
+// database file keeps the name's own bytes, and the UTF-8 log its characters.
 TEST(charset_import_test, database_names_are_windows_1252_cut_by_characters) {
-  const std::pair<std::string, std::string> cases[] = {
+  const std::tuple<std::string, std::string, std::string> cases[] = {
       {"\xC3\x85ngstr\xC3\xB6m \xCE\xA9mega \xC3\xA9\xC3\xA8\xC3\xAA",
-       "\"EN-\xC5ngstr\xF6m ?mega \xE9\""},
-      {"caf\xE9", "\"EN-caf\xE9\""},  // already Windows-1252
+       "\"EN-\xC5ngstr\xF6m ?mega \xE9\"", "\"EN-\xC3\x85ngstr\xC3\xB6m ?mega \xC3\xA9\""},
+      {"caf\xE9", "\"EN-caf\xE9\"", "\"EN-caf\xC3\xA9\""},  // already Windows-1252
   };
   DriverRun run(kModeEndNote);
-  for (const auto& [file, palmName] : cases) {
+  for (const auto& [file, palmName, logged] : cases) {
     ImportRun import;
     import.inputPath = run.input(file + ".txt", "x");
     NameImportOutputs(run.settings, kModeEndNote, import);
-    EXPECT_EQ(std::pair(import.palmName, import.pdbPath), std::pair(palmName, run.pdb(file)));
+    LogImportNames(import);
+    EXPECT_EQ(std::tuple(import.palmName, import.pdbPath, import.log.back()),
+              std::tuple(palmName, run.pdb(file), "Palm Name is " + logged));
   }
 }
 
