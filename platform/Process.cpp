@@ -24,10 +24,11 @@ namespace {
 
 class WindowsChild final : public ChildProcess {
 public:
-  explicit WindowsChild(PROCESS_INFORMATION info) : info_(info) {}
+  WindowsChild(PROCESS_INFORMATION info, HANDLE job) : info_(info), job_(job) {}
   ~WindowsChild() override {
     CloseHandle(info_.hProcess);
     CloseHandle(info_.hThread);
+    if (job_ != nullptr) CloseHandle(job_);
   }
   State poll() override {
     DWORD code = 0;
@@ -39,11 +40,25 @@ public:
     DWORD code = 0;
     return GetExitCodeProcess(info_.hProcess, &code) ? static_cast<int>(code) : -1;
   }
-  void kill() override { TerminateProcess(info_.hProcess, 1); }
+  void kill() override {
+    if (job_ == nullptr || !TerminateJobObject(job_, 1)) TerminateProcess(info_.hProcess, 1);
+  }
 
 private:
   PROCESS_INFORMATION info_;
+  HANDLE job_;  // the child and whatever it starts; null when none could be made
 };
+
+// A job holding the suspended child, so that ending the job ends whatever
+// the child starts too; null when the system refuses one.
+HANDLE JobFor(HANDLE process) {
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  if (job != nullptr && !AssignProcessToJobObject(job, process)) {
+    CloseHandle(job);
+    job = nullptr;
+  }
+  return job;
+}
 
 // The child's end of its output file; closed here once the child has its own.
 HANDLE OpenInheritableOutput(const std::string& path) {
@@ -69,12 +84,14 @@ public:
       startup.hStdOutput = startup.hStdError = output;
     }
     PROCESS_INFORMATION info{};
-    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr,
-                                        output != INVALID_HANDLE_VALUE, HIGH_PRIORITY_CLASS,
-                                        nullptr, nullptr, &startup, &info);
+    const BOOL started = CreateProcessW(
+        nullptr, commandLine.data(), nullptr, nullptr, output != INVALID_HANDLE_VALUE,
+        HIGH_PRIORITY_CLASS | CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
     if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
     if (!started) return nullptr;
-    return std::make_unique<WindowsChild>(info);
+    HANDLE job = JobFor(info.hProcess);
+    ResumeThread(info.hThread);
+    return std::make_unique<WindowsChild>(info, job);
   }
 };
 
@@ -111,8 +128,9 @@ public:
     }
     return exitCode_;
   }
+  // The whole group: whatever the child started ends with it.
   void kill() override {
-    if (!reaped_) ::kill(pid_, SIGKILL);
+    if (!reaped_) ::kill(-pid_, SIGKILL);
   }
 
 private:
@@ -160,10 +178,17 @@ public:
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     const OutputRedirection redirection(outputFile);
+    // The child leads a process group of its own, so kill() reaches what it
+    // starts.
+    posix_spawnattr_t attributes;
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
     pid_t pid = 0;
-    if (::posix_spawn(&pid, argv[0], redirection.actions(), nullptr, argv.data(), environ) != 0) {
-      return nullptr;
-    }
+    const int failed =
+        ::posix_spawn(&pid, argv[0], redirection.actions(), &attributes, argv.data(), environ);
+    ::posix_spawnattr_destroy(&attributes);
+    if (failed != 0) return nullptr;
     return std::make_unique<PosixChild>(pid);
   }
 };

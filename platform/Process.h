@@ -17,7 +17,7 @@ public:
   virtual State poll() = 0;
   // Blocks until the process has ended; its exit code, -1 when unknown.
   virtual int wait() = 0;
-  // Ends the process at once; wait() then reaps it.
+  // Ends the process and whatever it started at once; wait() then reaps it.
   virtual void kill() = 0;
 };
 

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace tk {
 namespace {
@@ -145,6 +146,17 @@ TEST(converter_runner_test, stop_kills_the_converter_and_keeps_the_earlier_datab
   EXPECT_TRUE(run.ui.messages.empty() && run.ui.errorReports.empty() && !run.ui.progressVisible);
   for (const char* left : {"out.tmp", "input.tmp", "ifo.tmp", "printed.tmp"})
     EXPECT_FALSE(FileExists(run.program.work(left))) << left;
+
+  // Stopped once it has started a helper of its own: the helper ends too.
+  struct StopOnceStarted : test::FakeUi {
+    std::string started;
+    bool stopRequested() const override { return FileExists(started); }
+  } ui;
+  ui.started = run.program.file("started");
+  RemoveFile(ui.started);
+  EXPECT_EQ(ConvertCsvToPdb(run.job(run.pdb), ui, "\"n\"").outcome, ConverterOutcome::Stopped);
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  EXPECT_FALSE(FileExists(run.program.file("late")));
 }
 
 // A clock that moves one second per poll; the child runs for a given number

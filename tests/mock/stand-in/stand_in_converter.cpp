@@ -22,6 +22,8 @@
 #ifdef _WIN32
 #include "platform/WideText.h"
 #include "platform/WindowsApi.h"
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -58,7 +60,32 @@ int Copy(const Args& args) {
   std::_Exit(99);
 }
 
+int LateHelper() {
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  WriteWhole(Beside("late"), "");
+  return 0;
+}
+
+// A helper started the plain way, as a converter would start one; a stop
+// must end it too.
+void StartHelper() {
+#ifdef _WIN32
+  std::wstring line = L"\"" + tk::WideFromUtf8(tk::ProgramPath()) + L"\" late";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &info)) {
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+  }
+#else
+  if (::fork() == 0) std::_Exit(LateHelper());
+#endif
+}
+
 int Behave(const std::string& behaviour, const Args& args) {
+  if (args.size() == 2 && args[1] == "late") return LateHelper();
   if (behaviour == "record") {
     std::string lines;
     for (const auto& arg : args) lines += arg + "\n";
@@ -80,6 +107,7 @@ int Behave(const std::string& behaviour, const Args& args) {
   if (behaviour == "hang") {
     if (ReadWhole(args.at(2)).find("slow") == std::string::npos) return Copy(args);
     WriteWhole(args.at(3), "half");
+    StartHelper();
     WriteWhole(Beside("started"), "");
     std::this_thread::sleep_for(std::chrono::seconds(30));
     return 0;
