@@ -10,11 +10,7 @@
 
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define TOMEKIT_SSE2 1
-#endif
+#include "platform/Simd.h"
 
 namespace tk {
 
@@ -64,7 +60,7 @@ public:
 private:
   const StopBytes& stops_;
 #ifdef TOMEKIT_SSE2
-  __m128i wanted_[8];
+  __m128i wanted_[8]{};  // only the first stops_.count are used
 #endif
 };
 

@@ -2,6 +2,9 @@
 // Character sets of the reference managers' files. The Palm shows Windows-1252
 // (JFile's "Palm Latin"), so that is what every value is inside the program;
 // a file in UTF-8 is turned into it on the way in and back on the way out.
+#include "platform/Simd.h"
+
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -105,6 +108,26 @@ std::string Utf8OfWindows1252(std::string_view text);
 // text that is no valid UTF-8 is taken to be Windows-1252 already.
 std::string Windows1252OfUtf8(std::string_view text);
 
+// The first byte of [p, end) that is no ASCII, or end. Exports are mostly
+// ASCII, so whole blocks are looked at once.
+inline const unsigned char* SkipAscii(const unsigned char* p, const unsigned char* end) {
+#ifdef TOMEKIT_SSE2
+  for (; end - p >= 16; p += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    if (const auto high = static_cast<unsigned>(_mm_movemask_epi8(block))) {
+      return p + std::countr_zero(high);
+    }
+  }
+#else
+  for (std::uint64_t word; end - p >= 8; p += 8) {
+    std::memcpy(&word, p, 8);
+    if (word & 0x8080808080808080u) break;
+  }
+#endif
+  while (p != end && *p < 0x80) ++p;
+  return p;
+}
+
 template <class OnAscii, class OnChar, class OnBad>
 void Utf8Splitter::feed(std::string_view bytes, OnAscii&& onAscii, OnChar&& onChar, OnBad&& onBad) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -112,12 +135,7 @@ void Utf8Splitter::feed(std::string_view bytes, OnAscii&& onAscii, OnChar&& onCh
   while (p != end) {
     if (need_ == 0) {
       const auto* run = p;
-      // Exports are mostly ASCII: eight bytes at a time while none is high.
-      for (std::uint64_t word; end - p >= 8; p += 8) {
-        std::memcpy(&word, p, 8);
-        if (word & 0x8080808080808080u) break;
-      }
-      while (p != end && *p < 0x80) ++p;
+      p = SkipAscii(p, end);
       if (p != run) onAscii(std::string_view(reinterpret_cast<const char*>(run), p - run));
       if (p == end) return;
       const unsigned char lead = *p++;
