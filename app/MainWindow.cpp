@@ -76,10 +76,12 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
+MainWindow::MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      settings_(MakeSettings(programFolder)) {
+      settings_(MakeSettings(dataFolder)) {
+  settings_.converterFolder = converterFolder;
   setObjectName(QStringLiteral("FormTomekit"));
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
   setWindowIcon(ProgramIcon());

@@ -36,9 +36,10 @@ public:
   static constexpr int kFieldControls = 48;
   static constexpr int kWindowHeight = 488;
 
-  // Loads the settings and sets up the saved mode (programFolder holds the
-  // settings, strategy files and work folder).
-  explicit MainWindow(const std::string& programFolder, QWidget* parent = nullptr);
+  // Loads the settings and sets up the saved mode (dataFolder holds the
+  // settings, strategy files and work folder; converterFolder, jconv5).
+  MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+             QWidget* parent = nullptr);
 
   Settings& settings() { return settings_; }
   FieldSetup& fieldSetup() { return setup_; }

@@ -5,12 +5,14 @@
 #include "app/Modal.h"
 #include "app/SingleInstance.h"
 #include "app/Splash.h"
+#include "platform/DataFolder.h"
 #include "platform/Files.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <exception>
 #include <memory>
+#include <string>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -24,7 +26,8 @@ int main(int argc, char* argv[]) {
   try {
     auto splash = std::make_unique<tk::app::SplashWindow>();
     splash->showNow();
-    tk::app::MainWindow window(tk::ProgramFolder());
+    const std::string programFolder = tk::ProgramFolder();
+    tk::app::MainWindow window(tk::ChooseDataFolder(programFolder), programFolder);
     splash->holdForTwoClockSeconds();
     splash.reset();
     if (QScreen* screen = QApplication::primaryScreen())

@@ -25,9 +25,8 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
 }
 
 void SaveLog(BatchSession& session, std::ostream& err) {
-  const std::string& folder = session.settings.programFolder;
-  if (!SaveDiagnosticLog(session.log, folder)) {
-    err << "Unable to write to " << LogFilePath(folder) << '\n';
+  if (!SaveDiagnosticLog(session.log, session.settings)) {
+    err << "Unable to write to " << LogFilePath(session.settings.programFolder) << '\n';
   }
 }
 
@@ -69,8 +68,8 @@ int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, 
   return status;
 }
 
-int RunBatch(const std::vector<std::string>& args, const std::string& programFolder,
-             std::ostream& out, std::ostream& err) {
+int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
+             const std::string& converterFolder, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseCommandLine(args);
   if (!parsed.invocation) {
     err << "tomekit-cli: " << parsed.error << '\n' << UsageText();
@@ -82,7 +81,8 @@ int RunBatch(const std::vector<std::string>& args, const std::string& programFol
   }
   // The window's settings file, whatever this program is called.
   BatchSession session;
-  session.settings = MakeSettings(programFolder, "tomekit");
+  session.settings = MakeSettings(dataFolder, "tomekit");
+  session.settings.converterFolder = converterFolder;
   ConsoleUi ui(err);
   if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
   if (parsed.invocation->charset) session.settings.charset = *parsed.invocation->charset;

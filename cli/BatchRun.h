@@ -1,6 +1,6 @@
 #pragma once
-// One run of tomekit-cli over the program folder's settings, strategy files
-// and work folder.
+// One run of tomekit-cli over the data folder's settings, strategy files and
+// work folder.
 #include "cli/CommandLine.h"
 #include "fields/FieldSetup.h"
 #include "fields/Settings.h"
@@ -35,8 +35,9 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode
 // The exit status.
 int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out);
 
-// The whole program: args without the program name.
-int RunBatch(const std::vector<std::string>& args, const std::string& programFolder,
-             std::ostream& out, std::ostream& err);
+// The whole program: args without the program name. jconv5 is looked for
+// in converterFolder, the program's own.
+int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
+             const std::string& converterFolder, std::ostream& out, std::ostream& err);
 
 }  // namespace tk::cli

@@ -1,6 +1,7 @@
 // tomekit-cli: the import and export buttons for many files, without the
 // window. See cli/CommandLine.h.
 #include "cli/BatchRun.h"
+#include "platform/DataFolder.h"
 #include "platform/Files.h"
 #include "platform/StopSignal.h"
 
@@ -20,7 +21,9 @@ namespace {
 int Run(const std::vector<std::string>& args) {
   try {
     tk::InstallStopSignalHandlers();
-    return tk::cli::RunBatch(args, tk::ProgramFolder(), std::cout, std::cerr);
+    const std::string programFolder = tk::ProgramFolder();
+    return tk::cli::RunBatch(args, tk::ChooseDataFolder(programFolder), programFolder, std::cout,
+                             std::cerr);
   } catch (const std::exception& error) {
     std::cerr << "tomekit-cli: " << error.what() << '\n';
   } catch (...) {

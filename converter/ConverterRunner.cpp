@@ -77,7 +77,7 @@ RunEnd RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui
                     const std::string& direction, const std::string& nameArgument,
                     const ConverterServices& services) {
   ShowConverterProgress(job, ui, direction);
-  const Lines args = {ConverterPath(job.programFolder),
+  const Lines args = {ConverterPath(job.converterFolder),
                       direction,
                       files.inputCopy,
                       files.outputFile,
@@ -121,7 +121,7 @@ std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
     ui.showMessage(MessageKind::Plain, "The source file does not exist");
     return ConverterOutcome::SourceMissing;
   }
-  if (!FileExists(ConverterPath(job.programFolder))) {
+  if (!FileExists(ConverterPath(job.converterFolder))) {
     ui.showMessage(MessageKind::Plain, "Jconv5.exe not found!");
     return ConverterOutcome::ConverterMissing;
   }
@@ -182,8 +182,8 @@ ConverterFiles ConverterWorkFiles(const std::string& programFolder) {
           JoinPath(folder, "jconv5.err"), JoinPath(folder, "printed.tmp")};
 }
 
-std::string ConverterPath(const std::string& programFolder) {
-  return JoinPath(programFolder, kConverterFileName);
+std::string ConverterPath(const std::string& converterFolder) {
+  return JoinPath(converterFolder, kConverterFileName);
 }
 
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,

@@ -1,5 +1,5 @@
 #pragma once
-// Runs jconv5, the converter in the program folder, in either direction:
+// Runs jconv5, the converter beside the program, in either direction:
 // CSV + IFO -> PDB for the import, PDB -> CSV for the export. Inputs are
 // copied to fixed names in the work folder, the converter is started and
 // waited for while the window stays live, and only a run that succeeded
@@ -31,7 +31,7 @@ inline constexpr char kConverterFileName[] = "jconv5.exe";
 inline constexpr char kConverterFileName[] = "jconv5";
 #endif
 
-// The fixed files of a run, in the work folder of the short program folder.
+// The fixed files of a run, in the work folder of the short data folder.
 struct ConverterFiles {
   std::string inputCopy;        // TKWork/input.tmp
   std::string outputFile;       // TKWork/out.tmp
@@ -41,12 +41,13 @@ struct ConverterFiles {
                                 // (not a .out name, which an export CSV may have)
 };
 ConverterFiles ConverterWorkFiles(const std::string& programFolder);
-std::string ConverterPath(const std::string& programFolder);
+std::string ConverterPath(const std::string& converterFolder);
 
 // One file's trip through the converter.
 struct ConverterJob {
-  std::string programFolder;
-  std::string progressFile;  // the file the progress window names
+  std::string programFolder;    // the data folder, whose TKWork the run uses
+  std::string converterFolder;  // where jconv5 is
+  std::string progressFile;     // the file the progress window names
   std::string source;
   std::string destination;
   std::string description;  // the IFO file; none going back to CSV

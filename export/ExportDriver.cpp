@@ -44,7 +44,8 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
 
 // The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
-  const ConverterJob job{settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
+  const ConverterJob job{
+      settings.programFolder, settings.converterFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
   return ConvertPdbToCsv(job, ui);
 }
 

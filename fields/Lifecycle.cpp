@@ -12,7 +12,7 @@ ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
   ReadSettings(settings);
   const ModeResult result = SetupMode(settings, setup, ui, settings.mode);
   if (!result.settingsUnwritable) return result;
-  // Settings that can't be saved (a read-only program folder) still name the
+  // Settings that can't be saved (a read-only file or data folder) still name the
   // mode to start in; without its fields the window would be an empty shell.
   if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
   if (LoadModeStrategy(setup, settings.programFolder, settings.mode, ui,
@@ -30,15 +30,15 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
     result.errors.push_back("Unable to write to " + path);
   };
   if (setup.loaded && !WriteStrategyFile(setup, setup.strategyPath)) failed(setup.strategyPath);
-  if (!SaveDiagnosticLog(log, settings.programFolder)) failed(LogFilePath(settings.programFolder));
+  if (!SaveDiagnosticLog(log, settings)) failed(LogFilePath(settings.programFolder));
   if (!WriteSettings(settings)) result.errors.push_back(SettingsWriteError(settings));
   return result;
 }
 
-bool SaveDiagnosticLog(std::vector<std::string>& log, const std::string& programFolder) {
+bool SaveDiagnosticLog(std::vector<std::string>& log, const Settings& settings) {
   log.push_back(" ");
-  log.push_back("Program location:  " + programFolder);
-  return WriteTextLines(LogFilePath(programFolder), log);
+  log.push_back("Program location:  " + settings.converterFolder);
+  return WriteTextLines(LogFilePath(settings.programFolder), log);
 }
 
 std::string LogFilePath(const std::string& programFolder) {

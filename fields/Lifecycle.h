@@ -28,12 +28,11 @@ struct [[nodiscard]] ShutDownResult {
 ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
                         std::vector<std::string>& log);
 
-// Program folder + "Log.txt".
+// Data folder + "Log.txt".
 std::string LogFilePath(const std::string& programFolder);
 
-// Closes the diagnostic log with a blank line and the program location and
-// saves it as Log.txt; false when it can't be written.
-[[nodiscard]] bool SaveDiagnosticLog(std::vector<std::string>& log,
-                                     const std::string& programFolder);
+// Closes the diagnostic log with a blank line and the program's own location
+// and saves it as Log.txt in the data folder; false when it can't be written.
+[[nodiscard]] bool SaveDiagnosticLog(std::vector<std::string>& log, const Settings& settings);
 
 }  // namespace tk

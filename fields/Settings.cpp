@@ -15,6 +15,7 @@ constexpr const char* kTomekit = "Tomekit";
 Settings MakeSettings(const std::string& programFolder, const std::string& programName) {
   Settings settings;
   settings.programFolder = programFolder;
+  settings.converterFolder = programFolder;
   settings.settingsFile = JoinPath(programFolder, programName + ".INI");
   return settings;
 }

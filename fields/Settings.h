@@ -1,5 +1,5 @@
 #pragma once
-// What the settings file holds (program name + ".INI" beside the program):
+// What the settings file holds (program name + ".INI" in the data folder):
 // the mode, the reference manager's folder of the mode, the Palm folders and
 // the HotSync user ID. Each key goes to the file at once.
 //
@@ -16,18 +16,23 @@
 namespace tk {
 
 struct Settings {
-  std::string programFolder;  // holds the settings, strategy files, TKWork, jconv5
-  std::string settingsFile;   // full path of the INI file
+  // The data folder: holds the settings, strategy files, TKWork and Log.txt.
+  // Beside the program unless that can't be written (see ChooseDataFolder).
+  std::string programFolder;
+  std::string settingsFile;  // full path of the INI file
   std::int32_t mode = kModeEndNote;
   std::string importExportFolder;  // of the mode
   std::string palmInstallFolder;
   std::string palmBackupFolder;
   std::string hotSyncUserId;
   Charset charset = Charset::Auto;  // of the mode's files
+  // Where the program itself and jconv5 are, whichever folder holds the data.
+  std::string converterFolder;
 };
 
 // Settings of a program folder, the file named after the program
-// (programName + ".INI"), nothing read yet.
+// (programName + ".INI"), nothing read yet. The converter is looked for in the
+// same folder; a program whose data is kept elsewhere says where it is.
 Settings MakeSettings(const std::string& programFolder, const std::string& programName = "tomekit");
 
 // What a folder key holds until the user chooses. On Windows the fixed

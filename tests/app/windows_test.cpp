@@ -38,7 +38,7 @@ protected:
       seen << dialog.objectName();
       return 0;
     });
-    window = std::make_unique<app::MainWindow>(folder.path());
+    window = std::make_unique<app::MainWindow>(folder.path(), folder.path());
   }
 
   // Import and export button, checked mode item, number of field controls
@@ -104,7 +104,7 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   window->fieldCheckBox(20)->setChecked(true);
   window->widthBox(20)->setText("77");
   window->close();  // and no width box complains
-  window = std::make_unique<app::MainWindow>(folder.path());
+  window = std::make_unique<app::MainWindow>(folder.path(), folder.path());
   auto ticked = [&] { return QString::number(window->fieldCheckBox(20)->isChecked()); };
   EXPECT_EQ(shown()[2] + ticked() + window->widthBox(20)->text(), "Ref. Manager177");
   EXPECT_TRUE(charsets()[1]->isChecked());  // each set came back from the settings file
@@ -161,7 +161,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
                 log = "E:Unable to write to " + QString::fromStdString(folder.file("Log.txt"));
   EXPECT_EQ(boxes, (QStringList{error, error, log, error}));
   // Started so, it still comes up whole in the saved mode.
-  window = std::make_unique<app::MainWindow>(folder.path());
+  window = std::make_unique<app::MainWindow>(folder.path(), folder.path());
   EXPECT_EQ(shown() << QString::number(boxes.size()), QStringList(start) << "5");
 }
 

@@ -26,8 +26,9 @@ struct ConverterRun {
     test::WriteBytes(program.file("refs.IFO"), "ifo\r\n");
   }
   ConverterJob job(const std::string& destination, const std::string& source = "refs.csv") {
-    return {program.path(), "shown.txt", program.file(source), destination,
-            program.file("refs.IFO")};
+    const std::string& folder = program.path();  // data and converter alike
+    return {
+        folder, folder, "shown.txt", program.file(source), destination, program.file("refs.IFO")};
   }
   ConverterOutcome toPdb(const std::string& destination, const std::string& source = "refs.csv") {
     return ConvertCsvToPdb(job(destination, source), ui, "\"EN-My Refs\"").outcome;
@@ -38,28 +39,30 @@ struct ConverterRun {
   std::string pdb = program.file("EN-refs.PDB");
 };
 
-// The PDB's folder is missing: it is announced and made.
+// The PDB's folder is missing: it is announced and made. The work files are
+// the data folder's, apart from the program's as when it is installed.
 TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) {
   ConverterRun run(test::kRecordingConverter, "My Programs");  // blanks stay in one item
-  const std::string pdb = run.program.file("Palm/User/EN-refs.PDB"),
-                    csv = run.program.work("refs.out");
+  const test::ProgramFolder data("", "My Data");
+  const std::string pdb = run.program.file("Palm/User/EN-refs.PDB"), csv = data.work("refs.out");
   // What the converter is handed are short names on Windows.
-  const ConverterFiles given = ConverterWorkFiles(run.program.path());
+  const ConverterFiles given = ConverterWorkFiles(data.path());
   for (const bool toPdb : {true, false}) {
+    ConverterJob job = toPdb ? run.job(pdb) : run.job(csv, "Palm/User/EN-refs.PDB");
+    job.programFolder = data.path();
     const ConverterResult result =
-        toPdb ? ConvertCsvToPdb(run.job(pdb), run.ui, "\"EN-My Refs\"")
-              : ConvertPdbToCsv(run.job(csv, "Palm/User/EN-refs.PDB"), run.ui);
+        toPdb ? ConvertCsvToPdb(job, run.ui, "\"EN-My Refs\"") : ConvertPdbToCsv(job, run.ui);
     EXPECT_TRUE(result.converted());
     EXPECT_EQ(test::ReadBytes(run.program.file("args.txt")),
               ConverterPath(run.program.path()) + (toPdb ? "\n1\n" : "\n2\n") + given.inputCopy +
                   "\n" + given.outputFile + (toPdb ? "\n\"EN-My Refs\"\n" : "\n \n") +
                   given.descriptionCopy + "\n");
     EXPECT_EQ(test::ReadBytes(toPdb ? pdb : csv), "\"Title\"\r\n\"A\"\r\n");
-    EXPECT_FALSE(FileExists(run.program.work("input.tmp")) ||
-                 FileExists(run.program.work("out.tmp")) || run.ui.progressVisible);
+    EXPECT_FALSE(FileExists(data.work("input.tmp")) || FileExists(data.work("out.tmp")) ||
+                 run.ui.progressVisible);
     EXPECT_EQ(run.ui.lastProgress.banner, toPdb ? Banner::ToJFile : Banner::FromJFile);
   }
-  EXPECT_EQ(test::ReadBytes(run.program.work("ifo.tmp")), "ifo\r\n");
+  EXPECT_EQ(test::ReadBytes(data.work("ifo.tmp")), "ifo\r\n");
   EXPECT_EQ(run.ui.texts(), Lines{"Destination directory Had to be created"});
   const ProgressSetup& shown = run.ui.lastProgress;
   EXPECT_EQ(shown.prefix + "|" + shown.sourceFile, "Waiting for Jconv5 to finish|shown.txt");

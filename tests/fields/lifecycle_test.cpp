@@ -67,9 +67,11 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
   s.settings.hotSyncUserId = "1234";
+  // An installed program keeps its log with the data but names where it runs.
+  s.settings.converterFolder = "/usr/bin";
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
   EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.programFolder)),
-            " \r\nProgram location:  " + s.settings.programFolder + "\r\n");
+            " \r\nProgram location:  /usr/bin\r\n");
   // The next start has nothing but the files.
   s.settings = MakeSettings(s.settings.programFolder);
   s.setup = {};

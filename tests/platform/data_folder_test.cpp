@@ -1,0 +1,65 @@
+// An installed copy can't write beside itself; a portable one must keep its
+// files where they have always been.
+#include "platform/DataFolder.h"
+#include "platform/Files.h"
+#include "platform/Path.h"
+
+#include "mock/Faults.h"
+#include "mock/ScopedEnv.h"
+#include "mock/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tk {
+namespace {
+
+#ifdef _WIN32
+constexpr char kUserVariable[] = "APPDATA";
+constexpr char kUserFolder[] = "Tomekit";
+#else
+constexpr char kUserVariable[] = "XDG_DATA_HOME";
+constexpr char kUserFolder[] = "tomekit";
+#endif
+
+// The probe is gone after, so a folder that is kept shows nothing new.
+TEST(data_folder_test, a_writable_program_folder_is_kept_and_left_as_it_was) {
+  test::TempFolder program;
+  test::ScopedEnv user(kUserVariable, program.file("user"));
+  EXPECT_EQ(ChooseDataFolder(program.path()), program.path());
+  EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::u8path(program.path())));
+}
+
+// A file where the folder should be stops root as well as anyone else.
+TEST(data_folder_test, an_unwritable_program_folder_gives_the_users_folder_made_at_once) {
+  test::TempFolder dir;
+  const std::string program = dir.file("bin");
+  test::BlockFolder(program);
+  test::ScopedEnv user(kUserVariable, dir.file("data"));
+  EXPECT_FALSE(FolderWritable(program));
+  const std::string chosen = ChooseDataFolder(program);
+  EXPECT_EQ(chosen, JoinPath(dir.file("data"), kUserFolder));
+  EXPECT_TRUE(FolderExists(chosen) && FolderWritable(chosen));
+  // Without any folder of the user's, the program's own is all there is.
+  test::ScopedEnv none(kUserVariable, nullptr);
+#ifndef _WIN32
+  test::ScopedEnv noHome("HOME", nullptr);
+#endif
+  EXPECT_EQ(UserDataFolder(), "");
+  EXPECT_EQ(ChooseDataFolder(program), program);
+}
+
+#ifndef _WIN32
+// As the XDG base directories say: unset or relative means the default.
+TEST(data_folder_test, xdg_data_home_falls_back_to_home_local_share) {
+  test::ScopedEnv home("HOME", "/home/ann");
+  test::ScopedEnv relative("XDG_DATA_HOME", "share");
+  EXPECT_EQ(UserDataFolder(), "/home/ann/.local/share/tomekit");
+  test::ScopedEnv unset("XDG_DATA_HOME", nullptr);
+  EXPECT_EQ(UserDataFolder(), "/home/ann/.local/share/tomekit");
+}
+#endif
+
+}  // namespace
+}  // namespace tk
