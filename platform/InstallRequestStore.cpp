@@ -1,10 +1,9 @@
 #include "platform/InstallRequestStore.h"
 
+#include "platform/Environment.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/Path.h"
-
-#include <cstdlib>
 
 #ifdef _WIN32
 #include "platform/WideText.h"
@@ -14,11 +13,6 @@
 
 namespace tk {
 namespace {
-
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
 
 #ifdef _WIN32
 InstallStoreResult SetRegistryValue(const std::string& keyPath, const std::string& valueName,
@@ -56,14 +50,14 @@ InstallRequestStore::InstallRequestStore() : file_(DefaultFileLocation()) {}
 InstallRequestStore::InstallRequestStore(std::string filePath) : file_(std::move(filePath)) {}
 
 std::string InstallRequestStore::DefaultFileLocation() {
-  std::string chosen = Environment("TOMEKIT_INSTALL_STORE");
+  std::string chosen = EnvironmentValue("TOMEKIT_INSTALL_STORE");
   if (!chosen.empty()) return chosen;
 #ifdef _WIN32
   return std::string();  // the registry itself
 #endif
-  std::string config = Environment("XDG_CONFIG_HOME");
+  std::string config = EnvironmentValue("XDG_CONFIG_HOME");
   if (config.empty()) {
-    std::string home = Environment("HOME");
+    std::string home = EnvironmentValue("HOME");
     if (home.empty()) return std::string();
     config = JoinPath(home, ".config");
   }

@@ -192,7 +192,7 @@ TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_
 TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_request) {
   test::TempFolder dir;
   Settings settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, kModeRefMan,
-                    "/refs/rm", "/palm/install", "/palm/backup", "1234");
+                    "/refs/rm", "/palm/install", "/palm/backup", "1234", Charset::Auto, {});
   ASSERT_TRUE(WriteSettings(settings));
   EXPECT_EQ(test::ReadBytes(dir.file("other.INI")),
             "[UserInfo]\r\nPalmOutPath=/palm/install\r\nPalmInPath=/palm/backup\r\n"
