@@ -79,6 +79,9 @@ TEST(jfile_layout_test, appinfo_and_records_read_back_as_written_and_damage_is_r
   EXPECT_EQ(block, FixedPart(two.fields, 110, 0x1234, 2) + std::string(4, '\0'))
       << "without popups the chunk is four NULs";
   auto withCount = [&](char count) { return block.substr(0, 1151) + count + block.substr(1152); };
+  two.popups = {{3, {"x"}}};
+  EXPECT_EQ(Outcome([&] { WriteAppInfo(two); }),
+            "a popup list is given for column 3, but the database has 2 columns");
   two.fields[1].name = "a\0b"s;
   EXPECT_EQ(Outcome([&] { WriteAppInfo(two); }),
             "the name of column 2 holds a zero byte, which JFile can't store");
