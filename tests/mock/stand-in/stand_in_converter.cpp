@@ -7,11 +7,10 @@
 #include "platform/Path.h"
 #include "platform/Utf8Path.h"
 
-#include <filesystem>
-
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
