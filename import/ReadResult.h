@@ -40,4 +40,24 @@ ReadResult ReadExportFile(const std::string& inputPath, InputText text,
 // Whether the reader meets kReplacedMark in what it reads.
 inline bool HoldsReplacedMarks(InputText text) { return text != InputText::Windows1252; }
 
+// Whether the open record lost a character, as every reader keeps it: once
+// the record is written its number is logged and it is counted.
+class LostCharacters {
+public:
+  void mark() { inRecord_ = true; }
+  void forget() { inRecord_ = false; }
+  void recordWritten(ImportRun& run, int record) {
+    if (inRecord_) {
+      run.note("Characters replaced in Record " + std::to_string(record));
+      ++records_;
+    }
+    inRecord_ = false;
+  }
+  int records() const { return records_; }
+
+private:
+  bool inRecord_ = false;
+  int records_ = 0;
+};
+
 }  // namespace tk

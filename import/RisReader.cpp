@@ -75,10 +75,9 @@ private:
   FieldValues record_;
   int records_ = 0;
   int truncated_ = 0;
-  int replaced_ = 0;
   bool inRecord_ = false;
-  bool lostCharacter_ = false;  // in the open record
-  int lastField_ = 0;           // the field continuation lines go to; 0 = none
+  LostCharacters lost_;
+  int lastField_ = 0;  // the field continuation lines go to; 0 = none
 
   Line line_ = Line::Head;
   std::array<char, kRisTagLength> head_{};
@@ -131,7 +130,7 @@ void RisReader::read(InputFile& in, ReadResult& result) {
   if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
-  result.replaced = replaced_;
+  result.replaced = lost_.records();
 }
 
 // Only a transcoded input can hold the mark, and there it is a lost
@@ -142,7 +141,7 @@ void RisReader::takeStop(char c) {
     return;
   }
   take('?');
-  if (inRecord_) lostCharacter_ = true;
+  if (inRecord_) lost_.mark();
 }
 
 // CR LF, LF and a lone CR all end a line.
@@ -252,7 +251,7 @@ void RisReader::continueWith(char c) {
 
 void RisReader::startRecord() {
   inRecord_ = true;
-  lostCharacter_ = false;
+  lost_.forget();
   record_.clear();
   lastField_ = kRisRecordType;
   target_ = &record_.value(kRisRecordType);
@@ -276,11 +275,7 @@ void RisReader::writeRecord() {
   out_.endLine();
   if (cut) ++truncated_;
   ++records_;
-  if (lostCharacter_) {
-    run_.note("Characters replaced in Record " + std::to_string(records_));
-    ++replaced_;
-    lostCharacter_ = false;
-  }
+  lost_.recordWritten(run_, records_);
   ui_.setRecordCounter(records_);
 }
 

@@ -77,8 +77,7 @@ private:
   CsvRecord record_;
   int records_ = 0;
   int truncated_ = 0;
-  int replaced_ = 0;
-  bool lostCharacter_ = false;  // in the open record
+  LostCharacters lost_;
 };
 
 void TabReader::read(InputFile& in, ReadResult& result) {
@@ -112,7 +111,8 @@ void TabReader::read(InputFile& in, ReadResult& result) {
             break;
           case kLostCharacter:
             record_.put('?');
-            seen = ordinary = lostCharacter_ = true;
+            lost_.mark();
+            seen = ordinary = true;
             break;
           case kRecordEnd:
             endRecord();
@@ -133,7 +133,7 @@ void TabReader::read(InputFile& in, ReadResult& result) {
   if (pump.stopped()) result.status = ReadStatus::Stopped;
   result.records = records_;
   result.truncated = truncated_;
-  result.replaced = replaced_;
+  result.replaced = lost_.records();
 }
 
 void TabReader::endRecord() {
@@ -142,7 +142,7 @@ void TabReader::endRecord() {
     // Blank lines between ProCite records are neither counted nor written.
     if (!record_.finish()) {
       record_.clear();
-      lostCharacter_ = false;
+      lost_.forget();
       return;
     }
     ++records_;
@@ -153,7 +153,6 @@ void TabReader::endRecord() {
   }
   writeRecord();
   record_.clear();
-  lostCharacter_ = false;
 }
 
 void TabReader::writeRecord() {
@@ -161,10 +160,7 @@ void TabReader::writeRecord() {
     run_.note("Truncated field(s) in Record " + std::to_string(records_));
     ++truncated_;
   }
-  if (lostCharacter_) {
-    run_.note("Characters replaced in Record " + std::to_string(records_));
-    ++replaced_;
-  }
+  lost_.recordWritten(run_, records_);
 }
 
 ReadResult ReadTabExport(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui) {
