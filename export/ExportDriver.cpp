@@ -60,23 +60,8 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
   return result;
 }
 
-FileOutcome NotConverted(ExportRun& run, FileOutcome outcome) {
-  outcome.statusText = NotConvertedText(outcome.file);
-  run.note(outcome.statusText);
-  return outcome;
-}
-
-FileOutcome Stopped(ExportRun& run, FileOutcome outcome) {
-  outcome.stopped = true;
-  outcome.statusText = kConversionStopped;
-  run.note(outcome.statusText);
-  return outcome;
-}
-
 // A later file of the choice that replaces an earlier one's tagged file.
-void WarnOfSameFile(const Settings& settings, std::int32_t mode, ExportRun& run,
-                    DestinationClaims& claims, Ui& ui) {
-  NameExportFiles(settings, mode, run);
+void WarnOfSameFile(const ExportRun& run, DestinationClaims& claims, Ui& ui) {
   const std::string warning = claims.claim(run.pdbPath, run.taggedPath);
   if (!warning.empty()) ui.showMessage(MessageKind::Plain, warning);
 }
@@ -102,7 +87,8 @@ std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
   for (const auto& file : chosen) {
     ExportRun run;
     run.pdbPath = file;
-    WarnOfSameFile(settings, setup.mode, run, claims, ui);
+    NameExportFiles(settings, setup.mode, run);
+    WarnOfSameFile(run, claims, ui);
     const FileOutcome outcome = RunExport(settings, setup, run, ui);
     log.insert(log.end(), run.log.begin(), run.log.end());
     statusText = outcome.statusText;
@@ -114,7 +100,6 @@ std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
 }
 
 FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportRun& run, Ui& ui) {
-  NameExportFiles(settings, setup.mode, run);
   ui.progressStep(1);
   ui.showProgress(ExportProgress(run, Banner::MovingTo, true));
   LogExportNames(run);
@@ -123,18 +108,18 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
   outcome.file = run.pdbPath;
   const ConverterResult converted = RunConverter(settings, run, ui);
   ui.hideProgress();
-  if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);
+  if (converted.outcome == ConverterOutcome::Stopped) return StoppedOutcome(outcome, run.log);
   if (!converted.converted()) {
     run.note("CSV2PDB returned  0");
-    return NotConverted(run, outcome);
+    return NotConvertedOutcome(outcome, run.log);
   }
   const TaggedResult result = WriteTagged(setup, settings.charset, run, ui);
   if (result.stop == CsvStop::Stopped) {
     // The CSV is this run's alone; the earlier tagged file was never touched.
     RemoveFile(run.csvPath);
-    return Stopped(run, outcome);
+    return StoppedOutcome(outcome, run.log);
   }
-  if (result.outcome != TaggedOutcome::Written) return NotConverted(run, outcome);
+  if (result.outcome != TaggedOutcome::Written) return NotConvertedOutcome(outcome, run.log);
   outcome.records = result.records;
   outcome.converted = true;
   outcome.statusText = ExportStatusText(setup.mode, result.records);

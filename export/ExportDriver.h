@@ -28,8 +28,8 @@ std::string ExportStatusText(std::int32_t mode, std::int32_t records);
                                             const std::vector<std::string>& chosen,
                                             const FileDone& onDone = {});
 
-// Exports run.pdbPath; every message shown as it happens, the log lines in
-// run.log.
+// Exports run.pdbPath, its files named as ExportChosenFiles names them;
+// every message shown as it happens, the log lines in run.log.
 [[nodiscard]] FileOutcome RunExport(const Settings& settings, const FieldSetup& setup,
                                     ExportRun& run, Ui& ui);
 

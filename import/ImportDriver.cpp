@@ -107,10 +107,7 @@ ProgressSetup ImportProgress(const std::string& inputPath, bool showBar) {
 // Nothing of a stopped run is left in the work folder.
 FileOutcome Stopped(ImportRun& run, FileOutcome outcome) {
   for (const auto& file : run.written) RemoveFile(file);
-  outcome.stopped = true;
-  outcome.statusText = kConversionStopped;
-  run.note(outcome.statusText);
-  return outcome;
+  return StoppedOutcome(outcome, run.log);
 }
 
 FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcome) {
@@ -127,16 +124,8 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
   return outcome;
 }
 
-FileOutcome NotConverted(ImportRun& run, FileOutcome outcome) {
-  outcome.statusText = NotConvertedText(outcome.file);
-  run.note(outcome.statusText);
-  return outcome;
-}
-
 // A later file of the choice that replaces an earlier one's database.
-void WarnOfSameDatabase(const Settings& settings, std::int32_t mode, ImportRun& run,
-                        DestinationClaims& claims, Ui& ui) {
-  NameImportOutputs(settings, mode, run);
+void WarnOfSameDatabase(const ImportRun& run, DestinationClaims& claims, Ui& ui) {
   const std::string warning = claims.claim(run.inputPath, run.pdbPath, run.palmName);
   if (!warning.empty()) ui.showMessage(MessageKind::Plain, warning);
 }
@@ -157,7 +146,8 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
   for (const auto& file : chosen) {
     ImportRun run;
     run.inputPath = file;
-    WarnOfSameDatabase(settings, setup.mode, run, claims, ui);
+    NameImportOutputs(settings, setup.mode, run);
+    WarnOfSameDatabase(run, claims, ui);
     const FileOutcome outcome = RunImport(settings, setup, run, ui);
     log.insert(log.end(), run.log.begin(), run.log.end());
     status = outcome.statusText;
@@ -175,7 +165,6 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
 FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& run, Ui& ui) {
   FileOutcome outcome;
   outcome.file = run.inputPath;
-  NameImportOutputs(settings, setup.mode, run);
   if (!DescribeDatabase(setup, run, ui)) return outcome;
   run.written.push_back(run.ifoPath);
 
@@ -209,7 +198,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
   outcome.records = read.records;
   if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);
-  if (!converted.converted()) return NotConverted(run, outcome);
+  if (!converted.converted()) return NotConvertedOutcome(outcome, run.log);
   return Converted(run, read, outcome);
 }
 

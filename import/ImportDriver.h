@@ -26,8 +26,8 @@ FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode);
                                             const std::vector<std::string>& chosen,
                                             const FileDone& onDone = {});
 
-// Imports run.inputPath: names, IFO, CSV, converter; every message shown as
-// it happens, and the log lines in run.log.
+// Imports run.inputPath, named by NameImportOutputs: IFO, CSV, converter;
+// every message shown as it happens, and the log lines in run.log.
 [[nodiscard]] FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& run,
                                     Ui& ui);
 
