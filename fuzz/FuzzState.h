@@ -2,12 +2,16 @@
 // What the core's fuzz targets share: a scratch folder for the input (the
 // readers read files), a realistic state (a mode, its default strategy in the
 // field table, and a selection and widths taken from the first bytes of the
-// input, so one corpus explores many field choices) and a Ui that shows
-// nothing.
+// input, so one corpus explores many field choices), a Ui that shows
+// nothing, and the common run of the import readers.
 #include "fields/DefaultStrategy.h"
 #include "fields/FieldSetup.h"
 #include "fields/StrategyFile.h"
 #include "fuzz/Check.h"
+#include "import/ImportRun.h"
+#include "import/ReadResult.h"
+#include "import/RisReader.h"
+#include "import/TabExportReader.h"
 #include "platform/Ui.h"
 
 #include <unistd.h>
@@ -33,7 +37,8 @@ struct Scratch {
   }
 };
 
-// A per-process scratch folder in shared memory (or /tmp), created once.
+// A per-process scratch folder in shared memory (or /tmp); ClearScratch, which
+// every run starts with, creates it.
 inline const std::string& ScratchFolder() {
   namespace fs = std::filesystem;
   static const Scratch scratch = [] {
@@ -43,9 +48,7 @@ inline const std::string& ScratchFolder() {
     const fs::path base = given && *given          ? fs::path(given)
                           : fs::exists("/dev/shm") ? fs::path("/dev/shm")
                                                    : fs::temp_directory_path();
-    const fs::path dir = base / ("tomekit-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    return Scratch{dir.string()};
+    return Scratch{(base / ("tomekit-fuzz-" + std::to_string(::getpid()))).string()};
   }();
   return scratch.path;
 }
@@ -59,27 +62,20 @@ inline std::string WriteInput(const std::string& name, const std::uint8_t* data,
 }
 
 // Reads the input's leading control bytes, one at a time.
-class Controls {
-public:
-  Controls(const std::uint8_t*& data, std::size_t& size) : data_(data), size_(size) {}
-  std::uint8_t next() { return size_ == 0 ? 0 : (--size_, *data_++); }
-
-private:
-  const std::uint8_t*& data_;
-  std::size_t& size_;
+struct Controls {
+  const std::uint8_t*& data;
+  std::size_t& size;
+  std::uint8_t next() { return size == 0 ? 0 : (--size, *data++); }
 };
 
 // The mode's default strategy, then 6 control bytes: the selection (a field
 // is dropped when its bit is set, so "all selected" stays easy to reach) and
 // small widths now and then, so values get cut.
 inline FieldSetup SetUpFields(std::int32_t mode, Controls& controls) {
-  FieldSetup setup;
-  setup.mode = mode;
-  setup.fieldCount = FieldCountOf(mode);
+  FieldSetup setup{.mode = mode, .fieldCount = FieldCountOf(mode)};
   const auto lines = DefaultStrategyLines(mode);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
     Check(!ParseStrategyLine(setup, lines[i], static_cast<int>(i)), "a default is not a number");
-  }
   std::uint64_t bits = 0;
   for (int i = 0; i < 6; ++i) bits |= static_cast<std::uint64_t>(controls.next()) << (8 * i);
   const std::uint8_t widthByte = controls.next();
@@ -98,10 +94,8 @@ inline FieldSetup SetUpFields(std::int32_t mode, Controls& controls) {
 
 // Removes the files of the previous run (everything in the scratch folder).
 inline void ClearScratch() {
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder(), ec)) {
-    std::filesystem::remove_all(entry.path(), ec);
-  }
+  std::filesystem::remove_all(ScratchFolder());
+  std::filesystem::create_directories(ScratchFolder());
 }
 
 inline std::string ReadAll(const std::string& path) {
@@ -111,11 +105,9 @@ inline std::string ReadAll(const std::string& path) {
 
 // Nothing half-written: no temporary file of OutputFile remains.
 inline void CheckNoPartFiles() {
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder(), ec)) {
-    const std::string name = entry.path().filename().string();
-    Check(name.find(".tk-part") == std::string::npos, "a temporary file was left behind");
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder()))
+    Check(entry.path().filename().string().find(".tk-part") == std::string::npos,
+          "a temporary file was left behind");
 }
 
 // The lines of text, each checked to end in CR LF with no other line end in it.
@@ -138,5 +130,48 @@ public:
 
   int messages = 0;
 };
+
+// The number of lines of the CSV written for jconv5, each checked to be a
+// comma-separated list of items in double quotes, with quotes inside doubled,
+// or no item at all when the record holds no value of a selected field. A
+// comma may end a line: the comma rule counts the selected fields, not the
+// values.
+inline std::size_t QuotedCsvLineCount(std::string_view csv) {
+  const auto lines = CrLfLines(csv);
+  for (const std::string_view line : lines) {
+    for (std::size_t i = 0; i < line.size();) {
+      Check(line[i] == '"', "CSV item without quotes");
+      for (++i; i < line.size() && (line[i] != '"' || line.substr(i, 2) == "\"\"");)
+        i += line[i] == '"' ? 2 : 1;
+      Check(i++ < line.size(), "CSV item without its closing quote");
+      if (i < line.size()) Check(line[i++] == ',', "CSV items not separated by commas");
+    }
+  }
+  return lines.size();
+}
+
+template <typename Reader>
+int RunImportReader(std::int32_t mode, const std::uint8_t* data, std::size_t size, Reader reader) {
+  ClearScratch();
+  Controls controls{data, size};
+  const FieldSetup setup = SetUpFields(mode, controls);
+  ImportRun run{.inputPath = WriteInput("input.txt", data, size),
+                .csvPath = ScratchFolder() + "/output.csv"};
+  // As the import does by default, so UTF-8 exports take the transcoding way.
+  run.inputText =
+      DetectFileCharset(run.inputPath) == Charset::Utf8 ? InputText::Utf8 : InputText::Windows1252;
+  NullUi ui;
+  const ReadResult result = reader(setup, run, ui);
+
+  CheckNoPartFiles();
+  Check(result.status == ReadStatus::Read && result.failedFile.empty(), "a readable file failed");
+  Check(ui.messages == 0, "a reader showed a message");
+  Check(result.truncated >= 0 && result.truncated <= result.records && result.replaced >= 0 &&
+            result.replaced <= result.records,
+        "more cut records, or records with replaced characters, than records");
+  Check(QuotedCsvLineCount(ReadAll(run.csvPath)) == static_cast<std::size_t>(result.records) + 1,
+        "CSV lines differ from the header and the records counted");
+  return 0;
+}
 
 }  // namespace tk::fuzz

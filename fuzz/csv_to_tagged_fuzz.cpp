@@ -36,7 +36,7 @@ void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tk::fuzz;
   ClearScratch();
-  Controls controls(data, size);
+  Controls controls{data, size};
   const tk::FieldSetup setup = SetUpFields(controls.next() % 4, controls);
   const tk::TaggedFormat format{setup.mode, setup.fieldCount};
   const std::string csvPath = WriteInput("input.csv", data, size);
@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(result.records >= 0 && result.records <= tk::kMaxExportRecords,
         "record count out of range");
   const bool written = result.outcome == tk::TaggedOutcome::Written;
-  Check(written == tk::FileExists(taggedPath), "output written but not reported, or reported not");
-  Check(written || result.records == 0, "records counted for a file not written");
-  Check(written == result.failedFile.empty(), "failure without its file");
+  Check(written == tk::FileExists(taggedPath) && written == result.failedFile.empty() &&
+            (written || result.records == 0),
+        "the outcome disagrees with the file, the failed file or the records counted");
   if (written) CheckWritten(format, ReadAll(taggedPath), result.records);
   return 0;
 }

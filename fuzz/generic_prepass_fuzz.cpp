@@ -1,9 +1,8 @@
 // The ProCite (generic) pre-pass, then the ProCite reader on what it wrote,
 // as the import driver runs them.
-#include "fuzz/ImportTarget.h"
+#include "fuzz/FuzzState.h"
 #include "import/GenericPrePass.h"
 #include "import/OutputNaming.h"
-#include "import/TabExportReader.h"
 
 #include <algorithm>
 

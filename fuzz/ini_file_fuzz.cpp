@@ -10,8 +10,7 @@
 namespace {
 
 struct Key {
-  const char* section;
-  const char* key;
+  const char *section, *key;
 };
 
 // The settings file's keys, and a few spellings that differ only in case.
@@ -33,7 +32,7 @@ constexpr std::size_t kKeyCount = std::size(kKeys);
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tk::fuzz;
   ClearScratch();
-  Controls controls(data, size);
+  Controls controls{data, size};
   const Key& chosen = kKeys[controls.next() % kKeyCount];
   std::string value;
   for (std::uint8_t n = controls.next() % 9; n > 0; --n)

@@ -1,6 +1,6 @@
 // jconv5's CSV reader: every record it reads comes back the same when written
 // in the dialect and read again.
-#include "fuzz/Jconv5Fuzz.h"
+#include "fuzz/Check.h"
 #include "jconv5/pdb/Csv.h"
 
 using namespace tk::fuzz;

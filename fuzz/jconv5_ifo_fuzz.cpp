@@ -1,6 +1,6 @@
 // jconv5's IFO reader; a description it accepts then builds a database from
 // a small CSV, and the database must read back.
-#include "fuzz/Jconv5Fuzz.h"
+#include "fuzz/Check.h"
 #include "jconv5/pdb/Convert.h"
 #include "jconv5/pdb/Csv.h"
 #include "jconv5/pdb/Ifo.h"

@@ -1,6 +1,6 @@
 // jconv5's PDB reader (direction 2): a damaged database must give a Failure
 // naming the damage, and what it accepts must give CSV that reads back.
-#include "fuzz/Jconv5Fuzz.h"
+#include "fuzz/Check.h"
 #include "jconv5/pdb/Convert.h"
 #include "jconv5/pdb/Csv.h"
 #include "jconv5/pdb/PdbContainer.h"

@@ -1,6 +1,5 @@
 // The ProCite tab-separated export reader (one record per line).
-#include "fuzz/ImportTarget.h"
-#include "import/TabExportReader.h"
+#include "fuzz/FuzzState.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   return tk::fuzz::RunImportReader(tk::kModeProCite, data, size, tk::ReadProCiteExport);

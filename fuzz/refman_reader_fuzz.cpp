@@ -1,6 +1,5 @@
 // The Reference Manager (RIS) export reader.
-#include "fuzz/ImportTarget.h"
-#include "import/RisReader.h"
+#include "fuzz/FuzzState.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   return tk::fuzz::RunImportReader(tk::kModeRefMan, data, size, tk::ReadRefManExport);

@@ -3,8 +3,9 @@
 // round the file must stay the same (the file is the user's only copy of
 // their choices; words the file can't carry are dropped once, not again and
 // again).
-#include "fields/StrategyFile.h"
 #include "fuzz/FuzzState.h"
+
+#include <sstream>
 
 namespace {
 
@@ -14,9 +15,7 @@ using namespace tk::fuzz;
 // nothing when the file did not read.
 std::optional<std::string> ReadAndWrite(std::int32_t mode, const std::string& path,
                                         const std::string& copy) {
-  tk::FieldSetup setup;
-  setup.mode = mode;
-  setup.fieldCount = tk::FieldCountOf(mode);
+  tk::FieldSetup setup{.mode = mode, .fieldCount = tk::FieldCountOf(mode)};
   NullUi ui;
   const tk::StrategyReadResult read = tk::ReadStrategyFile(setup, ui, path);
   Check(setup.popupLists.size() == static_cast<std::size_t>(tk::kPopupListCount),
@@ -31,11 +30,9 @@ std::optional<std::string> ReadAndWrite(std::int32_t mode, const std::string& pa
 // Words so long that a written line is read in pieces: out of reach of the
 // window, which keeps words short.
 bool HasLongLine(const std::string& text) {
-  std::size_t start = 0;
-  for (std::size_t end; start < text.size(); start = end + 1) {
-    end = std::min(text.find('\n', start), text.size());
-    if (end - start + 1 >= static_cast<std::size_t>(tk::kStrategyMaxLineLength)) return true;
-  }
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    if (line.size() + 1 >= static_cast<std::size_t>(tk::kStrategyMaxLineLength)) return true;
   return false;
 }
 
@@ -43,7 +40,7 @@ bool HasLongLine(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   ClearScratch();
-  Controls controls(data, size);
+  Controls controls{data, size};
   const std::int32_t mode = controls.next() % 4;
   const std::string path = WriteInput("strat.jfp", data, size);
   const auto first = ReadAndWrite(mode, path, ScratchFolder() + "/first.jfp");
