@@ -2,12 +2,10 @@
 
 #include <csignal>
 
-#ifndef _WIN32
-#include <signal.h>
-#endif
-
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/WindowsApi.h"
+#else
+#include <signal.h>
 #endif
 
 namespace tk {

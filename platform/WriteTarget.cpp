@@ -3,7 +3,7 @@
 #include "platform/Utf8Path.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/WindowsApi.h"
 #else
 #include <unistd.h>
 #endif
