@@ -85,10 +85,8 @@ inline FieldSetup SetUpFields(std::int32_t mode, Controls& controls) {
     if (widthByte & 0x80) field.maxWidth = 1 + (widthByte & 0x0F) * ((n % 3) + 1);
   }
   // The import refuses to run without a selected field.
-  if (CountSelectedFields(setup) == 0) {
-    setup.table[1].selected = 1;
-    CountSelectedFields(setup);
-  }
+  if (CountSelectedFields(setup) == 0) setup.table[1].selected = 1;
+  CountSelectedFields(setup);
   return setup;
 }
 
@@ -123,8 +121,7 @@ inline std::vector<std::string_view> CrLfLines(std::string_view text) {
 }
 
 // Shows nothing; counts messages, which the readers must never show.
-class NullUi : public SilentProgressUi {
-public:
+struct NullUi : SilentProgressUi {
   void showMessage(MessageKind, const std::string&) override { ++messages; }
   void showErrorReport(const std::vector<std::string>&) override {}
 

@@ -9,10 +9,10 @@
 
 namespace {
 
-using tk::fuzz::Check;
+using namespace tk::fuzz;
 
 void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::int32_t records) {
-  const auto lines = tk::fuzz::CrLfLines(text);
+  const auto lines = CrLfLines(text);
   if (format.mode == tk::kModeRefMan) {
     std::int32_t ends = 0;
     for (std::string_view line : lines) {
@@ -34,24 +34,21 @@ void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace tk::fuzz;
   ClearScratch();
   Controls controls{data, size};
   const tk::FieldSetup setup = SetUpFields(controls.next() % 4, controls);
   const tk::TaggedFormat format{setup.mode, setup.fieldCount};
-  const std::string csvPath = WriteInput("input.csv", data, size);
   const std::string taggedPath = ScratchFolder() + "/output.txt";
-
   NullUi ui;
-  const tk::TaggedResult result = tk::ConvertCsvToTagged(format, csvPath, taggedPath, ui);
+  const tk::TaggedResult result =
+      tk::ConvertCsvToTagged(format, WriteInput("input.csv", data, size), taggedPath, ui);
 
   CheckNoPartFiles();
-  Check(result.records >= 0 && result.records <= tk::kMaxExportRecords,
-        "record count out of range");
   const bool written = result.outcome == tk::TaggedOutcome::Written;
-  Check(written == tk::FileExists(taggedPath) && written == result.failedFile.empty() &&
-            (written || result.records == 0),
-        "the outcome disagrees with the file, the failed file or the records counted");
+  Check(result.records >= 0 && result.records <= (written ? tk::kMaxExportRecords : 0),
+        "record count out of range, or records counted for a file not written");
+  Check(written == tk::FileExists(taggedPath) && written == result.failedFile.empty(),
+        "the outcome disagrees with the file or the failed file");
   if (written) CheckWritten(format, ReadAll(taggedPath), result.records);
   return 0;
 }

@@ -6,22 +6,20 @@
 
 #include <algorithm>
 
-using tk::fuzz::Check;
+using namespace tk;
+using namespace tk::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(
-      tk::kModeProCiteGeneric, data, size,
-      [](const tk::FieldSetup& setup, tk::ImportRun& run, tk::Ui& ui) {
-        Check(tk::PrepareGenericExport(run, ui).status == tk::ReadStatus::Read,
-              "the pre-pass failed");
-        tk::fuzz::CheckNoPartFiles();
-        run.inputPath = tk::GenericIntermediatePath(run);
+  return RunImportReader(
+      kModeProCiteGeneric, data, size, [](const FieldSetup& setup, ImportRun& run, Ui& ui) {
+        Check(PrepareGenericExport(run, ui).status == ReadStatus::Read, "the pre-pass failed");
+        CheckNoPartFiles();
+        run.inputPath = GenericIntermediatePath(run);
         // No line of it has more columns than the generic database has fields.
-        const std::string intermediate = tk::fuzz::ReadAll(run.inputPath);
-        for (const std::string_view line : tk::fuzz::CrLfLines(intermediate))
-          Check(std::count(line.begin(), line.end(), '\t') <
-                    tk::FieldCountOf(tk::kModeProCiteGeneric),
+        const std::string intermediate = ReadAll(run.inputPath);
+        for (const std::string_view line : CrLfLines(intermediate))
+          Check(std::count(line.begin(), line.end(), '\t') < FieldCountOf(kModeProCiteGeneric),
                 "too many columns");
-        return tk::ReadProCiteExport(setup, run, ui);
+        return ReadProCiteExport(setup, run, ui);
       });
 }

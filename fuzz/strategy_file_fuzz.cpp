@@ -42,13 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ClearScratch();
   Controls controls{data, size};
   const std::int32_t mode = controls.next() % 4;
-  const std::string path = WriteInput("strat.jfp", data, size);
-  const auto first = ReadAndWrite(mode, path, ScratchFolder() + "/first.jfp");
+  const std::string dir = ScratchFolder() + "/";
+  const auto first = ReadAndWrite(mode, WriteInput("0.jfp", data, size), dir + "1.jfp");
   if (!first || HasLongLine(*first)) return 0;
-  const auto second =
-      ReadAndWrite(mode, ScratchFolder() + "/first.jfp", ScratchFolder() + "/2.jfp");
+  const auto second = ReadAndWrite(mode, dir + "1.jfp", dir + "2.jfp");
   Check(second.has_value(), "a written strategy file can't be read");
-  const auto third = ReadAndWrite(mode, ScratchFolder() + "/2.jfp", ScratchFolder() + "/3.jfp");
-  Check(third == second, "the strategy file changes each time it is read and written");
+  Check(ReadAndWrite(mode, dir + "2.jfp", dir + "3.jfp") == second,
+        "the strategy file changes each time it is read and written");
   return 0;
 }
