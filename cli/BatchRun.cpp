@@ -35,6 +35,9 @@ void SaveLog(BatchSession& session, std::ostream& err) {
 bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode) {
   Settings& settings = session.settings;
   ReadSettings(settings);
+  if (const std::string problem = SettingsFileProblem(settings); !problem.empty()) {
+    ui.showMessage(MessageKind::Error, problem);
+  }
   if (mode && *mode != settings.mode) {
     settings.mode = *mode;
     settings.importExportFolder = ReadModeFolder(settings, *mode);

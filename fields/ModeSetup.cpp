@@ -1,5 +1,6 @@
 #include "fields/ModeSetup.h"
 
+#include "fields/DefaultStrategy.h"
 #include "fields/PalmFolders.h"
 #include "fields/StrategyFile.h"
 #include "platform/Files.h"
@@ -62,6 +63,19 @@ ModeResult LoadDefault(FieldSetup& setup, Ui& ui, DefaultStrategyWrite writeDefa
   return read.status == StrategyRead::Read ? ModeResult{} : NoStrategy();
 }
 
+// The built-in default straight from memory, for a strategy file that holds
+// nothing of the user's yet can't be replaced here (a folder, a FIFO, or an
+// empty file the command line leaves alone).
+ModeResult UseBuiltInDefault(FieldSetup& setup) {
+  ClearStrategy(setup);
+  const auto lines = DefaultStrategyLines(setup.mode);
+  for (std::size_t i = 0; i < lines.size() && i < kStrategyMaxLines; ++i) {
+    (void)ParseStrategyLine(setup, lines[i], static_cast<int>(i));
+  }
+  setup.loaded = true;
+  return {};
+}
+
 }  // namespace
 
 ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode) {
@@ -85,6 +99,11 @@ ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder,
   StartMode(setup, programFolder, mode);
   const StrategyReadResult read = ReadWhole(setup, ui);
   if (read.status == StrategyRead::Read) return {};
+  if (read.status == StrategyRead::NotRegular || read.status == StrategyRead::Empty) {
+    ui.showMessage(MessageKind::Error, StrategyProblemMessage(read, setup.strategyPath));
+    const ModeResult written = LoadDefault(setup, ui, writeDefault);
+    return written.loaded() ? written : UseBuiltInDefault(setup);
+  }
   if (read.status == StrategyRead::NotANumber) {
     const std::string message = NotAnIntegerMessage(read.badToken);
     if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing) return Abandon(message);

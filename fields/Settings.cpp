@@ -1,6 +1,7 @@
 #include "fields/Settings.h"
 
 #include "fields/PalmFolders.h"
+#include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/Path.h"
 
@@ -73,7 +74,16 @@ bool WriteProgMode(const Settings& settings, std::int32_t mode) {
 }
 
 std::string SettingsWriteError(const Settings& settings) {
-  return "Unable to write to " + IniFile(settings.settingsFile).fullPath();
+  const std::string problem = SettingsFileProblem(settings);
+  return "Unable to write to " + IniFile(settings.settingsFile).fullPath() +
+         (problem.empty() ? "" : "\n" + problem);
+}
+
+std::string SettingsFileProblem(const Settings& settings) {
+  const FileKind kind = KindOfFile(settings.settingsFile);
+  if (kind == FileKind::Missing || kind == FileKind::Regular) return {};
+  return IniFile(settings.settingsFile).fullPath() + " is not a regular file but " +
+         std::string(FileKindText(kind)) + "; the default settings are used.";
 }
 
 }  // namespace tk

@@ -58,7 +58,13 @@ Charset ReadModeCharset(const Settings& settings, std::int32_t mode);
 // "ProgMode" alone, as a mode change records it at once.
 [[nodiscard]] bool WriteProgMode(const Settings& settings, std::int32_t mode);
 
-// "Unable to write to <full path of the settings file>".
+// "Unable to write to <full path of the settings file>", and on a second
+// line the SettingsFileProblem when there is one.
 std::string SettingsWriteError(const Settings& settings);
+
+// Empty, unless the settings file is a folder, FIFO or device: then a line
+// that names it and says it is read as absent (the defaults) and never
+// written. Such a file is never opened for reading in a way that waits.
+std::string SettingsFileProblem(const Settings& settings);
 
 }  // namespace tk

@@ -129,19 +129,38 @@ std::string NotAnIntegerMessage(const std::string& token) {
   return "'" + token + "' is not a valid integer value";
 }
 
+std::string StrategyProblemMessage(const StrategyReadResult& read, const std::string& path) {
+  const std::string problem =
+      read.status == StrategyRead::Empty
+          ? "is empty"
+          : "is not a regular file but " + std::string(FileKindText(read.kind));
+  return "Couldnt Read Strategy File\n" + path + " " + problem +
+         "; the mode's default fields are used.";
+}
+
 StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string& path) {
+  // Asked before opening, since a folder can't be opened at all, and again
+  // after, in case the name was given to something else in between.
+  if (const FileKind kind = KindOfFile(path); kind != FileKind::Regular) {
+    if (kind == FileKind::Missing) return {StrategyRead::NotOpened, {}};
+    return {StrategyRead::NotRegular, {}, kind};
+  }
   InputFile in;
   if (!in.open(path)) return {StrategyRead::NotOpened, {}};
+  if (in.kind() != FileKind::Regular) return {StrategyRead::NotRegular, {}, in.kind()};
   StrategyLineReader reader(in);
   std::string line;
+  bool anyText = false;
   for (int index = 0; index < kStrategyMaxLines; ++index) {
     ui.processMessages();
     if (!reader.next(line)) {
       if (in.failed()) return {StrategyRead::ReadError, {}};
       break;
     }
+    anyText = anyText || line.find_first_not_of(" \t") != std::string::npos;
     if (auto bad = ParseStrategyLine(setup, line, index)) return {StrategyRead::NotANumber, *bad};
   }
+  if (!anyText) return {StrategyRead::Empty, {}};
   return {StrategyRead::Read, {}};
 }
 

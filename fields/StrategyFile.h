@@ -7,6 +7,7 @@
 //               each value followed by a comma
 //   line 7+n    "fld<n>" then ",word" for each popup word of field n
 #include "fields/FieldSetup.h"
+#include "platform/Files.h"
 #include "platform/Ui.h"
 
 #include <optional>
@@ -25,12 +26,19 @@ enum class StrategyRead {
   NotOpened,   // missing or unreadable: nothing was read
   ReadError,   // failed part-way
   NotANumber,  // a value that isn't a whole number; what came before stands
+  NotRegular,  // a folder, FIFO or device: never opened in a way that waits
+  Empty,       // nothing but blank lines: no field would ever be chosen
 };
 
 struct [[nodiscard]] StrategyReadResult {
   StrategyRead status = StrategyRead::Read;
-  std::string badToken;  // for NotANumber
+  std::string badToken;               // for NotANumber
+  FileKind kind = FileKind::Regular;  // for NotRegular
 };
+
+// For NotRegular and Empty: "Couldnt Read Strategy File", then a line that
+// names the file, says what is wrong and that the mode's default is used.
+std::string StrategyProblemMessage(const StrategyReadResult& read, const std::string& path);
 
 // Reads the file into the table, the popup lists and the database settings,
 // pumping the window's messages before each line.

@@ -5,6 +5,7 @@
 #include "converter/FailureTexts.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
+#include "import/ExportInput.h"
 #include "import/GenericPrePass.h"
 #include "import/IfoWriter.h"
 #include "import/OutputNaming.h"
@@ -53,12 +54,6 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   run.inputPath = reduced;
   if (run.inputText == InputText::Utf8) run.inputText = InputText::Transcoded;
   return ReadProCiteExport(setup, run, ui);
-}
-
-// Auto looks at the whole file first, streaming, before the reader runs.
-InputText InputTextOf(Charset charset, const std::string& inputPath) {
-  if (charset == Charset::Auto) charset = DetectFileCharset(inputPath);
-  return charset == Charset::Utf8 ? InputText::Utf8 : InputText::Windows1252;
 }
 
 ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
@@ -173,8 +168,20 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.note("EndNote to JFile");
   LogImportNames(run);
 
-  run.inputText = InputTextOf(settings.charset, run.inputPath);
+  switch (TakeExportInput(settings, run, ui)) {
+    case InputTaken::Stopped:
+      ui.hideProgress();
+      return Stopped(run, outcome);
+    case InputTaken::CopyFailed:
+      ui.hideProgress();
+      return NotConvertedOutcome(outcome, run.log);
+    case InputTaken::Ready:
+      break;
+  }
+  const std::string readFrom = run.inputPath;
   const ReadResult read = ReadExport(setup, run, ui);
+  // A pipe's copy has served its one purpose.
+  if (readFrom == StreamCopyPath(settings)) RemoveFile(readFrom);
   if (read.status == ReadStatus::Stopped) {
     ui.hideProgress();
     return Stopped(run, outcome);

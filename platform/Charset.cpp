@@ -116,13 +116,21 @@ Charset CharsetDetector::result() {
 }
 
 Charset DetectFileCharset(const std::string& path) {
+  return DetectFileCharset(path, {}).value_or(Charset::Windows1252);
+}
+
+std::optional<Charset> DetectFileCharset(const std::string& path,
+                                         const std::function<bool()>& stop) {
   InputFile in;
   if (!in.open(path)) return Charset::Windows1252;
+  in.stopWhen(stop);
   CharsetDetector detector;
   for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
+    if (stop && stop()) return std::nullopt;
     detector.feed(chunk);
     in.consume(chunk.size());
   }
+  if (in.stopped()) return std::nullopt;
   return in.failed() ? Charset::Windows1252 : detector.result();
 }
 

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,6 +85,11 @@ private:
 // Detects the character set of a file in one streaming pass; Windows-1252
 // when it can't be read (the reader then says why).
 Charset DetectFileCharset(const std::string& path);
+// The same, asking stop() between pieces and while it waits for more, for
+// an input that may never end (a device) or wait for a writer (a FIFO);
+// nothing once stop() said yes.
+std::optional<Charset> DetectFileCharset(const std::string& path,
+                                         const std::function<bool()>& stop);
 
 // UTF-8 to Windows-1252 over a stream in pieces: "…" becomes "...", U+0085
 // the line-break mark, a leading byte-order mark nothing, and any other

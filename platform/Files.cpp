@@ -26,6 +26,41 @@ bool FileExists(const std::string& path) {
   return fs::is_regular_file(fs::u8path(path), ec);
 }
 
+FileKind KindOfFile(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(fs::u8path(path), ec);
+  switch (status.type()) {
+    case fs::file_type::not_found:
+    case fs::file_type::none:
+      return FileKind::Missing;
+    case fs::file_type::regular:
+      return FileKind::Regular;
+    case fs::file_type::directory:
+      return FileKind::Folder;
+    case fs::file_type::fifo:
+    case fs::file_type::socket:
+      return FileKind::Stream;
+    default:
+      return FileKind::Device;
+  }
+}
+
+std::string_view FileKindText(FileKind kind) {
+  switch (kind) {
+    case FileKind::Missing:
+      return "missing";
+    case FileKind::Regular:
+      return "a regular file";
+    case FileKind::Folder:
+      return "a folder";
+    case FileKind::Stream:
+      return "a FIFO or pipe";
+    case FileKind::Device:
+      break;
+  }
+  return "a device";
+}
+
 bool FolderExists(const std::string& path) {
   std::error_code ec;
   return fs::is_directory(fs::u8path(path), ec);
@@ -97,60 +132,6 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
   }
   if (pending) lines.push_back(std::move(line));
   return !in.failed();
-}
-
-// ---- InputFile
-
-InputFile::~InputFile() { close(); }
-
-bool InputFile::open(const std::string& path, Charset charset) {
-  close();
-  if (FolderExists(path)) return false;
-  file_ = OpenFile(path, "rb");
-  if (!file_) return false;
-  if (!buffer_) buffer_ = std::make_unique<char[]>(1 << 16);
-  pos_ = end_ = 0;
-  failed_ = false;
-  data_ = buffer_.get();
-  decoder_.reset();
-  if (charset == Charset::Utf8) decoder_ = std::make_unique<Utf8ToWindows1252>();
-  return true;
-}
-
-void InputFile::close() {
-  if (file_) std::fclose(file_);
-  file_ = nullptr;
-}
-
-bool InputFile::refill() {
-  if (!file_) return false;
-  if (decoder_) return refillDecoded();
-  pos_ = 0;
-  end_ = std::fread(buffer_.get(), 1, 1 << 16, file_);
-  if (end_ == 0 && std::ferror(file_)) failed_ = true;
-  return end_ > 0;
-}
-
-// A piece may decode to nothing (the start of a character split off), so
-// reading goes on until something comes out or the file ends.
-bool InputFile::refillDecoded() {
-  pos_ = end_ = 0;
-  decoded_.clear();
-  while (decoded_.empty()) {
-    const std::size_t read = std::fread(buffer_.get(), 1, 1 << 16, file_);
-    if (read == 0) {
-      if (std::ferror(file_)) {
-        failed_ = true;
-        return false;
-      }
-      decoder_->finish(decoded_);
-      break;
-    }
-    decoder_->feed({buffer_.get(), read}, decoded_);
-  }
-  data_ = decoded_.data();
-  end_ = decoded_.size();
-  return end_ > 0;
 }
 
 // ---- OutputFile

@@ -7,6 +7,7 @@
 #include "platform/Charset.h"
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,20 @@
 namespace tk {
 
 bool FileExists(const std::string& path);
+
+// What a path names, found without opening it: opening a FIFO waits until
+// someone writes to it. A link counts as what it names.
+enum class FileKind {
+  Missing,
+  Regular,
+  Folder,
+  Stream,  // a FIFO, a pipe or a socket: it can be read only once
+  Device,  // anything else, such as /dev/zero or a terminal
+};
+FileKind KindOfFile(const std::string& path);
+// "a folder", "a FIFO or pipe", ..., for messages that say why a file is refused.
+std::string_view FileKindText(FileKind kind);
+
 bool FolderExists(const std::string& path);
 // Creates the folder with any missing parents; true when it exists after.
 [[nodiscard]] bool CreateFolders(const std::string& path);
@@ -38,6 +53,9 @@ std::string ProgramPath();
 // Buffered byte reader. get() returns the next byte (0..255) or -1 at the end
 // of the file or on a read error (failed() tells which). A file in UTF-8 can
 // be read as the Windows-1252 bytes it becomes (see Utf8ToWindows1252).
+// Opening never waits, not even for a FIFO's writer; a read of anything but
+// a regular file waits for bytes in short steps, asking stopWhen's check
+// between them, so an input nobody writes to can be given up.
 class InputFile {
 public:
   InputFile() = default;
@@ -45,10 +63,16 @@ public:
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
 
+  // False for a folder, as for a file that can't be opened.
   [[nodiscard]] bool open(const std::string& path, Charset charset = Charset::Windows1252);
-  bool isOpen() const { return file_ != nullptr; }
+  bool isOpen() const;
+  // What the open file is; settings are read from regular files only.
+  FileKind kind() const { return kind_; }
   void close();
   bool failed() const { return failed_; }
+  // A read that waits ends, as at the end of the file, once stop() is true.
+  void stopWhen(std::function<bool()> stop) { stop_ = std::move(stop); }
+  bool stopped() const { return stopped_; }
 
   int get() {
     if (pos_ == end_ && !refill()) return -1;
@@ -66,8 +90,17 @@ public:
 private:
   bool refill();
   bool refillDecoded();
+  // Up to size bytes into buffer_; 0 at the end, on an error or a stop.
+  std::size_t readSome(std::size_t size);
 
+#ifdef _WIN32
   std::FILE* file_ = nullptr;
+#else
+  int fd_ = -1;
+#endif
+  FileKind kind_ = FileKind::Missing;
+  std::function<bool()> stop_;
+  bool stopped_ = false;
   std::unique_ptr<char[]> buffer_;
   const char* data_ = nullptr;  // buffer_, or decoded_ when transcoding
   std::unique_ptr<Utf8ToWindows1252> decoder_;

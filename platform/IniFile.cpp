@@ -34,7 +34,9 @@ struct KeyPlace {
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
   InputFile in;
-  if (!in.open(path)) return false;
+  // A FIFO or device would keep every read of a key waiting: the file is
+  // taken as absent, and writes to it are refused.
+  if (!in.open(path) || in.kind() != FileKind::Regular) return false;
   text.clear();
   for (int c = in.get(); c >= 0; c = in.get()) text += static_cast<char>(c);
   return !in.failed();

@@ -44,6 +44,8 @@ std::optional<WriteTarget> ResolveWriteTarget(const std::string& path) {
   const fs::file_status status = fs::symlink_status(fs::u8path(target.path), ec);
   if (fs::is_symlink(status)) return std::nullopt;
   if (!fs::exists(status)) return target;
+  // A FIFO or device renamed over would be gone, and a folder can't be.
+  if (!fs::is_regular_file(status)) return std::nullopt;
   if (!UserMayWrite(fs::u8path(target.path))) return std::nullopt;
   target.perms = status.permissions();
   return target;

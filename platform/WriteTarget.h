@@ -14,8 +14,8 @@ struct WriteTarget {
   std::optional<std::filesystem::perms> perms;  // of the file it replaces
 };
 
-// nullopt when an existing target may not be written by this user, or the
-// links never end.
+// nullopt when an existing target may not be written by this user, is no
+// regular file, or the links never end.
 std::optional<WriteTarget> ResolveWriteTarget(const std::string& path);
 
 // The end of a chain of links; path itself when it is no link.

@@ -9,6 +9,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace tk::cli {
 namespace {
 
@@ -37,10 +41,13 @@ protected:
   // exit status of the shell's last command, the standard output, "|" and the
   // standard error. The shell reports the status so that a death by signal
   // shows as 128 + its number.
-  std::string cli(const std::string& args, const std::string& then = "") {
-    const std::string command = "cd '" + root_.path() + "'; TOMEKIT_INSTALL_STORE='" +
-                                folder("install.ini") + "' ./tomekit-cli " + args +
-                                " >out.txt 2>err.txt" + then + "; echo $? >status.txt";
+  // `feed` goes before the program: a pipe into it, or a time limit.
+  std::string cli(const std::string& args, const std::string& then = "",
+                  const std::string& feed = "") {
+    const std::string command = "cd '" + root_.path() + "'; " + feed +
+                                "env TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
+                                "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
+                                "; echo $? >status.txt";
     EXPECT_EQ(std::system(command.c_str()), 0);
     return test::ReadBytes(folder("status.txt")) + test::ReadBytes(folder("out.txt")) + "|" +
            test::ReadBytes(folder("err.txt"));
@@ -126,6 +133,74 @@ TEST_F(EndToEnd, sigterm_stops_the_run_cleans_up_and_exits_130) {
             "130\n|Conversion stopped\n");
   for (const char* left : {"a.csv", "a.IFO", "out.tmp", "input.tmp"})
     EXPECT_FALSE(FileExists(folder("TKWork/") + left)) << left;
+}
+
+// The files of the stopped run in the work folder, by name; none expected.
+std::string LeftInWork(const std::string& work) {
+  std::string left;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(work, ec)) {
+    left += entry.path().filename().string() + " ";
+  }
+  return left;
+}
+
+// Nobody writes to the FIFO; /dev/zero never ends while `auto` looks at it.
+// The signal comes once the run's description is written, so the run is
+// in its wait or its look, or about to be.
+TEST_F(EndToEnd, ctrl_c_and_sigterm_end_a_wait_for_a_writer_and_an_endless_input) {
+#ifndef _WIN32
+  ASSERT_EQ(::mkfifo(folder("EndNote/fifo.txt").c_str(), 0600), 0);
+  for (const auto& [input, ifo, signal] :
+       {std::tuple{folder("EndNote/fifo.txt"), "TKWork/fifo.IFO", "INT"},
+        {std::string("/dev/zero"), "TKWork/zero.IFO", "TERM"}}) {
+    SCOPED_TRACE(input);
+    EXPECT_EQ(cli("import --mode endnote '" + input + "'",
+                  std::string(" & i=0; while [ ! -e ") + ifo +
+                      " ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; kill -" + signal +
+                      " $!; wait $!"),
+              "130\n|Conversion stopped\n");
+    EXPECT_EQ(LeftInWork(folder("TKWork")), "");
+  }
+#endif
+}
+
+// `<(cat refs.ris)` or a pipe into /dev/stdin: read once, its UTF-8 seen.
+TEST_F(EndToEnd, piped_export_is_read_once) {
+  test::WriteBytes(folder("Ref Man/rm.txt"), "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n");
+  EXPECT_EQ(cli("import /dev/stdin", "", "cat 'Ref Man/rm.txt' | "),
+            "0\n1 Records Transferred to  JFile\n|");
+  EXPECT_EQ(cli("export Install/RM-stdin.PDB --charset windows-1252"),
+            "0\n1 Records Transferred to Reference Manager\n|");
+  EXPECT_NE(test::ReadBytes(folder("Ref Man/RM-stdin.RIS")).find("A1  - D\xFCrer\r\n"),
+            std::string::npos);
+}
+
+// Never opened in a way that waits: named, and the defaults used.
+TEST_F(EndToEnd, settings_and_strategy_files_that_are_no_regular_files_are_named_not_waited_for) {
+#ifndef _WIN32
+  test::WriteBytes(folder("Ref Man/rm.txt"), "TY  - BOOK\r\nA1  - Doe\r\nER  - \r\n");
+  const std::string limit = "timeout -s KILL 120 ";
+  ASSERT_TRUE(CreateFolders(folder("stratRM.jfp")));
+  EXPECT_EQ(cli("import 'Ref Man/rm.txt'", "", limit),
+            "0\n1 Records Transferred to  JFile\n|Couldnt Read Strategy File\n" +
+                folder("stratRM.jfp") +
+                " is not a regular file but a folder; the mode's default fields are used.\n");
+  fs::remove(folder("stratRM.jfp"));
+  ASSERT_EQ(::mkfifo(folder("stratRM.jfp").c_str(), 0600), 0);
+  EXPECT_EQ(cli("import 'Ref Man/rm.txt'", "", limit),
+            "0\n1 Records Transferred to  JFile\n|Couldnt Read Strategy File\n" +
+                folder("stratRM.jfp") +
+                " is not a regular file but a FIFO or pipe; the mode's default fields are used.\n");
+  fs::remove(folder("tomekit.INI"));
+  ASSERT_EQ(::mkfifo(folder("tomekit.INI").c_str(), 0600), 0);
+  EXPECT_EQ(cli("import --mode refman 'Ref Man/rm.txt'", "", limit),
+            "0\n1 Records Transferred to  JFile\n|" + folder("tomekit.INI") +
+                " is not a regular file but a FIFO or pipe; the default settings are used.\n"
+                "Couldnt Read Strategy File\n" +
+                folder("stratRM.jfp") +
+                " is not a regular file but a FIFO or pipe; the mode's default fields are used.\n");
+#endif
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <filesystem>
 #include <tuple>
@@ -96,7 +97,8 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
 
 // A folder where the settings file should be, a file where the program folder
 // should be, a disk that fills up: the set-up is abandoned with the mode in
-// force as it was; a start still loads its saved mode where it can.
+// force as it was; a start still loads its saved mode where it can. A
+// settings file that is a folder is named as such.
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   for (int fault : {0, 1, 2}) {
@@ -115,8 +117,13 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
                   "|" + std::to_string(s.setup.loaded) +
                   std::to_string(FolderExists(s.file("TKWork"))) +
                   std::to_string(s.ui.messages.size()),
-              "Unable to write to " + s.file("tomekit.INI") + "|" + std::to_string(kModeEndNote) +
-                  "|" + s.file("stratEN.jfp") + (fault == 1 ? "|000" : "|110"));
+              "Unable to write to " + s.file("tomekit.INI") +
+                  (fault == 0 ? "\n" + s.file("tomekit.INI") +
+                                    " is not a regular file but a folder; the default settings "
+                                    "are used."
+                              : "") +
+                  "|" + std::to_string(kModeEndNote) + "|" + s.file("stratEN.jfp") +
+                  (fault == 1 ? "|000" : "|110"));
   }
 }
 
@@ -185,6 +192,55 @@ TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_
     EXPECT_EQ(test::ReadBytes(file), replaced ? golden : damaged);
     EXPECT_EQ(setup.popupLists, replaced ? fresh.popupLists : PopupLists(kPopupListCount));
   }
+}
+
+// A folder, a FIFO or an empty file holds nothing of the user's: it is named
+// with what is wrong and the mode's default is used, never a cleared table.
+// Only the window writes the default, and only over the empty file.
+TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_default_used) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+  using enum DefaultStrategyWrite;
+  const std::string golden = test::ReadBytes(test::DataFile("strategy/default-stratRM.jfp"));
+  for (const auto write : {WhenUnreadable, OnlyWhenMissing}) {
+    for (const auto& [kind, problem] : {std::pair{"folder", "is not a regular file but a folder"},
+                                        {"fifo", "is not a regular file but a FIFO or pipe"},
+                                        {"empty", "is empty"}}) {
+      SCOPED_TRACE(kind);
+      test::TempFolder dir;
+      const std::string file = dir.file("stratRM.jfp");
+      const bool made = kind == std::string("folder") ? CreateFolders(file)
+                        : kind == std::string("fifo") ? ::mkfifo(file.c_str(), 0600) == 0
+                                                      : (test::WriteBytes(file, "\r\n\r\n"), true);
+      ASSERT_TRUE(made);
+      test::FakeUi ui;
+      FieldSetup setup;
+      EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write).loaded());
+      EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File\n" + file + " " + problem +
+                                  "; the mode's default fields are used."});
+      EXPECT_GT(CountSelectedFields(setup), 0);
+      const bool replaced = write == WhenUnreadable && kind == std::string("empty");
+      if (kind == std::string("empty")) {
+        EXPECT_EQ(test::ReadBytes(file), replaced ? golden : "\r\n\r\n");
+      }
+    }
+  }
+}
+
+// A settings file that is a FIFO is read as absent without waiting, and the
+// first write names it and says why.
+TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+  Session s;
+  ASSERT_EQ(::mkfifo(s.settings.settingsFile.c_str(), 0600), 0);
+  const ModeResult started = s.start();
+  const std::string problem =
+      s.settings.settingsFile +
+      " is not a regular file but a FIFO or pipe; the default settings are used.";
+  EXPECT_EQ(SettingsFileProblem(s.settings), problem);
+  EXPECT_EQ(std::tuple(started.error, s.setup.loaded, s.settings.mode),
+            std::tuple("Unable to write to " + s.settings.settingsFile + "\n" + problem, true,
+                       kModeEndNote));
+  EXPECT_EQ(KindOfFile(s.settings.settingsFile), FileKind::Stream);
 }
 
 // Written: only the current mode's folder, in this order. Read: values as

@@ -3,6 +3,7 @@
 // folder with a stand-in converter.
 #include "fields/FieldSetup.h"
 #include "fields/PalmFolders.h"
+#include "import/ExportInput.h"
 #include "import/GenericPrePass.h"
 #include "import/ImportDriver.h"
 #include "import/OutputNaming.h"

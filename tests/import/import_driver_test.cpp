@@ -4,9 +4,18 @@
 #include "ImportFixture.h"
 #include "converter/ConverterRunner.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <thread>
 #include <tuple>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#endif
 
 namespace tk {
 namespace {
@@ -60,6 +69,69 @@ TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
             std::tuple("1 Records Transferred to  JFile", chosen, true,
                        "\"WorkSheet\",\"Record ID\",\"Author, Analytic\",\"Title, Analytic\"\r\n"
                        "\"Journal\",\"7\",\"Smith, J.\",\" \"\r\n"));
+}
+
+#ifndef _WIN32
+// A FIFO at path, and a writer that waits (at most a minute) for its reader
+// and hands it the bytes, as a shell's `<(cat refs.ris)` would.
+std::thread FeedFifo(const std::string& path, const std::string& bytes) {
+  EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  return std::thread([path, bytes] {
+    int fd = -1;
+    for (int waited = 0; fd < 0 && waited < 6000; ++waited) {
+      fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);  // ENXIO: no reader yet
+      if (fd < 0 && errno != ENXIO) return;
+      if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (fd < 0) return;
+    ::fcntl(fd, F_SETFL, 0);
+    for (std::size_t done = 0; done < bytes.size();) {
+      const auto n = ::write(fd, bytes.data() + done, bytes.size() - done);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+  });
+}
+#endif
+
+// Read once: `auto` sees the UTF-8 on the way into the work copy, the
+// reader reads the copy, and the copy goes when it is done.
+TEST(import_driver_test, a_piped_export_is_read_once_in_auto_and_its_copy_removed) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+#ifndef _WIN32
+  for (const ConvMode mode : {kModeRefMan, kModeProCiteGeneric}) {
+    SCOPED_TRACE(mode);
+    DriverRun run(mode);
+    const std::string piped = run.program.file("refs.txt");
+    std::thread writer =
+        FeedFifo(piped, mode == kModeRefMan ? "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n"
+                                            : "Book\tD\xC3\xBCrer\r\n");
+    EXPECT_EQ(run.importFiles({piped}), "1 Records Transferred to  JFile");
+    writer.join();
+    EXPECT_NE(test::ReadBytes(run.pdb("refs")).find("\"D\xFCrer\""), std::string::npos);
+    EXPECT_FALSE(FileExists(StreamCopyPath(run.settings)));
+  }
+#endif
+}
+
+// Nobody writes to the FIFO: the wait ends with the stop, and nothing of
+// the run is left.
+TEST(import_driver_test, a_stop_ends_the_wait_for_a_fifo_writer) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+#ifndef _WIN32
+  for (const Charset charset : {Charset::Auto, Charset::Windows1252}) {
+    DriverRun run(kModeEndNote);
+    run.settings.charset = charset;
+    const std::string fifo = run.program.file("never.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    run.ui.stop = true;
+    EXPECT_EQ(run.importFiles({fifo}), "Conversion stopped");
+    EXPECT_FALSE(FileExists(StreamCopyPath(run.settings)) ||
+                 FileExists(run.program.work("never.IFO")) ||
+                 FileExists(run.program.work("never.csv")));
+  }
+#endif
 }
 
 TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
