@@ -26,6 +26,7 @@ namespace {
 #define TK_SKIP_WITHOUT_FIFOS() static_cast<void>(0)
 #endif
 
+#ifndef _WIN32
 // A check that says "stop" on its n-th call, and counts the calls.
 struct StopAfter {
   int calls = 0;
@@ -38,6 +39,7 @@ std::string ReadAll(InputFile& in) {
   for (int c = in.get(); c >= 0; c = in.get()) bytes += static_cast<char>(c);
   return bytes;
 }
+#endif
 
 TEST(non_regular_files_test, kinds_are_told_without_opening) {
   TK_SKIP_WITHOUT_FIFOS();
