@@ -4,10 +4,10 @@
 #include "platform/WideText.h"
 #include "platform/WindowsApi.h"
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace tk {

@@ -64,9 +64,8 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
                          chosen[2] + " failed 0" + chosen[2] + " was not converted",
                          chosen[3] + " failed 0" + chosen[3] + " was not converted",
                          chosen[4] + " ok 33 Records Transferred to EndNote"}));
-  EXPECT_EQ(fx.ui.texts(),
-            (Lines{"The source file does not exist", "Unable to write to " + full,
-                   "Transfer Stopped too many records to transfer"}));
+  EXPECT_EQ(fx.ui.texts(), (Lines{"The source file does not exist", "Unable to write to " + full,
+                                  "Transfer Stopped too many records to transfer"}));
   EXPECT_FALSE(FileExists(fx.out("EN-huge.tsv")));
   EXPECT_TRUE(test::ReadBytes(full) == "earlier" && !test::LeftBehind(test::TkPartOf(full)));
   EXPECT_NE(test::ReadBytes(fx.out("EN-c.tsv")).find("\r\n\t\t\tt1\t"), std::string::npos);

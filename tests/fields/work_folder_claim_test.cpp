@@ -1,7 +1,7 @@
 // The work folder is one conversion's at a time, and keeps only what the
 // last one left there.
-#include "fields/WorkFolderClaim.h"
 #include "fields/PalmFolders.h"
+#include "fields/WorkFolderClaim.h"
 #include "platform/Files.h"
 
 #include "mock/TempFolder.h"
@@ -43,7 +43,8 @@ TEST(work_folder_claim_test, a_claim_clears_earlier_work_files_but_no_other) {
   ASSERT_TRUE(CreateFolders(f.work("sub.csv")));
   const WorkFolderClaim claim(f.dir.path(), {f.work("chosen.csv")});
   EXPECT_FALSE(claim.refused());
-  EXPECT_EQ(NamesIn(WorkFolder(f.dir.path())), (Names{"chosen.csv", "keep.PDB", "notes.txt", "sub.csv"}));
+  EXPECT_EQ(NamesIn(WorkFolder(f.dir.path())),
+            (Names{"chosen.csv", "keep.PDB", "notes.txt", "sub.csv"}));
 }
 
 // The second claim touches nothing of the first one's.
