@@ -13,6 +13,7 @@
 #include "fields/FieldCatalogue.h"
 #include "fields/Lifecycle.h"
 #include "fields/ProgramModes.h"
+#include "fields/WorkFolderClaim.h"
 #include "import/ImportDriver.h"
 
 #include <QAction>
@@ -351,7 +352,9 @@ void MainWindow::onImportClicked() {
     // A width box left with a bad value is mended before the panel is read.
     if (!checkWidthBoxes()) return;
     const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
-    if (!chosen.empty() && !readFieldPanel()) return;
+    if (chosen.empty() || !readFieldPanel()) return;
+    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
   });
@@ -361,6 +364,10 @@ void MainWindow::onImportClicked() {
 void MainWindow::onExportClicked() {
   runCommand([this] {
     const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
+    // A cancelled choice claims nothing, so the last conversion's work files stay.
+    if (chosen.empty()) return;
+    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
   });

@@ -5,6 +5,7 @@
 #include "fields/Lifecycle.h"
 #include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
+#include "fields/WorkFolderClaim.h"
 #include "import/ImportDriver.h"
 #include "platform/Utf8Path.h"
 
@@ -87,6 +88,12 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   session.settings = MakeSettings(dataFolder, "tomekit");
   session.settings.converterFolder = converterFolder;
   ConsoleUi ui(err);
+  // Held to the end of the command, the log included: Log.txt is shared too.
+  const WorkFolderClaim claim(dataFolder, FullPaths(parsed.invocation->files));
+  if (claim.refused()) {
+    ui.showMessage(MessageKind::Error, claim.refusalText());
+    return kSomeFailed;
+  }
   if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
   if (parsed.invocation->charset) session.settings.charset = *parsed.invocation->charset;
   const int status = RunConversions(session, ui, *parsed.invocation, out);

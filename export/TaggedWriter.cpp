@@ -197,9 +197,7 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   // Asked at the end too, so a stop during a short file is not missed.
   pump.pumpNow();
   if (pump.stopped()) read.stop = CsvStop::Stopped;
-  if (read.stop != CsvStop::AtEnd && read.stop != CsvStop::AtRecordLimit) {
-    return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
-  }
+  if (read.stop != CsvStop::AtEnd) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
   if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath};
   return {TaggedOutcome::Written, read.stop, read.records, {}};
 }

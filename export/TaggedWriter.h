@@ -12,7 +12,8 @@
 
 namespace tk {
 
-inline constexpr std::int32_t kMaxExportRecords = 10000;
+// As many records as a JFile database holds, so every one of them comes back.
+inline constexpr std::int32_t kMaxExportRecords = 65535;
 // A line of the comma-separated text, its line end included, must be shorter.
 inline constexpr std::size_t kMaxCsvLineLength = 32000;
 
@@ -39,7 +40,8 @@ enum class TaggedOutcome {
 // How the reading of the CSV ended.
 enum class CsvStop {
   AtEnd,
-  AtRecordLimit,  // kMaxExportRecords written and more left unread
+  AtRecordLimit,  // abandons: more records than kMaxExportRecords, so more
+                  // than a database holds; a part must not pass for the whole
   ReadError,      // abandons: a file cut short must not pass for the whole
   LineTooLong,    // abandons
   Stopped,        // the user stopped it; abandons

@@ -3,6 +3,7 @@
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
+#include "platform/NameLength.h"
 #include "platform/Path.h"
 
 namespace tk {
@@ -11,10 +12,15 @@ namespace {
 // The longest database name the handheld shows.
 constexpr std::size_t kPalmNameLimit = 19;
 
-std::string WithModePrefix(std::int32_t mode, const std::string& path) {
-  const std::string name = ExtractFileName(path);
-  return ExtractFilePath(path) + std::string(ModePrefix(mode)) + ChangeFileExt(name, "") +
-         ExtractFileExt(name);
+// The mode's prefix and the extension make a name longer than the export's,
+// so a name near the system's limit gives up the end of its base: cut, it
+// still makes a database; whole, it makes none.
+std::string PdbFileName(std::int32_t mode, const std::string& inputPath) {
+  const std::string prefix(ModePrefix(mode));
+  constexpr std::string_view kExtension = ".PDB";
+  const std::size_t room = kMaxFileNameLength - FileNameLength(prefix) - kExtension.size();
+  const std::string base = ChangeFileExt(ExtractFileName(inputPath), "");
+  return prefix + std::string(FileNameStart(base, room)) + std::string(kExtension);
 }
 
 // The handheld shows Windows-1252, one byte a character, so the cut never
@@ -30,9 +36,7 @@ std::string PalmName(std::int32_t mode, const std::string& inputPath) {
 
 void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run) {
   const std::string work = WorkFolder(settings.programFolder);
-  run.pdbPath = WithModePrefix(
-      mode,
-      JoinPath(settings.palmInstallFolder, ExtractFileName(ChangeFileExt(run.inputPath, ".PDB"))));
+  run.pdbPath = JoinPath(settings.palmInstallFolder, PdbFileName(mode, run.inputPath));
   run.palmName = PalmName(mode, run.inputPath);
   run.ifoPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".IFO")));
   run.csvPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".csv")));

@@ -10,9 +10,10 @@
 namespace tk {
 
 // From run.inputPath: pdbPath in the Palm install folder with the mode's
-// prefix before its file name; palmName, the prefix and the export's base
-// name in Windows-1252 cut to 19 characters, in double quotes; ifoPath and csvPath in the
-// work folder.
+// prefix before its file name (the base cut where the name would be too long
+// for the system); palmName, the prefix and the export's base name in
+// Windows-1252 cut to 19 characters, in double quotes; ifoPath and csvPath in
+// the work folder.
 void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run);
 
 // The four name lines of the diagnostic log, in the driver's order.

@@ -1,10 +1,13 @@
 #include "platform/Files.h"
 
+#include "platform/NameLength.h"
 #include "platform/Path.h"
 #include "platform/Utf8Path.h"
 #include "platform/WriteTarget.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -138,6 +141,15 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
 
 namespace {
 
+constexpr std::string_view kPartSuffix = ".tk-part";
+
+// FNV-1a: short, stable from run to run, and enough to tell names apart.
+std::uint32_t NameDigest(std::string_view name) {
+  std::uint32_t digest = 2166136261u;
+  for (const char c : name) digest = (digest ^ static_cast<unsigned char>(c)) * 16777619u;
+  return digest;
+}
+
 // Set before anything is written, so a private file's text is never open to
 // more users than before. A temporary that is a link is not followed: the
 // bits belong to the file replaced, not to whatever the link names.
@@ -149,6 +161,18 @@ void KeepPermissions(const std::string& temp, fs::perms perms) {
 
 }  // namespace
 
+std::string PartFileOf(const std::string& target) {
+  const std::string name = ExtractFileName(target);
+  if (FileNameLength(name) + kPartSuffix.size() <= kMaxFileNameLength) {
+    return target + std::string(kPartSuffix);
+  }
+  char digest[16];
+  std::snprintf(digest, sizeof digest, "~%08x", static_cast<unsigned>(NameDigest(name)));
+  const std::size_t room = kMaxFileNameLength - kPartSuffix.size() - std::strlen(digest);
+  return ExtractFilePath(target) + std::string(FileNameStart(name, room)) + digest +
+         std::string(kPartSuffix);
+}
+
 OutputFile::~OutputFile() { discard(); }
 
 bool OutputFile::open(const std::string& path) {
@@ -156,7 +180,7 @@ bool OutputFile::open(const std::string& path) {
   const auto target = ResolveWriteTarget(path);
   if (!target || FolderExists(target->path)) return false;
   target_ = target->path;
-  temp_ = target_ + ".tk-part";
+  temp_ = PartFileOf(target_);
   file_ = OpenFile(temp_, "wb");
   if (!file_) return false;
   if (target->perms) KeepPermissions(temp_, *target->perms);

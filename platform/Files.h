@@ -46,6 +46,12 @@ std::string ProgramPath();
 // replacing an older file of that name; false when it can't.
 [[nodiscard]] bool SetFileAside(const std::string& path, const std::string& suffix);
 
+// The temporary file OutputFile writes before it renames it over target,
+// beside it. Its name fits wherever target's does: a name too long to take
+// the suffix gives up its end for a digest of the whole, so two long names
+// with the same start still get files of their own.
+std::string PartFileOf(const std::string& target);
+
 // Reads a whole text file as lines; LF, CR LF and a lone CR end a line.
 // False when the file can't be opened or read.
 [[nodiscard]] bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);

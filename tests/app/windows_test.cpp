@@ -5,6 +5,7 @@
 #include "app/Modal.h"
 #include "app/ProgressWindow.h"
 #include "app/SingleInstance.h"
+#include "fields/WorkFolderClaim.h"
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
@@ -204,6 +205,19 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
             (QStringList{QString::fromStdString(folder.path()), "EndNote Exports (*.txt)|*.TXT",
                          "arrow,", "busy", "/backup",
                          "Tomekit PDB  File (EN-*.PDB)|EN-*.PDB|All PDB files|*.pdb", "arrow,"}));
+}
+
+// A tomekit-cli run holds the data folder: the window's choice is refused
+// before anything of it is converted.
+TEST_F(AppTest, a_choice_made_while_another_run_converts_is_refused) {
+  const WorkFolderClaim otherRun(folder.path(), {});
+  WriteBytes(folder.file("EN-a.PDB"), "\"Title\"\r\n");
+  app::SetFilesHook([&](const QString&, const QString&) {
+    return QStringList{QString::fromStdString(folder.file("EN-a.PDB"))};
+  });
+  window->onExportClicked();
+  // Not even the converter's absence is found out.
+  EXPECT_EQ(boxes, QStringList{"E:" + QString::fromStdString(otherRun.refusalText())});
 }
 
 TEST_F(AppTest, field_attributes_are_shown_stored_on_ok_or_enter_and_their_width_checked) {

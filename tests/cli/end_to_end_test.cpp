@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #ifndef _WIN32
@@ -51,6 +52,17 @@ protected:
     EXPECT_EQ(std::system(command.c_str()), 0);
     return test::ReadBytes(folder("status.txt")) + test::ReadBytes(folder("out.txt")) + "|" +
            test::ReadBytes(folder("err.txt"));
+  }
+
+  // Runs the shell's lines while the first import waits in the converter
+  // that hangs, then kills that import the way nothing can clean up after.
+  std::string whileOneHangs(const std::string& lines) {
+    test::InstallStandIn(root_.path(), test::kHangingConverter);
+    test::WriteBytes(folder("EndNote/slow.txt"), "slow\xB0");
+    return cli("import --mode endnote EndNote/slow.txt",
+               " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "
+               "done; " +
+                   lines + "; kill -KILL $!; wait $!");
   }
 
   test::TempFolder root_;
@@ -203,6 +215,51 @@ TEST_F(EndToEnd, settings_and_strategy_files_that_are_no_regular_files_are_named
                 folder("stratRM.jfp") +
                 " is not a regular file but a FIFO or pipe; the mode's default fields are used.\n");
 #endif
+}
+
+}  // namespace
+}  // namespace tk::cli
+
+namespace tk::cli {
+namespace {
+
+// Every name the system takes, every record a database holds: a 255-byte
+// export of 12,000 records goes to a PDB and comes back whole. The work
+// folder keeps the last conversion's files only.
+TEST_F(EndToEnd, longest_names_and_twelve_thousand_records_go_and_come_back) {
+  const std::string base = "Refs " + std::string(246, 'n');
+  std::string records;
+  for (int i = 1; i <= 12000; ++i) records += "Book\tAuthor " + std::to_string(i) + "\xB0";
+  test::WriteBytes(folder("EndNote/" + base + ".txt"), records);
+  EXPECT_EQ(cli("import --mode endnote 'EndNote/" + base + ".txt'"),
+            "0\n12000 Records Transferred to  JFile\n|");
+  EXPECT_TRUE(FileExists(folder("TKWork/" + base + ".csv")));
+
+  // Three bytes of the base give way to the prefix "EN-".
+  const std::string pdb = "EN-" + base.substr(0, base.size() - 3);
+  EXPECT_EQ(cli("export --mode endnote 'Install/" + pdb + ".PDB'"),
+            "0\n12000 Records Transferred to EndNote\n|");
+  const std::string tsv = test::ReadBytes(folder("EndNote/" + pdb + ".tsv"));
+  EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 12002);
+  EXPECT_NE(tsv.find("Book\tAuthor 12000\t"), std::string::npos);
+  for (const std::string& gone : {base + ".csv", base + ".IFO"})
+    EXPECT_FALSE(FileExists(folder("TKWork/" + gone))) << gone;
+}
+
+// The second run is refused at once and names the folder; a run killed
+// while it held the folder leaves nothing that blocks the next.
+TEST_F(EndToEnd, a_second_run_is_refused_while_one_runs_and_a_killed_one_blocks_none) {
+  test::WriteBytes(folder("EndNote/b.txt"), "Book\xB0");
+  EXPECT_EQ(whileOneHangs("./tomekit-cli import --mode endnote EndNote/b.txt >out2.txt 2>err2.txt;"
+                          " echo $? >status2.txt"),
+            "137\n|");
+  EXPECT_EQ(test::ReadBytes(folder("status2.txt")) + test::ReadBytes(folder("out2.txt")) + "|" +
+                test::ReadBytes(folder("err2.txt")),
+            "1\n|Another conversion is running in " + root_.path() +
+                ", and only one at a time can use its work folder. Try again when it has "
+                "finished.\n");
+  EXPECT_FALSE(FileExists(folder("Install/EN-b.PDB")));
+  EXPECT_EQ(cli("import --mode endnote EndNote/b.txt"), "0\n1 Records Transferred to  JFile\n|");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Faults of the machine, made so that they stop root too (the tests run as
 // root, for whom permissions stop nothing).
 #include "mock/TempFolder.h"
+#include "platform/Files.h"
 
 #include <filesystem>
 #include <string>
@@ -19,7 +20,7 @@ namespace tk::test {
 
 // The file OutputFile writes before it renames it over target, and the one
 // jconv5 writes.
-inline std::string TkPartOf(const std::string& target) { return target + ".tk-part"; }
+inline std::string TkPartOf(const std::string& target) { return PartFileOf(target); }
 inline std::string Jconv5PartOf(const std::string& target) { return target + ".jconv5-part"; }
 
 // A disk that fills up while the file is written: the temporary file the

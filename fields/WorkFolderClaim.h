@@ -1,0 +1,43 @@
+#pragma once
+// Every copy that uses a data folder (the window and any number of
+// tomekit-cli runs) shares its work folder's files, whose names come from
+// the files converted, so two conversions at once would hand each other's
+// records to the converter. One conversion at a time claims the folder, for
+// its whole length. A second is refused at once rather than kept waiting: a
+// script then never hangs behind a run that does, and the user is told why.
+#include "platform/FileLock.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+// Beside the work folder in the data folder: TKWork.lock.
+std::string WorkFolderLockPath(std::string_view programFolder);
+
+class WorkFolderClaim {
+public:
+  // Claims the work folder of programFolder. Once claimed, the work files of
+  // earlier conversions go, so the folder keeps only what tells how the last
+  // conversion went; none of the chosen files is removed, wherever it is.
+  // Where no lock can be made (a data folder that can't be written), the
+  // conversion goes on unclaimed and clears nothing.
+  WorkFolderClaim(std::string_view programFolder, const std::vector<std::string>& chosen);
+
+  // Another conversion holds the folder: this one must not start.
+  bool refused() const { return lock_.state() == FileLockState::HeldByAnother; }
+  // What the user is told when refused.
+  std::string refusalText() const;
+
+private:
+  std::string programFolder_;
+  FileLock lock_;
+};
+
+// Removes the files the program leaves in the work folder (CSV, IFO, the
+// converter's copies, output and log, partial files of killed runs), except
+// those in keep; everything else in the folder stays.
+void ClearWorkFiles(std::string_view programFolder, const std::vector<std::string>& keep);
+
+}  // namespace tk

@@ -1,0 +1,64 @@
+#include "platform/FileLock.h"
+
+#ifdef _WIN32
+#include "platform/WideText.h"
+#include "platform/WindowsApi.h"
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <cerrno>
+#endif
+
+namespace tk {
+
+#ifdef _WIN32
+
+// Not shared with anyone, not even for reading: a second open fails with a
+// sharing violation until the holder's handle closes.
+FileLock::FileLock(const std::string& path) {
+  HANDLE handle = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    state_ = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+                 ? FileLockState::HeldByAnother
+                 : FileLockState::Unavailable;
+    return;
+  }
+  handle_ = handle;
+  state_ = FileLockState::Held;
+}
+
+FileLock::~FileLock() {
+  if (handle_) CloseHandle(handle_);
+}
+
+#else
+
+// flock, not fcntl: an fcntl lock belongs to the process and would not stop
+// a second holder in the same one, and closing any descriptor of the file
+// drops it. Close-on-exec keeps it from a converter that outlives us.
+FileLock::FileLock(const std::string& path) {
+  descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (descriptor_ < 0) return;
+  int locked;
+  do {
+    locked = ::flock(descriptor_, LOCK_EX | LOCK_NB);
+  } while (locked != 0 && errno == EINTR);
+  if (locked == 0) {
+    state_ = FileLockState::Held;
+    return;
+  }
+  state_ = errno == EWOULDBLOCK ? FileLockState::HeldByAnother : FileLockState::Unavailable;
+  ::close(descriptor_);
+  descriptor_ = -1;
+}
+
+FileLock::~FileLock() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+#endif
+
+}  // namespace tk

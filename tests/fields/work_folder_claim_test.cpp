@@ -1,0 +1,68 @@
+// The work folder is one conversion's at a time, and keeps only what the
+// last one left there.
+#include "fields/PalmFolders.h"
+#include "fields/WorkFolderClaim.h"
+#include "platform/Files.h"
+
+#include "mock/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+namespace tk {
+namespace {
+
+using Names = std::vector<std::string>;
+
+Names NamesIn(const std::string& folder) {
+  Names names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+struct Folders {
+  Folders() { EXPECT_TRUE(MakeWorkFolders(dir.path())); }
+  std::string work(const std::string& name) const { return JoinPath(WorkFolder(dir.path()), name); }
+  void leave(const Names& names) const {
+    for (const auto& name : names) test::WriteBytes(work(name), name);
+  }
+  test::TempFolder dir;
+};
+
+// Every kind of file a conversion leaves goes, with any letter case; the
+// user's own files and a file chosen from the work folder stay.
+TEST(work_folder_claim_test, a_claim_clears_earlier_work_files_but_no_other) {
+  Folders f;
+  f.leave({"a.csv", "a.IFO", "a.tkg", "EN-a.out", "temp.ifo", "input.tmp", "out.tmp", "jconv5.err",
+           "b.CSV.tk-part", "out.tmp.jconv5-part", "chosen.csv", "notes.txt", "keep.PDB"});
+  ASSERT_TRUE(CreateFolders(f.work("sub.csv")));
+  const WorkFolderClaim claim(f.dir.path(), {f.work("chosen.csv")});
+  EXPECT_FALSE(claim.refused());
+  EXPECT_EQ(NamesIn(WorkFolder(f.dir.path())),
+            (Names{"chosen.csv", "keep.PDB", "notes.txt", "sub.csv"}));
+}
+
+// The second claim touches nothing of the first one's.
+TEST(work_folder_claim_test, a_second_claim_is_refused_and_named_until_the_first_ends) {
+  Folders f;
+  std::optional<WorkFolderClaim> first;
+  first.emplace(f.dir.path(), Names{});
+  f.leave({"running.csv"});
+  const WorkFolderClaim second(f.dir.path(), {});
+  EXPECT_TRUE(second.refused());
+  EXPECT_EQ(second.refusalText(), "Another conversion is running in " + f.dir.path() +
+                                      ", and only one at a time can use its work folder. Try "
+                                      "again when it has finished.");
+  EXPECT_TRUE(FileExists(f.work("running.csv")));
+  first.reset();
+  EXPECT_FALSE(WorkFolderClaim(f.dir.path(), {}).refused());
+  EXPECT_FALSE(FileExists(f.work("running.csv")));
+}
+
+}  // namespace
+}  // namespace tk
