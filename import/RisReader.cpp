@@ -393,7 +393,7 @@ bool RisReader::openLast(const RisTag& tag, Slot& slot) {
   }
   ValueBuffer& value = *slot.value;
   if (!value.empty()) {
-    const int field = &slot - slots_.data();
+    const int field = static_cast<int>(&slot - slots_.data());
     displaced_ = {&slot, field < kAbstractTagSlot ? field : 0, slot.rank, tag.rank == slot.rank,
                   tag.tag};
     displacedValue_.clear();
