@@ -32,13 +32,18 @@ std::string Encoded(const TaggedFormat& format, std::string value) {
   return format.charset == Charset::Utf8 ? Utf8OfWindows1252(value) : value;
 }
 
-// One tag line per part; empty parts are dropped.
-void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value) {
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// One tag line per part, trimmed; empty parts are dropped.
+void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value, char mark) {
   while (!value.empty()) {
-    const std::size_t end = std::min(value.find(';'), value.size());
-    if (end > 0) {
+    const std::size_t end = std::min(value.find(mark), value.size());
+    std::string_view part = value.substr(0, end);
+    while (!part.empty() && IsBlank(part.front())) part.remove_prefix(1);
+    while (!part.empty() && IsBlank(part.back())) part.remove_suffix(1);
+    if (!part.empty()) {
       out.write(tag);
-      out.writeLine(value.substr(0, end));
+      out.writeLine(part);
     }
     value.remove_prefix(std::min(end + 1, value.size()));
   }
@@ -107,14 +112,19 @@ private:
   void writeRis(OutputFile& out) const {
     for (int f = 1; f <= format_.fieldCount; ++f) {
       const std::string& value = values_[static_cast<std::size_t>(f)];
-      const std::string_view tag = RisTagOfField(f);
-      if (value.empty() || value == " " || tag.empty()) continue;
-      const std::string clean = Encoded(format_, CleanValue(value));
-      if (f == kRisAuthors || f == kRisKeywords) {
-        WriteRisParts(out, tag, clean);
-      } else {
+      if (value.empty() || value == " ") continue;
+      const std::string_view tag = RisTagOfField(f, value);
+      if (tag.empty()) continue;
+      // No RIS reader knows the handheld's type names; codes read from a
+      // file went in unchanged and come back so.
+      const std::string_view code = f == kRisRecordType ? RisCodeOfTypeName(value) : "";
+      const std::string clean = Encoded(format_, CleanValue(code.empty() ? value : std::string(code)));
+      const RisJoin join = RisJoinOfField(f);
+      if (join == RisJoin::Last) {
         out.write(tag);
         out.writeLine(clean);
+      } else {
+        WriteRisParts(out, tag, clean, join == RisJoin::Lines ? kLineBreakMark : ';');
       }
     }
     out.writeLine("ER  - ");

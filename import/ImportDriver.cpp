@@ -112,6 +112,10 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
   if (read.truncated > 0) {
     outcome.statusText += ". Number of truncated records: " + std::to_string(read.truncated);
   }
+  if (read.lostValues > 0) {
+    outcome.statusText +=
+        ". Number of records that lost a value: " + std::to_string(read.lostValues);
+  }
   if (read.replaced > 0) {
     outcome.statusText +=
         ". Number of records with replaced characters: " + std::to_string(read.replaced);

@@ -25,6 +25,7 @@ struct [[nodiscard]] ReadResult {
   int records = 0;         // in the output; 0 when it could not be written
   int truncated = 0;       // records with a value cut to its field's width
   int replaced = 0;        // records with a character Windows-1252 lacks
+  int lostValues = 0;      // records where a later line replaced a field's value
   std::string failedFile;  // the output that could not be written; empty when it was
 };
 

@@ -34,6 +34,17 @@ public:
       appendSlow(bytes, count);
     }
   }
+  // Appends what other holds, counting its bytes beyond its limit too. Exact
+  // when other's limit is at least this one's.
+  void append(const ValueBuffer& other) {
+    const std::string_view kept = other.kept();
+    append(kept.data(), kept.size());
+    length_ += other.length_ - kept.size();
+  }
+  // Forgets the bytes after the first `length`.
+  void shrink(std::size_t length) {
+    if (length < length_) length_ = length;
+  }
   void clear() { length_ = 0; }
 
   // Length of the whole value, kept or not.

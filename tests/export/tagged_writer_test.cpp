@@ -65,6 +65,36 @@ TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
   }
 }
 
+// Each joined value goes out as lines of its repeatable tag, trimmed; the
+// handheld's type names as RIS codes; a DOI as DO.
+TEST(tagged_writer_test, ris_writes_what_reading_joined_as_tag_lines) {
+  const std::string header =
+      "\"Ref Type\",\"Author 2\",\"Author-Series\",\"Keywords\",\"ISBN\",\"Address\",\"URL\","
+      "\"Notes\",\"Availability\"\r\n";
+  const struct {
+    const char* behaviour;
+    std::string line, ris;
+  } cases[] = {
+      {"a popup type becomes its code; every list splits, trimmed",
+       "\"Book Whole\",\"Berg, K.; Lund, M.\",\"S, A.\",\"alpha;  beta ;\",\"1;2\",\"Dept A;Dept B\","
+       "\"http://a;http://b\",\"one\x85two\",\"10.1/x\"",
+       "TY  - BOOK\r\nN1  - one\r\nN1  - two\r\nKW  - alpha\r\nKW  - beta\r\nA2  - Berg, K.\r\n"
+       "A2  - Lund, M.\r\nA3  - S, A.\r\nSN  - 1\r\nSN  - 2\r\nDO  - 10.1/x\r\nAD  - Dept A\r\n"
+       "AD  - Dept B\r\nUR  - http://a\r\nUR  - http://b\r\n"},
+      {"codes and unknown types stay as read; an address is no DOI",
+       "\"JOUR\",,,,,,,,\"shelf 3\"", "TY  - JOUR\r\nAV  - shelf 3\r\n"},
+      {"a type name is matched whole", "\"Journal Article\",,,,,,,,\"https://doi.org/10.2/y\"",
+       "TY  - Journal Article\r\nDO  - https://doi.org/10.2/y\r\n"},
+  };
+  for (const auto& c : cases) {
+    Conversion run;
+    const std::string csv = run.dir.file("in.csv");
+    test::WriteBytes(csv, header + c.line + "\r\n");
+    EXPECT_EQ(run.convert(kModeRefMan, csv).records, 1) << c.behaviour;
+    EXPECT_EQ(test::ReadBytes(run.out), c.ris + "ER  - \r\n\r\n") << c.behaviour;
+  }
+}
+
 // The file is written whole or the earlier one stays; the notice says why.
 TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();

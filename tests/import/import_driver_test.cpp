@@ -4,6 +4,7 @@
 #include "ImportFixture.h"
 #include "converter/ConverterRunner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -23,6 +24,16 @@ namespace {
 using test::DriverRun;
 using test::Lines;
 const std::string& kEnd = test::kEndNoteEnd;
+
+// What a RIS file lost is told: the status counts the records, the log names
+// the tags.
+TEST(import_driver_test, ris_status_counts_records_that_lost_a_value) {
+  DriverRun run(kModeRefMan);
+  const std::string ris = "TY  - JOUR\nT1  - One\nT1  - Two\nLA  - en\nER  - \n";
+  EXPECT_EQ(run.importFiles({run.input("refs.txt", ris)}),
+            "1 Records Transferred to  JFile. Number of records that lost a value: 1");
+  EXPECT_NE(std::find(run.log.begin(), run.log.end(), "Tags without a field: LA 1"), run.log.end());
+}
 
 // A vanished export is reported and the next goes on; the status is the
 // last file's.

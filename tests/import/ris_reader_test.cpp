@@ -1,0 +1,118 @@
+// Reading RIS as today's exporters write it: each case is a few lines in the
+// manner of one exporter and the CSV row it must give. Field numbers: 1 type,
+// 3 title, 4 authors, 5 date, 6 notes, 7 keywords, 11 periodical, 13 title 2,
+// 14 editors, 25 abstract, 26 ISSN, 27 DOI, 32 address, 33 URL.
+#include "ImportFixture.h"
+
+#include <algorithm>
+
+namespace tk {
+namespace {
+
+using test::On;
+using test::ReaderRun;
+
+struct Case {
+  const char* behaviour;
+  std::vector<int> fields;
+  std::string input, row;
+  int lostValues = 0;
+};
+
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+bool Logged(const ReaderRun& r, const std::string& line) {
+  return std::find(r.run.log.begin(), r.run.log.end(), line) != r.run.log.end();
+}
+
+}  // namespace
+
+TEST(ris_reader_test, exporters_records_reach_their_fields) {
+  const Case cases[] = {
+      {"a journal article: TI, T2 journal, AB, DA and PY, DO, J2 abbreviation",
+       On(1, 3, 4, 5, 6, 11, 13, 25, 27),
+       Lines({"TY  - JOUR", "TI  - Urban heat and tree cover", "AU  - Okafor, Ngozi",
+              "AU  - Lindqvist, Per", "T2  - Journal of Urban Ecology", "AB  - Trees cool cities.",
+              "DA  - 2021/04/02/", "PY  - 2021", "DO  - 10.1093/jue/juab007",
+              "J2  - J Urban Ecol", "N1  - Publisher: OUP", "ER  - ", ""}),
+       "\"JOUR\",\"Urban heat and tree cover\",\"Okafor, Ngozi;Lindqvist, Per\",\"2021\","
+       "\"Publisher: OUP\",\"Journal of Urban Ecology\",\"Journal of Urban Ecology\","
+       "\"Trees cool cities.\",\"10.1093/jue/juab007\""},
+      {"two ISSNs, two URLs and two notes join; empty lines erase nothing", On(6, 25, 26, 33),
+       Lines({"TY  - JOUR", "TI  - x", "AB  - Leaves turn.", "SN  - 2055-026X", "SN  - ",
+              "SN  - 2055-0278", "UR  - http://a.org/1", "UR  - http://b.org/2",
+              "N1  - first note", "N1  - ", "N1  - second note", "ER  - "}),
+       "\"first note\x85second note\",\"Leaves turn.\",\"2055-026X;2055-0278\","
+       "\"http://a.org/1;http://b.org/2\""},
+      {"keywords on the lines after KW are keywords of their own; editors join", On(4, 7, 14),
+       Lines({"TY  - EDBOOK", "AU  - Ruiz, A.", "A2  - Berg, K.", "ED  - Lund, M.",
+              "KW  - alpha", "beta", "  gamma delta ", "ER  - "}),
+       "\"Ruiz, A.\",\"alpha;beta;gamma delta\",\"Berg, K.;Lund, M.\""},
+      {"BT is a whole book's title and a chapter's book", On(1, 3, 13),
+       Lines({"TY  - BOOK", "BT  - Rivers of Asia", "ER  - ", "TY  - CHAP",
+              "TI  - The Mekong", "BT  - Rivers of Asia", "ER  - ", "TY  - BOOK",
+              "T1  - Main title", "BT  - Other title", "ER  - "}),
+       "\"BOOK\",\"Rivers of Asia\",\"\"\r\n\"CHAP\",\"The Mekong\",\"Rivers of Asia\"\r\n"
+       "\"BOOK\",\"Main title\",\"\""},
+      {"with N2 the abstract, AB keeps its place in Notes after the notes", On(6, 25),
+       Lines({"TY  - JOUR", "AB  - short version", "N1  - a note", "N2  - The abstract.",
+              "ER  - "}),
+       "\"a note\x85short version\",\"The abstract.\""},
+      {"a journal's full name wins over its abbreviation, whatever the order",
+       On(11, 13),
+       Lines({"TY  - JOUR", "TI  - a", "JA  - Ann. Bot.", "T2  - Annals of Botany", "ER  - ",
+              "TY  - JOUR", "JO  - Plant Cell", "J2  - Plant Cell Abbr", "JA  - PC",
+              "T2  - The Plant Cell Journal", "ER  - ", "TY  - CHAP", "PY  - 1",
+              "PY  - 1", "J2  - Abbr", "T2  - A Book", "ER  - "}),
+       "\"Annals of Botany\",\"Annals of Botany\"\r\n\"Plant Cell\",\"The Plant Cell Journal\"\r\n"
+       "\"Abbr\",\"A Book\""},
+      {"DA fills the date only without PY or Y1; a DOI without AV wins over AV", On(5, 27),
+       Lines({"TY  - JOUR", "DA  - 2019/11/05/", "AV  - shelf 3", "DO  - 10.1/x", "ER  - ",
+              "TY  - JOUR", "Y1  - 2018", "DA  - 2019", "ER  - "}),
+       "\"2019/11/05/\",\"10.1/x\"\r\n\"2018\",\"\""},
+      {"an empty type line starts a record, as an empty end line ends one", On(1, 3),
+       "TY  -\nTI  - Untyped\nER  -\nTI  - outside\nTY  -\r\nT1  - next\r\n",
+       "\"\",\"Untyped\"\r\n\"\",\"next\""},
+      {"a value replacing a different one is counted once a record", On(3, 5),
+       Lines({"TY  - JOUR", "PY  - 2013", "PY  - 2013/02/15/received", "T1  - a",
+              "TI  - b", "ER  - ", "TY  - JOUR", "PY  - 2013", "PY  - 2013", "ER  - "}),
+       "\"b\",\"2013/02/15/received\"\r\n\"\",\"2013\"", 1},
+      {"Reference Manager's own T2 of a journal stays the secondary title only", On(11, 13),
+       Lines({"TY  - JOUR", "T1  - a", "T2  - Proceedings B", "JA  - Proc.B", "ER  - "}),
+       "\"Proc.B\",\"Proceedings B\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.behaviour);
+    ReaderRun r(kModeRefMan, c.input);
+    const ReadResult result = r.read(c.fields);
+    EXPECT_EQ(r.records(), c.row + "\r\n");
+    EXPECT_EQ(result.lostValues, c.lostValues);
+  }
+}
+
+// A cut value is still counted when its field is settled at the record's end.
+TEST(ris_reader_test, values_settled_late_are_cut_and_counted_like_the_rest) {
+  ReaderRun r(kModeRefMan, Lines({"TY  - JOUR", "T2  - abcdefgh", "AB  - 123456789", "ER  - "}));
+  const ReadResult result = r.read(On(11, 13, 25), 4);
+  EXPECT_EQ(r.records(), "\"abcd\",\"abcd\",\"1234\"\r\n");
+  EXPECT_EQ(result.truncated, 1);
+}
+
+// The log names what was left out: tags without a field once per file, and
+// each record whose value a later line replaced.
+TEST(ris_reader_test, the_log_names_what_was_left_out) {
+  ReaderRun r(kModeRefMan,
+              Lines({"DB  - before any record", "TY  - JOUR", "LA  - eng", "DB  - PubMed",
+                     "LA  -", "T1  - a", "T1  - b", "ER  - ", "TY  - JOUR", "LA  - eng",
+                     "ER  - "}));
+  const ReadResult result = r.read(On(3));
+  EXPECT_EQ(result.lostValues, 1);
+  EXPECT_TRUE(Logged(r, "Tags without a field: LA 3, DB 1"));
+  EXPECT_TRUE(Logged(r, "Values replaced in Record 1: T1"));
+}
+
+}  // namespace tk
