@@ -120,6 +120,7 @@ Lines ErrorReportLines(const std::string& log, const Lines& printed) {
 void RemoveRunFiles(const ConverterFiles& files) {
   RemoveFile(files.inputCopy);
   RemoveFilesStartingWith(ExtractFilePath(files.outputFile), ExtractFileName(files.outputFile));
+  RemoveFile(files.printed);
 }
 
 // A name no other run in this or another process is likely to share; the
@@ -186,7 +187,7 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
   if (const auto refused = RefuseToStart(job, ui)) return {*refused};
   const ConverterFiles files = ConverterWorkFiles(job.programFolder, RunName());
   // Leftovers of an interrupted run must never pass for this run's files.
-  for (const auto* file : {&files.log, &files.descriptionCopy, &files.printed}) RemoveFile(*file);
+  for (const auto* file : {&files.log, &files.descriptionCopy}) RemoveFile(*file);
   RemoveFilesStartingWith(ExtractFilePath(files.outputFile), kOutputPrefix);
   RemoveRunFiles(files);
   if (!CopyWorkInputs(job, files, ui)) return {ConverterOutcome::CopyFailed};
@@ -208,7 +209,7 @@ ConverterFiles ConverterWorkFiles(const std::string& programFolder, const std::s
   const std::string folder = WorkFolder(ShortPathName(programFolder));
   return {JoinPath(folder, "input.tmp"), JoinPath(folder, kOutputPrefix + run + ".tmp"),
           JoinPath(folder, "ifo.tmp"),
-          JoinPath(folder, "jconv5.err"), JoinPath(folder, "printed.tmp")};
+          JoinPath(folder, "jconv5.err"), JoinPath(folder, kOutputPrefix + run + ".printed")};
 }
 
 std::string ConverterPath(const std::string& converterFolder) {

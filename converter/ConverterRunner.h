@@ -39,8 +39,8 @@ struct ConverterFiles {
   std::string outputFile;       // TKWork/jconv5-out-<run>.tmp; its parts begin so too
   std::string descriptionCopy;  // TKWork/ifo.tmp
   std::string log;              // TKWork/jconv5.err
-  std::string printed;          // TKWork/printed.tmp: its standard output and error
-                                // (not a .out name, which an export CSV may have)
+  std::string printed;          // TKWork/jconv5-out-<run>.printed: its standard output
+                                // and error, the run's own like the output
 };
 inline constexpr char kOutputPrefix[] = "jconv5-out-";
 // run: what tells this run's output from any other's.

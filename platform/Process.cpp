@@ -121,9 +121,15 @@ public:
     }
     PROCESS_INFORMATION info{};
     // Suspended until it is in the job, so that nothing it starts escapes.
-    const BOOL started = CreateProcessW(
-        nullptr, commandLine.data(), nullptr, nullptr, output != INVALID_HANDLE_VALUE,
-        HIGH_PRIORITY_CLASS | CREATE_SUSPENDED, nullptr, nullptr, &startup, &info);
+    // With its output in a file it needs no console; one made for it would
+    // come with a console host that inherits the child's handles and
+    // outlives it, holding the output file open into the next run (under
+    // Wine the next start then fails to open it).
+    DWORD flags = HIGH_PRIORITY_CLASS | CREATE_SUSPENDED;
+    if (output != INVALID_HANDLE_VALUE) flags |= DETACHED_PROCESS;
+    const BOOL started =
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr,
+                       output != INVALID_HANDLE_VALUE, flags, nullptr, nullptr, &startup, &info);
     const std::string failure = started ? std::string() : LastErrorText();
     if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
     if (!started) return {nullptr, failure};

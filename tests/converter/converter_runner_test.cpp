@@ -131,8 +131,8 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
             (std::vector<Lines>{{"line 3: bad quote", "no database written", "printed on output",
                                  "printed on error"}}));
   EXPECT_EQ(failing.ui.texts(), Lines{"Output file not created"});
-  EXPECT_TRUE(test::ReadBytes(failing.pdb) == "old" &&
-              !FileExists(failing.program.work("printed.tmp")));
+  EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
+  EXPECT_EQ(WorkFiles(failing.program), (Lines{"ifo.tmp", "jconv5.err"}));
 
   ConverterRun exiting(test::kExitingConverter);
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
