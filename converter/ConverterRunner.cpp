@@ -5,7 +5,11 @@
 #include "platform/Path.h"
 #include "platform/ShortPath.h"
 
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace tk {
@@ -13,7 +17,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-enum class RunEnd { Ended, Died, Stopped };
+enum class RunEnd { Ended, Died, Stopped, NotStarted };
+
+struct RunResult {
+  RunEnd end = RunEnd::Ended;
+  std::string failure;  // why the converter could not be started
+};
 
 void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
 
@@ -71,9 +80,8 @@ RunEnd WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
   }
 }
 
-// Starts and waits; a converter that can't be started leaves no output,
-// which is reported as not created.
-RunEnd RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui,
+// Starts and waits.
+RunResult RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui,
                     const std::string& direction, const std::string& nameArgument,
                     const ConverterServices& services) {
   ShowConverterProgress(job, ui, direction);
@@ -83,12 +91,11 @@ RunEnd RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui
                       files.outputFile,
                       ItemOfWindows1252(nameArgument),
                       files.descriptionCopy};
-  RunEnd end = RunEnd::Ended;
-  if (auto child = services.launcher.start(args, files.printed)) {
-    end = WaitForConverter(*child, ui, services.clock);
-  }
+  StartedChild started = services.launcher.start(args, files.printed);
+  RunResult result{RunEnd::NotStarted, started.failure};
+  if (started.child) result.end = WaitForConverter(*started.child, ui, services.clock);
   ui.hideProgress();
-  return end;
+  return result;
 }
 
 // What the converter printed, in order; the file is gone after.
@@ -109,9 +116,22 @@ Lines ErrorReportLines(const std::string& log, const Lines& printed) {
   return lines;
 }
 
+// The output with whatever the converter wrote on the way to it.
 void RemoveRunFiles(const ConverterFiles& files) {
   RemoveFile(files.inputCopy);
-  RemoveFile(files.outputFile);
+  RemoveFilesStartingWith(ExtractFilePath(files.outputFile), ExtractFileName(files.outputFile));
+  RemoveFile(files.printed);
+}
+
+// A name no other run in this or another process is likely to share; the
+// work folder is cleared of other runs' outputs besides.
+std::string RunName() {
+  std::random_device random;
+  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+  const auto value = static_cast<std::uint32_t>(random() ^ static_cast<std::uint32_t>(now));
+  char text[9];
+  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(value));
+  return text;
 }
 
 // Why the run can't start, if it can't. A missing destination folder is
@@ -136,8 +156,10 @@ std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
 // Only the log tells failure: the exit code has never been read. Through a
 // temporary file and a rename, the earlier destination stays whole until
 // this one is; a failed copy is reported as not created.
-ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files, RunEnd end,
-                            const Lines& printed, Ui& ui, const char* notCreatedMessage) {
+ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files,
+                            const RunResult& run, const Lines& printed, Ui& ui,
+                            const char* notCreatedMessage) {
+  const RunEnd end = run.end;
   if (end == RunEnd::Died) {
     ShowError(ui, "jconv5 stopped before it had finished converting " + job.source +
                       "; nothing was written to " + job.destination);
@@ -147,10 +169,15 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
   if (logged || (!succeeded && !printed.empty())) {
     ui.showErrorReport(ErrorReportLines(files.log, printed));
   }
-  const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination);
+  std::string failure;
+  const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination, failure);
   RemoveRunFiles(files);
   if (replaced) return {ConverterOutcome::Converted};
-  ShowError(ui, notCreatedMessage);
+  if (end == RunEnd::NotStarted) {
+    failure = ConverterPath(job.converterFolder) + " could not be started (" + run.failure + ")";
+  }
+  ShowError(ui, failure.empty() ? std::string(notCreatedMessage)
+                                : std::string(notCreatedMessage) + "\n" + failure);
   return {ConverterOutcome::NotCreated};
 }
 
@@ -158,17 +185,19 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
                         const std::string& nameArgument, const char* notCreatedMessage,
                         const ConverterServices& services) {
   if (const auto refused = RefuseToStart(job, ui)) return {*refused};
-  const ConverterFiles files = ConverterWorkFiles(job.programFolder);
+  const ConverterFiles files = ConverterWorkFiles(job.programFolder, RunName());
   // Leftovers of an interrupted run must never pass for this run's files.
-  for (const auto* file : {&files.log, &files.descriptionCopy, &files.printed}) RemoveFile(*file);
+  for (const auto* file : {&files.log, &files.descriptionCopy}) RemoveFile(*file);
+  RemoveFilesStartingWith(ExtractFilePath(files.outputFile), kOutputPrefix);
   RemoveRunFiles(files);
   if (!CopyWorkInputs(job, files, ui)) return {ConverterOutcome::CopyFailed};
 
-  const RunEnd end = RunConverter(job, files, ui, direction, nameArgument, services);
+  const RunResult run = RunConverter(job, files, ui, direction, nameArgument, services);
   const Lines printed = TakePrintedLines(files.printed);
-  if (end != RunEnd::Stopped) return PlaceOutput(job, files, end, printed, ui, notCreatedMessage);
+  if (run.end != RunEnd::Stopped) return PlaceOutput(job, files, run, printed, ui, notCreatedMessage);
+  // The converter is dead by now, so nothing it wrote can come back.
   RemoveRunFiles(files);
-  RemoveFile(files.descriptionCopy);
+  for (const auto* file : {&files.log, &files.descriptionCopy}) RemoveFile(*file);
   return {ConverterOutcome::Stopped};
 }
 
@@ -176,10 +205,11 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
 
 ConverterServices SystemConverterServices() { return {systemProcessLauncher(), systemClock()}; }
 
-ConverterFiles ConverterWorkFiles(const std::string& programFolder) {
+ConverterFiles ConverterWorkFiles(const std::string& programFolder, const std::string& run) {
   const std::string folder = WorkFolder(ShortPathName(programFolder));
-  return {JoinPath(folder, "input.tmp"), JoinPath(folder, "out.tmp"), JoinPath(folder, "ifo.tmp"),
-          JoinPath(folder, "jconv5.err"), JoinPath(folder, "printed.tmp")};
+  return {JoinPath(folder, "input.tmp"), JoinPath(folder, kOutputPrefix + run + ".tmp"),
+          JoinPath(folder, "ifo.tmp"),
+          JoinPath(folder, "jconv5.err"), JoinPath(folder, kOutputPrefix + run + ".printed")};
 }
 
 std::string ConverterPath(const std::string& converterFolder) {

@@ -31,16 +31,20 @@ inline constexpr char kConverterFileName[] = "jconv5.exe";
 inline constexpr char kConverterFileName[] = "jconv5";
 #endif
 
-// The fixed files of a run, in the work folder of the short data folder.
+// The files of a run, in the work folder of the short data folder. The
+// output's name is the run's own, so that a converter of an earlier run that
+// was killed and still writes can never hand its output to this one.
 struct ConverterFiles {
   std::string inputCopy;        // TKWork/input.tmp
-  std::string outputFile;       // TKWork/out.tmp
+  std::string outputFile;       // TKWork/jconv5-out-<run>.tmp; its parts begin so too
   std::string descriptionCopy;  // TKWork/ifo.tmp
   std::string log;              // TKWork/jconv5.err
-  std::string printed;          // TKWork/printed.tmp: its standard output and error
-                                // (not a .out name, which an export CSV may have)
+  std::string printed;          // TKWork/jconv5-out-<run>.printed: its standard output
+                                // and error, the run's own like the output
 };
-ConverterFiles ConverterWorkFiles(const std::string& programFolder);
+inline constexpr char kOutputPrefix[] = "jconv5-out-";
+// run: what tells this run's output from any other's.
+ConverterFiles ConverterWorkFiles(const std::string& programFolder, const std::string& run);
 std::string ConverterPath(const std::string& converterFolder);
 
 // One file's trip through the converter.
@@ -58,7 +62,7 @@ enum class ConverterOutcome {
   SourceMissing,     // "The source file does not exist"
   ConverterMissing,  // "Jconv5.exe not found!"
   CopyFailed,        // "Unable to copy <from> to <to>"; the converter was not started
-  NotCreated,        // died, reported errors or left no output
+  NotCreated,        // could not start, died, reported errors or left no output
   Stopped,           // the user stopped it; nothing shown
 };
 

@@ -6,6 +6,7 @@
 #include "platform/WriteTarget.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +24,13 @@
 namespace fs = std::filesystem;
 
 namespace tk {
+
+namespace {
+
+// Called straight after the failing call, before anything can change errno.
+std::string ErrnoReason() { return std::strerror(errno); }
+
+}  // namespace
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
@@ -81,13 +89,37 @@ bool RemoveFile(const std::string& path) {
 }
 
 bool CopyFileBytes(const std::string& from, const std::string& to) {
+  std::string failure;
+  return CopyFileBytes(from, to, failure);
+}
+
+bool CopyFileBytes(const std::string& from, const std::string& to, std::string& failure) {
   InputFile in;
-  if (!in.open(from)) return false;
+  if (!in.open(from)) {
+    failure = "cannot read " + from + " (" + ErrnoReason() + ")";
+    return false;
+  }
   OutputFile out;
-  if (!out.open(to)) return false;
+  if (!out.open(to)) {
+    failure = out.failure();
+    return false;
+  }
   for (int c = in.get(); c >= 0; c = in.get()) out.put(static_cast<char>(c));
-  if (in.failed()) return false;
-  return out.commit();
+  if (in.failed()) {
+    failure = "cannot read " + from + " (" + ErrnoReason() + ")";
+    return false;
+  }
+  if (out.commit()) return true;
+  failure = out.failure();
+  return false;
+}
+
+void RemoveFilesStartingWith(const std::string& folder, const std::string& prefix) {
+  std::error_code ec;
+  for (fs::directory_iterator it(fs::u8path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = Utf8FromPath(it->path().filename());
+    if (name.compare(0, prefix.size(), prefix) == 0) RemoveFile(Utf8FromPath(it->path()));
+  }
 }
 
 std::string ProgramPath() {
@@ -178,11 +210,18 @@ OutputFile::~OutputFile() { discard(); }
 bool OutputFile::open(const std::string& path) {
   discard();
   const auto target = ResolveWriteTarget(path);
-  if (!target || FolderExists(target->path)) return false;
+  if (!target || FolderExists(target->path)) {
+    failure_ = "cannot write " + path + " (it may not be replaced)";
+    return false;
+  }
   target_ = target->path;
   temp_ = PartFileOf(target_);
+  failure_.clear();
   file_ = OpenFile(temp_, "wb");
-  if (!file_) return false;
+  if (!file_) {
+    fail(target_, ErrnoReason());
+    return false;
+  }
   if (target->perms) KeepPermissions(temp_, *target->perms);
   if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
   used_ = 0;
@@ -201,19 +240,27 @@ void OutputFile::write(std::string_view text) {
 }
 
 void OutputFile::flushBuffer() {
-  if (file_ && used_ > 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) failed_ = true;
+  if (file_ && used_ > 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
+    fail(target_, ErrnoReason());
+  }
   used_ = 0;
+}
+
+void OutputFile::fail(const std::string& file, const std::string& reason) {
+  if (!failed_) failure_ = "cannot write " + file + " (" + reason + ")";
+  failed_ = true;
 }
 
 bool OutputFile::commit() {
   if (!file_) return false;
   flushBuffer();
-  if (std::fflush(file_) != 0) failed_ = true;
-  if (std::fclose(file_) != 0) failed_ = true;
+  if (std::fflush(file_) != 0) fail(target_, ErrnoReason());
+  if (std::fclose(file_) != 0) fail(target_, ErrnoReason());
   file_ = nullptr;
   std::error_code ec;
   if (!failed_) fs::rename(fs::u8path(temp_), fs::u8path(target_), ec);
-  if (failed_ || ec) {
+  if (ec) fail(target_, ec.message());
+  if (failed_) {
     fs::remove(fs::u8path(temp_), ec);
     return false;
   }

@@ -37,6 +37,11 @@ bool FolderExists(const std::string& path);
 bool RemoveFile(const std::string& path);
 // Copies, replacing an existing destination (written atomically).
 [[nodiscard]] bool CopyFileBytes(const std::string& from, const std::string& to);
+// As above; on failure, failure names the file and the system's reason.
+[[nodiscard]] bool CopyFileBytes(const std::string& from, const std::string& to,
+                                 std::string& failure);
+// Removes every file of folder whose name starts with prefix.
+void RemoveFilesStartingWith(const std::string& folder, const std::string& prefix);
 // The folder of the running program, without a trailing separator.
 std::string ProgramFolder();
 // The running program's own full path.
@@ -150,10 +155,15 @@ public:
   [[nodiscard]] bool commit();
   // Closes and removes the temporary file; the target is left as it was.
   void discard();
+  // After a failed open() or commit(): the file and the system's reason, as
+  // "cannot write X (No space left on device)".
+  const std::string& failure() const { return failure_; }
 
 private:
   static constexpr std::size_t kBufferSize = 1 << 16;
   void flushBuffer();
+  // Keeps the first failure: later calls fail because of it.
+  void fail(const std::string& file, const std::string& reason);
 
   std::FILE* file_ = nullptr;
   std::string target_;
@@ -161,6 +171,7 @@ private:
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
   bool failed_ = false;
+  std::string failure_;
 };
 
 // Writes lines, each ended by CR LF, to path through an OutputFile.

@@ -41,6 +41,8 @@ void InstallStopSignalHandlers() {
   action.sa_flags = SA_RESTART | SA_RESETHAND;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  // A closed terminal: the run can't be watched any more, so it ends tidily.
+  sigaction(SIGHUP, &action, nullptr);
 #endif
 }
 

@@ -65,13 +65,17 @@ void WriteWholeFile(const std::string& path, std::string_view bytes) {
     throw Failure("cannot write the output " + path + ": a folder has that name");
   FileHandle file(Open(part, "wb"));
   if (!file) throw Failure("cannot create the output file " + part + " (" + Reason() + ")");
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  written = std::fflush(file.get()) == 0 && written;
-  std::string reason = Reason();
-  written = std::fclose(file.release()) == 0 && written;
-  if (written) fs::rename(fs::u8path(part), fs::u8path(path), ec);
-  if (!written || ec) {
+  // The reason of the first call that failed: errno of a later call, or of
+  // one that succeeded, would name the wrong cause.
+  std::string reason;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) reason = Reason();
+  if (std::fflush(file.get()) != 0 && reason.empty()) reason = Reason();
+  if (std::fclose(file.release()) != 0 && reason.empty()) reason = Reason();
+  if (reason.empty()) {
+    fs::rename(fs::u8path(part), fs::u8path(path), ec);
     if (ec) reason = ec.message();
+  }
+  if (!reason.empty()) {
     fs::remove(fs::u8path(part), ec);
     throw Failure("cannot write the output file " + path + " (" + reason + ")");
   }

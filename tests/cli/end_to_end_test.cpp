@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -135,16 +137,53 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
                 folder("Log.txt") + "\n");
 }
 
-// As Ctrl-C does: the converter is killed and the stopped file's work files go.
-TEST_F(EndToEnd, sigterm_stops_the_run_cleans_up_and_exits_130) {
+// What the shell runs after starting tomekit-cli in the background: wait
+// until the converter has started, then send it the signal.
+std::string SignalOnceStarted(const std::string& signal) {
+  return " & i=0; while [ ! -s started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done; "
+         "kill -" +
+         signal + " $!; wait $!";
+}
+
+// Dead, or dead and waiting for whoever took it over to reap it.
+bool Ended(const std::string& pid) {
+  std::string stat = test::ReadBytes("/proc/" + pid + "/stat");
+  return stat.empty() || stat.find(") Z ") != std::string::npos;
+}
+
+// As Ctrl-C does, and a closed terminal: the converter is killed and the
+// stopped file's work files go.
+TEST_F(EndToEnd, sigterm_and_sighup_stop_the_run_clean_up_and_exit_130) {
   test::InstallStandIn(root_.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "slow\xB0");
-  EXPECT_EQ(cli("import --mode endnote EndNote/a.txt",
-                " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "
-                "done; kill -TERM $!; wait $!"),
-            "130\n|Conversion stopped\n");
-  for (const char* left : {"a.csv", "a.IFO", "out.tmp", "input.tmp"})
-    EXPECT_FALSE(FileExists(folder("TKWork/") + left)) << left;
+  for (const char* signal : {"TERM", "HUP"}) {
+    SCOPED_TRACE(signal);
+    RemoveFile(folder("started"));
+    EXPECT_EQ(cli("import --mode endnote EndNote/a.txt", SignalOnceStarted(signal)),
+              "130\n|Conversion stopped\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder("TKWork")), {}), 0);
+  }
+}
+
+// Killed outright mid-run: its converter and what that started end with it,
+// and a file imported right after gets its own records.
+TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
+  test::InstallStandIn(root_.path(), test::kHangingConverter);
+  test::WriteBytes(folder("EndNote/big.txt"), "slow\xB0");
+  EXPECT_EQ(cli("import --mode endnote EndNote/big.txt", SignalOnceStarted("KILL")), "137\n|");
+  const std::string converter = test::ReadBytes(folder("started"));
+  ASSERT_FALSE(converter.empty());
+  for (int i = 0; i < 200 && !Ended(converter); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(Ended(converter));
+
+  test::WriteBytes(folder("EndNote/small.txt"), "Book\xB0");
+  EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
+            "0\n1 Records Transferred to  JFile\n|");
+  EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
+            test::ReadBytes(folder("TKWork/small.csv")));
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the run";
 }
 
 // The files of the stopped run in the work folder, by name; none expected.

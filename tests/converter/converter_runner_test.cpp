@@ -10,14 +10,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 namespace tk {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// What is left in the work folder, by name.
+Lines WorkFiles(const test::ProgramFolder& program) {
+  Lines names;
+  for (const auto& entry : std::filesystem::directory_iterator(program.work("")))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 struct ConverterRun {
   explicit ConverterRun(const std::string& script, const std::string& name = "program")
@@ -45,21 +56,32 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
   ConverterRun run(test::kRecordingConverter, "My Programs");  // blanks stay in one item
   const test::ProgramFolder data("", "My Data");
   const std::string pdb = run.program.file("Palm/User/EN-refs.PDB"), csv = data.work("refs.out");
-  // What the converter is handed are short names on Windows.
-  const ConverterFiles given = ConverterWorkFiles(data.path());
+  // What the converter is handed are short names on Windows; each run's output
+  // has a name of its own.
+  const ConverterFiles given = ConverterWorkFiles(data.path(), "");
+  const std::string outputStart = given.outputFile.substr(0, given.outputFile.size() - 4);
+  std::string earlierOutput;
   for (const bool toPdb : {true, false}) {
     ConverterJob job = toPdb ? run.job(pdb) : run.job(csv, "Palm/User/EN-refs.PDB");
     job.programFolder = data.path();
     const ConverterResult result =
         toPdb ? ConvertCsvToPdb(job, run.ui, "\"EN-My Refs\"") : ConvertPdbToCsv(job, run.ui);
     EXPECT_TRUE(result.converted());
-    EXPECT_EQ(test::ReadBytes(run.program.file("args.txt")),
-              ConverterPath(run.program.path()) + (toPdb ? "\n1\n" : "\n2\n") + given.inputCopy +
-                  "\n" + given.outputFile + (toPdb ? "\n\"EN-My Refs\"\n" : "\n \n") +
-                  given.descriptionCopy + "\n");
+    Lines args;
+    ASSERT_TRUE(ReadTextLines(run.program.file("args.txt"), args));
+    ASSERT_EQ(args.size(), 6u);
+    const std::string output = args[3];
+    EXPECT_TRUE(output.size() == outputStart.size() + 12 && output.rfind(outputStart, 0) == 0 &&
+                output != earlierOutput)
+        << output;
+    earlierOutput = output;
+    args[3] = given.outputFile;
+    EXPECT_EQ(args, (Lines{ConverterPath(run.program.path()), toPdb ? "1" : "2", given.inputCopy,
+                           given.outputFile, toPdb ? "\"EN-My Refs\"" : " ",
+                           given.descriptionCopy}));
+    EXPECT_FALSE(FileExists(output));
     EXPECT_EQ(test::ReadBytes(toPdb ? pdb : csv), "\"Title\"\r\n\"A\"\r\n");
-    EXPECT_FALSE(FileExists(data.work("input.tmp")) || FileExists(data.work("out.tmp")) ||
-                 run.ui.progressVisible);
+    EXPECT_FALSE(FileExists(data.work("input.tmp")) || run.ui.progressVisible);
     EXPECT_EQ(run.ui.lastProgress.banner, toPdb ? Banner::ToJFile : Banner::FromJFile);
   }
   EXPECT_EQ(test::ReadBytes(data.work("ifo.tmp")), "ifo\r\n");
@@ -109,8 +131,8 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
             (std::vector<Lines>{{"line 3: bad quote", "no database written", "printed on output",
                                  "printed on error"}}));
   EXPECT_EQ(failing.ui.texts(), Lines{"Output file not created"});
-  EXPECT_TRUE(test::ReadBytes(failing.pdb) == "old" &&
-              !FileExists(failing.program.work("printed.tmp")));
+  EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
+  EXPECT_EQ(WorkFiles(failing.program), (Lines{"ifo.tmp", "jconv5.err"}));
 
   ConverterRun exiting(test::kExitingConverter);
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
@@ -130,8 +152,8 @@ TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database)
               (Lines{"jconv5 stopped before it had finished converting " +
                          run.program.file("refs.csv") + "; nothing was written to " + run.pdb,
                      "Output file not created"}));
-    EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("out.tmp")) ||
-                 FileExists(run.program.work("input.tmp")));
+    EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("input.tmp")));
+    EXPECT_EQ(WorkFiles(run.program), Lines{"ifo.tmp"});
   }
 }
 
@@ -147,8 +169,7 @@ TEST(converter_runner_test, stop_kills_the_converter_and_keeps_the_earlier_datab
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
   EXPECT_EQ(test::ReadBytes(run.pdb), "old");
   EXPECT_TRUE(run.ui.messages.empty() && run.ui.errorReports.empty() && !run.ui.progressVisible);
-  for (const char* left : {"out.tmp", "input.tmp", "ifo.tmp", "printed.tmp"})
-    EXPECT_FALSE(FileExists(run.program.work(left))) << left;
+  EXPECT_EQ(WorkFiles(run.program), Lines{}) << "the output, its part and every copy go";
 
   // Stopped once it has started a helper of its own: the helper ends too.
   struct StopOnceStarted : test::FakeUi {
@@ -172,18 +193,25 @@ struct SteppingClock : Clock {
 };
 
 struct PollCountChild : ChildProcess {
-  explicit PollCountChild(int n) : polls(n) {}
-  State poll() override { return polls-- > 0 ? State::Running : State::Ended; }
+  explicit PollCountChild(int n, std::function<void()> onPoll = {})
+      : polls(n), onPoll(std::move(onPoll)) {}
+  State poll() override {
+    if (onPoll) onPoll();
+    return polls-- > 0 ? State::Running : State::Ended;
+  }
   int wait() override { return 0; }
   void kill() override {}
   int polls;
+  std::function<void()> onPoll;
 };
 
+// A converter that can't start, or runs for a number of polls and writes
+// nothing.
 struct FakeLauncher : ProcessLauncher {
   explicit FakeLauncher(int polls) : polls(polls) {}
-  std::unique_ptr<ChildProcess> start(const std::vector<std::string>&,
-                                      const std::string&) const override {
-    return polls < 0 ? nullptr : std::make_unique<PollCountChild>(polls);
+  StartedChild start(const std::vector<std::string>&, const std::string&) const override {
+    if (polls < 0) return {nullptr, "Permission denied"};
+    return {std::make_unique<PollCountChild>(polls), {}};
   }
   int polls;
 };
@@ -196,17 +224,58 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
     const FakeLauncher launcher(polls);
     const ConverterServices services{launcher, clock};
     test::WriteBytes(run.pdb, "old");
-    test::WriteBytes(run.program.work("out.tmp"), "left by an interrupted run");
+    test::WriteBytes(run.program.work("jconv5-out-0.tmp"), "left by an interrupted run");
     const ConverterResult result = polls < 0
                                        ? ConvertPdbToCsv(run.job(run.pdb), run.ui, services)
                                        : ConvertCsvToPdb(run.job(run.pdb), run.ui, "x", services);
     EXPECT_EQ(result.outcome, ConverterOutcome::NotCreated);
     EXPECT_EQ(run.ui.steps, polls < 0 ? std::vector<int>{} : (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(run.ui.texts(),
-              Lines{polls < 0 ? "CSV Output file not created" : "Output file not created"});
+              Lines{polls < 0 ? "CSV Output file not created\n" +
+                                    ConverterPath(run.program.path()) +
+                                    " could not be started (Permission denied)"
+                              : "Output file not created"});
     EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("input.tmp")) ||
                  run.ui.progressVisible || !FileExists(run.program.work("ifo.tmp")));
   }
+}
+
+// A converter of a killed run that still writes, under the name its run had
+// or the one every run once shared, hands nothing to a later run.
+TEST(converter_runner_test, output_written_by_another_runs_converter_is_never_taken) {
+  ConverterRun run(test::kRecordingConverter);
+  ASSERT_EQ(run.toPdb(run.pdb), ConverterOutcome::Converted);
+  Lines args;
+  ASSERT_TRUE(ReadTextLines(run.program.file("args.txt"), args) && args.size() == 6);
+  test::WriteBytes(run.pdb, "old");
+  SteppingClock clock;
+  struct OrphanWritingLauncher : ProcessLauncher {
+    StartedChild start(const std::vector<std::string>&, const std::string&) const override {
+      return {std::make_unique<PollCountChild>(2,
+                                               [this] {
+                                                 for (const auto& name : orphanOutputs)
+                                                   test::WriteBytes(name, "the killed file's");
+                                               }),
+              {}};
+    }
+    Lines orphanOutputs;
+  } launcher;
+  launcher.orphanOutputs = {args[3], run.program.work("out.tmp")};
+  EXPECT_EQ(ConvertCsvToPdb(run.job(run.pdb), run.ui, "x", {launcher, clock}).outcome,
+            ConverterOutcome::NotCreated);
+  EXPECT_EQ(test::ReadBytes(run.pdb), "old");
+}
+
+// A full Palm folder: the converter's output can't be copied there.
+TEST(converter_runner_test, full_destination_names_the_file_and_the_reason) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+  ConverterRun run(test::kRecordingConverter);
+  test::WriteBytes(run.pdb, "old");
+  test::FullDiskFor(test::TkPartOf(run.pdb));
+  EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
+  EXPECT_EQ(run.ui.texts(), Lines{"Output file not created\ncannot write " + run.pdb +
+                                  " (No space left on device)"});
+  EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || test::LeftBehind(test::TkPartOf(run.pdb)));
 }
 
 TEST(converter_runner_test, real_converter_failure_shows_its_log_and_leaves_no_pdb) {

@@ -14,8 +14,9 @@ inline constexpr char kRecordingConverter[] = "record";
 // Writes its output, prints on both streams and still fails with a log.
 inline constexpr char kFailingConverter[] = "fail";
 // Copies its input to its output, unless the input holds "slow": then it
-// starts its output and a helper (which leaves "late" beside itself after two
-// seconds), leaves "started" beside itself and runs until killed.
+// starts its output, a part of it and a helper (which leaves "late" beside itself
+// after two seconds), leaves "started" holding its process id beside itself
+// and runs until killed.
 inline constexpr char kHangingConverter[] = "hang";
 // Does nothing at all.
 inline constexpr char kSilentConverter[] = "silent";

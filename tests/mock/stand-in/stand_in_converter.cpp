@@ -43,6 +43,14 @@ void WriteWhole(const std::string& path, const std::string& bytes) {
 
 std::string Beside(const std::string& name) { return tk::JoinPath(tk::ProgramFolder(), name); }
 
+int ProcessId() {
+#ifdef _WIN32
+  return static_cast<int>(GetCurrentProcessId());
+#else
+  return static_cast<int>(::getpid());
+#endif
+}
+
 // The converter's work: its output is its input.
 int Copy(const Args& args) {
   return args.size() > 3 && tk::CopyFileBytes(args[2], args[3]) ? 0 : 1;
@@ -106,8 +114,9 @@ int Behave(const std::string& behaviour, const Args& args) {
   if (behaviour == "hang") {
     if (ReadWhole(args.at(2)).find("slow") == std::string::npos) return Copy(args);
     WriteWhole(args.at(3), "half");
+    WriteWhole(args.at(3) + ".part", "half");
     StartHelper();
-    WriteWhole(Beside("started"), "");
+    WriteWhole(Beside("started"), std::to_string(ProcessId()));
     std::this_thread::sleep_for(std::chrono::seconds(30));
     return 0;
   }
