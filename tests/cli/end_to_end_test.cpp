@@ -31,14 +31,14 @@ protected:
       ASSERT_TRUE(CreateFolders(folder(sub)));
   }
 
-  std::string folder(const std::string& name) const { return root_.file(name); }
+  std::string folder(const std::string& name) const { return root.file(name); }
 
   // Runs the copied tomekit-cli in the program folder, then `then`; gives the
   // exit status of the shell's last command, the standard output, "|" and the
   // standard error. The shell reports the status so that a death by signal
   // shows as 128 + its number.
   std::string cli(const std::string& args, const std::string& then = "") {
-    const std::string command = "cd '" + root_.path() + "'; TOMEKIT_INSTALL_STORE='" +
+    const std::string command = "cd '" + root.path() + "'; TOMEKIT_INSTALL_STORE='" +
                                 folder("install.ini") + "' ./tomekit-cli " + args +
                                 " >out.txt 2>err.txt" + then + "; echo $? >status.txt";
     EXPECT_EQ(std::system(command.c_str()), 0);
@@ -46,7 +46,7 @@ protected:
            test::ReadBytes(folder("err.txt"));
   }
 
-  test::TempFolder root_;
+  test::TempFolder root;
 };
 
 // Values longer than the default strategies' width of 3990 come back cut.
@@ -102,7 +102,7 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
 
   // A converter that writes its output, prints and still fails; a log that
   // can't be saved.
-  test::InstallStandIn(root_.path(), test::kFailingConverter);
+  test::InstallStandIn(root.path(), test::kFailingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "Book\xB0");
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
   EXPECT_EQ(cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
@@ -118,7 +118,7 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
 
 // As Ctrl-C does: the converter is killed and the stopped file's work files go.
 TEST_F(EndToEnd, sigterm_stops_the_run_cleans_up_and_exits_130) {
-  test::InstallStandIn(root_.path(), test::kHangingConverter);
+  test::InstallStandIn(root.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "slow\xB0");
   EXPECT_EQ(cli("import --mode endnote EndNote/a.txt",
                 " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "

@@ -16,7 +16,7 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   test::ProgramFolder program(test::kRecordingConverter);
   const std::vector<std::string> args = {
       ConverterPath(program.path()), "a b", "say \"hi\"", "ends in \\", "", "Grüße \\\"x\\\""};
-  auto child = systemProcessLauncher().start(args);
+  auto child = SystemProcessLauncher().start(args);
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(child->wait(), 1);  // nothing to copy from a file named "say "hi""
   EXPECT_EQ(child->poll(), ChildProcess::State::Ended);
@@ -24,11 +24,11 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   for (const auto& arg : args) recorded += arg + "\n";
   EXPECT_EQ(test::ReadBytes(program.file("args.txt")), recorded);
 
-  EXPECT_EQ(systemProcessLauncher().start({program.file("none")}), nullptr);
-  EXPECT_EQ(systemProcessLauncher().start({}), nullptr);
+  EXPECT_EQ(SystemProcessLauncher().start({program.file("none")}), nullptr);
+  EXPECT_EQ(SystemProcessLauncher().start({}), nullptr);
   // Once seen to have ended, a child stays ended.
   test::InstallStandIn(program.path(), test::kExitingConverter);
-  auto exiting = systemProcessLauncher().start({args[0]});
+  auto exiting = SystemProcessLauncher().start({args[0]});
   auto state = exiting->poll();
   while (state == ChildProcess::State::Running) state = exiting->poll();
   EXPECT_EQ(state, ChildProcess::State::Ended);
@@ -37,7 +37,7 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
 #ifndef _WIN32
   // A child whose end is discarded can't be waited for; that must not hang.
   const auto old = std::signal(SIGCHLD, SIG_IGN);
-  EXPECT_EQ(systemProcessLauncher().start({args[0]})->wait(), -1);
+  EXPECT_EQ(SystemProcessLauncher().start({args[0]})->wait(), -1);
   std::signal(SIGCHLD, old);
 #endif
 }
