@@ -403,7 +403,7 @@ void MainWindow::onPropertiesClicked() {
 }
 
 bool MainWindow::checkWidthBox(QLineEdit* box) {
-  WholeNumberBox* check = WholeNumberBox::of(box);
+  WholeNumberBox* check = WholeNumberBox::Of(box);
   return !check || check->check();
 }
 

@@ -9,22 +9,22 @@
 namespace tk::app {
 namespace {
 
-MessageHook& messageHook() {
+MessageHook& CurrentMessageHook() {
   static MessageHook hook;
   return hook;
 }
 
-DialogHook& dialogHook() {
+DialogHook& CurrentDialogHook() {
   static DialogHook hook;
   return hook;
 }
 
-FilesHook& filesHook() {
+FilesHook& CurrentFilesHook() {
   static FilesHook hook;
   return hook;
 }
 
-FolderHook& folderHook() {
+FolderHook& CurrentFolderHook() {
   static FolderHook hook;
   return hook;
 }
@@ -62,8 +62,8 @@ QMessageBox::Icon IconOf(MessageKind kind) {
 }  // namespace
 
 void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
-  if (messageHook()) {
-    messageHook()(kind, text);
+  if (CurrentMessageHook()) {
+    CurrentMessageHook()(kind, text);
     return;
   }
   QMessageBox box(IconOf(kind), QStringLiteral("Tomekit"), text, QMessageBox::Ok, parent);
@@ -72,13 +72,13 @@ void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
 }
 
 int RunModal(QDialog& dialog) {
-  if (dialogHook()) return dialogHook()(dialog);
+  if (CurrentDialogHook()) return CurrentDialogHook()(dialog);
   const ArrowWhileBusy arrow;
   return dialog.exec();
 }
 
 QStringList ChooseOpenFiles(QWidget* parent, const QString& folder, const QString& filter) {
-  if (filesHook()) return filesHook()(folder, filter);
+  if (CurrentFilesHook()) return CurrentFilesHook()(folder, filter);
   QFileDialog dialog(parent, QString(), folder, QtFileFilter(filter));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -88,7 +88,7 @@ QStringList ChooseOpenFiles(QWidget* parent, const QString& folder, const QStrin
 }
 
 QString ChooseFolder(QWidget* parent, const QString& title) {
-  if (folderHook()) return folderHook()(title);
+  if (CurrentFolderHook()) return CurrentFolderHook()(title);
   // A window title has one line; the prompt's line break becomes a blank.
   QString caption = title;
   caption.replace(u'\n', u' ');
@@ -108,9 +108,9 @@ QString QtFileFilter(const QString& pairs) {
   return filters.join(QStringLiteral(";;"));
 }
 
-void SetFilesHook(FilesHook hook) { filesHook() = std::move(hook); }
-void SetFolderHook(FolderHook hook) { folderHook() = std::move(hook); }
-void SetMessageHook(MessageHook hook) { messageHook() = std::move(hook); }
-void SetDialogHook(DialogHook hook) { dialogHook() = std::move(hook); }
+void SetFilesHook(FilesHook hook) { CurrentFilesHook() = std::move(hook); }
+void SetFolderHook(FolderHook hook) { CurrentFolderHook() = std::move(hook); }
+void SetMessageHook(MessageHook hook) { CurrentMessageHook() = std::move(hook); }
+void SetDialogHook(DialogHook hook) { CurrentDialogHook() = std::move(hook); }
 
 }  // namespace tk::app

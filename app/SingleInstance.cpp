@@ -37,7 +37,7 @@ SingleInstance::SingleInstance()
       mutex_(std::make_unique<InstanceMutex>(kInstanceName)),
       anotherCopyRuns_(mutex_->heldByAnother()) {}
 #else
-SingleInstance::SingleInstance() : SingleInstance(defaultLockPath()) {}
+SingleInstance::SingleInstance() : SingleInstance(DefaultLockPath()) {}
 #endif
 
 SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
@@ -45,7 +45,7 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
   anotherCopyRuns_ = !lock_.tryLock(0) && HeldByRunningCopy(lock_);
 }
 
-QString SingleInstance::defaultLockPath(const QString& name) {
+QString SingleInstance::DefaultLockPath(const QString& name) {
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty() && QDir(runtime).exists()) return QDir(runtime).filePath(name + ".lock");
 #ifdef _WIN32

@@ -26,7 +26,7 @@ public:
 
   // In the user's runtime folder, else the temporary folder with the user id
   // in its name, so that each user has a copy of their own.
-  static QString defaultLockPath(const QString& name = kInstanceName);
+  static QString DefaultLockPath(const QString& name = kInstanceName);
 
   static constexpr char kInstanceName[] = "TomekitWin";
 

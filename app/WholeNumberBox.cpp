@@ -24,7 +24,7 @@ WholeNumberBox::WholeNumberBox(QLineEdit* edit, WholeNumberRule rule)
   edit_->installEventFilter(this);
 }
 
-WholeNumberBox* WholeNumberBox::of(QLineEdit* edit) {
+WholeNumberBox* WholeNumberBox::Of(QLineEdit* edit) {
   return edit ? edit->findChild<WholeNumberBox*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 

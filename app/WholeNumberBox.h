@@ -35,7 +35,7 @@ public:
   // messages are shown, the box is reset and takes the focus.
   bool check();
 
-  static WholeNumberBox* of(QLineEdit* edit);
+  static WholeNumberBox* Of(QLineEdit* edit);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

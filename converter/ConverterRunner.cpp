@@ -203,7 +203,7 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
 
 }  // namespace
 
-ConverterServices SystemConverterServices() { return {systemProcessLauncher(), systemClock()}; }
+ConverterServices SystemConverterServices() { return {SystemProcessLauncher(), SystemClock()}; }
 
 ConverterFiles ConverterWorkFiles(const std::string& programFolder, const std::string& run) {
   const std::string folder = WorkFolder(ShortPathName(programFolder));

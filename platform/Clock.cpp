@@ -6,7 +6,7 @@
 namespace tk {
 namespace {
 
-class SystemClock final : public Clock {
+class OsClock final : public Clock {
 public:
   std::int64_t steadyMilliseconds() const override {
     using namespace std::chrono;
@@ -23,8 +23,8 @@ public:
 
 }  // namespace
 
-const Clock& systemClock() {
-  static const SystemClock clock;
+const Clock& SystemClock() {
+  static const OsClock clock;
   return clock;
 }
 

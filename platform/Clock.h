@@ -14,6 +14,6 @@ public:
 };
 
 // The real clock of this machine.
-const Clock& systemClock();
+const Clock& SystemClock();
 
 }  // namespace tk

@@ -15,7 +15,7 @@ class MessagePump {
 public:
   static constexpr int kDefaultIntervalMs = 40;
 
-  explicit MessagePump(Ui& ui, const Clock& clock = systemClock(),
+  explicit MessagePump(Ui& ui, const Clock& clock = SystemClock(),
                        int intervalMs = kDefaultIntervalMs);
 
   void pump() {

@@ -343,7 +343,7 @@ public:
 
 }  // namespace
 
-const ProcessLauncher& systemProcessLauncher() {
+const ProcessLauncher& SystemProcessLauncher() {
 #ifdef _WIN32
   static const WindowsLauncher launcher;
 #else

@@ -43,7 +43,7 @@ public:
 
 // Starts real processes. On Windows the items become one command line (see
 // WindowsCommandLine.h); the child runs at high priority.
-const ProcessLauncher& systemProcessLauncher();
+const ProcessLauncher& SystemProcessLauncher();
 
 // An item holding Windows-1252 bytes, as start() must be given it: as it is
 // where items are bytes; on Windows, where they are characters, as the UTF-8

@@ -38,7 +38,7 @@ protected:
       ASSERT_TRUE(CreateFolders(folder(sub)));
   }
 
-  std::string folder(const std::string& name) const { return root_.file(name); }
+  std::string folder(const std::string& name) const { return root.file(name); }
 
   // Runs the copied tomekit-cli in the program folder, then `then`; gives the
   // exit status of the shell's last command, the standard output, "|" and the
@@ -47,7 +47,7 @@ protected:
   // `feed` goes before the program: a pipe into it, or a time limit.
   std::string cli(const std::string& args, const std::string& then = "",
                   const std::string& feed = "") {
-    const std::string command = "cd '" + root_.path() + "'; " + feed +
+    const std::string command = "cd '" + root.path() + "'; " + feed +
                                 "env TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
                                 "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
                                 "; echo $? >status.txt";
@@ -59,7 +59,7 @@ protected:
   // Runs the shell's lines while the first import waits in the converter
   // that hangs, then kills that import the way nothing can clean up after.
   std::string whileOneHangs(const std::string& lines) {
-    test::InstallStandIn(root_.path(), test::kHangingConverter);
+    test::InstallStandIn(root.path(), test::kHangingConverter);
     test::WriteBytes(folder("EndNote/slow.txt"), "slow\xB0");
     return cli("import --mode endnote EndNote/slow.txt",
                " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "
@@ -67,7 +67,7 @@ protected:
                    lines + "; kill -KILL $!; wait $!");
   }
 
-  test::TempFolder root_;
+  test::TempFolder root;
 };
 
 // Values longer than the default strategies' width of 3990 come back cut.
@@ -123,7 +123,7 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
 
   // A converter that writes its output, prints and still fails; a log that
   // can't be saved.
-  test::InstallStandIn(root_.path(), test::kFailingConverter);
+  test::InstallStandIn(root.path(), test::kFailingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "Book\xB0");
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
   EXPECT_EQ(cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
@@ -154,7 +154,7 @@ bool Ended(const std::string& pid) {
 // As Ctrl-C does, and a closed terminal: the converter is killed and the
 // stopped file's work files go.
 TEST_F(EndToEnd, sigterm_and_sighup_stop_the_run_clean_up_and_exit_130) {
-  test::InstallStandIn(root_.path(), test::kHangingConverter);
+  test::InstallStandIn(root.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "slow\xB0");
   for (const char* signal : {"TERM", "HUP"}) {
     SCOPED_TRACE(signal);
@@ -168,7 +168,7 @@ TEST_F(EndToEnd, sigterm_and_sighup_stop_the_run_clean_up_and_exit_130) {
 // Killed outright mid-run: its converter and what that started end with it,
 // and a file imported right after gets its own records.
 TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
-  test::InstallStandIn(root_.path(), test::kHangingConverter);
+  test::InstallStandIn(root.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/big.txt"), "slow\xB0");
   EXPECT_EQ(cli("import --mode endnote EndNote/big.txt", SignalOnceStarted("KILL")), "137\n|");
   const std::string converter = test::ReadBytes(folder("started"));
@@ -294,7 +294,7 @@ TEST_F(EndToEnd, a_second_run_is_refused_while_one_runs_and_a_killed_one_blocks_
             "137\n|");
   EXPECT_EQ(test::ReadBytes(folder("status2.txt")) + test::ReadBytes(folder("out2.txt")) + "|" +
                 test::ReadBytes(folder("err2.txt")),
-            "1\n|Another conversion is running in " + root_.path() +
+            "1\n|Another conversion is running in " + root.path() +
                 ", and only one at a time can use its work folder. Try again when it has "
                 "finished.\n");
   EXPECT_FALSE(FileExists(folder("Install/EN-b.PDB")));

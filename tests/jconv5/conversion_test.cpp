@@ -97,22 +97,22 @@ TEST(extract_csv_test, reads_jfile4_skips_deleted_records_and_refuses_foreign_or
   // Three one-value records, with bytes set the way a handheld or a damaged copy would.
   const std::string small =
       BuildDatabase("\"A\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n", Ifo(1), "EN-Small", 0);
-  auto Small = [&small](std::size_t at, const std::string& bytes) {
+  auto smallWith = [&small](std::size_t at, const std::string& bytes) {
     return std::string(small).replace(at, bytes.size(), bytes);
   };
-  EXPECT_EQ(ExtractCsv(Small(78 + 8 + 4, "\xC0")), "\"A\"\r\n\"1\"\r\n\"3\"\r\n");
-  EXPECT_EQ(ExtractCsv(Small(60, "JfDbJFil")), ExtractCsv(small));
+  EXPECT_EQ(ExtractCsv(smallWith(78 + 8 + 4, "\xC0")), "\"A\"\r\n\"1\"\r\n\"3\"\r\n");
+  EXPECT_EQ(ExtractCsv(smallWith(60, "JfDbJFil")), ExtractCsv(small));
   const std::pair<std::string, std::string> cases[] = {
-      {Small(60, "DATApdat"),
+      {smallWith(60, "DATApdat"),
        "this is not a JFile database: its type is 'DATA' and its creator 'pdat' (JFile 5 uses "
        "'JfD5' and 'JFi5', JFile 4 'JfDb' and 'JFil')"},
-      {Small(60, "JfD5JFil"), "its type is 'JfD5' and its creator 'JFil'"},
-      {Small(60, "JfDbJFi5"), "its type is 'JfDb' and its creator 'JFi5'"},
-      {Small(60, "\x1F ~\x7F"), "its type is '? ~?'"},
-      {Small(34, "\x08\x03"s),
+      {smallWith(60, "JfD5JFil"), "its type is 'JfD5' and its creator 'JFil'"},
+      {smallWith(60, "JfDbJFi5"), "its type is 'JfDb' and its creator 'JFi5'"},
+      {smallWith(60, "\x1F ~\x7F"), "its type is '? ~?'"},
+      {smallWith(34, "\x08\x03"s),
        "the database \"EN-Small\" is encrypted; turn its encryption off in JFile on the "
        "handheld, HotSync, and convert the backup again"},
-      {Small(52, "\0\0\0\0"s), "the database is damaged: it has no application info block"},
+      {smallWith(52, "\0\0\0\0"s), "the database is damaged: it has no application info block"},
       {small.substr(0, small.size() - 3), "record 3 of 3: the record is damaged: 1 bytes can't"},
   };
   for (const auto& [pdb, words] : cases) {

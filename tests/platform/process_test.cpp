@@ -16,7 +16,7 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   test::ProgramFolder program(test::kRecordingConverter);
   const std::vector<std::string> args = {
       ConverterPath(program.path()), "a b", "say \"hi\"", "ends in \\", "", "Grüße \\\"x\\\""};
-  auto child = systemProcessLauncher().start(args).child;
+  auto child = SystemProcessLauncher().start(args).child;
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(child->wait(), 1);  // nothing to copy from a file named "say "hi""
   EXPECT_EQ(child->poll(), ChildProcess::State::Ended);
@@ -25,17 +25,17 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   EXPECT_EQ(test::ReadBytes(program.file("args.txt")), recorded);
 
   // A program that can't be started says why.
-  const StartedChild missing = systemProcessLauncher().start({program.file("none")});
+  const StartedChild missing = SystemProcessLauncher().start({program.file("none")});
   EXPECT_TRUE(missing.child == nullptr && !missing.failure.empty());
 #ifndef _WIN32
   EXPECT_EQ(missing.failure, "No such file or directory");
-  const StartedChild noOutput = systemProcessLauncher().start({args[0]}, program.file("no/out"));
+  const StartedChild noOutput = SystemProcessLauncher().start({args[0]}, program.file("no/out"));
   EXPECT_EQ(noOutput.failure, "No such file or directory: " + program.file("no/out"));
 #endif
-  EXPECT_EQ(systemProcessLauncher().start({}).child, nullptr);
+  EXPECT_EQ(SystemProcessLauncher().start({}).child, nullptr);
   // Once seen to have ended, a child stays ended.
   test::InstallStandIn(program.path(), test::kExitingConverter);
-  auto exiting = systemProcessLauncher().start({args[0]}).child;
+  auto exiting = SystemProcessLauncher().start({args[0]}).child;
   auto state = exiting->poll();
   while (state == ChildProcess::State::Running) state = exiting->poll();
   EXPECT_EQ(state, ChildProcess::State::Ended);
@@ -44,7 +44,7 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
 #ifndef _WIN32
   // A child whose end is discarded can't be waited for; that must not hang.
   const auto old = std::signal(SIGCHLD, SIG_IGN);
-  EXPECT_EQ(systemProcessLauncher().start({args[0]}).child->wait(), -1);
+  EXPECT_EQ(SystemProcessLauncher().start({args[0]}).child->wait(), -1);
   std::signal(SIGCHLD, old);
 #endif
 }
