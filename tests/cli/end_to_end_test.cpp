@@ -2,6 +2,7 @@
 // program folder of their own, exports imported into PDBs and exported back.
 #include "cli/CommandLine.h"
 #include "mock/FakeConverter.h"
+#include "mock/Faults.h"
 #include "mock/TempFolder.h"
 #include "platform/Files.h"
 
@@ -202,7 +203,7 @@ std::string LeftInWork(const std::string& work) {
 // minute is killed, and fails the test rather than hanging it.
 TEST_F(EndToEnd, ctrl_c_and_sigterm_end_a_wait_for_a_writer_and_an_endless_input) {
 #ifndef _WIN32
-  ASSERT_EQ(::mkfifo(folder("EndNote/fifo.txt").c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(folder("EndNote/fifo.txt")));
   for (const auto& [input, ifo, signal] :
        {std::tuple{folder("EndNote/fifo.txt"), "TKWork/fifo.IFO", "INT"},
         {std::string("/dev/zero"), "TKWork/zero.IFO", "TERM"}}) {
@@ -240,13 +241,13 @@ TEST_F(EndToEnd, settings_and_strategy_files_that_are_no_regular_files_are_named
                 folder("stratRM.jfp") +
                 " is not a regular file but a folder; the mode's default fields are used.\n");
   fs::remove(folder("stratRM.jfp"));
-  ASSERT_EQ(::mkfifo(folder("stratRM.jfp").c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(folder("stratRM.jfp")));
   EXPECT_EQ(cli("import 'Ref Man/rm.txt'", "", limit),
             "0\n1 Records Transferred to  JFile\n|Couldnt Read Strategy File\n" +
                 folder("stratRM.jfp") +
                 " is not a regular file but a FIFO or pipe; the mode's default fields are used.\n");
   fs::remove(folder("tomekit.INI"));
-  ASSERT_EQ(::mkfifo(folder("tomekit.INI").c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(folder("tomekit.INI")));
   EXPECT_EQ(cli("import --mode refman 'Ref Man/rm.txt'", "", limit),
             "0\n1 Records Transferred to  JFile\n|" + folder("tomekit.INI") +
                 " is not a regular file but a FIFO or pipe; the default settings are used.\n"

@@ -209,7 +209,7 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
       test::TempFolder dir;
       const std::string file = dir.file("stratRM.jfp");
       const bool made = kind == std::string("folder") ? CreateFolders(file)
-                        : kind == std::string("fifo") ? ::mkfifo(file.c_str(), 0600) == 0
+                        : kind == std::string("fifo") ? test::MakeFifo(file)
                                                       : (test::WriteBytes(file, "\r\n\r\n"), true);
       ASSERT_TRUE(made);
       test::FakeUi ui;
@@ -231,7 +231,7 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
 TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   Session s;
-  ASSERT_EQ(::mkfifo(s.settings.settingsFile.c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(s.settings.settingsFile));
   const ModeResult started = s.start();
   const std::string problem =
       s.settings.settingsFile +

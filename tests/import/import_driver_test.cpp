@@ -86,7 +86,7 @@ TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
 // A FIFO at path, and a writer that waits (at most a minute) for its reader
 // and hands it the bytes, as a shell's `<(cat refs.ris)` would.
 std::thread FeedFifo(const std::string& path, const std::string& bytes) {
-  EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EXPECT_TRUE(test::MakeFifo(path));
   return std::thread([path, bytes] {
     int fd = -1;
     for (int waited = 0; fd < 0 && waited < 6000; ++waited) {
@@ -135,7 +135,7 @@ TEST(import_driver_test, a_stop_ends_the_wait_for_a_fifo_writer) {
     DriverRun run(kModeEndNote);
     run.settings.charset = charset;
     const std::string fifo = run.program.file("never.txt");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_TRUE(test::MakeFifo(fifo));
     run.ui.stop = true;
     EXPECT_EQ(run.importFiles({fifo}), "Conversion stopped");
     EXPECT_FALSE(FileExists(StreamCopyPath(run.settings)) ||

@@ -7,6 +7,10 @@
 #include <filesystem>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 // A test whose faults are made with the means below (Linux device files,
 // links) says so on Windows, where none of them exists.
 #ifdef _WIN32
@@ -46,6 +50,17 @@ inline void BlockFolder(const std::string& folder) {
   std::error_code ec;
   std::filesystem::remove_all(folder, ec);
   WriteBytes(folder, "a file where a folder should be");
+}
+
+// A FIFO nobody writes to: opening it for reading the usual way waits for
+// a writer. Windows has none, so there it is never made.
+inline bool MakeFifo(const std::string& path) {
+#ifdef _WIN32
+  static_cast<void>(path);
+  return false;
+#else
+  return ::mkfifo(path.c_str(), 0600) == 0;
+#endif
 }
 
 }  // namespace tk::test

@@ -4,6 +4,7 @@
 #include "platform/Charset.h"
 #include "platform/Files.h"
 
+#include "mock/Faults.h"
 #include "mock/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ TEST(non_regular_files_test, kinds_are_told_without_opening) {
 #ifndef _WIN32
   test::TempFolder dir;
   test::WriteBytes(dir.file("plain"), "x");
-  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(dir.file("fifo")));
   for (const auto& [path, kind] : {std::pair{dir.file("plain"), FileKind::Regular},
                                    {dir.path(), FileKind::Folder},
                                    {dir.file("fifo"), FileKind::Stream},
@@ -64,7 +65,7 @@ TEST(non_regular_files_test, a_fifo_without_writer_is_opened_at_once_and_its_rea
 #ifndef _WIN32
   test::TempFolder dir;
   const std::string fifo = dir.file("fifo");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(fifo));
   InputFile in;
   ASSERT_TRUE(in.open(fifo));
   EXPECT_EQ(in.kind(), FileKind::Stream);
@@ -82,7 +83,7 @@ TEST(non_regular_files_test, a_fifo_is_read_whole_once_its_writer_comes_and_goes
 #ifndef _WIN32
   test::TempFolder dir;
   const std::string fifo = dir.file("fifo");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(fifo));
   InputFile in;
   ASSERT_TRUE(in.open(fifo));
   in.stopWhen([] { return false; });
@@ -108,7 +109,7 @@ TEST(non_regular_files_test, detection_ends_on_a_stop_through_endless_or_absent_
   TK_SKIP_WITHOUT_FIFOS();
 #ifndef _WIN32
   test::TempFolder dir;
-  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(dir.file("fifo")));
   for (const auto& path : {std::string("/dev/zero"), dir.file("fifo")}) {
     StopAfter stop{.limit = 4};
     EXPECT_FALSE(DetectFileCharset(path, std::ref(stop)).has_value()) << path;
@@ -125,7 +126,7 @@ TEST(non_regular_files_test, writes_never_replace_a_fifo_or_folder) {
   TK_SKIP_WITHOUT_FIFOS();
 #ifndef _WIN32
   test::TempFolder dir;
-  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  ASSERT_TRUE(test::MakeFifo(dir.file("fifo")));
   ASSERT_TRUE(CreateFolders(dir.file("folder")));
   for (const auto& path : {dir.file("fifo"), dir.file("folder")}) {
     EXPECT_FALSE(WriteTextLines(path, {"x"})) << path;
