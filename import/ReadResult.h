@@ -6,6 +6,7 @@
 // user stopped the reading.
 #include "import/ImportRun.h"
 #include "platform/Files.h"
+#include "platform/MessagePump.h"
 
 #include <functional>
 #include <string>
@@ -60,5 +61,30 @@ private:
   bool inRecord_ = false;
   int records_ = 0;
 };
+
+// What a reader counts as it writes records, for its ReadResult.
+struct RecordTally {
+  int records = 0;
+  int truncated = 0;
+  int lostValues = 0;
+  LostCharacters lost;
+};
+
+// The end of a reader's pass over its input. A last record without its end
+// is still a reference, and writeLast writes it, unless a read error cut it
+// short. Messages are pumped once more and a stop asked for at the end too,
+// so a stop during a short file is not missed; what was read is then
+// discarded.
+template <class WriteLast>
+void EndRead(const InputFile& in, MessagePump& pump, const RecordTally& tally,
+             ReadResult& result, WriteLast&& writeLast) {
+  if (!in.failed()) writeLast();
+  pump.pumpNow();
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
+  result.records = tally.records;
+  result.truncated = tally.truncated;
+  result.replaced = tally.lost.records();
+  result.lostValues = tally.lostValues;
+}
 
 }  // namespace tk
