@@ -4,6 +4,7 @@
 // is no point reading without somewhere to write; then the input; what was
 // read is committed even when the input failed part way, but not when the
 // user stopped the reading.
+#include "fields/FieldSetup.h"
 #include "import/ImportRun.h"
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
@@ -38,6 +39,11 @@ using RecordReader = std::function<void(InputFile& in, OutputFile& out, ReadResu
 ReadResult ReadExportFile(const std::string& inputPath, InputText text,
                           const std::string& outputPath, const HeaderWriter& writeHeader,
                           const RecordReader& readRecords);
+
+// ReadExportFile from the run's input into its CSV, under the header of the
+// fields of setup.
+ReadResult ReadExportIntoCsv(const FieldSetup& setup, const ImportRun& run,
+                             const RecordReader& readRecords);
 
 // Whether the reader meets kReplacedMark in what it reads.
 inline bool HoldsReplacedMarks(InputText text) { return text != InputText::Windows1252; }

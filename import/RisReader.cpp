@@ -490,12 +490,9 @@ void RisReader::writeRecord() {
 }  // namespace
 
 ReadResult ReadRefManExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
-  return ReadExportFile(
-      run.inputPath, run.inputText, run.csvPath,
-      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
-      [&](InputFile& in, OutputFile& out, ReadResult& result) {
-        RisReader(setup, run, ui, out).read(in, result);
-      });
+  return ReadExportIntoCsv(setup, run, [&](InputFile& in, OutputFile& out, ReadResult& result) {
+    RisReader(setup, run, ui, out).read(in, result);
+  });
 }
 
 }  // namespace tk

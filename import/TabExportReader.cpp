@@ -153,12 +153,9 @@ void TabReader::writeRecord() {
 }
 
 ReadResult ReadTabExport(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui) {
-  return ReadExportFile(
-      run.inputPath, run.inputText, run.csvPath,
-      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
-      [&](InputFile& in, OutputFile& out, ReadResult& result) {
-        TabReader(kind, setup, run, ui, out).read(in, result);
-      });
+  return ReadExportIntoCsv(setup, run, [&](InputFile& in, OutputFile& out, ReadResult& result) {
+    TabReader(kind, setup, run, ui, out).read(in, result);
+  });
 }
 
 }  // namespace
