@@ -1,5 +1,6 @@
 #include "converter/ConverterRunner.h"
 
+#include "converter/ProgressSetups.h"
 #include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
@@ -24,8 +25,6 @@ struct RunResult {
   std::string failure;  // why the converter could not be started
 };
 
-void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
-
 // False, after naming both files, when the copy failed.
 bool CopyOrSay(const std::string& from, const std::string& to, Ui& ui) {
   if (CopyFileBytes(from, to)) return true;
@@ -41,13 +40,8 @@ bool CopyWorkInputs(const ConverterJob& job, const ConverterFiles& files, Ui& ui
 }
 
 void ShowConverterProgress(const ConverterJob& job, Ui& ui, const std::string& direction) {
-  ProgressSetup setup;
-  setup.prefix = "Waiting for Jconv5 to finish";
-  setup.sourceFile = job.progressFile;
-  setup.banner = direction == kDirectionToPdb ? Banner::ToJFile : Banner::FromJFile;
-  setup.showRecordCounter = false;
-  setup.showBar = true;
-  ui.showProgress(setup);
+  ui.showProgress(ConverterProgress(
+      job.progressFile, direction == kDirectionToPdb ? Banner::ToJFile : Banner::FromJFile));
   ui.processMessages();
 }
 

@@ -1,8 +1,10 @@
 #include "export/ExportDriver.h"
 
+#include "converter/ChosenFiles.h"
 #include "converter/ConverterRunner.h"
-#include "converter/DestinationClaims.h"
 #include "converter/FailureTexts.h"
+#include "converter/ProgressSetups.h"
+#include "converter/WorkFileNames.h"
 #include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
 #include "fields/PalmFolders.h"
@@ -27,19 +29,7 @@ void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run
 void LogExportNames(ExportRun& run) {
   run.note(" ");
   run.note("JFile to EndNote");
-  run.note("sCsv Name is " + run.csvPath);
-  run.note("sPdb Name is " + run.pdbPath);
-  run.note("IFO  Name is " + run.ifoPath);
-}
-
-ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) {
-  ProgressSetup setup;
-  setup.prefix = "Working on Record number";
-  setup.sourceFile = run.pdbPath;
-  setup.banner = banner;
-  setup.showRecordCounter = true;
-  setup.showBar = showBar;
-  return setup;
+  LogWorkFileNames(run.log, run.csvPath, run.pdbPath, run.ifoPath);
 }
 
 // The converter reads no description going back to CSV.
@@ -52,18 +42,12 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
 // The messages are shown while the progress window is still up.
 [[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, Charset charset,
                                        const ExportRun& run, Ui& ui) {
-  ui.showProgress(ExportProgress(run, Banner::MovingFrom, false));
+  ui.showProgress(RecordProgress(run.pdbPath, Banner::MovingFrom, false));
   const TaggedResult result =
       ConvertCsvToTagged({setup.mode, setup.fieldCount, charset}, run.csvPath, run.taggedPath, ui);
   for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
   ui.hideProgress();
   return result;
-}
-
-// A later file of the choice that replaces an earlier one's tagged file.
-void WarnOfSameFile(const ExportRun& run, DestinationClaims& claims, Ui& ui) {
-  const std::string warning = claims.claim(run.pdbPath, run.taggedPath);
-  if (!warning.empty()) ui.showMessage(MessageKind::Plain, warning);
 }
 
 }  // namespace
@@ -81,27 +65,22 @@ std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
 std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
                               std::vector<std::string>& log, Ui& ui,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
-  std::string statusText;
-  if (chosen.empty()) return statusText;
-  DestinationClaims claims;
-  for (const auto& file : chosen) {
-    ExportRun run;
-    run.pdbPath = file;
-    NameExportFiles(settings, setup.mode, run);
-    WarnOfSameFile(run, claims, ui);
-    const FileOutcome outcome = RunExport(settings, setup, run, ui);
-    log.insert(log.end(), run.log.begin(), run.log.end());
-    statusText = outcome.statusText;
-    if (onDone) onDone(outcome);
-    if (outcome.stopped) break;
-  }
+  if (chosen.empty()) return {};
+  std::string statusText = ForEachChosenFile<ExportRun>(
+      chosen, log, ui, onDone,
+      [&](const std::string& file, ExportRun& run, DestinationClaims& claims) {
+        run.pdbPath = file;
+        NameExportFiles(settings, setup.mode, run);
+        return claims.claim(run.pdbPath, run.taggedPath);
+      },
+      [&](ExportRun& run) { return RunExport(settings, setup, run, ui); });
   ui.processMessages();
   return statusText;
 }
 
 FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportRun& run, Ui& ui) {
   ui.progressStep(1);
-  ui.showProgress(ExportProgress(run, Banner::MovingTo, true));
+  ui.showProgress(RecordProgress(run.pdbPath, Banner::MovingTo, true));
   LogExportNames(run);
 
   FileOutcome outcome;

@@ -5,6 +5,7 @@
 #include "fields/ProgramModes.h"
 #include "import/ByteRuns.h"
 #include "import/OutputNaming.h"
+#include "import/RecordEnds.h"
 
 #include <array>
 #include <string>
@@ -109,18 +110,15 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
   MessagePump pump(ui);
   const StopScanner scanner(kSpecial);
   GenericLineWriter line(out);
-  int records = 0;
-  // As in the ProCite reader: seen allows a line break at the very start,
-  // ordinary decides whether text after the last CR is a record.
-  bool seen = true;
-  bool ordinary = false;
+  RecordTally tally;
+  RecordEndTracker ends;
   line.holdBack();
   ScanRuns(
       in, pump, scanner,
       [&](std::string_view run) {
-        if (!ordinary) line.release();
+        if (!ends.recordOpen()) line.release();
         line.write(run);
-        seen = ordinary = true;
+        ends.text();
       },
       [&](char byte) {
         switch (byte) {
@@ -128,13 +126,13 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
             line.nextColumn();
             break;
           case '\n':
-            if (seen) line.put(kLineBreakMark);
+            if (ends.keepsLineBreak()) line.put(kLineBreakMark);
             break;
           case '\r':
-            ui.setRecordCounter(++records);
+            ui.setRecordCounter(++tally.records);
             line.endRecord();
             line.holdBack();
-            seen = ordinary = false;
+            ends.recordEnded();
             break;
           default:
             line.put('"');
@@ -142,19 +140,16 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
         }
         return true;
       });
-  // A last record without its CR still holds a reference (and one whose
-  // start was too long to hold back is already partly written).
-  if (ordinary || !line.holding()) {
-    ui.setRecordCounter(++records);
-    line.endRecord();
-  } else {
-    line.dropHeld();
-  }
-  pump.pumpNow();
-  // Asked at the end too, so a stop during a short file is not missed; what
-  // was read is then discarded.
-  if (pump.stopped()) result.status = ReadStatus::Stopped;
-  result.records = records;
+  // A record whose start was too long to hold back is partly written, so it
+  // is ended even without text.
+  EndRead(in, pump, tally, result, [&] {
+    if (ends.recordOpen() || !line.holding()) {
+      ui.setRecordCounter(++tally.records);
+      line.endRecord();
+    } else {
+      line.dropHeld();
+    }
+  });
 }
 
 }  // namespace

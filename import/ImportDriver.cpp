@@ -1,8 +1,9 @@
 #include "import/ImportDriver.h"
 
+#include "converter/ChosenFiles.h"
 #include "converter/ConverterRunner.h"
-#include "converter/DestinationClaims.h"
 #include "converter/FailureTexts.h"
+#include "converter/ProgressSetups.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
@@ -16,8 +17,6 @@
 
 namespace tk {
 namespace {
-
-void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
 
 // The messages of a reader (or the pre-pass), in the order it met them.
 void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
@@ -89,16 +88,6 @@ bool DescribeDatabase(FieldSetup& setup, const ImportRun& run, Ui& ui) {
   return false;
 }
 
-ProgressSetup ImportProgress(const std::string& inputPath, bool showBar) {
-  ProgressSetup progress;
-  progress.prefix = "Working on Record number";
-  progress.sourceFile = inputPath;
-  progress.banner = Banner::MovingTo;
-  progress.showRecordCounter = true;
-  progress.showBar = showBar;
-  return progress;
-}
-
 // Nothing of a stopped run is left in the work folder.
 FileOutcome Stopped(ImportRun& run, FileOutcome outcome) {
   for (const auto& file : run.written) RemoveFile(file);
@@ -123,12 +112,6 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
   return outcome;
 }
 
-// A later file of the choice that replaces an earlier one's database.
-void WarnOfSameDatabase(const ImportRun& run, DestinationClaims& claims, Ui& ui) {
-  const std::string warning = claims.claim(run.inputPath, run.pdbPath, run.palmName);
-  if (!warning.empty()) ui.showMessage(MessageKind::Plain, warning);
-}
-
 }  // namespace
 
 FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
@@ -139,20 +122,15 @@ FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
                               std::vector<std::string>& log, Ui& ui,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
-  std::string status;
   if (!chosen.empty()) ui.processMessages();
-  DestinationClaims claims;
-  for (const auto& file : chosen) {
-    ImportRun run;
-    run.inputPath = file;
-    NameImportOutputs(settings, setup.mode, run);
-    WarnOfSameDatabase(run, claims, ui);
-    const FileOutcome outcome = RunImport(settings, setup, run, ui);
-    log.insert(log.end(), run.log.begin(), run.log.end());
-    status = outcome.statusText;
-    if (onDone) onDone(outcome);
-    if (outcome.stopped) break;
-  }
+  std::string status = ForEachChosenFile<ImportRun>(
+      chosen, log, ui, onDone,
+      [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {
+        run.inputPath = file;
+        NameImportOutputs(settings, setup.mode, run);
+        return claims.claim(run.inputPath, run.pdbPath, run.palmName);
+      },
+      [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
   // The databases of the files done before a stop are still installed.
   InstallRequestStore store;
   const std::string message =
@@ -167,7 +145,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   if (!DescribeDatabase(setup, run, ui)) return outcome;
   run.written.push_back(run.ifoPath);
 
-  ui.showProgress(ImportProgress(outcome.file, false));
+  ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, false));
   run.note(" ");
   run.note("EndNote to JFile");
   LogImportNames(run);
@@ -199,7 +177,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   }
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
-  ui.showProgress(ImportProgress(outcome.file, true));
+  ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, true));
   const ConverterJob job{settings.programFolder,
                          settings.converterFolder,
                          outcome.file,

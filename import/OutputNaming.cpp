@@ -1,5 +1,6 @@
 #include "import/OutputNaming.h"
 
+#include "converter/WorkFileNames.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
@@ -43,9 +44,7 @@ void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& r
 }
 
 void LogImportNames(ImportRun& run) {
-  run.note("sCsv Name is " + run.csvPath);
-  run.note("sPdb Name is " + run.pdbPath);
-  run.note("IFO  Name is " + run.ifoPath);
+  LogWorkFileNames(run.log, run.csvPath, run.pdbPath, run.ifoPath);
   // The log is UTF-8 like the paths above; the name is Windows-1252.
   run.note("Palm Name is " + Utf8OfWindows1252(run.palmName));
 }

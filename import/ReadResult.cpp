@@ -1,5 +1,7 @@
 #include "import/ReadResult.h"
 
+#include "import/CsvWriter.h"
+
 namespace tk {
 
 ReadResult ReadExportFile(const std::string& inputPath, InputText text,
@@ -29,6 +31,13 @@ ReadResult ReadExportFile(const std::string& inputPath, InputText text,
     result.failedFile = outputPath;
   }
   return result;
+}
+
+ReadResult ReadExportIntoCsv(const FieldSetup& setup, const ImportRun& run,
+                             const RecordReader& readRecords) {
+  return ReadExportFile(
+      run.inputPath, run.inputText, run.csvPath,
+      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); }, readRecords);
 }
 
 }  // namespace tk

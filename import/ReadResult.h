@@ -4,8 +4,10 @@
 // is no point reading without somewhere to write; then the input; what was
 // read is committed even when the input failed part way, but not when the
 // user stopped the reading.
+#include "fields/FieldSetup.h"
 #include "import/ImportRun.h"
 #include "platform/Files.h"
+#include "platform/MessagePump.h"
 
 #include <functional>
 #include <string>
@@ -38,6 +40,11 @@ ReadResult ReadExportFile(const std::string& inputPath, InputText text,
                           const std::string& outputPath, const HeaderWriter& writeHeader,
                           const RecordReader& readRecords);
 
+// ReadExportFile from the run's input into its CSV, under the header of the
+// fields of setup.
+ReadResult ReadExportIntoCsv(const FieldSetup& setup, const ImportRun& run,
+                             const RecordReader& readRecords);
+
 // Whether the reader meets kReplacedMark in what it reads.
 inline bool HoldsReplacedMarks(InputText text) { return text != InputText::Windows1252; }
 
@@ -60,5 +67,30 @@ private:
   bool inRecord_ = false;
   int records_ = 0;
 };
+
+// What a reader counts as it writes records, for its ReadResult.
+struct RecordTally {
+  int records = 0;
+  int truncated = 0;
+  int lostValues = 0;
+  LostCharacters lost;
+};
+
+// The end of a reader's pass over its input. A last record without its end
+// is still a reference, and writeLast writes it, unless a read error cut it
+// short. Messages are pumped once more and a stop asked for at the end too,
+// so a stop during a short file is not missed; what was read is then
+// discarded.
+template <class WriteLast>
+void EndRead(const InputFile& in, MessagePump& pump, const RecordTally& tally,
+             ReadResult& result, WriteLast&& writeLast) {
+  if (!in.failed()) writeLast();
+  pump.pumpNow();
+  if (pump.stopped()) result.status = ReadStatus::Stopped;
+  result.records = tally.records;
+  result.truncated = tally.truncated;
+  result.replaced = tally.lost.records();
+  result.lostValues = tally.lostValues;
+}
 
 }  // namespace tk

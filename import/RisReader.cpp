@@ -126,11 +126,8 @@ private:
   Ui& ui_;
   OutputFile& out_;
   FieldValues record_;
-  int records_ = 0;
-  int truncated_ = 0;
-  int lostValues_ = 0;
+  RecordTally tally_;
   bool inRecord_ = false;
-  LostCharacters lost_;
   UnplacedTags unplaced_;
 
   // Kept apart from their fields, which may keep none of them: the type, read
@@ -214,20 +211,11 @@ void RisReader::read(InputFile& in, ReadResult& result) {
         takeStop(stop);
         return true;
       });
-  if (!in.failed()) {
+  EndRead(in, pump, tally_, result, [&] {
     endLine();
-    // A last record without its end line is still a reference.
     if (inRecord_) writeRecord();
-  }
-  pump.pumpNow();
-  // Asked at the end too, so a stop during a short file is not missed; what
-  // was read is then discarded.
-  if (pump.stopped()) result.status = ReadStatus::Stopped;
+  });
   unplaced_.log(run_);
-  result.records = records_;
-  result.truncated = truncated_;
-  result.replaced = lost_.records();
-  result.lostValues = lostValues_;
 }
 
 // Only a transcoded input can hold the mark, and there it is a lost
@@ -238,7 +226,7 @@ void RisReader::takeStop(char c) {
     return;
   }
   take('?');
-  if (inRecord_) lost_.mark();
+  if (inRecord_) tally_.lost.mark();
 }
 
 // CR LF, LF and a lone CR all end a line.
@@ -437,7 +425,7 @@ void RisReader::continueWith(char c) {
 
 void RisReader::startRecord() {
   inRecord_ = true;
-  lost_.forget();
+  tally_.lost.forget();
   record_.clear();
   type_.clear();
   secondaryTitle_.clear();
@@ -488,25 +476,23 @@ void RisReader::writeRecord() {
     if (++written < record_.selectedCount()) out_.put(',');
   }
   out_.endLine();
-  if (cut) ++truncated_;
-  ++records_;
-  lost_.recordWritten(run_, records_);
+  if (cut) ++tally_.truncated;
+  ++tally_.records;
+  tally_.lost.recordWritten(run_, tally_.records);
   if (!replacedTags_.empty()) {
-    run_.note("Values replaced in Record " + std::to_string(records_) + ": " + replacedTags_);
-    ++lostValues_;
+    run_.note("Values replaced in Record " + std::to_string(tally_.records) + ": " +
+              replacedTags_);
+    ++tally_.lostValues;
   }
-  ui_.setRecordCounter(records_);
+  ui_.setRecordCounter(tally_.records);
 }
 
 }  // namespace
 
 ReadResult ReadRefManExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
-  return ReadExportFile(
-      run.inputPath, run.inputText, run.csvPath,
-      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
-      [&](InputFile& in, OutputFile& out, ReadResult& result) {
-        RisReader(setup, run, ui, out).read(in, result);
-      });
+  return ReadExportIntoCsv(setup, run, [&](InputFile& in, OutputFile& out, ReadResult& result) {
+    RisReader(setup, run, ui, out).read(in, result);
+  });
 }
 
 }  // namespace tk

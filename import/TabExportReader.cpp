@@ -3,6 +3,7 @@
 #include "fields/FieldTable.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
+#include "import/RecordEnds.h"
 #include "platform/Charset.h"
 
 #include <array>
@@ -75,9 +76,7 @@ private:
   Ui& ui_;
   OutputFile& out_;
   CsvRecord record_;
-  int records_ = 0;
-  int truncated_ = 0;
-  LostCharacters lost_;
+  RecordTally tally_;
 };
 
 void TabReader::read(InputFile& in, ReadResult& result) {
@@ -86,16 +85,12 @@ void TabReader::read(InputFile& in, ReadResult& result) {
   const int byMarks = HoldsReplacedMarks(run_.inputText) ? 1 : 0;
   const ByteKinds& kinds = kKinds[byExport][byMarks];
   const StopScanner scanner(kStops[byExport][byMarks]);
-  // seen: an ordinary byte since the last record end (true at the start, so
-  // a file may open with a line break). ordinary: the same, but false at the
-  // start; it decides whether text after the last record end is a record.
-  bool seen = true;
-  bool ordinary = false;
+  RecordEndTracker ends;
   ScanRuns(
       in, pump, scanner,
       [&](std::string_view run) {
         record_.append(run.data(), run.size());
-        seen = ordinary = true;
+        ends.text();
       },
       [&](char byte) {
         switch (kinds[static_cast<unsigned char>(byte)]) {
@@ -103,7 +98,7 @@ void TabReader::read(InputFile& in, ReadResult& result) {
             record_.nextValue();
             break;
           case kLineBreak:
-            if (seen) record_.put(kLineBreakMark);
+            if (ends.keepsLineBreak()) record_.put(kLineBreakMark);
             break;
           case kQuote:
             record_.put('"');
@@ -111,12 +106,12 @@ void TabReader::read(InputFile& in, ReadResult& result) {
             break;
           case kLostCharacter:
             record_.put('?');
-            lost_.mark();
-            seen = ordinary = true;
+            tally_.lost.mark();
+            ends.text();
             break;
           case kRecordEnd:
             endRecord();
-            seen = ordinary = false;
+            ends.recordEnded();
             break;
           case kEndOfFile:
             return false;
@@ -125,30 +120,24 @@ void TabReader::read(InputFile& in, ReadResult& result) {
         }
         return true;
       });
-  // A last record without its end still holds a reference.
-  if (!in.failed() && ordinary) endRecord();
-  pump.pumpNow();
-  // Asked at the end too, so a stop during a short file is not missed; what
-  // was read is then discarded.
-  if (pump.stopped()) result.status = ReadStatus::Stopped;
-  result.records = records_;
-  result.truncated = truncated_;
-  result.replaced = lost_.records();
+  EndRead(in, pump, tally_, result, [&] {
+    if (ends.recordOpen()) endRecord();
+  });
 }
 
 void TabReader::endRecord() {
   if (kind_ == Export::ProCite) {
-    ui_.setRecordCounter(records_);
+    ui_.setRecordCounter(tally_.records);
     // Blank lines between ProCite records are neither counted nor written.
     if (!record_.finish()) {
       record_.clear();
-      lost_.forget();
+      tally_.lost.forget();
       return;
     }
-    ++records_;
+    ++tally_.records;
   } else {
-    ++records_;
-    ui_.setRecordCounter(records_);
+    ++tally_.records;
+    ui_.setRecordCounter(tally_.records);
     record_.finish();
   }
   writeRecord();
@@ -157,19 +146,16 @@ void TabReader::endRecord() {
 
 void TabReader::writeRecord() {
   if (WriteCsvRecord(out_, record_)) {
-    run_.note("Truncated field(s) in Record " + std::to_string(records_));
-    ++truncated_;
+    run_.note("Truncated field(s) in Record " + std::to_string(tally_.records));
+    ++tally_.truncated;
   }
-  lost_.recordWritten(run_, records_);
+  tally_.lost.recordWritten(run_, tally_.records);
 }
 
 ReadResult ReadTabExport(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui) {
-  return ReadExportFile(
-      run.inputPath, run.inputText, run.csvPath,
-      [&setup](OutputFile& out) { WriteCsvHeader(out, setup); },
-      [&](InputFile& in, OutputFile& out, ReadResult& result) {
-        TabReader(kind, setup, run, ui, out).read(in, result);
-      });
+  return ReadExportIntoCsv(setup, run, [&](InputFile& in, OutputFile& out, ReadResult& result) {
+    TabReader(kind, setup, run, ui, out).read(in, result);
+  });
 }
 
 }  // namespace

@@ -68,6 +68,8 @@ public:
   void processMessages() override {}
 };
 
+inline void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
+
 // The busy cursor for as long as it lives, so that no way out of a
 // conversion (a refusal, an early return, an exception) leaves it on.
 class BusyScope {
