@@ -1,5 +1,6 @@
 #include "converter/ConverterRunner.h"
 
+#include "converter/ConverterTexts.h"
 #include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
@@ -29,7 +30,7 @@ void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Er
 // False, after naming both files, when the copy failed.
 bool CopyOrSay(const std::string& from, const std::string& to, Ui& ui) {
   if (CopyFileBytes(from, to)) return true;
-  ShowError(ui, "Unable to copy " + from + " to " + to);
+  ShowError(ui, UnableToCopyText(from, to));
   return false;
 }
 
@@ -42,7 +43,7 @@ bool CopyWorkInputs(const ConverterJob& job, const ConverterFiles& files, Ui& ui
 
 void ShowConverterProgress(const ConverterJob& job, Ui& ui, const std::string& direction) {
   ProgressSetup setup;
-  setup.prefix = "Waiting for Jconv5 to finish";
+  setup.prefix = kWaitingForConverter;
   setup.sourceFile = job.progressFile;
   setup.banner = direction == kDirectionToPdb ? Banner::ToJFile : Banner::FromJFile;
   setup.showRecordCounter = false;
@@ -110,7 +111,7 @@ Lines TakePrintedLines(const std::string& printed) {
 Lines ErrorReportLines(const std::string& log, const Lines& printed) {
   Lines lines;
   if (FileExists(log) && !ReadTextLines(log, lines)) {
-    lines = {"The converter's log " + log + " could not be read."};
+    lines = {LogNotReadText(log)};
   }
   lines.insert(lines.end(), printed.begin(), printed.end());
   return lines;
@@ -138,16 +139,16 @@ std::string RunName() {
 // announced and made; one that can't be made fails the copy there later.
 std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
   if (!FileExists(job.source)) {
-    ui.showMessage(MessageKind::Plain, "The source file does not exist");
+    ui.showMessage(MessageKind::Plain, kSourceMissing);
     return ConverterOutcome::SourceMissing;
   }
   if (!FileExists(ConverterPath(job.converterFolder))) {
-    ui.showMessage(MessageKind::Plain, "Jconv5.exe not found!");
+    ui.showMessage(MessageKind::Plain, kConverterMissing);
     return ConverterOutcome::ConverterMissing;
   }
   const std::string destinationFolder = ExtractFilePath(job.destination);
   if (!destinationFolder.empty() && !FolderExists(destinationFolder)) {
-    ui.showMessage(MessageKind::Plain, "Destination directory Had to be created");
+    ui.showMessage(MessageKind::Plain, kDestinationMade);
     (void)CreateFolders(destinationFolder);
   }
   return std::nullopt;
@@ -161,8 +162,7 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
                             const char* notCreatedMessage) {
   const RunEnd end = run.end;
   if (end == RunEnd::Died) {
-    ShowError(ui, "jconv5 stopped before it had finished converting " + job.source +
-                      "; nothing was written to " + job.destination);
+    ShowError(ui, ConverterDiedText(job.source, job.destination));
   }
   const bool logged = FileExists(files.log);
   const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
@@ -174,10 +174,9 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
   RemoveRunFiles(files);
   if (replaced) return {ConverterOutcome::Converted};
   if (end == RunEnd::NotStarted) {
-    failure = ConverterPath(job.converterFolder) + " could not be started (" + run.failure + ")";
+    failure = ConverterNotStartedText(ConverterPath(job.converterFolder), run.failure);
   }
-  ShowError(ui, failure.empty() ? std::string(notCreatedMessage)
-                                : std::string(notCreatedMessage) + "\n" + failure);
+  ShowError(ui, NotCreatedText(notCreatedMessage, failure));
   return {ConverterOutcome::NotCreated};
 }
 
@@ -218,12 +217,12 @@ std::string ConverterPath(const std::string& converterFolder) {
 
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
                                 const ConverterServices& services) {
-  return Convert(job, ui, kDirectionToPdb, palmName, "Output file not created", services);
+  return Convert(job, ui, kDirectionToPdb, palmName, kPdbNotCreated, services);
 }
 
 ConverterResult ConvertPdbToCsv(const ConverterJob& job, Ui& ui,
                                 const ConverterServices& services) {
-  return Convert(job, ui, kDirectionToCsv, " ", "CSV Output file not created", services);
+  return Convert(job, ui, kDirectionToCsv, " ", kCsvNotCreated, services);
 }
 
 }  // namespace tk

@@ -26,7 +26,7 @@ void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run
 
 void LogExportNames(ExportRun& run) {
   run.note(" ");
-  run.note("JFile to EndNote");
+  run.note(kExportHeading);
   run.note("sCsv Name is " + run.csvPath);
   run.note("sPdb Name is " + run.pdbPath);
   run.note("IFO  Name is " + run.ifoPath);
@@ -75,7 +75,7 @@ FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
 }
 
 std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
-  return std::to_string(records) + " Records Transferred to " + ModeOrEndNote(mode).managerName;
+  return TransferredToText(records, ModeOrEndNote(mode).managerName);
 }
 
 std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
@@ -110,7 +110,7 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
   ui.hideProgress();
   if (converted.outcome == ConverterOutcome::Stopped) return StoppedOutcome(outcome, run.log);
   if (!converted.converted()) {
-    run.note("CSV2PDB returned  0");
+    run.note(kConverterFailedLine);
     return NotConvertedOutcome(outcome, run.log);
   }
   const TaggedResult result = WriteTagged(setup, settings.charset, run, ui);

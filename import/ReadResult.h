@@ -4,6 +4,7 @@
 // is no point reading without somewhere to write; then the input; what was
 // read is committed even when the input failed part way, but not when the
 // user stopped the reading.
+#include "import/ImportMessages.h"
 #include "import/ImportRun.h"
 #include "platform/Files.h"
 
@@ -49,7 +50,7 @@ public:
   void forget() { inRecord_ = false; }
   void recordWritten(ImportRun& run, int record) {
     if (inRecord_) {
-      run.note("Characters replaced in Record " + std::to_string(record));
+      run.note(CharactersReplacedLine(record));
       ++records_;
     }
     inRecord_ = false;

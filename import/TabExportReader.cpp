@@ -3,6 +3,7 @@
 #include "fields/FieldTable.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
+#include "import/ImportMessages.h"
 #include "platform/Charset.h"
 
 #include <array>
@@ -157,7 +158,7 @@ void TabReader::endRecord() {
 
 void TabReader::writeRecord() {
   if (WriteCsvRecord(out_, record_)) {
-    run_.note("Truncated field(s) in Record " + std::to_string(records_));
+    run_.note(TruncatedLine(records_));
     ++truncated_;
   }
   lost_.recordWritten(run_, records_);
