@@ -1,5 +1,6 @@
 #include "app/ErrorReportDialog.h"
 
+#include "app/AppTexts.h"
 #include "app/Text.h"
 
 #include <QFrame>
@@ -18,9 +19,7 @@ ErrorReportDialog::ErrorReportDialog(QWidget* parent) : QDialog(parent) {
   auto* bevel = new QFrame(this);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   auto* label = new QLabel(
-      QStringLiteral("The external Convertor reported an error. The logfile \"jconv5.err\" "
-                     "contained the following information"),
-      bevel);
+      ErrorReportHeading(), bevel);
   label->setObjectName(QStringLiteral("Label1"));
   label->setWordWrap(true);
   reportBox_ = new QPlainTextEdit(bevel);

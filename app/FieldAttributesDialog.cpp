@@ -1,5 +1,6 @@
 #include "app/FieldAttributesDialog.h"
 
+#include "app/AppTexts.h"
 #include "app/Modal.h"
 #include "app/Text.h"
 #include "app/WholeNumberBox.h"
@@ -95,8 +96,8 @@ void FieldAttributesDialog::buildTypesAndWidth() {
   columnWidthBox_->setGeometry(186, 138, 56, 22);
   columnWidthCheck_ = new WholeNumberBox(
       columnWidthBox_,
-      {0, 160, QStringLiteral("Field width must be between 0 and 160"),
-       QStringLiteral("Field Size must be between 0 and 160"), QStringLiteral("80")});
+      {0, kMaxColumnWidth, FieldWidthRangeText(0, kMaxColumnWidth),
+       FieldSizeRangeText(0, kMaxColumnWidth), QString::number(kResetColumnWidth)});
 }
 
 bool FieldAttributesDialog::editField(int n, const QString& label, FieldSetup& setup) {
@@ -132,8 +133,7 @@ void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& 
   QStringList lines = LinesOf(wordList_->toPlainText());
   if (lines.size() > kMaxPopupWords) {
     ShowMessageBox(this, MessageKind::Error,
-                   QStringLiteral("Your popup list had to be truncated\nOnly 100 items or 2000 "
-                                  "characters allowed"));
+                   PopupListCutText());
     lines = lines.mid(0, kMaxPopupWords);
   }
   words.clear();
@@ -141,7 +141,7 @@ void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& 
   for (const QString& line : lines) words.push_back(WordToCore(line).value_or(std::string()));
 
   // accept() made sure the width is a whole number in range.
-  field.colWidth = ParseTypedWholeNumber(columnWidthBox_->text()).value_or(80);
+  field.colWidth = ParseTypedWholeNumber(columnWidthBox_->text()).value_or(kResetColumnWidth);
   const int chosen = typeButtons_->checkedId();
   field.fldType = kTypeOfButton[chosen < 0 ? 0 : chosen];
 }
@@ -160,9 +160,7 @@ bool FieldAttributesDialog::checkWords() {
     QString lacking;
     if (WordToCore(line, &lacking)) continue;
     ShowMessageBox(this, MessageKind::Error,
-                   QStringLiteral("The popup word \"%1\" has a character JFile cannot show: "
-                                  "\"%2\"\nPlease change the word and try again")
-                       .arg(line, lacking));
+                   WordNotShownText(line, lacking));
     wordList_->setFocus();
     return false;
   }

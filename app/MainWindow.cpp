@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/AppTexts.h"
 #include "app/Artwork.h"
 #include "app/ErrorReportDialog.h"
 #include "app/FieldAttributesDialog.h"
@@ -210,8 +211,8 @@ void MainWindow::buildField(int n, int column, int row) {
   width->setToolTip(QStringLiteral("This sets the maximum width of fields in JFile"));
   width->setText(QStringLiteral("0"));
   new WholeNumberBox(
-      width, {5, 3990, QStringLiteral("Field Size must be between 5 and 3990"),
-              QStringLiteral("Field Size must be between 5 and 3990"), QStringLiteral("3990")});
+      width, {kMinFieldWidth, kMaxFieldWidth, FieldSizeRangeText(kMinFieldWidth, kMaxFieldWidth),
+              FieldSizeRangeText(kMinFieldWidth, kMaxFieldWidth), QString::number(kMaxFieldWidth)});
   widthBoxes_[n] = width;
 
   auto* check = new QCheckBox(fieldPanel_);

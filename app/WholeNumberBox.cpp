@@ -1,5 +1,6 @@
 #include "app/WholeNumberBox.h"
 
+#include "app/AppTexts.h"
 #include "app/Modal.h"
 #include "platform/Text.h"
 
@@ -16,7 +17,7 @@ std::optional<int> ParseTypedWholeNumber(const QString& text) {
 }
 
 QString NotAWholeNumberMessage(const QString& text) {
-  return QStringLiteral("'%1' is not a valid integer value").arg(text);
+  return NotAWholeNumberText(text);
 }
 
 WholeNumberBox::WholeNumberBox(QLineEdit* edit, WholeNumberRule rule)

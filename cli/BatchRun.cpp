@@ -1,7 +1,9 @@
 #include "cli/BatchRun.h"
 
+#include "cli/CliTexts.h"
 #include "cli/ConsoleUi.h"
 #include "export/ExportDriver.h"
+#include "fields/FieldsTexts.h"
 #include "fields/Lifecycle.h"
 #include "fields/ModeSetup.h"
 #include "fields/PalmFolders.h"
@@ -27,7 +29,7 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
 
 void SaveLog(BatchSession& session, std::ostream& err) {
   if (!SaveDiagnosticLog(session.log, session.settings)) {
-    err << "Unable to write to " << LogFilePath(session.settings.programFolder) << '\n';
+    err << UnableToWriteText(LogFilePath(session.settings.programFolder)) << '\n';
   }
 }
 
@@ -76,7 +78,7 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
              const std::string& converterFolder, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseCommandLine(args);
   if (!parsed.invocation) {
-    err << "tomekit-cli: " << parsed.error << '\n' << UsageText();
+    err << kProgramLead << parsed.error << '\n' << UsageText();
     return kUsageError;
   }
   if (parsed.invocation->command == Command::Help) {

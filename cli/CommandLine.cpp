@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CliTexts.h"
 #include "fields/ProgramModes.h"
 #include "platform/Text.h"
 
@@ -43,14 +44,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       std::find(args.begin(), args.end(), "-h") != args.end()) {
     return {Invocation{Command::Help, std::nullopt, std::nullopt, {}}, {}};
   }
-  if (args.empty()) return Error("no command given");
+  if (args.empty()) return Error(kNoCommand);
   Invocation invocation;
   if (args[0] == "import")
     invocation.command = Command::Import;
   else if (args[0] == "export")
     invocation.command = Command::Export;
   else
-    return Error("unknown command '" + args[0] + "'");
+    return Error(UnknownCommandText(args[0]));
 
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -60,25 +61,25 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (!optionsEnded && (arg == "--mode" || arg.rfind("--mode=", 0) == 0)) {
       std::string name;
       if (arg == "--mode") {
-        if (++i == args.size()) return Error("--mode needs a mode");
+        if (++i == args.size()) return Error(kModeMissing);
         name = args[i];
       } else {
         name = arg.substr(7);
       }
       invocation.mode = ModeFromName(name);
-      if (!invocation.mode) return Error("unknown mode '" + name + "'");
+      if (!invocation.mode) return Error(UnknownModeText(name));
     } else if (!optionsEnded && (arg == "--charset" || arg.rfind("--charset=", 0) == 0)) {
       const auto name = OptionValue(args, i, "--charset");
-      if (!name) return Error("--charset needs a character set");
+      if (!name) return Error(kCharsetMissing);
       invocation.charset = CharsetFromName(*name);
-      if (!invocation.charset) return Error("unknown character set '" + *name + "'");
+      if (!invocation.charset) return Error(UnknownCharsetText(*name));
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      return Error("unknown option '" + arg + "'");
+      return Error(UnknownOptionText(arg));
     } else {
       invocation.files.push_back(arg);
     }
   }
-  if (invocation.files.empty()) return Error("no file given");
+  if (invocation.files.empty()) return Error(kNoFile);
   return {invocation, {}};
 }
 

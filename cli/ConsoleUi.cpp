@@ -1,5 +1,6 @@
 #include "cli/ConsoleUi.h"
 
+#include "converter/ConverterTexts.h"
 #include "platform/StopSignal.h"
 
 namespace tk::cli {
@@ -10,9 +11,7 @@ void ConsoleUi::showMessage(MessageKind, const std::string& text) {
 }
 
 void ConsoleUi::showErrorReport(const std::vector<std::string>& lines) {
-  err_ << "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
-          "following "
-          "information\n";
+  err_ << kErrorReportHeading << '\n';
   for (const auto& line : lines) err_ << line << '\n';
   err_.flush();
 }

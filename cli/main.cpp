@@ -1,6 +1,7 @@
 // tomekit-cli: the import and export buttons for many files, without the
 // window. See cli/CommandLine.h.
 #include "cli/BatchRun.h"
+#include "cli/CliTexts.h"
 #include "platform/DataFolder.h"
 #include "platform/Files.h"
 #include "platform/StopSignal.h"
@@ -25,9 +26,9 @@ int Run(const std::vector<std::string>& args) {
     return tk::cli::RunBatch(args, tk::ChooseDataFolder(programFolder), programFolder, std::cout,
                              std::cerr);
   } catch (const std::exception& error) {
-    std::cerr << "tomekit-cli: " << error.what() << '\n';
+    std::cerr << tk::cli::kProgramLead << error.what() << '\n';
   } catch (...) {
-    std::cerr << "tomekit-cli: unexpected error\n";
+    std::cerr << tk::cli::kProgramLead << tk::cli::kUnexpectedError << '\n';
   }
   return tk::cli::kSomeFailed;
 }

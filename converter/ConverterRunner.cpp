@@ -1,6 +1,7 @@
 #include "converter/ConverterRunner.h"
 
 #include "converter/ProgressSetups.h"
+#include "converter/ConverterTexts.h"
 #include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
@@ -28,7 +29,7 @@ struct RunResult {
 // False, after naming both files, when the copy failed.
 bool CopyOrSay(const std::string& from, const std::string& to, Ui& ui) {
   if (CopyFileBytes(from, to)) return true;
-  ShowError(ui, "Unable to copy " + from + " to " + to);
+  ShowError(ui, UnableToCopyText(from, to));
   return false;
 }
 
@@ -104,7 +105,7 @@ Lines TakePrintedLines(const std::string& printed) {
 Lines ErrorReportLines(const std::string& log, const Lines& printed) {
   Lines lines;
   if (FileExists(log) && !ReadTextLines(log, lines)) {
-    lines = {"The converter's log " + log + " could not be read."};
+    lines = {LogNotReadText(log)};
   }
   lines.insert(lines.end(), printed.begin(), printed.end());
   return lines;
@@ -132,16 +133,16 @@ std::string RunName() {
 // announced and made; one that can't be made fails the copy there later.
 std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
   if (!FileExists(job.source)) {
-    ui.showMessage(MessageKind::Plain, "The source file does not exist");
+    ui.showMessage(MessageKind::Plain, kSourceMissing);
     return ConverterOutcome::SourceMissing;
   }
   if (!FileExists(ConverterPath(job.converterFolder))) {
-    ui.showMessage(MessageKind::Plain, "Jconv5.exe not found!");
+    ui.showMessage(MessageKind::Plain, kConverterMissing);
     return ConverterOutcome::ConverterMissing;
   }
   const std::string destinationFolder = ExtractFilePath(job.destination);
   if (!destinationFolder.empty() && !FolderExists(destinationFolder)) {
-    ui.showMessage(MessageKind::Plain, "Destination directory Had to be created");
+    ui.showMessage(MessageKind::Plain, kDestinationMade);
     (void)CreateFolders(destinationFolder);
   }
   return std::nullopt;
@@ -155,8 +156,7 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
                             const char* notCreatedMessage) {
   const RunEnd end = run.end;
   if (end == RunEnd::Died) {
-    ShowError(ui, "jconv5 stopped before it had finished converting " + job.source +
-                      "; nothing was written to " + job.destination);
+    ShowError(ui, ConverterDiedText(job.source, job.destination));
   }
   const bool logged = FileExists(files.log);
   const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
@@ -168,10 +168,9 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
   RemoveRunFiles(files);
   if (replaced) return {ConverterOutcome::Converted};
   if (end == RunEnd::NotStarted) {
-    failure = ConverterPath(job.converterFolder) + " could not be started (" + run.failure + ")";
+    failure = ConverterNotStartedText(ConverterPath(job.converterFolder), run.failure);
   }
-  ShowError(ui, failure.empty() ? std::string(notCreatedMessage)
-                                : std::string(notCreatedMessage) + "\n" + failure);
+  ShowError(ui, NotCreatedText(notCreatedMessage, failure));
   return {ConverterOutcome::NotCreated};
 }
 
@@ -212,12 +211,12 @@ std::string ConverterPath(const std::string& converterFolder) {
 
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
                                 const ConverterServices& services) {
-  return Convert(job, ui, kDirectionToPdb, palmName, "Output file not created", services);
+  return Convert(job, ui, kDirectionToPdb, palmName, kPdbNotCreated, services);
 }
 
 ConverterResult ConvertPdbToCsv(const ConverterJob& job, Ui& ui,
                                 const ConverterServices& services) {
-  return Convert(job, ui, kDirectionToCsv, " ", "CSV Output file not created", services);
+  return Convert(job, ui, kDirectionToCsv, " ", kCsvNotCreated, services);
 }
 
 }  // namespace tk

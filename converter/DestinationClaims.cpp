@@ -1,5 +1,7 @@
 #include "converter/DestinationClaims.h"
 
+#include "converter/ConverterTexts.h"
+
 namespace tk {
 
 std::string DestinationClaims::claim(const std::string& file, const std::string& path,
@@ -7,11 +9,10 @@ std::string DestinationClaims::claim(const std::string& file, const std::string&
   std::string warning;
   // The latest claim is the result that gets replaced.
   for (auto earlier = claims_.rbegin(); earlier != claims_.rend() && warning.empty(); ++earlier) {
-    const std::string lead = file + " replaces the result of " + earlier->file + ": both ";
     if (earlier->path == path) {
-      warning = lead + "are written to " + path;
+      warning = SameFileText(file, earlier->file, path);
     } else if (!databaseName.empty() && earlier->databaseName == databaseName) {
-      warning = lead + "make the database " + databaseName;
+      warning = SameDatabaseText(file, earlier->file, databaseName);
     }
   }
   claims_.push_back({file, path, databaseName});

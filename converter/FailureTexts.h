@@ -1,16 +1,13 @@
 #pragma once
-// What the status bar, the log and the command line say of a chosen file
-// that did not convert, in either direction.
+// A chosen file that did not convert, in either direction, as the status bar,
+// the log and the command line report it.
+#include "converter/ConverterTexts.h"
 #include "platform/FileDialog.h"
 
 #include <string>
 #include <vector>
 
 namespace tk {
-
-inline constexpr char kConversionStopped[] = "Conversion stopped";
-
-inline std::string NotConvertedText(const std::string& file) { return file + " was not converted"; }
 
 // A chosen file's outcome when it did not convert, or was stopped; the status
 // text goes to the run's log too.

@@ -1,6 +1,7 @@
 #pragma once
 // The progress window as a conversion sets it up: the drivers count records
 // as they read or write them; the converter has none to show, only the wait.
+#include "converter/ConverterTexts.h"
 #include "platform/Ui.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 namespace tk {
 
 inline ProgressSetup RecordProgress(const std::string& file, Banner banner, bool showBar) {
-  return {.prefix = "Working on Record number",
+  return {.prefix = kWorkingOnRecord,
           .sourceFile = file,
           .banner = banner,
           .showRecordCounter = true,
@@ -16,7 +17,7 @@ inline ProgressSetup RecordProgress(const std::string& file, Banner banner, bool
 }
 
 inline ProgressSetup ConverterProgress(const std::string& file, Banner banner) {
-  return {.prefix = "Waiting for Jconv5 to finish",
+  return {.prefix = kWaitingForConverter,
           .sourceFile = file,
           .banner = banner,
           .showRecordCounter = false,

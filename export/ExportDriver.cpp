@@ -28,7 +28,7 @@ void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run
 
 void LogExportNames(ExportRun& run) {
   run.note(" ");
-  run.note("JFile to EndNote");
+  run.note(kExportHeading);
   LogWorkFileNames(run.log, run.csvPath, run.pdbPath, run.ifoPath);
 }
 
@@ -59,7 +59,7 @@ FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
 }
 
 std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
-  return std::to_string(records) + " Records Transferred to " + ModeOrEndNote(mode).managerName;
+  return TransferredToText(records, ModeOrEndNote(mode).managerName);
 }
 
 std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
@@ -89,7 +89,7 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
   ui.hideProgress();
   if (converted.outcome == ConverterOutcome::Stopped) return StoppedOutcome(outcome, run.log);
   if (!converted.converted()) {
-    run.note("CSV2PDB returned  0");
+    run.note(kConverterFailedLine);
     return NotConvertedOutcome(outcome, run.log);
   }
   const TaggedResult result = WriteTagged(setup, settings.charset, run, ui);

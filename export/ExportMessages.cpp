@@ -1,5 +1,7 @@
 #include "export/ExportMessages.h"
 
+#include "fields/FieldsTexts.h"
+
 namespace tk {
 namespace {
 
@@ -34,7 +36,7 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result) {
       break;
     case TaggedOutcome::NotSaved:
       AddStopNotice(result.stop, notices);
-      notices.push_back({MessageKind::Error, "Unable to write to " + result.failedFile});
+      notices.push_back({MessageKind::Error, UnableToWriteText(result.failedFile)});
       break;
     case TaggedOutcome::Written:
     case TaggedOutcome::Abandoned:
@@ -42,6 +44,10 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result) {
       break;
   }
   return notices;
+}
+
+std::string TransferredToText(int records, std::string_view manager) {
+  return std::to_string(records) + " Records Transferred to " + std::string(manager);
 }
 
 }  // namespace tk

@@ -1,5 +1,6 @@
 #include "fields/Lifecycle.h"
 
+#include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "fields/StrategyFile.h"
@@ -27,7 +28,7 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
                         std::vector<std::string>& log) {
   ShutDownResult result;
   const auto failed = [&result](const std::string& path) {
-    result.errors.push_back("Unable to write to " + path);
+    result.errors.push_back(UnableToWriteText(path));
   };
   if (setup.loaded && !WriteStrategyFile(setup, setup.strategyPath)) failed(setup.strategyPath);
   if (!SaveDiagnosticLog(log, settings)) failed(LogFilePath(settings.programFolder));
@@ -37,7 +38,7 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
 
 bool SaveDiagnosticLog(std::vector<std::string>& log, const Settings& settings) {
   log.push_back(" ");
-  log.push_back("Program location:  " + settings.converterFolder);
+  log.push_back(ProgramLocationLine(settings.converterFolder));
   return WriteTextLines(LogFilePath(settings.programFolder), log);
 }
 

@@ -1,6 +1,7 @@
 #include "fields/ModeSetup.h"
 
 #include "fields/DefaultStrategy.h"
+#include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"
 #include "fields/StrategyFile.h"
 #include "platform/Files.h"
@@ -41,7 +42,7 @@ StrategyReadResult ReadWhole(FieldSetup& setup, Ui& ui) {
   ClearStrategy(setup);
   const StrategyReadResult read = ReadStrategyFile(setup, ui, setup.strategyPath);
   if (read.status == StrategyRead::ReadError) {
-    ui.showMessage(MessageKind::Error, "Couldnt Read Strategy File");
+    ui.showMessage(MessageKind::Error, kStrategyNotRead);
   }
   if (read.status == StrategyRead::Read) {
     setup.loaded = true;

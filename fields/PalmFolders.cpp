@@ -1,5 +1,6 @@
 #include "fields/PalmFolders.h"
 
+#include "fields/FieldsTexts.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
 
@@ -33,9 +34,9 @@ InstallStoreResult RequestHotSyncInstall(const Settings& settings, InstallReques
 std::string InstallRequestMessage(const Settings& settings, InstallStoreResult result) {
   switch (result) {
     case InstallStoreResult::KeyNotOpened:
-      return "Couldn't open key ";
+      return kInstallKeyNotOpened;
     case InstallStoreResult::ValueNotSet:
-      return "Failed to set data for '" + InstallValueName(settings) + "'";
+      return InstallValueNotSetText(InstallValueName(settings));
     case InstallStoreResult::Ok:
       break;
   }

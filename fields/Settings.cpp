@@ -1,5 +1,6 @@
 #include "fields/Settings.h"
 
+#include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
@@ -75,15 +76,13 @@ bool WriteProgMode(const Settings& settings, std::int32_t mode) {
 
 std::string SettingsWriteError(const Settings& settings) {
   const std::string problem = SettingsFileProblem(settings);
-  return "Unable to write to " + IniFile(settings.settingsFile).fullPath() +
-         (problem.empty() ? "" : "\n" + problem);
+  return SettingsNotWrittenText(IniFile(settings.settingsFile).fullPath(), problem);
 }
 
 std::string SettingsFileProblem(const Settings& settings) {
   const FileKind kind = KindOfFile(settings.settingsFile);
   if (kind == FileKind::Missing || kind == FileKind::Regular) return {};
-  return IniFile(settings.settingsFile).fullPath() + " is not a regular file but " +
-         std::string(FileKindText(kind)) + "; the default settings are used.";
+  return SettingsNotRegularText(IniFile(settings.settingsFile).fullPath(), FileKindText(kind));
 }
 
 }  // namespace tk

@@ -1,6 +1,7 @@
 #include "fields/StrategyFile.h"
 
 #include "fields/DefaultStrategy.h"
+#include "fields/FieldsTexts.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -126,16 +127,14 @@ std::optional<std::string> ParseStrategyLine(FieldSetup& setup, const std::strin
 }
 
 std::string NotAnIntegerMessage(const std::string& token) {
-  return "'" + token + "' is not a valid integer value";
+  return NotAnIntegerText(token);
 }
 
 std::string StrategyProblemMessage(const StrategyReadResult& read, const std::string& path) {
-  const std::string problem =
-      read.status == StrategyRead::Empty
-          ? "is empty"
-          : "is not a regular file but " + std::string(FileKindText(read.kind));
-  return "Couldnt Read Strategy File\n" + path + " " + problem +
-         "; the mode's default fields are used.";
+  const std::string problem = read.status == StrategyRead::Empty
+                                  ? std::string(kStrategyFileEmpty)
+                                  : NotRegularFileText(FileKindText(read.kind));
+  return StrategyNotUsableText(path, problem);
 }
 
 StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string& path) {

@@ -1,5 +1,6 @@
 #include "fields/WorkFolderClaim.h"
 
+#include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
@@ -47,8 +48,7 @@ WorkFolderClaim::WorkFolderClaim(std::string_view programFolder,
 }
 
 std::string WorkFolderClaim::refusalText() const {
-  return "Another conversion is running in " + programFolder_ +
-         ", and only one at a time can use its work folder. Try again when it has finished.";
+  return WorkFolderBusyText(programFolder_);
 }
 
 void ClearWorkFiles(std::string_view programFolder, const std::vector<std::string>& keep) {

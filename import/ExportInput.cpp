@@ -1,6 +1,8 @@
 #include "import/ExportInput.h"
 
+#include "converter/ConverterTexts.h"
 #include "fields/PalmFolders.h"
+#include "import/ImportMessages.h"
 #include "platform/Charset.h"
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
@@ -64,12 +66,12 @@ InputTaken TakeExportInput(const Settings& settings, ImportRun& run, Ui& ui) {
     case CopyEnd::Stopped:
       return InputTaken::Stopped;
     case CopyEnd::Failed:
-      ui.showMessage(MessageKind::Error, "Unable to copy " + run.inputPath + " to " + copy);
+      ui.showMessage(MessageKind::Error, UnableToCopyText(run.inputPath, copy));
       return InputTaken::CopyFailed;
     case CopyEnd::Copied:
       break;
   }
-  run.note("Read once from a pipe into " + copy);
+  run.note(PipeCopyLine(copy));
   run.inputPath = copy;
   run.written.push_back(copy);
   run.inputText = TextOf(settings.charset == Charset::Auto ? detector.result() : settings.charset);

@@ -9,6 +9,7 @@
 #include "import/ExportInput.h"
 #include "import/GenericPrePass.h"
 #include "import/IfoWriter.h"
+#include "import/ImportMessages.h"
 #include "import/OutputNaming.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
@@ -20,22 +21,7 @@ namespace {
 
 // The messages of a reader (or the pre-pass), in the order it met them.
 void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
-  switch (result.status) {
-    case ReadStatus::OutputNotOpened:
-      ShowError(ui, "Couldnt open output CSV File");
-      return;
-    case ReadStatus::InputNotOpened:
-      ShowError(ui, mode == kModeRefMan ? "Couldnt Open input .csv file"
-                                        : "Couldnt Open input .tsv file");
-      break;
-    case ReadStatus::InputNotRead:
-      ShowError(ui, "Couldnt read csv file");
-      break;
-    case ReadStatus::Read:
-    case ReadStatus::Stopped:
-      break;
-  }
-  if (!result.failedFile.empty()) ShowError(ui, "Unable to write to " + result.failedFile);
+  for (const auto& text : ReadNotices(result, mode == kModeRefMan)) ShowError(ui, text);
 }
 
 // The ProCite reader on the reduced file, once the pre-pass wrote it whole.
@@ -71,21 +57,8 @@ ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
 // False (after saying so) when there is no description to convert with.
 bool DescribeDatabase(FieldSetup& setup, const ImportRun& run, Ui& ui) {
   const IfoResult ifo = WriteIfoFile(setup, run.ifoPath);
-  switch (ifo.status) {
-    case IfoStatus::Written:
-      return true;
-    case IfoStatus::NotCreated:
-      ShowError(ui, "Failure creating .IFO file ");
-      break;
-    case IfoStatus::NoFieldSelected:
-      ShowError(ui, "No fields selected \nPlease select a field and try again ");
-      break;
-    case IfoStatus::NotWritten:
-      ShowError(ui, "Unable to write to " + ifo.failedFile);
-      break;
-  }
-  ShowError(ui, "Unable to build .IFO file");
-  return false;
+  for (const auto& text : IfoNotices(ifo)) ShowError(ui, text);
+  return ifo.status == IfoStatus::Written;
 }
 
 // Nothing of a stopped run is left in the work folder.
@@ -96,19 +69,8 @@ FileOutcome Stopped(ImportRun& run, FileOutcome outcome) {
 
 FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcome) {
   outcome.converted = true;
-  outcome.statusText = std::to_string(read.records) + " Records Transferred to  JFile";
-  run.note(outcome.statusText);
-  if (read.truncated > 0) {
-    outcome.statusText += ". Number of truncated records: " + std::to_string(read.truncated);
-  }
-  if (read.lostValues > 0) {
-    outcome.statusText +=
-        ". Number of records that lost a value: " + std::to_string(read.lostValues);
-  }
-  if (read.replaced > 0) {
-    outcome.statusText +=
-        ". Number of records with replaced characters: " + std::to_string(read.replaced);
-  }
+  run.note(TransferredText(read.records));
+  outcome.statusText = ImportStatusText(read);
   return outcome;
 }
 
@@ -147,7 +109,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
 
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, false));
   run.note(" ");
-  run.note("EndNote to JFile");
+  run.note(kImportHeading);
   LogImportNames(run);
 
   switch (TakeExportInput(settings, run, ui)) {
@@ -169,10 +131,10 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
     return Stopped(run, outcome);
   }
   ShowReadMessages(read, setup.mode, ui);
-  run.note("Endnote file record count was " + std::to_string(read.records));
+  run.note(RecordCountLine(read.records));
   if (read.records == 0) {
     ui.hideProgress();
-    ShowError(ui, "Error Converting EndNote file");
+    ShowError(ui, kNotConvertedToCsv);
     return outcome;
   }
   run.written.push_back(run.csvPath);

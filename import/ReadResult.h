@@ -5,6 +5,7 @@
 // read is committed even when the input failed part way, but not when the
 // user stopped the reading.
 #include "fields/FieldSetup.h"
+#include "import/ImportMessages.h"
 #include "import/ImportRun.h"
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
@@ -56,7 +57,7 @@ public:
   void forget() { inRecord_ = false; }
   void recordWritten(ImportRun& run, int record) {
     if (inRecord_) {
-      run.note("Characters replaced in Record " + std::to_string(record));
+      run.note(CharactersReplacedLine(record));
       ++records_;
     }
     inRecord_ = false;

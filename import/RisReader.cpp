@@ -4,6 +4,7 @@
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/FieldValues.h"
+#include "import/ImportMessages.h"
 #include "platform/Charset.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ public:
   }
   void log(ImportRun& run) const {
     if (tags_.empty()) return;
-    std::string line = "Tags without a field: ";
+    std::string line = kTagsWithoutFieldLead;
     for (const auto& [tag, times] : tags_) {
       if (&tag != &tags_.front().first) line += ", ";
       line += std::string(tag.data(), 2) + " " + std::to_string(times);
@@ -480,8 +481,7 @@ void RisReader::writeRecord() {
   ++tally_.records;
   tally_.lost.recordWritten(run_, tally_.records);
   if (!replacedTags_.empty()) {
-    run_.note("Values replaced in Record " + std::to_string(tally_.records) + ": " +
-              replacedTags_);
+    run_.note(ValuesReplacedLine(tally_.records, replacedTags_));
     ++tally_.lostValues;
   }
   ui_.setRecordCounter(tally_.records);

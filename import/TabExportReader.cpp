@@ -4,6 +4,7 @@
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/RecordEnds.h"
+#include "import/ImportMessages.h"
 #include "platform/Charset.h"
 
 #include <array>
@@ -146,7 +147,7 @@ void TabReader::endRecord() {
 
 void TabReader::writeRecord() {
   if (WriteCsvRecord(out_, record_)) {
-    run_.note("Truncated field(s) in Record " + std::to_string(tally_.records));
+    run_.note(TruncatedLine(tally_.records));
     ++tally_.truncated;
   }
   tally_.lost.recordWritten(run_, tally_.records);

@@ -6,6 +6,7 @@
 #include "jconv5/pdb/JFileAppInfo.h"
 #include "jconv5/pdb/JFileRecord.h"
 #include "jconv5/pdb/Limits.h"
+#include "jconv5/pdb/Messages.h"
 #include "jconv5/pdb/PdbContainer.h"
 
 namespace jconv5 {
@@ -20,8 +21,7 @@ void CheckColumns(const CsvTable& csv, const IfoDescription& ifo) {
   const std::size_t columns = csv.header.size();
   if (columns == 0) throw Failure("CSV line 1: the header names no columns");
   if (columns > static_cast<std::size_t>(kMaxFields))
-    throw Failure("CSV line 1: the header names " + std::to_string(columns) +
-                  " columns; a JFile database has at most 50");
+    throw Failure(TooManyColumnsText(columns));
   if (ifo.types.size() != columns)
     throw Failure("CSV line 1: the header names " + std::to_string(columns) +
                   " columns but the IFO file describes " + std::to_string(ifo.types.size()));
@@ -30,8 +30,7 @@ void CheckColumns(const CsvTable& csv, const IfoDescription& ifo) {
       throw Failure("CSV line 1, column " + std::to_string(i + 1) +
                     ": the field name holds a zero byte");
   if (csv.records.size() > kMaxRecords)
-    throw Failure("CSV file: it holds " + std::to_string(csv.records.size()) +
-                  " records; a JFile database holds at most 65535");
+    throw Failure(TooManyRecordsText(csv.records.size()));
 }
 
 std::string RecordPlace(const CsvLine& line, std::size_t record) {
@@ -50,16 +49,14 @@ void AppendRecord(CsvLine& line, std::size_t record, const std::vector<std::stri
     const std::string& value = line.values[i];
     std::string field = ", column " + std::to_string(i + 1) + " " + Quoted(header[i]);
     if (value.size() > kMaxValueBytes)
-      throw Failure(RecordPlace(line, record) + field + ": the value is " +
-                    std::to_string(value.size()) + " bytes long; JFile takes at most 4000");
+      throw Failure(ValueTooLongText(RecordPlace(line, record) + field, value.size()));
     if (value.find('\0') != std::string::npos)
       throw Failure(RecordPlace(line, record) + field +
                     ": the value holds a zero byte, which JFile can't store");
   }
   std::size_t size = RecordSize(line.values);
   if (size > kMaxRecordBytes)
-    throw Failure(RecordPlace(line, record) + ": the record takes " + std::to_string(size) +
-                  " bytes; a JFile record holds at most 64000");
+    throw Failure(RecordTooLongText(RecordPlace(line, record), size));
   WriteRecord(line.values, data);
 }
 
@@ -115,8 +112,7 @@ std::string BuildDatabase(std::string_view csvText, std::string_view ifoText, st
 
   database.appInfo = WriteAppInfo(AppInfoFor(csv, ifo));
   if (database.appInfo.size() > kMaxAppInfoBytes)
-    throw Failure("IFO file: its popup lists take " + std::to_string(database.appInfo.size()) +
-                  " bytes with the field settings; a JFile database keeps at most 64000");
+    throw Failure(AppInfoTooLongText(database.appInfo.size()));
 
   database.records.resize(csv.records.size());
   for (std::size_t i = 0; i < csv.records.size(); ++i) {

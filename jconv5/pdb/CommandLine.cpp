@@ -3,6 +3,7 @@
 #include "jconv5/pdb/Convert.h"
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/FileIo.h"
+#include "jconv5/pdb/Messages.h"
 #include "jconv5/pdb/PdbContainer.h"
 
 #include <cstdio>
@@ -43,20 +44,20 @@ void WriteLog(const Command& command, const std::string& problem, std::ostream& 
   std::string log;
   auto line = [&log](const std::string& text) { log += text + "\r\n"; };
   if (command.direction == 1) {
-    line("jconv5 could not build the JFile database.");
+    line(kNotBuiltLine);
     line("CSV file: " + command.input);
     line("IFO file: " + command.ifo);
   } else {
-    line("jconv5 could not turn the JFile database into a CSV file.");
+    line(kNotExtractedLine);
     line("PDB file: " + command.input);
   }
-  line("Problem: " + Sentence(problem));
-  line("Nothing was written to " + command.output + ".");
+  line(ProblemLine(Sentence(problem)));
+  line(NothingWrittenLine(command.output));
   messages << log;
   try {
     WriteWholeFile(ErrorLogPath(command.output), log);
   } catch (const Failure& failure) {
-    messages << "The log jconv5.err could not be written either: " << failure.text() << "\n";
+    messages << LogNotWrittenText(failure.text()) << "\n";
   }
 }
 
@@ -101,7 +102,7 @@ int RunCommand(const Command& command, std::uint32_t now, std::ostream& messages
   } catch (const Failure& failure) {
     WriteLog(command, failure.text(), messages);
   } catch (const std::bad_alloc&) {
-    WriteLog(command, "there is not enough memory for the conversion", messages);
+    WriteLog(command, kNoMemory, messages);
   } catch (const std::exception& error) {
     WriteLog(command, std::string("unexpected error: ") + error.what(), messages);
   }

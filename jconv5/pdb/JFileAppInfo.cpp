@@ -3,6 +3,7 @@
 #include "jconv5/pdb/ByteIo.h"
 #include "jconv5/pdb/Failure.h"
 #include "jconv5/pdb/Limits.h"
+#include "jconv5/pdb/Messages.h"
 
 namespace jconv5 {
 
@@ -122,7 +123,7 @@ int JFileLetterColumn(char letter) {
 
 std::string WriteAppInfo(const JFileAppInfo& info) {
   if (info.fields.empty() || info.fields.size() > kFieldSlots)
-    throw Failure(std::to_string(info.fields.size()) + " columns: a JFile database has 1 to 50");
+    throw Failure(ColumnCountText(info.fields.size()));
   for (std::size_t i = 0; i < info.fields.size(); ++i)
     RequireNoNul(info.fields[i].name, "the name of column " + std::to_string(i + 1));
   std::string out;
@@ -135,15 +136,12 @@ std::string WriteAppInfo(const JFileAppInfo& info) {
 
 JFileAppInfo ReadAppInfo(std::string_view block) {
   if (block.size() < kAppInfoFixedSize)
-    throw Failure(
-        "the database is damaged or not a JFile database: its application info block has " +
-        std::to_string(block.size()) + " bytes, JFile's takes at least 1702");
+    throw Failure(AppInfoTooShortText(block.size(), kAppInfoFixedSize));
   if (GetU16(block, kMarkerAt) != kAppInfoMarker)
-    throw Failure("the application info block does not carry JFile's marker (576 at byte 1152)");
+    throw Failure(NoAppInfoMarkerText(kAppInfoMarker, kMarkerAt));
   const std::size_t n = GetU16(block, kFieldCountAt);
   if (n < 1 || n > kFieldSlots)
-    throw Failure("the database is damaged: it claims " + std::to_string(n) +
-                  " fields, JFile has 1 to 50");
+    throw Failure(ClaimedFieldsText(n));
   JFileAppInfo info;
   info.fields.resize(n);
   for (std::size_t i = 0; i < n; ++i) {

@@ -2,6 +2,7 @@
 
 #include "jconv5/pdb/ByteIo.h"
 #include "jconv5/pdb/Failure.h"
+#include "jconv5/pdb/Messages.h"
 
 #include <algorithm>
 #include <ctime>
@@ -50,7 +51,7 @@ std::uint32_t PalmTimeNow() {
 std::string WritePdb(const PdbDatabase& database) {
   const std::size_t count = database.records.size();
   if (count > kMaxRecordCount)
-    throw Failure(ByteText(count) + " records are more than a Palm database can hold (65,535)");
+    throw Failure(PalmTooManyRecordsText(count, kMaxRecordCount));
   const PdbHeader& h = database.header;
   std::uint32_t highestId = 0;
   std::size_t total = kPdbHeaderSize + kPdbRecordEntrySize * count + 2 + database.appInfo.size();

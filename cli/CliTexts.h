@@ -1,0 +1,32 @@
+#pragma once
+// What tomekit-cli itself says, beside the conversions' own messages: why a
+// command line was refused, and an error no conversion caught. The usage and
+// the help are in CommandLine.cpp's UsageText and HelpText. None of these is
+// kept from an older program; the conversions' texts are, and come from the
+// layers that report them.
+#include <string>
+#include <string_view>
+
+namespace tk::cli {
+
+// Before a refused command line's reason and an uncaught error, so that a
+// script's log tells whose line it is.
+inline constexpr char kProgramLead[] = "tomekit-cli: ";
+inline constexpr char kUnexpectedError[] = "unexpected error";
+
+inline constexpr char kNoCommand[] = "no command given";
+inline constexpr char kNoFile[] = "no file given";
+inline constexpr char kModeMissing[] = "--mode needs a mode";
+inline constexpr char kCharsetMissing[] = "--charset needs a character set";
+
+inline std::string UnknownText(std::string_view what, std::string_view given) {
+  return "unknown " + std::string(what) + " '" + std::string(given) + "'";
+}
+inline std::string UnknownCommandText(std::string_view given) { return UnknownText("command", given); }
+inline std::string UnknownModeText(std::string_view given) { return UnknownText("mode", given); }
+inline std::string UnknownCharsetText(std::string_view given) {
+  return UnknownText("character set", given);
+}
+inline std::string UnknownOptionText(std::string_view given) { return UnknownText("option", given); }
+
+}  // namespace tk::cli

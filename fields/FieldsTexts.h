@@ -1,0 +1,63 @@
+#pragma once
+// The texts a user reads from the field model and the configuration: the
+// strategy files, the settings file, the HotSync request and the work folder.
+// Every layer above reports a file it could not write with UnableToWriteText,
+// so that one failure reads the same wherever it happens.
+//
+// Kept byte for byte, as the program has always shown them and its users'
+// notes quote them: "Couldnt Read Strategy File" (no apostrophe), "Couldn't
+// open key " (with its trailing blank), "Failed to set data for '<value>'",
+// "'<token>' is not a valid integer value" and "Unable to write to <path>".
+// Anything said beyond them goes on a line of its own after them.
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+inline constexpr char kStrategyNotRead[] = "Couldnt Read Strategy File";
+inline constexpr char kInstallKeyNotOpened[] = "Couldn't open key ";
+
+inline std::string UnableToWriteText(std::string_view path) {
+  return "Unable to write to " + std::string(path);
+}
+
+inline std::string NotAnIntegerText(std::string_view token) {
+  return "'" + std::string(token) + "' is not a valid integer value";
+}
+
+inline std::string InstallValueNotSetText(std::string_view valueName) {
+  return "Failed to set data for '" + std::string(valueName) + "'";
+}
+
+// `kind` as FileKindText gives it: "a folder", "a FIFO or pipe", ...
+inline std::string NotRegularFileText(std::string_view kind) {
+  return "is not a regular file but " + std::string(kind);
+}
+inline constexpr char kStrategyFileEmpty[] = "is empty";
+
+// `problem` is NotRegularFileText or kStrategyFileEmpty.
+inline std::string StrategyNotUsableText(std::string_view path, std::string_view problem) {
+  return std::string(kStrategyNotRead) + "\n" + std::string(path) + " " + std::string(problem) +
+         "; the mode's default fields are used.";
+}
+
+inline std::string SettingsNotRegularText(std::string_view fullPath, std::string_view kind) {
+  return std::string(fullPath) + " " + NotRegularFileText(kind) + "; the default settings are used.";
+}
+
+// `problem` is empty, or SettingsNotRegularText for the same file.
+inline std::string SettingsNotWrittenText(std::string_view fullPath, std::string_view problem) {
+  return UnableToWriteText(fullPath) + (problem.empty() ? "" : "\n" + std::string(problem));
+}
+
+inline std::string WorkFolderBusyText(std::string_view folder) {
+  return "Another conversion is running in " + std::string(folder) +
+         ", and only one at a time can use its work folder. Try again when it has finished.";
+}
+
+// The last line of Log.txt, naming the folder the program runs from.
+inline std::string ProgramLocationLine(std::string_view folder) {
+  return "Program location:  " + std::string(folder);
+}
+
+}  // namespace tk

@@ -1,0 +1,66 @@
+#include "import/ImportMessages.h"
+
+#include "fields/FieldsTexts.h"
+#include "import/IfoWriter.h"
+#include "import/ReadResult.h"
+
+namespace tk {
+
+std::vector<std::string> ReadNotices(const ReadResult& result, bool risInput) {
+  std::vector<std::string> notices;
+  switch (result.status) {
+    case ReadStatus::OutputNotOpened:
+      // Nothing was read, so nothing else can have gone wrong.
+      return {"Couldnt open output CSV File"};
+    case ReadStatus::InputNotOpened:
+      notices.push_back(risInput ? "Couldnt Open input .csv file" : "Couldnt Open input .tsv file");
+      break;
+    case ReadStatus::InputNotRead:
+      notices.push_back("Couldnt read csv file");
+      break;
+    case ReadStatus::Read:
+    case ReadStatus::Stopped:
+      break;
+  }
+  if (!result.failedFile.empty()) notices.push_back(UnableToWriteText(result.failedFile));
+  return notices;
+}
+
+std::vector<std::string> IfoNotices(const IfoResult& result) {
+  std::vector<std::string> notices;
+  switch (result.status) {
+    case IfoStatus::Written:
+      return notices;
+    case IfoStatus::NotCreated:
+      notices.push_back("Failure creating .IFO file ");
+      break;
+    case IfoStatus::NoFieldSelected:
+      notices.push_back("No fields selected \nPlease select a field and try again ");
+      break;
+    case IfoStatus::NotWritten:
+      notices.push_back(UnableToWriteText(result.failedFile));
+      break;
+  }
+  notices.push_back("Unable to build .IFO file");
+  return notices;
+}
+
+std::string TransferredText(int records) {
+  return std::to_string(records) + " Records Transferred to  JFile";
+}
+
+std::string ImportStatusText(const ReadResult& result) {
+  std::string text = TransferredText(result.records);
+  if (result.truncated > 0) {
+    text += ". Number of truncated records: " + std::to_string(result.truncated);
+  }
+  if (result.lostValues > 0) {
+    text += ". Number of records that lost a value: " + std::to_string(result.lostValues);
+  }
+  if (result.replaced > 0) {
+    text += ". Number of records with replaced characters: " + std::to_string(result.replaced);
+  }
+  return text;
+}
+
+}  // namespace tk

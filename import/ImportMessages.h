@@ -1,0 +1,58 @@
+#pragma once
+// The texts of an import: what its results say in message boxes and on the
+// status bar, one function per result, and the lines the readers add to the
+// log.
+//
+// Kept byte for byte, as the program has always shown them: "Couldnt open
+// output CSV File", "Couldnt Open input .tsv file" (and ".csv" for RIS),
+// "Couldnt read csv file" (said of any export), "Failure creating .IFO file "
+// and "No fields selected \nPlease select a field and try again " with their
+// trailing blanks, "Unable to build .IFO file", "Error Converting EndNote
+// file" and "Endnote file record count was " in every mode, and "%d Records
+// Transferred to  JFile" with two blanks. The counts after the last are ours.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tk {
+
+struct ReadResult;
+struct IfoResult;
+
+inline constexpr char kNotConvertedToCsv[] = "Error Converting EndNote file";
+
+// The reader's error boxes, in the order it met the problems; `risInput` for
+// Reference Manager's RIS exports.
+std::vector<std::string> ReadNotices(const ReadResult& result, bool risInput);
+
+// None for a description written; otherwise why, then the summary box.
+std::vector<std::string> IfoNotices(const IfoResult& result);
+
+// The status bar's line for a file that converted, with the records that
+// lost something counted after the count that goes to the log.
+std::string TransferredText(int records);
+std::string ImportStatusText(const ReadResult& result);
+
+// ------------------------------------------------------------ log lines
+
+inline constexpr char kImportHeading[] = "EndNote to JFile";
+
+inline std::string RecordCountLine(int records) {
+  return "Endnote file record count was " + std::to_string(records);
+}
+inline std::string PipeCopyLine(std::string_view copy) {
+  return "Read once from a pipe into " + std::string(copy);
+}
+inline std::string TruncatedLine(int record) {
+  return "Truncated field(s) in Record " + std::to_string(record);
+}
+inline std::string CharactersReplacedLine(int record) {
+  return "Characters replaced in Record " + std::to_string(record);
+}
+// `tags` lists the record's replaced tags, joined by ", ".
+inline std::string ValuesReplacedLine(int record, std::string_view tags) {
+  return "Values replaced in Record " + std::to_string(record) + ": " + std::string(tags);
+}
+inline constexpr char kTagsWithoutFieldLead[] = "Tags without a field: ";
+
+}  // namespace tk
