@@ -18,11 +18,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // A finished run of tomekit-cli, by name, so a failure says which part.
-struct Run {
+struct CliRun {
   int status;
   std::string out, err;
-  bool operator==(const Run&) const = default;
-  friend void PrintTo(const Run& r, std::ostream* o) {
+  bool operator==(const CliRun&) const = default;
+  friend void PrintTo(const CliRun& r, std::ostream* o) {
     *o << "exit " << r.status << "\nstdout: " << ::testing::PrintToString(r.out)
        << "\nstderr: " << ::testing::PrintToString(r.err);
   }
@@ -50,7 +50,7 @@ protected:
   // Runs the copied tomekit-cli in the program folder, then `then`. The
   // shell reports the status, so a death by signal shows as 128 + its number.
   // `feed` goes before the program: a pipe into it, or a time limit.
-  Run cli(const std::string& args, const std::string& then = "", const std::string& feed = "") {
+  CliRun cli(const std::string& args, const std::string& then = "", const std::string& feed = "") {
     const std::string command = "cd '" + root_.path() + "'; " + feed +
                                 "env TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
                                 "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
@@ -59,7 +59,7 @@ protected:
     return ran("");
   }
   // What the run whose files end in `suffix` left.
-  Run ran(const std::string& suffix) const {
+  CliRun ran(const std::string& suffix) const {
     return {std::atoi(test::ReadBytes(folder("status" + suffix + ".txt")).c_str()),
             test::ReadBytes(folder("out" + suffix + ".txt")),
             test::ReadBytes(folder("err" + suffix + ".txt"))};
@@ -67,7 +67,7 @@ protected:
 
   // Runs the shell's lines while the first import waits in the converter
   // that hangs, then kills that import the way nothing can clean up after.
-  Run whileOneHangs(const std::string& lines) {
+  CliRun whileOneHangs(const std::string& lines) {
     test::InstallStandIn(root_.path(), test::kHangingConverter);
     test::WriteBytes(folder("EndNote/slow.txt"), "slow\xB0");
     return cli("import --mode endnote EndNote/slow.txt",
@@ -100,21 +100,21 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
                                                  ris(utf8 + "\xC4\x85\xE2\x80\xA6 20\xC2\xB0",
                                                      thorn, "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"));
   EXPECT_EQ(cli("import --mode endnote 'EndNote/My Refs.txt'"),
-            (Run{0, "1 Records Transferred to  JFile. Number of truncated records: 1\n", ""}));
+            (CliRun{0, "1 Records Transferred to  JFile. Number of truncated records: 1\n", ""}));
   EXPECT_EQ(cli("import 'Ref Man/rm.txt'"),
-            (Run{0,
-                 "2 Records Transferred to  JFile. Number of truncated records: 1. Number of "
-                 "records with replaced characters: 1\n",
-                 ""}));
+            (CliRun{0,
+                    "2 Records Transferred to  JFile. Number of truncated records: 1. Number of "
+                    "records with replaced characters: 1\n",
+                    ""}));
   EXPECT_NE(test::ReadBytes(folder("install.ini")).find("Install0=1"), std::string::npos);
 
   EXPECT_EQ(cli("export --mode endnote 'Install/EN-My Refs.PDB'"),
-            (Run{0, "1 Records Transferred to EndNote\n", ""}));
+            (CliRun{0, "1 Records Transferred to EndNote\n", ""}));
   const std::string tsv = test::ReadBytes(folder("EndNote/EN-My Refs.tsv"));
   EXPECT_EQ(tsv.substr(0, 10) + tsv.substr(tsv.find("\r\n", 10) + 2),
             "*GENERIC\r\n" + tabbed(title.substr(0, 3990)) + "\r\n");
   const std::string cut = ris(title.substr(0, 3990), "Smith, J.", "Jones, K.") + "\r\n";
-  const Run exported = (Run{0, "2 Records Transferred to Reference Manager\n", ""});
+  const CliRun exported = (CliRun{0, "2 Records Transferred to Reference Manager\n", ""});
   EXPECT_EQ(cli("export --charset utf-8 Install/RM-rm.PDB"), exported);
   EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")),
             "\xEF\xBB\xBF" + cut + ris(utf8 + "?... 20\xC2\xB0", thorn, "????") + "\r\n");
@@ -127,10 +127,11 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
 }
 
 TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order) {
-  EXPECT_EQ(cli("import"), (Run{2, "", "tomekit-cli: no file given\n" + std::string(UsageText())}));
-  EXPECT_EQ(cli("--help"), (Run{0, HelpText(), ""}));
+  EXPECT_EQ(cli("import"),
+            (CliRun{2, "", "tomekit-cli: no file given\n" + std::string(UsageText())}));
+  EXPECT_EQ(cli("--help"), (CliRun{0, HelpText(), ""}));
   test::WriteBytes(folder("stratRM.jfp"), "110\r\n1\r\n8\r\n12,x,\r\n");
-  EXPECT_EQ(cli("export Install/none.PDB"), (Run{1, "", "'x' is not a valid integer value\n"}));
+  EXPECT_EQ(cli("export Install/none.PDB"), (CliRun{1, "", "'x' is not a valid integer value\n"}));
 
   // A converter that writes its output, prints and still fails; a log that
   // can't be saved.
@@ -139,15 +140,15 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
   EXPECT_EQ(
       cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
-      (Run{1, "",
-           "Couldnt Open input .tsv file\n"
-           "Error Converting EndNote file\n"
-           "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
-           "following information\n"
-           "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
-           "Output file not created\n" +
-               folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
-               folder("Log.txt") + "\n"}));
+      (CliRun{1, "",
+              "Couldnt Open input .tsv file\n"
+              "Error Converting EndNote file\n"
+              "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
+              "following information\n"
+              "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
+              "Output file not created\n" +
+                  folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
+                  folder("Log.txt") + "\n"}));
 }
 
 // What the shell runs after starting tomekit-cli in the background: wait
@@ -173,7 +174,7 @@ TEST_F(EndToEnd, sigterm_and_sighup_stop_the_run_clean_up_and_exit_130) {
     SCOPED_TRACE(signal);
     RemoveFile(folder("started"));
     EXPECT_EQ(cli("import --mode endnote EndNote/a.txt", SignalOnceStarted(signal)),
-              (Run{130, "", "Conversion stopped\n"}));
+              (CliRun{130, "", "Conversion stopped\n"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder("TKWork")), {}), 0);
   }
 }
@@ -184,7 +185,7 @@ TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
   test::InstallStandIn(root_.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/big.txt"), "slow\xB0");
   EXPECT_EQ(cli("import --mode endnote EndNote/big.txt", SignalOnceStarted("KILL")),
-            (Run{137, "", ""}));
+            (CliRun{137, "", ""}));
   const std::string converter = test::ReadBytes(folder("started"));
   ASSERT_FALSE(converter.empty());
   for (int i = 0; i < 200 && !Ended(converter); ++i)
@@ -193,7 +194,7 @@ TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
 
   test::WriteBytes(folder("EndNote/small.txt"), "Book\xB0");
   EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
-            (Run{0, "1 Records Transferred to  JFile\n", ""}));
+            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
   EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
             test::ReadBytes(folder("TKWork/small.csv")));
   std::this_thread::sleep_for(std::chrono::seconds(3));
@@ -209,13 +210,13 @@ TEST_F(EndToEnd, longest_names_and_twelve_thousand_records_go_and_come_back) {
   for (int i = 1; i <= 12000; ++i) records += "Book\tAuthor " + std::to_string(i) + "\xB0";
   test::WriteBytes(folder("EndNote/" + base + ".txt"), records);
   EXPECT_EQ(cli("import --mode endnote 'EndNote/" + base + ".txt'"),
-            (Run{0, "12000 Records Transferred to  JFile\n", ""}));
+            (CliRun{0, "12000 Records Transferred to  JFile\n", ""}));
   EXPECT_TRUE(FileExists(folder("TKWork/" + base + ".csv")));
 
   // Three bytes of the base give way to the prefix "EN-".
   const std::string pdb = "EN-" + base.substr(0, base.size() - 3);
   EXPECT_EQ(cli("export --mode endnote 'Install/" + pdb + ".PDB'"),
-            (Run{0, "12000 Records Transferred to EndNote\n", ""}));
+            (CliRun{0, "12000 Records Transferred to EndNote\n", ""}));
   const std::string tsv = test::ReadBytes(folder("EndNote/" + pdb + ".tsv"));
   EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 12002);
   EXPECT_NE(tsv.find("Book\tAuthor 12000\t"), std::string::npos);
@@ -229,14 +230,14 @@ TEST_F(EndToEnd, a_second_run_is_refused_while_one_runs_and_a_killed_one_blocks_
   test::WriteBytes(folder("EndNote/b.txt"), "Book\xB0");
   EXPECT_EQ(whileOneHangs("./tomekit-cli import --mode endnote EndNote/b.txt >out2.txt 2>err2.txt;"
                           " echo $? >status2.txt"),
-            (Run{137, "", ""}));
-  EXPECT_EQ(ran("2"), (Run{1, "",
-                           "Another conversion is running in " + root_.path() +
-                               ", and only one at a time can use its work folder. Try again "
-                               "when it has finished.\n"}));
+            (CliRun{137, "", ""}));
+  EXPECT_EQ(ran("2"), (CliRun{1, "",
+                              "Another conversion is running in " + root_.path() +
+                                  ", and only one at a time can use its work folder. Try again "
+                                  "when it has finished.\n"}));
   EXPECT_FALSE(FileExists(folder("Install/EN-b.PDB")));
   EXPECT_EQ(cli("import --mode endnote EndNote/b.txt"),
-            (Run{0, "1 Records Transferred to  JFile\n", ""}));
+            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
 }
 
 }  // namespace
