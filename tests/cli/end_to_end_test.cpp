@@ -12,15 +12,23 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
+#include <tuple>
 
 namespace tk::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A finished run of tomekit-cli, by name, so a failure says which part.
+struct CliRun {
+  int status;
+  std::string out, err;
+  bool operator==(const CliRun&) const = default;
+  friend void PrintTo(const CliRun& r, std::ostream* o) {
+    *o << "exit " << r.status << "\nstdout: " << ::testing::PrintToString(r.out)
+       << "\nstderr: " << ::testing::PrintToString(r.err);
+  }
+};
 
 class EndToEnd : public ::testing::Test {
 protected:
@@ -41,25 +49,27 @@ protected:
 
   std::string folder(const std::string& name) const { return root.file(name); }
 
-  // Runs the copied tomekit-cli in the program folder, then `then`; gives the
-  // exit status of the shell's last command, the standard output, "|" and the
-  // standard error. The shell reports the status so that a death by signal
-  // shows as 128 + its number.
+  // Runs the copied tomekit-cli in the program folder, then `then`. The
+  // shell reports the status, so a death by signal shows as 128 + its number.
   // `feed` goes before the program: a pipe into it, or a time limit.
-  std::string cli(const std::string& args, const std::string& then = "",
-                  const std::string& feed = "") {
+  CliRun cli(const std::string& args, const std::string& then = "", const std::string& feed = "") {
     const std::string command = "cd '" + root.path() + "'; " + feed +
                                 "env TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
                                 "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
                                 "; echo $? >status.txt";
     EXPECT_EQ(std::system(command.c_str()), 0);
-    return test::ReadBytes(folder("status.txt")) + test::ReadBytes(folder("out.txt")) + "|" +
-           test::ReadBytes(folder("err.txt"));
+    return ran("");
+  }
+  // What the run whose files end in `suffix` left.
+  CliRun ran(const std::string& suffix) const {
+    return {std::atoi(test::ReadBytes(folder("status" + suffix + ".txt")).c_str()),
+            test::ReadBytes(folder("out" + suffix + ".txt")),
+            test::ReadBytes(folder("err" + suffix + ".txt"))};
   }
 
   // Runs the shell's lines while the first import waits in the converter
   // that hangs, then kills that import the way nothing can clean up after.
-  std::string whileOneHangs(const std::string& lines) {
+  CliRun whileOneHangs(const std::string& lines) {
     test::InstallStandIn(root.path(), test::kHangingConverter);
     test::WriteBytes(folder("EndNote/slow.txt"), "slow\xB0");
     return cli("import --mode endnote EndNote/slow.txt",
@@ -92,19 +102,21 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
                                                  ris(utf8 + "\xC4\x85\xE2\x80\xA6 20\xC2\xB0",
                                                      thorn, "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"));
   EXPECT_EQ(cli("import --mode endnote 'EndNote/My Refs.txt'"),
-            "0\n1 Records Transferred to  JFile. Number of truncated records: 1\n|");
+            (CliRun{0, "1 Records Transferred to  JFile. Number of truncated records: 1\n", ""}));
   EXPECT_EQ(cli("import 'Ref Man/rm.txt'"),
-            "0\n2 Records Transferred to  JFile. Number of truncated records: 1. Number of records "
-            "with replaced characters: 1\n|");
+            (CliRun{0,
+                    "2 Records Transferred to  JFile. Number of truncated records: 1. Number of "
+                    "records with replaced characters: 1\n",
+                    ""}));
   EXPECT_NE(test::ReadBytes(folder("install.ini")).find("Install0=1"), std::string::npos);
 
   EXPECT_EQ(cli("export --mode endnote 'Install/EN-My Refs.PDB'"),
-            "0\n1 Records Transferred to EndNote\n|");
+            (CliRun{0, "1 Records Transferred to EndNote\n", ""}));
   const std::string tsv = test::ReadBytes(folder("EndNote/EN-My Refs.tsv"));
   EXPECT_EQ(tsv.substr(0, 10) + tsv.substr(tsv.find("\r\n", 10) + 2),
             "*GENERIC\r\n" + tabbed(title.substr(0, 3990)) + "\r\n");
   const std::string cut = ris(title.substr(0, 3990), "Smith, J.", "Jones, K.") + "\r\n";
-  const std::string exported = "0\n2 Records Transferred to Reference Manager\n|";
+  const CliRun exported = (CliRun{0, "2 Records Transferred to Reference Manager\n", ""});
   EXPECT_EQ(cli("export --charset utf-8 Install/RM-rm.PDB"), exported);
   EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")),
             "\xEF\xBB\xBF" + cut + ris(utf8 + "?... 20\xC2\xB0", thorn, "????") + "\r\n");
@@ -117,25 +129,28 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
 }
 
 TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order) {
-  EXPECT_EQ(cli("import"), std::string("2\n|tomekit-cli: no file given\n") + UsageText());
-  EXPECT_EQ(cli("--help"), "0\n" + std::string(HelpText()) + "|");
+  EXPECT_EQ(cli("import"),
+            (CliRun{2, "", "tomekit-cli: no file given\n" + std::string(UsageText())}));
+  EXPECT_EQ(cli("--help"), (CliRun{0, HelpText(), ""}));
   test::WriteBytes(folder("stratRM.jfp"), "110\r\n1\r\n8\r\n12,x,\r\n");
-  EXPECT_EQ(cli("export Install/none.PDB"), "1\n|'x' is not a valid integer value\n");
+  EXPECT_EQ(cli("export Install/none.PDB"), (CliRun{1, "", "'x' is not a valid integer value\n"}));
 
   // A converter that writes its output, prints and still fails; a log that
   // can't be saved.
   test::InstallStandIn(root.path(), test::kFailingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "Book\xB0");
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
-  EXPECT_EQ(cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
-            "1\n|Couldnt Open input .tsv file\n"
-            "Error Converting EndNote file\n"
-            "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
-            "following information\n"
-            "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
-            "Output file not created\n" +
-                folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
-                folder("Log.txt") + "\n");
+  EXPECT_EQ(
+      cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
+      (CliRun{1, "",
+              "Couldnt Open input .tsv file\n"
+              "Error Converting EndNote file\n"
+              "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
+              "following information\n"
+              "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
+              "Output file not created\n" +
+                  folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
+                  folder("Log.txt") + "\n"}));
 }
 
 // What the shell runs after starting tomekit-cli in the background: wait
@@ -161,45 +176,14 @@ TEST_F(EndToEnd, sigterm_and_sighup_stop_the_run_clean_up_and_exit_130) {
     SCOPED_TRACE(signal);
     RemoveFile(folder("started"));
     EXPECT_EQ(cli("import --mode endnote EndNote/a.txt", SignalOnceStarted(signal)),
-              "130\n|Conversion stopped\n");
+              (CliRun{130, "", "Conversion stopped\n"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder("TKWork")), {}), 0);
   }
 }
 
-// Killed outright mid-run: its converter and what that started end with it,
-// and a file imported right after gets its own records.
-TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
-  test::InstallStandIn(root.path(), test::kHangingConverter);
-  test::WriteBytes(folder("EndNote/big.txt"), "slow\xB0");
-  EXPECT_EQ(cli("import --mode endnote EndNote/big.txt", SignalOnceStarted("KILL")), "137\n|");
-  const std::string converter = test::ReadBytes(folder("started"));
-  ASSERT_FALSE(converter.empty());
-  for (int i = 0; i < 200 && !Ended(converter); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EXPECT_TRUE(Ended(converter));
-
-  test::WriteBytes(folder("EndNote/small.txt"), "Book\xB0");
-  EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
-            "0\n1 Records Transferred to  JFile\n|");
-  EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
-            test::ReadBytes(folder("TKWork/small.csv")));
-  std::this_thread::sleep_for(std::chrono::seconds(3));
-  EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the run";
-}
-
-// The files of the stopped run in the work folder, by name; none expected.
-std::string LeftInWork(const std::string& work) {
-  std::string left;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(work, ec)) {
-    left += entry.path().filename().string() + " ";
-  }
-  return left;
-}
-
 // Nobody writes to the FIFO; /dev/zero never ends while `auto` looks at it.
-// The signal comes once the run's description is written, so the run is
-// in its wait or its look, or about to be; a run that doesn't end within a
+// The signal comes once the run's description is written, so the run is in
+// its wait or its look, or about to be; a run that doesn't end within a
 // minute is killed, and fails the test rather than hanging it.
 TEST_F(EndToEnd, ctrl_c_and_sigterm_end_a_wait_for_a_writer_and_an_endless_input) {
 #ifndef _WIN32
@@ -213,55 +197,44 @@ TEST_F(EndToEnd, ctrl_c_and_sigterm_end_a_wait_for_a_writer_and_an_endless_input
                       " ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; kill -" + signal +
                       " $!; i=0; while kill -0 $! 2>/dev/null && [ $i -lt 1200 ]; do sleep 0.05; "
                       "i=$((i+1)); done; kill -KILL $! 2>/dev/null; wait $!"),
-              "130\n|Conversion stopped\n");
-    EXPECT_EQ(LeftInWork(folder("TKWork")), "");
+              (CliRun{130, "", "Conversion stopped\n"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder("TKWork")), {}), 0);
   }
 #endif
 }
 
-// `<(cat refs.ris)` or a pipe into /dev/stdin: read once, its UTF-8 seen.
+// A pipe into /dev/stdin, as `<(cat refs.ris)` gives: read once, its UTF-8 seen.
 TEST_F(EndToEnd, piped_export_is_read_once) {
   test::WriteBytes(folder("Ref Man/rm.txt"), "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n");
   EXPECT_EQ(cli("import /dev/stdin", "", "cat 'Ref Man/rm.txt' | "),
-            "0\n1 Records Transferred to  JFile\n|");
+            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
   EXPECT_EQ(cli("export Install/RM-stdin.PDB --charset windows-1252"),
-            "0\n1 Records Transferred to Reference Manager\n|");
+            (CliRun{0, "1 Records Transferred to Reference Manager\n", ""}));
   EXPECT_NE(test::ReadBytes(folder("Ref Man/RM-stdin.RIS")).find("A1  - D\xFCrer\r\n"),
             std::string::npos);
 }
 
-// Never opened in a way that waits: named, and the defaults used.
-TEST_F(EndToEnd, settings_and_strategy_files_that_are_no_regular_files_are_named_not_waited_for) {
-#ifndef _WIN32
-  test::WriteBytes(folder("Ref Man/rm.txt"), "TY  - BOOK\r\nA1  - Doe\r\nER  - \r\n");
-  const std::string limit = "timeout -s KILL 120 ";
-  ASSERT_TRUE(CreateFolders(folder("stratRM.jfp")));
-  EXPECT_EQ(cli("import 'Ref Man/rm.txt'", "", limit),
-            "0\n1 Records Transferred to  JFile\n|Couldnt Read Strategy File\n" +
-                folder("stratRM.jfp") +
-                " is not a regular file but a folder; the mode's default fields are used.\n");
-  fs::remove(folder("stratRM.jfp"));
-  ASSERT_TRUE(test::MakeFifo(folder("stratRM.jfp")));
-  EXPECT_EQ(cli("import 'Ref Man/rm.txt'", "", limit),
-            "0\n1 Records Transferred to  JFile\n|Couldnt Read Strategy File\n" +
-                folder("stratRM.jfp") +
-                " is not a regular file but a FIFO or pipe; the mode's default fields are used.\n");
-  fs::remove(folder("tomekit.INI"));
-  ASSERT_TRUE(test::MakeFifo(folder("tomekit.INI")));
-  EXPECT_EQ(cli("import --mode refman 'Ref Man/rm.txt'", "", limit),
-            "0\n1 Records Transferred to  JFile\n|" + folder("tomekit.INI") +
-                " is not a regular file but a FIFO or pipe; the default settings are used.\n"
-                "Couldnt Read Strategy File\n" +
-                folder("stratRM.jfp") +
-                " is not a regular file but a FIFO or pipe; the mode's default fields are used.\n");
-#endif
+// Killed outright mid-run: its converter and what that started end with it,
+// and a file imported right after gets its own records.
+TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
+  test::InstallStandIn(root.path(), test::kHangingConverter);
+  test::WriteBytes(folder("EndNote/big.txt"), "slow\xB0");
+  EXPECT_EQ(cli("import --mode endnote EndNote/big.txt", SignalOnceStarted("KILL")),
+            (CliRun{137, "", ""}));
+  const std::string converter = test::ReadBytes(folder("started"));
+  ASSERT_FALSE(converter.empty());
+  for (int i = 0; i < 200 && !Ended(converter); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(Ended(converter));
+
+  test::WriteBytes(folder("EndNote/small.txt"), "Book\xB0");
+  EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
+            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
+  EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
+            test::ReadBytes(folder("TKWork/small.csv")));
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the run";
 }
-
-}  // namespace
-}  // namespace tk::cli
-
-namespace tk::cli {
-namespace {
 
 // Every name the system takes, every record a database holds: a 255-byte
 // export of 12,000 records goes to a PDB and comes back whole. The work
@@ -272,13 +245,13 @@ TEST_F(EndToEnd, longest_names_and_twelve_thousand_records_go_and_come_back) {
   for (int i = 1; i <= 12000; ++i) records += "Book\tAuthor " + std::to_string(i) + "\xB0";
   test::WriteBytes(folder("EndNote/" + base + ".txt"), records);
   EXPECT_EQ(cli("import --mode endnote 'EndNote/" + base + ".txt'"),
-            "0\n12000 Records Transferred to  JFile\n|");
+            (CliRun{0, "12000 Records Transferred to  JFile\n", ""}));
   EXPECT_TRUE(FileExists(folder("TKWork/" + base + ".csv")));
 
   // Three bytes of the base give way to the prefix "EN-".
   const std::string pdb = "EN-" + base.substr(0, base.size() - 3);
   EXPECT_EQ(cli("export --mode endnote 'Install/" + pdb + ".PDB'"),
-            "0\n12000 Records Transferred to EndNote\n|");
+            (CliRun{0, "12000 Records Transferred to EndNote\n", ""}));
   const std::string tsv = test::ReadBytes(folder("EndNote/" + pdb + ".tsv"));
   EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 12002);
   EXPECT_NE(tsv.find("Book\tAuthor 12000\t"), std::string::npos);
@@ -292,14 +265,14 @@ TEST_F(EndToEnd, a_second_run_is_refused_while_one_runs_and_a_killed_one_blocks_
   test::WriteBytes(folder("EndNote/b.txt"), "Book\xB0");
   EXPECT_EQ(whileOneHangs("./tomekit-cli import --mode endnote EndNote/b.txt >out2.txt 2>err2.txt;"
                           " echo $? >status2.txt"),
-            "137\n|");
-  EXPECT_EQ(test::ReadBytes(folder("status2.txt")) + test::ReadBytes(folder("out2.txt")) + "|" +
-                test::ReadBytes(folder("err2.txt")),
-            "1\n|Another conversion is running in " + root.path() +
-                ", and only one at a time can use its work folder. Try again when it has "
-                "finished.\n");
+            (CliRun{137, "", ""}));
+  EXPECT_EQ(ran("2"), (CliRun{1, "",
+                              "Another conversion is running in " + root.path() +
+                                  ", and only one at a time can use its work folder. Try again "
+                                  "when it has finished.\n"}));
   EXPECT_FALSE(FileExists(folder("Install/EN-b.PDB")));
-  EXPECT_EQ(cli("import --mode endnote EndNote/b.txt"), "0\n1 Records Transferred to  JFile\n|");
+  EXPECT_EQ(cli("import --mode endnote EndNote/b.txt"),
+            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 // A session from start to end: settings, mode set-ups, strategy files and
-// the program folder, also when it can't be written or read; the field table
-// and the shared tables that readers and writers must agree on.
+// the program folder, also when it can't be written or read.
 #include "fields/Lifecycle.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/PalmFolders.h"
-#include "fields/RisTags.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 
@@ -58,9 +56,9 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
   s.settings.importExportFolder = "/refs/procite";
   ASSERT_TRUE(s.mode(9).loaded());  // an unknown mode is EndNote
-  EXPECT_EQ(s.settings.importExportFolder + "|" + s.key("UserInfo", "PCPath") + "|" +
-                s.key("Tomekit", "ProgMode"),
-            "/refs/endnote|/refs/procite|0");
+  EXPECT_EQ(s.settings.importExportFolder, "/refs/endnote");
+  EXPECT_EQ(s.key("UserInfo", "PCPath"), "/refs/procite");
+  EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
   // Entries past EndNote's 31 fields keep what ProCite left there.
   EXPECT_TRUE(s.setup.table[20].selected == 0 && s.setup.popupLists[20].empty() &&
               s.setup.table[47].selected == 1);
@@ -112,18 +110,18 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
     const ModeResult result = fault == 2 ? s.mode(kModeRefMan) : s.start();
     EXPECT_EQ(result.status, ModeLoad::Abandoned);
     EXPECT_TRUE(fault != 2 || s.setup.popupLists[2] == Words{"kept"});
+    const std::string settingsFile = s.file("tomekit.INI");
+    EXPECT_EQ(result.error, "Unable to write to " + settingsFile +
+                                (fault == 0 ? "\n" + settingsFile +
+                                                  " is not a regular file but a folder; the "
+                                                  "default settings are used."
+                                            : ""));
+    EXPECT_EQ(s.settings.mode, kModeEndNote);
+    EXPECT_EQ(s.setup.strategyPath, s.file("stratEN.jfp"));
     // A start still loads the saved mode where its folder can be used.
-    EXPECT_EQ(result.error + "|" + std::to_string(s.settings.mode) + "|" + s.setup.strategyPath +
-                  "|" + std::to_string(s.setup.loaded) +
-                  std::to_string(FolderExists(s.file("TKWork"))) +
-                  std::to_string(s.ui.messages.size()),
-              "Unable to write to " + s.file("tomekit.INI") +
-                  (fault == 0 ? "\n" + s.file("tomekit.INI") +
-                                    " is not a regular file but a folder; the default settings "
-                                    "are used."
-                              : "") +
-                  "|" + std::to_string(kModeEndNote) + "|" + s.file("stratEN.jfp") +
-                  (fault == 1 ? "|000" : "|110"));
+    EXPECT_EQ(s.setup.loaded, fault != 1);
+    EXPECT_EQ(FolderExists(s.file("TKWork")), fault != 1);
+    EXPECT_TRUE(s.ui.messages.empty());
   }
 }
 
@@ -241,60 +239,6 @@ TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
             std::tuple("Unable to write to " + s.settings.settingsFile + "\n" + problem, true,
                        kModeEndNote));
   EXPECT_EQ(KindOfFile(s.settings.settingsFile), FileKind::Stream);
-}
-
-// Written: only the current mode's folder, in this order. Read: values as
-// they stand; absent keys and a hand-edited unknown mode are the defaults.
-TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_request) {
-  test::TempFolder dir;
-  Settings settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, kModeRefMan,
-                    "/refs/rm", "/palm/install", "/palm/backup", "1234", Charset::Auto, {});
-  ASSERT_TRUE(WriteSettings(settings));
-  EXPECT_EQ(test::ReadBytes(dir.file("other.INI")),
-            "[UserInfo]\r\nPalmOutPath=/palm/install\r\nPalmInPath=/palm/backup\r\n"
-            "RMPath=/refs/rm\r\nuserHSCode=1234\r\n\r\n[Tomekit]\r\nProgMode=1\r\n");
-  // The HotSync install request is named after the user's id.
-  InstallRequestStore store(dir.file("store.ini"));
-  EXPECT_EQ(RequestHotSyncInstall(settings, store), InstallStoreResult::Ok);
-  EXPECT_EQ(store.value(kHotSyncKeyPath, "Install1234"), 1u);
-  EXPECT_EQ(InstallRequestMessage(settings, InstallStoreResult::Ok) + "|" +
-                InstallRequestMessage(settings, InstallStoreResult::KeyNotOpened) + "|" +
-                InstallRequestMessage(settings, InstallStoreResult::ValueNotSet),
-            "|Couldn't open key |Failed to set data for 'Install1234'");
-  const auto read = [&settings](const std::string& text) {
-    test::WriteBytes(settings.settingsFile, text);
-    ReadSettings(settings);
-    return std::to_string(settings.mode) + "|" + settings.importExportFolder + "|" +
-           settings.palmInstallFolder + "|" + settings.palmBackupFolder + "|" +
-           settings.hotSyncUserId + "|" + std::string(CharsetName(settings.charset));
-  };
-  const std::string folder = DefaultFolder(settings);
-  EXPECT_EQ(read("[UserInfo]\r\nuserHSCode=\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
-                 "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\nENCharset=utf-8\r\n"
-                 "PCCharset=UTF-8\r\n"),
-            "2|/refs/pc/|" + folder + "|/palm/backup\\||utf-8");
-  for (const std::string mode : {"two", "4", "-1"})
-    EXPECT_EQ(read("[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
-              "0|/en|" + folder + "|" + folder + "|0|auto")
-        << mode;
-  // Work folders that can't be made are reported missing.
-  test::BlockFolder(dir.file("TKWork"));
-  EXPECT_FALSE(MakeWorkFolders(dir.path()));
-}
-
-// Reading accepts every synonym; writing uses the first tag of a field. The
-// catalogue's entry 0 is a placeholder; past the end mark is nothing.
-TEST(settings_test, ris_tags_map_synonyms_to_one_field_and_write_the_first) {
-  std::string fields;
-  for (const char* tag : {"TY  - ", "T1  - x", "CT  - ", "A1  - ", "AU  - ", "J2  - ", "UR  - ",
-                          "ER  - ", "ty  - ", "TY - x", "TY  -", "ZZ  - ", "TY  -x"})
-    fields += std::to_string(RisFieldOfTag(tag)) + ",";
-  EXPECT_EQ(fields, "1,3,3,4,4,11,33," + std::to_string(kRisRecordEnd) + ",0,0,0,0,0,");
-  for (int field = 1; field < kRisRecordEnd; ++field)
-    EXPECT_EQ(RisFieldOfTag(RisTagOfField(field)), field) << field;
-  EXPECT_EQ(std::tuple(RisTagOfField(kRisRecordEnd), FieldLabel(kModeEndNote, 0),
-                       FieldLabel(kModeEndNote, 33), GenericFieldMap(49)),
-            std::tuple("", "DUMMY", "", ""));
 }
 
 }  // namespace

@@ -19,6 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -77,6 +80,45 @@ struct ReaderRun {
   ImportRun run;
   FakeUi ui;
 };
+
+// What a reader's run gave and showed, by name, so a failure says which.
+struct ReadOutcome {
+  ReadStatus status;
+  int records, truncated;
+  std::string written;    // without the header line
+  long counter, updates;  // the record counter's last value and its moves
+  bool operator==(const ReadOutcome&) const = default;
+  friend void PrintTo(const ReadOutcome& o, std::ostream* out) {
+    *out << "{status " << static_cast<int>(o.status) << ", " << o.records << " records, "
+         << o.truncated << " truncated, counter " << o.counter << " moved " << o.updates
+         << " times, written:\n"
+         << ::testing::PrintToString(o.written) << "}";
+  }
+};
+
+// An export and the records its reader must write, one line each.
+struct ReaderCase {
+  const char* behaviour;
+  std::vector<int> fields;
+  std::string input, records;
+  int truncated = 0, maxWidth = 3990;
+  long updates = 0;  // the counter's moves, if not once a record
+};
+
+inline void ExpectReads(ConvMode mode, std::span<const ReaderCase> cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.behaviour);
+    ReaderRun r(mode, c.input);
+    const ReadResult result = r.read(c.fields, c.maxWidth);
+    const int count = static_cast<int>(std::count(c.records.begin(), c.records.end(), '\n'));
+    // ProCite moves the counter before it knows whether a line is a record.
+    const long counter = r.ui.lastRecord + (mode == kModeProCite);
+    EXPECT_EQ((ReadOutcome{result.status, result.records, result.truncated, r.records(), counter,
+                           r.ui.recordUpdates}),
+              (ReadOutcome{ReadStatus::Read, count, c.truncated, c.records, count,
+                           c.updates ? c.updates : count}));
+  }
+}
 
 // The import button with four string fields; the stand-in converter copies
 // its input, so a "PDB" here holds the CSV.

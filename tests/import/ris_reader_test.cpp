@@ -37,37 +37,36 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
        On(1, 3, 4, 5, 6, 11, 13, 25, 27),
        Lines({"TY  - JOUR", "TI  - Urban heat and tree cover", "AU  - Okafor, Ngozi",
               "AU  - Lindqvist, Per", "T2  - Journal of Urban Ecology", "AB  - Trees cool cities.",
-              "DA  - 2021/04/02/", "PY  - 2021", "DO  - 10.1093/jue/juab007",
-              "J2  - J Urban Ecol", "N1  - Publisher: OUP", "ER  - ", ""}),
+              "DA  - 2021/04/02/", "PY  - 2021", "DO  - 10.1093/jue/juab007", "J2  - J Urban Ecol",
+              "N1  - Publisher: OUP", "ER  - ", ""}),
        "\"JOUR\",\"Urban heat and tree cover\",\"Okafor, Ngozi;Lindqvist, Per\",\"2021\","
        "\"Publisher: OUP\",\"Journal of Urban Ecology\",\"Journal of Urban Ecology\","
        "\"Trees cool cities.\",\"10.1093/jue/juab007\""},
       {"two ISSNs, two URLs and two notes join; empty lines erase nothing", On(6, 25, 26, 33),
        Lines({"TY  - JOUR", "TI  - x", "AB  - Leaves turn.", "SN  - 2055-026X", "SN  - ",
-              "SN  - 2055-0278", "UR  - http://a.org/1", "UR  - http://b.org/2",
-              "N1  - first note", "N1  - ", "N1  - second note", "ER  - "}),
+              "SN  - 2055-0278", "UR  - http://a.org/1", "UR  - http://b.org/2", "N1  - first note",
+              "N1  - ", "N1  - second note", "ER  - "}),
        "\"first note\x85second note\",\"Leaves turn.\",\"2055-026X;2055-0278\","
        "\"http://a.org/1;http://b.org/2\""},
       {"keywords on the lines after KW are keywords of their own; editors join", On(4, 7, 14),
-       Lines({"TY  - EDBOOK", "AU  - Ruiz, A.", "A2  - Berg, K.", "ED  - Lund, M.",
-              "KW  - alpha", "beta", "  gamma delta ", "ER  - "}),
+       Lines({"TY  - EDBOOK", "AU  - Ruiz, A.", "A2  - Berg, K.", "ED  - Lund, M.", "KW  - alpha",
+              "beta", "  gamma delta ", "ER  - "}),
        "\"Ruiz, A.\",\"alpha;beta;gamma delta\",\"Berg, K.;Lund, M.\""},
       {"BT is a whole book's title and a chapter's book", On(1, 3, 13),
-       Lines({"TY  - BOOK", "BT  - Rivers of Asia", "ER  - ", "TY  - CHAP",
-              "TI  - The Mekong", "BT  - Rivers of Asia", "ER  - ", "TY  - BOOK",
-              "T1  - Main title", "BT  - Other title", "ER  - "}),
+       Lines({"TY  - BOOK", "BT  - Rivers of Asia", "ER  - ", "TY  - CHAP", "TI  - The Mekong",
+              "BT  - Rivers of Asia", "ER  - ", "TY  - BOOK", "T1  - Main title",
+              "BT  - Other title", "ER  - "}),
        "\"BOOK\",\"Rivers of Asia\",\"\"\r\n\"CHAP\",\"The Mekong\",\"Rivers of Asia\"\r\n"
        "\"BOOK\",\"Main title\",\"\""},
       {"with N2 the abstract, AB keeps its place in Notes after the notes", On(6, 25),
-       Lines({"TY  - JOUR", "AB  - short version", "N1  - a note", "N2  - The abstract.",
-              "ER  - "}),
+       Lines(
+           {"TY  - JOUR", "AB  - short version", "N1  - a note", "N2  - The abstract.", "ER  - "}),
        "\"a note\x85short version\",\"The abstract.\""},
-      {"a journal's full name wins over its abbreviation, whatever the order",
-       On(11, 13),
+      {"a journal's full name wins over its abbreviation, whatever the order", On(11, 13),
        Lines({"TY  - JOUR", "TI  - a", "JA  - Ann. Bot.", "T2  - Annals of Botany", "ER  - ",
               "TY  - JOUR", "JO  - Plant Cell", "J2  - Plant Cell Abbr", "JA  - PC",
-              "T2  - The Plant Cell Journal", "ER  - ", "TY  - CHAP", "PY  - 1",
-              "PY  - 1", "J2  - Abbr", "T2  - A Book", "ER  - "}),
+              "T2  - The Plant Cell Journal", "ER  - ", "TY  - CHAP", "PY  - 1", "PY  - 1",
+              "J2  - Abbr", "T2  - A Book", "ER  - "}),
        "\"Annals of Botany\",\"Annals of Botany\"\r\n\"Plant Cell\",\"The Plant Cell Journal\"\r\n"
        "\"Abbr\",\"A Book\""},
       {"DA fills the date only without PY or Y1; a DOI without AV wins over AV", On(5, 27),
@@ -78,8 +77,8 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
        "TY  -\nTI  - Untyped\nER  -\nTI  - outside\nTY  -\r\nT1  - next\r\n",
        "\"\",\"Untyped\"\r\n\"\",\"next\""},
       {"a value replacing a different one is counted once a record", On(3, 5),
-       Lines({"TY  - JOUR", "PY  - 2013", "PY  - 2013/02/15/received", "T1  - a",
-              "TI  - b", "ER  - ", "TY  - JOUR", "PY  - 2013", "PY  - 2013", "ER  - "}),
+       Lines({"TY  - JOUR", "PY  - 2013", "PY  - 2013/02/15/received", "T1  - a", "TI  - b",
+              "ER  - ", "TY  - JOUR", "PY  - 2013", "PY  - 2013", "ER  - "}),
        "\"b\",\"2013/02/15/received\"\r\n\"\",\"2013\"", 1},
       {"Reference Manager's own T2 of a journal stays the secondary title only", On(11, 13),
        Lines({"TY  - JOUR", "T1  - a", "T2  - Proceedings B", "JA  - Proc.B", "ER  - "}),
@@ -91,6 +90,84 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
     const ReadResult result = r.read(c.fields);
     EXPECT_EQ(r.records(), c.row + "\r\n");
     EXPECT_EQ(result.lostValues, c.lostValues);
+  }
+}
+
+// The line rules every exporter relies on; the lines are cut where a reader
+// that skipped a step would go wrong.
+TEST(ris_reader_test, lines_and_tags_follow_the_rules) {
+  const std::string huge(100000, 'n');
+  const test::ReaderCase cases[] = {
+      {"lines outside records and unknown tags are ignored", On(1, 3),
+       "junk\nT1  - lost\nTY  - BOOK\nt1  - lower\nT1  -glued\nXX  - other\nT1  - kept\nER  - \n"
+       "between\nTY  - JOUR\nER  - \n",
+       "\"BOOK\",\"kept\"\r\n\"JOUR\",\"\"\r\n"},
+      {"a byte-order mark is skipped", On(1), "\xEF\xBB\xBFTY  - JOUR\r\nER  - \r\n",
+       "\"JOUR\"\r\n"},
+      {"half a byte-order mark is text of its own line", On(1), "\xEF\xBB\nTY  - B\nER  - \n",
+       "\"B\"\r\n"},
+      {"CR LF, LF and a lone CR all end lines", On(1, 3, 12),
+       "TY  - A\r\nT1  - t\nVL  - 9\rER  - \r\rTY  - B\n\nER  - ",
+       "\"A\",\"t\",\"9\"\r\n\"B\",\"\",\"\"\r\n"},
+      {"a type line inside an open record starts a new one; an end line needs no blank", On(1, 3),
+       "TY  - A\nT1  - first\nTY  - B\nT1  - second\nER  -\nT1  - lost\n",
+       "\"A\",\"first\"\r\n\"B\",\"second\"\r\n"},
+      {"continuation lines join the previous value", On(1, 4, 6),
+       "TY  - JOUR\n  more type\t \nA1  - Smith\n\tand Jones  \n\nN1  - a\n ER then b\n*B  - c\n"
+       "Ok x-ray\nER  - \n",
+       "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *B  - c Ok x-ray\"\r\n"},
+      {"a continuation after an unknown tag is ignored with it", On(3, 6),
+       "TY  - x\nT1  - title\nAB -\nmore\nN1  - note\nXY  - other\nstill other\nPB  -\nmore\n"
+       "ER  - \n",
+       "\"title\",\"note\"\r\n"},
+      {"a last record without an end line is converted", On(1, 33),
+       "TY  - A\nER  - \nTY  - B\nUR  - x.com", "\"A\",\"\"\r\n\"B\",\"x.com\"\r\n"},
+      // Found by the fuzz target: an empty value had no storage to append to.
+      {"a tag with an empty value, then a continuation", On(1, 2),
+       std::string("TY  - \n]\x13\0t", 11), std::string("\" ]\x13\0t\",\"\"\r\n", 12)},
+      {"no selected field gives bare line ends", On(), "TY  - x\nER  - \n", "\r\n"},
+      // abc"d fits 5 but not once doubled; abcd" would leave half a pair.
+      {"quotes are doubled after the cut and never split", On(3, 6, 13),
+       "TY  - x\nT1  - say \"hi\"\nN1  - abc\"d\nT2  - abcd\"\nER  - \n",
+       "\"say \",\"abc\"\"\",\"abcd\"\r\n", 1, 5},
+      {"a value as long as its width is not cut", On(3), "TY  - x\nT1  - abcde\nER  - \n",
+       "\"abcde\"\r\n", 0, 5},
+      {"lines of any length are read whole", On(6, 7),
+       "TY  - x\nN1  - " + huge + "\nKW  - k\nER  - \n",
+       "\"" + huge.substr(0, 3990) + "\",\"k\"\r\n", 1},
+  };
+  test::ExpectReads(kModeRefMan, cases);
+}
+
+// Samples from public projects (tests/data/ris, MIT licence): how many
+// records each gives, and what some of them hold.
+TEST(ris_reader_test, public_samples_give_their_records) {
+  const struct {
+    const char* name;
+    int count;
+    std::vector<int> fields = {};
+    std::string records = "";
+  } samples[] = {
+      {"rispy/example_extraneous_data.ris", 2},
+      {"rispy/example_multiline.ris", 3, On(6), "\"first line * second line * last line\"\r\n"},
+      {"rispy/example_utf_chars.ris", 1},
+      {"jabref/RisImporterTest1.ris", 11},
+      {"jabref/RisImporterCorrupted.ris", 0},
+      {"jabref/RisImporterTestWithEmptyER.ris", 1},
+      {"jabref/RisImporterTest6.ris", 1},
+      {"citation-js/endnote-style-delimiters.ris", 2},
+      {"citation-js/pr248-1-preamble-empty-tags.ris", 1, On(1, 14, 16, 17),
+       "\"Chap\",\"McDonald, Angela;Roberts, R. Gareth;Frood, Elizabeth\",\"Oxford\",\"Griffith "
+       "Institute\"\r\n"},
+      {"derived/cp1252-crlf-from-jabref-scopus.ris", 1},
+      {"derived/lowercase-tags-from-jabref-test7.ris", 0},
+  };
+  for (const auto& s : samples) {
+    SCOPED_TRACE(s.name);
+    ReaderRun r(kModeRefMan, "");
+    r.run.inputPath = test::DataFile(std::string("ris/") + s.name);
+    EXPECT_EQ(r.read(s.fields).records, s.count);
+    EXPECT_NE(r.records().find(s.records), std::string::npos);
   }
 }
 
@@ -106,9 +183,8 @@ TEST(ris_reader_test, values_settled_late_are_cut_and_counted_like_the_rest) {
 // each record whose value a later line replaced.
 TEST(ris_reader_test, the_log_names_what_was_left_out) {
   ReaderRun r(kModeRefMan,
-              Lines({"DB  - before any record", "TY  - JOUR", "LA  - eng", "DB  - PubMed",
-                     "LA  -", "T1  - a", "T1  - b", "ER  - ", "TY  - JOUR", "LA  - eng",
-                     "ER  - "}));
+              Lines({"DB  - before any record", "TY  - JOUR", "LA  - eng", "DB  - PubMed", "LA  -",
+                     "T1  - a", "T1  - b", "ER  - ", "TY  - JOUR", "LA  - eng", "ER  - "}));
   const ReadResult result = r.read(On(3));
   EXPECT_EQ(result.lostValues, 1);
   EXPECT_TRUE(Logged(r, "Tags without a field: LA 3, DB 1"));

@@ -1,0 +1,17 @@
+// Readers look rows up by number, so a number past a table must give an
+// empty text, never a neighbour's.
+#include "fields/FieldCatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace tk {
+namespace {
+
+TEST(field_catalogue_test, row_0_is_a_placeholder_and_past_the_end_is_nothing) {
+  EXPECT_EQ(FieldLabel(kModeEndNote, 0), "DUMMY");
+  EXPECT_EQ(FieldLabel(kModeEndNote, 33), "");
+  EXPECT_EQ(GenericFieldMap(49), "");
+}
+
+}  // namespace
+}  // namespace tk

@@ -1,0 +1,74 @@
+// The settings file is shared with earlier versions and edited by hand: what
+// is written must read back, and whatever is found must give usable settings.
+#include "fields/Settings.h"
+
+#include "mock/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace tk {
+namespace {
+
+// What a read leaves in the settings, by name, so a failure says which.
+struct ReadBack {
+  std::int32_t mode;
+  std::string folder, install, backup, userId, charset;
+  bool operator==(const ReadBack&) const = default;
+  friend void PrintTo(const ReadBack& r, std::ostream* out) {
+    *out << "{mode " << r.mode << ", folder '" << r.folder << "', install '" << r.install
+         << "', backup '" << r.backup << "', user id '" << r.userId << "', charset " << r.charset
+         << "}";
+  }
+};
+
+ReadBack Read(Settings& settings, const std::string& text) {
+  test::WriteBytes(settings.settingsFile, text);
+  ReadSettings(settings);
+  return {settings.mode,
+          settings.importExportFolder,
+          settings.palmInstallFolder,
+          settings.palmBackupFolder,
+          settings.hotSyncUserId,
+          std::string(CharsetName(settings.charset))};
+}
+
+Settings RefManSettings(const test::TempFolder& dir) {
+  return Settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, kModeRefMan,
+                  "/refs/rm", "/palm/install", "/palm/backup", "1234", Charset::Auto, {});
+}
+
+TEST(settings_test, only_the_current_modes_folder_is_written_in_a_fixed_order) {
+  test::TempFolder dir;
+  ASSERT_TRUE(WriteSettings(RefManSettings(dir)));
+  EXPECT_EQ(test::ReadBytes(dir.file("other.INI")),
+            "[UserInfo]\r\nPalmOutPath=/palm/install\r\nPalmInPath=/palm/backup\r\n"
+            "RMPath=/refs/rm\r\nuserHSCode=1234\r\n\r\n[Tomekit]\r\nProgMode=1\r\n");
+}
+
+// Keys in any case, hex modes, the mode's own folder and charset.
+TEST(settings_test, values_are_read_as_they_stand) {
+  test::TempFolder dir;
+  Settings settings = RefManSettings(dir);
+  EXPECT_EQ(Read(settings,
+                 "[UserInfo]\r\nuserHSCode=\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
+                 "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\n"
+                 "ENCharset=utf-8\r\nPCCharset=UTF-8\r\n"),
+            (ReadBack{kModeProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "",
+                      "utf-8"}));
+}
+
+TEST(settings_test, absent_keys_and_an_unknown_mode_are_the_defaults) {
+  test::TempFolder dir;
+  Settings settings = RefManSettings(dir);
+  const std::string folder = DefaultFolder(settings);
+  for (const std::string mode : {"two", "4", "-1"})
+    EXPECT_EQ(
+        Read(settings, "[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
+        (ReadBack{kModeEndNote, "/en", folder, folder, "0", "auto"}))
+        << mode;
+}
+
+}  // namespace
+}  // namespace tk

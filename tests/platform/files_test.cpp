@@ -1,0 +1,83 @@
+// Every file the program writes goes through OutputFile: a full disk or an
+// unusable folder must never damage the target or leave a temporary file.
+#include "platform/Files.h"
+
+#include "mock/Faults.h"
+#include "mock/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tk {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Past one buffer a full disk fails the write part-way, else at the final flush.
+TEST(files_test, a_full_disk_leaves_the_target_as_it_was) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+  test::TempFolder dir;
+  const auto target = dir.file("out.csv");
+  test::WriteBytes(target, "old");
+  EXPECT_TRUE(OutputFile().open(target));  // abandoned: discarded
+  for (int lines : {1, 10000}) {
+    SCOPED_TRACE(lines);
+    test::FullDiskFor(test::TkPartOf(target));
+    EXPECT_FALSE(WriteTextLines(target, Lines(lines, "\"a value\",\"more\"")));
+    EXPECT_FALSE(test::LeftBehind(test::TkPartOf(target)));
+  }
+  EXPECT_EQ(test::ReadBytes(target), "old");
+}
+
+TEST(files_test, unusable_sources_and_folders_are_refused) {
+  TK_SKIP_WITHOUT_LINUX_FAULTS();
+  test::TempFolder dir;
+  test::UnreadableFile(dir.file("mem"));
+  test::BlockFolder(dir.file("out"));
+  Lines lines;
+  for (const auto& bad : {dir.file("none"), dir.file("mem"), dir.path()})
+    EXPECT_FALSE(CopyFileBytes(bad, dir.file("copy")) || ReadTextLines(bad, lines)) << bad;
+  for (const auto& bad : {dir.file("out/refs.csv"), dir.path()})
+    EXPECT_FALSE(OutputFile().open(bad)) << bad;
+  EXPECT_FALSE(CreateFolders(dir.file("out/deeper")));
+}
+
+TEST(files_test, lines_are_written_with_crlf_and_read_at_any_line_end) {
+  test::TempFolder dir;
+  ASSERT_TRUE(WriteTextLines(dir.file("out"), {"new", ""}));
+  ASSERT_TRUE(CopyFileBytes(dir.file("out"), dir.file("copy")));
+  EXPECT_EQ(test::ReadBytes(dir.file("copy")), "new\r\n\r\n");
+  EXPECT_TRUE(CreateFolders(dir.file("a/b")) && FolderExists(dir.file("a/b")));
+  EXPECT_FALSE(FileExists(dir.file("a")));
+  const struct {
+    std::string bytes;
+    Lines lines;
+  } reads[] = {{"a\r\nb\nc\rd\r\r\n", {"a", "b", "c", "d", ""}}, {"", {}}, {"x", {"x"}}};
+  for (const auto& read : reads) {
+    test::WriteBytes(dir.file("t"), read.bytes);
+    Lines lines;
+    ASSERT_TRUE(ReadTextLines(dir.file("t"), lines));
+    EXPECT_EQ(lines, read.lines) << read.bytes;
+  }
+}
+
+TEST(files_test, buffered_runs_and_get_share_one_position) {
+  test::TempFolder dir;
+  std::string bytes(200000, 'a');
+  bytes[70000] = 'b';
+  test::WriteBytes(dir.file("in.bin"), bytes);
+  InputFile in;
+  ASSERT_TRUE(in.open(dir.file("in.bin")));
+  std::string seen;
+  for (int c = in.get(); c >= 0; c = in.get()) {
+    seen += static_cast<char>(c);
+    const auto run = in.buffered().substr(0, 1000);
+    seen += run;
+    in.consume(run.size());
+  }
+  EXPECT_TRUE(seen == bytes && !in.failed());
+  in.close();
+  EXPECT_TRUE(in.get() < 0 && in.buffered().empty()) << "a closed file reads as ended";
+}
+
+}  // namespace
+}  // namespace tk

@@ -1,0 +1,25 @@
+// Numbers typed into settings and strategy files must fit the 32 bits the
+// file formats give them.
+#include "platform/Text.h"
+
+#include <gtest/gtest.h>
+
+namespace tk {
+namespace {
+
+TEST(text_test, whole_numbers_fit_32_bits_with_an_optional_sign) {
+  for (const char* text : {"0", "+42", "-7", "007", "2147483647", "-2147483648"})
+    EXPECT_EQ(ParseWholeNumber(text), std::stoll(text)) << text;
+  for (const char* text : {"2147483648", "-2147483649", "99999999999999999999", "", "-", "+-1",
+                           " 1", "1 ", "1a", "0x10", "/", ":"})
+    EXPECT_EQ(ParseWholeNumber(text), std::nullopt) << text;
+}
+
+TEST(text_test, case_is_ignored_for_letters_only) {
+  EXPECT_TRUE(EqualsIgnoreCase("AZ ProgMode", "az PROGmode"));
+  EXPECT_FALSE(EqualsIgnoreCase("ProgMode", "ProgMod"));
+  EXPECT_FALSE(EqualsIgnoreCase("@[", "`{"));  // 32 apart, but not letters
+}
+
+}  // namespace
+}  // namespace tk
