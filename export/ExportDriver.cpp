@@ -7,6 +7,7 @@
 #include "converter/WorkFileNames.h"
 #include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
+#include "fields/LastFolders.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/Files.h"
@@ -54,8 +55,9 @@ void LogExportNames(ExportRun& run) {
 
 FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
   const std::string pattern = std::string(ModePrefix(mode)) + "*.PDB";
-  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb",
-          settings.palmBackupFolder};
+  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb|" +
+              kAllFilesFilter,
+          LastFolderOr(settings, mode, ChosenFrom::PdbFiles, settings.palmBackupFolder)};
 }
 
 std::string ExportStatusText(std::int32_t mode, std::int32_t records) {

@@ -4,6 +4,7 @@
 #include "converter/ConverterRunner.h"
 #include "converter/FailureTexts.h"
 #include "converter/ProgressSetups.h"
+#include "fields/LastFolders.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
@@ -77,8 +78,11 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
 }  // namespace
 
 FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
-  return {std::string(ModeOrEndNote(mode).managerName) + " Exports (*.txt)|*.TXT",
-          settings.importExportFolder};
+  std::string filter = std::string(ModeOrEndNote(mode).managerName) + " Exports (*.txt)|*.TXT";
+  // Reference Manager's own exports are often saved as .ris.
+  if (mode == kModeRefMan) filter += "|RIS files (*.ris)|*.ris";
+  return {filter + "|" + kAllFilesFilter,
+          LastFolderOr(settings, mode, ChosenFrom::ManagerFiles, settings.importExportFolder)};
 }
 
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
