@@ -77,12 +77,12 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+MainWindow::MainWindow(const std::string& dataFolder, const std::string& programFolder,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       settings_(MakeSettings(dataFolder)) {
-  settings_.converterFolder = converterFolder;
+  settings_.programFolder = programFolder;
   setObjectName(QStringLiteral("FormTomekit"));
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
   setWindowIcon(ProgramIcon());
@@ -353,7 +353,7 @@ void MainWindow::onImportClicked() {
     if (!checkWidthBoxes()) return;
     const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
     if (chosen.empty() || !readFieldPanel()) return;
-    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    const WorkFolderClaim claim(settings_.dataFolder, chosen);
     if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -366,7 +366,7 @@ void MainWindow::onExportClicked() {
     const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
     // A cancelled choice claims nothing, so the last conversion's work files stay.
     if (chosen.empty()) return;
-    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    const WorkFolderClaim claim(settings_.dataFolder, chosen);
     if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());

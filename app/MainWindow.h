@@ -3,6 +3,7 @@
 // settings, the mode's field setup, the session log and the status text,
 // shows the field panel, runs the two conversions from its buttons and the
 // mode set-up from its menu, and is the Ui through which the core reports.
+#include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
 #include "fields/ModeSetup.h"
 #include "fields/Settings.h"
@@ -37,8 +38,8 @@ public:
   static constexpr int kWindowHeight = 488;
 
   // Loads the settings and sets up the saved mode (dataFolder holds the
-  // settings, strategy files and work folder; converterFolder, jconv5).
-  MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+  // settings, strategy files and work folder; programFolder holds jconv5).
+  MainWindow(const std::string& dataFolder, const std::string& programFolder,
              QWidget* parent = nullptr);
 
   Settings& settings() { return settings_; }

@@ -27,7 +27,7 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
 
 void SaveLog(BatchSession& session, std::ostream& err) {
   if (!SaveDiagnosticLog(session.log, session.settings)) {
-    err << "Unable to write to " << LogFilePath(session.settings.programFolder) << '\n';
+    err << "Unable to write to " << LogFilePath(session.settings.dataFolder) << '\n';
   }
 }
 
@@ -45,11 +45,11 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode
     settings.charset = ReadModeCharset(settings, *mode);
   }
   session.setup.resetPopupLists();
-  const ModeResult result = LoadModeStrategy(session.setup, settings.programFolder, settings.mode,
-                                             ui, DefaultStrategyWrite::OnlyWhenMissing);
+  const ModeResult result = LoadModeStrategy(session.setup, settings.dataFolder, settings.mode, ui,
+                                             DefaultStrategyWrite::OnlyWhenMissing);
   if (result.status == ModeLoad::Abandoned) ui.showMessage(MessageKind::Error, result.error);
   if (!result.loaded()) return false;
-  MakeWorkFolders(settings.programFolder);
+  MakeWorkFolders(settings.dataFolder);
   return true;
 }
 
@@ -73,7 +73,7 @@ int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, 
 }
 
 int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
-             const std::string& converterFolder, std::ostream& out, std::ostream& err) {
+             const std::string& programFolder, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseCommandLine(args);
   if (!parsed.invocation) {
     err << "tomekit-cli: " << parsed.error << '\n' << UsageText();
@@ -86,7 +86,7 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   // The window's settings file, whatever this program is called.
   BatchSession session;
   session.settings = MakeSettings(dataFolder, "tomekit");
-  session.settings.converterFolder = converterFolder;
+  session.settings.programFolder = programFolder;
   ConsoleUi ui(err);
   // Held to the end of the command, the log included: Log.txt is shared too.
   const WorkFolderClaim claim(dataFolder, FullPaths(parsed.invocation->files));

@@ -1,7 +1,7 @@
 #pragma once
 // What the status bar, the log and the command line say of a chosen file
 // that did not convert, in either direction.
-#include "platform/FileDialog.h"
+#include "converter/FileOutcome.h"
 
 #include <string>
 #include <vector>

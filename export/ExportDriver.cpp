@@ -20,8 +20,8 @@ void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run
   const std::string taggedName =
       ExtractFileName(ChangeFileExt(run.pdbPath, ModeOrEndNote(mode).exportExtension));
   run.taggedPath = JoinPath(settings.importExportFolder, taggedName);
-  run.ifoPath = JoinPath(WorkFolder(settings.programFolder), "temp.ifo");
-  run.csvPath = JoinPath(WorkFolder(settings.programFolder), csvName);
+  run.ifoPath = JoinPath(WorkFolder(settings.dataFolder), "temp.ifo");
+  run.csvPath = JoinPath(WorkFolder(settings.dataFolder), csvName);
 }
 
 void LogExportNames(ExportRun& run) {
@@ -45,7 +45,7 @@ ProgressSetup ExportProgress(const ExportRun& run, Banner banner, bool showBar) 
 // The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
   const ConverterJob job{
-      settings.programFolder, settings.converterFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
+      settings.dataFolder, settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
   return ConvertPdbToCsv(job, ui);
 }
 

@@ -2,6 +2,7 @@
 // The export button: every chosen PDB goes through jconv5 back to CSV and on
 // to the file the current reference manager imports, in its import/export
 // folder. Each file's result is the status text.
+#include "converter/FileOutcome.h"
 #include "export/ExportRun.h"
 #include "fields/FieldSetup.h"
 #include "fields/Settings.h"

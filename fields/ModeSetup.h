@@ -45,7 +45,7 @@ enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
 // file is set aside as "<name>.bad" and the default loaded; the command line
 // (OnlyWhenMissing) instead abandons with that message and leaves the file.
 // The work folders are the caller's.
-ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, std::int32_t mode,
                             Ui& ui, DefaultStrategyWrite writeDefault);
 
 }  // namespace tk

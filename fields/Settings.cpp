@@ -13,11 +13,11 @@ constexpr const char* kTomekit = "Tomekit";
 
 }  // namespace
 
-Settings MakeSettings(const std::string& programFolder, const std::string& programName) {
+Settings MakeSettings(const std::string& dataFolder, const std::string& programName) {
   Settings settings;
-  settings.programFolder = programFolder;
-  settings.converterFolder = programFolder;
-  settings.settingsFile = JoinPath(programFolder, programName + ".INI");
+  settings.dataFolder = dataFolder;
+  settings.programFolder = dataFolder;
+  settings.settingsFile = JoinPath(dataFolder, programName + ".INI");
   return settings;
 }
 
@@ -26,7 +26,7 @@ std::string DefaultFolder(const Settings& settings) {
   (void)settings;
   return "C:\\Program Files\\Tomekit\\Import and Export";
 #else
-  return ImportExportFolder(settings.programFolder);
+  return ImportExportFolder(settings.dataFolder);
 #endif
 }
 

@@ -18,7 +18,7 @@ namespace tk {
 struct Settings {
   // The data folder: holds the settings, strategy files, TKWork and Log.txt.
   // Beside the program unless that can't be written (see ChooseDataFolder).
-  std::string programFolder;
+  std::string dataFolder;
   std::string settingsFile;  // full path of the INI file
   std::int32_t mode = kModeEndNote;
   std::string importExportFolder;  // of the mode
@@ -27,13 +27,13 @@ struct Settings {
   std::string hotSyncUserId;
   Charset charset = Charset::Auto;  // of the mode's files
   // Where the program itself and jconv5 are, whichever folder holds the data.
-  std::string converterFolder;
+  std::string programFolder;
 };
 
-// Settings of a program folder, the file named after the program
+// Settings kept in dataFolder, the file named after the program
 // (programName + ".INI"), nothing read yet. The converter is looked for in the
-// same folder; a program whose data is kept elsewhere says where it is.
-Settings MakeSettings(const std::string& programFolder, const std::string& programName = "tomekit");
+// same folder; a program whose data is kept elsewhere sets programFolder.
+Settings MakeSettings(const std::string& dataFolder, const std::string& programName = "tomekit");
 
 // What a folder key holds until the user chooses. On Windows the fixed
 // install location; elsewhere the "Import and Export" folder that

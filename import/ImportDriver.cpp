@@ -200,12 +200,9 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(ImportProgress(outcome.file, true));
-  const ConverterJob job{settings.programFolder,
-                         settings.converterFolder,
-                         outcome.file,
-                         run.csvPath,
-                         run.pdbPath,
-                         run.ifoPath};
+  const ConverterJob job{settings.dataFolder, settings.programFolder,
+                         outcome.file,        run.csvPath,
+                         run.pdbPath,         run.ifoPath};
   const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
   outcome.records = read.records;
   if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);

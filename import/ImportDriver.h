@@ -2,6 +2,7 @@
 // The import button: every chosen export file becomes a CSV and an IFO file
 // in the work folder and, through jconv5, a PDB in the Palm install folder;
 // then the HotSync install request is set for the next HotSync.
+#include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
 #include "fields/Settings.h"
 #include "import/ImportRun.h"

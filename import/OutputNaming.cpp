@@ -35,7 +35,7 @@ std::string PalmName(std::int32_t mode, const std::string& inputPath) {
 }  // namespace
 
 void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run) {
-  const std::string work = WorkFolder(settings.programFolder);
+  const std::string work = WorkFolder(settings.dataFolder);
   run.pdbPath = JoinPath(settings.palmInstallFolder, PdbFileName(mode, run.inputPath));
   run.palmName = PalmName(mode, run.inputPath);
   run.ifoPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".IFO")));

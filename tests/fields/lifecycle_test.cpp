@@ -27,7 +27,7 @@ using Words = std::vector<std::string>;
 
 // A session started in a program folder of its own.
 struct Session {
-  Session() { EXPECT_TRUE(CreateFolders(settings.programFolder)); }
+  Session() { EXPECT_TRUE(CreateFolders(settings.dataFolder)); }
   ModeResult start() { return StartUp(settings, setup, ui); }
   ModeResult mode(std::int32_t m) { return SetupMode(settings, setup, ui, m); }
   std::string file(const std::string& name) const { return dir.file("program/" + name); }
@@ -69,12 +69,12 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.setup.popupLists[2] = {"mine"};
   s.settings.hotSyncUserId = "1234";
   // An installed program keeps its log with the data but names where it runs.
-  s.settings.converterFolder = "/usr/bin";
+  s.settings.programFolder = "/usr/bin";
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
-  EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.programFolder)),
+  EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.dataFolder)),
             " \r\nProgram location:  /usr/bin\r\n");
   // The next start has nothing but the files.
-  s.settings = MakeSettings(s.settings.programFolder);
+  s.settings = MakeSettings(s.settings.dataFolder);
   s.setup = {};
   ASSERT_TRUE(s.start().loaded());
   EXPECT_TRUE(s.settings.mode == kModeRefMan && s.settings.hotSyncUserId == "1234" &&
@@ -104,7 +104,7 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
   for (int fault : {0, 1, 2}) {
     SCOPED_TRACE(fault);
     Session s;
-    if (fault == 1) test::BlockFolder(s.settings.programFolder);
+    if (fault == 1) test::BlockFolder(s.settings.dataFolder);
     EXPECT_TRUE(fault == 0 ? CreateFolders(s.settings.settingsFile)
                            : fault != 2 || s.start().loaded());
     if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));

@@ -15,7 +15,7 @@ using Words = std::vector<std::string>;
 
 // What a mode set-up leaves before the strategy is read.
 FieldSetup Fresh(std::int32_t mode) {
-  return {.mode = mode, .fieldCount = FieldCountOf(mode), .dbSetting3 = 8, .strategyPath = {}};
+  return {.mode = mode, .fieldCount = FieldCountOf(mode), .oldFlags = 8, .strategyPath = {}};
 }
 
 Words Numbered(const std::string& stem, int count) {
@@ -47,7 +47,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   test::TempFolder dir;
   FieldSetup setup = Fresh(kModeProCiteGeneric);
   setup.fieldCount = 3;
-  setup.dbSetting1 = 110;
+  setup.recordViewWidth = 110;
   setup.table = {{{}, {64, 15, 3990, 1, 0}, {1, 80, 5, 0, 0}, {81, 30, 160, 7, 0}}};
   setup.popupLists[1] = {" a, b ", "c\td", "e\r\nf"};
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
@@ -111,7 +111,7 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   std::vector<int> selected;
   for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
   EXPECT_EQ(std::tuple(stops, selected, setup.popupLists[1], setup.popupLists[48].size(),
-                       setup.dbSetting1, setup.dbSetting3, setup.table[47].colWidth,
+                       setup.recordViewWidth, setup.oldFlags, setup.table[47].colWidth,
                        setup.table[1].maxWidth, setup.table[2].maxWidth),
             std::tuple(std::string("||||||x|wide|"), std::vector<int>{1, 0, 1, 0, 1},
                        Words{"Book", "Map"}, 0u, 7, -3, 47, 5, 0));

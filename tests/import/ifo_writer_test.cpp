@@ -40,7 +40,7 @@ TEST(ifo_writer_test, endnote_defaults_give_types_widths_and_four_popup_sections
   run.popup(7, kTypePopup, {"New York"});
   run.popup(8, kTypePopup, {"Harper & Row", ""});
   run.setup.popupLists[2] = {"not a popup field"};
-  std::tie(run.setup.dbSetting1, run.setup.dbSetting2, run.setup.dbSetting3) =
+  std::tie(run.setup.recordViewWidth, run.setup.firstColumn, run.setup.oldFlags) =
       std::tuple(110, 1, 7);
   const std::string zeros = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ";
   EXPECT_EQ(run.write(),
