@@ -49,7 +49,7 @@ public:
   void onAboutClicked();
   void onFoldersClicked();
   void onCharsetChosen(Charset charset);
-  void onModeChosen(std::int32_t mode);
+  void onModeChosen(Mode mode);
   void onImportClicked();
   void onExportClicked();
   // "Properties" for the check box the pop-up menu was opened on.
@@ -92,7 +92,7 @@ private:
   void shutDown();
   // Hides the panel while setUp runs and rebuilds it for the mode it leaves.
   void runModeSetup(const std::function<ModeResult()>& setUp);
-  void checkModeItem(std::int32_t mode);
+  void checkModeItem(Mode mode);
   void checkCharsetItem();
 
   // Runs one user command: refused while a conversion runs; an exception
@@ -120,7 +120,7 @@ private:
   int busyCursors_ = 0;
   bool shutDown_ = false;
 
-  std::array<QAction*, 4> modeItems_{};
+  std::array<QAction*, kAllModes.size()> modeItems_{};
   std::array<QAction*, std::size(kCharsets)> charsetItems_{};
   QMenu* fieldMenu_ = nullptr;
   QCheckBox* popupTarget_ = nullptr;

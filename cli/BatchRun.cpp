@@ -33,7 +33,7 @@ void SaveLog(BatchSession& session, std::ostream& err) {
 
 }  // namespace
 
-bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode) {
+bool PrepareMode(BatchSession& session, Ui& ui, std::optional<Mode> mode) {
   Settings& settings = session.settings;
   ReadSettings(settings);
   if (const std::string problem = SettingsFileProblem(settings); !problem.empty()) {

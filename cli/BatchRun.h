@@ -28,7 +28,7 @@ struct BatchSession {
 // given) without writing the settings: the saved mode stays. The strategy
 // file is only written when it is missing. False when the mode can't be
 // used; a value that is not a whole number is told through the Ui.
-bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode);
+bool PrepareMode(BatchSession& session, Ui& ui, std::optional<Mode> mode);
 
 // Runs import or export on the files; the status texts of converted files
 // to out, messages and the status texts of the others to the Ui's stream.

@@ -15,10 +15,10 @@ namespace {
 
 // The CSV and IFO go to the work folder, the tagged file to the manager's
 // folder; all keep the database's base name.
-void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run) {
+void NameExportFiles(const Settings& settings, Mode mode, ExportRun& run) {
   const std::string csvName = ExtractFileName(ChangeFileExt(run.pdbPath, ".out"));
   const std::string taggedName =
-      ExtractFileName(ChangeFileExt(run.pdbPath, ModeOrEndNote(mode).exportExtension));
+      ExtractFileName(ChangeFileExt(run.pdbPath, InfoOf(mode).exportExtension));
   run.taggedPath = JoinPath(settings.importExportFolder, taggedName);
   run.ifoPath = JoinPath(WorkFolder(settings.dataFolder), "temp.ifo");
   run.csvPath = JoinPath(WorkFolder(settings.dataFolder), csvName);
@@ -68,14 +68,14 @@ void WarnOfSameFile(const ExportRun& run, DestinationClaims& claims, Ui& ui) {
 
 }  // namespace
 
-FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
-  const std::string pattern = std::string(ModePrefix(mode)) + "*.PDB";
+FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode) {
+  const std::string pattern = std::string(InfoOf(mode).prefix) + "*.PDB";
   return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb",
           settings.palmBackupFolder};
 }
 
-std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
-  return std::to_string(records) + " Records Transferred to " + ModeOrEndNote(mode).managerName;
+std::string ExportStatusText(Mode mode, std::int32_t records) {
+  return std::to_string(records) + " Records Transferred to " + InfoOf(mode).managerName;
 }
 
 std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,

@@ -16,10 +16,10 @@
 namespace tk {
 
 // Filter by mode and the Palm backup folder to start in.
-FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode);
+FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode);
 
 // "%d Records Transferred to <manager>" for the mode.
-std::string ExportStatusText(std::int32_t mode, std::int32_t records);
+std::string ExportStatusText(Mode mode, std::int32_t records);
 
 // The button's loop over the files chosen, in dialog order; an empty list
 // (cancelled dialog) does nothing. Each file's log lines are added to log.

@@ -11,7 +11,7 @@
 namespace tk {
 
 struct FieldSetup {
-  std::int32_t mode = kModeEndNote;
+  Mode mode = Mode::EndNote;
   int fieldCount = 0;
   FieldTable table{};
   PopupLists popupLists = PopupLists(kPopupListCount);

@@ -14,7 +14,6 @@ ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
   if (!result.settingsUnwritable) return result;
   // Settings that can't be saved (a read-only file or data folder) still name the
   // mode to start in; without its fields the window would be an empty shell.
-  if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
   if (LoadModeStrategy(setup, settings.dataFolder, settings.mode, ui,
                        DefaultStrategyWrite::WhenUnreadable)
           .loaded()) {

@@ -28,10 +28,10 @@ void ClearStrategy(FieldSetup& setup) {
   setup.oldFlags = 8;
 }
 
-void StartMode(FieldSetup& setup, const std::string& dataFolder, std::int32_t mode) {
+void StartMode(FieldSetup& setup, const std::string& dataFolder, Mode mode) {
   setup.mode = mode;
-  setup.fieldCount = FieldCountOf(mode);
-  setup.strategyPath = JoinPath(dataFolder, ModeOrEndNote(mode).strategyFile);
+  setup.fieldCount = InfoOf(mode).fieldCount;
+  setup.strategyPath = JoinPath(dataFolder, InfoOf(mode).strategyFile);
 }
 
 // Reads the strategy file into a cleared table; a read that fails leaves it
@@ -78,8 +78,7 @@ ModeResult UseBuiltInDefault(FieldSetup& setup) {
 
 }  // namespace
 
-ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode) {
-  if (!IsKnownMode(mode)) mode = kModeEndNote;
+ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, Mode mode) {
   // Until the new mode is on record, the mode being left stays in force whole.
   if (!WriteSettings(settings) || !WriteProgMode(settings, mode)) {
     ModeResult unsaved = Abandon(SettingsWriteError(settings));
@@ -94,8 +93,8 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t
   return result;
 }
 
-ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, std::int32_t mode,
-                            Ui& ui, DefaultStrategyWrite writeDefault) {
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, Mode mode, Ui& ui,
+                            DefaultStrategyWrite writeDefault) {
   StartMode(setup, dataFolder, mode);
   const StrategyReadResult read = ReadWhole(setup, ui);
   if (read.status == StrategyRead::Read) return {};

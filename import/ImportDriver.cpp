@@ -20,14 +20,13 @@ namespace {
 void ShowError(Ui& ui, const std::string& text) { ui.showMessage(MessageKind::Error, text); }
 
 // The messages of a reader (or the pre-pass), in the order it met them.
-void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
+void ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
   switch (result.status) {
     case ReadStatus::OutputNotOpened:
       ShowError(ui, "Couldnt open output CSV File");
       return;
     case ReadStatus::InputNotOpened:
-      ShowError(ui, mode == kModeRefMan ? "Couldnt Open input .csv file"
-                                        : "Couldnt Open input .tsv file");
+      ShowError(ui, InfoOf(mode).inputNotOpened);
       break;
     case ReadStatus::InputNotRead:
       ShowError(ui, "Couldnt read csv file");
@@ -58,15 +57,16 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
 
 ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   switch (setup.mode) {
-    case kModeRefMan:
+    case Mode::RefMan:
       return ReadRefManExport(setup, run, ui);
-    case kModeProCite:
+    case Mode::ProCite:
       return ReadProCiteExport(setup, run, ui);
-    case kModeProCiteGeneric:
+    case Mode::ProCiteGeneric:
       return ReadGenericExport(setup, run, ui);
-    default:
-      return ReadEndNoteExport(setup, run, ui);
+    case Mode::EndNote:
+      break;
   }
+  return ReadEndNoteExport(setup, run, ui);
 }
 
 // False (after saying so) when there is no description to convert with.
@@ -131,9 +131,8 @@ void WarnOfSameDatabase(const ImportRun& run, DestinationClaims& claims, Ui& ui)
 
 }  // namespace
 
-FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
-  return {std::string(ModeOrEndNote(mode).managerName) + " Exports (*.txt)|*.TXT",
-          settings.importExportFolder};
+FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode) {
+  return {InfoOf(mode).importFilter, settings.importExportFolder};
 }
 
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,

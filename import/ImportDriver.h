@@ -15,7 +15,7 @@
 namespace tk {
 
 // Filter by mode and the mode's import/export folder to start in.
-FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode);
+FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode);
 
 // The button's loop over the files chosen, in dialog order, for the fields
 // of setup (the window takes its panel into the table first). Each file's

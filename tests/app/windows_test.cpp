@@ -91,14 +91,14 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   ASSERT_EQ(charsets().size(), 3);
   charsets()[2]->trigger();
   window->fieldCheckBox(20)->setChecked(true);  // EndNote's: left unsaved
-  for (std::int32_t mode : {kModeProCite, kModeEndNote, kModeProCiteGeneric, kModeRefMan}) {
+  for (Mode mode : {Mode::ProCite, Mode::EndNote, Mode::ProCiteGeneric, Mode::RefMan}) {
     window->onModeChosen(mode);
-    const ModeInfo& info = ModeOrEndNote(mode);
+    const ModeInfo& info = InfoOf(mode);
     EXPECT_EQ(shown().mid(0, 4),
               (QStringList{info.importCaption, info.exportCaption, info.menuCaption,
                            QString::number(2 * info.fieldCount)}));
     EXPECT_EQ(QList<int>({window->width(), window->minimumWidth(), window->maximumWidth()}),
-              QList<int>({info.windowWidth, info.windowMinWidth, info.windowMaxWidth}));
+              QList<int>({info.widths.window, info.widths.windowMin, info.widths.windowMax}));
   }
   EXPECT_TRUE(charsets()[0]->isChecked() && !charsets()[2]->isChecked());
   charsets()[1]->trigger();
@@ -109,7 +109,7 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   auto ticked = [&] { return QString::number(window->fieldCheckBox(20)->isChecked()); };
   EXPECT_EQ(shown()[2] + ticked() + window->widthBox(20)->text(), "Ref. Manager177");
   EXPECT_TRUE(charsets()[1]->isChecked());  // each set came back from the settings file
-  window->onModeChosen(kModeEndNote);
+  window->onModeChosen(Mode::EndNote);
   EXPECT_EQ(ticked() + QString::number(charsets()[2]->isChecked()) + QString::number(boxes.size()),
             "010");
 }
@@ -139,7 +139,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   fs::remove(window->settings().settingsFile);
   fs::create_directory(window->settings().settingsFile);
   fs::create_directory(folder.file("Log.txt"));
-  window->onModeChosen(kModeProCite);
+  window->onModeChosen(Mode::ProCite);
   EXPECT_EQ(shown(), start);
   // The folders dialog speaks of the mode; OK takes what was typed.
   app::SetFolderHook([&](const QString& title) {
@@ -152,7 +152,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
     d.findChild<QLineEdit*>("EditHSId")->setText("12");
     return 1;
   });
-  window->settings().mode = kModeRefMan;
+  window->settings().mode = Mode::RefMan;
   window->onFoldersClicked();
   EXPECT_EQ(seen,
             (QStringList{"Ref Mngr Import/Export", "Reference Manager import/export Folder"}));

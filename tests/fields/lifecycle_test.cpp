@@ -29,7 +29,7 @@ using Words = std::vector<std::string>;
 struct Session {
   Session() { EXPECT_TRUE(CreateFolders(settings.dataFolder)); }
   ModeResult start() { return StartUp(settings, setup, ui); }
-  ModeResult mode(std::int32_t m) { return SetupMode(settings, setup, ui, m); }
+  ModeResult mode(Mode m) { return SetupMode(settings, setup, ui, m); }
   std::string file(const std::string& name) const { return dir.file("program/" + name); }
   std::string key(const char* section, const char* name) const {
     return IniFile(settings.settingsFile).readString(section, name, "<absent>");
@@ -54,17 +54,17 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.setup.table[20].selected = 1;
   s.setup.popupLists[20] = {"lost"};
   s.settings.importExportFolder = "/refs/endnote";
-  ASSERT_TRUE(s.mode(kModeProCite).loaded());
+  ASSERT_TRUE(s.mode(Mode::ProCite).loaded());
   EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
   s.settings.importExportFolder = "/refs/procite";
-  ASSERT_TRUE(s.mode(9).loaded());  // an unknown mode is EndNote
+  ASSERT_TRUE(s.mode(Mode::EndNote).loaded());
   EXPECT_EQ(s.settings.importExportFolder + "|" + s.key("UserInfo", "PCPath") + "|" +
                 s.key("Tomekit", "ProgMode"),
             "/refs/endnote|/refs/procite|0");
   // Entries past EndNote's 31 fields keep what ProCite left there.
   EXPECT_TRUE(s.setup.table[20].selected == 0 && s.setup.popupLists[20].empty() &&
               s.setup.table[47].selected == 1);
-  ASSERT_TRUE(s.mode(kModeRefMan).loaded());
+  ASSERT_TRUE(s.mode(Mode::RefMan).loaded());
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
   s.settings.hotSyncUserId = "1234";
@@ -77,7 +77,7 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.settings = MakeSettings(s.settings.dataFolder);
   s.setup = {};
   ASSERT_TRUE(s.start().loaded());
-  EXPECT_TRUE(s.settings.mode == kModeRefMan && s.settings.hotSyncUserId == "1234" &&
+  EXPECT_TRUE(s.settings.mode == Mode::RefMan && s.settings.hotSyncUserId == "1234" &&
               s.setup.table[2].selected == 0 && s.setup.popupLists[2] == Words{"mine"});
   // A full disk at that session's end.
   TK_SKIP_WITHOUT_LINUX_FAULTS();
@@ -109,12 +109,12 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
                            : fault != 2 || s.start().loaded());
     if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
     s.setup.popupLists[2] = {"kept"};
-    const ModeResult result = fault == 2 ? s.mode(kModeRefMan) : s.start();
+    const ModeResult result = fault == 2 ? s.mode(Mode::RefMan) : s.start();
     EXPECT_EQ(result.status, ModeLoad::Abandoned);
     EXPECT_TRUE(fault != 2 || s.setup.popupLists[2] == Words{"kept"});
     // A start still loads the saved mode where its folder can be used.
-    EXPECT_EQ(result.error + "|" + std::to_string(s.settings.mode) + "|" + s.setup.strategyPath +
-                  "|" + std::to_string(s.setup.loaded) +
+    EXPECT_EQ(result.error + "|" + std::to_string(ModeNumber(s.settings.mode)) + "|" +
+                  s.setup.strategyPath + "|" + std::to_string(s.setup.loaded) +
                   std::to_string(FolderExists(s.file("TKWork"))) +
                   std::to_string(s.ui.messages.size()),
               "Unable to write to " + s.file("tomekit.INI") +
@@ -122,7 +122,7 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
                                     " is not a regular file but a folder; the default settings "
                                     "are used."
                               : "") +
-                  "|" + std::to_string(kModeEndNote) + "|" + s.file("stratEN.jfp") +
+                  "|" + std::to_string(ModeNumber(Mode::EndNote)) + "|" + s.file("stratEN.jfp") +
                   (fault == 1 ? "|000" : "|110"));
   }
 }
@@ -146,7 +146,7 @@ TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
   test::WriteBytes(s.file("stratRM.jfp"), "x\r\n");
   ASSERT_TRUE(CreateFolders(s.file("stratRM.jfp.bad/in use")));
   for (FldDef& field : s.setup.table) field = {kTypePopup, 0, 9, 1, 0};
-  EXPECT_TRUE(s.mode(kModeRefMan).status == ModeLoad::NoStrategy &&
+  EXPECT_TRUE(s.mode(Mode::RefMan).status == ModeLoad::NoStrategy &&
               CountSelectedFields(s.setup) == 0 &&
               s.setup.table[s.setup.lastField()].maxWidth == 0);
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
@@ -180,13 +180,13 @@ TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_
   const std::string file = dir.file("stratRM.jfp");
   test::FakeUi quiet;
   FieldSetup fresh, setup;
-  ASSERT_TRUE(LoadModeStrategy(fresh, dir.path(), kModeRefMan, quiet, WhenUnreadable).loaded());
+  ASSERT_TRUE(LoadModeStrategy(fresh, dir.path(), Mode::RefMan, quiet, WhenUnreadable).loaded());
   const std::string golden = test::ReadBytes(file), damaged = golden + std::string(70000, 'w');
   for (auto write : {WhenUnreadable, OnlyWhenMissing}) {
     test::WriteBytes(file, damaged);
     FailingReadUi ui(file);
     const bool replaced = write == WhenUnreadable;
-    EXPECT_EQ(LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write).status,
+    EXPECT_EQ(LoadModeStrategy(setup, dir.path(), Mode::RefMan, ui, write).status,
               replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
     EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File"});
     EXPECT_EQ(test::ReadBytes(file), replaced ? golden : damaged);
@@ -214,7 +214,7 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
       ASSERT_TRUE(made);
       test::FakeUi ui;
       FieldSetup setup;
-      EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write).loaded());
+      EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), Mode::RefMan, ui, write).loaded());
       EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File\n" + file + " " + problem +
                                   "; the mode's default fields are used."});
       EXPECT_GT(CountSelectedFields(setup), 0);
@@ -239,7 +239,7 @@ TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
   EXPECT_EQ(SettingsFileProblem(s.settings), problem);
   EXPECT_EQ(std::tuple(started.error, s.setup.loaded, s.settings.mode),
             std::tuple("Unable to write to " + s.settings.settingsFile + "\n" + problem, true,
-                       kModeEndNote));
+                       Mode::EndNote));
   EXPECT_EQ(KindOfFile(s.settings.settingsFile), FileKind::Stream);
 }
 
@@ -247,7 +247,7 @@ TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
 // they stand; absent keys and a hand-edited unknown mode are the defaults.
 TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_request) {
   test::TempFolder dir;
-  Settings settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, kModeRefMan,
+  Settings settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, Mode::RefMan,
                     "/refs/rm", "/palm/install", "/palm/backup", "1234", Charset::Auto, {});
   ASSERT_TRUE(WriteSettings(settings));
   EXPECT_EQ(test::ReadBytes(dir.file("other.INI")),
@@ -264,7 +264,7 @@ TEST(settings_test, saved_in_order_read_as_they_stand_and_naming_the_install_req
   const auto read = [&settings](const std::string& text) {
     test::WriteBytes(settings.settingsFile, text);
     ReadSettings(settings);
-    return std::to_string(settings.mode) + "|" + settings.importExportFolder + "|" +
+    return std::to_string(ModeNumber(settings.mode)) + "|" + settings.importExportFolder + "|" +
            settings.palmInstallFolder + "|" + settings.palmBackupFolder + "|" +
            settings.hotSyncUserId + "|" + std::string(CharsetName(settings.charset));
   };
@@ -292,8 +292,8 @@ TEST(settings_test, ris_tags_map_synonyms_to_one_field_and_write_the_first) {
   EXPECT_EQ(fields, "1,3,3,4,4,11,33," + std::to_string(kRisRecordEnd) + ",0,0,0,0,0,");
   for (int field = 1; field < kRisRecordEnd; ++field)
     EXPECT_EQ(RisFieldOfTag(RisTagOfField(field)), field) << field;
-  EXPECT_EQ(std::tuple(RisTagOfField(kRisRecordEnd), FieldLabel(kModeEndNote, 0),
-                       FieldLabel(kModeEndNote, 33), GenericFieldMap(49)),
+  EXPECT_EQ(std::tuple(RisTagOfField(kRisRecordEnd), FieldLabel(Mode::EndNote, 0),
+                       FieldLabel(Mode::EndNote, 33), GenericFieldMap(49)),
             std::tuple("", "DUMMY", "", ""));
 }
 

@@ -43,10 +43,10 @@ TEST(readers_test, exports_become_records) {
   const std::string generic =  // the 24 columns the generic database keeps
       Columns(On(1, 2, 3, 6, 9, 11, 12, 14, 20, 21, 22, 23, 24, 26, 27, 32, 34, 39, 40, 42, 44, 45,
                  46, 47));
-  const ConvMode en = kModeEndNote, pc = kModeProCite, ris = kModeRefMan, gen = kModeProCiteGeneric;
+  const Mode en = Mode::EndNote, pc = Mode::ProCite, ris = Mode::RefMan, gen = Mode::ProCiteGeneric;
   const struct {
     const char* behaviour;
-    ConvMode mode;
+    Mode mode;
     std::vector<int> fields;
     std::string input, records;
     int truncated = 0, maxWidth = 3990, counted = 0;  // counter moves, if not once a record
@@ -169,7 +169,7 @@ TEST(readers_test, ris_samples_give_their_records) {
       {"derived/lowercase-tags-from-jabref-test7.ris", 0},
   };
   for (const auto& s : samples) {
-    ReaderRun r(kModeRefMan, "");
+    ReaderRun r(Mode::RefMan, "");
     r.run.inputPath = test::DataFile(std::string("ris/") + s.name);
     EXPECT_EQ(r.read(s.fields).records, s.count) << s.name;
     EXPECT_NE(r.records().find(s.records), std::string::npos) << s.name;
@@ -179,14 +179,14 @@ TEST(readers_test, ris_samples_give_their_records) {
 TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   const struct {
-    ConvMode mode;
+    Mode mode;
     int field;
     std::string header, input;  // the input holds one record
   } readers[] = {
-      {kModeEndNote, 2, "\"Author\"\r\n", "x\ty\xB0"},
-      {kModeProCite, 2, "\"Record ID\"\r\n", "x\ty\r\n"},
-      {kModeRefMan, 1, "\"Ref Type\"\r\n", "TY  - x\nER  - \n"},
-      {kModeProCiteGeneric, 1, "", "x\ty\r\n"},
+      {Mode::EndNote, 2, "\"Author\"\r\n", "x\ty\xB0"},
+      {Mode::ProCite, 2, "\"Record ID\"\r\n", "x\ty\r\n"},
+      {Mode::RefMan, 1, "\"Ref Type\"\r\n", "TY  - x\nER  - \n"},
+      {Mode::ProCiteGeneric, 1, "", "x\ty\r\n"},
   };
   for (const auto& reader : readers) {
     // Each fault, the status it gives and what the output then holds; an
@@ -212,7 +212,7 @@ TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
           std::tuple(result.status, result.records, result.failedFile, test::ReadBytes(r.output()),
                      r.ui.messages.size(), test::LeftBehind(test::TkPartOf(r.output()))),
           std::tuple(status, 0, status == ReadStatus::Read ? r.output() : "", output, 0u, false))
-          << reader.mode;
+          << InfoOf(reader.mode).cliName;
     }
   }
 }

@@ -87,7 +87,7 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.behaviour);
-    ReaderRun r(kModeRefMan, c.input);
+    ReaderRun r(Mode::RefMan, c.input);
     const ReadResult result = r.read(c.fields);
     EXPECT_EQ(r.records(), c.row + "\r\n");
     EXPECT_EQ(result.lostValues, c.lostValues);
@@ -96,7 +96,7 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
 
 // A cut value is still counted when its field is settled at the record's end.
 TEST(ris_reader_test, values_settled_late_are_cut_and_counted_like_the_rest) {
-  ReaderRun r(kModeRefMan, Lines({"TY  - JOUR", "T2  - abcdefgh", "AB  - 123456789", "ER  - "}));
+  ReaderRun r(Mode::RefMan, Lines({"TY  - JOUR", "T2  - abcdefgh", "AB  - 123456789", "ER  - "}));
   const ReadResult result = r.read(On(11, 13, 25), 4);
   EXPECT_EQ(r.records(), "\"abcd\",\"abcd\",\"1234\"\r\n");
   EXPECT_EQ(result.truncated, 1);
@@ -105,7 +105,7 @@ TEST(ris_reader_test, values_settled_late_are_cut_and_counted_like_the_rest) {
 // The log names what was left out: tags without a field once per file, and
 // each record whose value a later line replaced.
 TEST(ris_reader_test, the_log_names_what_was_left_out) {
-  ReaderRun r(kModeRefMan,
+  ReaderRun r(Mode::RefMan,
               Lines({"DB  - before any record", "TY  - JOUR", "LA  - eng", "DB  - PubMed",
                      "LA  -", "T1  - a", "T1  - b", "ER  - ", "TY  - JOUR", "LA  - eng",
                      "ER  - "}));
