@@ -78,12 +78,12 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+MainWindow::MainWindow(const std::string& dataFolder, const std::string& programFolder,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       settings_(MakeSettings(dataFolder)) {
-  settings_.converterFolder = converterFolder;
+  settings_.programFolder = programFolder;
   setObjectName(QStringLiteral("FormTomekit"));
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
   setWindowIcon(ProgramIcon());
@@ -143,13 +143,12 @@ void MainWindow::buildSettingsMenu() {
 void MainWindow::buildModeMenu() {
   QMenu* modes = menuBar()->addMenu(QStringLiteral("Mode"));
   modes->setObjectName(QStringLiteral("Mode1"));
-  const char* const names[] = {"EndNote1", "RefManager1", "ProCite1", "ProCiteGeneric1"};
-  for (std::int32_t mode = 0; IsKnownMode(mode); ++mode) {
-    QAction* item = modes->addAction(QString::fromLatin1(ModeOrEndNote(mode).menuCaption));
-    item->setObjectName(QString::fromLatin1(names[mode]));
+  for (const Mode mode : kAllModes) {
+    QAction* item = modes->addAction(QString::fromLatin1(InfoOf(mode).menuCaption));
+    item->setObjectName(QString::fromLatin1(InfoOf(mode).menuName));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, [this, mode] { onModeChosen(mode); });
-    modeItems_[mode] = item;
+    modeItems_[ModeIndex(mode)] = item;
   }
 }
 
@@ -306,7 +305,7 @@ void MainWindow::onFoldersClicked() {
   });
 }
 
-void MainWindow::onModeChosen(std::int32_t mode) {
+void MainWindow::onModeChosen(Mode mode) {
   if (busy_) {
     QApplication::beep();
   } else {
@@ -344,8 +343,8 @@ void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
   if (result.status == ModeLoad::Abandoned) showError(result.error);
 }
 
-void MainWindow::checkModeItem(std::int32_t mode) {
-  for (std::int32_t i = 0; IsKnownMode(i); ++i) modeItems_[i]->setChecked(i == mode);
+void MainWindow::checkModeItem(Mode mode) {
+  for (const Mode each : kAllModes) modeItems_[ModeIndex(each)]->setChecked(each == mode);
 }
 
 void MainWindow::onImportClicked() {
@@ -354,7 +353,7 @@ void MainWindow::onImportClicked() {
     if (!checkWidthBoxes()) return;
     const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
     if (chosen.empty() || !readFieldPanel()) return;
-    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    const WorkFolderClaim claim(settings_.dataFolder, chosen);
     if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -367,7 +366,7 @@ void MainWindow::onExportClicked() {
     const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
     // A cancelled choice claims nothing, so the last conversion's work files stay.
     if (chosen.empty()) return;
-    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    const WorkFolderClaim claim(settings_.dataFolder, chosen);
     if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -507,16 +506,16 @@ void MainWindow::fitToMode() {
   hideFieldControls();
   showFields(setup_);
   statusPanels_[0]->setFixedWidth(20);
-  const ModeInfo& mode = ModeOrEndNote(setup_.mode);
+  const ModeInfo& mode = InfoOf(setup_.mode);
   exportButton_->setText(QString::fromLatin1(mode.exportCaption));
   importButton_->setText(QString::fromLatin1(mode.importCaption));
-  fieldPanel_->resize(mode.panelWidth, fieldPanel_->height());
-  buttonStrip_->resize(mode.panelWidth, buttonStrip_->height());
+  fieldPanel_->resize(mode.widths.panel, fieldPanel_->height());
+  buttonStrip_->resize(mode.widths.panel, buttonStrip_->height());
   // Lower the maximum first, so a narrower mode can follow a wider one.
   setMinimumWidth(0);
-  setMaximumWidth(mode.windowMaxWidth);
-  setMinimumWidth(mode.windowMinWidth);
-  resize(mode.windowWidth, kWindowHeight);
+  setMaximumWidth(mode.widths.windowMax);
+  setMinimumWidth(mode.widths.windowMin);
+  resize(mode.widths.window, kWindowHeight);
   fieldPanel_->setVisible(true);
 }
 
