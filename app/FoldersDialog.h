@@ -24,7 +24,7 @@ public:
   bool edit(Settings& settings);
 
   // The folder browser's title for the reference manager's folder.
-  static QString ImportExportBrowseTitle(std::int32_t mode);
+  static QString ImportExportBrowseTitle(Mode mode);
 
   // OK keeps the dialog open over a HotSync ID that is no whole number.
   void accept() override;
@@ -41,7 +41,7 @@ private:
   // the box holds anything but a whole number.
   bool checkHotSyncId();
 
-  std::int32_t mode_ = 0;
+  Mode mode_ = Mode::EndNote;
   QLabel* modeFolderLabel_ = nullptr;
   QLineEdit* modeFolderEdit_ = nullptr;
   QLineEdit* installFolderEdit_ = nullptr;

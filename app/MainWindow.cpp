@@ -93,13 +93,13 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+MainWindow::MainWindow(const std::string& dataFolder, const std::string& programFolder,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       settings_(MakeSettings(dataFolder)),
-      sessionLog_(LogFilePath(settings_.programFolder), log_, SessionStartLine()) {
-  settings_.converterFolder = converterFolder;
+      sessionLog_(LogFilePath(settings_.dataFolder), log_, SessionStartLine()) {
+  settings_.programFolder = programFolder;
   setObjectName(QStringLiteral("FormTomekit"));
 #ifdef _WIN32
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
@@ -170,16 +170,15 @@ void MainWindow::buildSettingsMenu() {
 void MainWindow::buildModeMenu() {
   QMenu* modes = menuBar()->addMenu(QStringLiteral("&Mode"));
   modes->setObjectName(QStringLiteral("Mode1"));
-  const char* const names[] = {"EndNote1", "RefManager1", "ProCite1", "ProCiteGeneric1"};
   // Both ProCite items start alike; the generic one takes its G.
   const int mnemonicAt[] = {0, 0, 0, 9};
-  for (std::int32_t mode = 0; IsKnownMode(mode); ++mode) {
-    QString caption = QString::fromLatin1(ModeOrEndNote(mode).menuCaption);
-    QAction* item = modes->addAction(caption.insert(mnemonicAt[mode], u'&'));
-    item->setObjectName(QString::fromLatin1(names[mode]));
+  for (const Mode mode : kAllModes) {
+    QString caption = QString::fromLatin1(InfoOf(mode).menuCaption);
+    QAction* item = modes->addAction(caption.insert(mnemonicAt[ModeIndex(mode)], u'&'));
+    item->setObjectName(QString::fromLatin1(InfoOf(mode).menuName));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, [this, mode] { onModeChosen(mode); });
-    modeItems_[mode] = item;
+    modeItems_[ModeIndex(mode)] = item;
   }
 }
 
@@ -366,7 +365,7 @@ void MainWindow::onFoldersClicked() {
   });
 }
 
-void MainWindow::onModeChosen(std::int32_t mode) {
+void MainWindow::onModeChosen(Mode mode) {
   if (busy_) {
     QApplication::beep();
   } else {
@@ -411,8 +410,8 @@ void MainWindow::saveModeStrategy() {
   if (!WriteStrategyFile(setup_, setup_.strategyPath)) showError(UnableToWriteText(setup_.strategyPath));
 }
 
-void MainWindow::checkModeItem(std::int32_t mode) {
-  for (std::int32_t i = 0; IsKnownMode(i); ++i) modeItems_[i]->setChecked(i == mode);
+void MainWindow::checkModeItem(Mode mode) {
+  for (const Mode each : kAllModes) modeItems_[ModeIndex(each)]->setChecked(each == mode);
 }
 
 void MainWindow::onImportClicked() {
@@ -426,7 +425,7 @@ void MainWindow::onImportClicked() {
 
 void MainWindow::importFiles(const std::vector<std::string>& chosen) {
   if (chosen.empty() || !readFieldPanel()) return;
-  const WorkFolderClaim claim(settings_.programFolder, chosen);
+  const WorkFolderClaim claim(settings_.dataFolder, chosen);
   if (claim.refused()) return showError(claim.refusalText());
   const BusyScope busy(*this);
   statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -442,7 +441,7 @@ void MainWindow::onExportClicked() {
 void MainWindow::exportFiles(const std::vector<std::string>& chosen) {
   // A cancelled choice claims nothing, so the last conversion's work files stay.
   if (chosen.empty()) return;
-  const WorkFolderClaim claim(settings_.programFolder, chosen);
+  const WorkFolderClaim claim(settings_.dataFolder, chosen);
   if (claim.refused()) return showError(claim.refusalText());
   const BusyScope busy(*this);
   statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -634,17 +633,17 @@ void MainWindow::fitToMode() {
   hideFieldControls();
   showFields(setup_);
   statusPanels_[0]->setFixedWidth(20);
-  const ModeInfo& mode = ModeOrEndNote(setup_.mode);
+  const ModeInfo& mode = InfoOf(setup_.mode);
   exportButton_->setText(u'&' + QString::fromLatin1(mode.exportCaption));
   importButton_->setText(u'&' + QString::fromLatin1(mode.importCaption));
-  fieldPanel_->setMinimumWidth(mode.panelWidth);
-  buttonStrip_->resize(mode.panelWidth, buttonStrip_->height());
+  fieldPanel_->setMinimumWidth(mode.widths.panel);
+  buttonStrip_->resize(mode.widths.panel, buttonStrip_->height());
   // The mode's size is the least, unless the screen is smaller (a large
   // scale factor): then the screen's, with room for the frame, and the panel scrolls.
   QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   if (const QScreen* shown = screen()) room = shown->availableGeometry().size() - kFrameRoom;
-  setMinimumSize(QSize(mode.windowMinWidth, kWindowHeight).boundedTo(room));
-  resize(QSize(mode.windowWidth, kWindowHeight).boundedTo(room));
+  setMinimumSize(QSize(mode.widths.windowMin, kWindowHeight).boundedTo(room));
+  resize(QSize(mode.widths.window, kWindowHeight).boundedTo(room));
   fieldPanel_->setVisible(true);
   layoutClient();
 }

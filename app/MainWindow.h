@@ -3,6 +3,7 @@
 // settings, the mode's field setup, the session log and the status text,
 // shows the field panel, runs the two conversions from its buttons and the
 // mode set-up from its menu, and is the Ui through which the core reports.
+#include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
 #include "fields/LastFolders.h"
 #include "fields/ModeSetup.h"
@@ -39,8 +40,8 @@ public:
   static constexpr int kWindowHeight = 488;
 
   // Loads the settings and sets up the saved mode (dataFolder holds the
-  // settings, strategy files and work folder; converterFolder, jconv5).
-  MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+  // settings, strategy files and work folder; programFolder holds jconv5).
+  MainWindow(const std::string& dataFolder, const std::string& programFolder,
              QWidget* parent = nullptr);
 
   Settings& settings() { return settings_; }
@@ -50,7 +51,7 @@ public:
   void onAboutClicked();
   void onFoldersClicked();
   void onCharsetChosen(Charset charset);
-  void onModeChosen(std::int32_t mode);
+  void onModeChosen(Mode mode);
   void onImportClicked();
   void onExportClicked();
   // Files dropped on the window: the PDB files are exported and the others
@@ -100,7 +101,7 @@ private:
   void shutDown();
   // Hides the panel while setUp runs and rebuilds it for the mode it leaves.
   void runModeSetup(const std::function<ModeResult()>& setUp);
-  void checkModeItem(std::int32_t mode);
+  void checkModeItem(Mode mode);
   void checkCharsetItem();
 
   // Runs one user command: refused while a conversion runs; an exception
@@ -137,7 +138,7 @@ private:
   bool shutDown_ = false;
   bool closeWhenDone_ = false;
 
-  std::array<QAction*, 4> modeItems_{};
+  std::array<QAction*, kAllModes.size()> modeItems_{};
   std::array<QAction*, std::size(kCharsets)> charsetItems_{};
   QMenu* fieldMenu_ = nullptr;
   QCheckBox* popupTarget_ = nullptr;

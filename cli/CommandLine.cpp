@@ -9,15 +9,6 @@
 namespace tk::cli {
 namespace {
 
-struct ModeName {
-  const char* name;
-  ConvMode mode;
-};
-constexpr ModeName kModeNames[] = {{"endnote", kModeEndNote},
-                                   {"refman", kModeRefMan},
-                                   {"procite", kModeProCite},
-                                   {"procite-generic", kModeProCiteGeneric}};
-
 ParsedCommandLine Error(std::string message) { return {std::nullopt, std::move(message)}; }
 
 // The value of "--name VALUE" or "--name=VALUE" at args[i], moving i past it;
@@ -32,9 +23,9 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
 
 }  // namespace
 
-std::optional<std::int32_t> ModeFromName(const std::string& name) {
-  for (const ModeName& known : kModeNames) {
-    if (EqualsIgnoreCase(name, known.name)) return known.mode;
+std::optional<Mode> ModeFromName(const std::string& name) {
+  for (const Mode mode : kAllModes) {
+    if (EqualsIgnoreCase(name, InfoOf(mode).cliName)) return mode;
   }
   return std::nullopt;
 }

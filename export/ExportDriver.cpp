@@ -18,13 +18,13 @@ namespace {
 
 // The CSV and IFO go to the work folder, the tagged file to the manager's
 // folder; all keep the database's base name.
-void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run) {
+void NameExportFiles(const Settings& settings, Mode mode, ExportRun& run) {
   const std::string csvName = ExtractFileName(ChangeFileExt(run.pdbPath, ".out"));
   const std::string taggedName =
-      ExtractFileName(ChangeFileExt(run.pdbPath, ModeOrEndNote(mode).exportExtension));
+      ExtractFileName(ChangeFileExt(run.pdbPath, InfoOf(mode).exportExtension));
   run.taggedPath = JoinPath(settings.importExportFolder, taggedName);
-  run.ifoPath = JoinPath(WorkFolder(settings.programFolder), "temp.ifo");
-  run.csvPath = JoinPath(WorkFolder(settings.programFolder), csvName);
+  run.ifoPath = JoinPath(WorkFolder(settings.dataFolder), "temp.ifo");
+  run.csvPath = JoinPath(WorkFolder(settings.dataFolder), csvName);
 }
 
 void LogExportNames(ExportRun& run) {
@@ -36,7 +36,7 @@ void LogExportNames(ExportRun& run) {
 // The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
   const ConverterJob job{
-      settings.programFolder, settings.converterFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
+      settings.dataFolder, settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
   return ConvertPdbToCsv(job, ui);
 }
 
@@ -53,15 +53,15 @@ void LogExportNames(ExportRun& run) {
 
 }  // namespace
 
-FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
-  const std::string pattern = std::string(ModePrefix(mode)) + "*.PDB";
+FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode) {
+  const std::string pattern = std::string(InfoOf(mode).prefix) + "*.PDB";
   return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb|" +
               kAllFilesFilter,
           LastFolderOr(settings, mode, ChosenFrom::PdbFiles, settings.palmBackupFolder)};
 }
 
-std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
-  return TransferredToText(records, ModeOrEndNote(mode).managerName);
+std::string ExportStatusText(Mode mode, std::int32_t records) {
+  return TransferredToText(records, InfoOf(mode).managerName);
 }
 
 std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,

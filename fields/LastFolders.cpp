@@ -7,12 +7,9 @@
 namespace tk {
 namespace {
 
-constexpr const char* kTomekit = "Tomekit";
-
-std::string KeyOf(std::int32_t mode, ChosenFrom from) {
-  static const char* const prefixes[] = {"EN", "RM", "PC", "PG"};
-  const std::string prefix = prefixes[IsKnownMode(mode) ? mode : kModeEndNote];
-  return prefix + (from == ChosenFrom::ManagerFiles ? "LastFolder" : "LastPDBFolder");
+const SettingsKey& KeyOf(Mode mode, ChosenFrom from) {
+  const ModeInfo& info = InfoOf(mode);
+  return from == ChosenFrom::ManagerFiles ? info.lastFolderKey : info.lastPdbFolderKey;
 }
 
 // The folder without its trailing separator, as the folder keys hold them.
@@ -24,18 +21,20 @@ std::string FolderOf(const std::string& file) {
 
 }  // namespace
 
-std::string LastFolderOr(const Settings& settings, std::int32_t mode, ChosenFrom from,
+std::string LastFolderOr(const Settings& settings, Mode mode, ChosenFrom from,
                          const std::string& fallback) {
-  const std::string saved = IniFile(settings.settingsFile).readString(kTomekit, KeyOf(mode, from), "");
+  const SettingsKey& key = KeyOf(mode, from);
+  const std::string saved = IniFile(settings.settingsFile).readString(key.section, key.name, "");
   // A folder since removed or renamed would open the dialog somewhere arbitrary.
   return !saved.empty() && FolderExists(saved) ? saved : fallback;
 }
 
-bool WriteLastFolder(const Settings& settings, std::int32_t mode, ChosenFrom from,
+bool WriteLastFolder(const Settings& settings, Mode mode, ChosenFrom from,
                      const std::string& chosenFile) {
   const std::string folder = FolderOf(chosenFile);
   if (folder.empty()) return true;
-  return IniFile(settings.settingsFile).writeString(kTomekit, KeyOf(mode, from), folder);
+  const SettingsKey& key = KeyOf(mode, from);
+  return IniFile(settings.settingsFile).writeString(key.section, key.name, folder);
 }
 
 }  // namespace tk

@@ -21,8 +21,8 @@ namespace tk {
 namespace {
 
 // The messages of a reader (or the pre-pass), in the order it met them.
-void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
-  for (const auto& text : ReadNotices(result, mode == kModeRefMan)) ShowError(ui, text);
+void ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
+  for (const auto& text : ReadNotices(result, InfoOf(mode).inputNotOpened)) ShowError(ui, text);
 }
 
 // The ProCite reader on the reduced file, once the pre-pass wrote it whole.
@@ -44,15 +44,16 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
 
 ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   switch (setup.mode) {
-    case kModeRefMan:
+    case Mode::RefMan:
       return ReadRefManExport(setup, run, ui);
-    case kModeProCite:
+    case Mode::ProCite:
       return ReadProCiteExport(setup, run, ui);
-    case kModeProCiteGeneric:
+    case Mode::ProCiteGeneric:
       return ReadGenericExport(setup, run, ui);
-    default:
-      return ReadEndNoteExport(setup, run, ui);
+    case Mode::EndNote:
+      break;
   }
+  return ReadEndNoteExport(setup, run, ui);
 }
 
 // False (after saying so) when there is no description to convert with.
@@ -77,11 +78,9 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
 
 }  // namespace
 
-FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
-  std::string filter = std::string(ModeOrEndNote(mode).managerName) + " Exports (*.txt)|*.TXT";
-  // Reference Manager's own exports are often saved as .ris.
-  if (mode == kModeRefMan) filter += "|RIS files (*.ris)|*.ris";
-  return {filter + "|" + kAllFilesFilter,
+FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode) {
+  const ModeInfo& info = InfoOf(mode);
+  return {std::string(info.importFilter) + info.moreImportFilters + "|" + kAllFilesFilter,
           LastFolderOr(settings, mode, ChosenFrom::ManagerFiles, settings.importExportFolder)};
 }
 
@@ -144,8 +143,8 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, true));
-  const ConverterJob job{settings.programFolder,
-                         settings.converterFolder,
+  const ConverterJob job{settings.dataFolder,
+                         settings.programFolder,
                          outcome.file,
                          run.csvPath,
                          run.pdbPath,

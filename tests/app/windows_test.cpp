@@ -102,18 +102,18 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   charsets()[2]->trigger();
   window->fieldCheckBox(20)->setChecked(true);  // EndNote's: kept when the mode is left
   const struct {
-    std::int32_t mode;
+    Mode mode;
     QStringList buttonsMenuAndControls;  // import, export, ticked menu item, field controls
     QList<int> widths;                   // the window's and its least
   } modes[] = {
-      {kModeProCite,
+      {Mode::ProCite,
        {"ProCite to JFile", "JFile to ProCite", "ProCite (All Fields)", "94"},
        {600, 600}},
-      {kModeEndNote, {"EndNote to JFile", "JFile to EndNote", "EndNote", "62"}, {420, 420}},
-      {kModeProCiteGeneric,
+      {Mode::EndNote, {"EndNote to JFile", "JFile to EndNote", "EndNote", "62"}, {420, 420}},
+      {Mode::ProCiteGeneric,
        {"ProCite to JFile", "JFile to ProCite", "ProCite (Generic)", "48"},
        {420, 420}},
-      {kModeRefMan,
+      {Mode::RefMan,
        {"Ref Manager to JFile", "JFile to Ref Manager", "Ref. Manager", "66"},
        {497, 497}},
   };
@@ -134,7 +134,7 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
   EXPECT_EQ(window->widthBox(20)->text(), "77");
   EXPECT_TRUE(charsets()[1]->isChecked());  // each set came back from the settings file
-  window->onModeChosen(kModeEndNote);
+  window->onModeChosen(Mode::EndNote);
   EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
   EXPECT_TRUE(charsets()[2]->isChecked());
   EXPECT_EQ(boxes, QStringList());
@@ -166,7 +166,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   fs::create_directory(window->settings().settingsFile);
   fs::remove(folder.file("Log.txt"));  // the session's own, begun at start
   fs::create_directory(folder.file("Log.txt"));
-  window->onModeChosen(kModeProCite);
+  window->onModeChosen(Mode::ProCite);
   EXPECT_EQ(shown(), start);
   // The folders dialog speaks of the mode; OK takes what was typed.
   app::SetFolderHook([&](const QString& title) {
@@ -179,7 +179,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
     d.findChild<QLineEdit*>("EditHSId")->setText("12");
     return 1;
   });
-  window->settings().mode = kModeRefMan;
+  window->settings().mode = Mode::RefMan;
   window->onFoldersClicked();
   EXPECT_EQ(seen,
             (QStringList{"Ref Mngr Import/Export", "Reference Manager import/export Folder"}));
@@ -330,8 +330,8 @@ TEST_F(AppTest, a_mode_left_and_come_back_to_shows_the_ticks_widths_and_words_le
   window->widthBox(6)->setText("123");
   window->widthBox(7)->setText("4");  // mended to 3990 on the way out, as at close
   properties(4, Ok(1, "40", "Book\nJournal"));
-  window->onModeChosen(kModeRefMan);
-  window->onModeChosen(kModeEndNote);
+  window->onModeChosen(Mode::RefMan);
+  window->onModeChosen(Mode::EndNote);
   EXPECT_TRUE(window->fieldCheckBox(5)->isChecked());
   EXPECT_EQ(window->widthBox(6)->text() + "," + window->widthBox(7)->text(), "123,3990");
   EXPECT_EQ(words(4), (std::vector<std::string>{"Book", "Journal"}));
@@ -350,16 +350,16 @@ TEST_F(AppTest, open_dialogs_list_all_files_and_open_where_the_mode_last_chose_f
     offered << where.mid(where.lastIndexOf('/') + 1) << filter.section('|', 2);
     return pick.isEmpty() ? QStringList() : QStringList{pick};
   });
-  window->onModeChosen(kModeRefMan);
+  window->onModeChosen(Mode::RefMan);
   window->settings().importExportFolder = "/refs";
   pick = QString::fromStdString(picked + "/none.ris");
   window->onImportClicked();  // the file is missing: only its folder matters here
   pick.clear();
   window->onImportClicked();
-  window->onModeChosen(kModeEndNote);
+  window->onModeChosen(Mode::EndNote);
   window->settings().importExportFolder = "/refs";
   window->onImportClicked();
-  window->onModeChosen(kModeRefMan);
+  window->onModeChosen(Mode::RefMan);
   fs::remove(picked);
   window->settings().importExportFolder = "/refs";
   window->onImportClicked();
@@ -545,9 +545,9 @@ TEST_F(AppTest, tour) {
   window->fieldCheckBox(5)->setChecked(!window->fieldCheckBox(5)->isChecked());
   window->widthBox(6)->setText("123");
   const bool ticked = window->fieldCheckBox(5)->isChecked();
-  window->onModeChosen(kModeRefMan);
+  window->onModeChosen(Mode::RefMan);
   say("switched to: " + shown()[2] + ", field 1 '" + shown()[4] + "'");
-  window->onModeChosen(kModeEndNote);
+  window->onModeChosen(Mode::EndNote);
   say(QString("back in %1: field 5 ticked %2 (was %3), field 6 width %4")
           .arg(shown()[2]).arg(window->fieldCheckBox(5)->isChecked()).arg(ticked)
           .arg(window->widthBox(6)->text()));

@@ -11,7 +11,7 @@ std::string Parse(const std::vector<std::string>& args) {
   if (!parsed.invocation) return "error: " + parsed.error;
   const Invocation& call = *parsed.invocation;
   std::string text = std::vector{"import", "export", "help"}[static_cast<int>(call.command)];
-  text += call.mode ? " " + std::to_string(*call.mode) : " saved";
+  text += call.mode ? " " + std::to_string(ModeNumber(*call.mode)) : " saved";
   if (call.charset) text += " " + std::string(CharsetName(*call.charset));
   for (const std::string& file : call.files) text += " [" + file + "]";
   return text;

@@ -28,7 +28,7 @@ const std::string& kEnd = test::kEndNoteEnd;
 // What a RIS file lost is told: the status counts the records, the log names
 // the tags.
 TEST(import_driver_test, ris_status_counts_records_that_lost_a_value) {
-  DriverRun run(kModeRefMan);
+  DriverRun run(Mode::RefMan);
   const std::string ris = "TY  - JOUR\nT1  - One\nT1  - Two\nLA  - en\nER  - \n";
   EXPECT_EQ(run.importFiles({run.input("refs.txt", ris)}),
             "1 Records Transferred to  JFile. Number of records that lost a value: 1");
@@ -38,7 +38,7 @@ TEST(import_driver_test, ris_status_counts_records_that_lost_a_value) {
 // A vanished export is reported and the next goes on; the status is the
 // last file's.
 TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested) {
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   const std::string cut(30, 'x');
   const Lines chosen = {run.input("Molecular Biology.2001.txt", "Book\tDoe\t2001\tT" + kEnd),
                         run.program.file("gone.txt"),
@@ -74,7 +74,7 @@ TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested
 }
 
 TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
-  DriverRun run(kModeProCiteGeneric);
+  DriverRun run(Mode::ProCiteGeneric);
   const std::string chosen = run.input("pc.txt", "Journal\t7\tSmith, J.\r\n");
   const std::string status = run.importFiles({chosen});
   EXPECT_EQ(std::tuple(status, run.outcomes.at(0).file, FileExists(run.program.work("pc.tkg")),
@@ -113,13 +113,13 @@ std::thread FeedFifo(const std::string& path, const std::string& bytes) {
 TEST(import_driver_test, a_piped_export_is_read_once_in_auto_and_its_copy_removed) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
 #ifndef _WIN32
-  for (const ConvMode mode : {kModeRefMan, kModeProCiteGeneric}) {
-    SCOPED_TRACE(mode);
+  for (const Mode mode : {Mode::RefMan, Mode::ProCiteGeneric}) {
+    SCOPED_TRACE(InfoOf(mode).cliName);
     DriverRun run(mode);
     const std::string piped = run.program.file("refs.txt");
     std::thread writer =
-        FeedFifo(piped, mode == kModeRefMan ? "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n"
-                                            : "Book\tD\xC3\xBCrer\r\n");
+        FeedFifo(piped, mode == Mode::RefMan ? "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n"
+                                             : "Book\tD\xC3\xBCrer\r\n");
     EXPECT_EQ(run.importFiles({piped}), "1 Records Transferred to  JFile");
     writer.join();
     EXPECT_NE(test::ReadBytes(run.pdb("refs")).find("\"D\xFCrer\""), std::string::npos);
@@ -134,7 +134,7 @@ TEST(import_driver_test, a_stop_ends_the_wait_for_a_fifo_writer) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
 #ifndef _WIN32
   for (const Charset charset : {Charset::Auto, Charset::Windows1252}) {
-    DriverRun run(kModeEndNote);
+    DriverRun run(Mode::EndNote);
     run.settings.charset = charset;
     const std::string fifo = run.program.file("never.txt");
     ASSERT_TRUE(test::MakeFifo(fifo));
@@ -150,11 +150,12 @@ TEST(import_driver_test, a_stop_ends_the_wait_for_a_fifo_writer) {
 TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
   Settings settings;
   settings.importExportFolder = "/refs";
-  const FileDialogSetup dialog = ImportDialogSetup(settings, kModeRefMan);
+  const FileDialogSetup dialog = ImportDialogSetup(settings, Mode::RefMan);
   EXPECT_EQ(dialog.filter,
             "Reference Manager Exports (*.txt)|*.TXT|RIS files (*.ris)|*.ris|All files (*)|*");
   EXPECT_EQ(dialog.initialFolder, "/refs");
-  EXPECT_EQ(ImportDialogSetup(settings, 9).filter, "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
+  EXPECT_EQ(ImportDialogSetup(settings, Mode::EndNote).filter,
+            "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
 }
 
 // Each case: a fault, the messages it gives ("|" between them, work files by
@@ -170,31 +171,31 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
   const std::string unread = "|Error Converting EndNote file";
   const struct {
     const char* behaviour;
-    ConvMode mode;
+    Mode mode;
     Fault fault;
     std::string texts;
     int records = 0;
   } cases[] = {
-      {"RIS export vanished", kModeRefMan, vanish, "Couldnt Open input .csv file" + unread},
-      {"generic export vanished: the ProCite reader is not run", kModeProCiteGeneric, vanish,
+      {"RIS export vanished", Mode::RefMan, vanish, "Couldnt Open input .csv file" + unread},
+      {"generic export vanished: the ProCite reader is not run", Mode::ProCiteGeneric, vanish,
        "Couldnt Open input .tsv file" + unread},
-      {"full disk for the reduced file: an earlier one is not read", kModeProCiteGeneric,
+      {"full disk for the reduced file: an earlier one is not read", Mode::ProCiteGeneric,
        [&](DriverRun& r) {
          test::WriteBytes(r.program.work("refs.tkg"), "Journal\t7\tSmith\r\n");
          fullDisk("refs.tkg")(r);
        },
        "Unable to write to refs.tkg" + unread},
-      {"no field selected", kModeEndNote, [](DriverRun& r) { r.setup.table = {}; },
+      {"no field selected", Mode::EndNote, [](DriverRun& r) { r.setup.table = {}; },
        "No fields selected \nPlease select a field and try again |Unable to build .IFO file"},
-      {"work folder unusable", kModeEndNote,
+      {"work folder unusable", Mode::EndNote,
        [](DriverRun& r) { test::BlockFolder(r.program.file("TKWork")); },
        "Failure creating .IFO file |Unable to build .IFO file"},
-      {"full disk for the description", kModeEndNote, fullDisk("refs.IFO"),
+      {"full disk for the description", Mode::EndNote, fullDisk("refs.IFO"),
        "Unable to write to refs.IFO|Unable to build .IFO file"},
-      {"export vanished and a full disk for the CSV", kModeEndNote,
+      {"export vanished and a full disk for the CSV", Mode::EndNote,
        [&](DriverRun& r) { vanish(r), fullDisk("refs.csv")(r); },
        "Couldnt Open input .tsv file|Unable to write to refs.csv" + unread},
-      {"Palm install folder unusable", kModeEndNote,
+      {"Palm install folder unusable", Mode::EndNote,
        [](DriverRun& r) { test::BlockFolder(r.settings.palmInstallFolder); },
        "Destination directory Had to be created|Output file not created\ncannot write PDB (Not "
        "a directory)",
@@ -228,7 +229,7 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
 // ends the file and the choice: files done before stay done, the stopped
 // one's work files go and its earlier database stays.
 TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice) {
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   test::InstallStandIn(run.program.path(), test::kHangingConverter);
   test::WriteBytes(run.pdb("Molecular Biology 2"), "earlier");
   const Lines chosen = {run.input("Molecular Biology 1.txt", "A" + kEnd),
@@ -257,10 +258,10 @@ TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice
 // No file chosen still asks for an install; a failed request is said
 // plainly, after the files.
 TEST(import_driver_test, install_is_requested_after_any_choice) {
-  DriverRun none(kModeEndNote);
+  DriverRun none(Mode::EndNote);
   EXPECT_EQ(none.importFiles({}), "");
   EXPECT_TRUE(none.log.empty() && none.ui.pumps == 0 && none.installRequested());
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   test::BlockFolder(run.program.file("store"));
   test::ScopedEnv store("TOMEKIT_INSTALL_STORE", run.program.file("store/install.ini"));
   EXPECT_EQ(run.importFiles({run.input("a.txt", "A" + kEnd)}), "1 Records Transferred to  JFile");
