@@ -658,7 +658,8 @@ void MainWindow::layoutClient() {
   if (!fieldScroller_ || !centralWidget()) return;
   const int top = 2 + kTopStripHeight + 4;
   const QSize client = centralWidget()->size();
-  fieldScroller_->setGeometry(4, top, std::max(0, client.width() - 18),
+  // A narrow margin on the right: Reference Manager's panel fills its window but for 7 pixels.
+  fieldScroller_->setGeometry(4, top, std::max(0, client.width() - 7),
                               std::max(0, client.height() - top));
 }
 

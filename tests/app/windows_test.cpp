@@ -525,12 +525,7 @@ TEST_F(AppTest, tour) {
       window->settings().importExportFolder = folder.path();
   WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
   window->show();
-  window->resize(window->minimumSize());
   settle();
-  window->grab().save(shots + "/smallest.png");
-  window->resize(window->minimumSize() * 2);
-  settle();
-  window->grab().save(shots + "/twice.png");
   QScreen* screen = window->screen();
   screen->grabWindow(0).save(shots + "/screen.png");
   say(QString("shown: window frame %1,%2 %3x%4 on a screen of %5x%6 (scale %7)")
@@ -538,6 +533,13 @@ TEST_F(AppTest, tour) {
           .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())
           .arg(screen->availableGeometry().width()).arg(screen->availableGeometry().height())
           .arg(window->devicePixelRatioF()));
+  window->resize(window->minimumSize());
+  settle();
+  window->grab().save(shots + "/smallest.png");
+  window->resize(window->minimumSize() * 2);
+  settle();
+  window->grab().save(shots + "/twice.png");
+  window->resize(window->minimumSize());
   QString pick = QString::fromStdString(folder.file("refs.txt"));
   app::SetFilesHook([&](const QString&, const QString&) { return QStringList{pick}; });
   window->onImportClicked();
@@ -559,6 +561,8 @@ TEST_F(AppTest, tour) {
   say("export " + pick + ": status '" + status->text() + "'");
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(pick), QUrl::fromLocalFile(QString::fromStdString(folder.file("refs.txt")))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &drop);
   settle();
