@@ -492,7 +492,10 @@ TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in
   auto* status = window->findChild<QLabel*>("StatusPanel1");
   for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
   EXPECT_EQ(status->text(), "2 Records Transferred to  JFile");
-  EXPECT_EQ(boxes.value(0), "E:CSV Output file not created");  // the junk, tried first
+  // The junk, tried first, is named by the name it was dropped with.
+  EXPECT_EQ(boxes.value(0), "E:CSV Output file not created\n" +
+                                QString::fromStdString(folder.file("junk.PDB")) +
+                                ": the converter wrote nothing (the error report says why)");
 }
 
 

@@ -149,6 +149,8 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
               "following information\n"
               "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
               "Output file not created\n" +
+                  folder("EndNote/a.txt") +
+                  ": the converter wrote nothing (the error report says why)\n" +
                   folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
                   folder("Log.txt") + "\n"}));
 }
