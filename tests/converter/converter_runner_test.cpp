@@ -129,7 +129,7 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   EXPECT_EQ(failing.toPdb(failing.pdb), ConverterOutcome::NotCreated);
   EXPECT_EQ(failing.ui.errorReports,
             (std::vector<Lines>{{"line 3: bad quote", "no database written", "printed on output",
-                                 "printed on error"}}));
+                                 "printed on error in shown.txt"}}));  // not its work copy
   // The file the user chose follows, as the converter gave no reason of its own.
   EXPECT_EQ(failing.ui.texts(),
             Lines{"Output file not created\nshown.txt: the converter wrote nothing (the error "
