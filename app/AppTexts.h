@@ -63,8 +63,9 @@ inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {
 
 // Asked when the window is closed while files convert.
 inline QString CloseWhileConvertingText() {
-  return QStringLiteral("Files are still being converted.\nStop after the file in hand and close "
-                        "the window, or keep converting?");
+  return QStringLiteral(
+      "Files are still being converted.\nStop the conversion and close the window, or keep "
+      "converting?");
 }
 
 inline QString ErrorReportHeading() { return QString::fromUtf8(kErrorReportHeading); }
