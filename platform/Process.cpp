@@ -18,7 +18,9 @@
 #include <unistd.h>
 #ifdef __linux__
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #endif
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <system_error>
@@ -206,8 +208,39 @@ void Report(int fd, int error) {
   ::_exit(127);
 }
 
+// Closes the descriptors from..to (to -1: all above from).
+void CloseFrom(int from, int to) {
+#ifdef __linux__
+  if (::syscall(SYS_close_range, static_cast<unsigned>(from),
+                to < 0 ? ~0U : static_cast<unsigned>(to), 0U) == 0) {
+    return;
+  }
+#endif
+  const long open = ::sysconf(_SC_OPEN_MAX);
+  const int last = to >= 0 ? to : static_cast<int>(open > 0 && open < 65536 ? open : 65536) - 1;
+  for (int fd = from; fd <= last; ++fd) ::close(fd);
+}
+
+// Every descriptor but the standard ones and the plan's own. The guardian is
+// a copy of this program without an exec, so without this it would share
+// whatever this program holds open: a lock on the work folder above all,
+// which it would keep after this program was killed, refusing the next run
+// until the guardian had ended too.
+void CloseInheritedFiles(const SpawnPlan& plan) {
+  const int keepLow = std::min(plan.outputFd, plan.reportFd);
+  const int keepHigh = std::max(plan.outputFd, plan.reportFd);
+  int from = 3;
+  for (const int keep : {keepLow, keepHigh}) {
+    if (keep < from) continue;
+    if (keep > from) CloseFrom(from, keep - 1);
+    from = keep + 1;
+  }
+  CloseFrom(from, -1);
+}
+
 [[noreturn]] void RunGuardian(const SpawnPlan& plan) {
   ::setpgid(0, 0);
+  CloseInheritedFiles(plan);
   sigset_t all;
   sigfillset(&all);
   ::sigprocmask(SIG_BLOCK, &all, nullptr);

@@ -9,6 +9,12 @@
 
 #include <csignal>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
 namespace tk {
 namespace {
 
@@ -48,6 +54,26 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   std::signal(SIGCHLD, old);
 #endif
 }
+
+#ifndef _WIN32
+// What this program holds open, a lock on the work folder among them, is not
+// held by what it starts: once this program lets go of a file, it is free,
+// even while the child runs on (a killed run must not block the next).
+TEST(process_test, a_running_child_holds_none_of_this_programs_files) {
+  int ends[2];
+  ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+  auto child = SystemProcessLauncher().start({"/bin/sleep", "30"}).child;
+  ASSERT_NE(child, nullptr);
+  ::close(ends[1]);
+  pollfd waited{ends[0], POLLIN, 0};
+  EXPECT_EQ(::poll(&waited, 1, 10000), 1) << "the write end is still open somewhere";
+  char byte = 0;
+  EXPECT_EQ(::read(ends[0], &byte, 1), 0);
+  ::close(ends[0]);
+  child->kill();
+  child->wait();
+}
+#endif
 
 }  // namespace
 }  // namespace tk
