@@ -41,15 +41,20 @@ convert() {
     "$("${path[@]}" "$palm")" "$("${path[@]}" "$palm")" "$("${path[@]}" "$refs")" \
     "$("${path[@]}" "$refs")" >"$prog/tomekit.INI"
   for input in "$refs"/*; do inputs+=("$("${path[@]}" "$input")"); done
+  local out="$run/out-$side/$mode"
+  mkdir -p "$out/import" "$out/export"
+  # TKWork keeps the last conversion's work files only, so each command's
+  # are taken as soon as it ends.
   "${cli[@]}" import --mode "$mode" "${inputs[@]}" >/dev/null
+  cp "$prog"/TKWork/*.csv "$prog"/TKWork/*.IFO "$out/import/"
   local pdbs=()
   for pdb in "$palm"/*.PDB; do pdbs+=("$("${path[@]}" "$pdb")"); done
   "${cli[@]}" export --mode "$mode" --charset utf-8 "${pdbs[@]}" >/dev/null
+  cp "$prog"/TKWork/*.out "$out/export/"
   unset TOMEKIT_INSTALL_STORE
 
-  mkdir -p "$run/out-$side/$mode"
-  cp "$prog"/TKWork/*.csv "$prog"/TKWork/*.IFO "$palm"/*.PDB "$refs"/* "$run/out-$side/$mode/"
-  for pdb in "$run/out-$side/$mode"/*.PDB; do strip_pdb_dates "$pdb"; done
+  cp "$palm"/*.PDB "$refs"/* "$out/"
+  for pdb in "$out"/*.PDB; do strip_pdb_dates "$pdb"; done
 }
 
 for side in linux windows; do
