@@ -135,6 +135,11 @@ char EndNoteTagOfField(int field) {
   return '\0';
 }
 
+char EndNoteTagOfLink(std::string_view link) {
+  while (!link.empty() && link.front() == ' ') link.remove_prefix(1);
+  return link.starts_with("10.") ? 'R' : 'U';
+}
+
 RisJoin EndNoteJoinOfField(int field) {
   for (const EndNoteTag& entry : kEndNoteTags) {
     if (entry.field == field) return entry.join;

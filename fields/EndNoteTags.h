@@ -13,6 +13,8 @@ namespace tk {
 inline constexpr std::size_t kEndNoteTagLength = 3;
 inline constexpr int kEndNoteTypeField = 1;
 inline constexpr int kEndNoteKeywordsField = 13;
+// URLs and DOIs alike: EndNote's 31 fields have no DOI of their own.
+inline constexpr int kEndNoteUrlField = 27;
 
 struct EndNoteTag {
   char tag;   // the character after '%'
@@ -26,6 +28,9 @@ const EndNoteTag* FindEndNoteTag(char tag);
 
 // The tag written before a field's value; '\0' for a field without one.
 char EndNoteTagOfField(int field);
+
+// 'R' for a link that is a DOI (it starts "10."), else 'U'.
+char EndNoteTagOfLink(std::string_view link);
 
 // How repeated lines of a field combine, whichever format filled it.
 RisJoin EndNoteJoinOfField(int field);
