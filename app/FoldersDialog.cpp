@@ -16,27 +16,6 @@
 namespace tk::app {
 namespace {
 
-struct ModeTexts {
-  const char* label;
-  const char* hint;
-  const char* browseTitle;
-};
-
-const ModeTexts& TextsOf(std::int32_t mode) {
-  static const ModeTexts texts[] = {
-      {"EndNote Import/Export", "Where you keep files to import/export with EndNote",
-       "Endnote import/export Folder"},
-      {"Ref Mngr Import/Export", "Where you keep files to import/export with Reference Manager",
-       "Reference Manager import/export Folder"},
-      {"ProCite Import/Export", "Where you keep files to import/export with ProCite",
-       "ProCite import/export Folder"},
-      {"ProCite Import/Export", "Where you keep files to import/export with ProCite",
-       "ProCite import/export Folder"},
-  };
-  // A mode from a hand-edited settings file is shown as EndNote's.
-  return texts[IsKnownMode(mode) ? mode : kModeEndNote];
-}
-
 QLabel* HintedLabel(const char* text, const char* name, const char* hint, QWidget* parent) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -124,8 +103,8 @@ QHBoxLayout* FoldersDialog::buildIdAndButtons() {
   return row;
 }
 
-QString FoldersDialog::ImportExportBrowseTitle(std::int32_t mode) {
-  return QString::fromLatin1(TextsOf(mode).browseTitle);
+QString FoldersDialog::ImportExportBrowseTitle(Mode mode) {
+  return QString::fromLatin1(InfoOf(mode).folderBrowseTitle);
 }
 
 bool FoldersDialog::edit(Settings& settings) {
@@ -149,9 +128,9 @@ void FoldersDialog::showEvent(QShowEvent* event) {
 }
 
 void FoldersDialog::showModeTexts() {
-  const ModeTexts& texts = TextsOf(mode_);
-  modeFolderLabel_->setText(QString::fromLatin1(texts.label));
-  modeFolderLabel_->setToolTip(QString::fromLatin1(texts.hint));
+  const ModeInfo& mode = InfoOf(mode_);
+  modeFolderLabel_->setText(QString::fromLatin1(mode.folderLabel));
+  modeFolderLabel_->setToolTip(QString::fromLatin1(mode.folderHint));
 }
 
 void FoldersDialog::browseInto(QLineEdit* edit, const QString& title) {

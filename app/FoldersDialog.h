@@ -23,7 +23,7 @@ public:
   bool edit(Settings& settings);
 
   // The folder browser's title for the reference manager's folder.
-  static QString ImportExportBrowseTitle(std::int32_t mode);
+  static QString ImportExportBrowseTitle(Mode mode);
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -34,7 +34,7 @@ private:
   void showModeTexts();
   void browseInto(QLineEdit* edit, const QString& title);
 
-  std::int32_t mode_ = 0;
+  Mode mode_ = Mode::EndNote;
   QLabel* modeFolderLabel_ = nullptr;
   QLineEdit* modeFolderEdit_ = nullptr;
   QLineEdit* installFolderEdit_ = nullptr;

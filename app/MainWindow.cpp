@@ -78,12 +78,12 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+MainWindow::MainWindow(const std::string& dataFolder, const std::string& programFolder,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       settings_(MakeSettings(dataFolder)) {
-  settings_.converterFolder = converterFolder;
+  settings_.programFolder = programFolder;
   setObjectName(QStringLiteral("FormTomekit"));
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
   setWindowIcon(ProgramIcon());
@@ -138,18 +138,30 @@ void MainWindow::buildSettingsMenu() {
     connect(item, &QAction::triggered, this, [this, charset] { onCharsetChosen(charset); });
     charsetItems_[i] = item;
   }
+  // Beside the character set: what export writes for a manager that reads
+  // two formats; there is nothing to choose in the other modes.
+  exportFormatMenu_ = settings->addMenu(QStringLiteral("EndNote Export Format"));
+  exportFormatMenu_->setObjectName(QStringLiteral("ExportFormatMenu"));
+  const char* const formatCaptions[] = {"Tab-delimited (Tomekit output style)",
+                                        "EndNote Export (%0 %A %T...)"};
+  for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
+    QAction* item = exportFormatMenu_->addAction(QString::fromLatin1(formatCaptions[i]));
+    item->setCheckable(true);
+    const ExportFormat format = kExportFormats[i];
+    connect(item, &QAction::triggered, this, [this, format] { onExportFormatChosen(format); });
+    exportFormatItems_[i] = item;
+  }
 }
 
 void MainWindow::buildModeMenu() {
   QMenu* modes = menuBar()->addMenu(QStringLiteral("Mode"));
   modes->setObjectName(QStringLiteral("Mode1"));
-  const char* const names[] = {"EndNote1", "RefManager1", "ProCite1", "ProCiteGeneric1"};
-  for (std::int32_t mode = 0; IsKnownMode(mode); ++mode) {
-    QAction* item = modes->addAction(QString::fromLatin1(ModeOrEndNote(mode).menuCaption));
-    item->setObjectName(QString::fromLatin1(names[mode]));
+  for (const Mode mode : kAllModes) {
+    QAction* item = modes->addAction(QString::fromLatin1(InfoOf(mode).menuCaption));
+    item->setObjectName(QString::fromLatin1(InfoOf(mode).menuName));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, [this, mode] { onModeChosen(mode); });
-    modeItems_[mode] = item;
+    modeItems_[ModeIndex(mode)] = item;
   }
 }
 
@@ -251,6 +263,7 @@ void MainWindow::startUp() {
   fieldPanel_->setVisible(true);
   checkModeItem(settings_.mode);
   checkCharsetItem();
+  checkExportFormatItem();
 }
 
 void MainWindow::shutDown() {
@@ -306,7 +319,7 @@ void MainWindow::onFoldersClicked() {
   });
 }
 
-void MainWindow::onModeChosen(std::int32_t mode) {
+void MainWindow::onModeChosen(Mode mode) {
   if (busy_) {
     QApplication::beep();
   } else {
@@ -319,6 +332,7 @@ void MainWindow::onModeChosen(std::int32_t mode) {
   // leaves the program in the mode it was in.
   checkModeItem(settings_.mode);
   checkCharsetItem();
+  checkExportFormatItem();
 }
 
 // Kept at once, as a mode change is; the set stays chosen for this session
@@ -327,6 +341,20 @@ void MainWindow::onCharsetChosen(Charset charset) {
   settings_.charset = charset;
   if (!WriteModeCharset(settings_)) showError(SettingsWriteError(settings_));
   checkCharsetItem();
+}
+
+// Kept at once, as the character set is.
+void MainWindow::onExportFormatChosen(ExportFormat format) {
+  settings_.exportFormat = format;
+  if (!WriteModeExportFormat(settings_)) showError(SettingsWriteError(settings_));
+  checkExportFormatItem();
+}
+
+void MainWindow::checkExportFormatItem() {
+  exportFormatMenu_->setEnabled(InfoOf(settings_.mode).exportFormatKey.name != nullptr);
+  for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
+    exportFormatItems_[i]->setChecked(kExportFormats[i] == settings_.exportFormat);
+  }
 }
 
 void MainWindow::checkCharsetItem() {
@@ -344,8 +372,8 @@ void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
   if (result.status == ModeLoad::Abandoned) showError(result.error);
 }
 
-void MainWindow::checkModeItem(std::int32_t mode) {
-  for (std::int32_t i = 0; IsKnownMode(i); ++i) modeItems_[i]->setChecked(i == mode);
+void MainWindow::checkModeItem(Mode mode) {
+  for (const Mode each : kAllModes) modeItems_[ModeIndex(each)]->setChecked(each == mode);
 }
 
 void MainWindow::onImportClicked() {
@@ -354,7 +382,7 @@ void MainWindow::onImportClicked() {
     if (!checkWidthBoxes()) return;
     const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
     if (chosen.empty() || !readFieldPanel()) return;
-    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    const WorkFolderClaim claim(settings_.dataFolder, chosen);
     if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -367,7 +395,7 @@ void MainWindow::onExportClicked() {
     const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
     // A cancelled choice claims nothing, so the last conversion's work files stay.
     if (chosen.empty()) return;
-    const WorkFolderClaim claim(settings_.programFolder, chosen);
+    const WorkFolderClaim claim(settings_.dataFolder, chosen);
     if (claim.refused()) return showError(claim.refusalText());
     const BusyScope busy(*this);
     statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
@@ -507,16 +535,16 @@ void MainWindow::fitToMode() {
   hideFieldControls();
   showFields(setup_);
   statusPanels_[0]->setFixedWidth(20);
-  const ModeInfo& mode = ModeOrEndNote(setup_.mode);
+  const ModeInfo& mode = InfoOf(setup_.mode);
   exportButton_->setText(QString::fromLatin1(mode.exportCaption));
   importButton_->setText(QString::fromLatin1(mode.importCaption));
-  fieldPanel_->resize(mode.panelWidth, fieldPanel_->height());
-  buttonStrip_->resize(mode.panelWidth, buttonStrip_->height());
+  fieldPanel_->resize(mode.widths.panel, fieldPanel_->height());
+  buttonStrip_->resize(mode.widths.panel, buttonStrip_->height());
   // Lower the maximum first, so a narrower mode can follow a wider one.
   setMinimumWidth(0);
-  setMaximumWidth(mode.windowMaxWidth);
-  setMinimumWidth(mode.windowMinWidth);
-  resize(mode.windowWidth, kWindowHeight);
+  setMaximumWidth(mode.widths.windowMax);
+  setMinimumWidth(mode.widths.windowMin);
+  resize(mode.widths.window, kWindowHeight);
   fieldPanel_->setVisible(true);
 }
 

@@ -3,6 +3,7 @@
 // settings, the mode's field setup, the session log and the status text,
 // shows the field panel, runs the two conversions from its buttons and the
 // mode set-up from its menu, and is the Ui through which the core reports.
+#include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
 #include "fields/ModeSetup.h"
 #include "fields/Settings.h"
@@ -37,8 +38,8 @@ public:
   static constexpr int kWindowHeight = 488;
 
   // Loads the settings and sets up the saved mode (dataFolder holds the
-  // settings, strategy files and work folder; converterFolder, jconv5).
-  MainWindow(const std::string& dataFolder, const std::string& converterFolder,
+  // settings, strategy files and work folder; programFolder holds jconv5).
+  MainWindow(const std::string& dataFolder, const std::string& programFolder,
              QWidget* parent = nullptr);
 
   Settings& settings() { return settings_; }
@@ -48,7 +49,8 @@ public:
   void onAboutClicked();
   void onFoldersClicked();
   void onCharsetChosen(Charset charset);
-  void onModeChosen(std::int32_t mode);
+  void onExportFormatChosen(ExportFormat format);
+  void onModeChosen(Mode mode);
   void onImportClicked();
   void onExportClicked();
   // "Properties" for the check box the pop-up menu was opened on.
@@ -91,8 +93,9 @@ private:
   void shutDown();
   // Hides the panel while setUp runs and rebuilds it for the mode it leaves.
   void runModeSetup(const std::function<ModeResult()>& setUp);
-  void checkModeItem(std::int32_t mode);
+  void checkModeItem(Mode mode);
   void checkCharsetItem();
+  void checkExportFormatItem();
 
   // Runs one user command: refused while a conversion runs; an exception
   // (a bug) is shown in an error box and ends the command.
@@ -119,8 +122,10 @@ private:
   int busyCursors_ = 0;
   bool shutDown_ = false;
 
-  std::array<QAction*, 4> modeItems_{};
+  std::array<QAction*, kAllModes.size()> modeItems_{};
   std::array<QAction*, std::size(kCharsets)> charsetItems_{};
+  QMenu* exportFormatMenu_ = nullptr;
+  std::array<QAction*, std::size(kExportFormats)> exportFormatItems_{};
   QMenu* fieldMenu_ = nullptr;
   QCheckBox* popupTarget_ = nullptr;
 

@@ -50,13 +50,13 @@ public:
 };
 
 // Default field choice of a mode: EndNote 1-15, the others all, width 3990.
-FieldSetup DefaultFields(std::int32_t mode) {
+FieldSetup DefaultFields(Mode mode) {
   FieldSetup setup;
   setup.mode = mode;
-  setup.fieldCount = FieldCountOf(mode);
+  setup.fieldCount = InfoOf(mode).fieldCount;
   for (int n = 1; n <= setup.fieldCount; ++n) {
     FldDef& field = setup.table[static_cast<std::size_t>(n)];
-    field.selected = mode != kModeEndNote || n <= 15;
+    field.selected = mode != Mode::EndNote || n <= 15;
     field.maxWidth = 3990;
     field.fldType = n == 1 ? kTypePopup : kTypeString;
   }
@@ -192,7 +192,7 @@ long PeakKbInChild(const std::function<void()>& work) {
 
 struct Case {
   const char* name;
-  std::int32_t mode;
+  Mode mode;
   std::function<void(const std::string&, std::size_t)> generate;
   std::function<ReadResult(const FieldSetup&, ImportRun&, Ui&)> reader;
   bool utf8 = false;
@@ -216,13 +216,13 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
 
   const Case cases[] = {
-      {"EndNote", kModeEndNote, GenerateEndNote, ReadEndNoteExport},
-      {"ProCite", kModeProCite, GenerateProCite, ReadProCiteExport},
-      {"ProCite generic pre-pass", kModeProCiteGeneric, GenerateProCite,
+      {"EndNote", Mode::EndNote, GenerateEndNote, ReadEndNoteExport},
+      {"ProCite", Mode::ProCite, GenerateProCite, ReadProCiteExport},
+      {"ProCite generic pre-pass", Mode::ProCiteGeneric, GenerateProCite,
        [](const FieldSetup&, ImportRun& run, Ui& ui) { return PrepareGenericExport(run, ui); }},
-      {"RIS", kModeRefMan, GenerateRis, ReadRefManExport},
-      {"EndNote UTF-8", kModeEndNote, GenerateEndNote, ReadEndNoteExport, true},
-      {"RIS UTF-8", kModeRefMan, GenerateRis, ReadRefManExport, true},
+      {"RIS", Mode::RefMan, GenerateRis, ReadRefManExport},
+      {"EndNote UTF-8", Mode::EndNote, GenerateEndNote, ReadEndNoteExport, true},
+      {"RIS UTF-8", Mode::RefMan, GenerateRis, ReadRefManExport, true},
   };
   std::printf("%-26s %9s %9s %9s %9s %9s %7s %10s\n", "reader", "MB", "copy MB/s", "byte copy",
               "read MB/s", "records", "ratio", "peak KB");

@@ -29,13 +29,13 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
 
 void SaveLog(BatchSession& session, std::ostream& err) {
   if (!SaveDiagnosticLog(session.log, session.settings)) {
-    err << UnableToWriteText(LogFilePath(session.settings.programFolder)) << '\n';
+    err << UnableToWriteText(LogFilePath(session.settings.dataFolder)) << '\n';
   }
 }
 
 }  // namespace
 
-bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode) {
+bool PrepareMode(BatchSession& session, Ui& ui, std::optional<Mode> mode) {
   Settings& settings = session.settings;
   ReadSettings(settings);
   if (const std::string problem = SettingsFileProblem(settings); !problem.empty()) {
@@ -45,13 +45,14 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode
     settings.mode = *mode;
     settings.importExportFolder = ReadModeFolder(settings, *mode);
     settings.charset = ReadModeCharset(settings, *mode);
+    settings.exportFormat = ReadModeExportFormat(settings, *mode);
   }
   session.setup.resetPopupLists();
-  const ModeResult result = LoadModeStrategy(session.setup, settings.programFolder, settings.mode,
-                                             ui, DefaultStrategyWrite::OnlyWhenMissing);
+  const ModeResult result = LoadModeStrategy(session.setup, settings.dataFolder, settings.mode, ui,
+                                             DefaultStrategyWrite::OnlyWhenMissing);
   if (result.status == ModeLoad::Abandoned) ui.showMessage(MessageKind::Error, result.error);
   if (!result.loaded()) return false;
-  MakeWorkFolders(settings.programFolder);
+  MakeWorkFolders(settings.dataFolder);
   return true;
 }
 
@@ -75,7 +76,7 @@ int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, 
 }
 
 int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
-             const std::string& converterFolder, std::ostream& out, std::ostream& err) {
+             const std::string& programFolder, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseCommandLine(args);
   if (!parsed.invocation) {
     err << kProgramLead << parsed.error << '\n' << UsageText();
@@ -88,7 +89,7 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   // The window's settings file, whatever this program is called.
   BatchSession session;
   session.settings = MakeSettings(dataFolder, "tomekit");
-  session.settings.converterFolder = converterFolder;
+  session.settings.programFolder = programFolder;
   ConsoleUi ui(err);
   // Held to the end of the command, the log included: Log.txt is shared too.
   const WorkFolderClaim claim(dataFolder, FullPaths(parsed.invocation->files));
@@ -98,6 +99,7 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   }
   if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
   if (parsed.invocation->charset) session.settings.charset = *parsed.invocation->charset;
+  if (parsed.invocation->format) session.settings.exportFormat = *parsed.invocation->format;
   const int status = RunConversions(session, ui, *parsed.invocation, out);
   SaveLog(session, err);
   return status;

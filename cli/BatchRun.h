@@ -28,7 +28,7 @@ struct BatchSession {
 // given) without writing the settings: the saved mode stays. The strategy
 // file is only written when it is missing. False when the mode can't be
 // used; a value that is not a whole number is told through the Ui.
-bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode);
+bool PrepareMode(BatchSession& session, Ui& ui, std::optional<Mode> mode);
 
 // Runs import or export on the files; the status texts of converted files
 // to out, messages and the status texts of the others to the Ui's stream.
@@ -36,8 +36,8 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<std::int32_t> mode
 int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out);
 
 // The whole program: args without the program name. jconv5 is looked for
-// in converterFolder, the program's own.
+// in programFolder, the program's own.
 int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
-             const std::string& converterFolder, std::ostream& out, std::ostream& err);
+             const std::string& programFolder, std::ostream& out, std::ostream& err);
 
 }  // namespace tk::cli

@@ -3,6 +3,8 @@
 //   tomekit-cli import [--mode M] [--charset C] FILE...
 //   tomekit-cli export [--mode M] [--charset C] FILE...
 //   tomekit-cli --help
+#include "fields/ProgramModes.h"
+#include "fields/Settings.h"
 #include "platform/Charset.h"
 
 #include <cstdint>
@@ -16,8 +18,9 @@ enum class Command { Import, Export, Help };
 
 struct Invocation {
   Command command = Command::Help;
-  std::optional<std::int32_t> mode;  // none: the saved mode
-  std::optional<Charset> charset;    // none: the mode's saved character set
+  std::optional<Mode> mode;        // none: the saved mode
+  std::optional<Charset> charset;  // none: the mode's saved character set
+  std::optional<ExportFormat> format;  // none: the mode's saved export format
   std::vector<std::string> files;
 };
 
@@ -29,8 +32,8 @@ struct ParsedCommandLine {
 // args without the program name.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// "endnote", "refman", "procite", "procite-generic" (any letter case).
-std::optional<std::int32_t> ModeFromName(const std::string& name);
+// The mode whose command-line name this is, in any letter case.
+std::optional<Mode> ModeFromName(const std::string& name);
 
 const char* UsageText();
 const char* HelpText();

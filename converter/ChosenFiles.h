@@ -4,7 +4,7 @@
 // name from two folders, or database names that agree in the characters
 // kept); the user is warned before its result replaces the earlier one's.
 #include "converter/DestinationClaims.h"
-#include "platform/FileDialog.h"
+#include "converter/FileOutcome.h"
 #include "platform/Ui.h"
 
 #include <string>

@@ -80,7 +80,7 @@ RunResult RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui&
                     const std::string& direction, const std::string& nameArgument,
                     const ConverterServices& services) {
   ShowConverterProgress(job, ui, direction);
-  const Lines args = {ConverterPath(job.converterFolder),
+  const Lines args = {ConverterPath(job.programFolder),
                       direction,
                       files.inputCopy,
                       files.outputFile,
@@ -136,7 +136,7 @@ std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
     ui.showMessage(MessageKind::Plain, kSourceMissing);
     return ConverterOutcome::SourceMissing;
   }
-  if (!FileExists(ConverterPath(job.converterFolder))) {
+  if (!FileExists(ConverterPath(job.programFolder))) {
     ui.showMessage(MessageKind::Plain, kConverterMissing);
     return ConverterOutcome::ConverterMissing;
   }
@@ -168,7 +168,7 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
   RemoveRunFiles(files);
   if (replaced) return {ConverterOutcome::Converted};
   if (end == RunEnd::NotStarted) {
-    failure = ConverterNotStartedText(ConverterPath(job.converterFolder), run.failure);
+    failure = ConverterNotStartedText(ConverterPath(job.programFolder), run.failure);
   }
   ShowError(ui, NotCreatedText(notCreatedMessage, failure));
   return {ConverterOutcome::NotCreated};
@@ -178,7 +178,7 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
                         const std::string& nameArgument, const char* notCreatedMessage,
                         const ConverterServices& services) {
   if (const auto refused = RefuseToStart(job, ui)) return {*refused};
-  const ConverterFiles files = ConverterWorkFiles(job.programFolder, RunName());
+  const ConverterFiles files = ConverterWorkFiles(job.dataFolder, RunName());
   // Leftovers of an interrupted run must never pass for this run's files.
   for (const auto* file : {&files.log, &files.descriptionCopy}) RemoveFile(*file);
   RemoveFilesStartingWith(ExtractFilePath(files.outputFile), kOutputPrefix);
@@ -198,15 +198,15 @@ ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& dire
 
 ConverterServices SystemConverterServices() { return {SystemProcessLauncher(), SystemClock()}; }
 
-ConverterFiles ConverterWorkFiles(const std::string& programFolder, const std::string& run) {
-  const std::string folder = WorkFolder(ShortPathName(programFolder));
+ConverterFiles ConverterWorkFiles(const std::string& dataFolder, const std::string& run) {
+  const std::string folder = WorkFolder(ShortPathName(dataFolder));
   return {JoinPath(folder, "input.tmp"), JoinPath(folder, kOutputPrefix + run + ".tmp"),
           JoinPath(folder, "ifo.tmp"),
           JoinPath(folder, "jconv5.err"), JoinPath(folder, kOutputPrefix + run + ".printed")};
 }
 
-std::string ConverterPath(const std::string& converterFolder) {
-  return JoinPath(converterFolder, kConverterFileName);
+std::string ConverterPath(const std::string& programFolder) {
+  return JoinPath(programFolder, kConverterFileName);
 }
 
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,

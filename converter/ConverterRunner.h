@@ -44,14 +44,14 @@ struct ConverterFiles {
 };
 inline constexpr char kOutputPrefix[] = "jconv5-out-";
 // run: what tells this run's output from any other's.
-ConverterFiles ConverterWorkFiles(const std::string& programFolder, const std::string& run);
-std::string ConverterPath(const std::string& converterFolder);
+ConverterFiles ConverterWorkFiles(const std::string& dataFolder, const std::string& run);
+std::string ConverterPath(const std::string& programFolder);
 
 // One file's trip through the converter.
 struct ConverterJob {
-  std::string programFolder;    // the data folder, whose TKWork the run uses
-  std::string converterFolder;  // where jconv5 is
-  std::string progressFile;     // the file the progress window names
+  std::string dataFolder;     // whose TKWork the run uses
+  std::string programFolder;  // where jconv5 is
+  std::string progressFile;   // the file the progress window names
   std::string source;
   std::string destination;
   std::string description;  // the IFO file; none going back to CSV

@@ -2,7 +2,7 @@
 // A chosen file that did not convert, in either direction, as the status bar,
 // the log and the command line report it.
 #include "converter/ConverterTexts.h"
-#include "platform/FileDialog.h"
+#include "converter/FileOutcome.h"
 
 #include <string>
 #include <vector>

@@ -17,13 +17,13 @@ namespace {
 
 // The CSV and IFO go to the work folder, the tagged file to the manager's
 // folder; all keep the database's base name.
-void NameExportFiles(const Settings& settings, std::int32_t mode, ExportRun& run) {
+void NameExportFiles(const Settings& settings, Mode mode, ExportRun& run) {
   const std::string csvName = ExtractFileName(ChangeFileExt(run.pdbPath, ".out"));
   const std::string taggedName =
-      ExtractFileName(ChangeFileExt(run.pdbPath, ModeOrEndNote(mode).exportExtension));
+      ExtractFileName(ChangeFileExt(run.pdbPath, InfoOf(mode).exportExtension));
   run.taggedPath = JoinPath(settings.importExportFolder, taggedName);
-  run.ifoPath = JoinPath(WorkFolder(settings.programFolder), "temp.ifo");
-  run.csvPath = JoinPath(WorkFolder(settings.programFolder), csvName);
+  run.ifoPath = JoinPath(WorkFolder(settings.dataFolder), "temp.ifo");
+  run.csvPath = JoinPath(WorkFolder(settings.dataFolder), csvName);
 }
 
 void LogExportNames(ExportRun& run) {
@@ -35,16 +35,17 @@ void LogExportNames(ExportRun& run) {
 // The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
   const ConverterJob job{
-      settings.programFolder, settings.converterFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
+      settings.dataFolder, settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
   return ConvertPdbToCsv(job, ui);
 }
 
 // The messages are shown while the progress window is still up.
-[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, Charset charset,
+[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, const Settings& settings,
                                        const ExportRun& run, Ui& ui) {
   ui.showProgress(RecordProgress(run.pdbPath, Banner::MovingFrom, false));
-  const TaggedResult result =
-      ConvertCsvToTagged({setup.mode, setup.fieldCount, charset}, run.csvPath, run.taggedPath, ui);
+  const TaggedFormat format{setup.mode, setup.fieldCount, settings.charset,
+                            settings.exportFormat == ExportFormat::Tagged};
+  const TaggedResult result = ConvertCsvToTagged(format, run.csvPath, run.taggedPath, ui);
   for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
   ui.hideProgress();
   return result;
@@ -52,14 +53,14 @@ void LogExportNames(ExportRun& run) {
 
 }  // namespace
 
-FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode) {
-  const std::string pattern = std::string(ModePrefix(mode)) + "*.PDB";
+FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode) {
+  const std::string pattern = std::string(InfoOf(mode).prefix) + "*.PDB";
   return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb",
           settings.palmBackupFolder};
 }
 
-std::string ExportStatusText(std::int32_t mode, std::int32_t records) {
-  return TransferredToText(records, ModeOrEndNote(mode).managerName);
+std::string ExportStatusText(Mode mode, std::int32_t records) {
+  return TransferredToText(records, InfoOf(mode).managerName);
 }
 
 std::string ExportChosenFiles(const Settings& settings, const FieldSetup& setup,
@@ -92,7 +93,7 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
     run.note(kConverterFailedLine);
     return NotConvertedOutcome(outcome, run.log);
   }
-  const TaggedResult result = WriteTagged(setup, settings.charset, run, ui);
+  const TaggedResult result = WriteTagged(setup, settings, run, ui);
   if (result.stop == CsvStop::Stopped) {
     // The CSV is this run's alone; the earlier tagged file was never touched.
     RemoveFile(run.csvPath);

@@ -2,6 +2,7 @@
 // The export button: every chosen PDB goes through jconv5 back to CSV and on
 // to the file the current reference manager imports, in its import/export
 // folder. Each file's result is the status text.
+#include "converter/FileOutcome.h"
 #include "export/ExportRun.h"
 #include "fields/FieldSetup.h"
 #include "fields/Settings.h"
@@ -15,10 +16,10 @@
 namespace tk {
 
 // Filter by mode and the Palm backup folder to start in.
-FileDialogSetup ExportDialogSetup(const Settings& settings, std::int32_t mode);
+FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode);
 
 // "%d Records Transferred to <manager>" for the mode.
-std::string ExportStatusText(std::int32_t mode, std::int32_t records);
+std::string ExportStatusText(Mode mode, std::int32_t records);
 
 // The button's loop over the files chosen, in dialog order; an empty list
 // (cancelled dialog) does nothing. Each file's log lines are added to log.

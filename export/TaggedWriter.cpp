@@ -54,7 +54,7 @@ void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value
 void WriteGenericHeader(const TaggedFormat& format, OutputFile& out) {
   out.writeLine("*GENERIC");
   for (int f = 1; f <= format.fieldCount; ++f) {
-    out.write(FieldLongName(kModeEndNote, f));
+    out.write(FieldLongName(Mode::EndNote, f));
     if (f < format.fieldCount) out.put('\t');
   }
   out.endLine();
@@ -79,9 +79,9 @@ public:
       values_[static_cast<std::size_t>(columnField_[i])] =
           i < items.size() ? items[i] : std::string();
     }
-    if (format_.mode == kModeRefMan)
+    if (format_.mode == Mode::RefMan)
       writeRis(out);
-    else if (format_.mode == kModeEndNote && format_.endNoteTagged)
+    else if (format_.mode == Mode::EndNote && format_.endNoteTagged)
       writePercent(out);
     else
       writeTabbed(out);
@@ -89,7 +89,7 @@ public:
 
 private:
   std::string_view matchName(int field) const {
-    return format_.mode == kModeProCiteGeneric ? GenericFieldMap(field)
+    return format_.mode == Mode::ProCiteGeneric ? GenericFieldMap(field)
                                                : FieldLabel(format_.mode, field);
   }
 
@@ -234,7 +234,7 @@ RecordsRead WriteRecords(RecordWriter& writer, CsvLineReader& reader, OutputFile
 }  // namespace
 
 int ExportFieldCount(const TaggedFormat& format) {
-  return format.mode == kModeProCiteGeneric ? kMaxFieldCount : format.fieldCount;
+  return format.mode == Mode::ProCiteGeneric ? kMaxFieldCount : format.fieldCount;
 }
 
 TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& csvPath,
@@ -246,7 +246,7 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
     return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath};
   }
   if (format.charset == Charset::Utf8) out.write(kUtf8ByteOrderMark);
-  if (format.mode == kModeEndNote && !format.endNoteTagged) WriteGenericHeader(format, out);
+  if (format.mode == Mode::EndNote && !format.endNoteTagged) WriteGenericHeader(format, out);
 
   MessagePump pump(ui);
   pump.pumpNow();

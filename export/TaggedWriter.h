@@ -4,6 +4,7 @@
 // gets a "*GENERIC" tab-delimited file (or, when chosen, an "EndNote Export"
 // of %-tagged lines), ProCite (both modes) a tab-delimited file without
 // header, Reference Manager a RIS file of tag lines.
+#include "fields/ProgramModes.h"
 #include "platform/Charset.h"
 #include "platform/Ui.h"
 
@@ -21,7 +22,7 @@ inline constexpr std::size_t kMaxCsvLineLength = 32000;
 // What the records are written as: the mode, its number of fields and the
 // character set (UTF-8 starts with a byte-order mark; Auto is Windows-1252).
 struct TaggedFormat {
-  std::int32_t mode = 0;
+  Mode mode = Mode::EndNote;
   int fieldCount = 0;
   Charset charset = Charset::Windows1252;
   // EndNote mode: "%0 Journal Article" lines instead of the tab format.

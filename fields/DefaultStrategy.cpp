@@ -142,7 +142,7 @@ void AddPlainPopupLines(std::vector<std::string>& lines, int from) {
 
 std::vector<std::string> EndNoteDefault() {
   auto lines = Head();
-  lines.push_back(ValueLine().add(3990, 31).withComma());
+  lines.push_back(ValueLine().add(3990, InfoOf(Mode::EndNote).fieldCount).withComma());
   lines.push_back(ValueLine().add(1, 15).add(0, 16).withComma());
   lines.push_back(ValueLine().add(64).add(1).add(64).add(1, 3).add(64, 2).add(1, 23).withComma());
   lines.push_back(
@@ -183,19 +183,18 @@ std::vector<std::string> ProCiteDefault(int entries, int lastWidth) {
 
 }  // namespace
 
-std::vector<std::string> DefaultStrategyLines(std::int32_t mode) {
+std::vector<std::string> DefaultStrategyLines(Mode mode) {
   switch (mode) {
-    case kModeEndNote:
+    case Mode::EndNote:
       return EndNoteDefault();
-    case kModeRefMan:
+    case Mode::RefMan:
       return RefManDefault();
-    case kModeProCite:
-      return ProCiteDefault(47, 3990);
-    case kModeProCiteGeneric:
-      return ProCiteDefault(25, 3991);
-    default:
-      return {};
+    case Mode::ProCite:
+      return ProCiteDefault(InfoOf(Mode::ProCite).fieldCount, 3990);
+    case Mode::ProCiteGeneric:
+      return ProCiteDefault(InfoOf(Mode::ProCiteGeneric).fieldCount + 1, 3991);
   }
+  return {};
 }
 
 }  // namespace tk

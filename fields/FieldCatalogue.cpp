@@ -6,6 +6,9 @@
 namespace tk {
 namespace {
 
+// A generic field is called the same in the window and the export.
+constexpr FieldName Same(const char* name) { return {name, name}; }
+
 // Field names of the four modes; texts exactly as the program shows them.
 const FieldName kEndNoteNames[] = {
     {"DUMMY", "DUMMY"},
@@ -133,117 +136,118 @@ const FieldName kProCiteNames[] = {
     {"END1", "END1"},
 };
 const FieldName kGenericNames[] = {
-    {"DUMMY", "DUMMY"},
-    {"WorkSheet", "WorkSheet"},                        // 1
-    {"Record ID", "Record ID"},                        // 2
-    {"Author, Analytic", "Author, Analytic"},          // 3
-    {"Title, Analytic", "Title, Analytic"},            // 4
-    {"Author, Monographic", "Author, Monographic"},    // 5
-    {"Title, Monographic", "Title, Monographic"},      // 6
-    {"Journal Title", "Journal Title"},                // 7
-    {"Reprint Status", "Reprint Status"},              // 8
-    {"Place of Publication", "Place of Publication"},  // 9
-    {"Publisher Name", "Publisher Name"},              // 10
-    {"Date of Publication", "Date of Publication"},    // 11
-    {"Date of Copyright", "Date of Copyright"},        // 12
-    {"Volume ID", "Volume ID"},                        // 13
-    {"Issue ID", "Issue ID"},                          // 14
-    {"Location in Work", "Location in Work"},          // 15
-    {"Series Editor", "Series Editor"},                // 16
-    {"Series Title", "Series Title"},                  // 17
-    {"Address/Availability", "Address/Availability"},  // 18
-    {"Location/URL", "Location/URL"},                  // 19
-    {"ISSN", "ISSN"},                                  // 20
-    {"Notes", "Notes"},                                // 21
-    {"Abstract", "Abstract"},                          // 22
-    {"Call Number", "Call Number"},                    // 23
-    {"Keywords", "Keywords"},                          // 24
-    {"END1", "END1"},
+    Same("DUMMY"),
+    Same("WorkSheet"),             // 1
+    Same("Record ID"),             // 2
+    Same("Author, Analytic"),      // 3
+    Same("Title, Analytic"),       // 4
+    Same("Author, Monographic"),   // 5
+    Same("Title, Monographic"),    // 6
+    Same("Journal Title"),         // 7
+    Same("Reprint Status"),        // 8
+    Same("Place of Publication"),  // 9
+    Same("Publisher Name"),        // 10
+    Same("Date of Publication"),   // 11
+    Same("Date of Copyright"),     // 12
+    Same("Volume ID"),             // 13
+    Same("Issue ID"),              // 14
+    Same("Location in Work"),      // 15
+    Same("Series Editor"),         // 16
+    Same("Series Title"),          // 17
+    Same("Address/Availability"),  // 18
+    Same("Location/URL"),          // 19
+    Same("ISSN"),                  // 20
+    Same("Notes"),                 // 21
+    Same("Abstract"),              // 22
+    Same("Call Number"),           // 23
+    Same("Keywords"),              // 24
+    Same("END1"),
 };
-const char* const kGenericFieldMap[] = {
-    "DUMMY",
-    "WorkSheet",             // 1
-    "Record ID",             // 2
-    "Author, Analytic",      // 3
-    "---",                   // 4
-    "---",                   // 5
-    "Title, Analytic",       // 6
-    "---",                   // 7
-    "---",                   // 8
-    "Author, Monographic",   // 9
-    "---",                   // 10
-    "Title, Monographic",    // 11
-    "Journal Title",         // 12
-    "---",                   // 13
-    "Reprint Status",        // 14
-    "---",                   // 15
-    "---",                   // 16
-    "---",                   // 17
-    "---",                   // 18
-    "---",                   // 19
-    "Place of Publication",  // 20
-    "Publisher Name",        // 21
-    "Date of Publication",   // 22
-    "Date of Copyright",     // 23
-    "Volume ID",             // 24
-    "---",                   // 25
-    "Issue ID",              // 26
-    "Location in Work",      // 27
-    "---",                   // 28
-    "---",                   // 29
-    "---",                   // 30
-    "---",                   // 31
-    "Series Editor",         // 32
-    "---",                   // 33
-    "Series Title",          // 34
-    "---",                   // 35
-    "---",                   // 36
-    "---",                   // 37
-    "---",                   // 38
-    "Address/Availability",  // 39
-    "Location/URL",          // 40
-    "---",                   // 41
-    "ISSN",                  // 42
-    "---",                   // 43
-    "Notes",                 // 44
-    "Abstract",              // 45
-    "Call Number",           // 46
-    "Keywords",              // 47
-    "END1",
+// Where each ProCite all-fields number n lands in the generic database, as a
+// row of kGenericNames; kNoGenericField where it has none.
+constexpr int kNoGenericField = -1;
+constexpr int kGenericFieldOf[] = {
+    0,                // DUMMY
+    1,                // 1
+    2,                // 2
+    3,                // 3
+    kNoGenericField,  // 4
+    kNoGenericField,  // 5
+    4,                // 6
+    kNoGenericField,  // 7
+    kNoGenericField,  // 8
+    5,                // 9
+    kNoGenericField,  // 10
+    6,                // 11
+    7,                // 12
+    kNoGenericField,  // 13
+    8,                // 14
+    kNoGenericField,  // 15
+    kNoGenericField,  // 16
+    kNoGenericField,  // 17
+    kNoGenericField,  // 18
+    kNoGenericField,  // 19
+    9,                // 20
+    10,               // 21
+    11,               // 22
+    12,               // 23
+    13,               // 24
+    kNoGenericField,  // 25
+    14,               // 26
+    15,               // 27
+    kNoGenericField,  // 28
+    kNoGenericField,  // 29
+    kNoGenericField,  // 30
+    kNoGenericField,  // 31
+    16,               // 32
+    kNoGenericField,  // 33
+    17,               // 34
+    kNoGenericField,  // 35
+    kNoGenericField,  // 36
+    kNoGenericField,  // 37
+    kNoGenericField,  // 38
+    18,               // 39
+    19,               // 40
+    kNoGenericField,  // 41
+    20,               // 42
+    kNoGenericField,  // 43
+    21,               // 44
+    22,               // 45
+    23,               // 46
+    24,               // 47
+    25,               // END1
 };
 
-std::span<const FieldName> TableOf(std::int32_t mode) {
+std::span<const FieldName> TableOf(Mode mode) {
   switch (mode) {
-    case kModeEndNote:
+    case Mode::EndNote:
       return kEndNoteNames;
-    case kModeRefMan:
+    case Mode::RefMan:
       return kRefManNames;
-    case kModeProCite:
+    case Mode::ProCite:
       return kProCiteNames;
-    case kModeProCiteGeneric:
+    case Mode::ProCiteGeneric:
       return kGenericNames;
-    default:
-      return {};
   }
+  return {};
 }
 
 }  // namespace
 
-FieldName FieldNameTable(std::int32_t mode, int n) {
+FieldName FieldNameTable(Mode mode, int n) {
   auto table = TableOf(mode);
   if (n < 0 || static_cast<std::size_t>(n) >= table.size()) return {"", ""};
   return table[static_cast<std::size_t>(n)];
 }
 
-std::string_view FieldLabel(std::int32_t mode, int n) { return FieldNameTable(mode, n).label; }
+std::string_view FieldLabel(Mode mode, int n) { return FieldNameTable(mode, n).label; }
 
-std::string_view FieldLongName(std::int32_t mode, int n) {
-  return FieldNameTable(mode, n).longName;
-}
+std::string_view FieldLongName(Mode mode, int n) { return FieldNameTable(mode, n).longName; }
 
 std::string_view GenericFieldMap(int n) {
-  if (n < 0 || n >= static_cast<int>(std::size(kGenericFieldMap))) return "";
-  return kGenericFieldMap[n];
+  if (n < 0 || n >= static_cast<int>(std::size(kGenericFieldOf))) return "";
+  const int generic = kGenericFieldOf[n];
+  return generic == kNoGenericField ? "---" : kGenericNames[generic].label;
 }
 
 }  // namespace tk

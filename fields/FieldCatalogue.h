@@ -16,9 +16,9 @@ struct FieldName {
 // Row n of the mode's FieldNameTable: 0 is "DUMMY", 1..fieldCount are the
 // fields, and the rows after the last field are the end markers. Rows beyond
 // the table give empty texts.
-FieldName FieldNameTable(std::int32_t mode, int n);
-std::string_view FieldLabel(std::int32_t mode, int n);
-std::string_view FieldLongName(std::int32_t mode, int n);
+FieldName FieldNameTable(Mode mode, int n);
+std::string_view FieldLabel(Mode mode, int n);
+std::string_view FieldLongName(Mode mode, int n);
 
 // The generic field that ProCite all-fields number n (1..47) becomes, or
 // "---" when the generic database has none. Row 0 "DUMMY", row 48 "END1".

@@ -26,7 +26,7 @@ void ClearFieldTable(FieldSetup& setup) {
     setup.table[static_cast<std::size_t>(n)].selected = 0;
     setup.table[static_cast<std::size_t>(n)].maxWidth = 0;
   }
-  setup.dbSetting1 = setup.dbSetting2 = setup.dbSetting3 = 0;
+  setup.recordViewWidth = setup.firstColumn = setup.oldFlags = 0;
 }
 
 }  // namespace tk

@@ -11,13 +11,14 @@
 namespace tk {
 
 struct FieldSetup {
-  std::int32_t mode = kModeEndNote;
+  Mode mode = Mode::EndNote;
   int fieldCount = 0;
   FieldTable table{};
   PopupLists popupLists = PopupLists(kPopupListCount);
-  std::int32_t dbSetting1 = 0;
-  std::int32_t dbSetting2 = 0;
-  std::int32_t dbSetting3 = 0;
+  // Passed to jconv5 through the IFO file as its database settings.
+  std::int32_t recordViewWidth = 0;
+  std::int32_t firstColumn = 0;
+  std::int32_t oldFlags = 0;
   std::string strategyPath;
   // Set only by a complete load of the strategy: a table cleared or half
   // read is never saved over the user's file.

@@ -15,11 +15,10 @@ ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
   if (!result.settingsUnwritable) return result;
   // Settings that can't be saved (a read-only file or data folder) still name the
   // mode to start in; without its fields the window would be an empty shell.
-  if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
-  if (LoadModeStrategy(setup, settings.programFolder, settings.mode, ui,
+  if (LoadModeStrategy(setup, settings.dataFolder, settings.mode, ui,
                        DefaultStrategyWrite::WhenUnreadable)
           .loaded()) {
-    MakeWorkFolders(settings.programFolder);
+    MakeWorkFolders(settings.dataFolder);
   }
   return result;
 }
@@ -31,19 +30,17 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
     result.errors.push_back(UnableToWriteText(path));
   };
   if (setup.loaded && !WriteStrategyFile(setup, setup.strategyPath)) failed(setup.strategyPath);
-  if (!SaveDiagnosticLog(log, settings)) failed(LogFilePath(settings.programFolder));
+  if (!SaveDiagnosticLog(log, settings)) failed(LogFilePath(settings.dataFolder));
   if (!WriteSettings(settings)) result.errors.push_back(SettingsWriteError(settings));
   return result;
 }
 
 bool SaveDiagnosticLog(std::vector<std::string>& log, const Settings& settings) {
   log.push_back(" ");
-  log.push_back(ProgramLocationLine(settings.converterFolder));
-  return WriteTextLines(LogFilePath(settings.programFolder), log);
+  log.push_back(ProgramLocationLine(settings.programFolder));
+  return WriteTextLines(LogFilePath(settings.dataFolder), log);
 }
 
-std::string LogFilePath(const std::string& programFolder) {
-  return JoinPath(programFolder, "Log.txt");
-}
+std::string LogFilePath(const std::string& dataFolder) { return JoinPath(dataFolder, "Log.txt"); }
 
 }  // namespace tk

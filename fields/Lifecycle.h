@@ -10,7 +10,7 @@
 
 namespace tk {
 
-// Reads the settings and sets up the saved mode. Needs programFolder and
+// Reads the settings and sets up the saved mode. Needs dataFolder and
 // settingsFile (MakeSettings). Settings that can't be written abandon the
 // set-up with their error, but the saved mode's strategy is still loaded.
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui);
@@ -29,7 +29,7 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
                         std::vector<std::string>& log);
 
 // Data folder + "Log.txt".
-std::string LogFilePath(const std::string& programFolder);
+std::string LogFilePath(const std::string& dataFolder);
 
 // Closes the diagnostic log with a blank line and the program's own location
 // and saves it as Log.txt in the data folder; false when it can't be written.

@@ -24,15 +24,15 @@ void ClearStrategy(FieldSetup& setup) {
   setup.resetPopupLists();
   ClearFieldTable(setup);
   // What a strategy file leaves out keeps these.
-  setup.dbSetting1 = 110;
-  setup.dbSetting2 = 1;
-  setup.dbSetting3 = 8;
+  setup.recordViewWidth = 110;
+  setup.firstColumn = 1;
+  setup.oldFlags = 8;
 }
 
-void StartMode(FieldSetup& setup, const std::string& programFolder, std::int32_t mode) {
+void StartMode(FieldSetup& setup, const std::string& dataFolder, Mode mode) {
   setup.mode = mode;
-  setup.fieldCount = FieldCountOf(mode);
-  setup.strategyPath = JoinPath(programFolder, ModeOrEndNote(mode).strategyFile);
+  setup.fieldCount = InfoOf(mode).fieldCount;
+  setup.strategyPath = JoinPath(dataFolder, InfoOf(mode).strategyFile);
 }
 
 // Reads the strategy file into a cleared table; a read that fails leaves it
@@ -79,8 +79,7 @@ ModeResult UseBuiltInDefault(FieldSetup& setup) {
 
 }  // namespace
 
-ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode) {
-  if (!IsKnownMode(mode)) mode = kModeEndNote;
+ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, Mode mode) {
   // Until the new mode is on record, the mode being left stays in force whole.
   if (!WriteSettings(settings) || !WriteProgMode(settings, mode)) {
     ModeResult unsaved = Abandon(SettingsWriteError(settings));
@@ -88,16 +87,16 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t
     return unsaved;
   }
   ReadSettings(settings);
-  ModeResult result = LoadModeStrategy(setup, settings.programFolder, settings.mode, ui,
+  ModeResult result = LoadModeStrategy(setup, settings.dataFolder, settings.mode, ui,
                                        DefaultStrategyWrite::WhenUnreadable);
   if (result.status == ModeLoad::Abandoned) return result;
-  MakeWorkFolders(settings.programFolder);
+  MakeWorkFolders(settings.dataFolder);
   return result;
 }
 
-ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
-                            Ui& ui, DefaultStrategyWrite writeDefault) {
-  StartMode(setup, programFolder, mode);
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, Mode mode, Ui& ui,
+                            DefaultStrategyWrite writeDefault) {
+  StartMode(setup, dataFolder, mode);
   const StrategyReadResult read = ReadWhole(setup, ui);
   if (read.status == StrategyRead::Read) return {};
   if (read.status == StrategyRead::NotRegular || read.status == StrategyRead::Empty) {

@@ -27,11 +27,11 @@ struct [[nodiscard]] ModeResult {
 
 // Saves the settings of the mode being left and records the new mode; only
 // then reloads the settings, clears the field table and loads the mode's
-// strategy file, and makes the work folders. A mode outside 0..3 is taken as
-// EndNote. An unwritable settings file abandons it with everything of the
-// mode being left still in force, settings.mode included. The window hides
-// its field panel before and rebuilds it after.
-ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, std::int32_t mode);
+// strategy file, and makes the work folders. An unwritable settings file
+// abandons it with everything of the mode being left still in force,
+// settings.mode included. The window hides its field panel before and
+// rebuilds it after.
+ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, Mode mode);
 
 // When the mode's strategy file can't be read: the window writes the built-in
 // default over it; the command line writes it only where there is no file,
@@ -45,7 +45,7 @@ enum class DefaultStrategyWrite { WhenUnreadable, OnlyWhenMissing };
 // file is set aside as "<name>.bad" and the default loaded; the command line
 // (OnlyWhenMissing) instead abandons with that message and leaves the file.
 // The work folders are the caller's.
-ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& programFolder, std::int32_t mode,
-                            Ui& ui, DefaultStrategyWrite writeDefault);
+ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, Mode mode, Ui& ui,
+                            DefaultStrategyWrite writeDefault);
 
 }  // namespace tk

@@ -13,15 +13,15 @@ std::string InstallValueName(const Settings& settings) {
 
 }  // namespace
 
-std::string WorkFolder(std::string_view programFolder) { return JoinPath(programFolder, "TKWork"); }
+std::string WorkFolder(std::string_view dataFolder) { return JoinPath(dataFolder, "TKWork"); }
 
-std::string ImportExportFolder(std::string_view programFolder) {
-  return JoinPath(programFolder, "Import and Export");
+std::string ImportExportFolder(std::string_view dataFolder) {
+  return JoinPath(dataFolder, "Import and Export");
 }
 
-bool MakeWorkFolders(std::string_view programFolder) {
+bool MakeWorkFolders(std::string_view dataFolder) {
   bool made = true;
-  for (const std::string& folder : {WorkFolder(programFolder), ImportExportFolder(programFolder)}) {
+  for (const std::string& folder : {WorkFolder(dataFolder), ImportExportFolder(dataFolder)}) {
     made = (FolderExists(folder) || CreateFolders(folder)) && made;
   }
   return made;

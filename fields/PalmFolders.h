@@ -12,15 +12,15 @@ namespace tk {
 inline constexpr const char* kHotSyncKeyPath =
     "Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager";
 
-// Program folder + "TKWork": files exchanged with jconv5 and its error log.
-std::string WorkFolder(std::string_view programFolder);
-// Program folder + "Import and Export": for the user's export and import files.
-std::string ImportExportFolder(std::string_view programFolder);
+// Data folder + "TKWork": files exchanged with jconv5 and its error log.
+std::string WorkFolder(std::string_view dataFolder);
+// Data folder + "Import and Export": for the user's export and import files.
+std::string ImportExportFolder(std::string_view dataFolder);
 
 // Creates both folders when missing; false when one could not be made. That
 // is not reported here: the step that needs the folder reports the file it
 // could not write.
-bool MakeWorkFolders(std::string_view programFolder);
+bool MakeWorkFolders(std::string_view dataFolder);
 
 // Sets "Install" + hotSyncUserId to 1 so the next HotSync installs what
 // waits in the Palm install folder.

@@ -1,45 +1,70 @@
 #pragma once
-// The four program modes and everything that differs between them: field
-// count, name prefix, strategy file, settings keys, captions, window widths.
+// The four program modes and everything that differs between them, one row
+// per mode: field count, name prefix, strategy file, settings keys, captions,
+// names on the command line and in the window, texts, window widths.
+#include "fields/SettingsKeys.h"
+
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <optional>
 
 namespace tk {
 
-enum ConvMode : std::int32_t {
-  kModeEndNote = 0,
-  kModeRefMan = 1,
-  kModeProCite = 2,
-  kModeProCiteGeneric = 3,
+// Saved in the settings file as its number; the numbers are those of files
+// already written, so they never change.
+enum class Mode : std::int32_t {
+  EndNote = 0,
+  RefMan = 1,
+  ProCite = 2,
+  ProCiteGeneric = 3,
 };
 
-bool IsKnownMode(std::int32_t mode);
+inline constexpr std::array<Mode, 4> kAllModes = {Mode::EndNote, Mode::RefMan, Mode::ProCite,
+                                                  Mode::ProCiteGeneric};
+
+constexpr std::int32_t ModeNumber(Mode mode) { return static_cast<std::int32_t>(mode); }
+constexpr std::size_t ModeIndex(Mode mode) { return static_cast<std::size_t>(mode); }
+// The mode a saved number stands for; none for a number outside 0..3 (a
+// hand-edited file).
+std::optional<Mode> ModeFromNumber(std::int32_t number);
+
+// Field panel and button strip, and the window around them, in pixels.
+struct ModeWidths {
+  int panel;
+  int window;
+  int windowMin;
+  int windowMax;
+};
 
 struct ModeInfo {
+  Mode mode;
   const char* menuCaption;  // item of the "Mode" menu
+  const char* menuName;     // that item's object name
+  const char* cliName;      // tomekit-cli's --mode, matched ignoring case
   int fieldCount;
   const char* prefix;           // of PDB file and database names
-  const char* strategyFile;     // in the program folder
-  const char* folderKey;        // "UserInfo" key of importExportFolder
-  const char* charsetKey;       // "Tomekit" key of the character set
+  const char* strategyFile;     // in the data folder
+  SettingsKey folderKey;        // of importExportFolder
+  SettingsKey charsetKey;       // of the character set of the mode's files
+  // Of the format the export direction writes, for a mode whose manager
+  // takes two; {} for a mode with one.
+  SettingsKey exportFormatKey;
   const char* exportCaption;    // JFile -> reference manager button
   const char* importCaption;    // reference manager -> JFile button
   const char* exportExtension;  // of the file written for the reference manager
-  const char* managerName;      // in file-dialog filters and status texts
-  int panelWidth;               // field panel and button strip, pixels
-  int windowWidth;
-  int windowMinWidth;
-  int windowMaxWidth;
+  const char* managerName;      // in status texts after an export
+  const char* importFilter;     // of the dialog choosing the manager's exports
+  // What the reader says of an export it can't open; Reference Manager's
+  // names ".csv" although it reads RIS, as users have always seen it.
+  const char* inputNotOpened;
+  // The folder dialog's row for the mode's import/export folder.
+  const char* folderLabel;
+  const char* folderHint;
+  const char* folderBrowseTitle;
+  ModeWidths widths;
 };
 
-// The row of a mode; null for a mode outside 0..3.
-const ModeInfo* ModeInfoOf(std::int32_t mode);
-// The row of a mode; EndNote's for a mode outside 0..3.
-const ModeInfo& ModeOrEndNote(std::int32_t mode);
-
-// 31, 33, 47, 24; 0 for an unknown mode.
-int FieldCountOf(std::int32_t mode);
-// "EN-", "RM-", "PR-", "PG-"; empty for an unknown mode.
-std::string_view ModePrefix(std::int32_t mode);
+const ModeInfo& InfoOf(Mode mode);
 
 }  // namespace tk

@@ -5,20 +5,26 @@
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 
 namespace tk {
 namespace {
 
-constexpr const char* kUserInfo = "UserInfo";
-constexpr const char* kTomekit = "Tomekit";
+std::string Read(const IniFile& ini, SettingsKey key, const std::string& fallback) {
+  return ini.readString(key.section, key.name, fallback);
+}
+
+[[nodiscard]] bool Write(IniFile& ini, SettingsKey key, const std::string& value) {
+  return ini.writeString(key.section, key.name, value);
+}
 
 }  // namespace
 
-Settings MakeSettings(const std::string& programFolder, const std::string& programName) {
+Settings MakeSettings(const std::string& dataFolder, const std::string& programName) {
   Settings settings;
-  settings.programFolder = programFolder;
-  settings.converterFolder = programFolder;
-  settings.settingsFile = JoinPath(programFolder, programName + ".INI");
+  settings.dataFolder = dataFolder;
+  settings.programFolder = dataFolder;
+  settings.settingsFile = JoinPath(dataFolder, programName + ".INI");
   return settings;
 }
 
@@ -27,51 +33,76 @@ std::string DefaultFolder(const Settings& settings) {
   (void)settings;
   return "C:\\Program Files\\Tomekit\\Import and Export";
 #else
-  return ImportExportFolder(settings.programFolder);
+  return ImportExportFolder(settings.dataFolder);
 #endif
 }
 
 void ReadSettings(Settings& settings) {
   IniFile ini(settings.settingsFile);
   const std::string folder = DefaultFolder(settings);
-  settings.palmInstallFolder = ini.readString(kUserInfo, "PalmOutPath", folder);
-  settings.palmBackupFolder = ini.readString(kUserInfo, "PalmInPath", folder);
-  settings.hotSyncUserId = ini.readString(kUserInfo, "userHSCode", "0");
-  settings.mode = ini.readInteger(kTomekit, "progMode", kModeEndNote);
-  if (!IsKnownMode(settings.mode)) settings.mode = kModeEndNote;
+  settings.palmInstallFolder = Read(ini, settings_key::kPalmOutPath, folder);
+  settings.palmBackupFolder = Read(ini, settings_key::kPalmInPath, folder);
+  settings.hotSyncUserId = Read(ini, settings_key::kHotSyncUserId, "0");
+  const SettingsKey mode = settings_key::kProgMode;
+  settings.mode =
+      ModeFromNumber(ini.readInteger(mode.section, mode.name, ModeNumber(Mode::EndNote)))
+          .value_or(Mode::EndNote);
   settings.importExportFolder = ReadModeFolder(settings, settings.mode);
   settings.charset = ReadModeCharset(settings, settings.mode);
+  settings.exportFormat = ReadModeExportFormat(settings, settings.mode);
 }
 
-Charset ReadModeCharset(const Settings& settings, std::int32_t mode) {
-  const std::string name =
-      IniFile(settings.settingsFile).readString(kTomekit, ModeOrEndNote(mode).charsetKey, "");
+std::string_view ExportFormatName(ExportFormat format) {
+  return format == ExportFormat::Tagged ? "tagged" : "tab";
+}
+
+std::optional<ExportFormat> ExportFormatFromName(std::string_view name) {
+  for (const ExportFormat format : kExportFormats) {
+    if (EqualsIgnoreCase(name, ExportFormatName(format))) return format;
+  }
+  return std::nullopt;
+}
+
+ExportFormat ReadModeExportFormat(const Settings& settings, Mode mode) {
+  const SettingsKey key = InfoOf(mode).exportFormatKey;
+  if (!key.name) return ExportFormat::Tab;
+  return ExportFormatFromName(Read(IniFile(settings.settingsFile), key, ""))
+      .value_or(ExportFormat::Tab);
+}
+
+bool WriteModeExportFormat(const Settings& settings) {
+  const SettingsKey key = InfoOf(settings.mode).exportFormatKey;
+  if (!key.name) return true;
+  IniFile ini(settings.settingsFile);
+  return Write(ini, key, std::string(ExportFormatName(settings.exportFormat)));
+}
+
+Charset ReadModeCharset(const Settings& settings, Mode mode) {
+  const std::string name = Read(IniFile(settings.settingsFile), InfoOf(mode).charsetKey, "");
   return CharsetFromName(name).value_or(Charset::Auto);
 }
 
 bool WriteModeCharset(const Settings& settings) {
-  return IniFile(settings.settingsFile)
-      .writeString(kTomekit, ModeOrEndNote(settings.mode).charsetKey,
-                   std::string(CharsetName(settings.charset)));
+  IniFile ini(settings.settingsFile);
+  return Write(ini, InfoOf(settings.mode).charsetKey, std::string(CharsetName(settings.charset)));
 }
 
-std::string ReadModeFolder(const Settings& settings, std::int32_t mode) {
-  return IniFile(settings.settingsFile)
-      .readString(kUserInfo, ModeOrEndNote(mode).folderKey, DefaultFolder(settings));
+std::string ReadModeFolder(const Settings& settings, Mode mode) {
+  return Read(IniFile(settings.settingsFile), InfoOf(mode).folderKey, DefaultFolder(settings));
 }
 
 bool WriteSettings(const Settings& settings) {
   IniFile ini(settings.settingsFile);
-  return ini.writeString(kUserInfo, "PalmOutPath", settings.palmInstallFolder) &&
-         ini.writeString(kUserInfo, "PalmInPath", settings.palmBackupFolder) &&
-         ini.writeString(kUserInfo, ModeOrEndNote(settings.mode).folderKey,
-                         settings.importExportFolder) &&
-         ini.writeString(kUserInfo, "userHSCode", settings.hotSyncUserId) &&
-         ini.writeInteger(kTomekit, "ProgMode", settings.mode);
+  return Write(ini, settings_key::kPalmOutPath, settings.palmInstallFolder) &&
+         Write(ini, settings_key::kPalmInPath, settings.palmBackupFolder) &&
+         Write(ini, InfoOf(settings.mode).folderKey, settings.importExportFolder) &&
+         Write(ini, settings_key::kHotSyncUserId, settings.hotSyncUserId) &&
+         WriteProgMode(settings, settings.mode);
 }
 
-bool WriteProgMode(const Settings& settings, std::int32_t mode) {
-  return IniFile(settings.settingsFile).writeInteger(kTomekit, "ProgMode", mode);
+bool WriteProgMode(const Settings& settings, Mode mode) {
+  const SettingsKey key = settings_key::kProgMode;
+  return IniFile(settings.settingsFile).writeInteger(key.section, key.name, ModeNumber(mode));
 }
 
 std::string SettingsWriteError(const Settings& settings) {

@@ -1,62 +1,77 @@
 #pragma once
 // What the settings file holds (program name + ".INI" in the data folder):
 // the mode, the reference manager's folder of the mode, the Palm folders and
-// the HotSync user ID. Each key goes to the file at once.
-//
-//   [UserInfo] PalmOutPath, PalmInPath, userHSCode,
-//              ENPath / RMPath / PCPath / PGPath (one per mode)
-//   [Tomekit]  ProgMode,
-//              ENCharset / RMCharset / PCCharset / PGCharset (one per mode)
+// the HotSync user ID (keys in SettingsKeys.h and the mode rows). Each key
+// goes to the file at once.
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tk {
+
+// What the export direction writes for EndNote: the tab format its output
+// style reads, or its own %-tagged "EndNote Export".
+enum class ExportFormat { Tab, Tagged };
+inline constexpr ExportFormat kExportFormats[] = {ExportFormat::Tab, ExportFormat::Tagged};
+
+// "tab" and "tagged", as the settings file and tomekit-cli's --format say.
+std::string_view ExportFormatName(ExportFormat format);
+std::optional<ExportFormat> ExportFormatFromName(std::string_view name);
 
 struct Settings {
   // The data folder: holds the settings, strategy files, TKWork and Log.txt.
   // Beside the program unless that can't be written (see ChooseDataFolder).
-  std::string programFolder;
+  std::string dataFolder;
   std::string settingsFile;  // full path of the INI file
-  std::int32_t mode = kModeEndNote;
+  Mode mode = Mode::EndNote;
   std::string importExportFolder;  // of the mode
   std::string palmInstallFolder;
   std::string palmBackupFolder;
   std::string hotSyncUserId;
   Charset charset = Charset::Auto;  // of the mode's files
   // Where the program itself and jconv5 are, whichever folder holds the data.
-  std::string converterFolder;
+  std::string programFolder;
+  ExportFormat exportFormat = ExportFormat::Tab;  // of the mode's exports
 };
 
-// Settings of a program folder, the file named after the program
+// Settings kept in dataFolder, the file named after the program
 // (programName + ".INI"), nothing read yet. The converter is looked for in the
-// same folder; a program whose data is kept elsewhere says where it is.
-Settings MakeSettings(const std::string& programFolder, const std::string& programName = "tomekit");
+// same folder; a program whose data is kept elsewhere sets programFolder.
+Settings MakeSettings(const std::string& dataFolder, const std::string& programName = "tomekit");
 
 // What a folder key holds until the user chooses. On Windows the fixed
 // install location; elsewhere the "Import and Export" folder that
 // MakeWorkFolders creates beside the program.
 std::string DefaultFolder(const Settings& settings);
 
-// Palm folders, HotSync ID, mode, then the mode's folder. A mode that isn't
-// 0..3 (a hand-edited file) is taken as EndNote. Missing keys give defaults.
+// Palm folders, HotSync ID, mode, then the mode's folder. A mode number that
+// isn't 0..3 (a hand-edited file) is taken as EndNote. Missing keys give defaults.
 // The mode's folder and character set follow.
 void ReadSettings(Settings& settings);
 // The saved folder of a mode, or the default.
-std::string ReadModeFolder(const Settings& settings, std::int32_t mode);
+std::string ReadModeFolder(const Settings& settings, Mode mode);
 
 // The saved character set of a mode; Auto when missing or unknown.
-Charset ReadModeCharset(const Settings& settings, std::int32_t mode);
+Charset ReadModeCharset(const Settings& settings, Mode mode);
 // The character set of settings.mode alone, as the menu records it at once.
 [[nodiscard]] bool WriteModeCharset(const Settings& settings);
+
+// The saved export format of a mode; Tab when missing, unknown, or the mode
+// has no choice.
+ExportFormat ReadModeExportFormat(const Settings& settings, Mode mode);
+// The export format of settings.mode alone; true, writing nothing, for a
+// mode without a choice.
+[[nodiscard]] bool WriteModeExportFormat(const Settings& settings);
 
 // Palm folders, the mode's folder, HotSync ID, mode; stops at the first key
 // that can't be written (the keys before it are written). False then.
 [[nodiscard]] bool WriteSettings(const Settings& settings);
-// "ProgMode" alone, as a mode change records it at once.
-[[nodiscard]] bool WriteProgMode(const Settings& settings, std::int32_t mode);
+// The mode alone, as a mode change records it at once.
+[[nodiscard]] bool WriteProgMode(const Settings& settings, Mode mode);
 
 // "Unable to write to <full path of the settings file>", and on a second
 // line the SettingsFileProblem when there is one.

@@ -103,7 +103,7 @@ std::optional<std::string> ParseStrategyLine(FieldSetup& setup, const std::strin
                                              int lineIndex) {
   const std::vector<std::string> tokens = Tokens(line);
   if (lineIndex >= 0 && lineIndex <= 2) {
-    std::int32_t* setting[] = {&setup.dbSetting1, &setup.dbSetting2, &setup.dbSetting3};
+    std::int32_t* setting[] = {&setup.recordViewWidth, &setup.firstColumn, &setup.oldFlags};
     for (const auto& token : tokens) {
       const auto value = ParseWholeNumber(token);
       if (!value) return token;
@@ -166,9 +166,9 @@ StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string
 bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
   OutputFile out;
   if (!out.open(path)) return false;
-  out.writeLine(std::to_string(setup.dbSetting1));
-  out.writeLine(std::to_string(setup.dbSetting2));
-  out.writeLine(std::to_string(setup.dbSetting3));
+  out.writeLine(std::to_string(setup.recordViewWidth));
+  out.writeLine(std::to_string(setup.firstColumn));
+  out.writeLine(std::to_string(setup.oldFlags));
   WriteFieldLine(out, setup, &FldDef::maxWidth);
   for (int n = 1; n <= setup.lastField(); ++n) {
     out.write(setup.table[static_cast<std::size_t>(n)].selected ? "1," : "0,");

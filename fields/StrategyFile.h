@@ -2,7 +2,7 @@
 // Strategy files ("stratEN.jfp" and siblings): per mode, the database
 // settings, the field table and the popup words, one record per line.
 //
-//   lines 1-3   dbSetting1..3
+//   lines 1-3   recordViewWidth, firstColumn, oldFlags
 //   lines 4-7   maxWidth, selected, fldType, colWidth of fields 1..fieldCount,
 //               each value followed by a comma
 //   line 7+n    "fld<n>" then ",word" for each popup word of field n

@@ -37,23 +37,23 @@ bool IsKept(const fs::path& file, const std::vector<std::string>& keep) {
 
 }  // namespace
 
-std::string WorkFolderLockPath(std::string_view programFolder) {
-  return WorkFolder(programFolder) + ".lock";
+std::string WorkFolderLockPath(std::string_view dataFolder) {
+  return WorkFolder(dataFolder) + ".lock";
 }
 
-WorkFolderClaim::WorkFolderClaim(std::string_view programFolder,
+WorkFolderClaim::WorkFolderClaim(std::string_view dataFolder,
                                  const std::vector<std::string>& chosen)
-    : programFolder_(programFolder), lock_(WorkFolderLockPath(programFolder)) {
-  if (lock_.state() == FileLockState::Held) ClearWorkFiles(programFolder, chosen);
+    : dataFolder_(dataFolder), lock_(WorkFolderLockPath(dataFolder)) {
+  if (lock_.state() == FileLockState::Held) ClearWorkFiles(dataFolder, chosen);
 }
 
 std::string WorkFolderClaim::refusalText() const {
-  return WorkFolderBusyText(programFolder_);
+  return WorkFolderBusyText(dataFolder_);
 }
 
-void ClearWorkFiles(std::string_view programFolder, const std::vector<std::string>& keep) {
+void ClearWorkFiles(std::string_view dataFolder, const std::vector<std::string>& keep) {
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(fs::u8path(WorkFolder(programFolder)), ec)) {
+  for (const auto& entry : fs::directory_iterator(fs::u8path(WorkFolder(dataFolder)), ec)) {
     std::error_code entryError;
     if (entry.is_directory(entryError)) continue;
     const std::string name = Utf8FromPath(entry.path().filename());

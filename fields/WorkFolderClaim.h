@@ -14,16 +14,16 @@
 namespace tk {
 
 // Beside the work folder in the data folder: TKWork.lock.
-std::string WorkFolderLockPath(std::string_view programFolder);
+std::string WorkFolderLockPath(std::string_view dataFolder);
 
 class WorkFolderClaim {
 public:
-  // Claims the work folder of programFolder. Once claimed, the work files of
+  // Claims the work folder of dataFolder. Once claimed, the work files of
   // earlier conversions go, so the folder keeps only what tells how the last
   // conversion went; none of the chosen files is removed, wherever it is.
   // Where no lock can be made (a data folder that can't be written), the
   // conversion goes on unclaimed and clears nothing.
-  WorkFolderClaim(std::string_view programFolder, const std::vector<std::string>& chosen);
+  WorkFolderClaim(std::string_view dataFolder, const std::vector<std::string>& chosen);
 
   // Another conversion holds the folder: this one must not start.
   bool refused() const { return lock_.state() == FileLockState::HeldByAnother; }
@@ -31,13 +31,13 @@ public:
   std::string refusalText() const;
 
 private:
-  std::string programFolder_;
+  std::string dataFolder_;
   FileLock lock_;
 };
 
 // Removes the files the program leaves in the work folder (CSV, IFO, the
 // converter's copies, output and log, partial files of killed runs), except
 // those in keep; everything else in the folder stays.
-void ClearWorkFiles(std::string_view programFolder, const std::vector<std::string>& keep);
+void ClearWorkFiles(std::string_view dataFolder, const std::vector<std::string>& keep);
 
 }  // namespace tk

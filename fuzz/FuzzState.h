@@ -66,13 +66,14 @@ struct Controls {
   const std::uint8_t*& data;
   std::size_t& size;
   std::uint8_t next() { return size == 0 ? 0 : (--size, *data++); }
+  Mode nextMode() { return kAllModes[next() % kAllModes.size()]; }
 };
 
 // The mode's default strategy, then 6 control bytes: the selection (a field
 // is dropped when its bit is set, so "all selected" stays easy to reach) and
 // small widths now and then, so values get cut.
-inline FieldSetup SetUpFields(std::int32_t mode, Controls& controls) {
-  FieldSetup setup{.mode = mode, .fieldCount = FieldCountOf(mode)};
+inline FieldSetup SetUpFields(Mode mode, Controls& controls) {
+  FieldSetup setup{.mode = mode, .fieldCount = InfoOf(mode).fieldCount};
   const auto lines = DefaultStrategyLines(mode);
   for (std::size_t i = 0; i < lines.size(); ++i)
     Check(!ParseStrategyLine(setup, lines[i], static_cast<int>(i)), "a default is not a number");
@@ -148,7 +149,7 @@ inline std::size_t QuotedCsvLineCount(std::string_view csv) {
 }
 
 template <typename Reader>
-int RunImportReader(std::int32_t mode, const std::uint8_t* data, std::size_t size, Reader reader) {
+int RunImportReader(Mode mode, const std::uint8_t* data, std::size_t size, Reader reader) {
   ClearScratch();
   Controls controls{data, size};
   const FieldSetup setup = SetUpFields(mode, controls);

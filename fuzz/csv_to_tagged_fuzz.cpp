@@ -13,7 +13,7 @@ using namespace tk::fuzz;
 
 void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::int32_t records) {
   const auto lines = CrLfLines(text);
-  if (format.mode == tk::kModeRefMan) {
+  if (format.mode == tk::Mode::RefMan) {
     std::int32_t ends = 0;
     for (std::string_view line : lines) {
       Check(line.empty() || (line.size() >= 6 && line.substr(2, 4) == "  - "),
@@ -22,7 +22,7 @@ void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::
     }
     return Check(ends == records, "RIS records differ from the count");
   }
-  const std::size_t first = format.mode == tk::kModeEndNote ? 2 : 0;
+  const std::size_t first = format.mode == tk::Mode::EndNote ? 2 : 0;
   Check(lines.size() == first + static_cast<std::size_t>(records), "lines differ from records");
   Check(first == 0 || lines[0] == "*GENERIC", "EndNote file without *GENERIC");
   const auto tabs = static_cast<long>(tk::ExportFieldCount(format) - 1);
@@ -36,7 +36,7 @@ void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   ClearScratch();
   Controls controls{data, size};
-  const tk::FieldSetup setup = SetUpFields(controls.next() % 4, controls);
+  const tk::FieldSetup setup = SetUpFields(controls.nextMode(), controls);
   const tk::TaggedFormat format{setup.mode, setup.fieldCount};
   const std::string taggedPath = ScratchFolder() + "/output.txt";
   NullUi ui;

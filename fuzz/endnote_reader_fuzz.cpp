@@ -2,5 +2,5 @@
 #include "fuzz/FuzzState.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeEndNote, data, size, tk::ReadEndNoteExport);
+  return tk::fuzz::RunImportReader(tk::Mode::EndNote, data, size, tk::ReadEndNoteExport);
 }

@@ -3,5 +3,5 @@
 #include "import/TaggedReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeEndNote, data, size, tk::ReadEndNoteTaggedExport);
+  return tk::fuzz::RunImportReader(tk::Mode::EndNote, data, size, tk::ReadEndNoteTaggedExport);
 }

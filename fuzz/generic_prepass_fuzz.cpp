@@ -11,15 +11,16 @@ using namespace tk::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   return RunImportReader(
-      kModeProCiteGeneric, data, size, [](const FieldSetup& setup, ImportRun& run, Ui& ui) {
+      Mode::ProCiteGeneric, data, size, [](const FieldSetup& setup, ImportRun& run, Ui& ui) {
         Check(PrepareGenericExport(run, ui).status == ReadStatus::Read, "the pre-pass failed");
         CheckNoPartFiles();
         run.inputPath = GenericIntermediatePath(run);
         // No line of it has more columns than the generic database has fields.
         const std::string intermediate = ReadAll(run.inputPath);
         for (const std::string_view line : CrLfLines(intermediate))
-          Check(std::count(line.begin(), line.end(), '\t') < FieldCountOf(kModeProCiteGeneric),
-                "too many columns");
+          Check(
+              std::count(line.begin(), line.end(), '\t') < InfoOf(Mode::ProCiteGeneric).fieldCount,
+              "too many columns");
         return ReadProCiteExport(setup, run, ui);
       });
 }

@@ -2,5 +2,5 @@
 #include "fuzz/FuzzState.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeProCite, data, size, tk::ReadProCiteExport);
+  return tk::fuzz::RunImportReader(tk::Mode::ProCite, data, size, tk::ReadProCiteExport);
 }

@@ -2,5 +2,5 @@
 #include "fuzz/FuzzState.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return tk::fuzz::RunImportReader(tk::kModeRefMan, data, size, tk::ReadRefManExport);
+  return tk::fuzz::RunImportReader(tk::Mode::RefMan, data, size, tk::ReadRefManExport);
 }

@@ -13,9 +13,9 @@ using namespace tk::fuzz;
 
 // Reads path into a fresh setup and writes it to copy; the bytes written, or
 // nothing when the file did not read.
-std::optional<std::string> ReadAndWrite(std::int32_t mode, const std::string& path,
+std::optional<std::string> ReadAndWrite(tk::Mode mode, const std::string& path,
                                         const std::string& copy) {
-  tk::FieldSetup setup{.mode = mode, .fieldCount = tk::FieldCountOf(mode)};
+  tk::FieldSetup setup{.mode = mode, .fieldCount = tk::InfoOf(mode).fieldCount};
   NullUi ui;
   const tk::StrategyReadResult read = tk::ReadStrategyFile(setup, ui, path);
   Check(setup.popupLists.size() == static_cast<std::size_t>(tk::kPopupListCount),
@@ -41,7 +41,7 @@ bool HasLongLine(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   ClearScratch();
   Controls controls{data, size};
-  const std::int32_t mode = controls.next() % 4;
+  const tk::Mode mode = controls.nextMode();
   const std::string dir = ScratchFolder() + "/";
   const auto first = ReadAndWrite(mode, WriteInput("0.jfp", data, size), dir + "1.jfp");
   if (!first || HasLongLine(*first)) return 0;

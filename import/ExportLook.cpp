@@ -32,9 +32,9 @@ bool SameLetters(std::string_view a, std::string_view b) {
 bool IsEndNoteFieldName(std::string_view word) {
   while (!word.empty() && IsBlank(word.front())) word.remove_prefix(1);
   while (!word.empty() && IsBlank(word.back())) word.remove_suffix(1);
-  for (int n = 1; n <= FieldCountOf(kModeEndNote); ++n) {
-    if (SameLetters(word, FieldLabel(kModeEndNote, n)) ||
-        SameLetters(word, FieldLongName(kModeEndNote, n))) {
+  for (int n = 1; n <= InfoOf(Mode::EndNote).fieldCount; ++n) {
+    if (SameLetters(word, FieldLabel(Mode::EndNote, n)) ||
+        SameLetters(word, FieldLongName(Mode::EndNote, n))) {
       return true;
     }
   }

@@ -93,7 +93,7 @@ private:
 
   OutputFile& out_;
   std::array<bool, kFieldTableSize> kept_{};  // by ProCite column, 1..47
-  const int columns_ = FieldCountOf(kModeProCiteGeneric);
+  const int columns_ = InfoOf(Mode::ProCiteGeneric).fieldCount;
   // Where the line is; startLine() sets these.
   int column_;
   bool keeping_;

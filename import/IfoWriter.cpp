@@ -47,9 +47,9 @@ IfoResult WriteIfoFile(FieldSetup& setup, const std::string& path) {
   out.writeLine("JFile5");
   WriteSelectedNumbers(out, setup, &FldDef::fldType);
   WriteSelectedNumbers(out, setup, &FldDef::colWidth);
-  out.writeLine(std::to_string(setup.dbSetting1));
-  out.writeLine(std::to_string(setup.dbSetting2));
-  out.writeLine(std::to_string(setup.dbSetting3));
+  out.writeLine(std::to_string(setup.recordViewWidth));
+  out.writeLine(std::to_string(setup.firstColumn));
+  out.writeLine(std::to_string(setup.oldFlags));
   const int selected = CountSelectedFields(setup);
   if (selected < 1) {
     // Nothing to describe: leave no half-written description behind.

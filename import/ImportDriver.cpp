@@ -22,8 +22,8 @@ namespace tk {
 namespace {
 
 // The messages of a reader (or the pre-pass), in the order it met them.
-void ShowReadMessages(const ReadResult& result, std::int32_t mode, Ui& ui) {
-  for (const auto& text : ReadNotices(result, mode == kModeRefMan)) ShowError(ui, text);
+void ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
+  for (const auto& text : ReadNotices(result, InfoOf(mode).inputNotOpened)) ShowError(ui, text);
 }
 
 // The ProCite reader on the reduced file, once the pre-pass wrote it whole.
@@ -45,32 +45,33 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
 
 ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, ExportLook look, Ui& ui) {
   switch (setup.mode) {
-    case kModeRefMan:
+    case Mode::RefMan:
       return ReadRefManExport(setup, run, ui);
-    case kModeProCite:
+    case Mode::ProCite:
       return ReadProCiteExport(setup, run, ui);
-    case kModeProCiteGeneric:
+    case Mode::ProCiteGeneric:
       return ReadGenericExport(setup, run, ui);
-    default:
-      if (look == ExportLook::Ris) return ReadRisIntoEndNote(setup, run, ui);
-      if (look == ExportLook::EndNoteTagged) return ReadEndNoteTaggedExport(setup, run, ui);
-      return ReadEndNoteExport(setup, run, ui);
+    case Mode::EndNote:
+      break;
   }
+  if (look == ExportLook::Ris) return ReadRisIntoEndNote(setup, run, ui);
+  if (look == ExportLook::EndNoteTagged) return ReadEndNoteTaggedExport(setup, run, ui);
+  return ReadEndNoteExport(setup, run, ui);
 }
 
 // Files no reader of the mode may take at all: they would become junk.
-Refusal RefusalBeforeReading(std::int32_t mode, ExportLook look) {
+Refusal RefusalBeforeReading(Mode mode, ExportLook look) {
   switch (look) {
     case ExportLook::Empty:
       return Refusal::Empty;
     case ExportLook::NotText:
       return Refusal::NotText;
     case ExportLook::Ris:
-      return mode == kModeEndNote || mode == kModeRefMan ? Refusal::None : Refusal::RisExport;
+      return mode == Mode::EndNote || mode == Mode::RefMan ? Refusal::None : Refusal::RisExport;
     case ExportLook::EndNoteTagged:
-      return mode == kModeEndNote ? Refusal::None : Refusal::EndNoteTagged;
+      return mode == Mode::EndNote ? Refusal::None : Refusal::EndNoteTagged;
     case ExportLook::TabHeader:
-      return mode == kModeRefMan ? Refusal::None : Refusal::HeaderRow;
+      return mode == Mode::RefMan ? Refusal::None : Refusal::HeaderRow;
     case ExportLook::EndNoteTab:
     case ExportLook::Text:
       return Refusal::None;
@@ -79,14 +80,14 @@ Refusal RefusalBeforeReading(std::int32_t mode, ExportLook look) {
 }
 
 // Why a file read gave nothing to convert.
-Refusal RefusalAfterReading(std::int32_t mode, ExportLook look, const ReadResult& read) {
+Refusal RefusalAfterReading(Mode mode, ExportLook look, const ReadResult& read) {
   if (read.status != ReadStatus::Read || !read.failedFile.empty()) return Refusal::None;
   if (read.noRecordEnd) return Refusal::NoRecordEnds;
   if (read.records > 0) return Refusal::None;
-  if (mode == kModeRefMan) {
+  if (mode == Mode::RefMan) {
     return look == ExportLook::EndNoteTab ? Refusal::EndNoteTab : Refusal::NoRisRecord;
   }
-  return mode == kModeEndNote && look == ExportLook::Text ? Refusal::NoRecordEnds
+  return mode == Mode::EndNote && look == ExportLook::Text ? Refusal::NoRecordEnds
                                                            : Refusal::None;
 }
 
@@ -112,9 +113,8 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
 
 }  // namespace
 
-FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode) {
-  return {std::string(ModeOrEndNote(mode).managerName) + " Exports (*.txt)|*.TXT",
-          settings.importExportFolder};
+FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode) {
+  return {InfoOf(mode).importFilter, settings.importExportFolder};
 }
 
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
@@ -183,8 +183,8 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, true));
-  const ConverterJob job{settings.programFolder,
-                         settings.converterFolder,
+  const ConverterJob job{settings.dataFolder,
+                         settings.programFolder,
                          outcome.file,
                          run.csvPath,
                          run.pdbPath,

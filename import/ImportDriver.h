@@ -2,6 +2,7 @@
 // The import button: every chosen export file becomes a CSV and an IFO file
 // in the work folder and, through jconv5, a PDB in the Palm install folder;
 // then the HotSync install request is set for the next HotSync.
+#include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
 #include "fields/Settings.h"
 #include "import/ImportRun.h"
@@ -14,7 +15,7 @@
 namespace tk {
 
 // Filter by mode and the mode's import/export folder to start in.
-FileDialogSetup ImportDialogSetup(const Settings& settings, std::int32_t mode);
+FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode);
 
 // The button's loop over the files chosen, in dialog order, for the fields
 // of setup (the window takes its panel into the table first). Each file's

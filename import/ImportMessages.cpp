@@ -6,14 +6,14 @@
 
 namespace tk {
 
-std::vector<std::string> ReadNotices(const ReadResult& result, bool risInput) {
+std::vector<std::string> ReadNotices(const ReadResult& result, std::string_view inputNotOpened) {
   std::vector<std::string> notices;
   switch (result.status) {
     case ReadStatus::OutputNotOpened:
       // Nothing was read, so nothing else can have gone wrong.
       return {"Couldnt open output CSV File"};
     case ReadStatus::InputNotOpened:
-      notices.push_back(risInput ? "Couldnt Open input .csv file" : "Couldnt Open input .tsv file");
+      notices.emplace_back(inputNotOpened);
       break;
     case ReadStatus::InputNotRead:
       notices.push_back("Couldnt read csv file");

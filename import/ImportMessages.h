@@ -4,8 +4,7 @@
 // log.
 //
 // Kept byte for byte, as the program has always shown them: "Couldnt open
-// output CSV File", "Couldnt Open input .tsv file" (and ".csv" for RIS),
-// "Couldnt read csv file" (said of any export), "Failure creating .IFO file "
+// output CSV File", "Couldnt read csv file" (said of any export), "Failure creating .IFO file "
 // and "No fields selected \nPlease select a field and try again " with their
 // trailing blanks, "Unable to build .IFO file", "Error Converting EndNote
 // file" and "Endnote file record count was " in every mode, and "%d Records
@@ -39,9 +38,9 @@ enum class Refusal {
 // for Refusal::None.
 std::string NotConvertedText(std::string_view file, Refusal why);
 
-// The reader's error boxes, in the order it met the problems; `risInput` for
-// Reference Manager's RIS exports.
-std::vector<std::string> ReadNotices(const ReadResult& result, bool risInput);
+// The reader's error boxes, in the order it met the problems; an input that
+// can't be opened is told with the mode's own text (ModeInfo).
+std::vector<std::string> ReadNotices(const ReadResult& result, std::string_view inputNotOpened);
 
 // None for a description written; otherwise why, then the summary box.
 std::vector<std::string> IfoNotices(const IfoResult& result);

@@ -16,8 +16,8 @@ constexpr std::size_t kPalmNameLimit = 19;
 // The mode's prefix and the extension make a name longer than the export's,
 // so a name near the system's limit gives up the end of its base: cut, it
 // still makes a database; whole, it makes none.
-std::string PdbFileName(std::int32_t mode, const std::string& inputPath) {
-  const std::string prefix(ModePrefix(mode));
+std::string PdbFileName(Mode mode, const std::string& inputPath) {
+  const std::string prefix(InfoOf(mode).prefix);
   constexpr std::string_view kExtension = ".PDB";
   const std::size_t room = kMaxFileNameLength - FileNameLength(prefix) - kExtension.size();
   const std::string base = ChangeFileExt(ExtractFileName(inputPath), "");
@@ -26,8 +26,8 @@ std::string PdbFileName(std::int32_t mode, const std::string& inputPath) {
 
 // The handheld shows Windows-1252, one byte a character, so the cut never
 // splits one.
-std::string PalmName(std::int32_t mode, const std::string& inputPath) {
-  std::string name(ModePrefix(mode));
+std::string PalmName(Mode mode, const std::string& inputPath) {
+  std::string name(InfoOf(mode).prefix);
   name += Windows1252OfUtf8(ChangeFileExt(ExtractFileName(inputPath), ""));
   if (name.size() > kPalmNameLimit) name.resize(kPalmNameLimit);
   return "\"" + name + "\"";
@@ -35,8 +35,8 @@ std::string PalmName(std::int32_t mode, const std::string& inputPath) {
 
 }  // namespace
 
-void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run) {
-  const std::string work = WorkFolder(settings.programFolder);
+void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run) {
+  const std::string work = WorkFolder(settings.dataFolder);
   run.pdbPath = JoinPath(settings.palmInstallFolder, PdbFileName(mode, run.inputPath));
   run.palmName = PalmName(mode, run.inputPath);
   run.ifoPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".IFO")));

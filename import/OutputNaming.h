@@ -14,7 +14,7 @@ namespace tk {
 // for the system); palmName, the prefix and the export's base name in
 // Windows-1252 cut to 19 characters, in double quotes; ifoPath and csvPath in
 // the work folder.
-void NameImportOutputs(const Settings& settings, std::int32_t mode, ImportRun& run);
+void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run);
 
 // The four name lines of the diagnostic log, in the driver's order.
 void LogImportNames(ImportRun& run);

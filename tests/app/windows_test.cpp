@@ -92,18 +92,18 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   charsets()[2]->trigger();
   window->fieldCheckBox(20)->setChecked(true);  // EndNote's: left unsaved
   const struct {
-    std::int32_t mode;
+    Mode mode;
     QStringList buttonsMenuAndControls;  // import, export, ticked menu item, field controls
     QList<int> widths;                   // the window's, its least and its most
   } modes[] = {
-      {kModeProCite,
+      {Mode::ProCite,
        {"ProCite to JFile", "JFile to ProCite", "ProCite (All Fields)", "94"},
        {600, 600, 600}},
-      {kModeEndNote, {"EndNote to JFile", "JFile to EndNote", "EndNote", "62"}, {420, 420, 600}},
-      {kModeProCiteGeneric,
+      {Mode::EndNote, {"EndNote to JFile", "JFile to EndNote", "EndNote", "62"}, {420, 420, 600}},
+      {Mode::ProCiteGeneric,
        {"ProCite to JFile", "JFile to ProCite", "ProCite (Generic)", "48"},
        {420, 420, 600}},
-      {kModeRefMan,
+      {Mode::RefMan,
        {"Ref Manager to JFile", "JFile to Ref Manager", "Ref. Manager", "66"},
        {497, 497, 497}},
   };
@@ -124,7 +124,7 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
   EXPECT_EQ(window->widthBox(20)->text(), "77");
   EXPECT_TRUE(charsets()[1]->isChecked());  // each set came back from the settings file
-  window->onModeChosen(kModeEndNote);
+  window->onModeChosen(Mode::EndNote);
   EXPECT_FALSE(window->fieldCheckBox(20)->isChecked());
   EXPECT_TRUE(charsets()[2]->isChecked());
   EXPECT_EQ(boxes, QStringList());
@@ -155,7 +155,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   fs::remove(window->settings().settingsFile);
   fs::create_directory(window->settings().settingsFile);
   fs::create_directory(folder.file("Log.txt"));
-  window->onModeChosen(kModeProCite);
+  window->onModeChosen(Mode::ProCite);
   EXPECT_EQ(shown(), start);
   // The folders dialog speaks of the mode; OK takes what was typed.
   app::SetFolderHook([&](const QString& title) {
@@ -168,7 +168,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
     d.findChild<QLineEdit*>("EditHSId")->setText("12");
     return 1;
   });
-  window->settings().mode = kModeRefMan;
+  window->settings().mode = Mode::RefMan;
   window->onFoldersClicked();
   EXPECT_EQ(seen,
             (QStringList{"Ref Mngr Import/Export", "Reference Manager import/export Folder"}));

@@ -63,7 +63,7 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
   std::string earlierOutput;
   for (const bool toPdb : {true, false}) {
     ConverterJob job = toPdb ? run.job(pdb) : run.job(csv, "Palm/User/EN-refs.PDB");
-    job.programFolder = data.path();
+    job.dataFolder = data.path();
     const ConverterResult result =
         toPdb ? ConvertCsvToPdb(job, run.ui, "\"EN-My Refs\"") : ConvertPdbToCsv(job, run.ui);
     EXPECT_TRUE(result.converted());

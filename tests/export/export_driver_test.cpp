@@ -15,8 +15,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct Fixture {
-  explicit Fixture(ConvMode mode, const char* script = test::kRecordingConverter)
-      : program(script), setup{.mode = mode, .fieldCount = FieldCountOf(mode), .strategyPath = {}} {
+  explicit Fixture(Mode mode, const char* script = test::kRecordingConverter)
+      : program(script),
+        setup{.mode = mode, .fieldCount = InfoOf(mode).fieldCount, .strategyPath = {}} {
     settings.importExportFolder = program.file("Import and Export");
     settings.palmBackupFolder = program.file("backup");
     EXPECT_TRUE(CreateFolders(settings.importExportFolder));
@@ -43,7 +44,7 @@ struct Fixture {
 // earlier file stays.
 TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_none) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
-  Fixture fx(kModeEndNote);
+  Fixture fx(Mode::EndNote);
   EXPECT_EQ(fx.exportAll({}), "");
   EXPECT_EQ(fx.ui.progressShows + fx.ui.pumps, 0);
   const std::string full = fx.out("EN-full.tsv");
@@ -84,8 +85,8 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
 // EndNote's files are those above; the others differ only by the mode's entry.
 // A managers folder that can't be written fails the file.
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_says_why_not) {
-  Fixture fx(kModeRefMan);
-  const FileDialogSetup dialog = ExportDialogSetup(fx.settings, kModeRefMan);
+  Fixture fx(Mode::RefMan);
+  const FileDialogSetup dialog = ExportDialogSetup(fx.settings, Mode::RefMan);
   EXPECT_EQ(dialog.filter, "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb");
   EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-x.PDB")}), "2 Records Transferred to Reference Manager");
@@ -101,7 +102,7 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_
 // A stop ends the choice and keeps the earlier file; a later database of the
 // same name is announced before it replaces the earlier one's file.
 TEST(export_driver_test, shared_tagged_file_is_announced_and_a_stop_ends_the_choice) {
-  Fixture fx(kModeEndNote, test::kHangingConverter);
+  Fixture fx(Mode::EndNote, test::kHangingConverter);
   ASSERT_TRUE(CreateFolders(fx.program.file("sub")));
   const Lines chosen = {fx.pdb("EN-a.PDB"), fx.pdb("sub/EN-a.PDB"), fx.pdb("EN-b.PDB")};
   test::WriteBytes(chosen[2], "slow");

@@ -40,8 +40,8 @@ struct Conversion {
   test::TempFolder dir;
   std::string out = dir.file("out.txt");
 
-  TaggedResult convert(ConvMode mode, const std::string& csvPath) {
-    return ConvertCsvToTagged({mode, FieldCountOf(mode)}, csvPath, out, ui);
+  TaggedResult convert(Mode mode, const std::string& csvPath) {
+    return ConvertCsvToTagged({mode, InfoOf(mode).fieldCount}, csvPath, out, ui);
   }
 };
 
@@ -50,11 +50,11 @@ struct Conversion {
 // that name; Reference Manager: authors and keywords split into tag lines.
 // Header names match ignoring case, but not blanks.
 TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
-  const std::tuple<ConvMode, std::string, std::string, int> cases[] = {
-      {kModeEndNote, "endnote", ".tsv", 2},
-      {kModeProCite, "procite", ".tsv", 2},
-      {kModeProCiteGeneric, "generic", ".tsv", 1},
-      {kModeRefMan, "refman", ".ris", 2}};
+  const std::tuple<Mode, std::string, std::string, int> cases[] = {
+      {Mode::EndNote, "endnote", ".tsv", 2},
+      {Mode::ProCite, "procite", ".tsv", 2},
+      {Mode::ProCiteGeneric, "generic", ".tsv", 1},
+      {Mode::RefMan, "refman", ".ris", 2}};
   for (const auto& [mode, name, extension, records] : cases) {
     Conversion run;
     const std::string data = test::DataFile("export/" + name);
@@ -90,7 +90,7 @@ TEST(tagged_writer_test, ris_writes_what_reading_joined_as_tag_lines) {
     Conversion run;
     const std::string csv = run.dir.file("in.csv");
     test::WriteBytes(csv, header + c.line + "\r\n");
-    EXPECT_EQ(run.convert(kModeRefMan, csv).records, 1) << c.behaviour;
+    EXPECT_EQ(run.convert(Mode::RefMan, csv).records, 1) << c.behaviour;
     EXPECT_EQ(test::ReadBytes(run.out), c.ris + "ER  - \r\n\r\n") << c.behaviour;
   }
 }
@@ -108,7 +108,7 @@ TEST(tagged_writer_test, endnote_tagged_export_writes_what_reading_joined) {
                    "\"One.\x85Two.\",\"http://u;10.1/x\",\"c4\"\r\n"
                    "\"Book\",,,\"T\"\r\n");
   const TaggedResult result =
-      ConvertCsvToTagged({kModeEndNote, FieldCountOf(kModeEndNote), Charset::Windows1252, true},
+      ConvertCsvToTagged({Mode::EndNote, InfoOf(Mode::EndNote).fieldCount, Charset::Windows1252, true},
                          csv, run.out, run.ui);
   EXPECT_EQ(result.records, 2);
   EXPECT_EQ(test::ReadBytes(run.out),
@@ -137,7 +137,7 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
     std::int32_t records;
     std::string written;  // the file's bytes, or how many lines it has
     std::vector<Notice> notices;
-    ConvMode mode = kModeProCite;
+    Mode mode = Mode::ProCite;
     long counted = -1;  // records shown on the counter, when not `records`
   } cases[] = {
       {"-", 0, "earlier", {{MessageKind::Error, "Couldnt load csv File"}}},
@@ -151,8 +151,8 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
       {titles(65535), 65535, "65535 lines", {}},
       {titles(1) + nulLine, 2, "2 lines", {}},
       // More than a database holds: a part must not pass for the whole.
-      {titles(65535) + nulLine, 0, "earlier", {limit}, kModeProCite, 65535},
-      {risFieldOrder, 1, "TY  - JOUR\r\nUR  - u\r\nER  - \r\n\r\n", {}, kModeRefMan},
+      {titles(65535) + nulLine, 0, "earlier", {limit}, Mode::ProCite, 65535},
+      {risFieldOrder, 1, "TY  - JOUR\r\nUR  - u\r\nER  - \r\n\r\n", {}, Mode::RefMan},
   };
   for (const auto& c : cases) {
     Conversion run;

@@ -8,8 +8,8 @@ namespace tk {
 namespace {
 
 TEST(field_catalogue_test, row_0_is_a_placeholder_and_past_the_end_is_nothing) {
-  EXPECT_EQ(FieldLabel(kModeEndNote, 0), "DUMMY");
-  EXPECT_EQ(FieldLabel(kModeEndNote, 33), "");
+  EXPECT_EQ(FieldLabel(Mode::EndNote, 0), "DUMMY");
+  EXPECT_EQ(FieldLabel(Mode::EndNote, 33), "");
   EXPECT_EQ(GenericFieldMap(49), "");
 }
 

@@ -25,9 +25,9 @@ using Words = std::vector<std::string>;
 
 // A session started in a program folder of its own.
 struct Session {
-  Session() { EXPECT_TRUE(CreateFolders(settings.programFolder)); }
+  Session() { EXPECT_TRUE(CreateFolders(settings.dataFolder)); }
   ModeResult start() { return StartUp(settings, setup, ui); }
-  ModeResult mode(std::int32_t m) { return SetupMode(settings, setup, ui, m); }
+  ModeResult mode(Mode m) { return SetupMode(settings, setup, ui, m); }
   std::string file(const std::string& name) const { return dir.file("program/" + name); }
   std::string key(const char* section, const char* name) const {
     return IniFile(settings.settingsFile).readString(section, name, "<absent>");
@@ -52,30 +52,30 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.setup.table[20].selected = 1;
   s.setup.popupLists[20] = {"lost"};
   s.settings.importExportFolder = "/refs/endnote";
-  ASSERT_TRUE(s.mode(kModeProCite).loaded());
+  ASSERT_TRUE(s.mode(Mode::ProCite).loaded());
   EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
   s.settings.importExportFolder = "/refs/procite";
-  ASSERT_TRUE(s.mode(9).loaded());  // an unknown mode is EndNote
+  ASSERT_TRUE(s.mode(Mode::EndNote).loaded());
   EXPECT_EQ(s.settings.importExportFolder, "/refs/endnote");
   EXPECT_EQ(s.key("UserInfo", "PCPath"), "/refs/procite");
   EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
   // Entries past EndNote's 31 fields keep what ProCite left there.
   EXPECT_TRUE(s.setup.table[20].selected == 0 && s.setup.popupLists[20].empty() &&
               s.setup.table[47].selected == 1);
-  ASSERT_TRUE(s.mode(kModeRefMan).loaded());
+  ASSERT_TRUE(s.mode(Mode::RefMan).loaded());
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
   s.settings.hotSyncUserId = "1234";
   // An installed program keeps its log with the data but names where it runs.
-  s.settings.converterFolder = "/usr/bin";
+  s.settings.programFolder = "/usr/bin";
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
-  EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.programFolder)),
+  EXPECT_EQ(test::ReadBytes(LogFilePath(s.settings.dataFolder)),
             " \r\nProgram location:  /usr/bin\r\n");
   // The next start has nothing but the files.
-  s.settings = MakeSettings(s.settings.programFolder);
+  s.settings = MakeSettings(s.settings.dataFolder);
   s.setup = {};
   ASSERT_TRUE(s.start().loaded());
-  EXPECT_TRUE(s.settings.mode == kModeRefMan && s.settings.hotSyncUserId == "1234" &&
+  EXPECT_TRUE(s.settings.mode == Mode::RefMan && s.settings.hotSyncUserId == "1234" &&
               s.setup.table[2].selected == 0 && s.setup.popupLists[2] == Words{"mine"});
   // A full disk at that session's end.
   TK_SKIP_WITHOUT_LINUX_FAULTS();
@@ -102,12 +102,12 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
   for (int fault : {0, 1, 2}) {
     SCOPED_TRACE(fault);
     Session s;
-    if (fault == 1) test::BlockFolder(s.settings.programFolder);
+    if (fault == 1) test::BlockFolder(s.settings.dataFolder);
     EXPECT_TRUE(fault == 0 ? CreateFolders(s.settings.settingsFile)
                            : fault != 2 || s.start().loaded());
     if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
     s.setup.popupLists[2] = {"kept"};
-    const ModeResult result = fault == 2 ? s.mode(kModeRefMan) : s.start();
+    const ModeResult result = fault == 2 ? s.mode(Mode::RefMan) : s.start();
     EXPECT_EQ(result.status, ModeLoad::Abandoned);
     EXPECT_TRUE(fault != 2 || s.setup.popupLists[2] == Words{"kept"});
     const std::string settingsFile = s.file("tomekit.INI");
@@ -116,7 +116,7 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
                                                   " is not a regular file but a folder; the "
                                                   "default settings are used."
                                             : ""));
-    EXPECT_EQ(s.settings.mode, kModeEndNote);
+    EXPECT_EQ(s.settings.mode, Mode::EndNote);
     EXPECT_EQ(s.setup.strategyPath, s.file("stratEN.jfp"));
     // A start still loads the saved mode where its folder can be used.
     EXPECT_EQ(s.setup.loaded, fault != 1);
@@ -144,7 +144,7 @@ TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
   test::WriteBytes(s.file("stratRM.jfp"), "x\r\n");
   ASSERT_TRUE(CreateFolders(s.file("stratRM.jfp.bad/in use")));
   for (FldDef& field : s.setup.table) field = {kTypePopup, 0, 9, 1, 0};
-  EXPECT_TRUE(s.mode(kModeRefMan).status == ModeLoad::NoStrategy &&
+  EXPECT_TRUE(s.mode(Mode::RefMan).status == ModeLoad::NoStrategy &&
               CountSelectedFields(s.setup) == 0 &&
               s.setup.table[s.setup.lastField()].maxWidth == 0);
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
@@ -178,13 +178,13 @@ TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_
   const std::string file = dir.file("stratRM.jfp");
   test::FakeUi quiet;
   FieldSetup fresh, setup;
-  ASSERT_TRUE(LoadModeStrategy(fresh, dir.path(), kModeRefMan, quiet, WhenUnreadable).loaded());
+  ASSERT_TRUE(LoadModeStrategy(fresh, dir.path(), Mode::RefMan, quiet, WhenUnreadable).loaded());
   const std::string golden = test::ReadBytes(file), damaged = golden + std::string(70000, 'w');
   for (auto write : {WhenUnreadable, OnlyWhenMissing}) {
     test::WriteBytes(file, damaged);
     FailingReadUi ui(file);
     const bool replaced = write == WhenUnreadable;
-    EXPECT_EQ(LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write).status,
+    EXPECT_EQ(LoadModeStrategy(setup, dir.path(), Mode::RefMan, ui, write).status,
               replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
     EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File"});
     EXPECT_EQ(test::ReadBytes(file), replaced ? golden : damaged);
@@ -212,7 +212,7 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
       ASSERT_TRUE(made);
       test::FakeUi ui;
       FieldSetup setup;
-      EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), kModeRefMan, ui, write).loaded());
+      EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), Mode::RefMan, ui, write).loaded());
       EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File\n" + file + " " + problem +
                                   "; the mode's default fields are used."});
       EXPECT_GT(CountSelectedFields(setup), 0);
@@ -237,7 +237,7 @@ TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
   EXPECT_EQ(SettingsFileProblem(s.settings), problem);
   EXPECT_EQ(std::tuple(started.error, s.setup.loaded, s.settings.mode),
             std::tuple("Unable to write to " + s.settings.settingsFile + "\n" + problem, true,
-                       kModeEndNote));
+                       Mode::EndNote));
   EXPECT_EQ(KindOfFile(s.settings.settingsFile), FileKind::Stream);
 }
 

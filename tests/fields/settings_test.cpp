@@ -3,6 +3,7 @@
 #include "fields/Settings.h"
 
 #include "mock/TempFolder.h"
+#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,11 @@ namespace {
 
 // What a read leaves in the settings, by name, so a failure says which.
 struct ReadBack {
-  std::int32_t mode;
+  Mode mode;
   std::string folder, install, backup, userId, charset;
   bool operator==(const ReadBack&) const = default;
   friend void PrintTo(const ReadBack& r, std::ostream* out) {
-    *out << "{mode " << r.mode << ", folder '" << r.folder << "', install '" << r.install
+    *out << "{mode " << InfoOf(r.mode).cliName << ", folder '" << r.folder << "', install '" << r.install
          << "', backup '" << r.backup << "', user id '" << r.userId << "', charset " << r.charset
          << "}";
   }
@@ -35,7 +36,7 @@ ReadBack Read(Settings& settings, const std::string& text) {
 }
 
 Settings RefManSettings(const test::TempFolder& dir) {
-  return Settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, kModeRefMan,
+  return Settings(dir.path(), MakeSettings(dir.path(), "other").settingsFile, Mode::RefMan,
                   "/refs/rm", "/palm/install", "/palm/backup", "1234", Charset::Auto, {});
 }
 
@@ -55,7 +56,7 @@ TEST(settings_test, values_are_read_as_they_stand) {
                  "[UserInfo]\r\nuserHSCode=\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
                  "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\n"
                  "ENCharset=utf-8\r\nPCCharset=UTF-8\r\n"),
-            (ReadBack{kModeProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "",
+            (ReadBack{Mode::ProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "",
                       "utf-8"}));
 }
 
@@ -66,8 +67,27 @@ TEST(settings_test, absent_keys_and_an_unknown_mode_are_the_defaults) {
   for (const std::string mode : {"two", "4", "-1"})
     EXPECT_EQ(
         Read(settings, "[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
-        (ReadBack{kModeEndNote, "/en", folder, folder, "0", "auto"}))
+        (ReadBack{Mode::EndNote, "/en", folder, folder, "0", "auto"}))
         << mode;
+}
+
+// Only EndNote's manager reads two formats; the choice is kept for its mode
+// and an unknown value is the tab format.
+TEST(settings_test, the_export_format_is_endnotes_alone) {
+  test::TempFolder dir;
+  Settings settings = RefManSettings(dir);
+  settings.exportFormat = ExportFormat::Tagged;
+  ASSERT_TRUE(WriteModeExportFormat(settings));
+  EXPECT_FALSE(FileExists(settings.settingsFile));
+  settings.mode = Mode::EndNote;
+  ASSERT_TRUE(WriteModeExportFormat(settings));
+  EXPECT_EQ(test::ReadBytes(settings.settingsFile), "[Tomekit]\r\nENExportFormat=tagged\r\n");
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tagged);
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::RefMan), ExportFormat::Tab);
+  test::WriteBytes(settings.settingsFile, "[Tomekit]\nenexportformat=TAGGED\n");
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tagged);
+  test::WriteBytes(settings.settingsFile, "[Tomekit]\nENExportFormat=ris\n");
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tab);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ namespace {
 using Words = std::vector<std::string>;
 
 // What a mode set-up leaves before the strategy is read.
-FieldSetup Fresh(std::int32_t mode) {
-  return {.mode = mode, .fieldCount = FieldCountOf(mode), .dbSetting3 = 8, .strategyPath = {}};
+FieldSetup Fresh(Mode mode) {
+  return {.mode = mode, .fieldCount = InfoOf(mode).fieldCount, .oldFlags = 8, .strategyPath = {}};
 }
 
 Words Numbered(const std::string& stem, int count) {
@@ -28,26 +28,26 @@ Words Numbered(const std::string& stem, int count) {
 TEST(strategy_file_test, default_of_every_mode_is_byte_exact_and_loads) {
   test::TempFolder dir;
   test::FakeUi ui;
-  for (std::int32_t mode = 0; mode <= 3; ++mode) {
+  for (const Mode mode : kAllModes) {
     FieldSetup setup;
-    const auto write =
-        mode % 2 ? DefaultStrategyWrite::OnlyWhenMissing : DefaultStrategyWrite::WhenUnreadable;
+    const auto write = ModeNumber(mode) % 2 ? DefaultStrategyWrite::OnlyWhenMissing
+                                            : DefaultStrategyWrite::WhenUnreadable;
     EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), mode, ui, write).loaded());
     const std::string name = setup.strategyPath.substr(dir.path().size() + 1);
     EXPECT_EQ(test::ReadBytes(setup.strategyPath),
               test::ReadBytes(test::DataFile("strategy/default-" + name)));
   }
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_FALSE(WriteDefaultStrategy(Fresh(kModeEndNote)));  // nowhere to write
+  EXPECT_FALSE(WriteDefaultStrategy(Fresh(Mode::EndNote)));  // nowhere to write
 }
 
 // Words lose what separates words and lines in the file; a list longer than
 // a list holds keeps 99.
 TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_back_whole) {
   test::TempFolder dir;
-  FieldSetup setup = Fresh(kModeProCiteGeneric);
+  FieldSetup setup = Fresh(Mode::ProCiteGeneric);
   setup.fieldCount = 3;
-  setup.dbSetting1 = 110;
+  setup.recordViewWidth = 110;
   setup.table = {{{}, {64, 15, 3990, 1, 0}, {1, 80, 5, 0, 0}, {81, 30, 160, 7, 0}}};
   setup.popupLists[1] = {" a, b ", "c\td", "e\r\nf"};
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
@@ -58,7 +58,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   setup.popupLists[2] = Numbered("a", 100);
   setup.popupLists[3] = Numbered("b", 101);
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
-  FieldSetup loaded = Fresh(kModeProCiteGeneric);
+  FieldSetup loaded = Fresh(Mode::ProCiteGeneric);
   test::FakeUi ui;
   ASSERT_EQ(ReadStrategyFile(loaded, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   setup.table[3].selected = 1;
@@ -80,7 +80,7 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   for (const auto& w : Numbered("x", 105)) text += "," + w;
   for (int line = 9; line <= 60; ++line) text += "\nfld,word" + std::to_string(line);
   test::WriteBytes(dir.file("s.jfp"), text);
-  FieldSetup setup = Fresh(kModeProCite);
+  FieldSetup setup = Fresh(Mode::ProCite);
   test::FakeUi ui;  // pumped before each line read
   ASSERT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   EXPECT_EQ(std::tuple(ui.pumps, setup.popupLists[1], setup.popupLists[47]),
@@ -88,7 +88,7 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   // 31,999 characters is the limit: the line end comes as an empty line.
   const std::string word(31999 - 5, 'w');
   test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
-  FieldSetup split = Fresh(kModeEndNote);
+  FieldSetup split = Fresh(Mode::EndNote);
   ASSERT_EQ(ReadStrategyFile(split, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   EXPECT_EQ(PopupLists(split.popupLists.begin() + 1, split.popupLists.begin() + 4),
             (PopupLists{{word}, {}, {"two"}}));
@@ -99,7 +99,7 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
 // of a setting line stands. Values beyond the table are checked but touch
 // nothing. A value that isn't a number stops the line; those before it stand.
 TEST(strategy_file_test, lines_are_read_by_position_and_token) {
-  FieldSetup setup = Fresh(kModeProCite);
+  FieldSetup setup = Fresh(Mode::ProCite);
   setup.table[5].selected = 1;
   std::string numbers, stops;
   for (int i = 1; i <= 60; ++i) numbers += std::to_string(i) + ",";
@@ -111,7 +111,7 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   std::vector<int> selected;
   for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
   EXPECT_EQ(std::tuple(stops, selected, setup.popupLists[1], setup.popupLists[48].size(),
-                       setup.dbSetting1, setup.dbSetting3, setup.table[47].colWidth,
+                       setup.recordViewWidth, setup.oldFlags, setup.table[47].colWidth,
                        setup.table[1].maxWidth, setup.table[2].maxWidth),
             std::tuple(std::string("||||||x|wide|"), std::vector<int>{1, 0, 1, 0, 1},
                        Words{"Book", "Map"}, 0u, 7, -3, 47, 5, 0));

@@ -41,10 +41,10 @@ inline std::vector<int> UpTo(int last) {
 }
 
 // The mode's fields as strings cut to maxWidth, the given ones selected.
-inline FieldSetup Fields(std::int32_t mode, const std::vector<int>& selected, int maxWidth = 3990) {
+inline FieldSetup Fields(Mode mode, const std::vector<int>& selected, int maxWidth = 3990) {
   FieldSetup setup;
   setup.mode = mode;
-  setup.fieldCount = FieldCountOf(mode);
+  setup.fieldCount = InfoOf(mode).fieldCount;
   for (int n = 1; n <= setup.fieldCount; ++n) setup.table[n] = {kTypeString, 80, maxWidth, 0, 0};
   for (int n : selected) setup.table[n].selected = 1;
   return setup;
@@ -53,29 +53,29 @@ inline FieldSetup Fields(std::int32_t mode, const std::vector<int>& selected, in
 // A reader's run on the given export; the generic mode's reader is its
 // pre-pass, whose output has no header line.
 struct ReaderRun {
-  ReaderRun(ConvMode readerMode, const std::string& input) : mode(readerMode) {
+  ReaderRun(Mode readerMode, const std::string& input) : mode(readerMode) {
     run.inputPath = folder.file("export.txt");
     run.csvPath = folder.file("export.csv");
     WriteBytes(run.inputPath, input);
   }
   ReadResult read(const std::vector<int>& selected, int maxWidth = 3990) {
     const FieldSetup setup = Fields(mode, selected, maxWidth);
-    if (mode == kModeProCiteGeneric) return PrepareGenericExport(run, ui);
-    if (mode == kModeRefMan) return ReadRefManExport(setup, run, ui);
-    return mode == kModeProCite ? ReadProCiteExport(setup, run, ui)
-                                : ReadEndNoteExport(setup, run, ui);
+    if (mode == Mode::ProCiteGeneric) return PrepareGenericExport(run, ui);
+    if (mode == Mode::RefMan) return ReadRefManExport(setup, run, ui);
+    return mode == Mode::ProCite ? ReadProCiteExport(setup, run, ui)
+                                 : ReadEndNoteExport(setup, run, ui);
   }
   std::string output() const {
-    return mode == kModeProCiteGeneric ? GenericIntermediatePath(run) : run.csvPath;
+    return mode == Mode::ProCiteGeneric ? GenericIntermediatePath(run) : run.csvPath;
   }
   // What was written without its header line.
   std::string records() const {
     const std::string all = ReadBytes(output());
-    if (mode == kModeProCiteGeneric) return all;
+    if (mode == Mode::ProCiteGeneric) return all;
     const auto end = all.find("\r\n");
     return end == std::string::npos ? std::string() : all.substr(end + 2);
   }
-  ConvMode mode;
+  Mode mode;
   TempFolder folder;
   ImportRun run;
   FakeUi ui;
@@ -105,14 +105,14 @@ struct ReaderCase {
   long updates = 0;  // the counter's moves, if not once a record
 };
 
-inline void ExpectReads(ConvMode mode, std::span<const ReaderCase> cases) {
+inline void ExpectReads(Mode mode, std::span<const ReaderCase> cases) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.behaviour);
     ReaderRun r(mode, c.input);
     const ReadResult result = r.read(c.fields, c.maxWidth);
     const int count = static_cast<int>(std::count(c.records.begin(), c.records.end(), '\n'));
     // ProCite moves the counter before it knows whether a line is a record.
-    const long counter = r.ui.lastRecord + (mode == kModeProCite);
+    const long counter = r.ui.lastRecord + (mode == Mode::ProCite);
     EXPECT_EQ((ReadOutcome{result.status, result.records, result.truncated, r.records(), counter,
                            r.ui.recordUpdates}),
               (ReadOutcome{ReadStatus::Read, count, c.truncated, c.records, count,
@@ -123,7 +123,7 @@ inline void ExpectReads(ConvMode mode, std::span<const ReaderCase> cases) {
 // The import button with four string fields; the stand-in converter copies
 // its input, so a "PDB" here holds the CSV.
 struct DriverRun {
-  explicit DriverRun(ConvMode mode)
+  explicit DriverRun(Mode mode)
       : program(kRecordingConverter),
         settings(program.settings()),
         setup(Fields(mode, {1, 2, 3, 4}, 20)) {
@@ -140,7 +140,7 @@ struct DriverRun {
   // Where the database made from the export `name` is installed.
   std::string pdb(const std::string& name) const {
     return JoinPath(settings.palmInstallFolder,
-                    std::string(ModePrefix(setup.mode)) + name + ".PDB");
+                    std::string(InfoOf(setup.mode).prefix) + name + ".PDB");
   }
   std::string importFiles(const Lines& chosen) {
     return ImportChosenFiles(settings, setup, log, ui, chosen,

@@ -30,39 +30,39 @@ std::string Times(int n, const std::string& text) {
 TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
   const struct {
     const char* behaviour;
-    ConvMode mode;
+    Mode mode;
     Charset charset;
     std::string input, expected;
   } cases[] = {
-      {"RIS: marks' bytes inside letters stay letters; a degree sign is text", kModeRefMan,
+      {"RIS: marks' bytes inside letters stay letters; a degree sign is text", Mode::RefMan,
        Charset::Auto,
        "TY  - JOUR\nT1  - " + kARing + " " + kAOgonek + kEllipsis + kEth + kDegree + "C\nA1  - " +
            kIDot + " " + kUHorn + " " + kCyrillicA + "\nER  - \nTY  - BOOK\nER  - \n",
        kTwoFirstReplaced + "\"JOUR\",\"\",\"\xC5 ?...\xF0\xB0" +
            "C\",\"? ? ?\"\r\n\"BOOK\",\"\",\"\",\"\"\r\n"},
-      {"EndNote: only the degree sign ends a record; the BOM is no data", kModeEndNote,
+      {"EndNote: only the degree sign ends a record; the BOM is no data", Mode::EndNote,
        Charset::Auto,
        kBom + "Journal\t" + kEth + " " + kIDot + "\t" + kUHorn + kCyrillicA + "\t" + kARing +
            kEllipsis + kDegree + "Book\t" + kEth + kDegree,
        kTwoFirstReplaced + "\"Journal\",\"\xF0 ?\",\"??\",\"\xC5...\"\r\n\"Book\",\"\xF0\",\r\n"},
-      {"widths count the bytes that reach the Palm", kModeEndNote, Charset::Utf8,
+      {"widths count the bytes that reach the Palm", Mode::EndNote, Charset::Utf8,
        "B\t" + Times(20, kCyrillicA) + "\t" + Times(21, "\xC3\xA9") + kDegree,
        "1 Records Transferred to  JFile. Number of truncated records: 1. Number of records with "
        "replaced characters: 1\nTruncated field(s) in Record 1\nCharacters replaced in Record 1\n"
        "\"B\",\"" +
            std::string(20, '?') + "\",\"" + std::string(20, '\xE9') + "\",\r\n"},
-      {"ProCite: the record end and the line-break mark keep their meaning", kModeProCite,
+      {"ProCite: the record end and the line-break mark keep their meaning", Mode::ProCite,
        Charset::Auto, "a\n" + kEllipsis + "\t" + kDegree + "C " + kCyrillicA + "\r\n\r\nb\r\n",
        kTwoFirstReplaced + "\"a\x85...\",\"\xB0" + "C ?\",\r\n\"b\",\r\n"},
-      {"the generic pre-pass hands its marks on", kModeProCiteGeneric, Charset::Auto,
+      {"the generic pre-pass hands its marks on", Mode::ProCiteGeneric, Charset::Auto,
        "a\t" + kCyrillicA + "\r\nb\t" + kARing + "\r\n",
        kTwoFirstReplaced + "\"a\",\"?\",\" \",\r\n\"b\",\"\xC5\",\" \",\r\n"},
-      {"Windows-1252 files keep today's bytes under auto", kModeRefMan, Charset::Auto,
+      {"Windows-1252 files keep today's bytes under auto", Mode::RefMan, Charset::Auto,
        "TY  - JOUR\nT1  - \xC5\x85\xF0\xB0"
        "C\nER  - \n",
        "1 Records Transferred to  JFile\n\"JOUR\",\"\",\"\xC5\x85\xF0\xB0"
        "C\",\"\"\r\n"},
-      {"chosen Windows-1252 reads UTF-8 as its bytes", kModeEndNote, Charset::Windows1252,
+      {"chosen Windows-1252 reads UTF-8 as its bytes", Mode::EndNote, Charset::Windows1252,
        "x" + kEth + "y" + kDegree, "2 Records Transferred to  JFile\n\"x\xC3\",\r\n\"y\xC2\",\r\n"},
   };
   for (const auto& c : cases) {
@@ -86,11 +86,11 @@ TEST(charset_import_test, database_names_are_windows_1252_cut_by_characters) {
        "\"EN-\xC5ngstr\xF6m ?mega \xE9\"", "\"EN-\xC3\x85ngstr\xC3\xB6m ?mega \xC3\xA9\""},
       {"caf\xE9", "\"EN-caf\xE9\"", "\"EN-caf\xC3\xA9\""},  // already Windows-1252
   };
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   for (const auto& [file, palmName, logged] : cases) {
     ImportRun import;
     import.inputPath = run.input(file + ".txt", "x");
-    NameImportOutputs(run.settings, kModeEndNote, import);
+    NameImportOutputs(run.settings, Mode::EndNote, import);
     LogImportNames(import);
     EXPECT_EQ(std::tuple(import.palmName, import.pdbPath, import.log.back()),
               std::tuple(palmName, run.pdb(file), "Palm Name is " + logged));

@@ -36,7 +36,7 @@ TEST(generic_pre_pass_test, exports_become_reduced_records) {
       {"quotes stay single; the ProCite reader doubles them", On(), "say \"hi\"\tid\r\n",
        "say \"hi\"\tid\t\r\n"},
   };
-  test::ExpectReads(kModeProCiteGeneric, cases);
+  test::ExpectReads(Mode::ProCiteGeneric, cases);
 }
 
 }  // namespace

@@ -33,14 +33,14 @@ struct IfoRun {
 }  // namespace
 
 TEST(ifo_writer_test, endnote_defaults_give_types_widths_and_four_popup_sections) {
-  IfoRun run(test::Fields(kModeEndNote, test::UpTo(15)));
+  IfoRun run(test::Fields(Mode::EndNote, test::UpTo(15)));
   for (int n : {1, 3, 9, 10}) run.setup.table[n].colWidth = n == 1 ? 15 : n == 3 ? 30 : 20;
   run.popup(1, kTypePopup, {"Book", "Book Section"});
   run.popup(3, kTypePopup, {"1980", "1981"});
   run.popup(7, kTypePopup, {"New York"});
   run.popup(8, kTypePopup, {"Harper & Row", ""});
   run.setup.popupLists[2] = {"not a popup field"};
-  std::tie(run.setup.dbSetting1, run.setup.dbSetting2, run.setup.dbSetting3) =
+  std::tie(run.setup.recordViewWidth, run.setup.firstColumn, run.setup.oldFlags) =
       std::tuple(110, 1, 7);
   const std::string zeros = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ";
   EXPECT_EQ(run.write(),
@@ -56,13 +56,13 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
   std::string expected = "\r\npopupz";
   for (int i = 1; i <= 120; ++i) words.push_back("w" + std::to_string(i));
   for (int i = 0; i < 99; ++i) expected += "\r\n" + words[i];
-  IfoRun all(test::Fields(kModeProCite, test::UpTo(47)));
+  IfoRun all(test::Fields(Mode::ProCite, test::UpTo(47)));
   all.popup(26, kTypePopup, words);
   all.popup(27, kTypeMultiPopup);
   all.popup(47, kTypePopup);
   EXPECT_EQ(all.popupSections(), expected + "\r\npopupB\r\npopupV");
 
-  IfoRun one(test::Fields(kModeEndNote, {2}));
+  IfoRun one(test::Fields(Mode::EndNote, {2}));
   one.popup(2, kTypePopup);
   one.popup(3, kTypePopup, {"1999"});
   one.setup.table[3].popupLetter = 'c';  // left from an earlier count
@@ -70,7 +70,7 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
 }
 
 TEST(ifo_writer_test, no_selected_field_leaves_the_earlier_file) {
-  IfoRun none(test::Fields(kModeEndNote, {}));
+  IfoRun none(test::Fields(Mode::EndNote, {}));
   test::WriteBytes(none.path, "earlier");
   EXPECT_EQ(WriteIfoFile(none.setup, none.path).status, IfoStatus::NoFieldSelected);
   EXPECT_EQ(ReadBytes(none.path), "earlier");

@@ -28,7 +28,7 @@ const std::string& kEnd = test::kEndNoteEnd;
 // What a RIS file lost is told: the status counts the records, the log names
 // the tags.
 TEST(import_driver_test, ris_status_counts_records_that_lost_a_value) {
-  DriverRun run(kModeRefMan);
+  DriverRun run(Mode::RefMan);
   const std::string ris = "TY  - JOUR\nT1  - One\nT1  - Two\nLA  - en\nER  - \n";
   EXPECT_EQ(run.importFiles({run.input("refs.txt", ris)}),
             "1 Records Transferred to  JFile. Number of records that lost a value: 1");
@@ -38,7 +38,7 @@ TEST(import_driver_test, ris_status_counts_records_that_lost_a_value) {
 // A vanished export is reported and the next goes on; the status is the
 // last file's.
 TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested) {
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   const std::string cut(30, 'x');
   const Lines chosen = {run.input("Molecular Biology.2001.txt", "Book\tDoe\t2001\tT" + kEnd),
                         run.program.file("gone.txt"),
@@ -74,7 +74,7 @@ TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested
 }
 
 TEST(import_driver_test, generic_mode_converts_through_the_reduced_file) {
-  DriverRun run(kModeProCiteGeneric);
+  DriverRun run(Mode::ProCiteGeneric);
   const std::string chosen = run.input("pc.txt", "Journal\t7\tSmith, J.\r\n");
   const std::string status = run.importFiles({chosen});
   EXPECT_EQ(std::tuple(status, run.outcomes.at(0).file, FileExists(run.program.work("pc.tkg")),
@@ -113,13 +113,13 @@ std::thread FeedFifo(const std::string& path, const std::string& bytes) {
 TEST(import_driver_test, a_piped_export_is_read_once_in_auto_and_its_copy_removed) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
 #ifndef _WIN32
-  for (const ConvMode mode : {kModeRefMan, kModeProCiteGeneric}) {
-    SCOPED_TRACE(mode);
+  for (const Mode mode : {Mode::RefMan, Mode::ProCiteGeneric}) {
+    SCOPED_TRACE(InfoOf(mode).cliName);
     DriverRun run(mode);
     const std::string piped = run.program.file("refs.txt");
     std::thread writer =
-        FeedFifo(piped, mode == kModeRefMan ? "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n"
-                                            : "Book\tD\xC3\xBCrer\r\n");
+        FeedFifo(piped, mode == Mode::RefMan ? "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n"
+                                             : "Book\tD\xC3\xBCrer\r\n");
     EXPECT_EQ(run.importFiles({piped}), "1 Records Transferred to  JFile");
     writer.join();
     EXPECT_NE(test::ReadBytes(run.pdb("refs")).find("\"D\xFCrer\""), std::string::npos);
@@ -134,7 +134,7 @@ TEST(import_driver_test, a_stop_ends_the_wait_for_a_fifo_writer) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
 #ifndef _WIN32
   for (const Charset charset : {Charset::Auto, Charset::Windows1252}) {
-    DriverRun run(kModeEndNote);
+    DriverRun run(Mode::EndNote);
     run.settings.charset = charset;
     const std::string fifo = run.program.file("never.txt");
     ASSERT_TRUE(test::MakeFifo(fifo));
@@ -150,10 +150,9 @@ TEST(import_driver_test, a_stop_ends_the_wait_for_a_fifo_writer) {
 TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
   Settings settings;
   settings.importExportFolder = "/refs";
-  const FileDialogSetup dialog = ImportDialogSetup(settings, kModeRefMan);
+  const FileDialogSetup dialog = ImportDialogSetup(settings, Mode::RefMan);
   EXPECT_EQ(dialog.filter, "Reference Manager Exports (*.txt)|*.TXT");
   EXPECT_EQ(dialog.initialFolder, "/refs");
-  EXPECT_EQ(ImportDialogSetup(settings, 9).filter, "EndNote Exports (*.txt)|*.TXT");
 }
 
 // Each case: a fault, the messages it gives ("|" between them, work files by
@@ -169,31 +168,31 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
   const std::string unread = "|Error Converting EndNote file";
   const struct {
     const char* behaviour;
-    ConvMode mode;
+    Mode mode;
     Fault fault;
     std::string texts;
     int records = 0;
   } cases[] = {
-      {"RIS export vanished", kModeRefMan, vanish, "Couldnt Open input .csv file" + unread},
-      {"generic export vanished: the ProCite reader is not run", kModeProCiteGeneric, vanish,
+      {"RIS export vanished", Mode::RefMan, vanish, "Couldnt Open input .csv file" + unread},
+      {"generic export vanished: the ProCite reader is not run", Mode::ProCiteGeneric, vanish,
        "Couldnt Open input .tsv file" + unread},
-      {"full disk for the reduced file: an earlier one is not read", kModeProCiteGeneric,
+      {"full disk for the reduced file: an earlier one is not read", Mode::ProCiteGeneric,
        [&](DriverRun& r) {
          test::WriteBytes(r.program.work("refs.tkg"), "Journal\t7\tSmith\r\n");
          fullDisk("refs.tkg")(r);
        },
        "Unable to write to refs.tkg" + unread},
-      {"no field selected", kModeEndNote, [](DriverRun& r) { r.setup.table = {}; },
+      {"no field selected", Mode::EndNote, [](DriverRun& r) { r.setup.table = {}; },
        "No fields selected \nPlease select a field and try again |Unable to build .IFO file"},
-      {"work folder unusable", kModeEndNote,
+      {"work folder unusable", Mode::EndNote,
        [](DriverRun& r) { test::BlockFolder(r.program.file("TKWork")); },
        "Failure creating .IFO file |Unable to build .IFO file"},
-      {"full disk for the description", kModeEndNote, fullDisk("refs.IFO"),
+      {"full disk for the description", Mode::EndNote, fullDisk("refs.IFO"),
        "Unable to write to refs.IFO|Unable to build .IFO file"},
-      {"export vanished and a full disk for the CSV", kModeEndNote,
+      {"export vanished and a full disk for the CSV", Mode::EndNote,
        [&](DriverRun& r) { vanish(r), fullDisk("refs.csv")(r); },
        "Couldnt Open input .tsv file|Unable to write to refs.csv" + unread},
-      {"Palm install folder unusable", kModeEndNote,
+      {"Palm install folder unusable", Mode::EndNote,
        [](DriverRun& r) { test::BlockFolder(r.settings.palmInstallFolder); },
        "Destination directory Had to be created|Output file not created\ncannot write PDB (Not "
        "a directory)",
@@ -227,7 +226,7 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
 // ends the file and the choice: files done before stay done, the stopped
 // one's work files go and its earlier database stays.
 TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice) {
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   test::InstallStandIn(run.program.path(), test::kHangingConverter);
   test::WriteBytes(run.pdb("Molecular Biology 2"), "earlier");
   const Lines chosen = {run.input("Molecular Biology 1.txt", "A" + kEnd),
@@ -256,10 +255,10 @@ TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice
 // No file chosen still asks for an install; a failed request is said
 // plainly, after the files.
 TEST(import_driver_test, install_is_requested_after_any_choice) {
-  DriverRun none(kModeEndNote);
+  DriverRun none(Mode::EndNote);
   EXPECT_EQ(none.importFiles({}), "");
   EXPECT_TRUE(none.log.empty() && none.ui.pumps == 0 && none.installRequested());
-  DriverRun run(kModeEndNote);
+  DriverRun run(Mode::EndNote);
   test::BlockFolder(run.program.file("store"));
   test::ScopedEnv store("TOMEKIT_INSTALL_STORE", run.program.file("store/install.ini"));
   EXPECT_EQ(run.importFiles({run.input("a.txt", "A" + kEnd)}), "1 Records Transferred to  JFile");
@@ -280,27 +279,27 @@ TEST(import_driver_test, files_that_are_no_export_of_the_mode_are_refused) {
   const std::string png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
   const struct {
     const char* behaviour;
-    ConvMode mode;
+    Mode mode;
     std::string bytes, reason;
   } cases[] = {
-      {"a tab file with a header row", kModeEndNote,
+      {"a tab file with a header row", Mode::EndNote,
        "Reference Type\tAuthor\tYear\tTitle\r\nBook\tDoe\t2001\tOne\r\nBook\tRoe\t2002\tTwo\r\n",
        "the first line is a header of field names: EndNote's tab export needs the Tomekit output "
        "style, or use EndNote Export"},
-      {"a README", kModeEndNote, "# Tomekit\n\nCarries references.\n",
+      {"a README", Mode::EndNote, "# Tomekit\n\nCarries references.\n",
        "no record ends (\xC2\xB0): EndNote's tab export needs the Tomekit output style, or use "
        "EndNote Export"},
-      {"a README in Reference Manager mode", kModeRefMan, "# Tomekit\n",
+      {"a README in Reference Manager mode", Mode::RefMan, "# Tomekit\n",
        "no RIS record (a line \"TY  - \") in it"},
-      {"a PNG", kModeEndNote, png, "not a text file"},
-      {"a PNG in Reference Manager mode", kModeRefMan, png, "not a text file"},
-      {"a RIS file in ProCite mode", kModeProCite, "TY  - JOUR\nER  - \n",
+      {"a PNG", Mode::EndNote, png, "not a text file"},
+      {"a PNG in Reference Manager mode", Mode::RefMan, png, "not a text file"},
+      {"a RIS file in ProCite mode", Mode::ProCite, "TY  - JOUR\nER  - \n",
        "looks like a RIS export: use Reference Manager mode"},
-      {"an EndNote Export in Reference Manager mode", kModeRefMan, "%0 Book\n%T x\n",
+      {"an EndNote Export in Reference Manager mode", Mode::RefMan, "%0 Book\n%T x\n",
        "looks like an EndNote Export (%0, %A, %T\xE2\x80\xA6): use EndNote mode"},
-      {"an EndNote tab export in Reference Manager mode", kModeRefMan, "Book\tDoe\xB0",
+      {"an EndNote tab export in Reference Manager mode", Mode::RefMan, "Book\tDoe\xB0",
        "looks like an EndNote tab export: use EndNote mode"},
-      {"an empty file", kModeEndNote, "", "the file is empty"},
+      {"an empty file", Mode::EndNote, "", "the file is empty"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.behaviour);
@@ -319,7 +318,7 @@ TEST(import_driver_test, endnote_mode_converts_its_tagged_and_ris_exports) {
        {std::string("%0 Book\n%A Doe\n%D 2001\n%T One\n"),
         std::string("TY  - BOOK\nAU  - Doe\nPY  - 2001\nTI  - One\nER  - \n")}) {
     SCOPED_TRACE(bytes);
-    DriverRun run(kModeEndNote);
+    DriverRun run(Mode::EndNote);
     EXPECT_EQ(run.importFiles({run.input("refs.txt", bytes)}), "1 Records Transferred to  JFile");
     EXPECT_EQ(run.ui.texts(), Lines{});
     EXPECT_EQ(test::ReadBytes(run.pdb("refs")),

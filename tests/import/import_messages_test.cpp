@@ -14,17 +14,17 @@ TEST(import_messages_test, an_output_never_opened_says_only_that) {
   ReadResult result;
   result.status = ReadStatus::OutputNotOpened;
   result.failedFile = "refs.csv";
-  EXPECT_EQ(ReadNotices(result, false), Texts{"Couldnt open output CSV File"});
+  EXPECT_EQ(ReadNotices(result, "Couldnt Open input .tsv file"), Texts{"Couldnt open output CSV File"});
 }
 
 TEST(import_messages_test, an_unread_input_comes_before_the_unwritten_output) {
   ReadResult result;
   result.status = ReadStatus::InputNotOpened;
   result.failedFile = "refs.csv";
-  EXPECT_EQ(ReadNotices(result, true),
+  EXPECT_EQ(ReadNotices(result, "Couldnt Open input .csv file"),
             (Texts{"Couldnt Open input .csv file", "Unable to write to refs.csv"}));
   result.status = ReadStatus::Read;
-  EXPECT_EQ(ReadNotices(result, false), Texts{"Unable to write to refs.csv"});
+  EXPECT_EQ(ReadNotices(result, "Couldnt Open input .tsv file"), Texts{"Unable to write to refs.csv"});
 }
 
 TEST(import_messages_test, a_description_not_written_ends_with_the_summary) {

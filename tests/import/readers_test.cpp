@@ -34,14 +34,14 @@ struct Fault {
 TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   const struct {
-    ConvMode mode;
+    Mode mode;
     int field;
     std::string header, input;  // the input holds one record
   } readers[] = {
-      {kModeEndNote, 2, "\"Author\"\r\n", "x\ty\xB0"},
-      {kModeProCite, 2, "\"Record ID\"\r\n", "x\ty\r\n"},
-      {kModeRefMan, 1, "\"Ref Type\"\r\n", "TY  - x\nER  - \n"},
-      {kModeProCiteGeneric, 1, "", "x\ty\r\n"},
+      {Mode::EndNote, 2, "\"Author\"\r\n", "x\ty\xB0"},
+      {Mode::ProCite, 2, "\"Record ID\"\r\n", "x\ty\r\n"},
+      {Mode::RefMan, 1, "\"Ref Type\"\r\n", "TY  - x\nER  - \n"},
+      {Mode::ProCiteGeneric, 1, "", "x\ty\r\n"},
   };
   // An earlier run's output is there before each. Reading /proc/self/mem
   // fails at its first byte.
@@ -59,7 +59,7 @@ TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
   };
   for (const auto& reader : readers) {
     for (const Fault& fault : faults) {
-      SCOPED_TRACE(testing::Message() << "mode " << reader.mode << ", " << fault.name);
+      SCOPED_TRACE(testing::Message() << "mode " << InfoOf(reader.mode).cliName << ", " << fault.name);
       ReaderRun r(reader.mode, reader.input);
       fault.make(r);
       test::WriteBytes(r.output(), "earlier");

@@ -14,7 +14,7 @@ TEST(ris_golden_test, classic_exports_convert_as_they_always_did) {
   };
   for (const std::string name : files) {
     SCOPED_TRACE(name);
-    test::ReaderRun r(kModeRefMan, "");
+    test::ReaderRun r(Mode::RefMan, "");
     r.run.inputPath = test::DataFile("ris/" + name);
     const ReadResult result = r.read(test::UpTo(33));
     const std::string expected = test::DataFile("ris/golden/" + name + ".csv");

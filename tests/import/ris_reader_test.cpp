@@ -86,7 +86,7 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.behaviour);
-    ReaderRun r(kModeRefMan, c.input);
+    ReaderRun r(Mode::RefMan, c.input);
     const ReadResult result = r.read(c.fields);
     EXPECT_EQ(r.records(), c.row + "\r\n");
     EXPECT_EQ(result.lostValues, c.lostValues);
@@ -136,7 +136,7 @@ TEST(ris_reader_test, lines_and_tags_follow_the_rules) {
        "TY  - x\nN1  - " + huge + "\nKW  - k\nER  - \n",
        "\"" + huge.substr(0, 3990) + "\",\"k\"\r\n", 1},
   };
-  test::ExpectReads(kModeRefMan, cases);
+  test::ExpectReads(Mode::RefMan, cases);
 }
 
 // Samples from public projects (tests/data/ris, MIT licence): how many
@@ -164,7 +164,7 @@ TEST(ris_reader_test, public_samples_give_their_records) {
   };
   for (const auto& s : samples) {
     SCOPED_TRACE(s.name);
-    ReaderRun r(kModeRefMan, "");
+    ReaderRun r(Mode::RefMan, "");
     r.run.inputPath = test::DataFile(std::string("ris/") + s.name);
     EXPECT_EQ(r.read(s.fields).records, s.count);
     EXPECT_NE(r.records().find(s.records), std::string::npos);
@@ -173,7 +173,7 @@ TEST(ris_reader_test, public_samples_give_their_records) {
 
 // A cut value is still counted when its field is settled at the record's end.
 TEST(ris_reader_test, values_settled_late_are_cut_and_counted_like_the_rest) {
-  ReaderRun r(kModeRefMan, Lines({"TY  - JOUR", "T2  - abcdefgh", "AB  - 123456789", "ER  - "}));
+  ReaderRun r(Mode::RefMan, Lines({"TY  - JOUR", "T2  - abcdefgh", "AB  - 123456789", "ER  - "}));
   const ReadResult result = r.read(On(11, 13, 25), 4);
   EXPECT_EQ(r.records(), "\"abcd\",\"abcd\",\"1234\"\r\n");
   EXPECT_EQ(result.truncated, 1);
@@ -182,7 +182,7 @@ TEST(ris_reader_test, values_settled_late_are_cut_and_counted_like_the_rest) {
 // The log names what was left out: tags without a field once per file, and
 // each record whose value a later line replaced.
 TEST(ris_reader_test, the_log_names_what_was_left_out) {
-  ReaderRun r(kModeRefMan,
+  ReaderRun r(Mode::RefMan,
               Lines({"DB  - before any record", "TY  - JOUR", "LA  - eng", "DB  - PubMed", "LA  -",
                      "T1  - a", "T1  - b", "ER  - ", "TY  - JOUR", "LA  - eng", "ER  - "}));
   const ReadResult result = r.read(On(3));

@@ -39,7 +39,7 @@ TEST(tab_export_reader_test, endnote_exports_become_records) {
        "\"a\",\"" + x.substr(0, 80) + "\"\r\n\"b\"," + a80 + "\r\n" + a80 + "," + a80 + "\r\n", 2,
        80},
   };
-  test::ExpectReads(kModeEndNote, cases);
+  test::ExpectReads(Mode::EndNote, cases);
 }
 
 TEST(tab_export_reader_test, procite_exports_become_records) {
@@ -58,7 +58,7 @@ TEST(tab_export_reader_test, procite_exports_become_records) {
       {"a cut never splits a doubled quote", On(1, 2), "abcde\"\tabcd\"x\r\n",
        "\"abcde\",\"abcd\"\"\"\r\n", 1, 6},
   };
-  test::ExpectReads(kModeProCite, cases);
+  test::ExpectReads(Mode::ProCite, cases);
 }
 
 }  // namespace

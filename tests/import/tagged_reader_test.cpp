@@ -21,7 +21,7 @@ struct Case {
 
 // The rows read from r's export, without the header line.
 std::string Rows(ReaderRun& r, const std::vector<int>& fields, bool ris = false) {
-  const FieldSetup setup = test::Fields(kModeEndNote, fields);
+  const FieldSetup setup = test::Fields(Mode::EndNote, fields);
   const ReadResult result =
       ris ? ReadRisIntoEndNote(setup, r.run, r.ui) : ReadEndNoteTaggedExport(setup, r.run, r.ui);
   EXPECT_EQ(result.status, ReadStatus::Read);
@@ -29,7 +29,7 @@ std::string Rows(ReaderRun& r, const std::vector<int>& fields, bool ris = false)
 }
 
 std::string ReadTagged(const std::string& input, const std::vector<int>& fields, bool ris = false) {
-  ReaderRun r(kModeEndNote, input);
+  ReaderRun r(Mode::EndNote, input);
   return Rows(r, fields, ris);
 }
 
@@ -92,16 +92,16 @@ TEST(tagged_reader_test, references_split_whatever_the_line_ends) {
 }
 
 TEST(tagged_reader_test, tags_without_a_field_are_logged) {
-  ReaderRun r(kModeEndNote, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n");
+  ReaderRun r(Mode::EndNote, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n");
   Rows(r, On(1));
   EXPECT_NE(std::find(r.run.log.begin(), r.run.log.end(), "Tags without a field: %+ 2, %G 1"),
             r.run.log.end());
 }
 
 TEST(tagged_reader_test, a_value_beyond_its_width_is_cut_and_counted) {
-  ReaderRun r(kModeEndNote, "%0 Book\n%T abcdefgh\n");
+  ReaderRun r(Mode::EndNote, "%0 Book\n%T abcdefgh\n");
   const ReadResult result =
-      ReadEndNoteTaggedExport(test::Fields(kModeEndNote, On(4), 4), r.run, r.ui);
+      ReadEndNoteTaggedExport(test::Fields(Mode::EndNote, On(4), 4), r.run, r.ui);
   EXPECT_EQ(std::pair(result.truncated, r.records()), std::pair(1, std::string("\"abcd\"\r\n")));
 }
 
