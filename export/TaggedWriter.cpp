@@ -143,7 +143,7 @@ private:
       const char tag = EndNoteTagOfField(f);
       if (value.empty() || value == " " || tag == '\0') continue;
       const std::string clean = Encoded(format_, CleanValue(value));
-      const std::string head = std::string("%") + (f == kEndNoteTypeField ? '0' : tag) + " ";
+      const std::string head = std::string("%") + percentTag(f, tag) + " ";
       switch (EndNoteJoinOfField(f)) {
         case RisJoin::Last:
           out.write(head);
@@ -163,6 +163,12 @@ private:
       }
     }
     out.endLine();
+  }
+
+  char percentTag(int field, char tag) const {
+    if (field == kEndNoteTypeField) return '0';
+    if (field == kEndNoteSecondaryTitleField) return EndNoteSecondaryTitleTag(values_[kEndNoteTypeField]);
+    return tag;
   }
 
   // The first line after the tag, the others as lines of their own; an empty

@@ -135,6 +135,10 @@ char EndNoteTagOfField(int field) {
   return '\0';
 }
 
+char EndNoteSecondaryTitleTag(std::string_view type) {
+  return type.ends_with("Article") ? 'J' : 'B';
+}
+
 char EndNoteTagOfLink(std::string_view link) {
   while (!link.empty() && link.front() == ' ') link.remove_prefix(1);
   return link.starts_with("10.") ? 'R' : 'U';

@@ -29,6 +29,11 @@ const EndNoteTag* FindEndNoteTag(char tag);
 // The tag written before a field's value; '\0' for a field without one.
 char EndNoteTagOfField(int field);
 
+// The secondary title of an article is its journal (%J); of anything else,
+// the book or series it is in (%B). By the reference's type name.
+inline constexpr int kEndNoteSecondaryTitleField = 5;
+char EndNoteSecondaryTitleTag(std::string_view type);
+
 // 'R' for a link that is a DOI (it starts "10."), else 'U'.
 char EndNoteTagOfLink(std::string_view link);
 
