@@ -135,6 +135,18 @@ TEST_F(EndToEnd, endnote_tagged_export_comes_back_as_bibutils_reads_it) {
     GTEST_SKIP() << "end2xml (bibutils) is not installed";
   }
   fs::copy_file(test::DataFile("endnote/round-trip.enw"), folder("EndNote/refs.txt"));
+  // The first run writes the default field choice, which leaves fields 16-31
+  // out; every field is chosen for the round trip.
+  EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt").status, 0);
+  std::string strategy = test::ReadBytes(folder("stratEN.jfp"));
+  std::string defaults, chosen;
+  for (int field = 1; field <= 31; ++field) {
+    defaults += field <= 15 ? "1," : "0,";
+    chosen += "1,";
+  }
+  const std::size_t at = strategy.find(defaults);
+  ASSERT_NE(at, std::string::npos);
+  test::WriteBytes(folder("stratEN.jfp"), strategy.replace(at, defaults.size(), chosen));
   EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt"),
             (CliRun{0, "3 Records Transferred to  JFile\n", ""}));
   EXPECT_EQ(cli("export --mode endnote --format tagged Install/EN-refs.PDB"),
