@@ -13,6 +13,7 @@
 #include "fields/FieldsTexts.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace tk::app {
 
@@ -44,6 +45,27 @@ inline QString WordNotShownText(const QString& word, const QString& lacking) {
              "The popup word \"%1\" has a character JFile cannot show: \"%2\"\nPlease change the "
              "word and try again")
       .arg(word, lacking);
+}
+
+// The HotSync ID names the Palm user in the install request, so it must be
+// the number the Palm shows: digits only.
+inline bool IsWholeHotSyncId(const QString& text) {
+  bool fits = false;
+  text.toUInt(&fits);
+  return fits && !text.isEmpty() &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {
+  return QStringLiteral("The Palm Hotsync ID must be a whole number\n\"%1\" was not taken; it stays %2")
+      .arg(typed, kept);
+}
+
+// Asked when the window is closed while files convert.
+inline QString CloseWhileConvertingText() {
+  return QStringLiteral(
+      "Files are still being converted.\nStop the conversion and close the window, or keep "
+      "converting?");
 }
 
 inline QString ErrorReportHeading() { return QString::fromUtf8(kErrorReportHeading); }

@@ -61,12 +61,14 @@ FieldAttributesDialog::FieldAttributesDialog(QWidget* parent) : QDialog(parent) 
 }
 
 void FieldAttributesDialog::buildWordList() {
-  auto* group = new QGroupBox(QStringLiteral("Edit Popup Word List"), this);
+  auto* group = new QGroupBox(QStringLiteral("Edit Popup &Word List"), this);
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setGeometry(8, 6, 170, 227);
   wordList_ = new QPlainTextEdit(group);
   wordList_->setObjectName(QStringLiteral("MemoWList"));
   wordList_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Words are one a line, so a tab is never part of one: Tab moves on.
+  wordList_->setTabChangesFocus(true);
   wordList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   wordList_->setToolTip(QStringLiteral("You may type or paste into this pop-up item list"));
   auto* groupLayout = new QVBoxLayout(group);
@@ -80,7 +82,7 @@ void FieldAttributesDialog::buildTypesAndWidth() {
   types->setGeometry(186, 6, 190, 100);
   typeButtons_ = new QButtonGroup(this);
   auto* typesLayout = new QVBoxLayout(types);
-  const char* const captions[] = {"String", "Normal Popup", "Multiple Popup items "};
+  const char* const captions[] = {"&String", "&Normal Popup", "&Multiple Popup items "};
   for (int i = 0; i < 3; ++i) {
     auto* radio = new QRadioButton(QString::fromLatin1(captions[i]), types);
     radio->setObjectName(QStringLiteral("RadioType%1").arg(i));
@@ -88,12 +90,13 @@ void FieldAttributesDialog::buildTypesAndWidth() {
     typesLayout->addWidget(radio);
   }
 
-  auto* label = new QLabel(QStringLiteral("JFile column width"), this);
+  auto* label = new QLabel(QStringLiteral("JFile &column width"), this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setGeometry(186, 118, 160, 18);
   columnWidthBox_ = new QLineEdit(QStringLiteral("80"), this);
   columnWidthBox_->setObjectName(QStringLiteral("EditFldSize"));
   columnWidthBox_->setGeometry(186, 138, 56, 22);
+  label->setBuddy(columnWidthBox_);
   columnWidthCheck_ = new WholeNumberBox(
       columnWidthBox_,
       {0, kMaxColumnWidth, FieldWidthRangeText(0, kMaxColumnWidth),

@@ -1,5 +1,6 @@
 #include "app/FoldersDialog.h"
 
+#include "app/AppTexts.h"
 #include "app/Modal.h"
 #include "app/Text.h"
 #include "fields/ProgramModes.h"
@@ -32,9 +33,8 @@ QLineEdit* FolderEdit(const char* name, QWidget* parent) {
 }
 
 QPushButton* BrowseButton(const char* name, QWidget* parent) {
-  auto* button = new QPushButton(QStringLiteral("Browse"), parent);
+  auto* button = new QPushButton(QStringLiteral("&Browse"), parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
   return button;
 }
 
@@ -86,6 +86,8 @@ QHBoxLayout* FoldersDialog::buildIdAndButtons() {
   hotSyncIdEdit_ = new QLineEdit(this);
   hotSyncIdEdit_->setObjectName(QStringLiteral("EditHSId"));
   hotSyncIdEdit_->setToolTip(QStringLiteral("To find this, \"shortcut . 4\" on your Palm"));
+  hsLabel->setBuddy(hotSyncIdEdit_);
+  hsLabel->setText(QStringLiteral("Palm &Hotsync ID"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OK"));
   ok->setDefault(true);
@@ -112,14 +114,27 @@ bool FoldersDialog::edit(Settings& settings) {
   modeFolderEdit_->setText(PathFromCore(settings.importExportFolder));
   installFolderEdit_->setText(PathFromCore(settings.palmInstallFolder));
   backupFolderEdit_->setText(PathFromCore(settings.palmBackupFolder));
-  hotSyncIdEdit_->setText(FromCore(settings.hotSyncUserId));
+  earlierHotSyncId_ = FromCore(settings.hotSyncUserId);
+  hotSyncIdEdit_->setText(earlierHotSyncId_);
   showModeTexts();  // also on show, but a preset answer never shows the dialog
   if (RunModal(*this) != QDialog::Accepted) return false;
   settings.importExportFolder = PathToCore(modeFolderEdit_->text());
   settings.palmInstallFolder = PathToCore(installFolderEdit_->text());
   settings.palmBackupFolder = PathToCore(backupFolderEdit_->text());
-  settings.hotSyncUserId = hotSyncIdEdit_->text().toStdString();
+  if (checkHotSyncId()) settings.hotSyncUserId = hotSyncIdEdit_->text().toStdString();
   return true;
+}
+
+void FoldersDialog::accept() {
+  if (checkHotSyncId()) QDialog::accept();
+}
+
+bool FoldersDialog::checkHotSyncId() {
+  const QString typed = hotSyncIdEdit_->text();
+  if (IsWholeHotSyncId(typed)) return true;
+  ShowMessageBox(this, MessageKind::Error, HotSyncIdRefusedText(typed, earlierHotSyncId_));
+  hotSyncIdEdit_->setText(earlierHotSyncId_);
+  return false;
 }
 
 void FoldersDialog::showEvent(QShowEvent* event) {

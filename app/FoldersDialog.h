@@ -18,12 +18,16 @@ public:
   explicit FoldersDialog(QWidget* parent = nullptr);
 
   // Fills the boxes from the settings and runs the dialog, worded for the
-  // settings' mode; with OK the four texts go back into the settings as
-  // typed, and the result is true. The caller saves the settings.
+  // settings' mode; with OK the three folders go back into the settings as
+  // typed, and the HotSync ID when it is a whole number (else the earlier ID
+  // stays, with a message); the result is then true. The caller saves them.
   bool edit(Settings& settings);
 
   // The folder browser's title for the reference manager's folder.
   static QString ImportExportBrowseTitle(Mode mode);
+
+  // OK keeps the dialog open over a HotSync ID that is no whole number.
+  void accept() override;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -33,6 +37,9 @@ private:
   QHBoxLayout* buildIdAndButtons();
   void showModeTexts();
   void browseInto(QLineEdit* edit, const QString& title);
+  // False, with the message shown and the earlier ID back in the box, when
+  // the box holds anything but a whole number.
+  bool checkHotSyncId();
 
   Mode mode_ = Mode::EndNote;
   QLabel* modeFolderLabel_ = nullptr;
@@ -40,6 +47,7 @@ private:
   QLineEdit* installFolderEdit_ = nullptr;
   QLineEdit* backupFolderEdit_ = nullptr;
   QLineEdit* hotSyncIdEdit_ = nullptr;
+  QString earlierHotSyncId_;
 };
 
 }  // namespace tk::app

@@ -14,6 +14,7 @@
 #include "fields/FieldCatalogue.h"
 #include "fields/Lifecycle.h"
 #include "fields/ProgramModes.h"
+#include "fields/StrategyFile.h"
 #include "fields/WorkFolderClaim.h"
 #include "import/ImportDriver.h"
 
@@ -22,13 +23,20 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -40,6 +48,8 @@ constexpr int kFirstRowTop = 22;
 constexpr int kTopStripHeight = 49;
 constexpr int kFieldPanelHeight = 367;
 constexpr const char* kFieldNumber = "tag";
+// What a window manager's frame and title bar take, at most, beside the window.
+constexpr QSize kFrameRoom(16, 40);
 
 // The field panel's three columns: x of the width box and of the check box.
 struct Column {
@@ -70,6 +80,11 @@ int FieldNumberOf(const QObject* control) {
   return control ? control->property(kFieldNumber).toInt() : 0;
 }
 
+std::string SessionStartLine() {
+  return "Session started " +
+         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+}
+
 void SetBold(QWidget* widget, bool bold) {
   QFont font = widget->font();
   font.setBold(bold);
@@ -81,11 +96,16 @@ void SetBold(QWidget* widget, bool bold) {
 MainWindow::MainWindow(const std::string& dataFolder, const std::string& programFolder,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      settings_(MakeSettings(dataFolder)) {
+                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      settings_(MakeSettings(dataFolder)),
+      sessionLog_(LogFilePath(settings_.dataFolder), log_, SessionStartLine()) {
   settings_.programFolder = programFolder;
   setObjectName(QStringLiteral("FormTomekit"));
+#ifdef _WIN32
   setWindowTitle(QStringLiteral("Tomekit for Windows"));
+#else
+  setWindowTitle(QStringLiteral("Tomekit"));
+#endif
   setWindowIcon(ProgramIcon());
 
   buildMenus();
@@ -94,7 +114,14 @@ MainWindow::MainWindow(const std::string& dataFolder, const std::string& program
   buildFieldPanel(client);
   setCentralWidget(client);
   buildStatusBar();
-  setFixedSize(600, kWindowHeight);
+  resize(600, kWindowHeight);
+  setAcceptDrops(true);
+  // Ctrl+Q ends the program the way the close box does, with the same saving.
+  auto* quit = new QAction(this);
+  quit->setObjectName(QStringLiteral("Quit"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  addAction(quit);
+  connect(quit, &QAction::triggered, this, &QWidget::close);
 
   attributesDialog_ = new FieldAttributesDialog(this);
   foldersDialog_ = new FoldersDialog(this);
@@ -109,7 +136,7 @@ MainWindow::MainWindow(const std::string& dataFolder, const std::string& program
 // ---------------------------------------------------------------- layout
 
 void MainWindow::buildMenus() {
-  QAction* about = menuBar()->addAction(QStringLiteral("About"));
+  QAction* about = menuBar()->addAction(QStringLiteral("&About"));
   about->setObjectName(QStringLiteral("Help"));
   connect(about, &QAction::triggered, this, &MainWindow::onAboutClicked);
   buildSettingsMenu();
@@ -117,20 +144,20 @@ void MainWindow::buildMenus() {
 
   fieldMenu_ = new QMenu(this);
   fieldMenu_->setObjectName(QStringLiteral("PopupField"));
-  QAction* properties = fieldMenu_->addAction(QStringLiteral("Properties"));
+  QAction* properties = fieldMenu_->addAction(QStringLiteral("&Properties"));
   connect(properties, &QAction::triggered, this, &MainWindow::onPropertiesClicked);
 }
 
 // The folders, and the character set of the current mode's files.
 void MainWindow::buildSettingsMenu() {
-  QMenu* settings = menuBar()->addMenu(QStringLiteral("Settings"));
+  QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
   settings->setObjectName(QStringLiteral("SettingsMenu"));
-  QAction* folders = settings->addAction(QStringLiteral("Folders..."));
+  QAction* folders = settings->addAction(QStringLiteral("&Folders..."));
   folders->setObjectName(QStringLiteral("Settings1"));
   connect(folders, &QAction::triggered, this, &MainWindow::onFoldersClicked);
-  QMenu* charsets = settings->addMenu(QStringLiteral("Character Set"));
+  QMenu* charsets = settings->addMenu(QStringLiteral("&Character Set"));
   charsets->setObjectName(QStringLiteral("CharsetMenu"));
-  const char* const captions[] = {"Auto (detect when importing)", "Windows-1252", "UTF-8"};
+  const char* const captions[] = {"&Auto (detect when importing)", "&Windows-1252", "&UTF-8"};
   for (std::size_t i = 0; i < std::size(kCharsets); ++i) {
     QAction* item = charsets->addAction(QString::fromLatin1(captions[i]));
     item->setCheckable(true);
@@ -154,10 +181,13 @@ void MainWindow::buildSettingsMenu() {
 }
 
 void MainWindow::buildModeMenu() {
-  QMenu* modes = menuBar()->addMenu(QStringLiteral("Mode"));
+  QMenu* modes = menuBar()->addMenu(QStringLiteral("&Mode"));
   modes->setObjectName(QStringLiteral("Mode1"));
+  // Both ProCite items start alike; the generic one takes its G.
+  const int mnemonicAt[] = {0, 0, 0, 9};
   for (const Mode mode : kAllModes) {
-    QAction* item = modes->addAction(QString::fromLatin1(InfoOf(mode).menuCaption));
+    QString caption = QString::fromLatin1(InfoOf(mode).menuCaption);
+    QAction* item = modes->addAction(caption.insert(mnemonicAt[ModeIndex(mode)], u'&'));
     item->setObjectName(QString::fromLatin1(InfoOf(mode).menuName));
     item->setCheckable(true);
     connect(item, &QAction::triggered, this, [this, mode] { onModeChosen(mode); });
@@ -184,14 +214,26 @@ void MainWindow::buildTopStrip(QWidget* parent) {
   importButton_->setObjectName(QStringLiteral("Btn2JF"));
   importButton_->setGeometry(273, 4, 125, 40);
   connect(importButton_, &QPushButton::clicked, this, &MainWindow::onImportClicked);
+  // A button outside a dialog takes only Space; Enter should press it too.
+  exportButton_->installEventFilter(this);
+  importButton_->installEventFilter(this);
 }
 
 void MainWindow::buildFieldPanel(QWidget* parent) {
-  auto* frame = new QFrame(parent);
+  // On a screen too small for the whole panel (a large scale factor) the
+  // panel scrolls rather than running off the screen.
+  auto* scroller = new QScrollArea(parent);
+  scroller->setObjectName(QStringLiteral("FieldScroller"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from the buttons straight to field 1
+  fieldScroller_ = scroller;
+  auto* frame = new QFrame;
   fieldPanel_ = frame;
   frame->setObjectName(QStringLiteral("Panel1"));
   frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  frame->setGeometry(4, 2 + kTopStripHeight + 4, 582, kFieldPanelHeight);
+  frame->setMinimumSize(582, kFieldPanelHeight);
+  scroller->setWidget(frame);
   // The panel is laid out in pixels for a small face; keep it small here too.
   QFont font = frame->font();
   font.setPixelSize(11);
@@ -250,6 +292,8 @@ void MainWindow::buildStatusBar() {
     statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
   statusPanels_[0]->setFixedWidth(50);
+  // A long status must not widen the window; the tooltip holds all of it.
+  statusPanels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   bar->addWidget(statusPanels_[0]);
   bar->addWidget(statusPanels_[1], 1);
   setStatusBar(bar);
@@ -272,14 +316,20 @@ void MainWindow::shutDown() {
   runCommand([this] {
     if (!readFieldPanel()) return;
     const ShutDownResult result = ShutDown(settings_, setup_, log_);
+    sessionLog_.markSaved();
     for (const std::string& error : result.errors) showError(error);
   });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (busy_) {
-    // The conversion runs inside this window's own handlers; it ends first.
+    // The conversion runs inside this window's own handlers, so it has to
+    // end before the window can; the close follows it when asked to.
     event->ignore();
+    if (stopForClose()) {
+      stopRequested_ = true;
+      closeWhenDone_ = true;
+    }
     return;
   }
   checkWidthBoxes();
@@ -305,6 +355,16 @@ void MainWindow::runCommand(const std::function<void()>& command) {
   }
   busy_ = false;
   refreshStatus();
+  sessionLog_.flush();
+  if (closeWhenDone_) {
+    closeWhenDone_ = false;
+    close();
+  }
+}
+
+bool MainWindow::stopForClose() {
+  return AskChoice(this, CloseWhileConvertingText(),
+                   {QStringLiteral("&Stop and Close"), QStringLiteral("&Keep Converting")}) == 0;
 }
 
 void MainWindow::onAboutClicked() {
@@ -324,6 +384,7 @@ void MainWindow::onModeChosen(Mode mode) {
     QApplication::beep();
   } else {
     runCommand([this, mode] {
+      saveModeStrategy();
       runModeSetup([this, mode] { return SetupMode(settings_, setup_, *this, mode); });
     });
     fieldPanel_->setVisible(true);
@@ -372,6 +433,12 @@ void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
   if (result.status == ModeLoad::Abandoned) showError(result.error);
 }
 
+void MainWindow::saveModeStrategy() {
+  checkWidthBoxes();
+  if (!setup_.loaded || !readFieldPanel()) return;
+  if (!WriteStrategyFile(setup_, setup_.strategyPath)) showError(UnableToWriteText(setup_.strategyPath));
+}
+
 void MainWindow::checkModeItem(Mode mode) {
   for (const Mode each : kAllModes) modeItems_[ModeIndex(each)]->setChecked(each == mode);
 }
@@ -380,30 +447,83 @@ void MainWindow::onImportClicked() {
   runCommand([this] {
     // A width box left with a bad value is mended before the panel is read.
     if (!checkWidthBoxes()) return;
-    const auto chosen = chooseFiles(ImportDialogSetup(settings_, settings_.mode));
-    if (chosen.empty() || !readFieldPanel()) return;
-    const WorkFolderClaim claim(settings_.dataFolder, chosen);
-    if (claim.refused()) return showError(claim.refusalText());
-    const BusyScope busy(*this);
-    statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+    importFiles(chooseFiles(ImportDialogSetup(settings_, settings_.mode), ChosenFrom::ManagerFiles));
   });
   hideProgress();
+}
+
+void MainWindow::importFiles(const std::vector<std::string>& chosen) {
+  if (chosen.empty() || !readFieldPanel()) return;
+  const WorkFolderClaim claim(settings_.dataFolder, chosen);
+  if (claim.refused()) return showError(claim.refusalText());
+  const BusyScope busy(*this);
+  statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
 }
 
 void MainWindow::onExportClicked() {
   runCommand([this] {
-    const auto chosen = chooseFiles(ExportDialogSetup(settings_, settings_.mode));
-    // A cancelled choice claims nothing, so the last conversion's work files stay.
-    if (chosen.empty()) return;
-    const WorkFolderClaim claim(settings_.dataFolder, chosen);
-    if (claim.refused()) return showError(claim.refusalText());
-    const BusyScope busy(*this);
-    statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+    exportFiles(chooseFiles(ExportDialogSetup(settings_, settings_.mode), ChosenFrom::PdbFiles));
   });
   hideProgress();
 }
 
-std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup) {
+void MainWindow::exportFiles(const std::vector<std::string>& chosen) {
+  // A cancelled choice claims nothing, so the last conversion's work files stay.
+  if (chosen.empty()) return;
+  const WorkFolderClaim claim(settings_.dataFolder, chosen);
+  if (claim.refused()) return showError(claim.refusalText());
+  const BusyScope busy(*this);
+  statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+}
+
+void MainWindow::convertDropped(const QStringList& files) {
+  std::vector<std::string> pdbs;
+  std::vector<std::string> others;
+  for (const QString& file : files) {
+    const bool pdb = file.endsWith(QStringLiteral(".pdb"), Qt::CaseInsensitive);
+    (pdb ? pdbs : others).push_back(PathToCore(QDir::toNativeSeparators(file)));
+  }
+  runCommand([&] {
+    if (!checkWidthBoxes()) return;
+    // A drop is a new choice, as the open dialog's is.
+    stopRequested_ = false;
+    statusText_.clear();
+    refreshStatus();
+    exportFiles(pdbs);
+    if (!stopRequested_) importFiles(others);
+  });
+  hideProgress();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  QStringList files;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  // Converted after the drop returns, so the dragging program isn't held.
+  QTimer::singleShot(0, this, [this, files] { convertDropped(files); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      button->click();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup, ChosenFrom from) {
   stopRequested_ = false;
   statusText_.clear();
   // On screen now: the dialog may sit open for a while over a status that
@@ -413,6 +533,9 @@ std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup) {
   for (const QString& file :
        ChooseOpenFiles(this, PathFromCore(setup.initialFolder), FromCore(setup.filter)))
     chosen.push_back(PathToCore(QDir::toNativeSeparators(file)));
+  // Only where the next dialog opens; a settings file that can't be written
+  // is reported when the settings themselves are saved.
+  if (!chosen.empty()) static_cast<void>(WriteLastFolder(settings_, settings_.mode, from, chosen.front()));
   return chosen;
 }
 
@@ -447,7 +570,10 @@ void MainWindow::showError(const std::string& text) {
   ShowMessageBox(this, MessageKind::Error, FromCore(text));
 }
 
-void MainWindow::refreshStatus() { statusPanels_[1]->setText(FromCore(statusText_)); }
+void MainWindow::refreshStatus() {
+  statusPanels_[1]->setText(FromCore(statusText_));
+  statusPanels_[1]->setToolTip(FromCore(statusText_));
+}
 
 // ------------------------------------------------------------------- Ui
 
@@ -471,6 +597,7 @@ void MainWindow::setRecordCounter(long record) { progressWindow_->setRecordCount
 void MainWindow::processMessages() {
   progressWindow_->refresh();
   refreshStatus();
+  sessionLog_.flush();
   QCoreApplication::processEvents();
 }
 
@@ -536,16 +663,33 @@ void MainWindow::fitToMode() {
   showFields(setup_);
   statusPanels_[0]->setFixedWidth(20);
   const ModeInfo& mode = InfoOf(setup_.mode);
-  exportButton_->setText(QString::fromLatin1(mode.exportCaption));
-  importButton_->setText(QString::fromLatin1(mode.importCaption));
-  fieldPanel_->resize(mode.widths.panel, fieldPanel_->height());
+  exportButton_->setText(u'&' + QString::fromLatin1(mode.exportCaption));
+  importButton_->setText(u'&' + QString::fromLatin1(mode.importCaption));
+  fieldPanel_->setMinimumWidth(mode.widths.panel);
   buttonStrip_->resize(mode.widths.panel, buttonStrip_->height());
-  // Lower the maximum first, so a narrower mode can follow a wider one.
-  setMinimumWidth(0);
-  setMaximumWidth(mode.widths.windowMax);
-  setMinimumWidth(mode.widths.windowMin);
-  resize(mode.widths.window, kWindowHeight);
+  // The mode's size is the least, unless the screen is smaller (a large
+  // scale factor): then the screen's, with room for the frame, and the panel scrolls.
+  QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  if (const QScreen* shown = screen()) room = shown->availableGeometry().size() - kFrameRoom;
+  setMinimumSize(QSize(mode.widths.windowMin, kWindowHeight).boundedTo(room));
+  resize(QSize(mode.widths.window, kWindowHeight).boundedTo(room));
   fieldPanel_->setVisible(true);
+  layoutClient();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  layoutClient();
+}
+
+// The panel takes what the window gives beyond the button strip.
+void MainWindow::layoutClient() {
+  if (!fieldScroller_ || !centralWidget()) return;
+  const int top = 2 + kTopStripHeight + 4;
+  const QSize client = centralWidget()->size();
+  // A narrow margin on the right: Reference Manager's panel fills its window but for 7 pixels.
+  fieldScroller_->setGeometry(4, top, std::max(0, client.width() - 7),
+                              std::max(0, client.height() - top));
 }
 
 }  // namespace tk::app

@@ -5,7 +5,9 @@
 // mode set-up from its menu, and is the Ui through which the core reports.
 #include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
+#include "fields/LastFolders.h"
 #include "fields/ModeSetup.h"
+#include "fields/SessionLog.h"
 #include "fields/Settings.h"
 #include "platform/FileDialog.h"
 #include "platform/Ui.h"
@@ -53,6 +55,9 @@ public:
   void onModeChosen(Mode mode);
   void onImportClicked();
   void onExportClicked();
+  // Files dropped on the window: the PDB files are exported and the others
+  // imported in the mode in force, each group as one choice.
+  void convertDropped(const QStringList& files);
   // "Properties" for the check box the pop-up menu was opened on.
   void onPropertiesClicked();
   // The width box's leave check; true when it holds 5 to 3990.
@@ -79,6 +84,10 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void buildMenus();
@@ -101,7 +110,14 @@ private:
   // (a bug) is shown in an error box and ends the command.
   void runCommand(const std::function<void()>& command);
   // A new choice of files: the last one's status and stop request go.
-  std::vector<std::string> chooseFiles(const FileDialogSetup& setup);
+  std::vector<std::string> chooseFiles(const FileDialogSetup& setup, ChosenFrom from);
+  void importFiles(const std::vector<std::string>& chosen);
+  void exportFiles(const std::vector<std::string>& chosen);
+  // Keeps the leaving mode's ticks, widths and words, as closing does.
+  void saveModeStrategy();
+  // A close asked for during a conversion: true when the user chose to stop.
+  bool stopForClose();
+  void layoutClient();
   FileDone keepStatusText();
   void showError(const std::string& text);
   void refreshStatus();
@@ -116,11 +132,13 @@ private:
   Settings settings_;
   FieldSetup setup_;
   std::vector<std::string> log_;
+  SessionLog sessionLog_;
   std::string statusText_;
   bool busy_ = false;
   bool stopRequested_ = false;
   int busyCursors_ = 0;
   bool shutDown_ = false;
+  bool closeWhenDone_ = false;
 
   std::array<QAction*, kAllModes.size()> modeItems_{};
   std::array<QAction*, std::size(kCharsets)> charsetItems_{};
@@ -133,6 +151,7 @@ private:
   QPushButton* exportButton_ = nullptr;
   QPushButton* importButton_ = nullptr;
   QWidget* fieldPanel_ = nullptr;
+  QWidget* fieldScroller_ = nullptr;
   std::array<QCheckBox*, kFieldControls + 1> checkBoxes_{};
   std::array<QLineEdit*, kFieldControls + 1> widthBoxes_{};
   std::array<QLabel*, 2> statusPanels_{};

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace tk::app {
@@ -16,6 +17,11 @@ MessageHook& CurrentMessageHook() {
 
 DialogHook& CurrentDialogHook() {
   static DialogHook hook;
+  return hook;
+}
+
+ChoiceHook& CurrentChoiceHook() {
+  static ChoiceHook hook;
   return hook;
 }
 
@@ -71,6 +77,22 @@ void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
   box.exec();
 }
 
+int AskChoice(QWidget* parent, const QString& text, const QStringList& buttons) {
+  if (CurrentChoiceHook()) return CurrentChoiceHook()(text, buttons);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Tomekit"), text, QMessageBox::NoButton,
+                  parent);
+  QList<QAbstractButton*> added;
+  for (const QString& caption : buttons) added << box.addButton(caption, QMessageBox::ActionRole);
+  // The last button is the cautious one: Escape and Enter both keep things as they are.
+  if (!added.isEmpty()) {
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.last()));
+    box.setEscapeButton(added.last());
+  }
+  const ArrowWhileBusy arrow;
+  box.exec();
+  return static_cast<int>(added.indexOf(box.clickedButton()));
+}
+
 int RunModal(QDialog& dialog) {
   if (CurrentDialogHook()) return CurrentDialogHook()(dialog);
   const ArrowWhileBusy arrow;
@@ -112,5 +134,6 @@ void SetFilesHook(FilesHook hook) { CurrentFilesHook() = std::move(hook); }
 void SetFolderHook(FolderHook hook) { CurrentFolderHook() = std::move(hook); }
 void SetMessageHook(MessageHook hook) { CurrentMessageHook() = std::move(hook); }
 void SetDialogHook(DialogHook hook) { CurrentDialogHook() = std::move(hook); }
+void SetChoiceHook(ChoiceHook hook) { CurrentChoiceHook() = std::move(hook); }
 
 }  // namespace tk::app

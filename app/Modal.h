@@ -15,6 +15,10 @@ namespace tk::app {
 // One OK button; an error symbol, an information symbol or none.
 void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text);
 
+// A question with its own buttons (captions with mnemonics); the index of
+// the button pressed, or -1 when the box is closed without one.
+int AskChoice(QWidget* parent, const QString& text, const QStringList& buttons);
+
 // Runs the dialog modally and returns its result (QDialog::Accepted or
 // QDialog::Rejected).
 int RunModal(QDialog& dialog);
@@ -25,8 +29,10 @@ int RunModal(QDialog& dialog);
 // empty function to go back to real boxes.
 using MessageHook = std::function<void(MessageKind, const QString&)>;
 using DialogHook = std::function<int(QDialog&)>;
+using ChoiceHook = std::function<int(const QString& text, const QStringList& buttons)>;
 void SetMessageHook(MessageHook hook);
 void SetDialogHook(DialogHook hook);
+void SetChoiceHook(ChoiceHook hook);
 
 // The open-file dialog, several files at once; filter as "Description|pattern"
 // pairs. An empty list when the user cancels.

@@ -67,7 +67,7 @@ ProgressWindow::ProgressWindow(QWidget* parent)
   barLayout->setContentsMargins(0, 0, 0, 0);
   barLayout->addWidget(bar_);
 
-  stopButton_ = new QPushButton(QStringLiteral("Stop"), this);
+  stopButton_ = new QPushButton(QStringLiteral("&Stop"), this);
   stopButton_->setObjectName(QStringLiteral("BtnStop"));
   stopButton_->setAutoDefault(false);
   connect(stopButton_, &QPushButton::clicked, this, &ProgressWindow::stop);

@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/MainWindow.h"
 #include "app/Modal.h"
+#include "app/ShowRequests.h"
 #include "app/SingleInstance.h"
 #include "app/Splash.h"
 #include "platform/DataFolder.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <string>
@@ -18,7 +20,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   tk::app::SingleInstance instance;
   if (instance.anotherCopyRuns()) {
-    tk::app::SignalAlreadyRunning();
+    // A copy too busy to answer still gets the old signal.
+    if (!tk::app::AskRunningCopyToShow()) tk::app::SignalAlreadyRunning();
     return 0;
   }
   QApplication::setWindowIcon(tk::app::ProgramIcon());
@@ -30,9 +33,14 @@ int main(int argc, char* argv[]) {
     tk::app::MainWindow window(tk::ChooseDataFolder(programFolder), programFolder);
     splash->holdForTwoClockSeconds();
     splash.reset();
-    if (QScreen* screen = QApplication::primaryScreen())
-      window.move(screen->availableGeometry().center() - window.rect().center());
+    // Centred, but never with its title or menu bar above the screen's top.
+    if (QScreen* screen = QApplication::primaryScreen()) {
+      const QRect room = screen->availableGeometry();
+      const QPoint at = room.center() - window.rect().center();
+      window.move(std::max(at.x(), room.left()), std::max(at.y(), room.top()));
+    }
     window.show();
+    tk::app::ShowRequests showRequests(window);
     app.exec();
   } catch (const std::exception& error) {
     tk::app::ShowMessageBox(nullptr, tk::MessageKind::Error, QString::fromLocal8Bit(error.what()));

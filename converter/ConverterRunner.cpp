@@ -102,12 +102,25 @@ Lines TakePrintedLines(const std::string& printed) {
 }
 
 // The converter's log, then what it printed.
-Lines ErrorReportLines(const std::string& log, const Lines& printed) {
+// The converter only ever sees its work copy; the user knows the file by the
+// name they chose, so the report speaks of that one.
+void NameChosenFile(Lines& lines, const std::string& workCopy, const std::string& chosen) {
+  if (workCopy.empty() || chosen.empty()) return;
+  for (std::string& line : lines) {
+    for (std::size_t at = line.find(workCopy); at != std::string::npos;
+         at = line.find(workCopy, at + chosen.size()))
+      line.replace(at, workCopy.size(), chosen);
+  }
+}
+
+Lines ErrorReportLines(const std::string& log, const Lines& printed, const std::string& workCopy,
+                       const std::string& chosen) {
   Lines lines;
   if (FileExists(log) && !ReadTextLines(log, lines)) {
     lines = {LogNotReadText(log)};
   }
   lines.insert(lines.end(), printed.begin(), printed.end());
+  NameChosenFile(lines, workCopy, chosen);
   return lines;
 }
 
@@ -160,8 +173,9 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
   }
   const bool logged = FileExists(files.log);
   const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
-  if (logged || (!succeeded && !printed.empty())) {
-    ui.showErrorReport(ErrorReportLines(files.log, printed));
+  const bool reported = logged || (!succeeded && !printed.empty());
+  if (reported) {
+    ui.showErrorReport(ErrorReportLines(files.log, printed, files.inputCopy, job.progressFile));
   }
   std::string failure;
   const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination, failure);
@@ -170,6 +184,8 @@ ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files
   if (end == RunEnd::NotStarted) {
     failure = ConverterNotStartedText(ConverterPath(job.programFolder), run.failure);
   }
+  // A converter that died has been reported with the file already.
+  if (failure.empty() && end != RunEnd::Died) failure = NothingWrittenText(job.progressFile, reported);
   ShowError(ui, NotCreatedText(notCreatedMessage, failure));
   return {ConverterOutcome::NotCreated};
 }

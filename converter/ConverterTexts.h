@@ -56,6 +56,13 @@ inline std::string NotCreatedText(std::string_view notCreated, std::string_view 
                         : std::string(notCreated) + "\n" + std::string(reason);
 }
 
+// The second line of "Output file not created" when the converter gave no
+// reason of its own: the file the user chose, and where to look.
+inline std::string NothingWrittenText(std::string_view chosen, bool reported) {
+  return std::string(chosen) + ": the converter wrote nothing" +
+         (reported ? " (the error report says why)" : "");
+}
+
 // A later file of one choice whose result replaces an earlier one's.
 inline std::string SameFileText(std::string_view file, std::string_view earlier,
                                 std::string_view path) {

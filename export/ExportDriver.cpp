@@ -7,6 +7,7 @@
 #include "converter/WorkFileNames.h"
 #include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
+#include "fields/LastFolders.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/Files.h"
@@ -55,8 +56,9 @@ void LogExportNames(ExportRun& run) {
 
 FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode) {
   const std::string pattern = std::string(InfoOf(mode).prefix) + "*.PDB";
-  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb",
-          settings.palmBackupFolder};
+  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb|" +
+              kAllFilesFilter,
+          LastFolderOr(settings, mode, ChosenFrom::PdbFiles, settings.palmBackupFolder)};
 }
 
 std::string ExportStatusText(Mode mode, std::int32_t records) {

@@ -32,7 +32,10 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result) {
       notices.push_back({MessageKind::Error, "Couldnt load csv File"});
       break;
     case TaggedOutcome::OutputNotOpened:
-      notices.push_back({MessageKind::Error, "Couldnt open output output File"});
+      // The user needs the file and the cause to mend it (a full disk, no right to write).
+      notices.push_back({MessageKind::Error,
+                         "Couldnt open output output File\n" +
+                             (result.reason.empty() ? result.failedFile : result.reason)});
       break;
     case TaggedOutcome::NotSaved:
       AddStopNotice(result.stop, notices);

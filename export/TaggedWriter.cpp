@@ -246,10 +246,10 @@ int ExportFieldCount(const TaggedFormat& format) {
 TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& csvPath,
                                 const std::string& taggedPath, Ui& ui) {
   InputFile in;
-  if (!in.open(csvPath)) return {TaggedOutcome::CsvNotOpened, CsvStop::AtEnd, 0, csvPath};
+  if (!in.open(csvPath)) return {TaggedOutcome::CsvNotOpened, CsvStop::AtEnd, 0, csvPath, {}};
   OutputFile out;
   if (!out.open(taggedPath)) {
-    return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath};
+    return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath, out.failure()};
   }
   if (format.charset == Charset::Utf8) out.write(kUtf8ByteOrderMark);
   if (format.mode == Mode::EndNote && !format.endNoteTagged) WriteGenericHeader(format, out);
@@ -260,7 +260,7 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   std::string headerLine;
   const LineRead headerRead = reader.next(headerLine);
   if (headerRead != LineRead::Line) {
-    return {TaggedOutcome::Abandoned, StopOf(headerRead), 0, csvPath};
+    return {TaggedOutcome::Abandoned, StopOf(headerRead), 0, csvPath, {}};
   }
   std::vector<std::string> header;
   ParseCommaText(headerLine, header);
@@ -269,9 +269,9 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   // Asked at the end too, so a stop during a short file is not missed.
   pump.pumpNow();
   if (pump.stopped()) read.stop = CsvStop::Stopped;
-  if (read.stop != CsvStop::AtEnd) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath};
-  if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath};
-  return {TaggedOutcome::Written, read.stop, read.records, {}};
+  if (read.stop != CsvStop::AtEnd) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath, {}};
+  if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath, {}};
+  return {TaggedOutcome::Written, read.stop, read.records, {}, {}};
 }
 
 }  // namespace tk

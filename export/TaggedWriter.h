@@ -56,6 +56,7 @@ struct [[nodiscard]] TaggedResult {
   CsvStop stop = CsvStop::AtEnd;
   std::int32_t records = 0;  // written; 0 unless Written
   std::string failedFile;
+  std::string reason;  // for OutputNotOpened: the file and the system's reason
 };
 
 // Reads csvPath and writes taggedPath in the format; the file is replaced

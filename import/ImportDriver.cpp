@@ -4,6 +4,7 @@
 #include "converter/ConverterRunner.h"
 #include "converter/FailureTexts.h"
 #include "converter/ProgressSetups.h"
+#include "fields/LastFolders.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
@@ -114,7 +115,9 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
 }  // namespace
 
 FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode) {
-  return {InfoOf(mode).importFilter, settings.importExportFolder};
+  const ModeInfo& info = InfoOf(mode);
+  return {std::string(info.importFilter) + info.moreImportFilters + "|" + kAllFilesFilter,
+          LastFolderOr(settings, mode, ChosenFrom::ManagerFiles, settings.importExportFolder)};
 }
 
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,

@@ -4,6 +4,9 @@
 
 namespace tk {
 
+// The last entry of every open dialog's filter.
+inline constexpr const char* kAllFilesFilter = "All files (*)|*";
+
 struct FileDialogSetup {
   // Windows layout: "description|pattern|description|pattern".
   std::string filter;

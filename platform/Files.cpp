@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/FileAppend.h"
 #include "platform/NameLength.h"
 #include "platform/Path.h"
 #include "platform/Utf8Path.h"
@@ -279,6 +280,22 @@ bool SetFileAside(const std::string& path, const std::string& suffix) {
   const std::string from = FinalTarget(path);
   std::error_code ec;
   fs::rename(fs::u8path(from), fs::u8path(from + suffix), ec);
+  return !ec;
+}
+
+bool AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::FILE* file = OpenFile(path, "ab");
+  if (!file) return false;
+  bool good = true;
+  for (const auto& line : lines)
+    good = good && std::fputs(line.c_str(), file) >= 0 && std::fputs("\r\n", file) >= 0;
+  good = std::fflush(file) == 0 && good;
+  return std::fclose(file) == 0 && good;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::rename(fs::u8path(from), fs::u8path(to), ec);
   return !ec;
 }
 

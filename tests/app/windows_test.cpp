@@ -4,16 +4,19 @@
 #include "app/MainWindow.h"
 #include "app/Modal.h"
 #include "app/ProgressWindow.h"
+#include "app/ShowRequests.h"
 #include "app/SingleInstance.h"
 #include "fields/WorkFolderClaim.h"
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
+#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 #include <QtTest>
 #include <QtWidgets>
 #include <filesystem>
+#include <iostream>
 
 // Failures print a QString as text instead of as its bytes.
 inline void PrintTo(const QString& s, std::ostream* out) { *out << '"' << s.toStdString() << '"'; }
@@ -39,6 +42,11 @@ protected:
       seen << dialog.objectName();
       return 0;
     });
+    app::SetChoiceHook([this](const QString& text, const QStringList&) {
+      boxes << "Q:" + text;
+      return -1;
+    });
+    app::SetFilesHook([](const QString&, const QString&) { return QStringList(); });
     window = std::make_unique<app::MainWindow>(folder.path(), folder.path());
   }
 
@@ -46,10 +54,10 @@ protected:
   // that show with the window (a check box and a width box each) and field 1's
   // caption.
   QStringList shown() const {
-    QStringList texts{window->findChild<QPushButton*>("Btn2JF")->text(),
-                      window->findChild<QPushButton*>("Btn2EN")->text()};
+    QStringList texts{Plain(window->findChild<QPushButton*>("Btn2JF")->text()),
+                      Plain(window->findChild<QPushButton*>("Btn2EN")->text())};
     for (QAction* item : window->findChild<QMenu*>("Mode1")->actions())
-      if (item->isChecked()) texts << item->text();
+      if (item->isChecked()) texts << Plain(item->text());
     int fields = 0;
     for (int n = 1; n <= app::MainWindow::kFieldControls; ++n)
       fields += window->fieldCheckBox(n)->isVisibleTo(window.get()) +
@@ -76,6 +84,8 @@ protected:
       return dialog.result();
     };
   }
+  // A caption without its mnemonic's marker.
+  static QString Plain(QString caption) { return caption.remove(u'&'); }
   FldDef& field(int n) { return window->fieldSetup().table[n]; }
   std::vector<std::string>& words(int n) { return window->fieldSetup().popupLists[n]; }
 
@@ -90,29 +100,29 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   auto charsets = [&] { return window->findChild<QMenu*>("CharsetMenu")->actions(); };
   ASSERT_EQ(charsets().size(), 3);
   charsets()[2]->trigger();
-  window->fieldCheckBox(20)->setChecked(true);  // EndNote's: left unsaved
+  window->fieldCheckBox(20)->setChecked(true);  // EndNote's: kept when the mode is left
   const struct {
     Mode mode;
     QStringList buttonsMenuAndControls;  // import, export, ticked menu item, field controls
-    QList<int> widths;                   // the window's, its least and its most
+    QList<int> widths;                   // the window's and its least
   } modes[] = {
       {Mode::ProCite,
        {"ProCite to JFile", "JFile to ProCite", "ProCite (All Fields)", "94"},
-       {600, 600, 600}},
-      {Mode::EndNote, {"EndNote to JFile", "JFile to EndNote", "EndNote", "62"}, {420, 420, 600}},
+       {600, 600}},
+      {Mode::EndNote, {"EndNote to JFile", "JFile to EndNote", "EndNote", "62"}, {420, 420}},
       {Mode::ProCiteGeneric,
        {"ProCite to JFile", "JFile to ProCite", "ProCite (Generic)", "48"},
-       {420, 420, 600}},
+       {420, 420}},
       {Mode::RefMan,
        {"Ref Manager to JFile", "JFile to Ref Manager", "Ref. Manager", "66"},
-       {497, 497, 497}},
+       {497, 497}},
   };
   for (const auto& m : modes) {
     SCOPED_TRACE(m.buttonsMenuAndControls[2].toStdString());
     window->onModeChosen(m.mode);
     EXPECT_EQ(shown().mid(0, 4), m.buttonsMenuAndControls);
-    EXPECT_EQ(QList<int>({window->width(), window->minimumWidth(), window->maximumWidth()}),
-              m.widths);
+    EXPECT_EQ(QList<int>({window->width(), window->minimumWidth()}), m.widths);
+    EXPECT_EQ(window->minimumHeight(), app::MainWindow::kWindowHeight);
   }
   EXPECT_TRUE(charsets()[0]->isChecked() && !charsets()[2]->isChecked());
   charsets()[1]->trigger();
@@ -125,7 +135,7 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_with_its_character_set_and_saves_i
   EXPECT_EQ(window->widthBox(20)->text(), "77");
   EXPECT_TRUE(charsets()[1]->isChecked());  // each set came back from the settings file
   window->onModeChosen(Mode::EndNote);
-  EXPECT_FALSE(window->fieldCheckBox(20)->isChecked());
+  EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
   EXPECT_TRUE(charsets()[2]->isChecked());
   EXPECT_EQ(boxes, QStringList());
 }
@@ -154,6 +164,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   const QStringList start = shown();
   fs::remove(window->settings().settingsFile);
   fs::create_directory(window->settings().settingsFile);
+  fs::remove(folder.file("Log.txt"));  // the session's own, begun at start
   fs::create_directory(folder.file("Log.txt"));
   window->onModeChosen(Mode::ProCite);
   EXPECT_EQ(shown(), start);
@@ -204,6 +215,7 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
   });
   window->widthBox(2)->setText("7");  // the panel is read before the import
   window->onImportClicked();
+  EXPECT_EQ(status->toolTip(), status->text());  // the whole text, however narrow the window
   app::ProgressWindow& progress = window->progressWindow();
   EXPECT_EQ(
       QString("%1,%2,%3").arg(field(2).maxWidth).arg(status->text()).arg(progress.isVisible()),
@@ -218,9 +230,11 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
   progress.findChild<QPushButton*>("BtnStop")->click();
   EXPECT_TRUE(window->stopRequested());
   EXPECT_EQ(states + boxes + seen,
-            (QStringList{QString::fromStdString(folder.path()), "EndNote Exports (*.txt)|*.TXT",
-                         "arrow,", "busy", "/backup",
-                         "Tomekit PDB  File (EN-*.PDB)|EN-*.PDB|All PDB files|*.pdb", "arrow,"}));
+            (QStringList{QString::fromStdString(folder.path()),
+                         "EndNote Exports (*.txt)|*.TXT|All files (*)|*", "arrow,", "busy",
+                         "/backup",
+                         "Tomekit PDB  File (EN-*.PDB)|EN-*.PDB|All PDB files|*.pdb|All files (*)|*",
+                         "arrow,"}));
 }
 
 // A tomekit-cli run holds the data folder: the window's choice is refused
@@ -308,6 +322,268 @@ TEST_F(AppTest, only_a_lock_held_by_a_running_copy_keeps_the_program_from_starti
   second.start(QStringLiteral(TOMEKIT_PROGRAM_FOLDER "/tomekit"));
   ASSERT_TRUE(second.waitForFinished(15000)) << "still running";
   EXPECT_EQ(second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1, 0);
+}
+
+
+TEST_F(AppTest, a_mode_left_and_come_back_to_shows_the_ticks_widths_and_words_left_there) {
+  window->fieldCheckBox(5)->setChecked(true);
+  window->widthBox(6)->setText("123");
+  window->widthBox(7)->setText("4");  // mended to 3990 on the way out, as at close
+  properties(4, Ok(1, "40", "Book\nJournal"));
+  window->onModeChosen(Mode::RefMan);
+  window->onModeChosen(Mode::EndNote);
+  EXPECT_TRUE(window->fieldCheckBox(5)->isChecked());
+  EXPECT_EQ(window->widthBox(6)->text() + "," + window->widthBox(7)->text(), "123,3990");
+  EXPECT_EQ(words(4), (std::vector<std::string>{"Book", "Journal"}));
+  EXPECT_EQ(boxes, QStringList{"E:Field Size must be between 5 and 3990"});
+}
+
+// Each mode's dialog opens where a file was last chosen in that mode, and
+// falls back to the mode's folder once that folder is gone.
+TEST_F(AppTest, open_dialogs_list_all_files_and_open_where_the_mode_last_chose_from) {
+  const std::string picked = folder.file("picked");
+  fs::create_directory(picked);
+  window->settings().importExportFolder = "/refs";
+  QStringList offered;
+  QString pick;
+  app::SetFilesHook([&](const QString& where, const QString& filter) {
+    offered << where.mid(where.lastIndexOf('/') + 1) << filter.section('|', 2);
+    return pick.isEmpty() ? QStringList() : QStringList{pick};
+  });
+  window->onModeChosen(Mode::RefMan);
+  window->settings().importExportFolder = "/refs";
+  pick = QString::fromStdString(picked + "/none.ris");
+  window->onImportClicked();  // the file is missing: only its folder matters here
+  pick.clear();
+  window->onImportClicked();
+  window->onModeChosen(Mode::EndNote);
+  window->settings().importExportFolder = "/refs";
+  window->onImportClicked();
+  window->onModeChosen(Mode::RefMan);
+  fs::remove(picked);
+  window->settings().importExportFolder = "/refs";
+  window->onImportClicked();
+  const QString rm = "RIS files (*.ris)|*.ris|All files (*)|*", en = "All files (*)|*";
+  EXPECT_EQ(offered, (QStringList{"refs", rm, "picked", rm, "refs", en, "refs", rm}));
+}
+
+TEST_F(AppTest, closing_during_a_conversion_asks_and_stops_then_closes_or_keeps_converting) {
+  QStringList asked;
+  int answer = 1;
+  app::SetChoiceHook([&](const QString& text, const QStringList& buttons) {
+    asked << text.section('\n', 0, 0) << buttons;
+    return answer;
+  });
+  window->show();
+  // The dialog's hook runs inside the import, as the conversion would.
+  app::SetFilesHook([&](const QString&, const QString&) {
+    window->close();
+    asked << QString::number(window->stopRequested());
+    answer = 0;
+    window->close();
+    asked << QString::number(window->stopRequested()) << QString::number(window->isVisible());
+    return QStringList();
+  });
+  window->onImportClicked();
+  EXPECT_EQ(boxes, QStringList());
+  const QString text = "Files are still being converted.";
+  EXPECT_EQ(asked, (QStringList{text, "&Stop and Close", "&Keep Converting", "0", text,
+                                "&Stop and Close", "&Keep Converting", "1", "1"}));
+  EXPECT_FALSE(window->isVisible());  // closed once the command ended, with the log saved
+  EXPECT_TRUE(fs::exists(folder.file("Log.txt")));
+}
+
+TEST_F(AppTest, a_hotsync_id_that_is_no_whole_number_is_refused_and_the_earlier_one_kept) {
+  const struct {
+    const char* typed;
+    const char* kept;
+  } cases[] = {{"my palm", "7"}, {"-3", "7"}, {"", "7"}, {"99999999999", "7"}, {"42", "42"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    window->settings().hotSyncUserId = "7";
+    app::SetDialogHook([&](QDialog& d) {
+      d.findChild<QLineEdit*>("EditHSId")->setText(c.typed);
+      return 1;
+    });
+    window->onFoldersClicked();
+    EXPECT_EQ(window->settings().hotSyncUserId, c.kept);
+  }
+  EXPECT_EQ(boxes.size(), 4);
+  EXPECT_EQ(boxes.value(0), "E:The Palm Hotsync ID must be a whole number\n\"my palm\" was not "
+                            "taken; it stays 7");
+  // OK in the dialog itself keeps it open, the earlier ID back in the box.
+  app::SetDialogHook([&](QDialog& d) {
+    auto* id = d.findChild<QLineEdit*>("EditHSId");
+    id->setText("abc");
+    d.setResult(QDialog::Rejected);
+    d.accept();
+    seen << QString::number(d.result()) << id->text();
+    return d.result();
+  });
+  window->onFoldersClicked();
+  EXPECT_EQ(seen, (QStringList{"0", "42"}));
+}
+
+TEST_F(AppTest, the_window_grows_with_its_panel_and_never_below_the_modes_size) {
+  window->show();
+  auto* scroller = window->findChild<QScrollArea*>("FieldScroller");
+  const QSize least = window->minimumSize(), panel = scroller->size();
+  EXPECT_EQ(least, QSize(420, app::MainWindow::kWindowHeight));
+  window->resize(least * 2);
+  EXPECT_EQ(window->size(), least * 2);
+  EXPECT_EQ(scroller->size(), panel + least);
+  window->resize(100, 100);
+  EXPECT_EQ(window->size(), least);
+}
+
+TEST_F(AppTest, keys_reach_menus_buttons_and_out_of_the_word_list) {
+  for (QMenu* menu : window->findChildren<QMenu*>())
+    for (QAction* item : menu->actions())
+      if (!item->isSeparator()) EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
+  EXPECT_TRUE(window->findChild<QPushButton*>("Btn2JF")->text().startsWith('&'));
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  int dialogs = 0;
+  app::SetFilesHook([&](const QString&, const QString&) {
+    ++dialogs;
+    return QStringList();
+  });
+  auto* import = window->findChild<QPushButton*>("Btn2JF");
+  import->setFocus();
+  QTest::keyClick(import, Qt::Key_Return);
+  EXPECT_EQ(dialogs, 1);
+  // Tab in the word list moves on and types nothing.
+  properties(4, [&](QDialog& dialog) {
+    auto* list = dialog.findChild<QPlainTextEdit*>("MemoWList");
+    dialog.show();
+    if (!QTest::qWaitForWindowActive(&dialog)) return 0;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab);
+    seen << QString::number(list->hasFocus()) << list->toPlainText();
+    return 0;
+  });
+  EXPECT_EQ(seen.mid(2), (QStringList{"0", ""}));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(fs::exists(folder.file("Log.txt")));  // saved as the close box saves
+}
+
+// One drop of a PDB and an export: the PDB goes to export first, the other
+// file to import; the status ends with the import's count.
+TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in_force) {
+  fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
+  ScopedEnv storeLocation("TOMEKIT_INSTALL_STORE", folder.file("install.ini"));
+  window->settings().palmInstallFolder = window->settings().importExportFolder = folder.path();
+  WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
+  WriteBytes(folder.file("junk.PDB"), "not a database");
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.file("junk.PDB"))),
+                QUrl::fromLocalFile(QString::fromStdString(folder.file("refs.txt")))});
+  window->show();
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  auto* status = window->findChild<QLabel*>("StatusPanel1");
+  for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
+  EXPECT_EQ(status->text(), "2 Records Transferred to  JFile");
+  // The junk, tried first, is named by the name it was dropped with.
+  EXPECT_EQ(boxes.value(0), "E:CSV Output file not created\n" +
+                                QString::fromStdString(folder.file("junk.PDB")) +
+                                ": the converter wrote nothing (the error report says why)");
+}
+
+
+TEST_F(AppTest, a_second_launch_brings_the_running_window_forward) {
+  const QString name = QString::fromStdString(folder.file("show.socket"));
+  QWidget running;
+  app::ShowRequests requests(running, name);
+  EXPECT_FALSE(app::AskRunningCopyToShow(QString::fromStdString(folder.file("none.socket"))));
+  EXPECT_TRUE(app::AskRunningCopyToShow(name));
+  for (int i = 0; i < 1000 && !running.isVisible(); ++i) QTest::qWait(10);
+  EXPECT_TRUE(running.isVisible());
+}
+
+
+// Not a check: with TOMEKIT_WINDOW_TOUR naming a folder, one session with the
+// real converter, told step by step, with pictures of the window left there.
+// Run under a display (xvfb-run) to see what a user would.
+TEST_F(AppTest, tour) {
+  const QString shots = qEnvironmentVariable("TOMEKIT_WINDOW_TOUR");
+  if (shots.isEmpty()) GTEST_SKIP() << "TOMEKIT_WINDOW_TOUR not set";
+  auto say = [&](const QString& step) {
+    std::cout << step.toStdString() << "\n  boxes: " << boxes.join(" | ").toStdString() << "\n";
+    boxes.clear();
+  };
+  auto* status = window->findChild<QLabel*>("StatusPanel1");
+  auto settle = [&] { for (int i = 0; i < 30; ++i) QTest::qWait(10); };
+  fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
+  ScopedEnv storeLocation("TOMEKIT_INSTALL_STORE", folder.file("install.ini"));
+  window->settings().palmInstallFolder = window->settings().palmBackupFolder =
+      window->settings().importExportFolder = folder.path();
+  WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
+  window->show();
+  settle();
+  QScreen* screen = window->screen();
+  screen->grabWindow(0).save(shots + "/screen.png");
+  say(QString("shown: window frame %1,%2 %3x%4 on a screen of %5x%6 (scale %7)")
+          .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+          .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())
+          .arg(screen->availableGeometry().width()).arg(screen->availableGeometry().height())
+          .arg(window->devicePixelRatioF()));
+  window->resize(window->minimumSize());
+  settle();
+  window->grab().save(shots + "/smallest.png");
+  window->resize(window->minimumSize() * 2);
+  settle();
+  window->grab().save(shots + "/twice.png");
+  window->resize(window->minimumSize());
+  QString pick = QString::fromStdString(folder.file("refs.txt"));
+  app::SetFilesHook([&](const QString&, const QString&) { return QStringList{pick}; });
+  window->onImportClicked();
+  say("import refs.txt: status '" + status->text() + "'");
+  window->fieldCheckBox(5)->setChecked(!window->fieldCheckBox(5)->isChecked());
+  window->widthBox(6)->setText("123");
+  const bool ticked = window->fieldCheckBox(5)->isChecked();
+  window->onModeChosen(Mode::RefMan);
+  say("switched to: " + shown()[2] + ", field 1 '" + shown()[4] + "'");
+  window->onModeChosen(Mode::EndNote);
+  say(QString("back in %1: field 5 ticked %2 (was %3), field 6 width %4")
+          .arg(shown()[2]).arg(window->fieldCheckBox(5)->isChecked()).arg(ticked)
+          .arg(window->widthBox(6)->text()));
+  QStringList pdbs;
+  for (const auto& entry : fs::directory_iterator(folder.path()))
+    if (entry.path().extension() == ".PDB") pdbs << QString::fromStdString(entry.path().string());
+  pick = pdbs.value(0);
+  window->onExportClicked();
+  say("export " + pick + ": status '" + status->text() + "'");
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(pick), QUrl::fromLocalFile(QString::fromStdString(folder.file("refs.txt")))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &drop);
+  settle();
+  for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
+  say("drop of the PDB and refs.txt: status '" + status->text() + "'");
+  app::SetChoiceHook([&](const QString& text, const QStringList& buttons) {
+    boxes << "asked: " + text + " [" + buttons.join(", ") + "]";
+    return 0;
+  });
+  pick = QString::fromStdString(folder.file("refs.txt"));
+  QTimer::singleShot(0, window.get(), [&] { window->close(); });
+  window->onImportClicked();
+  say(QString("close during an import: window still shown %1, status '%2'")
+          .arg(window->isVisible()).arg(status->text()));
+  std::vector<std::string> log;
+  static_cast<void>(ReadTextLines(folder.file("Log.txt"), log));
+  std::cout << "Log.txt:\n";
+  for (const auto& line : log) std::cout << "  " << line << "\n";
 }
 
 }  // namespace

@@ -183,8 +183,11 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
               "Error Converting EndNote file\n"
               "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
               "following information\n"
-              "line 3: bad quote\nno database written\nprinted on output\nprinted on error\n"
+              "line 3: bad quote\nno database written\nprinted on output\nprinted on error in " +
+                  folder("EndNote/a.txt") + "\n"
               "Output file not created\n" +
+                  folder("EndNote/a.txt") +
+                  ": the converter wrote nothing (the error report says why)\n" +
                   folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
                   folder("Log.txt") + "\n"}));
 }

@@ -129,8 +129,11 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   EXPECT_EQ(failing.toPdb(failing.pdb), ConverterOutcome::NotCreated);
   EXPECT_EQ(failing.ui.errorReports,
             (std::vector<Lines>{{"line 3: bad quote", "no database written", "printed on output",
-                                 "printed on error"}}));
-  EXPECT_EQ(failing.ui.texts(), Lines{"Output file not created"});
+                                 "printed on error in shown.txt"}}));  // not its work copy
+  // The file the user chose follows, as the converter gave no reason of its own.
+  EXPECT_EQ(failing.ui.texts(),
+            Lines{"Output file not created\nshown.txt: the converter wrote nothing (the error "
+                  "report says why)"});
   EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
   EXPECT_EQ(WorkFiles(failing.program), (Lines{"ifo.tmp", "jconv5.err"}));
 
@@ -234,7 +237,7 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
               Lines{polls < 0 ? "CSV Output file not created\n" +
                                     ConverterPath(run.program.path()) +
                                     " could not be started (Permission denied)"
-                              : "Output file not created"});
+                              : "Output file not created\nshown.txt: the converter wrote nothing"});
     EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("input.tmp")) ||
                  run.ui.progressVisible || !FileExists(run.program.work("ifo.tmp")));
   }

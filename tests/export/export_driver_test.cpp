@@ -87,7 +87,8 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_says_why_not) {
   Fixture fx(Mode::RefMan);
   const FileDialogSetup dialog = ExportDialogSetup(fx.settings, Mode::RefMan);
-  EXPECT_EQ(dialog.filter, "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb");
+  EXPECT_EQ(dialog.filter,
+            "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb|All files (*)|*");
   EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-x.PDB")}), "2 Records Transferred to Reference Manager");
   EXPECT_TRUE(FileExists(fx.out("RM-x.RIS")));
@@ -95,8 +96,11 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_
   EXPECT_TRUE(fx.ui.lastProgress.banner == Banner::MovingTo && fx.ui.lastProgress.showBar);
   test::BlockFolder(fx.settings.importExportFolder);
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-y.PDB")}), fx.program.file("RM-y.PDB") + " was not converted");
-  EXPECT_EQ(fx.ui.texts(),
-            (Lines{"The source file does not exist", "Couldnt open output output File"}));
+  ASSERT_EQ(fx.ui.texts().size(), 2u);
+  EXPECT_EQ(fx.ui.texts()[0], "The source file does not exist");
+  // The text as it always was, then the file and why it can't be written.
+  const std::string why = "Couldnt open output output File\ncannot write " + fx.out("RM-y.RIS") + " (";
+  EXPECT_EQ(fx.ui.texts()[1].substr(0, why.size()), why);
 }
 
 // A stop ends the choice and keeps the earlier file; a later database of the

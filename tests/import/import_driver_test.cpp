@@ -151,8 +151,11 @@ TEST(import_driver_test, dialog_offers_the_modes_exports_from_its_folder) {
   Settings settings;
   settings.importExportFolder = "/refs";
   const FileDialogSetup dialog = ImportDialogSetup(settings, Mode::RefMan);
-  EXPECT_EQ(dialog.filter, "Reference Manager Exports (*.txt)|*.TXT");
+  EXPECT_EQ(dialog.filter,
+            "Reference Manager Exports (*.txt)|*.TXT|RIS files (*.ris)|*.ris|All files (*)|*");
   EXPECT_EQ(dialog.initialFolder, "/refs");
+  EXPECT_EQ(ImportDialogSetup(settings, Mode::EndNote).filter,
+            "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
 }
 
 // Each case: a fault, the messages it gives ("|" between them, work files by

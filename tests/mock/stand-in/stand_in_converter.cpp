@@ -102,7 +102,7 @@ int Behave(const std::string& behaviour, const Args& args) {
   if (behaviour == "fail") {
     (void)Copy(args);
     std::cout << "printed on output" << std::endl;
-    std::cerr << "printed on error" << std::endl;
+    std::cerr << "printed on error in " << args.at(2) << std::endl;
     WriteWhole(tk::JoinPath(tk::ExtractFilePath(args.at(3)), "jconv5.err"),
                "line 3: bad quote\nno database written\n");
     return 0;

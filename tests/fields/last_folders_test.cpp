@@ -1,0 +1,33 @@
+// Where each open dialog opens: the folder last chosen from, kept per mode
+// and per dialog, and never one that has gone since.
+#include "fields/LastFolders.h"
+
+#include "mock/TempFolder.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tk {
+namespace {
+
+TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_removed) {
+  const test::TempFolder dir;
+  const Settings settings = MakeSettings(dir.path());
+  const std::string refs = dir.file("refs"), pdbs = dir.file("pdbs");
+  ASSERT_TRUE(CreateFolders(refs) && CreateFolders(pdbs));
+  EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), "/mode");
+  ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, ChosenFrom::ManagerFiles, refs + "/a.ris"));
+  ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, ChosenFrom::PdbFiles, pdbs + "/RM-a.PDB"));
+  EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), refs);
+  EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::PdbFiles, "/backup"), pdbs);
+  EXPECT_EQ(LastFolderOr(settings, Mode::EndNote, ChosenFrom::ManagerFiles, "/mode"), "/mode");
+  std::filesystem::remove(refs);
+  EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), "/mode");
+  // The folder keys the user set are not touched.
+  EXPECT_EQ(ReadModeFolder(settings, Mode::RefMan), DefaultFolder(settings));
+}
+
+}  // namespace
+}  // namespace tk

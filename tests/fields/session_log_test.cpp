@@ -1,0 +1,39 @@
+// Log.txt as a session goes: each line on disk soon after it is added, the
+// last session's log beside it.
+#include "fields/SessionLog.h"
+
+#include "mock/TempFolder.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+namespace tk {
+namespace {
+
+std::vector<std::string> OnDisk(const std::string& path) {
+  std::vector<std::string> lines;
+  EXPECT_TRUE(ReadTextLines(path, lines));
+  return lines;
+}
+
+TEST(session_log_test, lines_reach_the_file_as_they_come_and_the_last_session_is_kept) {
+  const test::TempFolder dir;
+  const std::string path = dir.file("Log.txt");
+  test::WriteBytes(path, "last session\r\n");
+  std::vector<std::string> lines{"before"};
+  SessionLog log(path, lines, "Session started now");
+  EXPECT_EQ(OnDisk(PreviousLogPath(path)), std::vector<std::string>{"last session"});
+  lines.push_back("one");
+  ASSERT_TRUE(log.flush());
+  lines.push_back("two");
+  ASSERT_TRUE(log.flush());
+  ASSERT_TRUE(log.flush());  // nothing new: nothing added
+  EXPECT_EQ(OnDisk(path), (std::vector<std::string>{"Session started now", "before", "one", "two"}));
+  log.markSaved();
+  lines.push_back("three");
+  ASSERT_TRUE(log.flush());
+  EXPECT_EQ(OnDisk(path).back(), "three");
+}
+
+}  // namespace
+}  // namespace tk
