@@ -167,10 +167,10 @@ void MainWindow::buildSettingsMenu() {
   }
   // Beside the character set: what export writes for a manager that reads
   // two formats; there is nothing to choose in the other modes.
-  exportFormatMenu_ = settings->addMenu(QStringLiteral("EndNote Export Format"));
+  exportFormatMenu_ = settings->addMenu(QStringLiteral("EndNote &Export Format"));
   exportFormatMenu_->setObjectName(QStringLiteral("ExportFormatMenu"));
-  const char* const formatCaptions[] = {"Tab-delimited (Tomekit output style)",
-                                        "EndNote Export (%0 %A %T...)"};
+  const char* const formatCaptions[] = {"&Tab-delimited (Tomekit output style)",
+                                        "&EndNote Export (%0 %A %T...)"};
   for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
     QAction* item = exportFormatMenu_->addAction(QString::fromLatin1(formatCaptions[i]));
     item->setCheckable(true);
