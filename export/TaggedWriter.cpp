@@ -173,7 +173,7 @@ private:
 
   // The first line after the tag, the others as lines of their own; an empty
   // one is left out, since a blank line ends the reference.
-  static void writeLines(OutputFile& out, std::string_view head, std::string_view value) {
+  void writeLines(OutputFile& out, std::string_view head, std::string_view value) const {
     out.write(head);
     for (bool first = true;; first = false) {
       const std::size_t end = std::min(value.find(kLineBreakMark), value.size());
@@ -183,7 +183,7 @@ private:
     }
   }
 
-  static void writeLinks(OutputFile& out, std::string_view links) {
+  void writeLinks(OutputFile& out, std::string_view links) const {
     while (!links.empty()) {
       const std::size_t end = std::min(links.find(';'), links.size());
       const std::string_view link = links.substr(0, end);

@@ -29,21 +29,23 @@ bool IsLetterOrDigit(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
+enum class Line { Open, End, Field, EndPage, Unplaced, Blank, Other };
+
 // What a line's head says it is.
 struct LineKind {
-  enum Kind { Open, End, Field, EndPage, Unplaced, Blank, Other } kind = Other;
+  Line kind = Line::Other;
   int field = 0;
   std::uint8_t rank = 0;
 };
 
 // whole: the head is the whole line, so blanks alone make it a blank line.
 LineKind PercentLine(std::string_view head, bool whole) {
-  if (whole && std::all_of(head.begin(), head.end(), IsBlankOrTab)) return {LineKind::Blank};
+  if (whole && std::all_of(head.begin(), head.end(), IsBlankOrTab)) return {Line::Blank};
   if (head.size() < 2 || head[0] != '%' || (head.size() > 2 && head[2] != ' ')) return {};
-  if (head[1] == '0') return {LineKind::Open};
+  if (head[1] == '0') return {Line::Open};
   const EndNoteTag* tag = FindEndNoteTag(head[1]);
-  if (!tag) return {LineKind::Unplaced};
-  return {LineKind::Field, tag->field, tag->rank};
+  if (!tag) return {Line::Unplaced};
+  return {Line::Field, tag->field, tag->rank};
 }
 
 // "XX  - " or, for a tag line without a value, "XX  -".
@@ -56,15 +58,15 @@ LineKind RisLine(std::string_view head) {
   if (!IsRisTagHead(head)) return {};
   const std::array<char, kRisTagLength> full{head[0], head[1], ' ', ' ', '-', ' '};
   const RisTag* tag = FindRisTag({full.data(), full.size()});
-  if (!tag) return {LineKind::Unplaced};
-  if (tag->role == RisRole::Type) return {LineKind::Open};
-  if (tag->role == RisRole::End) return {LineKind::End};
-  if (tag->field == kRisEndPage) return {LineKind::EndPage};
+  if (!tag) return {Line::Unplaced};
+  if (tag->role == RisRole::Type) return {Line::Open};
+  if (tag->role == RisRole::End) return {Line::End};
+  if (tag->field == kRisEndPage) return {Line::EndPage};
   // AB is the abstract here: EndNote has a field of its own for it.
   const int field =
       tag->role == RisRole::Abstract ? 14 : EndNoteFieldOfRisField(tag->field);
-  if (field == 0) return {LineKind::Unplaced};
-  return {LineKind::Field, field, tag->rank};
+  if (field == 0) return {Line::Unplaced};
+  return {Line::Field, field, tag->rank};
 }
 
 class TaggedReader {
@@ -191,34 +193,34 @@ void TaggedReader::decideLine(bool whole) {
   const LineKind line = format_ == Format::Percent ? PercentLine(head_, whole) : RisLine(head_);
   state_ = State::Ignored;
   switch (line.kind) {
-    case LineKind::Open:
+    case Line::Open:
       if (inRecord_) writeRecord();
       startRecord();
-      openValue({LineKind::Field, kEndNoteTypeField, 0});
+      openValue({Line::Field, kEndNoteTypeField, 0});
       return;
-    case LineKind::End:
-    case LineKind::Blank:
+    case Line::End:
+    case Line::Blank:
       // Blank lines end a tagged reference; in RIS only "ER  - " does.
-      if (inRecord_ && (line.kind == LineKind::End || format_ == Format::Percent)) {
+      if (inRecord_ && (line.kind == Line::End || format_ == Format::Percent)) {
         writeRecord();
         inRecord_ = false;
       }
       last_ = nullptr;
       return;
-    case LineKind::Field:
-    case LineKind::EndPage:
-    case LineKind::Unplaced:
+    case Line::Field:
+    case Line::EndPage:
+    case Line::Unplaced:
       // A tagged reference need not open with %0.
       if (!inRecord_ && format_ == Format::Percent) startRecord();
       if (!inRecord_) return;
-      if (line.kind == LineKind::Unplaced) {
+      if (line.kind == Line::Unplaced) {
         unplaced_.count(head_[0], head_[1]);
         last_ = nullptr;
       } else {
         openValue(line);
       }
       return;
-    case LineKind::Other:
+    case Line::Other:
       if (!inRecord_ || !last_) return;
       state_ = State::Continuation;
       for (char c : std::string(head_)) feed(c);
@@ -229,7 +231,7 @@ void TaggedReader::decideLine(bool whole) {
 void TaggedReader::openValue(const LineKind& line) {
   ValueBuffer* value = nullptr;
   RisJoin join = RisJoin::List;
-  if (line.kind == LineKind::EndPage) {
+  if (line.kind == Line::EndPage) {
     value = &endPage_;
     value->clear();
   } else if (isField(line.field)) {
