@@ -165,6 +165,19 @@ void MainWindow::buildSettingsMenu() {
     connect(item, &QAction::triggered, this, [this, charset] { onCharsetChosen(charset); });
     charsetItems_[i] = item;
   }
+  // Beside the character set: what export writes for a manager that reads
+  // two formats; there is nothing to choose in the other modes.
+  exportFormatMenu_ = settings->addMenu(QStringLiteral("EndNote &Export Format"));
+  exportFormatMenu_->setObjectName(QStringLiteral("ExportFormatMenu"));
+  const char* const formatCaptions[] = {"&Tab-delimited (Tomekit output style)",
+                                        "&EndNote Export (%0 %A %T...)"};
+  for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
+    QAction* item = exportFormatMenu_->addAction(QString::fromLatin1(formatCaptions[i]));
+    item->setCheckable(true);
+    const ExportFormat format = kExportFormats[i];
+    connect(item, &QAction::triggered, this, [this, format] { onExportFormatChosen(format); });
+    exportFormatItems_[i] = item;
+  }
 }
 
 void MainWindow::buildModeMenu() {
@@ -294,6 +307,7 @@ void MainWindow::startUp() {
   fieldPanel_->setVisible(true);
   checkModeItem(settings_.mode);
   checkCharsetItem();
+  checkExportFormatItem();
 }
 
 void MainWindow::shutDown() {
@@ -379,6 +393,7 @@ void MainWindow::onModeChosen(Mode mode) {
   // leaves the program in the mode it was in.
   checkModeItem(settings_.mode);
   checkCharsetItem();
+  checkExportFormatItem();
 }
 
 // Kept at once, as a mode change is; the set stays chosen for this session
@@ -387,6 +402,20 @@ void MainWindow::onCharsetChosen(Charset charset) {
   settings_.charset = charset;
   if (!WriteModeCharset(settings_)) showError(SettingsWriteError(settings_));
   checkCharsetItem();
+}
+
+// Kept at once, as the character set is.
+void MainWindow::onExportFormatChosen(ExportFormat format) {
+  settings_.exportFormat = format;
+  if (!WriteModeExportFormat(settings_)) showError(SettingsWriteError(settings_));
+  checkExportFormatItem();
+}
+
+void MainWindow::checkExportFormatItem() {
+  exportFormatMenu_->setEnabled(InfoOf(settings_.mode).exportFormatKey.name != nullptr);
+  for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
+    exportFormatItems_[i]->setChecked(kExportFormats[i] == settings_.exportFormat);
+  }
 }
 
 void MainWindow::checkCharsetItem() {

@@ -51,6 +51,7 @@ public:
   void onAboutClicked();
   void onFoldersClicked();
   void onCharsetChosen(Charset charset);
+  void onExportFormatChosen(ExportFormat format);
   void onModeChosen(Mode mode);
   void onImportClicked();
   void onExportClicked();
@@ -103,6 +104,7 @@ private:
   void runModeSetup(const std::function<ModeResult()>& setUp);
   void checkModeItem(Mode mode);
   void checkCharsetItem();
+  void checkExportFormatItem();
 
   // Runs one user command: refused while a conversion runs; an exception
   // (a bug) is shown in an error box and ends the command.
@@ -140,6 +142,8 @@ private:
 
   std::array<QAction*, kAllModes.size()> modeItems_{};
   std::array<QAction*, std::size(kCharsets)> charsetItems_{};
+  QMenu* exportFormatMenu_ = nullptr;
+  std::array<QAction*, std::size(kExportFormats)> exportFormatItems_{};
   QMenu* fieldMenu_ = nullptr;
   QCheckBox* popupTarget_ = nullptr;
 

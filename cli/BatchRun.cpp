@@ -45,6 +45,7 @@ bool PrepareMode(BatchSession& session, Ui& ui, std::optional<Mode> mode) {
     settings.mode = *mode;
     settings.importExportFolder = ReadModeFolder(settings, *mode);
     settings.charset = ReadModeCharset(settings, *mode);
+    settings.exportFormat = ReadModeExportFormat(settings, *mode);
   }
   session.setup.resetPopupLists();
   const ModeResult result = LoadModeStrategy(session.setup, settings.dataFolder, settings.mode, ui,
@@ -98,6 +99,7 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   }
   if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
   if (parsed.invocation->charset) session.settings.charset = *parsed.invocation->charset;
+  if (parsed.invocation->format) session.settings.exportFormat = *parsed.invocation->format;
   const int status = RunConversions(session, ui, *parsed.invocation, out);
   SaveLog(session, err);
   return status;

@@ -18,6 +18,7 @@ inline constexpr char kNoCommand[] = "no command given";
 inline constexpr char kNoFile[] = "no file given";
 inline constexpr char kModeMissing[] = "--mode needs a mode";
 inline constexpr char kCharsetMissing[] = "--charset needs a character set";
+inline constexpr char kFormatMissing[] = "--format needs tab or tagged";
 
 inline std::string UnknownText(std::string_view what, std::string_view given) {
   return "unknown " + std::string(what) + " '" + std::string(given) + "'";
@@ -26,6 +27,9 @@ inline std::string UnknownCommandText(std::string_view given) { return UnknownTe
 inline std::string UnknownModeText(std::string_view given) { return UnknownText("mode", given); }
 inline std::string UnknownCharsetText(std::string_view given) {
   return UnknownText("character set", given);
+}
+inline std::string UnknownFormatText(std::string_view given) {
+  return UnknownText("export format", given);
 }
 inline std::string UnknownOptionText(std::string_view given) { return UnknownText("option", given); }
 

@@ -64,6 +64,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (!name) return Error(kCharsetMissing);
       invocation.charset = CharsetFromName(*name);
       if (!invocation.charset) return Error(UnknownCharsetText(*name));
+    } else if (!optionsEnded && (arg == "--format" || arg.rfind("--format=", 0) == 0)) {
+      const auto name = OptionValue(args, i, "--format");
+      if (!name) return Error(kFormatMissing);
+      invocation.format = ExportFormatFromName(*name);
+      if (!invocation.format) return Error(UnknownFormatText(*name));
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
       return Error(UnknownOptionText(arg));
     } else {
@@ -76,7 +81,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 const char* UsageText() {
   return "usage: tomekit-cli import [--mode M] [--charset C] FILE...\n"
-         "       tomekit-cli export [--mode M] [--charset C] FILE...\n"
+         "       tomekit-cli export [--mode M] [--charset C] [--format F] FILE...\n"
          "       tomekit-cli --help\n";
 }
 
@@ -88,7 +93,7 @@ const char* HelpText() {
          "      the Palm install folder, exactly as the import button does, and asks\n"
          "      HotSync to install them at the next HotSync.\n"
          "\n"
-         "  tomekit-cli export [--mode M] [--charset C] FILE...\n"
+         "  tomekit-cli export [--mode M] [--charset C] [--format F] FILE...\n"
          "      Turns JFile databases (PDB) into files the reference manager imports\n"
          "      (.tsv for EndNote and ProCite, .RIS for Reference Manager) in the\n"
          "      mode's import/export folder, exactly as the export button does.\n"
@@ -102,6 +107,12 @@ const char* HelpText() {
          "used, and --charset does not change it. auto reads a file as UTF-8 when it\n"
          "is valid UTF-8 with a non-ASCII character or starts with a byte-order mark,\n"
          "otherwise as Windows-1252, and writes Windows-1252.\n"
+         "\n"
+         "F is what export writes for EndNote: tab (the tab format of the Tomekit\n"
+         "output style) or tagged (EndNote's own \"EndNote Export\", %0 %A %T...);\n"
+         "without --format the mode's saved one (tab unless chosen) is used, and\n"
+         "--format does not change it. Import reads either, and EndNote's RIS\n"
+         "export, telling them apart by their content.\n"
          "\n"
          "Settings (tomekit.INI), field choices (stratEN.jfp and siblings) and the\n"
          "work folder TKWork are shared with the window: beside the program, or in\n"

@@ -4,6 +4,7 @@
 //   tomekit-cli export [--mode M] [--charset C] FILE...
 //   tomekit-cli --help
 #include "fields/ProgramModes.h"
+#include "fields/Settings.h"
 #include "platform/Charset.h"
 
 #include <cstdint>
@@ -19,6 +20,7 @@ struct Invocation {
   Command command = Command::Help;
   std::optional<Mode> mode;        // none: the saved mode
   std::optional<Charset> charset;  // none: the mode's saved character set
+  std::optional<ExportFormat> format;  // none: the mode's saved export format
   std::vector<std::string> files;
 };
 

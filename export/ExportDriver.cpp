@@ -41,11 +41,12 @@ void LogExportNames(ExportRun& run) {
 }
 
 // The messages are shown while the progress window is still up.
-[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, Charset charset,
+[[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, const Settings& settings,
                                        const ExportRun& run, Ui& ui) {
   ui.showProgress(RecordProgress(run.pdbPath, Banner::MovingFrom, false));
-  const TaggedResult result =
-      ConvertCsvToTagged({setup.mode, setup.fieldCount, charset}, run.csvPath, run.taggedPath, ui);
+  const TaggedFormat format{setup.mode, setup.fieldCount, settings.charset,
+                            settings.exportFormat == ExportFormat::Tagged};
+  const TaggedResult result = ConvertCsvToTagged(format, run.csvPath, run.taggedPath, ui);
   for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
   ui.hideProgress();
   return result;
@@ -94,7 +95,7 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
     run.note(kConverterFailedLine);
     return NotConvertedOutcome(outcome, run.log);
   }
-  const TaggedResult result = WriteTagged(setup, settings.charset, run, ui);
+  const TaggedResult result = WriteTagged(setup, settings, run, ui);
   if (result.stop == CsvStop::Stopped) {
     // The CSV is this run's alone; the earlier tagged file was never touched.
     RemoveFile(run.csvPath);

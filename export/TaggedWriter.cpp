@@ -1,6 +1,7 @@
 #include "export/TaggedWriter.h"
 
 #include "export/CsvLine.h"
+#include "fields/EndNoteTags.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldTable.h"
 #include "fields/RisTags.h"
@@ -80,6 +81,8 @@ public:
     }
     if (format_.mode == Mode::RefMan)
       writeRis(out);
+    else if (format_.mode == Mode::EndNote && format_.endNoteTagged)
+      writePercent(out);
     else
       writeTabbed(out);
   }
@@ -129,6 +132,65 @@ private:
     }
     out.writeLine("ER  - ");
     out.endLine();
+  }
+
+  // A list goes out a tag line per part, as the reader joined it; the lines
+  // of an abstract or notes as lines after their tag, as EndNote writes them.
+  // A link that is a DOI goes out as %R.
+  void writePercent(OutputFile& out) const {
+    for (int f = 1; f <= format_.fieldCount; ++f) {
+      const std::string& value = values_[static_cast<std::size_t>(f)];
+      const char tag = EndNoteTagOfField(f);
+      if (value.empty() || value == " " || tag == '\0') continue;
+      const std::string clean = Encoded(format_, CleanValue(value));
+      const std::string head = std::string("%") + percentTag(f, tag) + " ";
+      switch (EndNoteJoinOfField(f)) {
+        case RisJoin::Last:
+          out.write(head);
+          out.writeLine(clean);
+          break;
+        case RisJoin::Lines:
+          writeLines(out, head, clean);
+          break;
+        case RisJoin::Semicolon:
+        case RisJoin::List:
+          if (f == kEndNoteUrlField) {
+            writeLinks(out, clean);
+          } else {
+            WriteRisParts(out, head, clean, ';');
+          }
+          break;
+      }
+    }
+    out.endLine();
+  }
+
+  char percentTag(int field, char tag) const {
+    if (field == kEndNoteTypeField) return '0';
+    if (field == kEndNoteSecondaryTitleField) return EndNoteSecondaryTitleTag(values_[kEndNoteTypeField]);
+    return tag;
+  }
+
+  // The first line after the tag, the others as lines of their own; an empty
+  // one is left out, since a blank line ends the reference.
+  void writeLines(OutputFile& out, std::string_view head, std::string_view value) const {
+    out.write(head);
+    for (bool first = true;; first = false) {
+      const std::size_t end = std::min(value.find(kLineBreakMark), value.size());
+      if (first || end > 0) out.writeLine(value.substr(0, end));
+      if (end == value.size()) return;
+      value.remove_prefix(end + 1);
+    }
+  }
+
+  void writeLinks(OutputFile& out, std::string_view links) const {
+    while (!links.empty()) {
+      const std::size_t end = std::min(links.find(';'), links.size());
+      const std::string_view link = links.substr(0, end);
+      const char tag = EndNoteTagOfLink(link);
+      WriteRisParts(out, std::string("%") + tag + " ", link, ';');
+      links.remove_prefix(std::min(end + 1, links.size()));
+    }
   }
 
   TaggedFormat format_;
@@ -190,7 +252,7 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
     return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath, out.failure()};
   }
   if (format.charset == Charset::Utf8) out.write(kUtf8ByteOrderMark);
-  if (format.mode == Mode::EndNote) WriteGenericHeader(format, out);
+  if (format.mode == Mode::EndNote && !format.endNoteTagged) WriteGenericHeader(format, out);
 
   MessagePump pump(ui);
   pump.pumpNow();

@@ -1,8 +1,9 @@
 #pragma once
 // The export direction's last stage: the comma-separated text that jconv5
 // made from a PDB becomes the file the reference manager imports. EndNote
-// gets a "*GENERIC" tab-delimited file, ProCite (both modes) a tab-delimited
-// file without header, Reference Manager a RIS file of tag lines.
+// gets a "*GENERIC" tab-delimited file (or, when chosen, an "EndNote Export"
+// of %-tagged lines), ProCite (both modes) a tab-delimited file without
+// header, Reference Manager a RIS file of tag lines.
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
 #include "platform/Ui.h"
@@ -24,6 +25,8 @@ struct TaggedFormat {
   Mode mode = Mode::EndNote;
   int fieldCount = 0;
   Charset charset = Charset::Windows1252;
+  // EndNote mode: "%0 Journal Article" lines instead of the tab format.
+  bool endNoteTagged = false;
 };
 
 // Fields written per record: fieldCount, or all 47 ProCite fields in the

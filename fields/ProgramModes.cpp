@@ -14,6 +14,7 @@ constexpr std::array<ModeInfo, kAllModes.size()> kModes{{
         .strategyFile = "stratEN.jfp",
         .folderKey = {settings_key::kUserInfo, "ENPath"},
         .charsetKey = {settings_key::kTomekit, "ENCharset"},
+        .exportFormatKey = {settings_key::kTomekit, "ENExportFormat"},
         .lastFolderKey = {settings_key::kTomekit, "ENLastFolder"},
         .lastPdbFolderKey = {settings_key::kTomekit, "ENLastPDBFolder"},
         .exportCaption = "JFile to EndNote",

@@ -47,6 +47,9 @@ struct ModeInfo {
   const char* strategyFile;     // in the data folder
   SettingsKey folderKey;        // of importExportFolder
   SettingsKey charsetKey;       // of the character set of the mode's files
+  // Of the format the export direction writes, for a mode whose manager
+  // takes two; {} for a mode with one.
+  SettingsKey exportFormatKey;
   // Where each open dialog last took a file from (LastFolders.h).
   SettingsKey lastFolderKey;     // the manager's exports
   SettingsKey lastPdbFolderKey;  // the PDB files

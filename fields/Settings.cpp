@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 
 namespace tk {
 namespace {
@@ -48,6 +49,32 @@ void ReadSettings(Settings& settings) {
           .value_or(Mode::EndNote);
   settings.importExportFolder = ReadModeFolder(settings, settings.mode);
   settings.charset = ReadModeCharset(settings, settings.mode);
+  settings.exportFormat = ReadModeExportFormat(settings, settings.mode);
+}
+
+std::string_view ExportFormatName(ExportFormat format) {
+  return format == ExportFormat::Tagged ? "tagged" : "tab";
+}
+
+std::optional<ExportFormat> ExportFormatFromName(std::string_view name) {
+  for (const ExportFormat format : kExportFormats) {
+    if (EqualsIgnoreCase(name, ExportFormatName(format))) return format;
+  }
+  return std::nullopt;
+}
+
+ExportFormat ReadModeExportFormat(const Settings& settings, Mode mode) {
+  const SettingsKey key = InfoOf(mode).exportFormatKey;
+  if (!key.name) return ExportFormat::Tab;
+  return ExportFormatFromName(Read(IniFile(settings.settingsFile), key, ""))
+      .value_or(ExportFormat::Tab);
+}
+
+bool WriteModeExportFormat(const Settings& settings) {
+  const SettingsKey key = InfoOf(settings.mode).exportFormatKey;
+  if (!key.name) return true;
+  IniFile ini(settings.settingsFile);
+  return Write(ini, key, std::string(ExportFormatName(settings.exportFormat)));
 }
 
 Charset ReadModeCharset(const Settings& settings, Mode mode) {

@@ -7,9 +7,20 @@
 #include "platform/Charset.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tk {
+
+// What the export direction writes for EndNote: the tab format its output
+// style reads, or its own %-tagged "EndNote Export".
+enum class ExportFormat { Tab, Tagged };
+inline constexpr ExportFormat kExportFormats[] = {ExportFormat::Tab, ExportFormat::Tagged};
+
+// "tab" and "tagged", as the settings file and tomekit-cli's --format say.
+std::string_view ExportFormatName(ExportFormat format);
+std::optional<ExportFormat> ExportFormatFromName(std::string_view name);
 
 struct Settings {
   // The data folder: holds the settings, strategy files, TKWork and Log.txt.
@@ -24,6 +35,7 @@ struct Settings {
   Charset charset = Charset::Auto;  // of the mode's files
   // Where the program itself and jconv5 are, whichever folder holds the data.
   std::string programFolder;
+  ExportFormat exportFormat = ExportFormat::Tab;  // of the mode's exports
 };
 
 // Settings kept in dataFolder, the file named after the program
@@ -47,6 +59,13 @@ std::string ReadModeFolder(const Settings& settings, Mode mode);
 Charset ReadModeCharset(const Settings& settings, Mode mode);
 // The character set of settings.mode alone, as the menu records it at once.
 [[nodiscard]] bool WriteModeCharset(const Settings& settings);
+
+// The saved export format of a mode; Tab when missing, unknown, or the mode
+// has no choice.
+ExportFormat ReadModeExportFormat(const Settings& settings, Mode mode);
+// The export format of settings.mode alone; true, writing nothing, for a
+// mode without a choice.
+[[nodiscard]] bool WriteModeExportFormat(const Settings& settings);
 
 // Palm folders, the mode's folder, HotSync ID, mode; stops at the first key
 // that can't be written (the keys before it are written). False then.

@@ -17,7 +17,39 @@ std::size_t CutLengthKeepingPairs(std::string_view cut) {
   return quotes % 2 == 1 ? cut.size() - 1 : cut.size();
 }
 
+// Writes value with every quote doubled, cut to maxWidth bytes of the
+// doubled text; a pair that would not fit whole is left out.
+void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth) {
+  std::size_t room = maxWidth;
+  for (;;) {
+    const std::size_t plain = std::min({value.find('"'), value.size(), room});
+    out.write(value.substr(0, plain));
+    room -= plain;
+    value.remove_prefix(plain);
+    if (value.empty() || room < 2) return;
+    out.write("\"\"");
+    room -= 2;
+    value.remove_prefix(1);
+  }
+}
+
 }  // namespace
+
+bool WriteCsvValues(OutputFile& out, const FieldValues& record) {
+  bool cut = false;
+  int written = 0;
+  for (int n = 1; n <= record.fieldCount(); ++n) {
+    if (!record.selected(n)) continue;
+    const ValueBuffer& held = record.value(n);
+    if (held.length() > held.limit()) cut = true;
+    out.put('"');
+    WriteDoubled(out, held.kept(), held.limit());
+    out.put('"');
+    if (++written < record.selectedCount()) out.put(',');
+  }
+  out.endLine();
+  return cut;
+}
 
 void WriteCsvHeader(OutputFile& out, const FieldSetup& setup) {
   bool first = true;

@@ -12,6 +12,11 @@
 
 namespace tk {
 
+// One record of a tagged export, its values as read (quotes not yet
+// doubled): each selected value quoted, with its quotes doubled, cut to its
+// width; an empty value stays empty. True when a value was cut.
+[[nodiscard]] bool WriteCsvValues(OutputFile& out, const FieldValues& record);
+
 // Writes the quoted labels of the selected fields of the current mode.
 void WriteCsvHeader(OutputFile& out, const FieldSetup& setup);
 

@@ -8,12 +8,14 @@
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
+#include "import/ExportLook.h"
 #include "import/GenericPrePass.h"
 #include "import/IfoWriter.h"
 #include "import/ImportMessages.h"
 #include "import/OutputNaming.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
+#include "import/TaggedReader.h"
 #include "platform/Charset.h"
 #include "platform/InstallRequestStore.h"
 
@@ -42,7 +44,7 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   return ReadProCiteExport(setup, run, ui);
 }
 
-ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
+ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, ExportLook look, Ui& ui) {
   switch (setup.mode) {
     case Mode::RefMan:
       return ReadRefManExport(setup, run, ui);
@@ -53,7 +55,41 @@ ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
     case Mode::EndNote:
       break;
   }
+  if (look == ExportLook::Ris) return ReadRisIntoEndNote(setup, run, ui);
+  if (look == ExportLook::EndNoteTagged) return ReadEndNoteTaggedExport(setup, run, ui);
   return ReadEndNoteExport(setup, run, ui);
+}
+
+// Files no reader of the mode may take at all: they would become junk.
+Refusal RefusalBeforeReading(Mode mode, ExportLook look) {
+  switch (look) {
+    case ExportLook::Empty:
+      return Refusal::Empty;
+    case ExportLook::NotText:
+      return Refusal::NotText;
+    case ExportLook::Ris:
+      return mode == Mode::EndNote || mode == Mode::RefMan ? Refusal::None : Refusal::RisExport;
+    case ExportLook::EndNoteTagged:
+      return mode == Mode::EndNote ? Refusal::None : Refusal::EndNoteTagged;
+    case ExportLook::TabHeader:
+      return mode == Mode::RefMan ? Refusal::None : Refusal::HeaderRow;
+    case ExportLook::EndNoteTab:
+    case ExportLook::Text:
+      return Refusal::None;
+  }
+  return Refusal::None;
+}
+
+// Why a file read gave nothing to convert.
+Refusal RefusalAfterReading(Mode mode, ExportLook look, const ReadResult& read) {
+  if (read.status != ReadStatus::Read || !read.failedFile.empty()) return Refusal::None;
+  if (read.noRecordEnd) return Refusal::NoRecordEnds;
+  if (read.records > 0) return Refusal::None;
+  if (mode == Mode::RefMan) {
+    return look == ExportLook::EndNoteTab ? Refusal::EndNoteTab : Refusal::NoRisRecord;
+  }
+  return mode == Mode::EndNote && look == ExportLook::Text ? Refusal::NoRecordEnds
+                                                           : Refusal::None;
 }
 
 // False (after saying so) when there is no description to convert with.
@@ -126,7 +162,14 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
       break;
   }
   const std::string readFrom = run.inputPath;
-  const ReadResult read = ReadExport(setup, run, ui);
+  const ExportLook look = LookAtExport(run.inputPath);
+  Refusal refused = RefusalBeforeReading(setup.mode, look);
+  ReadResult read;
+  if (refused == Refusal::None) {
+    read = ReadExport(setup, run, look, ui);
+    refused = RefusalAfterReading(setup.mode, look, read);
+    if (refused != Refusal::None) read.records = 0;
+  }
   // A pipe's copy has served its one purpose.
   if (readFrom == StreamCopyPath(settings)) RemoveFile(readFrom);
   if (read.status == ReadStatus::Stopped) {
@@ -137,7 +180,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.note(RecordCountLine(read.records));
   if (read.records == 0) {
     ui.hideProgress();
-    ShowError(ui, kNotConvertedToCsv);
+    ShowError(ui, NotConvertedText(outcome.file, refused));
     return outcome;
   }
   run.written.push_back(run.csvPath);

@@ -45,6 +45,43 @@ std::vector<std::string> IfoNotices(const IfoResult& result) {
   return notices;
 }
 
+std::string NotConvertedText(std::string_view file, Refusal why) {
+  std::string_view reason;
+  switch (why) {
+    case Refusal::None:
+      return kNotConvertedToCsv;
+    case Refusal::Empty:
+      reason = "the file is empty";
+      break;
+    case Refusal::NotText:
+      reason = "not a text file";
+      break;
+    case Refusal::RisExport:
+      reason = "looks like a RIS export: use Reference Manager mode";
+      break;
+    case Refusal::EndNoteTagged:
+      reason = "looks like an EndNote Export (%0, %A, %T\xE2\x80\xA6): use EndNote mode";
+      break;
+    case Refusal::EndNoteTab:
+      reason = "looks like an EndNote tab export: use EndNote mode";
+      break;
+    case Refusal::HeaderRow:
+      reason =
+          "the first line is a header of field names: EndNote's tab export needs the Tomekit "
+          "output style, or use EndNote Export";
+      break;
+    case Refusal::NoRecordEnds:
+      reason =
+          "no record ends (\xC2\xB0): EndNote's tab export needs the Tomekit output style, or use "
+          "EndNote Export";
+      break;
+    case Refusal::NoRisRecord:
+      reason = "no RIS record (a line \"TY  - \") in it";
+      break;
+  }
+  return std::string(kNotConvertedToCsv) + "\n" + std::string(file) + ": " + std::string(reason);
+}
+
 std::string TransferredText(int records) {
   return std::to_string(records) + " Records Transferred to  JFile";
 }

@@ -20,6 +20,24 @@ struct IfoResult;
 
 inline constexpr char kNotConvertedToCsv[] = "Error Converting EndNote file";
 
+// Why a file holds nothing the mode can convert, for the line after
+// kNotConvertedToCsv.
+enum class Refusal {
+  None,
+  Empty,
+  NotText,
+  RisExport,          // outside Reference Manager mode
+  EndNoteTagged,      // outside EndNote mode
+  EndNoteTab,         // in Reference Manager mode
+  HeaderRow,          // a tab file opening with field names
+  NoRecordEnds,       // EndNote mode: text without a single record end
+  NoRisRecord,        // Reference Manager mode: no "TY  - " line
+};
+
+// kNotConvertedToCsv, then a line naming the file and why; the first alone
+// for Refusal::None.
+std::string NotConvertedText(std::string_view file, Refusal why);
+
 // The reader's error boxes, in the order it met the problems; an input that
 // can't be opened is told with the mode's own text (ModeInfo).
 std::vector<std::string> ReadNotices(const ReadResult& result, std::string_view inputNotOpened);

@@ -30,6 +30,9 @@ struct [[nodiscard]] ReadResult {
   int replaced = 0;        // records with a character Windows-1252 lacks
   int lostValues = 0;      // records where a later line replaced a field's value
   std::string failedFile;  // the output that could not be written; empty when it was
+  // EndNote's tab export: records were read, yet not one ended with the
+  // record end, so the file is no such export.
+  bool noRecordEnd = false;
 };
 
 using HeaderWriter = std::function<void(OutputFile& out)>;

@@ -5,6 +5,7 @@
 #include "import/CsvWriter.h"
 #include "import/FieldValues.h"
 #include "import/ImportMessages.h"
+#include "import/UnplacedTags.h"
 #include "platform/Charset.h"
 
 #include <algorithm>
@@ -31,49 +32,6 @@ bool LooksLikeTag(std::string_view head) {
   }
   return head[3] == '-' || (head.size() >= 5 && head[3] == ' ' && head[4] == '-');
 }
-
-// Writes value with every quote doubled, cut to maxWidth bytes of the
-// doubled text; a pair that would not fit whole is left out.
-void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth) {
-  std::size_t room = maxWidth;
-  for (;;) {
-    const std::size_t plain = std::min({value.find('"'), value.size(), room});
-    out.write(value.substr(0, plain));
-    room -= plain;
-    value.remove_prefix(plain);
-    if (value.empty() || room < 2) return;
-    out.write("\"\"");
-    room -= 2;
-    value.remove_prefix(1);
-  }
-}
-
-// Tags met in records that no field takes, counted per tag in the order
-// first met.
-class UnplacedTags {
-public:
-  void count(char first, char second) {
-    for (auto& [tag, times] : tags_) {
-      if (tag[0] == first && tag[1] == second) {
-        ++times;
-        return;
-      }
-    }
-    tags_.push_back({{first, second}, 1});
-  }
-  void log(ImportRun& run) const {
-    if (tags_.empty()) return;
-    std::string line = kTagsWithoutFieldLead;
-    for (const auto& [tag, times] : tags_) {
-      if (&tag != &tags_.front().first) line += ", ";
-      line += std::string(tag.data(), 2) + " " + std::to_string(times);
-    }
-    run.note(line);
-  }
-
-private:
-  std::vector<std::pair<std::array<char, 2>, int>> tags_;
-};
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && IsBlankOrTab(text.front())) text.remove_prefix(1);
@@ -463,20 +421,7 @@ void RisReader::placeLateValues() {
 void RisReader::writeRecord() {
   if (displaced_.slot || separated_) settleLine();
   placeLateValues();
-  bool cut = false;
-  int written = 0;
-  for (int n = 1; n <= record_.fieldCount(); ++n) {
-    if (!record_.selected(n)) continue;
-    const ValueBuffer& held = record_.value(n);
-    std::size_t maxWidth = held.limit();
-    std::string_view value = held.kept();
-    if (held.length() > maxWidth) cut = true;
-    out_.put('"');
-    WriteDoubled(out_, value, maxWidth);
-    out_.put('"');
-    if (++written < record_.selectedCount()) out_.put(',');
-  }
-  out_.endLine();
+  const bool cut = WriteCsvValues(out_, record_);
   if (cut) ++tally_.truncated;
   ++tally_.records;
   tally_.lost.recordWritten(run_, tally_.records);

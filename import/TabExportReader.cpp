@@ -78,6 +78,7 @@ private:
   OutputFile& out_;
   CsvRecord record_;
   RecordTally tally_;
+  bool sawRecordEnd_ = false;
 };
 
 void TabReader::read(InputFile& in, ReadResult& result) {
@@ -111,6 +112,7 @@ void TabReader::read(InputFile& in, ReadResult& result) {
             ends.text();
             break;
           case kRecordEnd:
+            sawRecordEnd_ = true;
             endRecord();
             ends.recordEnded();
             break;
@@ -124,6 +126,7 @@ void TabReader::read(InputFile& in, ReadResult& result) {
   EndRead(in, pump, tally_, result, [&] {
     if (ends.recordOpen()) endRecord();
   });
+  result.noRecordEnd = kind_ == Export::EndNote && result.records > 0 && !sawRecordEnd_;
 }
 
 void TabReader::endRecord() {

@@ -13,6 +13,7 @@ std::string Parse(const std::vector<std::string>& args) {
   std::string text = std::vector{"import", "export", "help"}[static_cast<int>(call.command)];
   text += call.mode ? " " + std::to_string(ModeNumber(*call.mode)) : " saved";
   if (call.charset) text += " " + std::string(CharsetName(*call.charset));
+  if (call.format) text += " " + std::string(ExportFormatName(*call.format));
   for (const std::string& file : call.files) text += " [" + file + "]";
   return text;
 }
@@ -34,6 +35,10 @@ TEST(command_line_test, commands_modes_files_help_and_why_a_line_is_unusable) {
       {{"export", "-x", "a"}, "error: unknown option '-x'"},
       {{"import", "a", "--charset"}, "error: --charset needs a character set"},
       {{"import", "--charset", "latin1", "a"}, "error: unknown character set 'latin1'"},
+      {{"export", "--format=Tagged", "x.PDB"}, "export saved tagged [x.PDB]"},
+      {{"export", "--format", "tab", "x.PDB"}, "export saved tab [x.PDB]"},
+      {{"export", "x.PDB", "--format"}, "error: --format needs tab or tagged"},
+      {{"export", "--format", "ris", "x.PDB"}, "error: unknown export format 'ris'"},
   };
   for (const auto& [args, parsed] : cases) EXPECT_EQ(Parse(args), parsed);
 }

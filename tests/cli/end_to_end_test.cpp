@@ -128,6 +128,42 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
       << ini;
 }
 
+// An "EndNote Export" goes to the handheld and comes back as one: bibutils
+// reads the same references from both, field for field.
+TEST_F(EndToEnd, endnote_tagged_export_comes_back_as_bibutils_reads_it) {
+  if (std::system("command -v end2xml >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "end2xml (bibutils) is not installed";
+  }
+  fs::copy_file(test::DataFile("endnote/round-trip.enw"), folder("EndNote/refs.txt"));
+  // The first run writes the default field choice, which leaves fields 16-31
+  // out; every field is chosen for the round trip.
+  EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt").status, 0);
+  std::string strategy = test::ReadBytes(folder("stratEN.jfp"));
+  std::string defaults, chosen;
+  for (int field = 1; field <= 31; ++field) {
+    defaults += field <= 15 ? "1," : "0,";
+    chosen += "1,";
+  }
+  const std::size_t at = strategy.find(defaults);
+  ASSERT_NE(at, std::string::npos);
+  test::WriteBytes(folder("stratEN.jfp"), strategy.replace(at, defaults.size(), chosen));
+  EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt"),
+            (CliRun{0, "3 Records Transferred to  JFile\n", ""}));
+  EXPECT_EQ(cli("export --mode endnote --format tagged Install/EN-refs.PDB"),
+            (CliRun{0, "3 Records Transferred to EndNote\n", ""}));
+  const auto mods = [this](const std::string& file) {
+    const std::string command =
+        "end2xml '" + folder(file) + "' >'" + folder(file + ".xml") + "' 2>/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return test::ReadBytes(folder(file + ".xml"));
+  };
+  const std::string original = mods("EndNote/refs.txt");
+  EXPECT_NE(original.find("Rivers of Asia"), std::string::npos);
+  EXPECT_EQ(mods("EndNote/EN-refs.tsv"), original);
+  // Choosing it for one run keeps the saved format.
+  EXPECT_EQ(test::ReadBytes(folder("tomekit.INI")).find("ExportFormat"), std::string::npos);
+}
+
 TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order) {
   EXPECT_EQ(cli("import"),
             (CliRun{2, "", "tomekit-cli: no file given\n" + std::string(UsageText())}));

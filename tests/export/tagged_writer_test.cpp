@@ -95,6 +95,28 @@ TEST(tagged_writer_test, ris_writes_what_reading_joined_as_tag_lines) {
   }
 }
 
+// The chosen "EndNote Export": a tag line per author, editor, keyword and
+// link, a DOI as %R, an abstract's lines after its tag, a blank line after
+// each reference; no header.
+TEST(tagged_writer_test, endnote_tagged_export_writes_what_reading_joined) {
+  Conversion run;
+  const std::string csv = run.dir.file("in.csv");
+  test::WriteBytes(csv,
+                   "\"Reference Type\",\"Author\",\"Year\",\"Title\",\"Editor\",\"Keywords\","
+                   "\"Abstract\",\"URL\",\"Custom 4\"\r\n"
+                   "\"Journal Article\",\"Doe, J.;Roe, R.\",\"2001\",\"Heat\",\" \",\"a; b\","
+                   "\"One.\x85Two.\",\"http://u;10.1/x\",\"c4\"\r\n"
+                   "\"Book\",,,\"T\"\r\n");
+  const TaggedResult result =
+      ConvertCsvToTagged({Mode::EndNote, InfoOf(Mode::EndNote).fieldCount, Charset::Windows1252, true},
+                         csv, run.out, run.ui);
+  EXPECT_EQ(result.records, 2);
+  EXPECT_EQ(test::ReadBytes(run.out),
+            "%0 Journal Article\r\n%A Doe, J.\r\n%A Roe, R.\r\n%D 2001\r\n%T Heat\r\n"
+            "%K a\r\n%K b\r\n%X One.\r\nTwo.\r\n%U http://u\r\n%R 10.1/x\r\n%4 c4\r\n\r\n"
+            "%0 Book\r\n%T T\r\n\r\n");
+}
+
 // The file is written whole or the earlier one stays; the notice says why.
 TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();

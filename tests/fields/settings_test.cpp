@@ -3,6 +3,7 @@
 #include "fields/Settings.h"
 
 #include "mock/TempFolder.h"
+#include "platform/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,25 @@ TEST(settings_test, absent_keys_and_an_unknown_mode_are_the_defaults) {
         Read(settings, "[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
         (ReadBack{Mode::EndNote, "/en", folder, folder, "0", "auto"}))
         << mode;
+}
+
+// Only EndNote's manager reads two formats; the choice is kept for its mode
+// and an unknown value is the tab format.
+TEST(settings_test, the_export_format_is_endnotes_alone) {
+  test::TempFolder dir;
+  Settings settings = RefManSettings(dir);
+  settings.exportFormat = ExportFormat::Tagged;
+  ASSERT_TRUE(WriteModeExportFormat(settings));
+  EXPECT_FALSE(FileExists(settings.settingsFile));
+  settings.mode = Mode::EndNote;
+  ASSERT_TRUE(WriteModeExportFormat(settings));
+  EXPECT_EQ(test::ReadBytes(settings.settingsFile), "[Tomekit]\r\nENExportFormat=tagged\r\n");
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tagged);
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::RefMan), ExportFormat::Tab);
+  test::WriteBytes(settings.settingsFile, "[Tomekit]\nenexportformat=TAGGED\n");
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tagged);
+  test::WriteBytes(settings.settingsFile, "[Tomekit]\nENExportFormat=ris\n");
+  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tab);
 }
 
 }  // namespace

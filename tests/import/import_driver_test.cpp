@@ -271,3 +271,64 @@ TEST(import_driver_test, install_is_requested_after_any_choice) {
 
 }  // namespace
 }  // namespace tk
+
+namespace tk {
+namespace {
+
+// A file that is no export of the mode is refused by content, whatever its
+// name, with the file and the reason on the line after the usual message;
+// no database is made of it.
+TEST(import_driver_test, files_that_are_no_export_of_the_mode_are_refused) {
+  const std::string png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+  const struct {
+    const char* behaviour;
+    Mode mode;
+    std::string bytes, reason;
+  } cases[] = {
+      {"a tab file with a header row", Mode::EndNote,
+       "Reference Type\tAuthor\tYear\tTitle\r\nBook\tDoe\t2001\tOne\r\nBook\tRoe\t2002\tTwo\r\n",
+       "the first line is a header of field names: EndNote's tab export needs the Tomekit output "
+       "style, or use EndNote Export"},
+      {"a README", Mode::EndNote, "# Tomekit\n\nCarries references.\n",
+       "no record ends (\xC2\xB0): EndNote's tab export needs the Tomekit output style, or use "
+       "EndNote Export"},
+      {"a README in Reference Manager mode", Mode::RefMan, "# Tomekit\n",
+       "no RIS record (a line \"TY  - \") in it"},
+      {"a PNG", Mode::EndNote, png, "not a text file"},
+      {"a PNG in Reference Manager mode", Mode::RefMan, png, "not a text file"},
+      {"a RIS file in ProCite mode", Mode::ProCite, "TY  - JOUR\nER  - \n",
+       "looks like a RIS export: use Reference Manager mode"},
+      {"an EndNote Export in Reference Manager mode", Mode::RefMan, "%0 Book\n%T x\n",
+       "looks like an EndNote Export (%0, %A, %T\xE2\x80\xA6): use EndNote mode"},
+      {"an EndNote tab export in Reference Manager mode", Mode::RefMan, "Book\tDoe\xB0",
+       "looks like an EndNote tab export: use EndNote mode"},
+      {"an empty file", Mode::EndNote, "", "the file is empty"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.behaviour);
+    DriverRun run(c.mode);
+    const std::string file = run.input("refs.txt", c.bytes);
+    run.importFiles({file});
+    EXPECT_EQ(run.ui.texts(), (Lines{"Error Converting EndNote file\n" + file + ": " + c.reason}));
+    EXPECT_FALSE(run.outcomes.at(0).converted);
+    EXPECT_FALSE(FileExists(run.pdb("refs")));
+  }
+}
+
+// EndNote mode takes EndNote's stock exports by their content.
+TEST(import_driver_test, endnote_mode_converts_its_tagged_and_ris_exports) {
+  for (const std::string& bytes :
+       {std::string("%0 Book\n%A Doe\n%D 2001\n%T One\n"),
+        std::string("TY  - BOOK\nAU  - Doe\nPY  - 2001\nTI  - One\nER  - \n")}) {
+    SCOPED_TRACE(bytes);
+    DriverRun run(Mode::EndNote);
+    EXPECT_EQ(run.importFiles({run.input("refs.txt", bytes)}), "1 Records Transferred to  JFile");
+    EXPECT_EQ(run.ui.texts(), Lines{});
+    EXPECT_EQ(test::ReadBytes(run.pdb("refs")),
+              "\"Reference Type\",\"Author\",\"Year\",\"Title\"\r\n"
+              "\"Book\",\"Doe\",\"2001\",\"One\"\r\n");
+  }
+}
+
+}  // namespace
+}  // namespace tk

@@ -1,0 +1,40 @@
+#pragma once
+// The tags a tagged reader met that no field takes, for the log.
+#include "import/ImportMessages.h"
+#include "import/ImportRun.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tk {
+
+// Tags met in records that no field takes, counted per tag in the order
+// first met.
+class UnplacedTags {
+public:
+  void count(char first, char second) {
+    for (auto& [tag, times] : tags_) {
+      if (tag[0] == first && tag[1] == second) {
+        ++times;
+        return;
+      }
+    }
+    tags_.push_back({{first, second}, 1});
+  }
+  void log(ImportRun& run) const {
+    if (tags_.empty()) return;
+    std::string line = kTagsWithoutFieldLead;
+    for (const auto& [tag, times] : tags_) {
+      if (&tag != &tags_.front().first) line += ", ";
+      line += std::string(tag.data(), 2) + " " + std::to_string(times);
+    }
+    run.note(line);
+  }
+
+private:
+  std::vector<std::pair<std::array<char, 2>, int>> tags_;
+};
+
+}  // namespace tk
