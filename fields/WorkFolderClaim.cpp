@@ -5,13 +5,9 @@
 #include "platform/Files.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
-#include "platform/Utf8Path.h"
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace tk {
 namespace {
@@ -28,11 +24,9 @@ bool IsWorkFile(const std::string& name) {
                      [&](std::string_view known) { return EqualsIgnoreCase(extension, known); });
 }
 
-bool IsKept(const fs::path& file, const std::vector<std::string>& keep) {
-  std::error_code ec;
-  return std::any_of(keep.begin(), keep.end(), [&](const std::string& kept) {
-    return fs::equivalent(file, fs::u8path(kept), ec);
-  });
+bool IsKept(const std::string& file, const std::vector<std::string>& keep) {
+  return std::any_of(keep.begin(), keep.end(),
+                     [&](const std::string& kept) { return SameFile(file, kept); });
 }
 
 }  // namespace
@@ -52,12 +46,10 @@ std::string WorkFolderClaim::refusalText() const {
 }
 
 void ClearWorkFiles(std::string_view dataFolder, const std::vector<std::string>& keep) {
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(fs::u8path(WorkFolder(dataFolder)), ec)) {
-    std::error_code entryError;
-    if (entry.is_directory(entryError)) continue;
-    const std::string name = Utf8FromPath(entry.path().filename());
-    if (IsWorkFile(name) && !IsKept(entry.path(), keep)) fs::remove(entry.path(), entryError);
+  const std::string folder = WorkFolder(dataFolder);
+  for (const std::string& name : FileNamesIn(folder)) {
+    const std::string file = JoinPath(folder, name);
+    if (IsWorkFile(name) && !IsKept(file, keep)) RemoveFile(file);
   }
 }
 

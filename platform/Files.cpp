@@ -89,6 +89,21 @@ bool RemoveFile(const std::string& path) {
   return fs::remove(fs::u8path(path), ec);
 }
 
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(fs::u8path(folder), ec)) {
+    std::error_code entryError;
+    if (!entry.is_directory(entryError)) names.push_back(Utf8FromPath(entry.path().filename()));
+  }
+  return names;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return fs::equivalent(fs::u8path(a), fs::u8path(b), ec);
+}
+
 bool CopyFileBytes(const std::string& from, const std::string& to) {
   std::string failure;
   return CopyFileBytes(from, to, failure);

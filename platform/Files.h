@@ -35,6 +35,12 @@ bool FolderExists(const std::string& path);
 [[nodiscard]] bool CreateFolders(const std::string& path);
 // Best effort: a file that is already gone counts as deleted.
 bool RemoveFile(const std::string& path);
+// The names of what a folder holds other than folders; none when it can't
+// be read.
+std::vector<std::string> FileNamesIn(const std::string& folder);
+// Both paths name one file, through links or other spellings; false when
+// either is missing.
+bool SameFile(const std::string& a, const std::string& b);
 // Copies, replacing an existing destination (written atomically).
 [[nodiscard]] bool CopyFileBytes(const std::string& from, const std::string& to);
 // As above; on failure, failure names the file and the system's reason.
