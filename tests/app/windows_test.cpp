@@ -437,9 +437,13 @@ TEST_F(AppTest, the_window_grows_with_its_panel_and_never_below_the_modes_size) 
 }
 
 TEST_F(AppTest, keys_reach_menus_buttons_and_out_of_the_word_list) {
-  for (QMenu* menu : window->findChildren<QMenu*>())
-    for (QAction* item : menu->actions())
-      if (!item->isSeparator()) EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
+  for (QMenu* menu : window->findChildren<QMenu*>()) {
+    for (QAction* item : menu->actions()) {
+      if (!item->isSeparator()) {
+        EXPECT_TRUE(item->text().contains('&')) << item->text().toStdString();
+      }
+    }
+  }
   EXPECT_TRUE(window->findChild<QPushButton*>("Btn2JF")->text().startsWith('&'));
   window->show();
   window->activateWindow();
