@@ -41,8 +41,6 @@ void ExpectStartInWholeCharacters(const std::string& part, const std::string& na
 }
 
 TEST(name_length_test, a_cut_never_splits_a_character) {
-  EXPECT_EQ(FileNameLength("abc"), 3u);
-  EXPECT_EQ(FileNameStart("abc", 5), "abc");
   const std::string accents = "éé";
 #ifdef _WIN32
   EXPECT_EQ(FileNameLength(accents + "\xF0\x9F\x98\x80"), 4u);  // a pair of UTF-16 units

@@ -1,6 +1,5 @@
-// FIFOs, pipes and devices: what a path is, found without opening it; reads
-// that wait for a writer or run on without end, and give up when asked; and
-// writes that never replace what is no regular file.
+// FIFOs, pipes and devices: what a path is, found without opening it, and
+// reads that wait for a writer or run on without end, and give up when asked.
 #include "platform/Charset.h"
 #include "platform/Files.h"
 
@@ -21,13 +20,7 @@
 namespace tk {
 namespace {
 
-#ifdef _WIN32
-#define TK_SKIP_WITHOUT_FIFOS() GTEST_SKIP() << "FIFOs and /dev/zero are POSIX"
-#else
-#define TK_SKIP_WITHOUT_FIFOS() static_cast<void>(0)
-#endif
-
-#ifndef _WIN32
+#ifndef _WIN32  // FIFOs and /dev/zero are POSIX
 // A check that says "stop" on its n-th call, and counts the calls.
 struct StopAfter {
   int calls = 0;
@@ -40,11 +33,8 @@ std::string ReadAll(InputFile& in) {
   for (int c = in.get(); c >= 0; c = in.get()) bytes += static_cast<char>(c);
   return bytes;
 }
-#endif
 
 TEST(non_regular_files_test, kinds_are_told_without_opening) {
-  TK_SKIP_WITHOUT_FIFOS();
-#ifndef _WIN32
   test::TempFolder dir;
   test::WriteBytes(dir.file("plain"), "x");
   ASSERT_TRUE(test::MakeFifo(dir.file("fifo")));
@@ -55,14 +45,11 @@ TEST(non_regular_files_test, kinds_are_told_without_opening) {
                                    {dir.file("none"), FileKind::Missing}}) {
     EXPECT_EQ(KindOfFile(path), kind) << path;
   }
-#endif
 }
 
 // Nobody ever opens the FIFO for writing: the open returns at once and the
 // read gives up when asked, as stopped and not as failed.
 TEST(non_regular_files_test, a_fifo_without_writer_is_opened_at_once_and_its_read_stopped) {
-  TK_SKIP_WITHOUT_FIFOS();
-#ifndef _WIN32
   test::TempFolder dir;
   const std::string fifo = dir.file("fifo");
   ASSERT_TRUE(test::MakeFifo(fifo));
@@ -74,13 +61,10 @@ TEST(non_regular_files_test, a_fifo_without_writer_is_opened_at_once_and_its_rea
   EXPECT_LT(in.get(), 0);
   EXPECT_TRUE(in.stopped() && !in.failed());
   EXPECT_EQ(stop.calls, 3);
-#endif
 }
 
 // A writer that comes after the reader opened: every byte, then the end.
 TEST(non_regular_files_test, a_fifo_is_read_whole_once_its_writer_comes_and_goes) {
-  TK_SKIP_WITHOUT_FIFOS();
-#ifndef _WIN32
   test::TempFolder dir;
   const std::string fifo = dir.file("fifo");
   ASSERT_TRUE(test::MakeFifo(fifo));
@@ -100,14 +84,11 @@ TEST(non_regular_files_test, a_fifo_is_read_whole_once_its_writer_comes_and_goes
   const std::string read = ReadAll(in);
   writer.join();
   EXPECT_TRUE(read == bytes && !in.stopped() && !in.failed()) << read.size();
-#endif
 }
 
 // An input without end is looked at until the stop; a FIFO without writer
 // is waited for until then.
 TEST(non_regular_files_test, detection_ends_on_a_stop_through_endless_or_absent_input) {
-  TK_SKIP_WITHOUT_FIFOS();
-#ifndef _WIN32
   test::TempFolder dir;
   ASSERT_TRUE(test::MakeFifo(dir.file("fifo")));
   for (const auto& path : {std::string("/dev/zero"), dir.file("fifo")}) {
@@ -117,23 +98,9 @@ TEST(non_regular_files_test, detection_ends_on_a_stop_through_endless_or_absent_
   }
   test::WriteBytes(dir.file("utf8"), "caf\xC3\xA9");
   EXPECT_EQ(DetectFileCharset(dir.file("utf8"), [] { return false; }), Charset::Utf8);
-#endif
 }
 
-// A settings file that is a FIFO or a folder reads as absent and is never
-// replaced by a write, which would do away with it.
-TEST(non_regular_files_test, writes_never_replace_a_fifo_or_folder) {
-  TK_SKIP_WITHOUT_FIFOS();
-#ifndef _WIN32
-  test::TempFolder dir;
-  ASSERT_TRUE(test::MakeFifo(dir.file("fifo")));
-  ASSERT_TRUE(CreateFolders(dir.file("folder")));
-  for (const auto& path : {dir.file("fifo"), dir.file("folder")}) {
-    EXPECT_FALSE(WriteTextLines(path, {"x"})) << path;
-    EXPECT_NE(KindOfFile(path), FileKind::Regular) << path;
-  }
 #endif
-}
 
 }  // namespace
 }  // namespace tk
