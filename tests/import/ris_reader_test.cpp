@@ -140,7 +140,8 @@ TEST(ris_reader_test, lines_and_tags_follow_the_rules) {
 }
 
 // Samples from public projects (tests/data/ris, MIT licence): how many
-// records each gives, and what some of them hold.
+// records each gives, and what some of them hold. Those the golden test
+// compares whole are not repeated here.
 TEST(ris_reader_test, public_samples_give_their_records) {
   const struct {
     const char* name;
@@ -149,10 +150,8 @@ TEST(ris_reader_test, public_samples_give_their_records) {
     std::string records = "";
   } samples[] = {
       {"rispy/example_extraneous_data.ris", 2},
-      {"rispy/example_multiline.ris", 3, On(6), "\"first line * second line * last line\"\r\n"},
       {"rispy/example_utf_chars.ris", 1},
       {"jabref/RisImporterTest1.ris", 11},
-      {"jabref/RisImporterCorrupted.ris", 0},
       {"jabref/RisImporterTestWithEmptyER.ris", 1},
       {"jabref/RisImporterTest6.ris", 1},
       {"citation-js/endnote-style-delimiters.ris", 2},
@@ -160,7 +159,6 @@ TEST(ris_reader_test, public_samples_give_their_records) {
        "\"Chap\",\"McDonald, Angela;Roberts, R. Gareth;Frood, Elizabeth\",\"Oxford\",\"Griffith "
        "Institute\"\r\n"},
       {"derived/cp1252-crlf-from-jabref-scopus.ris", 1},
-      {"derived/lowercase-tags-from-jabref-test7.ris", 0},
   };
   for (const auto& s : samples) {
     SCOPED_TRACE(s.name);
