@@ -20,9 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <span>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace tk::test {
@@ -81,6 +81,21 @@ struct ReaderRun {
   FakeUi ui;
 };
 
+// What a reader's run gave and showed, by name, so a failure says which.
+struct ReadOutcome {
+  ReadStatus status;
+  int records, truncated;
+  std::string written;    // without the header line
+  long counter, updates;  // the record counter's last value and its moves
+  bool operator==(const ReadOutcome&) const = default;
+  friend void PrintTo(const ReadOutcome& o, std::ostream* out) {
+    *out << "{status " << static_cast<int>(o.status) << ", " << o.records << " records, "
+         << o.truncated << " truncated, counter " << o.counter << " moved " << o.updates
+         << " times, written:\n"
+         << ::testing::PrintToString(o.written) << "}";
+  }
+};
+
 // An export and the records its reader must write, one line each.
 struct ReaderCase {
   const char* behaviour;
@@ -98,12 +113,10 @@ inline void ExpectReads(Mode mode, std::span<const ReaderCase> cases) {
     const int count = static_cast<int>(std::count(c.records.begin(), c.records.end(), '\n'));
     // ProCite moves the counter before it knows whether a line is a record.
     const long counter = r.ui.lastRecord + (mode == Mode::ProCite);
-    // Status, records, truncated, the records written, the counter's last
-    // value and its moves.
-    EXPECT_EQ(std::tuple(result.status, result.records, result.truncated, r.records(), counter,
-                         r.ui.recordUpdates),
-              std::tuple(ReadStatus::Read, count, c.truncated, c.records, long{count},
-                         c.updates ? c.updates : long{count}));
+    EXPECT_EQ((ReadOutcome{result.status, result.records, result.truncated, r.records(), counter,
+                           r.ui.recordUpdates}),
+              (ReadOutcome{ReadStatus::Read, count, c.truncated, c.records, count,
+                           c.updates ? c.updates : count}));
   }
 }
 

@@ -3,12 +3,26 @@
 #include "ImportFixture.h"
 
 #include <functional>
-#include <tuple>
 
 namespace tk {
 namespace {
 
 using test::ReaderRun;
+
+// What a faulty run left, by name.
+struct FaultOutcome {
+  ReadStatus status;
+  int records;
+  std::string failedFile, output;
+  std::size_t messages;
+  bool partLeft;
+  bool operator==(const FaultOutcome&) const = default;
+  friend void PrintTo(const FaultOutcome& o, std::ostream* out) {
+    *out << "{status " << static_cast<int>(o.status) << ", " << o.records << " records, failed '"
+         << o.failedFile << "', output '" << o.output << "', " << o.messages << " messages"
+         << (o.partLeft ? ", part file left" : "") << "}";
+  }
+};
 
 struct Fault {
   const char* name;
@@ -54,10 +68,10 @@ TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
       const std::string output = fault.earlierKept  ? "earlier"
                                  : fault.headerOnly ? reader.header
                                                     : "";
-      EXPECT_EQ(std::tuple(result.status, result.records, result.failedFile,
-                           test::ReadBytes(r.output()), r.ui.messages.size(),
-                           test::LeftBehind(test::TkPartOf(r.output()))),
-                std::tuple(fault.status, 0, failed, output, std::size_t{0}, false));
+      EXPECT_EQ((FaultOutcome{result.status, result.records, result.failedFile,
+                              test::ReadBytes(r.output()), r.ui.messages.size(),
+                              test::LeftBehind(test::TkPartOf(r.output()))}),
+                (FaultOutcome{fault.status, 0, failed, output, 0, false}));
     }
   }
 }
