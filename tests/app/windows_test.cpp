@@ -16,7 +16,6 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <filesystem>
-#include <iostream>
 
 // Failures print a QString as text instead of as its bytes.
 inline void PrintTo(const QString& s, std::ostream* out) { *out << '"' << s.toStdString() << '"'; }
@@ -511,83 +510,6 @@ TEST_F(AppTest, a_second_launch_brings_the_running_window_forward) {
   EXPECT_TRUE(app::AskRunningCopyToShow(name));
   for (int i = 0; i < 1000 && !running.isVisible(); ++i) QTest::qWait(10);
   EXPECT_TRUE(running.isVisible());
-}
-
-
-// Not a check: with TOMEKIT_WINDOW_TOUR naming a folder, one session with the
-// real converter, told step by step, with pictures of the window left there.
-// Run under a display (xvfb-run) to see what a user would.
-TEST_F(AppTest, tour) {
-  const QString shots = qEnvironmentVariable("TOMEKIT_WINDOW_TOUR");
-  if (shots.isEmpty()) GTEST_SKIP() << "TOMEKIT_WINDOW_TOUR not set";
-  auto say = [&](const QString& step) {
-    std::cout << step.toStdString() << "\n  boxes: " << boxes.join(" | ").toStdString() << "\n";
-    boxes.clear();
-  };
-  auto* status = window->findChild<QLabel*>("StatusPanel1");
-  auto settle = [&] { for (int i = 0; i < 30; ++i) QTest::qWait(10); };
-  fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
-  ScopedEnv storeLocation("TOMEKIT_INSTALL_STORE", folder.file("install.ini"));
-  window->settings().palmInstallFolder = window->settings().palmBackupFolder =
-      window->settings().importExportFolder = folder.path();
-  WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
-  window->show();
-  settle();
-  QScreen* screen = window->screen();
-  screen->grabWindow(0).save(shots + "/screen.png");
-  say(QString("shown: window frame %1,%2 %3x%4 on a screen of %5x%6 (scale %7)")
-          .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
-          .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())
-          .arg(screen->availableGeometry().width()).arg(screen->availableGeometry().height())
-          .arg(window->devicePixelRatioF()));
-  window->resize(window->minimumSize());
-  settle();
-  window->grab().save(shots + "/smallest.png");
-  window->resize(window->minimumSize() * 2);
-  settle();
-  window->grab().save(shots + "/twice.png");
-  window->resize(window->minimumSize());
-  QString pick = QString::fromStdString(folder.file("refs.txt"));
-  app::SetFilesHook([&](const QString&, const QString&) { return QStringList{pick}; });
-  window->onImportClicked();
-  say("import refs.txt: status '" + status->text() + "'");
-  window->fieldCheckBox(5)->setChecked(!window->fieldCheckBox(5)->isChecked());
-  window->widthBox(6)->setText("123");
-  const bool ticked = window->fieldCheckBox(5)->isChecked();
-  window->onModeChosen(Mode::RefMan);
-  say("switched to: " + shown()[2] + ", field 1 '" + shown()[4] + "'");
-  window->onModeChosen(Mode::EndNote);
-  say(QString("back in %1: field 5 ticked %2 (was %3), field 6 width %4")
-          .arg(shown()[2]).arg(window->fieldCheckBox(5)->isChecked()).arg(ticked)
-          .arg(window->widthBox(6)->text()));
-  QStringList pdbs;
-  for (const auto& entry : fs::directory_iterator(folder.path()))
-    if (entry.path().extension() == ".PDB") pdbs << QString::fromStdString(entry.path().string());
-  pick = pdbs.value(0);
-  window->onExportClicked();
-  say("export " + pick + ": status '" + status->text() + "'");
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(pick), QUrl::fromLocalFile(QString::fromStdString(folder.file("refs.txt")))});
-  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &enter);
-  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &drop);
-  settle();
-  for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
-  say("drop of the PDB and refs.txt: status '" + status->text() + "'");
-  app::SetChoiceHook([&](const QString& text, const QStringList& buttons) {
-    boxes << "asked: " + text + " [" + buttons.join(", ") + "]";
-    return 0;
-  });
-  pick = QString::fromStdString(folder.file("refs.txt"));
-  QTimer::singleShot(0, window.get(), [&] { window->close(); });
-  window->onImportClicked();
-  say(QString("close during an import: window still shown %1, status '%2'")
-          .arg(window->isVisible()).arg(status->text()));
-  std::vector<std::string> log;
-  static_cast<void>(ReadTextLines(folder.file("Log.txt"), log));
-  std::cout << "Log.txt:\n";
-  for (const auto& line : log) std::cout << "  " << line << "\n";
 }
 
 }  // namespace
