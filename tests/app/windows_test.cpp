@@ -90,6 +90,7 @@ protected:
   static QString Plain(QString caption) { return caption.remove(u'&'); }
   FldDef& field(int n) { return window->fieldSetup().table[n]; }
   std::vector<std::string>& words(int n) { return window->fieldSetup().popupLists[n]; }
+  QString path(const char* name) const { return QString::fromStdString(folder.file(name)); }
 
   QStringList boxes, seen;
   int choice = -1;  // the button a question is answered with
@@ -169,7 +170,7 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
   window->onFoldersClicked();
   window->close();
   const QString error = "E:" + QString::fromStdString(SettingsWriteError(window->settings())),
-                log = "E:Unable to write to " + QString::fromStdString(folder.file("Log.txt"));
+                log = "E:Unable to write to " + path("Log.txt");
   EXPECT_EQ(boxes, (QStringList{error, error, log, error}));
   // Started so, it still comes up whole in the saved mode.
   window = std::make_unique<app::MainWindow>(folder.path(), folder.path());
@@ -196,7 +197,7 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
       states << cursor();
       window->onAboutClicked();
     });
-    return QStringList{QString::fromStdString(folder.file("My Refs.txt"))};
+    return QStringList{path("My Refs.txt")};
   });
   window->widthBox(2)->setText("7");  // the panel is read before the import
   window->onImportClicked();
@@ -228,8 +229,7 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
 // imports alike, is refused before anything of it is converted.
 TEST_F(AppTest, a_choice_made_while_another_run_converts_is_refused) {
   const WorkFolderClaim otherRun(folder.path(), {});
-  window->convertDropped({QString::fromStdString(folder.file("EN-a.PDB")),
-                          QString::fromStdString(folder.file("refs.txt"))});
+  window->convertDropped({path("EN-a.PDB"), path("refs.txt")});
   // Not even the converter's absence is found out.
   const QString refused = "E:" + QString::fromStdString(otherRun.refusalText());
   EXPECT_EQ(boxes, (QStringList{refused, refused}));
@@ -298,13 +298,13 @@ TEST_F(AppTest, a_second_launch_ends_and_brings_the_running_window_forward) {
   BlockFolder(folder.file("blocked"));
   fs::create_directory(folder.file("damaged.lock"));
   for (const char* lock : {"blocked/TomekitWin.lock", "damaged.lock"})
-    EXPECT_FALSE(app::SingleInstance(QString::fromStdString(folder.file(lock))).anotherCopyRuns());
+    EXPECT_FALSE(app::SingleInstance(path(lock)).anotherCopyRuns());
   ScopedEnv runtime("XDG_RUNTIME_DIR", folder.path());
   app::SingleInstance first;
   ASSERT_FALSE(first.anotherCopyRuns());
   QWidget running;
   app::ShowRequests requests(running);
-  EXPECT_FALSE(app::AskRunningCopyToShow(QString::fromStdString(folder.file("none.socket"))));
+  EXPECT_FALSE(app::AskRunningCopyToShow(path("none.socket")));
   QProcess second;
   second.start(QStringLiteral(TOMEKIT_PROGRAM_FOLDER "/tomekit"));
   ASSERT_TRUE(second.waitForFinished(15000)) << "still running";
@@ -317,8 +317,7 @@ TEST_F(AppTest, closing_during_a_conversion_asks_and_stops_then_closes_or_keeps_
   window->show();
   // The dialog's hook runs inside the import, as the conversion would.
   app::SetFilesHook([&](const QString&, const QString&) {
-    choice = 1;  // Keep Converting
-    window->close();
+    window->close();  // the question dismissed: the conversion goes on
     seen << QString::number(window->stopRequested());
     choice = 0;
     window->close();
@@ -350,7 +349,6 @@ TEST_F(AppTest, folders_speak_of_the_mode_and_a_hotsync_id_that_is_no_whole_numb
     auto* id = d.findChild<QLineEdit*>("EditHSId");
     for (const char* typed : {"my palm", "-3", "", "99999999999", "42"}) {
       id->setText(typed);
-      d.setResult(QDialog::Rejected);
       d.accept();
       seen << QString::number(d.result()) << id->text();
     }
@@ -410,9 +408,7 @@ TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in
   WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
   WriteBytes(folder.file("junk.PDB"), "not a database");
   QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.file("junk.PDB"))),
-                QUrl::fromLocalFile(QString::fromStdString(folder.file("refs.txt")))});
-  window->show();
+  mime.setUrls({QUrl::fromLocalFile(path("junk.PDB")), QUrl::fromLocalFile(path("refs.txt"))});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &enter);
   EXPECT_TRUE(enter.isAccepted());
@@ -423,8 +419,7 @@ TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in
   for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
   EXPECT_EQ(status->text(), "2 Records Transferred to  JFile");
   // The junk, tried first, is named by the name it was dropped with.
-  EXPECT_EQ(boxes.value(0), "E:CSV Output file not created\n" +
-                                QString::fromStdString(folder.file("junk.PDB")) +
+  EXPECT_EQ(boxes.value(0), "E:CSV Output file not created\n" + path("junk.PDB") +
                                 ": the converter wrote nothing (the error report says why)");
 }
 
