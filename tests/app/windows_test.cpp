@@ -49,7 +49,7 @@ protected:
       seen << filter;
       return QStringList();
     });
-    window = std::make_unique<app::MainWindow>(folder.path(), folder.path());
+    window = std::make_unique<app::MainWindow>(folder.path(), TOMEKIT_PROGRAM_FOLDER);
   }
 
   // Import and export button, checked mode item, number of field controls
@@ -95,13 +95,14 @@ protected:
   QStringList boxes, seen;
   int choice = -1;  // the button a question is answered with
   TempFolder folder;
+  ScopedEnv installStore{"TOMEKIT_INSTALL_STORE", folder.file("install.ini")};
   std::unique_ptr<app::MainWindow> window;
 };
 
 // ProCite first: a narrower mode must be able to follow a wider one. Each
 // mode has its own character set, saved and ticked when the mode returns.
 // Leaving a mode keeps its ticks, widths and words, as closing does.
-TEST_F(AppTest, each_mode_rebuilds_the_window_and_keeps_what_was_left_there_and_its_character_set) {
+TEST_F(AppTest, each_mode_sizes_the_window_and_keeps_what_was_left_there_and_its_character_set) {
   auto charsets = [&] { return window->findChild<QMenu*>("CharsetMenu")->actions(); };
   ASSERT_EQ(charsets().size(), 3);
   charsets()[2]->trigger();
@@ -125,9 +126,18 @@ TEST_F(AppTest, each_mode_rebuilds_the_window_and_keeps_what_was_left_there_and_
     SCOPED_TRACE(m.buttonsMenuAndControls[2].toStdString());
     window->onModeChosen(m.mode);
     EXPECT_EQ(shown().mid(0, 4), m.buttonsMenuAndControls);
-    EXPECT_EQ(QList<int>({window->width(), window->minimumWidth()}),
-              QList<int>({m.width, m.width}));
+    EXPECT_EQ(QList<QSize>({window->size(), window->minimumSize()}),
+              QList<QSize>(2, QSize(m.width, app::MainWindow::kWindowHeight)));
   }
+  // The window grows with its panel, and never below the mode's size.
+  window->show();
+  auto* scroller = window->findChild<QScrollArea*>("FieldScroller");
+  const QSize least = window->minimumSize(), panel = scroller->size();
+  window->resize(least * 2);
+  EXPECT_EQ(QList<QSize>({window->size(), scroller->size()}),
+            QList<QSize>({least * 2, panel + least}));
+  window->resize(100, 100);
+  EXPECT_EQ(window->size(), least);
   EXPECT_TRUE(charsets()[0]->isChecked() && !charsets()[2]->isChecked());
   charsets()[1]->trigger();
   window->fieldCheckBox(20)->setChecked(true);
@@ -178,8 +188,6 @@ TEST_F(AppTest, settings_or_log_that_cant_be_saved_are_reported_and_the_window_g
 }
 
 TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for_the_next) {
-  fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
-  ScopedEnv storeLocation("TOMEKIT_INSTALL_STORE", folder.file("install.ini"));
   window->settings().palmInstallFolder = folder.path();
   window->settings().importExportFolder = "/refs";
   window->settings().palmBackupFolder = "/backup";
@@ -230,7 +238,6 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
 TEST_F(AppTest, a_choice_made_while_another_run_converts_is_refused) {
   const WorkFolderClaim otherRun(folder.path(), {});
   window->convertDropped({path("EN-a.PDB"), path("refs.txt")});
-  // Not even the converter's absence is found out.
   const QString refused = "E:" + QString::fromStdString(otherRun.refusalText());
   EXPECT_EQ(boxes, (QStringList{refused, refused}));
 }
@@ -364,18 +371,6 @@ TEST_F(AppTest, folders_speak_of_the_mode_and_a_hotsync_id_that_is_no_whole_numb
             "taken; it stays 7");
 }
 
-TEST_F(AppTest, the_window_grows_with_its_panel_and_never_below_the_modes_size) {
-  window->show();
-  auto* scroller = window->findChild<QScrollArea*>("FieldScroller");
-  const QSize least = window->minimumSize(), panel = scroller->size();
-  EXPECT_EQ(least, QSize(420, app::MainWindow::kWindowHeight));
-  window->resize(least * 2);
-  EXPECT_EQ(window->size(), least * 2);
-  EXPECT_EQ(scroller->size(), panel + least);
-  window->resize(100, 100);
-  EXPECT_EQ(window->size(), least);
-}
-
 // Enter presses the button that has the focus; leaving a width box by Tab
 // runs its check.
 TEST_F(AppTest, keys_reach_menus_and_buttons_tab_checks_a_width_and_ctrl_q_closes) {
@@ -402,8 +397,6 @@ TEST_F(AppTest, keys_reach_menus_and_buttons_tab_checks_a_width_and_ctrl_q_close
 // One drop of a PDB and an export: the PDB goes to export first, the other
 // file to import; the status ends with the import's count.
 TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in_force) {
-  fs::copy_file(fs::path(TOMEKIT_PROGRAM_FOLDER) / "jconv5", folder.file("jconv5"));
-  ScopedEnv storeLocation("TOMEKIT_INSTALL_STORE", folder.file("install.ini"));
   window->settings().palmInstallFolder = window->settings().importExportFolder = folder.path();
   WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0Journal Article\tJones\xB0");
   WriteBytes(folder.file("junk.PDB"), "not a database");
