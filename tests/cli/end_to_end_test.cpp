@@ -192,13 +192,15 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
 }
 
 // What the shell runs after starting tomekit-cli in the background: once
-// `file` has been written, `first`, then the signal. A run that doesn't end
-// within a minute is killed, and fails the test rather than hanging it.
+// `file` has been written, `first`, then the signal. Each wait gives up when
+// the run has ended, or after a minute: a run that doesn't end then is killed,
+// and fails the test rather than hanging it.
 std::string SignalOnce(const std::string& file, const std::string& signal,
                        const std::string& first = "") {
-  const std::string waitFor = " && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; ";
-  return " & i=0; while [ ! -s " + file + " ]" + waitFor + first + "kill -" + signal +
-         " $!; i=0; while kill -0 $! 2>/dev/null" + waitFor + "kill -KILL $! 2>/dev/null; wait $!";
+  const std::string whileRuns =
+      " kill -0 $! 2>/dev/null && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; ";
+  return " & i=0; while [ ! -s " + file + " ] &&" + whileRuns + first + "kill -" + signal +
+         " $!; i=0; while" + whileRuns + "kill -KILL $! 2>/dev/null; wait $!";
 }
 
 // Dead, or dead and waiting for whoever took it over to reap it.

@@ -30,6 +30,7 @@ struct ConverterRun {
       : program(script, name) {
     test::WriteBytes(program.file("refs.csv"), "\"Title\"\r\n\"A\"\r\n");
     test::WriteBytes(program.file("refs.IFO"), "ifo\r\n");
+    test::WriteBytes(pdb, "old");  // an earlier run's database
   }
   ConverterJob job(const std::string& destination, const std::string& source = "refs.csv") {
     const std::string& folder = program.path();  // data and converter alike
@@ -90,14 +91,12 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
 TEST(converter_runner_test, missing_converter_or_a_failed_copy_starts_nothing) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   ConverterRun missing("");
-  test::WriteBytes(missing.pdb, "old");
   EXPECT_EQ(missing.toPdb(missing.pdb), ConverterOutcome::ConverterMissing);
   EXPECT_EQ(missing.ui.texts(), Lines{"Jconv5.exe not found!"});
   EXPECT_FALSE(test::ReadBytes(missing.pdb) != "old" || missing.ui.progressShows);
   // A copy that fails: an earlier run's copy must not pass for this run's.
   for (const bool sourceFails : {true, false}) {
     ConverterRun run(test::kRecordingConverter);
-    test::WriteBytes(run.pdb, "old");
     test::WriteBytes(run.program.work("ifo.tmp"), "an earlier run's");
     ConverterJob job = run.job(run.pdb);
     if (sourceFails) test::UnreadableFile(job.source = run.program.file("mem.csv"));
@@ -115,7 +114,6 @@ TEST(converter_runner_test, missing_converter_or_a_failed_copy_starts_nothing) {
 // report and the message say, tomekit-cli's end-to-end test shows whole.)
 TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not) {
   ConverterRun failing(test::kFailingConverter);
-  test::WriteBytes(failing.pdb, "old");
   EXPECT_EQ(failing.toPdb(failing.pdb), ConverterOutcome::NotCreated);
   EXPECT_EQ(failing.ui.errorReports.size(), 1u);
   EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
@@ -125,6 +123,13 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
   EXPECT_EQ(exiting.toPdb(exiting.pdb), ConverterOutcome::Converted);
   EXPECT_TRUE(exiting.ui.errorReports.empty() && exiting.ui.messages.empty());
+
+  ConverterRun real("");  // wherever the real converter puts its log, it is found
+  std::filesystem::copy_file(JoinPath(TOMEKIT_PROGRAM_FOLDER, kConverterFileName),
+                             real.program.file(kConverterFileName));
+  test::WriteBytes(real.program.file("refs.IFO"), "not a description\r\n");
+  EXPECT_EQ(real.toPdb(real.pdb), ConverterOutcome::NotCreated);
+  EXPECT_TRUE(real.ui.errorReports.size() == 1 && !real.ui.errorReports[0].empty());
 }
 
 // Killed or crashed half-way: what it left must not reach the destination,
@@ -132,7 +137,6 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
 TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database) {
   for (const char* how : {test::kKilledConverter, test::kCrashingConverter}) {
     ConverterRun run(how);
-    test::WriteBytes(run.pdb, "old");
     EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
     EXPECT_EQ(run.ui.errorReports, std::vector<Lines>{{"dying"}});
     EXPECT_EQ(run.ui.texts(),
@@ -172,7 +176,6 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
     SteppingServices fake;
     fake.polls = polls;
     const ConverterServices services{fake, fake};
-    test::WriteBytes(run.pdb, "old");
     const ConverterResult result = polls < 0
                                        ? ConvertPdbToCsv(run.job(run.pdb), run.ui, services)
                                        : ConvertCsvToPdb(run.job(run.pdb), run.ui, "x", services);
@@ -192,21 +195,11 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
 TEST(converter_runner_test, full_destination_names_the_file_and_the_reason) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   ConverterRun run(test::kRecordingConverter);
-  test::WriteBytes(run.pdb, "old");
   test::FullDiskFor(test::TkPartOf(run.pdb));
   EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
   EXPECT_EQ(run.ui.texts(), Lines{"Output file not created\ncannot write " + run.pdb +
                                   " (No space left on device)"});
   EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || test::LeftBehind(test::TkPartOf(run.pdb)));
-}
-
-TEST(converter_runner_test, real_converter_failure_shows_its_log_and_leaves_no_pdb) {
-  ConverterRun run("");
-  std::filesystem::copy_file(JoinPath(TOMEKIT_PROGRAM_FOLDER, kConverterFileName),
-                             run.program.file(kConverterFileName));
-  test::WriteBytes(run.program.file("refs.IFO"), "not a description\r\n");
-  EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
-  EXPECT_TRUE(run.ui.errorReports.size() == 1 && !run.ui.errorReports[0].empty());
 }
 
 }  // namespace

@@ -78,16 +78,15 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
               !fx.ui.progressVisible);
 }
 
-// EndNote's files are those above; the others differ only by the mode's entry.
-// A managers folder that can't be written fails the file.
+// EndNote's files are those above; the others differ only by the mode's entry
+// (what a Reference Manager export writes, tomekit-cli's end-to-end test
+// shows). A managers folder that can't be written fails the file.
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_says_why_not) {
   Fixture fx(Mode::RefMan);
   const FileDialogSetup dialog = ExportDialogSetup(fx.settings, Mode::RefMan);
   EXPECT_EQ(dialog.filter,
             "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb|All files (*)|*");
   EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
-  EXPECT_EQ(fx.exportAll({fx.pdb("RM-x.PDB")}), "2 Records Transferred to Reference Manager");
-  EXPECT_TRUE(FileExists(fx.out("RM-x.RIS")));
   fx.exportAll({fx.program.file("RM-gone.PDB")});  // the converter's progress is the last shown
   EXPECT_TRUE(fx.ui.lastProgress.banner == Banner::MovingTo && fx.ui.lastProgress.showBar);
   test::BlockFolder(fx.settings.importExportFolder);
