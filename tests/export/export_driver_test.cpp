@@ -40,8 +40,8 @@ struct Fixture {
   Lines log;
 };
 
-// Every record a database holds comes back (more fail the file whole, as the
-// tagged writer's test shows). The earlier file stays.
+// A missing database or a file that can't be written fails alone; the earlier
+// file stays. (More records than a database holds: the tagged writer's test.)
 TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_none) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   Fixture fx(Mode::EndNote);
