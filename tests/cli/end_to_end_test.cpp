@@ -67,25 +67,19 @@ protected:
             test::ReadBytes(folder("err" + suffix + ".txt"))};
   }
 
-  // Runs the shell's lines while the first import waits in the converter
-  // that hangs, then kills that import the way nothing can clean up after.
-  CliRun whileOneHangs(const std::string& lines) {
-    test::InstallStandIn(root.path(), test::kHangingConverter);
-    test::WriteBytes(folder("EndNote/slow.txt"), "slow\xB0");
-    return cli("import --mode endnote EndNote/slow.txt",
-               " & i=0; while [ ! -e started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); "
-               "done; " +
-                   lines + "; kill -KILL $!; wait $!");
-  }
-
   test::TempFolder root;
 };
 
 // Values longer than the default strategies' width of 3990 come back cut.
 // What Windows-1252 can hold comes back as it went, the rest as "?" and "…"
-// as "..."; neither --mode nor --charset is ever saved.
+// as "..."; neither --mode nor --charset is ever saved. A pipe into
+// /dev/stdin, as `<(cat refs.ris)` gives, is read once, its UTF-8 seen. Every
+// name the system takes, every record a database holds: a 255-byte export of
+// 12,000 records goes and comes back whole, three bytes of its name giving way
+// to the prefix "EN-". The work folder keeps the last conversion's files only.
 TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_chosen_charset) {
   const std::string title = "On things, " + std::string(4000, 'T');
+  const std::string base = "Refs " + std::string(246, 'n'), pdb = "EN-" + base.substr(0, 248);
   auto tabbed = [](const std::string& value) {  // 31 fields
     return "Journal Article\tSmith, \"J.\"\t2001\t" + value + "\t\t\t\tPenguin Books" +
            std::string(5, '\t') + "bio; chem" + std::string(18, '\t');
@@ -94,34 +88,42 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
     return "TY  - JOUR\r\nT1  - " + t1 + "\r\nA1  - " + author1 + "\r\nA1  - " + author2 +
            "\r\nKW  - bio\r\nER  - \r\n";
   };
-  test::WriteBytes(folder("EndNote/My Refs.txt"), tabbed(title) + '\xB0');
+  std::string records = tabbed(title) + '\xB0', back = tabbed(title.substr(0, 3990)) + "\r\n";
+  for (int i = 2; i <= 12000; ++i) {
+    records += "Book\tAuthor " + std::to_string(i) + '\xB0';
+    back += "Book\tAuthor " + std::to_string(i) + std::string(29, '\t') + "\r\n";
+  }
+  test::WriteBytes(folder("EndNote/" + base + ".txt"), records);
   // The second record in UTF-8: what Windows-1252 holds, what it can't and "…".
   const std::string utf8 = "\xC3\x85ngstr\xC3\xB6m \xE2\x82\xAC ",
                     thorn = "\xC3\x90\xC3\xB3r, \xC3\x9E.";
   test::WriteBytes(folder("Ref Man/rm.txt"), ris(title, "Smith, J.", "Jones, K.") +
                                                  ris(utf8 + "\xC4\x85\xE2\x80\xA6 20\xC2\xB0",
                                                      thorn, "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"));
-  EXPECT_EQ(cli("import --mode endnote 'EndNote/My Refs.txt'"),
-            (CliRun{0, "1 Records Transferred to  JFile. Number of truncated records: 1\n", ""}));
-  EXPECT_EQ(cli("import 'Ref Man/rm.txt'"),
+  EXPECT_EQ(
+      cli("import --mode endnote 'EndNote/" + base + ".txt'"),
+      (CliRun{0, "12000 Records Transferred to  JFile. Number of truncated records: 1\n", ""}));
+  EXPECT_TRUE(FileExists(folder("TKWork/" + base + ".csv")));
+  EXPECT_EQ(cli("import /dev/stdin", "", "cat 'Ref Man/rm.txt' | "),
             (CliRun{0,
                     "2 Records Transferred to  JFile. Number of truncated records: 1. Number of "
                     "records with replaced characters: 1\n",
                     ""}));
   EXPECT_NE(test::ReadBytes(folder("install.ini")).find("Install0=1"), std::string::npos);
 
-  EXPECT_EQ(cli("export --mode endnote 'Install/EN-My Refs.PDB'"),
-            (CliRun{0, "1 Records Transferred to EndNote\n", ""}));
-  const std::string tsv = test::ReadBytes(folder("EndNote/EN-My Refs.tsv"));
-  EXPECT_EQ(tsv.substr(0, 10) + tsv.substr(tsv.find("\r\n", 10) + 2),
-            "*GENERIC\r\n" + tabbed(title.substr(0, 3990)) + "\r\n");
+  EXPECT_EQ(cli("export --mode endnote 'Install/" + pdb + ".PDB'"),
+            (CliRun{0, "12000 Records Transferred to EndNote\n", ""}));
+  const std::string tsv = test::ReadBytes(folder("EndNote/" + pdb + ".tsv"));
+  EXPECT_EQ(tsv.substr(0, 10) + tsv.substr(tsv.find("\r\n", 10) + 2), "*GENERIC\r\n" + back);
+  for (const std::string& gone : {base + ".csv", base + ".IFO"})
+    EXPECT_FALSE(FileExists(folder("TKWork/" + gone))) << gone;
   const std::string cut = ris(title.substr(0, 3990), "Smith, J.", "Jones, K.") + "\r\n";
   const CliRun exported = (CliRun{0, "2 Records Transferred to Reference Manager\n", ""});
-  EXPECT_EQ(cli("export --charset utf-8 Install/RM-rm.PDB"), exported);
-  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")),
+  EXPECT_EQ(cli("export --charset utf-8 Install/RM-stdin.PDB"), exported);
+  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-stdin.RIS")),
             "\xEF\xBB\xBF" + cut + ris(utf8 + "?... 20\xC2\xB0", thorn, "????") + "\r\n");
-  EXPECT_EQ(cli("export Install/RM-rm.PDB"), exported);
-  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-rm.RIS")),
+  EXPECT_EQ(cli("export Install/RM-stdin.PDB"), exported);
+  EXPECT_EQ(test::ReadBytes(folder("Ref Man/RM-stdin.RIS")),
             cut + ris("\xC5ngstr\xF6m \x80 ?... 20\xB0", "\xD0\xF3r, \xDE.", "????") + "\r\n");
   const std::string ini = test::ReadBytes(folder("tomekit.INI"));
   EXPECT_TRUE(ini.find("ProgMode=1") != std::string::npos && ini.find("Charset") == ini.npos)
@@ -139,14 +141,11 @@ TEST_F(EndToEnd, endnote_tagged_export_comes_back_as_bibutils_reads_it) {
   // out; every field is chosen for the round trip.
   EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt").status, 0);
   std::string strategy = test::ReadBytes(folder("stratEN.jfp"));
-  std::string defaults, chosen;
-  for (int field = 1; field <= 31; ++field) {
-    defaults += field <= 15 ? "1," : "0,";
-    chosen += "1,";
-  }
+  const std::string defaults = "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
   const std::size_t at = strategy.find(defaults);
   ASSERT_NE(at, std::string::npos);
-  test::WriteBytes(folder("stratEN.jfp"), strategy.replace(at, defaults.size(), chosen));
+  std::replace(strategy.begin() + at, strategy.begin() + at + defaults.size(), '0', '1');
+  test::WriteBytes(folder("stratEN.jfp"), strategy);
   EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt"),
             (CliRun{0, "3 Records Transferred to  JFile\n", ""}));
   EXPECT_EQ(cli("export --mode endnote --format tagged Install/EN-refs.PDB"),
@@ -192,12 +191,16 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
                   folder("Log.txt") + "\n"}));
 }
 
-// What the shell runs after starting tomekit-cli in the background: wait
-// until the converter has started, then send it the signal.
-std::string SignalOnceStarted(const std::string& signal) {
-  return " & i=0; while [ ! -s started ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done; "
-         "kill -" +
-         signal + " $!; wait $!";
+// What the shell runs after starting tomekit-cli in the background: once
+// `file` has been written, `first`, then the signal. Each wait gives up when
+// the run has ended, or after a minute: a run that doesn't end then is killed,
+// and fails the test rather than hanging it.
+std::string SignalOnce(const std::string& file, const std::string& signal,
+                       const std::string& first = "") {
+  const std::string whileRuns =
+      " kill -0 $! 2>/dev/null && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; ";
+  return " & i=0; while [ ! -s " + file + " ] &&" + whileRuns + first + "kill -" + signal +
+         " $!; i=0; while" + whileRuns + "kill -KILL $! 2>/dev/null; wait $!";
 }
 
 // Dead, or dead and waiting for whoever took it over to reap it.
@@ -206,112 +209,58 @@ bool Ended(const std::string& pid) {
   return stat.empty() || stat.find(") Z ") != std::string::npos;
 }
 
-// As Ctrl-C does, and a closed terminal: the converter is killed and the
-// stopped file's work files go.
-TEST_F(EndToEnd, sigterm_and_sighup_stop_the_run_clean_up_and_exit_130) {
+// As Ctrl-C does, and a closed terminal: the converter is killed with the
+// helper it started, a wait for a FIFO's writer (nobody writes) or the look
+// at an endless input ends, the stopped file's work files go and the earlier
+// database stays. The signal comes once the converter has started or the
+// run's description is written.
+TEST_F(EndToEnd, signals_stop_the_run_clean_up_and_exit_130) {
   test::InstallStandIn(root.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/a.txt"), "slow\xB0");
-  for (const char* signal : {"TERM", "HUP"}) {
-    SCOPED_TRACE(signal);
-    RemoveFile(folder("started"));
-    EXPECT_EQ(cli("import --mode endnote EndNote/a.txt", SignalOnceStarted(signal)),
-              (CliRun{130, "", "Conversion stopped\n"}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder("TKWork")), {}), 0);
-  }
-}
-
-// Nobody writes to the FIFO; /dev/zero never ends while `auto` looks at it.
-// The signal comes once the run's description is written, so the run is in
-// its wait or its look, or about to be; a run that doesn't end within a
-// minute is killed, and fails the test rather than hanging it.
-TEST_F(EndToEnd, ctrl_c_and_sigterm_end_a_wait_for_a_writer_and_an_endless_input) {
-#ifndef _WIN32
+  test::WriteBytes(folder("Install/EN-a.PDB"), "earlier");
   ASSERT_TRUE(test::MakeFifo(folder("EndNote/fifo.txt")));
-  for (const auto& [input, ifo, signal] :
-       {std::tuple{folder("EndNote/fifo.txt"), "TKWork/fifo.IFO", "INT"},
-        {std::string("/dev/zero"), "TKWork/zero.IFO", "TERM"}}) {
-    SCOPED_TRACE(input);
-    EXPECT_EQ(cli("import --mode endnote '" + input + "'",
-                  std::string(" & i=0; while [ ! -e ") + ifo +
-                      " ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; kill -" + signal +
-                      " $!; i=0; while kill -0 $! 2>/dev/null && [ $i -lt 1200 ]; do sleep 0.05; "
-                      "i=$((i+1)); done; kill -KILL $! 2>/dev/null; wait $!"),
+  for (const auto& [input, written, signal] :
+       {std::tuple{std::string("EndNote/a.txt"), "started", "TERM"},
+        {"EndNote/a.txt", "started", "HUP"},
+        {"EndNote/fifo.txt", "TKWork/fifo.IFO", "INT"},
+        {"/dev/zero", "TKWork/zero.IFO", "TERM"}}) {
+    SCOPED_TRACE(input + " " + signal);
+    RemoveFile(folder("started"));
+    EXPECT_EQ(cli("import --mode endnote " + input, SignalOnce(written, signal)),
               (CliRun{130, "", "Conversion stopped\n"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder("TKWork")), {}), 0);
   }
-#endif
-}
-
-// A pipe into /dev/stdin, as `<(cat refs.ris)` gives: read once, its UTF-8 seen.
-TEST_F(EndToEnd, piped_export_is_read_once) {
-  test::WriteBytes(folder("Ref Man/rm.txt"), "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n");
-  EXPECT_EQ(cli("import /dev/stdin", "", "cat 'Ref Man/rm.txt' | "),
-            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
-  EXPECT_EQ(cli("export Install/RM-stdin.PDB --charset windows-1252"),
-            (CliRun{0, "1 Records Transferred to Reference Manager\n", ""}));
-  EXPECT_NE(test::ReadBytes(folder("Ref Man/RM-stdin.RIS")).find("A1  - D\xFCrer\r\n"),
-            std::string::npos);
+  EXPECT_EQ(test::ReadBytes(folder("Install/EN-a.PDB")), "earlier");
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the stop";
 }
 
 // Killed outright mid-run: its converter and what that started end with it,
-// and a file imported right after gets its own records.
+// and a file imported right after gets its own records. While the killed run
+// held the folder, a second one was refused at once, naming the folder.
 TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
   test::InstallStandIn(root.path(), test::kHangingConverter);
   test::WriteBytes(folder("EndNote/big.txt"), "slow\xB0");
-  EXPECT_EQ(cli("import --mode endnote EndNote/big.txt", SignalOnceStarted("KILL")),
-            (CliRun{137, "", ""}));
-  const std::string converter = test::ReadBytes(folder("started"));
-  ASSERT_FALSE(converter.empty());
-  for (int i = 0; i < 200 && !Ended(converter); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EXPECT_TRUE(Ended(converter));
-
   test::WriteBytes(folder("EndNote/small.txt"), "Book\xB0");
-  EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
-            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
-  EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
-            test::ReadBytes(folder("TKWork/small.csv")));
-  std::this_thread::sleep_for(std::chrono::seconds(3));
-  EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the run";
-}
-
-// Every name the system takes, every record a database holds: a 255-byte
-// export of 12,000 records goes to a PDB and comes back whole. The work
-// folder keeps the last conversion's files only.
-TEST_F(EndToEnd, longest_names_and_twelve_thousand_records_go_and_come_back) {
-  const std::string base = "Refs " + std::string(246, 'n');
-  std::string records;
-  for (int i = 1; i <= 12000; ++i) records += "Book\tAuthor " + std::to_string(i) + "\xB0";
-  test::WriteBytes(folder("EndNote/" + base + ".txt"), records);
-  EXPECT_EQ(cli("import --mode endnote 'EndNote/" + base + ".txt'"),
-            (CliRun{0, "12000 Records Transferred to  JFile\n", ""}));
-  EXPECT_TRUE(FileExists(folder("TKWork/" + base + ".csv")));
-
-  // Three bytes of the base give way to the prefix "EN-".
-  const std::string pdb = "EN-" + base.substr(0, base.size() - 3);
-  EXPECT_EQ(cli("export --mode endnote 'Install/" + pdb + ".PDB'"),
-            (CliRun{0, "12000 Records Transferred to EndNote\n", ""}));
-  const std::string tsv = test::ReadBytes(folder("EndNote/" + pdb + ".tsv"));
-  EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 12002);
-  EXPECT_NE(tsv.find("Book\tAuthor 12000\t"), std::string::npos);
-  for (const std::string& gone : {base + ".csv", base + ".IFO"})
-    EXPECT_FALSE(FileExists(folder("TKWork/" + gone))) << gone;
-}
-
-// The second run is refused at once and names the folder; a run killed
-// while it held the folder leaves nothing that blocks the next.
-TEST_F(EndToEnd, a_second_run_is_refused_while_one_runs_and_a_killed_one_blocks_none) {
-  test::WriteBytes(folder("EndNote/b.txt"), "Book\xB0");
-  EXPECT_EQ(whileOneHangs("./tomekit-cli import --mode endnote EndNote/b.txt >out2.txt 2>err2.txt;"
-                          " echo $? >status2.txt"),
+  EXPECT_EQ(cli("import --mode endnote EndNote/big.txt",
+                SignalOnce("started", "KILL",
+                           "./tomekit-cli import --mode endnote EndNote/small.txt >out2.txt "
+                           "2>err2.txt; echo $? >status2.txt; ")),
             (CliRun{137, "", ""}));
   EXPECT_EQ(ran("2"), (CliRun{1, "",
                               "Another conversion is running in " + root.path() +
                                   ", and only one at a time can use its work folder. Try again "
                                   "when it has finished.\n"}));
-  EXPECT_FALSE(FileExists(folder("Install/EN-b.PDB")));
-  EXPECT_EQ(cli("import --mode endnote EndNote/b.txt"),
+  EXPECT_FALSE(FileExists(folder("Install/EN-small.PDB")));
+  const std::string converter = test::ReadBytes(folder("started"));
+  ASSERT_FALSE(converter.empty());
+  EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
             (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
+  EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
+            test::ReadBytes(folder("TKWork/small.csv")));
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  EXPECT_TRUE(Ended(converter));
+  EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the run";
 }
 
 }  // namespace

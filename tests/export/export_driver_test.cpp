@@ -40,8 +40,8 @@ struct Fixture {
   Lines log;
 };
 
-// Every record a database holds comes back; more fail the file whole. The
-// earlier file stays.
+// A missing database or a file that can't be written fails alone; the earlier
+// file stays. (More records than a database holds: the tagged writer's test.)
 TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_none) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   Fixture fx(Mode::EndNote);
@@ -51,8 +51,7 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
   test::WriteBytes(full, "earlier");
   test::FullDiskFor(test::TkPartOf(full));
   const Lines chosen = {fx.program.file("EN-gone.PDB"), fx.pdb("EN-c.PDB", 1),
-                        fx.pdb("EN-full.PDB", 12000), fx.pdb("EN-huge.PDB", 65536),
-                        fx.pdb("EN-b.PDB", 3)};
+                        fx.pdb("EN-full.PDB", 12000), fx.pdb("EN-b.PDB", 3)};
   Lines seen;
   EXPECT_EQ(fx.exportAll(chosen,
                          [&](const FileOutcome& done) {
@@ -63,41 +62,35 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
   EXPECT_EQ(seen, (Lines{chosen[0] + " failed 0" + chosen[0] + " was not converted",
                          chosen[1] + " ok 11 Records Transferred to EndNote",
                          chosen[2] + " failed 0" + chosen[2] + " was not converted",
-                         chosen[3] + " failed 0" + chosen[3] + " was not converted",
-                         chosen[4] + " ok 33 Records Transferred to EndNote"}));
-  EXPECT_EQ(fx.ui.texts(), (Lines{"The source file does not exist", "Unable to write to " + full,
-                                  "Transfer Stopped too many records to transfer"}));
-  EXPECT_FALSE(FileExists(fx.out("EN-huge.tsv")));
+                         chosen[3] + " ok 33 Records Transferred to EndNote"}));
+  EXPECT_EQ(fx.ui.texts(), (Lines{"The source file does not exist", "Unable to write to " + full}));
   EXPECT_TRUE(test::ReadBytes(full) == "earlier" && !test::LeftBehind(test::TkPartOf(full)));
-  EXPECT_NE(test::ReadBytes(fx.out("EN-c.tsv")).find("\r\n\t\t\tt1\t"), std::string::npos);
-  ASSERT_EQ(fx.log.size(), 31u);
+  ASSERT_EQ(fx.log.size(), 25u);
   EXPECT_EQ(
       Lines(fx.log.begin() + 5, fx.log.begin() + 13),
       (Lines{"CSV2PDB returned  0", chosen[0] + " was not converted", " ", "JFile to EndNote",
              "sCsv Name is " + fx.program.work("EN-c.out"), "sPdb Name is " + chosen[1],
              "IFO  Name is " + fx.program.work("temp.ifo"), "1 Records Transferred to EndNote"}));
   const ProgressSetup& last = fx.ui.lastProgress;
-  EXPECT_EQ(last.prefix + last.sourceFile, "Working on Record number" + chosen[4]);
+  EXPECT_EQ(last.prefix + last.sourceFile, "Working on Record number" + chosen[3]);
   EXPECT_TRUE(last.banner == Banner::MovingFrom && last.showRecordCounter && !last.showBar &&
               !fx.ui.progressVisible);
 }
 
-// EndNote's files are those above; the others differ only by the mode's entry.
-// A managers folder that can't be written fails the file.
+// EndNote's files are those above; the others differ only by the mode's entry
+// (what a Reference Manager export writes, tomekit-cli's end-to-end test
+// shows). A managers folder that can't be written fails the file.
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_says_why_not) {
   Fixture fx(Mode::RefMan);
   const FileDialogSetup dialog = ExportDialogSetup(fx.settings, Mode::RefMan);
   EXPECT_EQ(dialog.filter,
             "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb|All files (*)|*");
   EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
-  EXPECT_EQ(fx.exportAll({fx.pdb("RM-x.PDB")}), "2 Records Transferred to Reference Manager");
-  EXPECT_TRUE(FileExists(fx.out("RM-x.RIS")));
   fx.exportAll({fx.program.file("RM-gone.PDB")});  // the converter's progress is the last shown
   EXPECT_TRUE(fx.ui.lastProgress.banner == Banner::MovingTo && fx.ui.lastProgress.showBar);
   test::BlockFolder(fx.settings.importExportFolder);
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-y.PDB")}), fx.program.file("RM-y.PDB") + " was not converted");
   ASSERT_EQ(fx.ui.texts().size(), 2u);
-  EXPECT_EQ(fx.ui.texts()[0], "The source file does not exist");
   // The text as it always was, then the file and why it can't be written.
   const std::string why = "Couldnt open output output File\ncannot write " + fx.out("RM-y.RIS") + " (";
   EXPECT_EQ(fx.ui.texts()[1].substr(0, why.size()), why);

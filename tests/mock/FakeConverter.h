@@ -18,8 +18,6 @@ inline constexpr char kFailingConverter[] = "fail";
 // after two seconds), leaves "started" holding its process id beside itself
 // and runs until killed.
 inline constexpr char kHangingConverter[] = "hang";
-// Does nothing at all.
-inline constexpr char kSilentConverter[] = "silent";
 // Copies its input to its output and exits with 3.
 inline constexpr char kExitingConverter[] = "exit 3";
 // Start their output, print "dying" and end by a crash or a kill from outside.

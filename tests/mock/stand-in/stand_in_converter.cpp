@@ -9,7 +9,7 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -35,10 +35,7 @@ std::string ReadWhole(const std::string& path) {
 }
 
 void WriteWhole(const std::string& path, const std::string& bytes) {
-  std::FILE* file = tk::OpenFile(path, "wb");
-  if (file == nullptr) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
+  std::ofstream(std::filesystem::u8path(path), std::ios::binary) << bytes;
 }
 
 std::string Beside(const std::string& name) { return tk::JoinPath(tk::ProgramFolder(), name); }
@@ -125,7 +122,7 @@ int Behave(const std::string& behaviour, const Args& args) {
     std::cout << "dying" << std::endl;
     Die(behaviour == "crash");
   }
-  return 0;  // silent: does nothing at all
+  return 0;  // anything else: does nothing at all
 }
 
 }  // namespace
