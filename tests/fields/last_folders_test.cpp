@@ -17,7 +17,6 @@ TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_re
   const Settings settings = MakeSettings(dir.path());
   const std::string refs = dir.file("refs"), pdbs = dir.file("pdbs");
   ASSERT_TRUE(CreateFolders(refs) && CreateFolders(pdbs));
-  EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), "/mode");
   ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, ChosenFrom::ManagerFiles, refs + "/a.ris"));
   ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, ChosenFrom::PdbFiles, pdbs + "/RM-a.PDB"));
   EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), refs);

@@ -26,13 +26,5 @@ TEST(program_modes_test, no_two_modes_share_a_file_key_or_name) {
   }
 }
 
-// Saved numbers are those of files already written.
-TEST(program_modes_test, saved_numbers_give_their_modes) {
-  EXPECT_EQ(ModeFromNumber(0), Mode::EndNote);
-  EXPECT_EQ(ModeFromNumber(1), Mode::RefMan);
-  EXPECT_EQ(ModeFromNumber(2), Mode::ProCite);
-  EXPECT_EQ(ModeFromNumber(3), Mode::ProCiteGeneric);
-}
-
 }  // namespace
 }  // namespace tk
