@@ -10,7 +10,6 @@
 #include <filesystem>
 
 namespace tk {
-namespace {
 
 TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_removed) {
   const test::TempFolder dir;
@@ -28,5 +27,4 @@ TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_re
   EXPECT_EQ(ReadModeFolder(settings, Mode::RefMan), DefaultFolder(settings));
 }
 
-}  // namespace
 }  // namespace tk

@@ -1,8 +1,6 @@
 // A session from start to end: settings, mode set-ups, strategy files and
 // the program folder, also when it can't be written or read.
 #include "fields/Lifecycle.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 
@@ -13,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <filesystem>
 #include <tuple>

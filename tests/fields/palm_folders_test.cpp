@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(palm_folders_test, the_install_request_is_named_after_the_users_id) {
   test::TempFolder dir;
@@ -43,5 +42,4 @@ TEST(palm_folders_test, on_windows_the_request_is_a_registry_dword_1) {
 #endif
 }
 
-}  // namespace
 }  // namespace tk

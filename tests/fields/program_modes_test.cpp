@@ -6,7 +6,6 @@
 #include <string>
 
 namespace tk {
-namespace {
 
 // A row copied from its neighbour and not fully edited would make two modes
 // share a file, a settings key or a name: the second would read and
@@ -26,5 +25,4 @@ TEST(program_modes_test, no_two_modes_share_a_file_key_or_name) {
   }
 }
 
-}  // namespace
 }  // namespace tk

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 using Lines = std::vector<std::string>;
 
@@ -78,5 +77,4 @@ TEST(files_test, kinds_are_told_without_opening) {
 }
 #endif
 
-}  // namespace
 }  // namespace tk

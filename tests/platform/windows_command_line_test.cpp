@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(windows_command_line_test, quotes_only_items_the_split_would_change) {
   EXPECT_EQ(
@@ -15,5 +14,4 @@ TEST(windows_command_line_test, quotes_only_items_the_split_would_change) {
       "\"C:\\Program Files\\x\\\\\" \"say \\\"hi\\\"\" \"a\\\\\\\\\\\"b\" \"a\\\\b c\"");
 }
 
-}  // namespace
 }  // namespace tk
