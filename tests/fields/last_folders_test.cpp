@@ -10,14 +10,12 @@
 #include <filesystem>
 
 namespace tk {
-namespace {
 
 TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_removed) {
   const test::TempFolder dir;
   const Settings settings = MakeSettings(dir.path());
   const std::string refs = dir.file("refs"), pdbs = dir.file("pdbs");
   ASSERT_TRUE(CreateFolders(refs) && CreateFolders(pdbs));
-  EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), "/mode");
   ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, ChosenFrom::ManagerFiles, refs + "/a.ris"));
   ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, ChosenFrom::PdbFiles, pdbs + "/RM-a.PDB"));
   EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, ChosenFrom::ManagerFiles, "/mode"), refs);
@@ -29,5 +27,4 @@ TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_re
   EXPECT_EQ(ReadModeFolder(settings, Mode::RefMan), DefaultFolder(settings));
 }
 
-}  // namespace
 }  // namespace tk

@@ -1,8 +1,6 @@
 // A session from start to end: settings, mode set-ups, strategy files and
 // the program folder, also when it can't be written or read.
 #include "fields/Lifecycle.h"
-#include "fields/FieldCatalogue.h"
-#include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 
@@ -13,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <filesystem>
 #include <tuple>
@@ -93,34 +90,41 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   EXPECT_EQ(files, before);
 }
 
-// A folder where the settings file should be, a file where the program folder
-// should be, a disk that fills up: the set-up is abandoned with the mode in
-// force as it was; a start still loads its saved mode where it can. A
-// settings file that is a folder is named as such.
+// A folder or a FIFO where the settings file should be, a file where the
+// program folder should be, a disk that fills up: the set-up is abandoned
+// with the mode in force as it was; a start still loads its saved mode where
+// it can. A settings file that isn't one is named, and a FIFO is read as
+// absent without waiting for a writer.
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
-  for (int fault : {0, 1, 2}) {
+  enum Fault { SettingsFolder, SettingsFifo, ProgramFolderBlocked, DiskFull };
+  for (const Fault fault : {SettingsFolder, SettingsFifo, ProgramFolderBlocked, DiskFull}) {
     SCOPED_TRACE(fault);
     Session s;
-    if (fault == 1) test::BlockFolder(s.settings.dataFolder);
-    EXPECT_TRUE(fault == 0 ? CreateFolders(s.settings.settingsFile)
-                           : fault != 2 || s.start().loaded());
-    if (fault == 2) test::FullDiskFor(test::TkPartOf(s.settings.settingsFile));
-    s.setup.popupLists[2] = {"kept"};
-    const ModeResult result = fault == 2 ? s.mode(Mode::RefMan) : s.start();
-    EXPECT_EQ(result.status, ModeLoad::Abandoned);
-    EXPECT_TRUE(fault != 2 || s.setup.popupLists[2] == Words{"kept"});
     const std::string settingsFile = s.file("tomekit.INI");
-    EXPECT_EQ(result.error, "Unable to write to " + settingsFile +
-                                (fault == 0 ? "\n" + settingsFile +
-                                                  " is not a regular file but a folder; the "
-                                                  "default settings are used."
-                                            : ""));
+    std::string error = "Unable to write to " + settingsFile;
+    if (fault == SettingsFolder || fault == SettingsFifo) {
+      ASSERT_TRUE(fault == SettingsFolder ? CreateFolders(settingsFile)
+                                          : test::MakeFifo(settingsFile));
+      error += "\n" + settingsFile + " is not a regular file but " +
+               (fault == SettingsFolder ? "a folder" : "a FIFO or pipe") +
+               "; the default settings are used.";
+    }
+    if (fault == ProgramFolderBlocked) test::BlockFolder(s.settings.dataFolder);
+    if (fault == DiskFull) {
+      ASSERT_TRUE(s.start().loaded());
+      test::FullDiskFor(test::TkPartOf(settingsFile));
+    }
+    s.setup.popupLists[2] = {"kept"};
+    const ModeResult result = fault == DiskFull ? s.mode(Mode::RefMan) : s.start();
+    EXPECT_EQ(std::tuple(result.status, result.error), std::tuple(ModeLoad::Abandoned, error));
+    EXPECT_TRUE(fault != DiskFull || s.setup.popupLists[2] == Words{"kept"});
+    EXPECT_TRUE(fault != SettingsFifo || KindOfFile(settingsFile) == FileKind::Stream);
     EXPECT_EQ(s.settings.mode, Mode::EndNote);
     EXPECT_EQ(s.setup.strategyPath, s.file("stratEN.jfp"));
     // A start still loads the saved mode where its folder can be used.
-    EXPECT_EQ(s.setup.loaded, fault != 1);
-    EXPECT_EQ(FolderExists(s.file("TKWork")), fault != 1);
+    EXPECT_EQ(s.setup.loaded, fault != ProgramFolderBlocked);
+    EXPECT_EQ(FolderExists(s.file("TKWork")), fault != ProgramFolderBlocked);
     EXPECT_TRUE(s.ui.messages.empty());
   }
 }
@@ -222,23 +226,6 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
       }
     }
   }
-}
-
-// A settings file that is a FIFO is read as absent without waiting, and the
-// first write names it and says why.
-TEST(lifecycle_test, settings_file_that_is_a_fifo_gives_defaults_and_is_named) {
-  TK_SKIP_WITHOUT_LINUX_FAULTS();
-  Session s;
-  ASSERT_TRUE(test::MakeFifo(s.settings.settingsFile));
-  const ModeResult started = s.start();
-  const std::string problem =
-      s.settings.settingsFile +
-      " is not a regular file but a FIFO or pipe; the default settings are used.";
-  EXPECT_EQ(SettingsFileProblem(s.settings), problem);
-  EXPECT_EQ(std::tuple(started.error, s.setup.loaded, s.settings.mode),
-            std::tuple("Unable to write to " + s.settings.settingsFile + "\n" + problem, true,
-                       Mode::EndNote));
-  EXPECT_EQ(KindOfFile(s.settings.settingsFile), FileKind::Stream);
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // HotSync installs a database only when asked under the user's own id.
 #include "fields/PalmFolders.h"
 
-#include "mock/Faults.h"
 #include "mock/TempFolder.h"
+#include "platform/WideText.h"
+#include "platform/WindowsApi.h"
 
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(palm_folders_test, the_install_request_is_named_after_the_users_id) {
   test::TempFolder dir;
@@ -23,12 +23,23 @@ TEST(palm_folders_test, the_install_request_is_named_after_the_users_id) {
             "Failed to set data for 'Install1234'");
 }
 
-TEST(palm_folders_test, work_folders_that_cannot_be_made_are_reported_missing) {
-  TK_SKIP_WITHOUT_LINUX_FAULTS();
-  test::TempFolder dir;
-  test::BlockFolder(dir.file("TKWork"));
-  EXPECT_FALSE(MakeWorkFolders(dir.path()));
+// As the HotSync Manager reads it: in the registry, not through our own store.
+TEST(palm_folders_test, on_windows_the_request_is_a_registry_dword_1) {
+#ifndef _WIN32
+  GTEST_SKIP() << "only Windows has the registry";
+#else
+  Settings settings = MakeSettings("C:\\Tomekit");
+  settings.hotSyncUserId = "4711";
+  InstallRequestStore registry;
+  ASSERT_EQ(RequestHotSyncInstall(settings, registry), InstallStoreResult::Ok);
+  const std::wstring key = WideFromUtf8(kHotSyncKeyPath);
+  DWORD type = 0, data = 0, size = sizeof data;
+  ASSERT_EQ(
+      RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Install4711", RRF_RT_ANY, &type, &data, &size),
+      ERROR_SUCCESS);
+  EXPECT_EQ(std::pair(type, data), (std::pair<DWORD, DWORD>(REG_DWORD, 1)));
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Install4711");
+#endif
 }
 
-}  // namespace
 }  // namespace tk

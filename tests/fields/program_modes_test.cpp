@@ -6,7 +6,6 @@
 #include <string>
 
 namespace tk {
-namespace {
 
 // A row copied from its neighbour and not fully edited would make two modes
 // share a file, a settings key or a name: the second would read and
@@ -26,13 +25,4 @@ TEST(program_modes_test, no_two_modes_share_a_file_key_or_name) {
   }
 }
 
-// Saved numbers are those of files already written.
-TEST(program_modes_test, saved_numbers_give_their_modes) {
-  EXPECT_EQ(ModeFromNumber(0), Mode::EndNote);
-  EXPECT_EQ(ModeFromNumber(1), Mode::RefMan);
-  EXPECT_EQ(ModeFromNumber(2), Mode::ProCite);
-  EXPECT_EQ(ModeFromNumber(3), Mode::ProCiteGeneric);
-}
-
-}  // namespace
 }  // namespace tk

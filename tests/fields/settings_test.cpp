@@ -82,7 +82,6 @@ TEST(settings_test, the_export_format_is_endnotes_alone) {
   settings.mode = Mode::EndNote;
   ASSERT_TRUE(WriteModeExportFormat(settings));
   EXPECT_EQ(test::ReadBytes(settings.settingsFile), "[Tomekit]\r\nENExportFormat=tagged\r\n");
-  EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tagged);
   EXPECT_EQ(ReadModeExportFormat(settings, Mode::RefMan), ExportFormat::Tab);
   test::WriteBytes(settings.settingsFile, "[Tomekit]\nenexportformat=TAGGED\n");
   EXPECT_EQ(ReadModeExportFormat(settings, Mode::EndNote), ExportFormat::Tagged);

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 const std::string kKey = "Software\\U.S. Robotics\\Pilot Desktop\\HotSync Manager";
 
@@ -30,7 +29,6 @@ TEST(install_request_store_test, requests_land_under_key_path_and_name) {
 TEST(install_request_store_test, no_location_opens_no_key) {
   EXPECT_EQ(InstallRequestStore("").setValue(kKey, "Install0", 1),
             InstallStoreResult::KeyNotOpened);
-  EXPECT_FALSE(InstallRequestStore(std::string()).value(kKey, "Install0").has_value());
 }
 
 TEST(install_request_store_test, location_follows_the_environment) {
@@ -45,5 +43,4 @@ TEST(install_request_store_test, location_follows_the_environment) {
 }
 #endif
 
-}  // namespace
 }  // namespace tk

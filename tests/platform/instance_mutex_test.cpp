@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(instance_mutex_test, a_second_copy_finds_the_first_until_it_ends) {
 #ifndef _WIN32
@@ -19,5 +18,4 @@ TEST(instance_mutex_test, a_second_copy_finds_the_first_until_it_ends) {
 #endif
 }
 
-}  // namespace
 }  // namespace tk

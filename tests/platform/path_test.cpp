@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(path_test, paths_split_at_the_last_separator_and_extensions_at_its_last_dot) {
   const std::string path = "/a/b.c/My Refs.2001.txt";
@@ -16,5 +15,4 @@ TEST(path_test, paths_split_at_the_last_separator_and_extensions_at_its_last_dot
   EXPECT_EQ(ChangeFileExt("/x.y/refs", ".PDB"), "/x.y/refs.PDB");
 }
 
-}  // namespace
 }  // namespace tk

@@ -16,7 +16,6 @@
 #endif
 
 namespace tk {
-namespace {
 
 TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   test::ProgramFolder program(test::kRecordingConverter);
@@ -75,5 +74,4 @@ TEST(process_test, a_running_child_holds_none_of_this_programs_files) {
 }
 #endif
 
-}  // namespace
 }  // namespace tk

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(text_test, whole_numbers_fit_32_bits_with_an_optional_sign) {
   for (const char* text : {"0", "+42", "-7", "007", "2147483647", "-2147483648"})
@@ -15,11 +14,4 @@ TEST(text_test, whole_numbers_fit_32_bits_with_an_optional_sign) {
     EXPECT_EQ(ParseWholeNumber(text), std::nullopt) << text;
 }
 
-TEST(text_test, case_is_ignored_for_letters_only) {
-  EXPECT_TRUE(EqualsIgnoreCase("AZ ProgMode", "az PROGmode"));
-  EXPECT_FALSE(EqualsIgnoreCase("ProgMode", "ProgMod"));
-  EXPECT_FALSE(EqualsIgnoreCase("@[", "`{"));  // 32 apart, but not letters
-}
-
-}  // namespace
 }  // namespace tk

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace tk {
-namespace {
 
 TEST(unicode_paths_test, files_and_folders_with_blanks_and_accents_are_written_read_and_removed) {
   test::TempFolder dir;
@@ -30,5 +29,4 @@ TEST(unicode_paths_test, files_and_folders_with_blanks_and_accents_are_written_r
   EXPECT_TRUE(RemoveFile(copy) && !FileExists(copy));
 }
 
-}  // namespace
 }  // namespace tk
