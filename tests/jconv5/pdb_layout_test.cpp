@@ -46,7 +46,7 @@ TEST(pdb_container_test, writes_reads_back_other_writers_layouts_and_refuses_dam
   };
   for (const auto& [at, value, expected] : cases) {
     const std::string got = Outcome([&] { return ReadPdb(changed(at, value)).appInfo; });
-    EXPECT_EQ(got.starts_with("the ") ? got.substr(0, expected.size()) : got, expected);
+    EXPECT_EQ(expected.starts_with("the ") ? got.substr(0, expected.size()) : got, expected);
   }
   // A Palm record holds at most 65,535 bytes.
   PdbDatabase big = db;
@@ -55,6 +55,9 @@ TEST(pdb_container_test, writes_reads_back_other_writers_layouts_and_refuses_dam
   big.records[0].data += 'r';
   EXPECT_EQ(Outcome([&] { WritePdb(big); }),
             "a record of 65536 bytes is more than a Palm record can hold");
+  big.records.resize(65536);
+  EXPECT_EQ(Outcome([&] { WritePdb(big); }),
+            "65536 records are more than a Palm database can hold (65,535)");
   EXPECT_EQ(ReadPdb(changed(52, 0).replace(78, 4, B32(102))).records[0].data, "\0\0APPINFOone"s)
       << "a record right after the list";
   EXPECT_NE(Outcome([] { ReadPdb(WritePdb({}).substr(0, 78)); }).find("application info"),
@@ -85,6 +88,7 @@ TEST(jfile_layout_test, appinfo_and_records_read_back_as_written_and_damage_is_r
   two.fields[1].name = "a\0b"s;
   EXPECT_EQ(Outcome([&] { WriteAppInfo(two); }),
             "the name of column 2 holds a zero byte, which JFile can't store");
+  EXPECT_EQ(Outcome([] { WriteAppInfo({}); }), "0 columns: a JFile database has 1 to 50");
   EXPECT_EQ(ReadAppInfo(withCount(1)).fields.size(), 1u);
   const std::pair<std::string, std::string> reads[] = {
       {block.substr(0, 1701), "the database is damaged or not a JFile database"},
