@@ -66,13 +66,13 @@ TEST(jfile_layout_test, appinfo_and_records_read_back_as_written_and_damage_is_r
   JFileAppInfo fifty, two;
   fifty.fields.resize(50);
   fifty.sortFields[2] = 1;
-  fifty.popups = {{1, {"Book", "", "popupY", "popup{"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
+  fifty.popups = {{1, {"Thesis", "", "popupY", "popup{"}}, {26, {"x"}}, {27, {}}, {50, {"y"}}};
   two.oldFlags = 0x1234;
   two.firstColumn = 2;
   two.fields = {{"Reference Type", 64, 15, 0, 0}, {"A name longer than twenty", 81, -40, 2, 9}};
   const std::string chunked = WriteAppInfo(fifty);
   EXPECT_EQ(chunked.substr(1702),
-            "popupa\0Book\0\x07\0popupY\0popup{\0popupz\0x\0popupA\0popupX\0y\0\0"s);
+            "popupa\0Thesis\0\x07\0popupY\0popup{\0popupz\0x\0popupA\0popupX\0y\0\0"s);
   EXPECT_EQ(WriteAppInfo(ReadAppInfo(chunked)), chunked);
   EXPECT_EQ(ReadAppInfo(chunked).popups.size(), 4u) << "popupz and popupA start lists";
   EXPECT_EQ(ReadAppInfo(chunked.substr(0, 1702)).fields.size(), 50u) << "a block without a chunk";
