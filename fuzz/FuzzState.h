@@ -5,52 +5,32 @@
 // input, so one corpus explores many field choices), a Ui that shows
 // nothing, and the common run of the import readers.
 #include "fields/DefaultStrategy.h"
-#include "fields/FieldSetup.h"
 #include "fields/StrategyFile.h"
 #include "fuzz/Check.h"
-#include "import/ImportRun.h"
 #include "import/ReadResult.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
 #include "platform/Ui.h"
 
 #include <unistd.h>
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace tk::fuzz {
 
-// Removes the folder when the run ends normally, so nothing is left behind
-// in shared memory.
-struct Scratch {
-  std::string path;
-  ~Scratch() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-};
-
-// A per-process scratch folder in shared memory (or /tmp); ClearScratch, which
-// every run starts with, creates it.
+// A per-process scratch folder, which ClearScratch creates at the start of
+// every run. scripts/fuzz.sh names one and removes it afterwards: libFuzzer
+// ends a timed run without running exit handlers.
 inline const std::string& ScratchFolder() {
   namespace fs = std::filesystem;
-  static const Scratch scratch = [] {
-    // scripts/fuzz.sh names a folder it removes afterwards: libFuzzer ends a
-    // timed run without running exit handlers.
+  static const std::string path = [] {
     const char* given = std::getenv("TOMEKIT_FUZZ_SCRATCH");
-    const fs::path base = given && *given          ? fs::path(given)
-                          : fs::exists("/dev/shm") ? fs::path("/dev/shm")
-                                                   : fs::temp_directory_path();
-    return Scratch{(base / ("tomekit-fuzz-" + std::to_string(::getpid()))).string()};
+    const fs::path base = given && *given ? fs::path(given) : fs::temp_directory_path();
+    return (base / ("tomekit-fuzz-" + std::to_string(::getpid()))).string();
   }();
-  return scratch.path;
+  return path;
 }
 
 // Writes the input to name in the scratch folder and returns its path.

@@ -24,7 +24,6 @@ void CheckWritten(const tk::TaggedFormat& format, const std::string& text, std::
   }
   const std::size_t first = format.mode == tk::Mode::EndNote ? 2 : 0;
   Check(lines.size() == first + static_cast<std::size_t>(records), "lines differ from records");
-  Check(first == 0 || lines[0] == "*GENERIC", "EndNote file without *GENERIC");
   const auto tabs = static_cast<long>(tk::ExportFieldCount(format) - 1);
   for (std::size_t i = first; i < lines.size(); ++i)
     Check(std::count(lines[i].begin(), lines[i].end(), '\t') == tabs,

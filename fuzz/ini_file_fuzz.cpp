@@ -13,18 +13,12 @@ struct Key {
   const char *section, *key;
 };
 
-// The settings file's keys, and a few spellings that differ only in case.
-constexpr Key kKeys[] = {{"UserInfo", "PalmOutPath"},
-                         {"UserInfo", "PalmInPath"},
-                         {"UserInfo", "userHSCode"},
-                         {"UserInfo", "progMode"},
-                         {"UserInfo", "ENPath"},
-                         {"UserInfo", "RMPath"},
-                         {"UserInfo", "PCPath"},
-                         {"Tomekit", "ProgMode"},
-                         {"tomekit", "progmode"},
-                         {"USERINFO", "palminpath"},
-                         {"New", "Key"}};
+// The settings file's keys (one mode's folder key standing for the others),
+// and a few spellings that differ only in case.
+constexpr Key kKeys[] = {
+    {"UserInfo", "PalmOutPath"}, {"UserInfo", "PalmInPath"}, {"UserInfo", "userHSCode"},
+    {"UserInfo", "progMode"},    {"UserInfo", "ENPath"},     {"Tomekit", "ProgMode"},
+    {"tomekit", "progmode"},     {"USERINFO", "palminpath"}, {"New", "Key"}};
 constexpr std::size_t kKeyCount = std::size(kKeys);
 
 }  // namespace

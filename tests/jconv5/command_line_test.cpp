@@ -26,7 +26,6 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
       {{"1", "in", "out", "\"EN-My Refs\"", "ifo"}, "1 in out [EN-My Refs] ifo"},
       {{"1", "in", "out", "\"EN-My", "Refs\"", "ifo"}, "1 in out [EN-My Refs] ifo"},
       {{"1", "in", "out", "\"\"", "ifo"}, "1 in out [] ifo"},
-      {{"1", "in", "out", "\"", "ifo"}, "1 in out [\"] ifo"},
       {{"1", "in", "out", "\"x", "ifo"}, "1 in out [\"x] ifo"},
       {{"2", "in", "out", " ", "ifo"}, "2 in out [] ifo"},
       {{"2", "in", "out", "ifo"}, "2 in out [] ifo"},
