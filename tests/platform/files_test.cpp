@@ -1,5 +1,6 @@
 // Every file the program writes goes through OutputFile: a full disk or an
 // unusable folder must never damage the target or leave a temporary file.
+#include "platform/FileAppend.h"
 #include "platform/Files.h"
 
 #include "mock/Faults.h"
@@ -26,6 +27,9 @@ TEST(files_test, a_full_disk_leaves_the_target_as_it_was) {
     EXPECT_FALSE(test::LeftBehind(test::TkPartOf(target)));
   }
   EXPECT_EQ(test::ReadBytes(target), "old");
+  // Appending fails at the flush, and closing after it succeeds.
+  test::FullDiskFor(dir.file("Log.txt"));
+  EXPECT_FALSE(AppendTextLines(dir.file("Log.txt"), {"a line"}));
 }
 
 TEST(files_test, unusable_sources_and_folders_are_refused) {
