@@ -118,6 +118,11 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   EXPECT_EQ(failing.ui.errorReports.size(), 1u);
   EXPECT_EQ(test::ReadBytes(failing.pdb), "old");
   EXPECT_EQ(WorkFiles(failing.program), (Lines{"ifo.tmp", "jconv5.err"}));
+  // Without a chosen name the report keeps the converter's own.
+  ConverterJob unnamed = failing.job(failing.pdb);
+  unnamed.progressFile.clear();
+  static_cast<void>(ConvertCsvToPdb(unnamed, failing.ui, "\"EN-My Refs\""));
+  EXPECT_NE(failing.ui.errorReports.back().back().find("input.tmp"), std::string::npos);
 
   ConverterRun exiting(test::kExitingConverter);
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");

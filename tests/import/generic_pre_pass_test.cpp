@@ -25,6 +25,7 @@ TEST(generic_pre_pass_test, exports_become_reduced_records) {
        Columns(UpTo(10)) + "\r\n" + Columns(UpTo(50)) + "\r\n",
        "c1\tc2\tc3\tc6\tc9\t\r\n" + kept + "\r\n"},
       {"empty columns become one blank", On(), "\tc2\t\tc4\t\r\n", " \tc2\t \t\r\n"},
+      {"a record of tabs alone keeps its last column", On(), "\t\t\r\n", " \t \t \t\r\n"},
       {"records of any length are copied whole", On(), "a\t" + huge + "\r\nb\r\n",
        "a\t" + huge + "\t\r\nb\t\r\n"},
       {"a last record without its CR", On(), "a\r\nb\tc", "a\t\r\nb\tc\t\r\n"},

@@ -312,6 +312,14 @@ TEST(import_driver_test, files_that_are_no_export_of_the_mode_are_refused) {
   }
 }
 
+// What reads as RIS but holds no record has no record ends to blame.
+TEST(import_driver_test, a_ris_look_alike_without_records_converts_nothing) {
+  DriverRun run(Mode::EndNote);
+  run.importFiles({run.input("refs.txt", "TY  -x\r\n")});
+  EXPECT_EQ(run.ui.texts(), Lines{"Error Converting EndNote file"});
+  EXPECT_FALSE(run.outcomes.at(0).converted);
+}
+
 // EndNote mode takes EndNote's stock exports by their content.
 TEST(import_driver_test, endnote_mode_converts_its_tagged_and_ris_exports) {
   for (const std::string& bytes :

@@ -189,4 +189,12 @@ TEST(ris_reader_test, the_log_names_what_was_left_out) {
   EXPECT_TRUE(Logged(r, "Values replaced in Record 1: T1"));
 }
 
+// A tag of ours or not, so an unknown one never joins the value before it.
+TEST(ris_reader_test, any_two_letters_or_digits_start_a_tag_line) {
+  ReaderRun r(Mode::RefMan, Lines({"TY  - JOUR", "T1  - a", "Z9  - b", "z9  - c", "ER  - "}));
+  r.read(On(3));
+  EXPECT_EQ(r.records(), "\"a\"\r\n");
+  EXPECT_TRUE(Logged(r, "Tags without a field: Z9 1, z9 1"));
+}
+
 }  // namespace tk

@@ -105,6 +105,12 @@ TEST(tagged_reader_test, a_value_beyond_its_width_is_cut_and_counted) {
   EXPECT_EQ(std::pair(result.truncated, r.records()), std::pair(1, std::string("\"abcd\"\r\n")));
 }
 
+// Only RIS types are codes; an EndNote Export's are taken as they stand.
+TEST(tagged_reader_test, types_are_named_from_ris_codes_only) {
+  EXPECT_EQ(ReadTagged("%0 JOUR\n", On(1)), "\"JOUR\"\r\n");
+  EXPECT_EQ(ReadTagged("TY  - JOUR\nER  - \n", On(1), true), "\"Journal Article\"\r\n");
+}
+
 TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
   const Case cases[] = {
       {"a journal article as EndNote writes it", On(1, 2, 3, 4, 5, 11, 13, 14, 15, 27),

@@ -187,6 +187,10 @@ TEST(ifo_reader_test, section_letters_run_a_to_z_then_B_on_and_refusals_name_the
   }
   EXPECT_EQ(Outcome([] { ReadIfo("JFile5\r\n1\r\n80\r\n110\r\n1\r\n0\r\n0\r\n0"); }),
             "IFO file: it has 8 lines; a description takes at least 9");
+  // The converter hands over a view of its whole file: nothing past its end is read.
+  const std::string followed = Ifo(1) + "\r\n";
+  EXPECT_EQ(Outcome([&] { ReadIfo(std::string_view(followed).substr(0, followed.size() - 2)); }),
+            "<accepted>");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // unusable folder must never damage the target or leave a temporary file.
 // InputFile's buffered runs are pinned by the import readers, which mix them
 // with get() across refills.
+#include "platform/FileAppend.h"
 #include "platform/Files.h"
 
 #include "mock/Faults.h"
@@ -27,6 +28,9 @@ TEST(files_test, a_full_disk_leaves_the_target_as_it_was) {
     EXPECT_FALSE(test::LeftBehind(test::TkPartOf(target)));
   }
   EXPECT_EQ(test::ReadBytes(target), "old");
+  // Appending fails at the flush, and closing after it succeeds.
+  test::FullDiskFor(dir.file("Log.txt"));
+  EXPECT_FALSE(AppendTextLines(dir.file("Log.txt"), {"a line"}));
 }
 
 TEST(files_test, unusable_sources_and_folders_are_refused) {
