@@ -58,6 +58,7 @@ TEST(settings_test, values_are_read_as_they_stand) {
                  "ENCharset=utf-8\r\nPCCharset=UTF-8\r\n"),
             (ReadBack{Mode::ProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "",
                       "utf-8"}));
+  EXPECT_EQ(Read(settings, "[Tomekit]\r\nProgMode=3\r\n").mode, Mode::ProCiteGeneric);
 }
 
 TEST(settings_test, absent_keys_and_an_unknown_mode_are_the_defaults) {
