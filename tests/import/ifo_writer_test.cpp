@@ -69,12 +69,4 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
   EXPECT_EQ(one.popupSections(), "\r\npopupa");
 }
 
-TEST(ifo_writer_test, no_selected_field_leaves_the_earlier_file) {
-  IfoRun none(test::Fields(Mode::EndNote, {}));
-  test::WriteBytes(none.path, "earlier");
-  EXPECT_EQ(WriteIfoFile(none.setup, none.path).status, IfoStatus::NoFieldSelected);
-  EXPECT_EQ(ReadBytes(none.path), "earlier");
-  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(none.path)));
-}
-
 }  // namespace tk

@@ -119,38 +119,6 @@ TEST(ris_reader_test, lines_and_tags_follow_the_rules) {
   test::ExpectReads(Mode::RefMan, cases);
 }
 
-// Samples from public projects (tests/data/ris, MIT licence): how many
-// records each gives, and what some of them hold. Those the golden test
-// compares whole are not repeated here.
-TEST(ris_reader_test, public_samples_give_their_records) {
-  const struct {
-    const char* name;
-    int count;
-    std::vector<int> fields = {};
-    std::string records = "";
-  } samples[] = {
-      {"rispy/example_extraneous_data.ris", 2},
-      {"rispy/example_utf_chars.ris", 1},
-      {"jabref/RisImporterTest1.ris", 11},
-      {"jabref/RisImporterTestWithEmptyER.ris", 1},
-      {"jabref/RisImporterTest6.ris", 1},
-      {"citation-js/endnote-style-delimiters.ris", 2},
-      {"citation-js/pr248-1-preamble-empty-tags.ris",
-       1,
-       {1, 14, 16, 17},
-       "\"Chap\",\"McDonald, Angela;Roberts, R. Gareth;Frood, Elizabeth\",\"Oxford\",\"Griffith "
-       "Institute\"\r\n"},
-      {"derived/cp1252-crlf-from-jabref-scopus.ris", 1},
-  };
-  for (const auto& s : samples) {
-    SCOPED_TRACE(s.name);
-    ReaderRun r(Mode::RefMan, "");
-    r.run.inputPath = test::DataFile(std::string("ris/") + s.name);
-    EXPECT_EQ(r.read(s.fields).records, s.count);
-    EXPECT_NE(r.records().find(s.records), std::string::npos);
-  }
-}
-
 // The log names what was left out: tags without a field once per file, and
 // each record whose value a later, different line replaced, counted once.
 TEST(ris_reader_test, the_log_names_what_was_left_out) {
