@@ -7,15 +7,13 @@
 namespace tk {
 namespace {
 
-using test::ReadBytes;
-
 const std::string kEnd = "456E644A46696C654461746100";
 
 struct IfoRun {
   explicit IfoRun(FieldSetup fields) : setup(std::move(fields)) {}
   std::string write() {
     EXPECT_EQ(WriteIfoFile(setup, path).status, IfoStatus::Written);
-    return ReadBytes(path);
+    return test::ReadBytes(path);
   }
   std::string popupSections() {
     const std::string ifo = write();
