@@ -94,9 +94,8 @@ TEST(ris_reader_test, lines_and_tags_follow_the_rules) {
        "Ok x-ray\nER  - \n",
        "\"JOUR more type\",\"Smith and Jones\",\"a ER then b *B  - c Ok x-ray\"\r\n"},
       {"a continuation after an unknown tag is ignored with it", On(3, 6),
-       "TY  - x\nT1  - title\nZ9  - other\nAB -\nmore\nN1  - note\nz9  - other\nstill other\nPB  "
-       "-\n"
-       "more\nER  - \n",
+       "TY  - x\nT1  - title\nZ9  - other\nAB -\nmore\nN1  - note\nz9  - other\nstill other\n"
+       "PB  -\nmore\nER  - \n",
        "\"title\",\"note\"\r\n"},
       {"a last record without an end line is converted", On(1, 33),
        "TY  - A\nER  - \nTY  - B\nUR  - x.com", "\"A\",\"\"\r\n\"B\",\"x.com\"\r\n"},
