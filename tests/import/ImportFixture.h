@@ -50,16 +50,20 @@ inline FieldSetup Fields(Mode mode, const std::vector<int>& selected, int maxWid
   return setup;
 }
 
-// A reader's run on the given export; the generic mode's reader is its
-// pre-pass, whose output has no header line.
+using Reader = ReadResult (*)(const FieldSetup&, ImportRun&, Ui&);
+
+// A run of the mode's reader, or the one given, on the export; the generic
+// mode's reader is its pre-pass, whose output has no header line.
 struct ReaderRun {
-  ReaderRun(Mode readerMode, const std::string& input) : mode(readerMode) {
+  ReaderRun(Mode readerMode, const std::string& input, Reader given = nullptr)
+      : mode(readerMode), reader(given) {
     run.inputPath = folder.file("export.txt");
     run.csvPath = folder.file("export.csv");
     WriteBytes(run.inputPath, input);
   }
   ReadResult read(const std::vector<int>& selected, int maxWidth = 3990) {
     const FieldSetup setup = Fields(mode, selected, maxWidth);
+    if (reader) return reader(setup, run, ui);
     if (mode == Mode::ProCiteGeneric) return PrepareGenericExport(run, ui);
     if (mode == Mode::RefMan) return ReadRefManExport(setup, run, ui);
     return mode == Mode::ProCite ? ReadProCiteExport(setup, run, ui)
@@ -76,6 +80,7 @@ struct ReaderRun {
     return end == std::string::npos ? std::string() : all.substr(end + 2);
   }
   Mode mode;
+  Reader reader;
   TempFolder folder;
   ImportRun run;
   FakeUi ui;
@@ -105,10 +110,10 @@ struct ReaderCase {
   long updates = 0;  // the counter's moves, if not once a record
 };
 
-inline void ExpectReads(Mode mode, std::span<const ReaderCase> cases) {
+inline void ExpectReads(Mode mode, std::span<const ReaderCase> cases, Reader reader = nullptr) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.behaviour);
-    ReaderRun r(mode, c.input);
+    ReaderRun r(mode, c.input, reader);
     const ReadResult result = r.read(c.fields, c.maxWidth);
     const int count = static_cast<int>(std::count(c.records.begin(), c.records.end(), '\n'));
     // ProCite moves the counter before it knows whether a line is a record.

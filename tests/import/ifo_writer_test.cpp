@@ -7,15 +7,13 @@
 namespace tk {
 namespace {
 
-using test::ReadBytes;
-
 const std::string kEnd = "456E644A46696C654461746100";
 
 struct IfoRun {
   explicit IfoRun(FieldSetup fields) : setup(std::move(fields)) {}
   std::string write() {
     EXPECT_EQ(WriteIfoFile(setup, path).status, IfoStatus::Written);
-    return ReadBytes(path);
+    return test::ReadBytes(path);
   }
   std::string popupSections() {
     const std::string ifo = write();
@@ -67,14 +65,6 @@ TEST(ifo_writer_test, popup_sections_are_lettered_by_column_and_hold_99_words) {
   one.popup(3, kTypePopup, {"1999"});
   one.setup.table[3].popupLetter = 'c';  // left from an earlier count
   EXPECT_EQ(one.popupSections(), "\r\npopupa");
-}
-
-TEST(ifo_writer_test, no_selected_field_leaves_the_earlier_file) {
-  IfoRun none(test::Fields(Mode::EndNote, {}));
-  test::WriteBytes(none.path, "earlier");
-  EXPECT_EQ(WriteIfoFile(none.setup, none.path).status, IfoStatus::NoFieldSelected);
-  EXPECT_EQ(ReadBytes(none.path), "earlier");
-  EXPECT_FALSE(test::LeftBehind(test::TkPartOf(none.path)));
 }
 
 }  // namespace tk

@@ -11,108 +11,62 @@ namespace tk {
 namespace {
 
 using test::On;
+using test::ReaderCase;
 using test::ReaderRun;
-
-struct Case {
-  const char* behaviour;
-  std::vector<int> fields;
-  std::string input, rows;
-};
-
-// The rows read from r's export, without the header line.
-std::string Rows(ReaderRun& r, const std::vector<int>& fields, bool ris = false) {
-  const FieldSetup setup = test::Fields(Mode::EndNote, fields);
-  const ReadResult result =
-      ris ? ReadRisIntoEndNote(setup, r.run, r.ui) : ReadEndNoteTaggedExport(setup, r.run, r.ui);
-  EXPECT_EQ(result.status, ReadStatus::Read);
-  return r.records();
-}
-
-std::string ReadTagged(const std::string& input, const std::vector<int>& fields, bool ris = false) {
-  ReaderRun r(Mode::EndNote, input);
-  return Rows(r, fields, ris);
-}
-
-void ExpectRows(std::span<const Case> cases, bool ris) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.behaviour);
-    EXPECT_EQ(ReadTagged(c.input, c.fields, ris), c.rows);
-  }
-}
-
-}  // namespace
 
 // Each tag alone, with the field it must fill.
 TEST(tagged_reader_test, every_tag_fills_its_field) {
   const std::pair<char, int> tags[] = {
-      {'A', 2},  {'D', 3},  {'T', 4},  {'J', 5},  {'B', 5},  {'E', 6},  {'C', 7},
-      {'I', 8},  {'V', 9},  {'N', 10}, {'P', 11}, {'L', 12}, {'K', 13}, {'X', 14},
-      {'Z', 15}, {'6', 16}, {'Y', 17}, {'S', 18}, {'7', 19}, {'8', 20}, {'9', 21},
-      {'H', 22}, {'Q', 23}, {'@', 24}, {'M', 25}, {'F', 26}, {'U', 27}, {'R', 27},
-      {'1', 28}, {'2', 29}, {'3', 30}, {'4', 31}};
+      {'A', 2},  {'D', 3},  {'T', 4},  {'J', 5},  {'B', 5},  {'E', 6},  {'C', 7},  {'I', 8},
+      {'V', 9},  {'N', 10}, {'P', 11}, {'L', 12}, {'K', 13}, {'X', 14}, {'Z', 15}, {'6', 16},
+      {'Y', 17}, {'S', 18}, {'7', 19}, {'8', 20}, {'9', 21}, {'H', 22}, {'Q', 23}, {'@', 24},
+      {'M', 25}, {'F', 26}, {'U', 27}, {'R', 27}, {'1', 28}, {'2', 29}, {'3', 30}, {'4', 31}};
   for (const auto& [tag, field] : tags) {
     SCOPED_TRACE(std::string("%") + tag);
-    const std::string input = std::string("%0 Book\n%") + tag + " v" + tag + "\n";
-    EXPECT_EQ(ReadTagged(input, On(1, field)),
-              std::string("\"Book\",\"v") + tag + "\"\r\n");
+    ReaderRun r(Mode::EndNote, std::string("%0 Book\n%") + tag + " v" + tag + "\n",
+                ReadEndNoteTaggedExport);
+    EXPECT_EQ(r.read({1, field}).status, ReadStatus::Read);
+    EXPECT_EQ(r.records(), std::string("\"Book\",\"v") + tag + "\"\r\n");
   }
 }
 
-TEST(tagged_reader_test, repeats_and_lines_combine_as_in_ris) {
-  const Case cases[] = {
-      {"authors, editors and keywords join with ';', a keyword per continuation line",
-       On(2, 6, 13),
+TEST(tagged_reader_test, repeats_lines_and_references_combine_as_in_ris) {
+  const std::string rows = "\"Book\",\"One\"\r\n\"Journal Article\",\"Two\"\r\n";
+  const ReaderCase cases[] = {
+      {"authors, editors and keywords join with ';', a keyword per continuation line", On(2, 6, 13),
        "%0 Book\n%A Doe, J.\n%A Roe, R.\n%E Ed, A.\n%E Ed, B.\n%K one\ntwo\n%K three\n",
        "\"Doe, J.;Roe, R.\",\"Ed, A.;Ed, B.\",\"one;two;three\"\r\n"},
-      {"notes and an abstract keep their lines; a title over two lines is one line",
-       On(4, 14, 15),
+      {"notes and an abstract keep their lines; a title over two lines is one line", On(4, 14, 15),
        "%0 Book\n%T A long\n   title\n%X First.\nSecond.\n%Z n1\n%Z \n%Z n2\n",
        "\"A long title\",\"First.\x85Second.\",\"n1\x85n2\"\r\n"},
       {"a URL and a DOI are both links; a later title replaces", On(4, 27),
        "%0 Book\n%T Old\n%T New\n%U http://a.org\n%R 10.1/x\n",
        "\"New\",\"http://a.org;10.1/x\"\r\n"},
-      {"quotes are doubled", On(4), "%0 Book\n%T Say \"hi\"\n", "\"Say \"\"hi\"\"\"\r\n"},
-  };
-  ExpectRows(cases, false);
-}
-
-TEST(tagged_reader_test, references_split_whatever_the_line_ends) {
-  const std::string rows = "\"Book\",\"One\"\r\n\"Journal Article\",\"Two\"\r\n";
-  const Case cases[] = {
+      {"the type stays as written, even a RIS code; quotes are doubled", On(1, 4),
+       "%0 JOUR\n%T Say \"hi\"\n", "\"JOUR\",\"Say \"\"hi\"\"\"\r\n"},
+      {"a value beyond its width is cut and counted", On(4), "%0 Book\n%T abcdefgh\n",
+       "\"abcd\"\r\n", 1, 4},
       {"LF, with a last blank line", On(1, 4), "%0 Book\n%T One\n\n%0 Journal Article\n%T Two\n\n",
        rows},
       {"CR LF, a byte-order mark, no last blank line", On(1, 4),
        "\xEF\xBB\xBF%0 Book\r\n%T One\r\n\r\n%0 Journal Article\r\n%T Two", rows},
-      {"no blank line between references: %0 starts the next", On(1, 4),
-       "%0 Book\n%T One\n%0 Journal Article\n%T Two\n", rows},
+      {"lone CRs, and no blank line between references: %0 starts the next", On(1, 4),
+       "%0 Book\r%T One\r%0 Journal Article\r%T Two\r", rows},
       {"blank lines before and between, a reference without %0", On(1, 4),
        "\n\n%0 Book\n%T One\n\n\n%T Two\n", "\"Book\",\"One\"\r\n\"\",\"Two\"\r\n"},
   };
-  ExpectRows(cases, false);
+  test::ExpectReads(Mode::EndNote, cases, ReadEndNoteTaggedExport);
 }
 
 TEST(tagged_reader_test, tags_without_a_field_are_logged) {
-  ReaderRun r(Mode::EndNote, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n");
-  Rows(r, On(1));
+  ReaderRun r(Mode::EndNote, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n", ReadEndNoteTaggedExport);
+  EXPECT_EQ(r.read({1}).status, ReadStatus::Read);
   EXPECT_NE(std::find(r.run.log.begin(), r.run.log.end(), "Tags without a field: %+ 2, %G 1"),
             r.run.log.end());
 }
 
-TEST(tagged_reader_test, a_value_beyond_its_width_is_cut_and_counted) {
-  ReaderRun r(Mode::EndNote, "%0 Book\n%T abcdefgh\n");
-  const ReadResult result =
-      ReadEndNoteTaggedExport(test::Fields(Mode::EndNote, On(4), 4), r.run, r.ui);
-  EXPECT_EQ(std::pair(result.truncated, r.records()), std::pair(1, std::string("\"abcd\"\r\n")));
-}
-
-// Only RIS types are codes; an EndNote Export's are taken as they stand.
-TEST(tagged_reader_test, types_are_named_from_ris_codes_only) {
-  EXPECT_EQ(ReadTagged("%0 JOUR\n", On(1)), "\"JOUR\"\r\n");
-  EXPECT_EQ(ReadTagged("TY  - JOUR\nER  - \n", On(1), true), "\"Journal Article\"\r\n");
-}
-
 TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
-  const Case cases[] = {
+  const ReaderCase cases[] = {
       {"a journal article as EndNote writes it", On(1, 2, 3, 4, 5, 11, 13, 14, 15, 27),
        "TY  - JOUR\r\nAU  - Doe, J.\r\nAU  - Roe, R.\r\nTI  - Heat\r\nPY  - 2001\r\n"
        "T2  - Nature\r\nSP  - 1\r\nEP  - 9\r\nKW  - a\r\nKW  - b\r\nAB  - Abs\r\n"
@@ -122,7 +76,8 @@ TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
       {"a code EndNote has no name for stays; lines outside records are skipped", On(1, 4),
        "preamble\nTY  - XYZ\nT1  - T\nER  -\nstray\n", "\"XYZ\",\"T\"\r\n"},
   };
-  ExpectRows(cases, true);
+  test::ExpectReads(Mode::EndNote, cases, ReadRisIntoEndNote);
 }
 
+}  // namespace
 }  // namespace tk
