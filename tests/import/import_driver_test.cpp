@@ -2,19 +2,10 @@
 // down: each fault is reported in order, nothing existing is damaged,
 // nothing half-written is left, and the install request is still set.
 #include "ImportFixture.h"
-#include "converter/ConverterRunner.h"
 
-#include <chrono>
 #include <filesystem>
 #include <functional>
-#include <thread>
 #include <tuple>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#include <cerrno>
-#endif
 
 namespace tk {
 namespace {
@@ -55,50 +46,6 @@ TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested
   EXPECT_EQ(Lines(run.log.end() - 4, run.log.end()),
             (Lines{"Truncated field(s) in Record 1", "Truncated field(s) in Record 3",
                    "Endnote file record count was 3", "3 Records Transferred to  JFile"}));
-}
-
-#ifndef _WIN32
-// A FIFO at path, and a writer that waits (at most a minute) for its reader
-// and hands it the bytes, as a shell's `<(cat refs.ris)` would.
-std::thread FeedFifo(const std::string& path, const std::string& bytes) {
-  EXPECT_TRUE(test::MakeFifo(path));
-  return std::thread([path, bytes] {
-    int fd = -1;
-    for (int waited = 0; fd < 0 && waited < 6000; ++waited) {
-      fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);  // ENXIO: no reader yet
-      if (fd < 0 && errno != ENXIO) return;
-      if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (fd < 0) return;
-    ::fcntl(fd, F_SETFL, 0);
-    for (std::size_t done = 0; done < bytes.size();) {
-      const auto n = ::write(fd, bytes.data() + done, bytes.size() - done);
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-  });
-}
-#endif
-
-// Read once: `auto` sees the UTF-8 on the way into the work copy, the
-// reader reads the copy, and the copy goes when it is done.
-TEST(import_driver_test, a_piped_export_is_read_once_in_auto_and_its_copy_removed) {
-  TK_SKIP_WITHOUT_LINUX_FAULTS();
-#ifndef _WIN32
-  for (const Mode mode : {Mode::RefMan, Mode::ProCiteGeneric}) {
-    SCOPED_TRACE(InfoOf(mode).cliName);
-    DriverRun run(mode);
-    const std::string piped = run.program.file("refs.txt");
-    std::thread writer =
-        FeedFifo(piped, mode == Mode::RefMan ? "TY  - BOOK\r\nA1  - D\xC3\xBCrer\r\nER  - \r\n"
-                                             : "Book\tD\xC3\xBCrer\r\n");
-    EXPECT_EQ(run.importFiles({piped}), "1 Records Transferred to  JFile");
-    writer.join();
-    EXPECT_NE(test::ReadBytes(run.pdb("refs")).find("\"D\xFCrer\""), std::string::npos);
-    EXPECT_FALSE(FileExists(StreamCopyPath(run.settings)));
-  }
-#endif
 }
 
 // Each case: a fault, the messages it gives ("|" between them, work files by
