@@ -6,7 +6,6 @@
 #include "../TempFolder.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
-#include "platform/Utf8Path.h"
 
 #include <chrono>
 #include <csignal>
