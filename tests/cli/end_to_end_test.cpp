@@ -201,12 +201,6 @@ std::string SignalOnce(const std::string& file, const std::string& signal,
          " $!; i=0; while" + whileRuns + "kill -KILL $! 2>/dev/null; wait $!";
 }
 
-// Dead, or dead and waiting for whoever took it over to reap it.
-bool Ended(const std::string& pid) {
-  std::string stat = test::ReadBytes("/proc/" + pid + "/stat");
-  return stat.empty() || stat.find(") Z ") != std::string::npos;
-}
-
 // As Ctrl-C does, and a closed terminal: the converter is killed with the
 // helper it started, a wait for a FIFO's writer (nobody writes) or the look
 // at an endless input ends, the stopped file's work files go and the earlier
@@ -257,7 +251,9 @@ TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
   EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
             test::ReadBytes(folder("TKWork/small.csv")));
   std::this_thread::sleep_for(std::chrono::seconds(3));
-  EXPECT_TRUE(Ended(converter));
+  // Dead, or dead and waiting for whoever took it over to reap it.
+  const std::string stat = test::ReadBytes("/proc/" + converter + "/stat");
+  EXPECT_TRUE(stat.empty() || stat.find(") Z ") != stat.npos) << "the converter outlived it";
   EXPECT_FALSE(FileExists(folder("late"))) << "the converter's helper outlived the run";
 }
 
