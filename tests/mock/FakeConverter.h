@@ -20,9 +20,8 @@ inline constexpr char kFailingConverter[] = "fail";
 inline constexpr char kHangingConverter[] = "hang";
 // Copies its input to its output and exits with 3.
 inline constexpr char kExitingConverter[] = "exit 3";
-// Start their output, print "dying" and end by a crash or a kill from outside.
+// Starts its output, prints "dying" and crashes.
 inline constexpr char kCrashingConverter[] = "crash";
-inline constexpr char kKilledConverter[] = "killed";
 
 // Puts the stand-in into programFolder as its converter.
 void InstallStandIn(const std::string& programFolder, const std::string& behaviour);

@@ -15,16 +15,14 @@ namespace tk::test {
 
 class TempFolder {
 public:
-  // A new name until one is free: create_directory fails on an existing one.
+  // 64 random bits make a name no other test holds; create_directory is false
+  // on an existing one.
   TempFolder() {
     std::random_device random;
-    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-      const auto name = "tomekit-test-" + std::to_string(random());
-      const auto candidate = std::filesystem::temp_directory_path() / name;
-      std::error_code ec;
-      if (std::filesystem::create_directory(candidate, ec)) path_ = Utf8FromPath(candidate);
-    }
-    if (path_.empty()) throw std::runtime_error("no temporary folder");
+    const auto name = "tomekit-test-" + std::to_string(random()) + "-" + std::to_string(random());
+    const auto folder = std::filesystem::temp_directory_path() / name;
+    if (!std::filesystem::create_directory(folder)) throw std::runtime_error("no temporary folder");
+    path_ = Utf8FromPath(folder);
   }
   ~TempFolder() {
     std::error_code ec;
@@ -40,13 +38,13 @@ private:
   std::string path_;
 };
 
-// Empty when missing.
+// Empty when missing. Paths are UTF-8, as everywhere in the program.
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  std::ofstream(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc) << bytes;
 }
 #ifdef TOMEKIT_TEST_DATA
 // A file of tests/data; only the test programs are told where that is.

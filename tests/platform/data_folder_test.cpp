@@ -22,20 +22,19 @@ constexpr char kUserVariable[] = "XDG_DATA_HOME";
 constexpr char kUserFolder[] = "tomekit";
 #endif
 
-// The probe is gone after, so a folder that is kept shows nothing new.
-TEST(data_folder_test, a_writable_program_folder_is_kept_and_left_as_it_was) {
-  test::TempFolder program;
-  test::ScopedEnv user(kUserVariable, program.file("user"));
-  EXPECT_EQ(ChooseDataFolder(program.path()), program.path());
-  EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::u8path(program.path())));
-}
-
-// A file where the folder should be stops root as well as anyone else.
-TEST(data_folder_test, an_unwritable_program_folder_gives_the_users_folder_made_at_once) {
+// A writable program folder is kept, and the probe is gone after, so it shows
+// nothing new (the user's folder, inside it here, isn't made). A file where
+// the folder should be stops root as well as anyone else: then the user's
+// folder is made at once.
+TEST(data_folder_test, a_writable_program_folder_is_kept_else_the_users_folder_is_made) {
   test::TempFolder dir;
   const std::string program = dir.file("bin");
+  ASSERT_TRUE(CreateFolders(program));
+  test::ScopedEnv user(kUserVariable, JoinPath(program, "data"));
+  EXPECT_EQ(ChooseDataFolder(program), program);
+  EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::u8path(program)));
   test::BlockFolder(program);
-  test::ScopedEnv user(kUserVariable, dir.file("data"));
+  test::ScopedEnv elsewhere(kUserVariable, dir.file("data"));
   const std::string chosen = ChooseDataFolder(program);
   EXPECT_EQ(chosen, JoinPath(dir.file("data"), kUserFolder));
   EXPECT_TRUE(FolderExists(chosen) && FolderWritable(chosen));

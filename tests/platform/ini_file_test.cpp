@@ -25,27 +25,23 @@ TEST(ini_file_test, values_read_as_they_stand_under_any_case) {
                        std::string(3000, 'x') + "\r\n[s2]\r\nk=2\r\n");
   IniFile ini(dir.file("t.INI"));
   EXPECT_EQ(ini.readInteger("Tomekit", "ProgMode", 0), 2);
-  const struct {
-    const char* key;
-    std::string value;
-  } strings[] = {{"path", "C:\\a]\\"},
-                 {"empty", ""},
-                 {"k", "-"},  // commented out here, set in another section
-                 {"no equals", "-"},
-                 {"long", std::string(2047, 'x')}};
-  for (const auto& s : strings) EXPECT_EQ(ini.readString("S", s.key, "-"), s.value) << s.key;
+  const std::pair<const char*, std::string> strings[] = {
+      {"path", "C:\\a]\\"},
+      {"empty", ""},
+      {"k", "-"},  // commented out here, set in another section
+      {"no equals", "-"},
+      {"long", std::string(2047, 'x')}};
+  for (const auto& [key, value] : strings) EXPECT_EQ(ini.readString("S", key, "-"), value) << key;
 }
 
 TEST(ini_file_test, integers_are_decimal_or_hex_and_else_the_default) {
-  const struct {
-    const char* text;
-    int value;
-  } integers[] = {{"0x19A", 410}, {"0XfF", 255}, {"0xFFFFFFFF", -1}, {"-12", -12}, {"0xa", 10},
-                  {"0x", 7},      {"0x1G", 7},   {"0x100000000", 7}, {"two", 7},   {"", 7}};
+  const std::pair<const char*, int> integers[] = {
+      {"0x19A", 410}, {"0XfF", 255}, {"0xFFFFFFFF", -1}, {"-12", -12}, {"0xa", 10},
+      {"0x", 7},      {"0x1G", 7},   {"0x100000000", 7}, {"two", 7},   {"", 7}};
   test::TempFolder dir;
-  for (const auto& i : integers) {
-    test::WriteBytes(dir.file("n.INI"), std::string("[n]\nk=") + i.text + "\n");
-    EXPECT_EQ(IniFile(dir.file("n.INI")).readInteger("n", "k", 7), i.value) << i.text;
+  for (const auto& [text, value] : integers) {
+    test::WriteBytes(dir.file("n.INI"), std::string("[n]\nk=") + text + "\n");
+    EXPECT_EQ(IniFile(dir.file("n.INI")).readInteger("n", "k", 7), value) << text;
   }
 }
 

@@ -24,14 +24,10 @@ TEST(install_request_store_test, requests_land_under_key_path_and_name) {
             InstallStoreResult::ValueNotSet);
 }
 
-// On Windows an empty location is the registry itself.
+// Without a home there is no location, and no location opens no key. (On
+// Windows an empty location is the registry itself.)
 #ifndef _WIN32
-TEST(install_request_store_test, no_location_opens_no_key) {
-  EXPECT_EQ(InstallRequestStore("").setValue(kKey, "Install0", 1),
-            InstallStoreResult::KeyNotOpened);
-}
-
-TEST(install_request_store_test, location_follows_the_environment) {
+TEST(install_request_store_test, location_follows_the_environment_and_none_opens_no_key) {
   test::ScopedEnv home("HOME", "/home/u"), config("XDG_CONFIG_HOME", "/cfg"),
       notChosen("TOMEKIT_INSTALL_STORE", nullptr);
   EXPECT_EQ(InstallRequestStore::DefaultFileLocation(), "/cfg/tomekit/hotsync-install.ini");
@@ -40,6 +36,8 @@ TEST(install_request_store_test, location_follows_the_environment) {
             "/home/u/.config/tomekit/hotsync-install.ini");
   test::ScopedEnv noHome("HOME", nullptr);
   EXPECT_EQ(InstallRequestStore::DefaultFileLocation(), "");
+  EXPECT_EQ(InstallRequestStore("").setValue(kKey, "Install0", 1),
+            InstallStoreResult::KeyNotOpened);
 }
 #endif
 

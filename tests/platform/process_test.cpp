@@ -24,7 +24,6 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
   auto child = SystemProcessLauncher().start(args).child;
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(child->wait(), 1);  // nothing to copy from a file named "say "hi""
-  EXPECT_EQ(child->poll(), ChildProcess::State::Ended);
   std::string recorded;
   for (const auto& arg : args) recorded += arg + "\n";
   EXPECT_EQ(test::ReadBytes(program.file("args.txt")), recorded);

@@ -3,17 +3,14 @@
 // portable program, so the same tests run on Linux and, under Wine, on
 // Windows. Its behaviour is the word in stand-in.txt beside it; it is called
 // as jconv5 is: direction, input, output, name, description.
+#include "../TempFolder.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
-#include "platform/Utf8Path.h"
 
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,15 +25,6 @@
 namespace {
 
 using Args = std::vector<std::string>;
-
-std::string ReadWhole(const std::string& path) {
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteWhole(const std::string& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::u8path(path), std::ios::binary) << bytes;
-}
 
 std::string Beside(const std::string& name) { return tk::JoinPath(tk::ProgramFolder(), name); }
 
@@ -53,20 +41,19 @@ int Copy(const Args& args) {
   return args.size() > 3 && tk::CopyFileBytes(args[2], args[3]) ? 0 : 1;
 }
 
-// Ends the way a crash or a kill from outside does, which no exit code can
-// pass for.
-[[noreturn]] void Die(bool crash) {
+// Ends the way a crash does, which no exit code can pass for.
+[[noreturn]] void Crash() {
 #ifdef _WIN32
-  TerminateProcess(GetCurrentProcess(), crash ? 0xC0000005 : 0xC000013A);
+  TerminateProcess(GetCurrentProcess(), 0xC0000005);
 #endif
   std::signal(SIGSEGV, SIG_DFL);
-  std::raise(crash ? SIGSEGV : SIGTERM);
+  std::raise(SIGSEGV);
   std::_Exit(99);
 }
 
 int LateHelper() {
   std::this_thread::sleep_for(std::chrono::seconds(2));
-  WriteWhole(Beside("late"), "");
+  tk::test::WriteBytes(Beside("late"), "");
   return 0;
 }
 
@@ -93,15 +80,15 @@ int Behave(const std::string& behaviour, const Args& args) {
   if (behaviour == "record") {
     std::string lines;
     for (const auto& arg : args) lines += arg + "\n";
-    WriteWhole(Beside("args.txt"), lines);
+    tk::test::WriteBytes(Beside("args.txt"), lines);
     return Copy(args);
   }
   if (behaviour == "fail") {
     (void)Copy(args);
     std::cout << "printed on output" << std::endl;
     std::cerr << "printed on error in " << args.at(2) << std::endl;
-    WriteWhole(tk::JoinPath(tk::ExtractFilePath(args.at(3)), "jconv5.err"),
-               "line 3: bad quote\nno database written\n");
+    tk::test::WriteBytes(tk::JoinPath(tk::ExtractFilePath(args.at(3)), "jconv5.err"),
+                         "line 3: bad quote\nno database written\n");
     return 0;
   }
   if (behaviour == "exit 3") {
@@ -109,18 +96,18 @@ int Behave(const std::string& behaviour, const Args& args) {
     return 3;
   }
   if (behaviour == "hang") {
-    if (ReadWhole(args.at(2)).find("slow") == std::string::npos) return Copy(args);
-    WriteWhole(args.at(3), "half");
-    WriteWhole(args.at(3) + ".part", "half");
+    if (tk::test::ReadBytes(args.at(2)).find("slow") == std::string::npos) return Copy(args);
+    tk::test::WriteBytes(args.at(3), "half");
+    tk::test::WriteBytes(args.at(3) + ".part", "half");
     StartHelper();
-    WriteWhole(Beside("started"), std::to_string(ProcessId()));
+    tk::test::WriteBytes(Beside("started"), std::to_string(ProcessId()));
     std::this_thread::sleep_for(std::chrono::seconds(30));
     return 0;
   }
-  if (behaviour == "crash" || behaviour == "killed") {
-    WriteWhole(args.at(3), "half a datab");
+  if (behaviour == "crash") {
+    tk::test::WriteBytes(args.at(3), "half a datab");
     std::cout << "dying" << std::endl;
-    Die(behaviour == "crash");
+    Crash();
   }
   return 0;  // anything else: does nothing at all
 }
@@ -132,10 +119,10 @@ int Behave(const std::string& behaviour, const Args& args) {
 int wmain(int argc, wchar_t** argv) {
   Args args = tk::Utf8Arguments(argc, argv);
   args.insert(args.begin(), tk::Utf8FromWide(argv[0]));
-  return Behave(ReadWhole(Beside("stand-in.txt")), args);
+  return Behave(tk::test::ReadBytes(Beside("stand-in.txt")), args);
 }
 #else
 int main(int argc, char** argv) {
-  return Behave(ReadWhole(Beside("stand-in.txt")), {argv, argv + argc});
+  return Behave(tk::test::ReadBytes(Beside("stand-in.txt")), {argv, argv + argc});
 }
 #endif
