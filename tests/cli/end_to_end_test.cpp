@@ -110,6 +110,7 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
                     "records with replaced characters: 1\n",
                     ""}));
   EXPECT_NE(test::ReadBytes(folder("install.ini")).find("Install0=1"), std::string::npos);
+  EXPECT_FALSE(FileExists(folder("TKWork/stream.tmp"))) << "the pipe's copy";
 
   EXPECT_EQ(cli("export --mode endnote 'Install/" + pdb + ".PDB'"),
             (CliRun{0, "12000 Records Transferred to EndNote\n", ""}));
