@@ -92,25 +92,23 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   EXPECT_EQ(files, before);
 }
 
-// A folder or a FIFO where the settings file should be, a file where the
-// program folder should be, a disk that fills up: the set-up is abandoned
-// with the mode in force as it was; a start still loads its saved mode where
-// it can. A settings file that isn't one is named, and a FIFO is read as
-// absent without waiting for a writer.
+// A FIFO where the settings file should be, a file where the program folder
+// should be, a disk that fills up: the set-up is abandoned with the mode in
+// force as it was; a start still loads its saved mode where it can. A
+// settings file that isn't one is named, and a FIFO is read as absent
+// without waiting for a writer.
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
-  enum Fault { SettingsFolder, SettingsFifo, ProgramFolderBlocked, DiskFull };
-  for (const Fault fault : {SettingsFolder, SettingsFifo, ProgramFolderBlocked, DiskFull}) {
+  enum Fault { SettingsFifo, ProgramFolderBlocked, DiskFull };
+  for (const Fault fault : {SettingsFifo, ProgramFolderBlocked, DiskFull}) {
     SCOPED_TRACE(fault);
     Session s;
     const std::string settingsFile = s.file("tomekit.INI");
     std::string error = "Unable to write to " + settingsFile;
-    if (fault == SettingsFolder || fault == SettingsFifo) {
-      ASSERT_TRUE(fault == SettingsFolder ? CreateFolders(settingsFile)
-                                          : test::MakeFifo(settingsFile));
-      error += "\n" + settingsFile + " is not a regular file but " +
-               (fault == SettingsFolder ? "a folder" : "a FIFO or pipe") +
-               "; the default settings are used.";
+    if (fault == SettingsFifo) {
+      ASSERT_TRUE(test::MakeFifo(settingsFile));
+      error += "\n" + settingsFile +
+               " is not a regular file but a FIFO or pipe; the default settings are used.";
     }
     if (fault == ProgramFolderBlocked) test::BlockFolder(s.settings.dataFolder);
     if (fault == DiskFull) {
