@@ -5,8 +5,7 @@
 #include "platform/Utf8Path.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -38,13 +37,24 @@ private:
   std::string path_;
 };
 
-// Empty when missing. Paths are UTF-8, as everywhere in the program.
+// Empty when missing. Paths are UTF-8, as everywhere in the program, opened
+// as the program opens them: a name that is no UTF-8 (a test's Windows-1252
+// name) must not throw.
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  std::string bytes;
+  std::FILE* file = OpenFile(path, "rb");
+  if (!file) return bytes;
+  char buffer[1 << 16];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+    bytes.append(buffer, got);
+  std::fclose(file);
+  return bytes;
 }
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc) << bytes;
+  std::FILE* file = OpenFile(path, "wb");
+  if (!file) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
 }
 #ifdef TOMEKIT_TEST_DATA
 // A file of tests/data; only the test programs are told where that is.
