@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
+#include <string_view>
 
 namespace tk {
 
@@ -11,17 +10,17 @@ namespace tk {
 // share a file, a settings key or a name: the second would read and
 // overwrite the first's.
 TEST(program_modes_test, no_two_modes_share_a_file_key_or_name) {
-  std::set<std::string> prefixes, strategies, folderKeys, charsetKeys, cliNames, menuNames;
-  for (const Mode mode : kAllModes) {
-    const ModeInfo& info = InfoOf(mode);
-    SCOPED_TRACE(info.cliName);
-    EXPECT_EQ(info.mode, mode);
-    EXPECT_TRUE(prefixes.insert(info.prefix).second);
-    EXPECT_TRUE(strategies.insert(info.strategyFile).second);
-    EXPECT_TRUE(folderKeys.insert(info.folderKey.name).second);
-    EXPECT_TRUE(charsetKeys.insert(info.charsetKey.name).second);
-    EXPECT_TRUE(cliNames.insert(info.cliName).second);
-    EXPECT_TRUE(menuNames.insert(info.menuName).second);
+  for (const Mode a : kAllModes) {
+    EXPECT_EQ(InfoOf(a).mode, a);
+    for (const Mode b : kAllModes) {
+      const ModeInfo &x = InfoOf(a), &y = InfoOf(b);
+      const auto differ = [](std::string_view p, std::string_view q) { return p != q; };
+      EXPECT_TRUE(a == b || (differ(x.prefix, y.prefix) && differ(x.strategyFile, y.strategyFile) &&
+                             differ(x.folderKey.name, y.folderKey.name) &&
+                             differ(x.charsetKey.name, y.charsetKey.name) &&
+                             differ(x.cliName, y.cliName) && differ(x.menuName, y.menuName)))
+          << x.cliName << " and " << y.cliName;
+    }
   }
 }
 
