@@ -48,8 +48,9 @@ TEST(settings_test, only_the_current_modes_folder_is_written_in_a_fixed_order) {
             "RMPath=/refs/rm\r\nuserHSCode=1234\r\n\r\n[Tomekit]\r\nProgMode=1\r\n");
 }
 
-// Keys in any case, hex modes, the mode's own folder and charset.
-TEST(settings_test, values_are_read_as_they_stand) {
+// Keys in any case, hex modes, the mode's own folder and charset; absent keys
+// and an unknown mode or charset are the defaults.
+TEST(settings_test, values_are_read_as_they_stand_and_absent_ones_are_the_defaults) {
   test::TempFolder dir;
   Settings settings = RefManSettings(dir);
   EXPECT_EQ(Read(settings,
@@ -59,11 +60,6 @@ TEST(settings_test, values_are_read_as_they_stand) {
             (ReadBack{Mode::ProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "",
                       "utf-8"}));
   EXPECT_EQ(Read(settings, "[Tomekit]\r\nProgMode=3\r\n").mode, Mode::ProCiteGeneric);
-}
-
-TEST(settings_test, absent_keys_and_an_unknown_mode_are_the_defaults) {
-  test::TempFolder dir;
-  Settings settings = RefManSettings(dir);
   const std::string folder = DefaultFolder(settings);
   for (const std::string mode : {"two", "4", "-1"})
     EXPECT_EQ(

@@ -42,9 +42,7 @@ inline std::vector<int> UpTo(int last) {
 
 // The mode's fields as strings cut to maxWidth, the given ones selected.
 inline FieldSetup Fields(Mode mode, const std::vector<int>& selected, int maxWidth = 3990) {
-  FieldSetup setup;
-  setup.mode = mode;
-  setup.fieldCount = InfoOf(mode).fieldCount;
+  FieldSetup setup{.mode = mode, .fieldCount = InfoOf(mode).fieldCount, .strategyPath = {}};
   for (int n = 1; n <= setup.fieldCount; ++n) setup.table[n] = {kTypeString, 80, maxWidth, 0, 0};
   for (int n : selected) setup.table[n].selected = 1;
   return setup;

@@ -41,7 +41,6 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
                 : "usage",
               expected);
   }
-  EXPECT_EQ(ErrorLogPath("out.pdb"), "jconv5.err");
   std::ostringstream messages;
   EXPECT_EQ(RunJconv5({"2", "in", "out", "name", "ifo"}, messages), kExitUsage);
   EXPECT_EQ(messages.str(), kUsage);
