@@ -42,7 +42,6 @@ TEST(work_folder_claim_test, a_claim_clears_earlier_work_files_but_no_other) {
            "b.CSV.tk-part", "out.tmp.jconv5-part", "chosen.csv", "notes.txt", "keep.PDB"});
   ASSERT_TRUE(CreateFolders(f.work("sub.csv")));
   const WorkFolderClaim claim(f.dir.path(), {f.work("chosen.csv")});
-  EXPECT_FALSE(claim.refused());
   EXPECT_EQ(NamesIn(WorkFolder(f.dir.path())),
             (Names{"chosen.csv", "keep.PDB", "notes.txt", "sub.csv"}));
 }

@@ -31,7 +31,6 @@ TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested
   }
   EXPECT_EQ(run.ui.texts(),
             (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
-  EXPECT_FALSE(run.ui.progressVisible);
   EXPECT_EQ(run.ui.lastProgress.sourceFile, chosen[2]);
   EXPECT_EQ(run.log.size(), 25u);
   EXPECT_NE(test::ReadBytes(run.program.file("args.txt")).find("\n\"EN-b\"\n"), std::string::npos);
@@ -194,7 +193,6 @@ TEST(import_driver_test, files_that_are_no_export_of_the_mode_are_refused) {
     run.importFiles({file});
     const std::string why = c.reason.empty() ? "" : "\n" + file + ": " + c.reason;
     EXPECT_EQ(run.ui.texts(), (Lines{"Error Converting EndNote file" + why}));
-    EXPECT_FALSE(run.outcomes.at(0).converted);
     EXPECT_FALSE(FileExists(run.pdb("refs")));
   }
 }
@@ -215,7 +213,6 @@ TEST(import_driver_test, exports_convert_through_the_reader_their_content_calls_
     SCOPED_TRACE(bytes);
     DriverRun run(mode);
     EXPECT_EQ(run.importFiles({run.input("refs.txt", bytes)}), "1 Records Transferred to  JFile");
-    EXPECT_EQ(run.ui.texts(), Lines{});
     EXPECT_EQ(test::ReadBytes(run.pdb("refs")), pdb);
   }
 }

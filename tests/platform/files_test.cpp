@@ -46,10 +46,9 @@ TEST(files_test, unusable_sources_and_folders_are_refused) {
   EXPECT_FALSE(CreateFolders(dir.file("out/deeper")));
 }
 
-TEST(files_test, lines_are_written_with_crlf_and_read_at_any_line_end) {
+// Written lines end in CR LF, as the strategy file's and the log's bytes show.
+TEST(files_test, lines_are_read_at_any_line_end) {
   test::TempFolder dir;
-  ASSERT_TRUE(WriteTextLines(dir.file("out"), {"new", ""}));
-  EXPECT_EQ(test::ReadBytes(dir.file("out")), "new\r\n\r\n");
   const std::pair<std::string, Lines> reads[] = {
       {"a\r\nb\nc\rd\r\r\n", {"a", "b", "c", "d", ""}}, {"", {}}, {"x", {"x"}}};
   for (const auto& [bytes, expected] : reads) {
