@@ -64,7 +64,6 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   ASSERT_TRUE(s.mode(Mode::RefMan).loaded());
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
-  s.settings.hotSyncUserId = "1234";
   // An installed program keeps its log with the data but names where it runs.
   s.settings.programFolder = "/usr/bin";
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
@@ -74,8 +73,8 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.settings = MakeSettings(s.settings.dataFolder);
   s.setup = {};
   ASSERT_TRUE(s.start().loaded());
-  EXPECT_TRUE(s.settings.mode == Mode::RefMan && s.settings.hotSyncUserId == "1234" &&
-              s.setup.table[2].selected == 0 && s.setup.popupLists[2] == Words{"mine"});
+  EXPECT_TRUE(s.settings.mode == Mode::RefMan && s.setup.table[2].selected == 0 &&
+              s.setup.popupLists[2] == Words{"mine"});
   // A full disk at that session's end.
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   Words files{s.file("stratRM.jfp"), s.file("Log.txt"), s.file("tomekit.INI")}, before, errors;
