@@ -69,9 +69,8 @@ TEST(charset_import_test, utf8_values_arrive_as_windows_1252_value_by_value) {
     DriverRun run(c.mode);
     run.settings.charset = c.charset;
     std::string seen = run.importFiles({run.input("refs.txt", c.input)}) + "\n";
-    for (const auto& line : run.log) {
+    for (const auto& line : run.log)
       if (line.find("in Record") != std::string::npos) seen += line + "\n";
-    }
     const std::string csv = test::ReadBytes(run.pdb("refs"));
     EXPECT_EQ(seen + csv.substr(csv.find("\r\n") + 2), c.expected) << c.behaviour;
     EXPECT_TRUE(run.ui.texts().empty()) << c.behaviour;
