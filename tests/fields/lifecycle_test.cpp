@@ -98,9 +98,10 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
 // without waiting for a writer.
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
-  enum Fault { SettingsFifo, ProgramFolderBlocked, DiskFull };
+  enum class Fault { SettingsFifo, ProgramFolderBlocked, DiskFull };
+  using enum Fault;
   for (const Fault fault : {SettingsFifo, ProgramFolderBlocked, DiskFull}) {
-    SCOPED_TRACE(fault);
+    SCOPED_TRACE(static_cast<int>(fault));
     Session s;
     const std::string settingsFile = s.file("tomekit.INI");
     std::string error = "Unable to write to " + settingsFile;
