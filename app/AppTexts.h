@@ -12,7 +12,9 @@
 #include "fields/FieldTable.h"
 #include "fields/FieldsTexts.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 
 namespace tk::app {
@@ -62,6 +64,15 @@ inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {
 }
 
 // Asked when the window is closed while files convert.
+// The first line of each session's log.
+inline std::string SessionStartText(const QDateTime& now) {
+  return "Session started " + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+}
+
+inline QStringList CloseWhileConvertingButtons() {
+  return {QStringLiteral("&Stop and Close"), QStringLiteral("&Keep Converting")};
+}
+
 inline QString CloseWhileConvertingText() {
   return QStringLiteral(
       "Files are still being converted.\nStop the conversion and close the window, or keep "

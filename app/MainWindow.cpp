@@ -80,11 +80,6 @@ int FieldNumberOf(const QObject* control) {
   return control ? control->property(kFieldNumber).toInt() : 0;
 }
 
-std::string SessionStartLine() {
-  return "Session started " +
-         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-}
-
 void SetBold(QWidget* widget, bool bold) {
   QFont font = widget->font();
   font.setBold(bold);
@@ -98,7 +93,7 @@ MainWindow::MainWindow(const std::string& dataFolder, const std::string& program
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       settings_(MakeSettings(dataFolder)),
-      sessionLog_(LogFilePath(settings_.dataFolder), log_, SessionStartLine()) {
+      sessionLog_(LogFilePath(settings_.dataFolder), log_, SessionStartText(QDateTime::currentDateTime())) {
   settings_.programFolder = programFolder;
   setObjectName(QStringLiteral("FormTomekit"));
 #ifdef _WIN32
@@ -363,8 +358,7 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 }
 
 bool MainWindow::stopForClose() {
-  return AskChoice(this, CloseWhileConvertingText(),
-                   {QStringLiteral("&Stop and Close"), QStringLiteral("&Keep Converting")}) == 0;
+  return AskChoice(this, CloseWhileConvertingText(), CloseWhileConvertingButtons()) == 0;
 }
 
 void MainWindow::onAboutClicked() {
@@ -454,10 +448,17 @@ void MainWindow::onImportClicked() {
 
 void MainWindow::importFiles(const std::vector<std::string>& chosen) {
   if (chosen.empty() || !readFieldPanel()) return;
+  convertClaimed(chosen, [&] {
+    return ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+  });
+}
+
+void MainWindow::convertClaimed(const std::vector<std::string>& chosen,
+                                const std::function<std::string()>& convert) {
   const WorkFolderClaim claim(settings_.dataFolder, chosen);
   if (claim.refused()) return showError(claim.refusalText());
   const BusyScope busy(*this);
-  statusText_ = ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+  statusText_ = convert();
 }
 
 void MainWindow::onExportClicked() {
@@ -470,10 +471,9 @@ void MainWindow::onExportClicked() {
 void MainWindow::exportFiles(const std::vector<std::string>& chosen) {
   // A cancelled choice claims nothing, so the last conversion's work files stay.
   if (chosen.empty()) return;
-  const WorkFolderClaim claim(settings_.dataFolder, chosen);
-  if (claim.refused()) return showError(claim.refusalText());
-  const BusyScope busy(*this);
-  statusText_ = ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+  convertClaimed(chosen, [&] {
+    return ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
+  });
 }
 
 void MainWindow::convertDropped(const QStringList& files) {

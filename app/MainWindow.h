@@ -113,6 +113,10 @@ private:
   std::vector<std::string> chooseFiles(const FileDialogSetup& setup, ChosenFrom from);
   void importFiles(const std::vector<std::string>& chosen);
   void exportFiles(const std::vector<std::string>& chosen);
+  // Converts a choice under the data folder's lock, refused while another run
+  // holds it; the status is what convert returns.
+  void convertClaimed(const std::vector<std::string>& chosen,
+                      const std::function<std::string()>& convert);
   // Keeps the leaving mode's ticks, widths and words, as closing does.
   void saveModeStrategy();
   // A close asked for during a conversion: true when the user chose to stop.
