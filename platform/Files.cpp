@@ -293,9 +293,7 @@ void OutputFile::discard() {
 
 bool SetFileAside(const std::string& path, const std::string& suffix) {
   const std::string from = FinalTarget(path);
-  std::error_code ec;
-  fs::rename(fs::u8path(from), fs::u8path(from + suffix), ec);
-  return !ec;
+  return RenameFile(from, from + suffix);
 }
 
 bool AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
