@@ -7,7 +7,7 @@
 namespace tk {
 
 // Adds lines, each ended by CR LF, to the end of the file (made when
-// missing), flushed to disk before it returns.
+// missing), handed to the system before it returns (not synced to disk).
 [[nodiscard]] bool AppendTextLines(const std::string& path, const std::vector<std::string>& lines);
 // Renames from over to, replacing an older file of that name.
 [[nodiscard]] bool RenameFile(const std::string& from, const std::string& to);
