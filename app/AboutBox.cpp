@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "app/AppTexts.h"
 #include "app/Artwork.h"
 
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@ namespace tk::app {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("About Tomekit for Windows"));
+  setWindowTitle(QStringLiteral("About ") + ProgramTitle());
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);

@@ -19,6 +19,16 @@
 
 namespace tk::app {
 
+// The program's name in the titles of its windows: on Windows the name it
+// has always had there.
+inline QString ProgramTitle() {
+#ifdef _WIN32
+  return QStringLiteral("Tomekit for Windows");
+#else
+  return QStringLiteral("Tomekit");
+#endif
+}
+
 // What a width box accepts, and what an out-of-range width becomes.
 inline constexpr int kMinFieldWidth = 5;
 inline constexpr int kMaxFieldWidth = 3990;
@@ -77,6 +87,18 @@ inline QString CloseWhileConvertingText() {
   return QStringLiteral(
       "Files are still being converted.\nStop the conversion and close the window, or keep "
       "converting?");
+}
+
+// Asked before a result replaces a file that is there; the buttons in the
+// order of ReplaceAnswer.
+inline QStringList ReplaceButtons() {
+  return {QStringLiteral("&Replace"), QStringLiteral("Replace &All"),
+          QStringLiteral("&Keep the Earlier One")};
+}
+
+inline QString ReplaceQuestionText(const QString& path, const QString& warning) {
+  const QString why = warning.isEmpty() ? QStringLiteral("%1 is already there.").arg(path) : warning;
+  return why + QStringLiteral("\nReplace it?");
 }
 
 inline QString ErrorReportHeading() { return QString::fromUtf8(kErrorReportHeading); }

@@ -42,7 +42,7 @@ QPushButton* BrowseButton(const char* name, QWidget* parent) {
 
 FoldersDialog::FoldersDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FormJFConv"));
-  setWindowTitle(QStringLiteral("Tomekit for Windows"));
+  setWindowTitle(ProgramTitle());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildFolderGroup());
   layout->addLayout(buildIdAndButtons());

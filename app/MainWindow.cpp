@@ -12,10 +12,9 @@
 #include "app/WholeNumberBox.h"
 #include "export/ExportDriver.h"
 #include "fields/FieldCatalogue.h"
-#include "fields/Lifecycle.h"
 #include "fields/ProgramModes.h"
 #include "fields/StrategyFile.h"
-#include "fields/WorkFolderClaim.h"
+#include "session/SessionTexts.h"
 #include "import/ImportDriver.h"
 
 #include <QAction>
@@ -92,15 +91,10 @@ MainWindow::MainWindow(const std::string& dataFolder, const std::string& program
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      settings_(MakeSettings(dataFolder)),
-      sessionLog_(LogFilePath(settings_.dataFolder), log_, SessionStartText(QDateTime::currentDateTime())) {
-  settings_.programFolder = programFolder;
+      session_(FrontEnd::Window, dataFolder, programFolder,
+               SessionStartText(QDateTime::currentDateTime())) {
   setObjectName(QStringLiteral("FormTomekit"));
-#ifdef _WIN32
-  setWindowTitle(QStringLiteral("Tomekit for Windows"));
-#else
-  setWindowTitle(QStringLiteral("Tomekit"));
-#endif
+  setWindowTitle(ProgramTitle());
   setWindowIcon(ProgramIcon());
 
   buildMenus();
@@ -122,7 +116,7 @@ MainWindow::MainWindow(const std::string& dataFolder, const std::string& program
   foldersDialog_ = new FoldersDialog(this);
   errorReportDialog_ = new ErrorReportDialog(this);
   progressWindow_ = new ProgressWindow(this);
-  connect(progressWindow_, &ProgressWindow::stopClicked, this, [this] { stopRequested_ = true; });
+  connect(progressWindow_, &ProgressWindow::stopClicked, this, [this] { session_.requestStop(); });
   aboutBox_ = new AboutBox(this);
 
   startUp();
@@ -259,6 +253,8 @@ void MainWindow::buildField(int n, int column, int row) {
   width->setGeometry(n >= 17 && n <= 20 ? at.widthBoxX + 1 : at.widthBoxX, top, 34, 18);
   width->setToolTip(QStringLiteral("This sets the maximum width of fields in JFile"));
   width->setText(QStringLiteral("0"));
+  // A file dropped here converts, as on the rest of the window.
+  width->setAcceptDrops(false);
   new WholeNumberBox(
       width, {kMinFieldWidth, kMaxFieldWidth, FieldSizeRangeText(kMinFieldWidth, kMaxFieldWidth),
               FieldSizeRangeText(kMinFieldWidth, kMaxFieldWidth), QString::number(kMaxFieldWidth)});
@@ -297,10 +293,10 @@ void MainWindow::buildStatusBar() {
 // ------------------------------------------------------ start and end
 
 void MainWindow::startUp() {
-  runCommand([this] { runModeSetup([this] { return StartUp(settings_, setup_, *this); }); });
+  runCommand([this] { runModeSetup([this] { return session_.start(*this); }); });
   // A set-up given up half way must not leave the window without its panel.
   fieldPanel_->setVisible(true);
-  checkModeItem(settings_.mode);
+  checkModeItem(session_.settings().mode);
   checkCharsetItem();
   checkExportFormatItem();
 }
@@ -310,19 +306,17 @@ void MainWindow::shutDown() {
   shutDown_ = true;
   runCommand([this] {
     if (!readFieldPanel()) return;
-    const ShutDownResult result = ShutDown(settings_, setup_, log_);
-    sessionLog_.markSaved();
-    for (const std::string& error : result.errors) showError(error);
+    for (const std::string& error : session_.close().errors) showError(error);
   });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (busy_) {
+  if (session_.busy()) {
     // The conversion runs inside this window's own handlers, so it has to
     // end before the window can; the close follows it when asked to.
     event->ignore();
     if (stopForClose()) {
-      stopRequested_ = true;
+      session_.requestStop();
       closeWhenDone_ = true;
     }
     return;
@@ -336,11 +330,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------- commands
 
 void MainWindow::runCommand(const std::function<void()>& command) {
-  if (busy_) {
+  if (commandRuns_) {
     QApplication::beep();
     return;
   }
-  busy_ = true;
+  commandRuns_ = true;
   try {
     command();
   } catch (const std::exception& error) {
@@ -348,9 +342,9 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     // still hears of it and the window carries on.
     showError(error.what());
   }
-  busy_ = false;
+  commandRuns_ = false;
   refreshStatus();
-  sessionLog_.flush();
+  session_.flushLog();
   if (closeWhenDone_) {
     closeWhenDone_ = false;
     close();
@@ -358,7 +352,11 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 }
 
 bool MainWindow::stopForClose() {
-  return AskChoice(this, CloseWhileConvertingText(), CloseWhileConvertingButtons()) == 0;
+  return AskChoice(boxParent(), CloseWhileConvertingText(), CloseWhileConvertingButtons()) == 0;
+}
+
+QWidget* MainWindow::boxParent() {
+  return progressWindow_->isVisible() ? static_cast<QWidget*>(progressWindow_) : this;
 }
 
 void MainWindow::onAboutClicked() {
@@ -367,25 +365,22 @@ void MainWindow::onAboutClicked() {
 
 void MainWindow::onFoldersClicked() {
   runCommand([this] {
-    if (foldersDialog_->edit(settings_) && !WriteSettings(settings_)) {
-      showError(SettingsWriteError(settings_));
+    Settings& settings = session_.settings();
+    if (foldersDialog_->edit(settings) && !WriteSettings(settings)) {
+      showError(SettingsWriteError(settings));
     }
   });
 }
 
 void MainWindow::onModeChosen(Mode mode) {
-  if (busy_) {
-    QApplication::beep();
-  } else {
-    runCommand([this, mode] {
-      saveModeStrategy();
-      runModeSetup([this, mode] { return SetupMode(settings_, setup_, *this, mode); });
-    });
-    fieldPanel_->setVisible(true);
-  }
+  runCommand([this, mode] {
+    saveModeStrategy();
+    runModeSetup([this, mode] { return session_.switchMode(mode, *this); });
+  });
+  fieldPanel_->setVisible(true);
   // Qt has already ticked the item clicked; a refused or failed switch
   // leaves the program in the mode it was in.
-  checkModeItem(settings_.mode);
+  checkModeItem(session_.settings().mode);
   checkCharsetItem();
   checkExportFormatItem();
 }
@@ -393,28 +388,30 @@ void MainWindow::onModeChosen(Mode mode) {
 // Kept at once, as a mode change is; the set stays chosen for this session
 // even when the settings file can't record it.
 void MainWindow::onCharsetChosen(Charset charset) {
-  settings_.charset = charset;
-  if (!WriteModeCharset(settings_)) showError(SettingsWriteError(settings_));
+  Settings& settings = session_.settings();
+  settings.charset = charset;
+  if (!WriteModeCharset(settings)) showError(SettingsWriteError(settings));
   checkCharsetItem();
 }
 
 // Kept at once, as the character set is.
 void MainWindow::onExportFormatChosen(ExportFormat format) {
-  settings_.exportFormat = format;
-  if (!WriteModeExportFormat(settings_)) showError(SettingsWriteError(settings_));
+  Settings& settings = session_.settings();
+  settings.exportFormat = format;
+  if (!WriteModeExportFormat(settings)) showError(SettingsWriteError(settings));
   checkExportFormatItem();
 }
 
 void MainWindow::checkExportFormatItem() {
-  exportFormatMenu_->setEnabled(InfoOf(settings_.mode).exportFormatKey.name != nullptr);
+  exportFormatMenu_->setEnabled(InfoOf(session_.settings().mode).exportFormatKey.name != nullptr);
   for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
-    exportFormatItems_[i]->setChecked(kExportFormats[i] == settings_.exportFormat);
+    exportFormatItems_[i]->setChecked(kExportFormats[i] == session_.settings().exportFormat);
   }
 }
 
 void MainWindow::checkCharsetItem() {
   for (std::size_t i = 0; i < std::size(kCharsets); ++i) {
-    charsetItems_[i]->setChecked(kCharsets[i] == settings_.charset);
+    charsetItems_[i]->setChecked(kCharsets[i] == session_.settings().charset);
   }
 }
 
@@ -423,14 +420,13 @@ void MainWindow::runModeSetup(const std::function<ModeResult()>& setUp) {
   const ModeResult result = setUp();
   // An abandoned set-up leaves a mode in force whole (the one being left, or
   // at start the saved one), or none at all.
-  if (result.status != ModeLoad::Abandoned || setup_.loaded) fitToMode();
+  if (result.status != ModeLoad::Abandoned || fieldSetup().loaded) fitToMode();
   if (result.status == ModeLoad::Abandoned) showError(result.error);
 }
 
 void MainWindow::saveModeStrategy() {
   checkWidthBoxes();
-  if (!setup_.loaded || !readFieldPanel()) return;
-  if (!WriteStrategyFile(setup_, setup_.strategyPath)) showError(UnableToWriteText(setup_.strategyPath));
+  if (fieldSetup().loaded && readFieldPanel()) session_.saveStrategy(*this);
 }
 
 void MainWindow::checkModeItem(Mode mode) {
@@ -441,39 +437,33 @@ void MainWindow::onImportClicked() {
   runCommand([this] {
     // A width box left with a bad value is mended before the panel is read.
     if (!checkWidthBoxes()) return;
-    importFiles(chooseFiles(ImportDialogSetup(settings_, settings_.mode), ChosenFrom::ManagerFiles));
+    beginChoice();
+    convertFiles(Direction::Import, chooseFiles(Direction::Import));
+    showChoiceSummary();
   });
   hideProgress();
-}
-
-void MainWindow::importFiles(const std::vector<std::string>& chosen) {
-  if (chosen.empty() || !readFieldPanel()) return;
-  convertClaimed(chosen, [&] {
-    return ImportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
-  });
-}
-
-void MainWindow::convertClaimed(const std::vector<std::string>& chosen,
-                                const std::function<std::string()>& convert) {
-  const WorkFolderClaim claim(settings_.dataFolder, chosen);
-  if (claim.refused()) return showError(claim.refusalText());
-  const BusyScope busy(*this);
-  statusText_ = convert();
 }
 
 void MainWindow::onExportClicked() {
   runCommand([this] {
-    exportFiles(chooseFiles(ExportDialogSetup(settings_, settings_.mode), ChosenFrom::PdbFiles));
+    beginChoice();
+    convertFiles(Direction::Export, chooseFiles(Direction::Export));
+    showChoiceSummary();
   });
   hideProgress();
 }
 
-void MainWindow::exportFiles(const std::vector<std::string>& chosen) {
-  // A cancelled choice claims nothing, so the last conversion's work files stay.
+void MainWindow::convertFiles(Direction direction, const std::vector<std::string>& chosen) {
   if (chosen.empty()) return;
-  convertClaimed(chosen, [&] {
-    return ExportChosenFiles(settings_, setup_, log_, *this, chosen, keepStatusText());
-  });
+  // The import takes the ticks and widths on the panel.
+  if (direction == Direction::Import && !readFieldPanel()) return;
+  // The status bar follows the files as they finish, not only the last one.
+  (void)session_.convert(direction, chosen, *this, [this](const FileOutcome&) { refreshStatus(); });
+}
+
+void MainWindow::showChoiceSummary() {
+  if (session_.choiceOutcomes().size() < 2) return;
+  ShowMessageBox(this, MessageKind::Information, FromCore(SummaryText(session_.choiceOutcomes())));
 }
 
 void MainWindow::convertDropped(const QStringList& files) {
@@ -486,11 +476,10 @@ void MainWindow::convertDropped(const QStringList& files) {
   runCommand([&] {
     if (!checkWidthBoxes()) return;
     // A drop is a new choice, as the open dialog's is.
-    stopRequested_ = false;
-    statusText_.clear();
-    refreshStatus();
-    exportFiles(pdbs);
-    if (!stopRequested_) importFiles(others);
+    beginChoice();
+    convertFiles(Direction::Export, pdbs);
+    if (!session_.stopRequested()) convertFiles(Direction::Import, others);
+    showChoiceSummary();
   });
   hideProgress();
 }
@@ -523,34 +512,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-std::vector<std::string> MainWindow::chooseFiles(const FileDialogSetup& setup, ChosenFrom from) {
-  stopRequested_ = false;
-  statusText_.clear();
+void MainWindow::beginChoice() {
+  session_.beginChoice();
   // On screen now: the dialog may sit open for a while over a status that
   // belongs to the files chosen last time.
   refreshStatus();
+}
+
+std::vector<std::string> MainWindow::chooseFiles(Direction direction) {
+  const FileDialogSetup setup = session_.fileDialog(direction);
   std::vector<std::string> chosen;
   for (const QString& file :
        ChooseOpenFiles(this, PathFromCore(setup.initialFolder), FromCore(setup.filter)))
     chosen.push_back(PathToCore(QDir::toNativeSeparators(file)));
-  // Only where the next dialog opens; a settings file that can't be written
-  // is reported when the settings themselves are saved.
-  if (!chosen.empty()) static_cast<void>(WriteLastFolder(settings_, settings_.mode, from, chosen.front()));
+  if (!chosen.empty()) session_.rememberFolderOf(direction, chosen.front());
   return chosen;
-}
-
-// The status bar follows the files as they finish, not only the last one.
-FileDone MainWindow::keepStatusText() {
-  return [this](const FileOutcome& done) { statusText_ = done.statusText; };
 }
 
 void MainWindow::onPropertiesClicked() {
   QCheckBox* box = popupTarget_;
   const int n = FieldNumberOf(box);
-  if (n < 1 || n > setup_.fieldCount) return;
+  if (n < 1 || n > fieldSetup().fieldCount) return;
   runCommand([this, box, n] {
-    attributesDialog_->editField(n, box->text(), setup_);
-    SetBold(box, IsPopupType(setup_.table[n].fldType));
+    attributesDialog_->editField(n, box->text(), fieldSetup());
+    SetBold(box, IsPopupType(fieldSetup().table[n].fldType));
   });
 }
 
@@ -567,18 +552,32 @@ bool MainWindow::checkWidthBoxes() {
 }
 
 void MainWindow::showError(const std::string& text) {
-  ShowMessageBox(this, MessageKind::Error, FromCore(text));
+  ShowMessageBox(boxParent(), MessageKind::Error, FromCore(text));
 }
 
+// The middle of a long status gives way first: its verdict opens it and the
+// file it names ends it.
 void MainWindow::refreshStatus() {
-  statusPanels_[1]->setText(FromCore(statusText_));
-  statusPanels_[1]->setToolTip(FromCore(statusText_));
+  QLabel* panel = statusPanels_[1];
+  const QString status = FromCore(session_.status());
+  const int room = std::max(0, panel->contentsRect().width() - 2 * panel->margin());
+  panel->setText(panel->fontMetrics().elidedText(status, Qt::ElideMiddle, room));
+  panel->setToolTip(status);
 }
 
 // ------------------------------------------------------------------- Ui
 
 void MainWindow::showMessage(MessageKind kind, const std::string& text) {
-  ShowMessageBox(this, kind, FromCore(text));
+  ShowMessageBox(boxParent(), kind, FromCore(text));
+}
+
+ReplaceAnswer MainWindow::askToReplace(const std::string& path, const std::string& warning) {
+  const int answer =
+      AskChoice(boxParent(), ReplaceQuestionText(PathFromCore(path), FromCore(warning)),
+                ReplaceButtons());
+  // Closed without an answer: the cautious choice.
+  if (answer < 0 || answer > static_cast<int>(ReplaceAnswer::Keep)) return ReplaceAnswer::Keep;
+  return static_cast<ReplaceAnswer>(answer);
 }
 
 void MainWindow::showProgress(const ProgressSetup& setup) { progressWindow_->start(setup); }
@@ -597,18 +596,20 @@ void MainWindow::setRecordCounter(long record) { progressWindow_->setRecordCount
 void MainWindow::processMessages() {
   progressWindow_->refresh();
   refreshStatus();
-  sessionLog_.flush();
   QCoreApplication::processEvents();
 }
 
 void MainWindow::showErrorReport(const std::vector<std::string>& lines) {
   errorReportDialog_->fill(lines);
+  // Above the progress window while it shows, as every box is.
+  errorReportDialog_->setParent(boxParent(), errorReportDialog_->windowFlags());
   RunModal(*errorReportDialog_);
 }
 
 // Qt keeps a stack of override cursors; the count keeps an unmatched "off"
 // from taking away a cursor that is not ours.
 void MainWindow::setBusy(bool busy) {
+  enableCommands(!busy);
   if (busy) {
     ++busyCursors_;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -618,18 +619,27 @@ void MainWindow::setBusy(bool busy) {
   }
 }
 
+// Only Stop and closing stay live while a conversion runs: nothing else may
+// start a second one or change what this one works with.
+void MainWindow::enableCommands(bool enabled) {
+  menuBar()->setEnabled(enabled);
+  buttonStrip_->setEnabled(enabled);
+  fieldScroller_->setEnabled(enabled);
+  setAcceptDrops(enabled);
+}
+
 // ------------------------------------------------------- field panel
 
 // Ticks and widths into the table; a width that is no whole number stops
 // the reading there, with the fields before it taken.
 bool MainWindow::readFieldPanel() {
-  for (int n = 1; n <= setup_.lastField(); ++n) {
-    FldDef& field = setup_.table[n];
+  for (int n = 1; n <= fieldSetup().lastField(); ++n) {
+    FldDef& field = fieldSetup().table[n];
     field.selected = checkBoxes_[n]->isChecked() ? 1 : 0;
     const QString text = widthBoxes_[n]->text();
     const std::optional<int> width = ParseTypedWholeNumber(text);
     if (!width) {
-      ShowMessageBox(this, MessageKind::Error, NotAWholeNumberMessage(text));
+      ShowMessageBox(this, MessageKind::Error, NotAWholeNumberText(text));
       return false;
     }
     field.maxWidth = *width;
@@ -660,9 +670,9 @@ void MainWindow::hideFieldControls() {
 // Fields, captions and sizes of the mode just set up.
 void MainWindow::fitToMode() {
   hideFieldControls();
-  showFields(setup_);
+  showFields(fieldSetup());
   statusPanels_[0]->setFixedWidth(20);
-  const ModeInfo& mode = InfoOf(setup_.mode);
+  const ModeInfo& mode = InfoOf(fieldSetup().mode);
   exportButton_->setText(u'&' + QString::fromLatin1(mode.exportCaption));
   importButton_->setText(u'&' + QString::fromLatin1(mode.importCaption));
   fieldPanel_->setMinimumWidth(mode.widths.panel);
@@ -680,6 +690,7 @@ void MainWindow::fitToMode() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   layoutClient();
+  refreshStatus();
 }
 
 // The panel takes what the window gives beyond the button strip.

@@ -1,15 +1,11 @@
 #pragma once
-// "Tomekit for Windows": the program's one working window. It owns the
-// settings, the mode's field setup, the session log and the status text,
-// shows the field panel, runs the two conversions from its buttons and the
-// mode set-up from its menu, and is the Ui through which the core reports.
-#include "converter/FileOutcome.h"
-#include "fields/FieldSetup.h"
-#include "fields/LastFolders.h"
-#include "fields/ModeSetup.h"
-#include "fields/SessionLog.h"
-#include "fields/Settings.h"
-#include "platform/FileDialog.h"
+// "Tomekit for Windows": the program's one working window. It shows the
+// session it holds (the settings, the mode's field setup, the status), takes
+// the user's commands to it from its menus, buttons, field panel and drops,
+// and is the Ui through which the core reports. While a conversion runs it
+// takes no command but Stop and closing.
+#include "converter/Direction.h"
+#include "session/Session.h"
 #include "platform/Ui.h"
 
 #include <QMainWindow>
@@ -44,8 +40,8 @@ public:
   MainWindow(const std::string& dataFolder, const std::string& programFolder,
              QWidget* parent = nullptr);
 
-  Settings& settings() { return settings_; }
-  FieldSetup& fieldSetup() { return setup_; }
+  Settings& settings() { return session_.settings(); }
+  FieldSetup& fieldSetup() { return session_.fieldSetup(); }
 
   // Menu and button handlers.
   void onAboutClicked();
@@ -77,8 +73,9 @@ public:
   void setRecordCounter(long record) override;
   void processMessages() override;
   void showErrorReport(const std::vector<std::string>& lines) override;
+  ReplaceAnswer askToReplace(const std::string& path, const std::string& warning) override;
   void setBusy(bool busy) override;
-  bool stopRequested() const override { return stopRequested_; }
+  bool stopRequested() const override { return session_.stopRequested(); }
 
   ProgressWindow& progressWindow() { return *progressWindow_; }
 
@@ -106,23 +103,25 @@ private:
   void checkCharsetItem();
   void checkExportFormatItem();
 
-  // Runs one user command: refused while a conversion runs; an exception
-  // (a bug) is shown in an error box and ends the command.
+  // Runs one user command: refused while another runs; an exception (a
+  // bug) is shown in an error box and ends the command.
   void runCommand(const std::function<void()>& command);
-  // A new choice of files: the last one's status and stop request go.
-  std::vector<std::string> chooseFiles(const FileDialogSetup& setup, ChosenFrom from);
-  void importFiles(const std::vector<std::string>& chosen);
-  void exportFiles(const std::vector<std::string>& chosen);
-  // Converts a choice under the data folder's lock, refused while another run
-  // holds it; the status is what convert returns.
-  void convertClaimed(const std::vector<std::string>& chosen,
-                      const std::function<std::string()>& convert);
+  // A new choice of files from the direction's dialog.
+  std::vector<std::string> chooseFiles(Direction direction);
+  void beginChoice();
+  // The width boxes checked and the panel read, then the files converted;
+  // the summary follows a choice of several files.
+  void convertFiles(Direction direction, const std::vector<std::string>& chosen);
+  void showChoiceSummary();
+  // The controls that start or change a conversion, disabled while one runs.
+  void enableCommands(bool enabled);
   // Keeps the leaving mode's ticks, widths and words, as closing does.
   void saveModeStrategy();
   // A close asked for during a conversion: true when the user chose to stop.
   bool stopForClose();
+  // Where a box goes: above the progress window while it shows.
+  QWidget* boxParent();
   void layoutClient();
-  FileDone keepStatusText();
   void showError(const std::string& text);
   void refreshStatus();
 
@@ -133,13 +132,8 @@ private:
   void hideFieldControls();
   void fitToMode();
 
-  Settings settings_;
-  FieldSetup setup_;
-  std::vector<std::string> log_;
-  SessionLog sessionLog_;
-  std::string statusText_;
-  bool busy_ = false;
-  bool stopRequested_ = false;
+  Session session_;
+  bool commandRuns_ = false;
   int busyCursors_ = 0;
   bool shutDown_ = false;
   bool closeWhenDone_ = false;

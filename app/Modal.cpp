@@ -1,6 +1,9 @@
 #include "app/Modal.h"
 
+#include "app/ProgressWindow.h"
+
 #include <QApplication>
+#include <QEventLoop>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -53,6 +56,29 @@ private:
   bool pushed_;
 };
 
+// Over the progress window a modal loop would block its Stop, so the
+// dialog waits in a loop of its own, above the window, until it is
+// answered or Stop closes it.
+int ExecAbove(QDialog& dialog, ProgressWindow& progress) {
+  dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+  dialog.setWindowModality(Qt::NonModal);
+  QEventLoop loop;
+  QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  QObject::connect(&progress, &ProgressWindow::stopClicked, &dialog, &QDialog::reject);
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+  if (dialog.isVisible()) loop.exec();
+  QObject::disconnect(&progress, &ProgressWindow::stopClicked, &dialog, &QDialog::reject);
+  return dialog.result();
+}
+
+int Exec(QDialog& dialog) {
+  const ArrowWhileBusy arrow;
+  auto* progress = qobject_cast<ProgressWindow*>(dialog.parentWidget());
+  return progress && progress->isVisible() ? ExecAbove(dialog, *progress) : dialog.exec();
+}
+
 QMessageBox::Icon IconOf(MessageKind kind) {
   switch (kind) {
     case MessageKind::Error:
@@ -73,8 +99,7 @@ void ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
     return;
   }
   QMessageBox box(IconOf(kind), QStringLiteral("Tomekit"), text, QMessageBox::Ok, parent);
-  const ArrowWhileBusy arrow;
-  box.exec();
+  Exec(box);
 }
 
 int AskChoice(QWidget* parent, const QString& text, const QStringList& buttons) {
@@ -88,15 +113,13 @@ int AskChoice(QWidget* parent, const QString& text, const QStringList& buttons) 
     box.setDefaultButton(qobject_cast<QPushButton*>(added.last()));
     box.setEscapeButton(added.last());
   }
-  const ArrowWhileBusy arrow;
-  box.exec();
+  Exec(box);
   return static_cast<int>(added.indexOf(box.clickedButton()));
 }
 
 int RunModal(QDialog& dialog) {
   if (CurrentDialogHook()) return CurrentDialogHook()(dialog);
-  const ArrowWhileBusy arrow;
-  return dialog.exec();
+  return Exec(dialog);
 }
 
 QStringList ChooseOpenFiles(QWidget* parent, const QString& folder, const QString& filter) {

@@ -1,6 +1,11 @@
 #pragma once
 // Every message box and modal dialog of the windows goes through here, so a
 // test can answer them instead of a user (and never hangs on a modal loop).
+//
+// A box or dialog whose parent is the progress window is shown while a
+// conversion runs: it stays above that window, which stays on top, and
+// leaves it live beneath, so its Stop answers while the box waits; Stop
+// closes the box unanswered.
 #include "platform/Ui.h"
 
 #include <QString>

@@ -16,10 +16,6 @@ std::optional<int> ParseTypedWholeNumber(const QString& text) {
   return ParseWholeNumber(text.mid(start).toStdString());
 }
 
-QString NotAWholeNumberMessage(const QString& text) {
-  return NotAWholeNumberText(text);
-}
-
 WholeNumberBox::WholeNumberBox(QLineEdit* edit, WholeNumberRule rule)
     : QObject(edit), edit_(edit), rule_(std::move(rule)) {
   edit_->installEventFilter(this);
@@ -37,7 +33,7 @@ bool WholeNumberBox::check() {
 
   checking_ = true;
   if (!value) {
-    ShowMessageBox(edit_, MessageKind::Error, NotAWholeNumberMessage(text));
+    ShowMessageBox(edit_, MessageKind::Error, NotAWholeNumberText(text));
     ShowMessageBox(edit_, MessageKind::Error, rule_.notNumberMessage);
   } else {
     ShowMessageBox(edit_, MessageKind::Error, rule_.rangeMessage);

@@ -22,9 +22,6 @@ struct WholeNumberRule {
 // decimal digits, within 32 bits.
 std::optional<int> ParseTypedWholeNumber(const QString& text);
 
-// The conversion error for a text that is not a whole number.
-QString NotAWholeNumberMessage(const QString& text);
-
 class WholeNumberBox : public QObject {
   Q_OBJECT
 public:

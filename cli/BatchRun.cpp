@@ -1,15 +1,12 @@
 #include "cli/BatchRun.h"
 
 #include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleUi.h"
-#include "export/ExportDriver.h"
 #include "fields/FieldsTexts.h"
-#include "fields/Lifecycle.h"
-#include "fields/ModeSetup.h"
-#include "fields/PalmFolders.h"
-#include "fields/WorkFolderClaim.h"
-#include "import/ImportDriver.h"
 #include "platform/Utf8Path.h"
+#include "session/Session.h"
+#include "session/SessionTexts.h"
 
 #include <filesystem>
 
@@ -27,53 +24,40 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
   return full;
 }
 
-void SaveLog(BatchSession& session, std::ostream& err) {
-  if (!SaveDiagnosticLog(session.log, session.settings)) {
-    err << UnableToWriteText(LogFilePath(session.settings.dataFolder)) << '\n';
-  }
-}
-
-}  // namespace
-
-bool PrepareMode(BatchSession& session, Ui& ui, std::optional<Mode> mode) {
-  Settings& settings = session.settings;
-  ReadSettings(settings);
-  if (const std::string problem = SettingsFileProblem(settings); !problem.empty()) {
-    ui.showMessage(MessageKind::Error, problem);
-  }
-  if (mode && *mode != settings.mode) {
-    settings.mode = *mode;
-    settings.importExportFolder = ReadModeFolder(settings, *mode);
-    settings.charset = ReadModeCharset(settings, *mode);
-    settings.exportFormat = ReadModeExportFormat(settings, *mode);
-  }
-  session.setup.resetPopupLists();
-  const ModeResult result = LoadModeStrategy(session.setup, settings.dataFolder, settings.mode, ui,
-                                             DefaultStrategyWrite::OnlyWhenMissing);
-  if (result.status == ModeLoad::Abandoned) ui.showMessage(MessageKind::Error, result.error);
+// Sets up the mode (the saved one unless the command names one) without
+// writing the settings: the saved mode stays. False when the mode can't be
+// used.
+bool PrepareMode(Session& session, Ui& ui, const Invocation& invocation) {
+  const ModeResult result = session.start(ui, invocation.mode);
+  if (result.status == ModeLoad::Abandoned) ShowError(ui, result.error);
   if (!result.loaded()) return false;
-  MakeWorkFolders(settings.dataFolder);
+  if (invocation.charset) session.settings().charset = *invocation.charset;
+  if (invocation.format) session.settings().exportFormat = *invocation.format;
   return true;
 }
 
-int RunConversions(BatchSession& session, Ui& ui, const Invocation& invocation, std::ostream& out) {
+// Each converted file's line to out as it finishes, the others' messages to
+// the Ui's stream. The exit status.
+int RunConversions(Session& session, Ui& ui, const Invocation& invocation,
+                   const std::vector<std::string>& files, std::ostream& out) {
   int status = kAllConverted;
   auto report = [&](const FileOutcome& done) {
     if (done.converted) {
-      out << done.statusText << '\n' << std::flush;
+      out << ConvertedLine(done) << '\n' << std::flush;
     } else if (!done.statusText.empty()) {
       ui.showMessage(MessageKind::Error, done.statusText);
     }
     if (!done.converted && status == kAllConverted) status = kSomeFailed;
     if (done.stopped) status = kStopped;
   };
-  const auto files = FullPaths(invocation.files);
-  session.statusText =
-      invocation.command == Command::Import
-          ? ImportChosenFiles(session.settings, session.setup, session.log, ui, files, report)
-          : ExportChosenFiles(session.settings, session.setup, session.log, ui, files, report);
+  const Direction direction =
+      invocation.command == Command::Import ? Direction::Import : Direction::Export;
+  session.beginChoice();
+  (void)session.convert(direction, files, ui, report);
   return status;
 }
+
+}  // namespace
 
 int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
              const std::string& programFolder, std::ostream& out, std::ostream& err) {
@@ -82,26 +66,19 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
     err << kProgramLead << parsed.error << '\n' << UsageText();
     return kUsageError;
   }
-  if (parsed.invocation->command == Command::Help) {
+  const Invocation& invocation = *parsed.invocation;
+  if (invocation.command == Command::Help) {
     out << HelpText();
     return kAllConverted;
   }
-  // The window's settings file, whatever this program is called.
-  BatchSession session;
-  session.settings = MakeSettings(dataFolder, "tomekit");
-  session.settings.programFolder = programFolder;
+  Session session(FrontEnd::CommandLine, dataFolder, programFolder);
   ConsoleUi ui(err);
+  const std::vector<std::string> files = FullPaths(invocation.files);
   // Held to the end of the command, the log included: Log.txt is shared too.
-  const WorkFolderClaim claim(dataFolder, FullPaths(parsed.invocation->files));
-  if (claim.refused()) {
-    ui.showMessage(MessageKind::Error, claim.refusalText());
-    return kSomeFailed;
-  }
-  if (!PrepareMode(session, ui, parsed.invocation->mode)) return kSomeFailed;
-  if (parsed.invocation->charset) session.settings.charset = *parsed.invocation->charset;
-  if (parsed.invocation->format) session.settings.exportFormat = *parsed.invocation->format;
-  const int status = RunConversions(session, ui, *parsed.invocation, out);
-  SaveLog(session, err);
+  if (!session.holdWorkFolder(files, ui)) return kSomeFailed;
+  if (!PrepareMode(session, ui, invocation)) return kSomeFailed;
+  const int status = RunConversions(session, ui, invocation, files, out);
+  if (!session.saveLog()) err << UnableToWriteText(LogFilePath(dataFolder)) << '\n';
   return status;
 }
 

@@ -26,23 +26,21 @@ struct RunResult {
   std::string failure;  // why the converter could not be started
 };
 
-// False, after naming both files, when the copy failed.
-bool CopyOrSay(const std::string& from, const std::string& to, Ui& ui) {
-  if (CopyFileBytes(from, to)) return true;
-  ShowError(ui, UnableToCopyText(from, to));
-  return false;
-}
-
 // Every input under its fixed name, or the converter would run on the
-// leftovers of an earlier run.
-bool CopyWorkInputs(const ConverterJob& job, const ConverterFiles& files, Ui& ui) {
-  if (!CopyOrSay(job.source, files.inputCopy, ui)) return false;
-  return job.description.empty() || CopyOrSay(job.description, files.descriptionCopy, ui);
+// leftovers of an earlier run. Empty, or why a copy failed.
+std::string CopyWorkInputs(const ConverterJob& job, const ConverterFiles& files) {
+  if (!CopyFileBytes(job.source, files.inputCopy)) {
+    return UnableToCopyText(job.source, files.inputCopy);
+  }
+  if (!job.description.empty() && !CopyFileBytes(job.description, files.descriptionCopy)) {
+    return UnableToCopyText(job.description, files.descriptionCopy);
+  }
+  return {};
 }
 
-void ShowConverterProgress(const ConverterJob& job, Ui& ui, const std::string& direction) {
+void ShowConverterProgress(const ConverterJob& job, Ui& ui, Direction direction) {
   ui.showProgress(ConverterProgress(
-      job.progressFile, direction == kDirectionToPdb ? Banner::ToJFile : Banner::FromJFile));
+      job.progressFile, direction == Direction::Import ? Banner::ToJFile : Banner::FromJFile));
   ui.processMessages();
 }
 
@@ -77,11 +75,11 @@ RunEnd WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
 
 // Starts and waits.
 RunResult RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui,
-                    const std::string& direction, const std::string& nameArgument,
-                    const ConverterServices& services) {
+                       Direction direction, const std::string& nameArgument,
+                       const ConverterServices& services) {
   ShowConverterProgress(job, ui, direction);
   const Lines args = {ConverterPath(job.programFolder),
-                      direction,
+                      ConverterDirectionArgument(direction),
                       files.inputCopy,
                       files.outputFile,
                       ItemOfWindows1252(nameArgument),
@@ -143,19 +141,13 @@ std::string RunName() {
 }
 
 // Why the run can't start, if it can't. A missing destination folder is
-// announced and made; one that can't be made fails the copy there later.
-std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
-  if (!FileExists(job.source)) {
-    ui.showMessage(MessageKind::Plain, kSourceMissing);
-    return ConverterOutcome::SourceMissing;
-  }
-  if (!FileExists(ConverterPath(job.programFolder))) {
-    ui.showMessage(MessageKind::Plain, kConverterMissing);
-    return ConverterOutcome::ConverterMissing;
-  }
+// made (and told of); one that can't be made fails the copy there later.
+std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, ConverterResult& result) {
+  if (!FileExists(job.source)) return ConverterOutcome::SourceMissing;
+  if (!FileExists(ConverterPath(job.programFolder))) return ConverterOutcome::ConverterMissing;
   const std::string destinationFolder = ExtractFilePath(job.destination);
   if (!destinationFolder.empty() && !FolderExists(destinationFolder)) {
-    ui.showMessage(MessageKind::Plain, kDestinationMade);
+    result.folderMade = true;
     (void)CreateFolders(destinationFolder);
   }
   return std::nullopt;
@@ -164,50 +156,63 @@ std::optional<ConverterOutcome> RefuseToStart(const ConverterJob& job, Ui& ui) {
 // Only the log tells failure: the exit code has never been read. Through a
 // temporary file and a rename, the earlier destination stays whole until
 // this one is; a failed copy is reported as not created.
-ConverterResult PlaceOutput(const ConverterJob& job, const ConverterFiles& files,
-                            const RunResult& run, const Lines& printed, Ui& ui,
-                            const char* notCreatedMessage) {
+void PlaceOutput(const ConverterJob& job, const ConverterFiles& files, const RunResult& run,
+                 const Lines& printed, ConverterResult& result) {
   const RunEnd end = run.end;
-  if (end == RunEnd::Died) {
-    ShowError(ui, ConverterDiedText(job.source, job.destination));
-  }
   const bool logged = FileExists(files.log);
   const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
   const bool reported = logged || (!succeeded && !printed.empty());
-  if (reported) {
-    ui.showErrorReport(ErrorReportLines(files.log, printed, files.inputCopy, job.progressFile));
-  }
+  if (reported) result.report = ErrorReportLines(files.log, printed, files.inputCopy, job.progressFile);
   std::string failure;
   const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination, failure);
   RemoveRunFiles(files);
-  if (replaced) return {ConverterOutcome::Converted};
+  if (replaced) return;
+  if (end == RunEnd::Died) {
+    result.outcome = ConverterOutcome::Died;
+    result.reason = ConverterDiedText(job.source, job.destination);
+    return;
+  }
   if (end == RunEnd::NotStarted) {
     failure = ConverterNotStartedText(ConverterPath(job.programFolder), run.failure);
   }
-  // A converter that died has been reported with the file already.
-  if (failure.empty() && end != RunEnd::Died) failure = NothingWrittenText(job.progressFile, reported);
-  ShowError(ui, NotCreatedText(notCreatedMessage, failure));
-  return {ConverterOutcome::NotCreated};
+  if (failure.empty()) failure = NothingWrittenText(job.progressFile, reported);
+  result.outcome = ConverterOutcome::NotCreated;
+  result.reason = failure;
 }
 
-ConverterResult Convert(const ConverterJob& job, Ui& ui, const std::string& direction,
-                        const std::string& nameArgument, const char* notCreatedMessage,
-                        const ConverterServices& services) {
-  if (const auto refused = RefuseToStart(job, ui)) return {*refused};
+ConverterResult Convert(const ConverterJob& job, Ui& ui, Direction direction,
+                        const std::string& nameArgument, const ConverterServices& services) {
+  ConverterResult result;
+  result.direction = direction;
+  if (const auto refused = RefuseToStart(job, result)) {
+    result.outcome = *refused;
+    return result;
+  }
   const ConverterFiles files = ConverterWorkFiles(job.dataFolder, RunName());
   // Leftovers of an interrupted run must never pass for this run's files.
   for (const auto* file : {&files.log, &files.descriptionCopy}) RemoveFile(*file);
   RemoveFilesStartingWith(ExtractFilePath(files.outputFile), kOutputPrefix);
   RemoveRunFiles(files);
-  if (!CopyWorkInputs(job, files, ui)) return {ConverterOutcome::CopyFailed};
-
+  result.reason = CopyWorkInputs(job, files);
+  if (!result.reason.empty()) {
+    result.outcome = ConverterOutcome::CopyFailed;
+    return result;
+  }
   const RunResult run = RunConverter(job, files, ui, direction, nameArgument, services);
   const Lines printed = TakePrintedLines(files.printed);
-  if (run.end != RunEnd::Stopped) return PlaceOutput(job, files, run, printed, ui, notCreatedMessage);
+  if (run.end != RunEnd::Stopped) {
+    PlaceOutput(job, files, run, printed, result);
+    return result;
+  }
   // The converter is dead by now, so nothing it wrote can come back.
   RemoveRunFiles(files);
   for (const auto* file : {&files.log, &files.descriptionCopy}) RemoveFile(*file);
-  return {ConverterOutcome::Stopped};
+  result.outcome = ConverterOutcome::Stopped;
+  return result;
+}
+
+const char* NotCreatedLead(Direction direction) {
+  return direction == Direction::Import ? kPdbNotCreated : kCsvNotCreated;
 }
 
 }  // namespace
@@ -227,12 +232,42 @@ std::string ConverterPath(const std::string& programFolder) {
 
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
                                 const ConverterServices& services) {
-  return Convert(job, ui, kDirectionToPdb, palmName, kPdbNotCreated, services);
+  return Convert(job, ui, Direction::Import, palmName, services);
 }
 
 ConverterResult ConvertPdbToCsv(const ConverterJob& job, Ui& ui,
                                 const ConverterServices& services) {
-  return Convert(job, ui, kDirectionToCsv, " ", kCsvNotCreated, services);
+  return Convert(job, ui, Direction::Export, " ", services);
+}
+
+std::vector<Notice> ConverterNotices(const ConverterResult& result) {
+  std::vector<Notice> notices;
+  if (result.folderMade) notices.push_back(PlainNotice(kDestinationMade));
+  switch (result.outcome) {
+    case ConverterOutcome::Converted:
+    case ConverterOutcome::Stopped:
+      break;
+    case ConverterOutcome::SourceMissing:
+      notices.push_back(PlainNotice(kSourceMissing));
+      break;
+    case ConverterOutcome::ConverterMissing:
+      notices.push_back(PlainNotice(kConverterMissing));
+      break;
+    case ConverterOutcome::CopyFailed:
+      notices.push_back(ErrorNotice(result.reason));
+      break;
+    case ConverterOutcome::Died:
+      // The death is told with the files; the closing box needs no second line.
+      notices.push_back(ErrorNotice(result.reason));
+      if (!result.report.empty()) notices.push_back(ReportNotice(result.report));
+      notices.push_back(ErrorNotice(NotCreatedLead(result.direction)));
+      break;
+    case ConverterOutcome::NotCreated:
+      if (!result.report.empty()) notices.push_back(ReportNotice(result.report));
+      notices.push_back(ErrorNotice(NotCreatedText(NotCreatedLead(result.direction), result.reason)));
+      break;
+  }
+  return notices;
 }
 
 }  // namespace tk

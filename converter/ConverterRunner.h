@@ -3,13 +3,17 @@
 // CSV + IFO -> PDB for the import, PDB -> CSV for the export. Inputs are
 // copied to fixed names in the work folder, the converter is started and
 // waited for while the window stays live, and only a run that succeeded
-// replaces the destination; its error log and what it printed, if any, are
-// shown. Runs never overlap.
+// replaces the destination. What the user is to hear of the run (its error
+// log, what it printed, why nothing was written) comes back in the result;
+// ConverterNotices turns it into what the drivers show. Runs never overlap.
+#include "converter/Direction.h"
+#include "converter/Notice.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Ui.h"
 
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -20,8 +24,10 @@ struct ConverterServices {
 };
 ConverterServices SystemConverterServices();
 
-inline constexpr char kDirectionToPdb[] = "1";
-inline constexpr char kDirectionToCsv[] = "2";
+// The converter's first argument.
+constexpr const char* ConverterDirectionArgument(Direction direction) {
+  return direction == Direction::Import ? "1" : "2";
+}
 // Between polls of the running converter.
 inline constexpr int kConverterPollMs = 25;
 
@@ -61,19 +67,26 @@ enum class ConverterOutcome {
   Converted,
   SourceMissing,     // "The source file does not exist"
   ConverterMissing,  // "Jconv5.exe not found!"
-  CopyFailed,        // "Unable to copy <from> to <to>"; the converter was not started
-  NotCreated,        // could not start, died, reported errors or left no output
-  Stopped,           // the user stopped it; nothing shown
+  CopyFailed,        // reason: "Unable to copy <from> to <to>"; the converter was not started
+  Died,              // reason: what died, and that nothing was written
+  NotCreated,        // could not start, reported errors or left no output; reason: why
+  Stopped,           // the user stopped it; nothing to tell
 };
 
 struct [[nodiscard]] ConverterResult {
+  Direction direction = Direction::Import;
   ConverterOutcome outcome = ConverterOutcome::Converted;
+  std::string reason;               // see ConverterOutcome; may be empty
+  std::vector<std::string> report;  // the converter's log, then what it printed
+  bool folderMade = false;          // the destination's folder had to be created
   bool converted() const { return outcome == ConverterOutcome::Converted; }
 };
 
-// CSV + IFO -> PDB named palmName on the handheld. Every message of the run
-// is shown through ui as it happens. Unless the run converted, the earlier
-// destination, if any, is left as it was.
+// What the user is told of a run, in the order it happened.
+std::vector<Notice> ConverterNotices(const ConverterResult& result);
+
+// CSV + IFO -> PDB named palmName on the handheld. Unless the run converted,
+// the earlier destination, if any, is left as it was.
 ConverterResult ConvertCsvToPdb(const ConverterJob& job, Ui& ui, const std::string& palmName,
                                 const ConverterServices& services = SystemConverterServices());
 // PDB -> CSV.

@@ -29,8 +29,13 @@ inline constexpr char kErrorReportHeading[] =
 
 inline constexpr char kConversionStopped[] = "Conversion stopped";
 
-inline std::string NotConvertedText(std::string_view file) {
+inline std::string FileNotConvertedText(std::string_view file) {
   return std::string(file) + " was not converted";
+}
+
+// A chosen file not converted, so that the file already at output stays.
+inline std::string KeptEarlierText(std::string_view output) {
+  return "Kept the earlier " + std::string(output);
 }
 
 inline std::string UnableToCopyText(std::string_view from, std::string_view to) {

@@ -7,7 +7,6 @@
 #include "converter/WorkFileNames.h"
 #include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
-#include "fields/LastFolders.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/Files.h"
@@ -47,18 +46,17 @@ void LogExportNames(ExportRun& run) {
   const TaggedFormat format{setup.mode, setup.fieldCount, settings.charset,
                             settings.exportFormat == ExportFormat::Tagged};
   const TaggedResult result = ConvertCsvToTagged(format, run.csvPath, run.taggedPath, ui);
-  for (const Notice& notice : TaggedNotices(result)) ui.showMessage(notice.kind, notice.text);
+  ShowNotices(ui, TaggedNotices(result));
   ui.hideProgress();
   return result;
 }
 
 }  // namespace
 
-FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode) {
+std::string ExportDialogFilter(Mode mode) {
   const std::string pattern = std::string(InfoOf(mode).prefix) + "*.PDB";
-  return {"Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb|" +
-              kAllFilesFilter,
-          LastFolderOr(settings, mode, ChosenFrom::PdbFiles, settings.palmBackupFolder)};
+  return "Tomekit PDB  File (" + pattern + ")|" + pattern + "|All PDB files|*.pdb|" +
+         kAllFilesFilter;
 }
 
 std::string ExportStatusText(Mode mode, std::int32_t records) {
@@ -90,10 +88,12 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
   outcome.file = run.pdbPath;
   const ConverterResult converted = RunConverter(settings, run, ui);
   ui.hideProgress();
+  const std::vector<Notice> told = ConverterNotices(converted);
+  ShowNotices(ui, told);
   if (converted.outcome == ConverterOutcome::Stopped) return StoppedOutcome(outcome, run.log);
   if (!converted.converted()) {
     run.note(kConverterFailedLine);
-    return NotConvertedOutcome(outcome, run.log);
+    return NotConvertedOutcome(outcome, run.log, FailureReason(told));
   }
   const TaggedResult result = WriteTagged(setup, settings, run, ui);
   if (result.stop == CsvStop::Stopped) {
@@ -101,7 +101,9 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
     RemoveFile(run.csvPath);
     return StoppedOutcome(outcome, run.log);
   }
-  if (result.outcome != TaggedOutcome::Written) return NotConvertedOutcome(outcome, run.log);
+  if (result.outcome != TaggedOutcome::Written) {
+    return NotConvertedOutcome(outcome, run.log, FailureReason(TaggedNotices(result)));
+  }
   outcome.records = result.records;
   outcome.converted = true;
   outcome.statusText = ExportStatusText(setup.mode, result.records);

@@ -15,8 +15,8 @@
 
 namespace tk {
 
-// Filter by mode and the Palm backup folder to start in.
-FileDialogSetup ExportDialogSetup(const Settings& settings, Mode mode);
+// The open dialog's filter for the mode's databases.
+std::string ExportDialogFilter(Mode mode);
 
 // "%d Records Transferred to <manager>" for the mode.
 std::string ExportStatusText(Mode mode, std::int32_t records);

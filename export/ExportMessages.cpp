@@ -8,14 +8,13 @@ namespace {
 void AddStopNotice(CsvStop stop, std::vector<Notice>& notices) {
   switch (stop) {
     case CsvStop::LineTooLong:
-      notices.push_back({MessageKind::Error, "Records of more than 32K Not supported"});
+      notices.push_back(ErrorNotice("Records of more than 32K Not supported"));
       break;
     case CsvStop::ReadError:
-      notices.push_back({MessageKind::Error, "Couldnt read csv file"});
+      notices.push_back(ErrorNotice("Couldnt read csv file"));
       break;
     case CsvStop::AtRecordLimit:
-      notices.push_back(
-          {MessageKind::Information, "Transfer Stopped too many records to transfer"});
+      notices.push_back(InformationNotice("Transfer Stopped too many records to transfer"));
       break;
     case CsvStop::AtEnd:
     case CsvStop::Stopped:
@@ -29,17 +28,16 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result) {
   std::vector<Notice> notices;
   switch (result.outcome) {
     case TaggedOutcome::CsvNotOpened:
-      notices.push_back({MessageKind::Error, "Couldnt load csv File"});
+      notices.push_back(ErrorNotice("Couldnt load csv File"));
       break;
     case TaggedOutcome::OutputNotOpened:
       // The user needs the file and the cause to mend it (a full disk, no right to write).
-      notices.push_back({MessageKind::Error,
-                         "Couldnt open output output File\n" +
-                             (result.reason.empty() ? result.failedFile : result.reason)});
+      notices.push_back(ErrorNotice("Couldnt open output output File\n" +
+                                    (result.reason.empty() ? result.failedFile : result.reason)));
       break;
     case TaggedOutcome::NotSaved:
       AddStopNotice(result.stop, notices);
-      notices.push_back({MessageKind::Error, UnableToWriteText(result.failedFile)});
+      notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
       break;
     case TaggedOutcome::Written:
     case TaggedOutcome::Abandoned:

@@ -7,20 +7,14 @@
 // word twice), "Records of more than 32K Not supported", "Transfer Stopped
 // too many records to transfer", "CSV2PDB returned  0" (two blanks) and
 // "JFile to EndNote" in every mode's log.
+#include "converter/Notice.h"
 #include "export/TaggedWriter.h"
-#include "platform/Ui.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tk {
-
-struct Notice {
-  MessageKind kind;
-  std::string text;
-  bool operator==(const Notice&) const = default;
-};
 
 // None for a complete transfer: first what stopped the reading, then the
 // file that could not be written.

@@ -13,6 +13,7 @@ struct ExportRun {
   std::vector<std::string> log;  // lines for the diagnostic log, in order
 
   void note(std::string line) { log.push_back(std::move(line)); }
+  const std::string& destination() const { return taggedPath; }
 };
 
 }  // namespace tk

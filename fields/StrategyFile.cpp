@@ -126,10 +126,6 @@ std::optional<std::string> ParseStrategyLine(FieldSetup& setup, const std::strin
   return std::nullopt;
 }
 
-std::string NotAnIntegerMessage(const std::string& token) {
-  return NotAnIntegerText(token);
-}
-
 std::string StrategyProblemMessage(const StrategyReadResult& read, const std::string& path) {
   const std::string problem = read.status == StrategyRead::Empty
                                   ? std::string(kStrategyFileEmpty)

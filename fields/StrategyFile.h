@@ -49,9 +49,6 @@ StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string
 [[nodiscard]] std::optional<std::string> ParseStrategyLine(FieldSetup& setup,
                                                            const std::string& line, int lineIndex);
 
-// "'<token>' is not a valid integer value".
-std::string NotAnIntegerMessage(const std::string& token);
-
 // Writes the setup's strategy (fieldCount fields); false when the file
 // can't be written, and then the old file stays whole.
 [[nodiscard]] bool WriteStrategyFile(const FieldSetup& setup, const std::string& path);

@@ -4,7 +4,6 @@
 #include "converter/ConverterRunner.h"
 #include "converter/FailureTexts.h"
 #include "converter/ProgressSetups.h"
-#include "fields/LastFolders.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
@@ -23,8 +22,10 @@ namespace tk {
 namespace {
 
 // The messages of a reader (or the pre-pass), in the order it met them.
-void ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
-  for (const auto& text : ReadNotices(result, InfoOf(mode).inputNotOpened)) ShowError(ui, text);
+std::vector<Notice> ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
+  const std::vector<Notice> notices = ReadNotices(result, InfoOf(mode).inputNotOpened);
+  ShowNotices(ui, notices);
+  return notices;
 }
 
 // The ProCite reader on the reduced file, once the pre-pass wrote it whole.
@@ -92,11 +93,11 @@ Refusal RefusalAfterReading(Mode mode, ExportLook look, const ReadResult& read) 
                                                            : Refusal::None;
 }
 
-// False (after saying so) when there is no description to convert with.
-bool DescribeDatabase(FieldSetup& setup, const ImportRun& run, Ui& ui) {
-  const IfoResult ifo = WriteIfoFile(setup, run.ifoPath);
-  for (const auto& text : IfoNotices(ifo)) ShowError(ui, text);
-  return ifo.status == IfoStatus::Written;
+// What went wrong (after saying so) when there is no description to convert with.
+std::vector<Notice> DescribeDatabase(FieldSetup& setup, const ImportRun& run, Ui& ui) {
+  const std::vector<Notice> notices = IfoNotices(WriteIfoFile(setup, run.ifoPath));
+  ShowNotices(ui, notices);
+  return notices;
 }
 
 // Nothing of a stopped run is left in the work folder.
@@ -114,25 +115,31 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
 
 }  // namespace
 
-FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode) {
+std::string ImportDialogFilter(Mode mode) {
   const ModeInfo& info = InfoOf(mode);
-  return {std::string(info.importFilter) + info.moreImportFilters + "|" + kAllFilesFilter,
-          LastFolderOr(settings, mode, ChosenFrom::ManagerFiles, settings.importExportFolder)};
+  return std::string(info.importFilter) + info.moreImportFilters + "|" + kAllFilesFilter;
 }
 
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
                               std::vector<std::string>& log, Ui& ui,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
   if (!chosen.empty()) ui.processMessages();
+  bool anyWritten = false;
+  const FileDone noteWritten = [&](const FileOutcome& done) {
+    anyWritten = anyWritten || done.converted;
+    if (onDone) onDone(done);
+  };
   std::string status = ForEachChosenFile<ImportRun>(
-      chosen, log, ui, onDone,
+      chosen, log, ui, noteWritten,
       [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {
         run.inputPath = file;
         NameImportOutputs(settings, setup.mode, run);
         return claims.claim(run.inputPath, run.pdbPath, run.palmName);
       },
       [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
-  // The databases of the files done before a stop are still installed.
+  // The databases of the files done before a stop are still installed; with
+  // none written there is nothing for the HotSync Manager to install.
+  if (!anyWritten) return status;
   InstallRequestStore store;
   const std::string message =
       InstallRequestMessage(settings, RequestHotSyncInstall(settings, store));
@@ -143,7 +150,9 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
 FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& run, Ui& ui) {
   FileOutcome outcome;
   outcome.file = run.inputPath;
-  if (!DescribeDatabase(setup, run, ui)) return outcome;
+  if (const auto notices = DescribeDatabase(setup, run, ui); !notices.empty()) {
+    return NotConvertedOutcome(outcome, run.log, FailureReason(notices));
+  }
   run.written.push_back(run.ifoPath);
 
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, false));
@@ -157,7 +166,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
       return Stopped(run, outcome);
     case InputTaken::CopyFailed:
       ui.hideProgress();
-      return NotConvertedOutcome(outcome, run.log);
+      return NotConvertedOutcome(outcome, run.log, UnableToCopyText(outcome.file, StreamCopyPath(settings)));
     case InputTaken::Ready:
       break;
   }
@@ -176,12 +185,13 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
     ui.hideProgress();
     return Stopped(run, outcome);
   }
-  ShowReadMessages(read, setup.mode, ui);
+  std::vector<Notice> notices = ShowReadMessages(read, setup.mode, ui);
   run.note(RecordCountLine(read.records));
   if (read.records == 0) {
     ui.hideProgress();
-    ShowError(ui, NotConvertedText(outcome.file, refused));
-    return outcome;
+    notices.push_back(ErrorNotice(RefusalText(outcome.file, refused)));
+    ShowNotice(ui, notices.back());
+    return NotConvertedOutcome(outcome, run.log, FailureReason(notices));
   }
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
@@ -193,9 +203,11 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
                          run.pdbPath,
                          run.ifoPath};
   const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
+  const std::vector<Notice> told = ConverterNotices(converted);
+  ShowNotices(ui, told);
   outcome.records = read.records;
   if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);
-  if (!converted.converted()) return NotConvertedOutcome(outcome, run.log);
+  if (!converted.converted()) return NotConvertedOutcome(outcome, run.log, FailureReason(told));
   return Converted(run, read, outcome);
 }
 

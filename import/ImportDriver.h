@@ -14,8 +14,8 @@
 
 namespace tk {
 
-// Filter by mode and the mode's import/export folder to start in.
-FileDialogSetup ImportDialogSetup(const Settings& settings, Mode mode);
+// The open dialog's filter for the mode's exports.
+std::string ImportDialogFilter(Mode mode);
 
 // The button's loop over the files chosen, in dialog order, for the fields
 // of setup (the window takes its panel into the table first). Each file's

@@ -6,46 +6,46 @@
 
 namespace tk {
 
-std::vector<std::string> ReadNotices(const ReadResult& result, std::string_view inputNotOpened) {
-  std::vector<std::string> notices;
+std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view inputNotOpened) {
+  std::vector<Notice> notices;
   switch (result.status) {
     case ReadStatus::OutputNotOpened:
       // Nothing was read, so nothing else can have gone wrong.
-      return {"Couldnt open output CSV File"};
+      return {ErrorNotice("Couldnt open output CSV File")};
     case ReadStatus::InputNotOpened:
-      notices.emplace_back(inputNotOpened);
+      notices.push_back(ErrorNotice(std::string(inputNotOpened)));
       break;
     case ReadStatus::InputNotRead:
-      notices.push_back("Couldnt read csv file");
+      notices.push_back(ErrorNotice("Couldnt read csv file"));
       break;
     case ReadStatus::Read:
     case ReadStatus::Stopped:
       break;
   }
-  if (!result.failedFile.empty()) notices.push_back(UnableToWriteText(result.failedFile));
+  if (!result.failedFile.empty()) notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
   return notices;
 }
 
-std::vector<std::string> IfoNotices(const IfoResult& result) {
-  std::vector<std::string> notices;
+std::vector<Notice> IfoNotices(const IfoResult& result) {
+  std::vector<Notice> notices;
   switch (result.status) {
     case IfoStatus::Written:
       return notices;
     case IfoStatus::NotCreated:
-      notices.push_back("Failure creating .IFO file ");
+      notices.push_back(ErrorNotice("Failure creating .IFO file "));
       break;
     case IfoStatus::NoFieldSelected:
-      notices.push_back("No fields selected \nPlease select a field and try again ");
+      notices.push_back(ErrorNotice("No fields selected \nPlease select a field and try again "));
       break;
     case IfoStatus::NotWritten:
-      notices.push_back(UnableToWriteText(result.failedFile));
+      notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
       break;
   }
-  notices.push_back("Unable to build .IFO file");
+  notices.push_back(ErrorNotice("Unable to build .IFO file"));
   return notices;
 }
 
-std::string NotConvertedText(std::string_view file, Refusal why) {
+std::string RefusalText(std::string_view file, Refusal why) {
   std::string_view reason;
   switch (why) {
     case Refusal::None:

@@ -9,6 +9,8 @@
 // trailing blanks, "Unable to build .IFO file", "Error Converting EndNote
 // file" and "Endnote file record count was " in every mode, and "%d Records
 // Transferred to  JFile" with two blanks. The counts after the last are ours.
+#include "converter/Notice.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,14 +38,14 @@ enum class Refusal {
 
 // kNotConvertedToCsv, then a line naming the file and why; the first alone
 // for Refusal::None.
-std::string NotConvertedText(std::string_view file, Refusal why);
+std::string RefusalText(std::string_view file, Refusal why);
 
 // The reader's error boxes, in the order it met the problems; an input that
 // can't be opened is told with the mode's own text (ModeInfo).
-std::vector<std::string> ReadNotices(const ReadResult& result, std::string_view inputNotOpened);
+std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view inputNotOpened);
 
 // None for a description written; otherwise why, then the summary box.
-std::vector<std::string> IfoNotices(const IfoResult& result);
+std::vector<Notice> IfoNotices(const IfoResult& result);
 
 // The status bar's line for a file that converted, with the records that
 // lost something counted after the count that goes to the log.

@@ -24,6 +24,7 @@ struct ImportRun {
   std::vector<std::string> written;
 
   void note(std::string line) { log.push_back(std::move(line)); }
+  const std::string& destination() const { return pdbPath; }
 };
 
 }  // namespace tk

@@ -44,6 +44,7 @@ void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run) {
 }
 
 void LogImportNames(ImportRun& run) {
+  run.note("Input Name is " + run.inputPath);
   LogWorkFileNames(run.log, run.csvPath, run.pdbPath, run.ifoPath);
   // The log is UTF-8 like the paths above; the name is Windows-1252.
   run.note("Palm Name is " + Utf8OfWindows1252(run.palmName));

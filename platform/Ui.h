@@ -18,6 +18,9 @@ enum class Banner {
   MovingTo,         // Panel5
 };
 
+// What becomes of an earlier result a conversion is about to replace.
+enum class ReplaceAnswer { Replace, ReplaceAll, Keep };
+
 struct ProgressSetup {
   std::string prefix;      // LabelPrefix, e.g. "Working on Record number"
   std::string sourceFile;  // LabelFName
@@ -47,6 +50,16 @@ public:
 
   // The converter's error log, shown modally in the error-report dialog.
   virtual void showErrorReport(const std::vector<std::string>& lines) = 0;
+
+  // Before a result replaces the file at path. warning, when not empty, is
+  // why an earlier file of the same choice wrote there. A front end that
+  // doesn't ask (scripts expect the file replaced) tells the warning and
+  // replaces.
+  virtual ReplaceAnswer askToReplace(const std::string& path, const std::string& warning) {
+    (void)path;
+    if (!warning.empty()) showMessage(MessageKind::Plain, warning);
+    return ReplaceAnswer::Replace;
+  }
 
   // The busy cursor, on for the whole of a conversion and off on every path
   // out of it. Windowless front ends have none.

@@ -6,7 +6,7 @@
 #include "app/ProgressWindow.h"
 #include "app/ShowRequests.h"
 #include "app/SingleInstance.h"
-#include "fields/WorkFolderClaim.h"
+#include "session/WorkFolderClaim.h"
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"

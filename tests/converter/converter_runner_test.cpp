@@ -25,6 +25,12 @@ Lines WorkFiles(const test::ProgramFolder& program) {
   return names;
 }
 
+// What the drivers do with a result: tell the user of it.
+ConverterResult Told(ConverterResult result, Ui& ui) {
+  ShowNotices(ui, ConverterNotices(result));
+  return result;
+}
+
 struct ConverterRun {
   explicit ConverterRun(const std::string& script, const std::string& name = "program")
       : program(script, name) {
@@ -38,7 +44,7 @@ struct ConverterRun {
         folder, folder, "shown.txt", program.file(source), destination, program.file("refs.IFO")};
   }
   ConverterOutcome toPdb(const std::string& destination) {
-    return ConvertCsvToPdb(job(destination), ui, "\"EN-My Refs\"").outcome;
+    return Told(ConvertCsvToPdb(job(destination), ui, "\"EN-My Refs\""), ui).outcome;
   }
 
   test::ProgramFolder program;
@@ -61,7 +67,8 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
     ConverterJob job = toPdb ? run.job(pdb) : run.job(csv, "Palm/User/EN-refs.PDB");
     job.dataFolder = data.path();
     const ConverterResult result =
-        toPdb ? ConvertCsvToPdb(job, run.ui, "\"EN-My Refs\"") : ConvertPdbToCsv(job, run.ui);
+        Told(toPdb ? ConvertCsvToPdb(job, run.ui, "\"EN-My Refs\"") : ConvertPdbToCsv(job, run.ui),
+             run.ui);
     EXPECT_TRUE(result.converted());
     Lines args;
     ASSERT_TRUE(ReadTextLines(run.program.file("args.txt"), args));
@@ -101,7 +108,7 @@ TEST(converter_runner_test, missing_converter_or_a_failed_copy_keeps_the_earlier
     if (sourceFails) test::UnreadableFile(job.source = run.program.file("mem.csv"));
     if (!sourceFails) job.description = run.program.file("none.IFO");
     const std::string copy = run.program.work(sourceFails ? "input.tmp" : "ifo.tmp");
-    EXPECT_EQ(ConvertCsvToPdb(job, run.ui, "x").outcome, ConverterOutcome::CopyFailed);
+    EXPECT_EQ(Told(ConvertCsvToPdb(job, run.ui, "x"), run.ui).outcome, ConverterOutcome::CopyFailed);
     EXPECT_EQ(run.ui.texts(), Lines{"Unable to copy " +
                                     (sourceFails ? job.source : job.description) + " to " + copy});
     EXPECT_FALSE(FileExists(run.program.file("args.txt")) ||
@@ -127,7 +134,7 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   // Without a chosen name the report keeps the converter's own.
   ConverterJob unnamed = failing.job(failing.pdb);
   unnamed.progressFile.clear();
-  static_cast<void>(ConvertCsvToPdb(unnamed, failing.ui, "\"EN-My Refs\""));
+  static_cast<void>(Told(ConvertCsvToPdb(unnamed, failing.ui, "\"EN-My Refs\""), failing.ui));
   EXPECT_NE(failing.ui.errorReports.back().back().find("input.tmp"), std::string::npos);
 
   ConverterRun exiting(test::kExitingConverter);
@@ -147,7 +154,7 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
 // must not reach the destination, and its last words are shown.
 TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database) {
   ConverterRun run(test::kCrashingConverter);
-  EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::NotCreated);
+  EXPECT_EQ(run.toPdb(run.pdb), ConverterOutcome::Died);
   EXPECT_EQ(run.ui.errorReports, std::vector<Lines>{{"dying"}});
   EXPECT_EQ(run.ui.texts(),
             (Lines{"jconv5 stopped before it had finished converting " +
@@ -185,9 +192,10 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
     SteppingServices fake;
     fake.polls = polls;
     const ConverterServices services{fake, fake};
-    const ConverterResult result = polls < 0
-                                       ? ConvertPdbToCsv(run.job(run.pdb), run.ui, services)
-                                       : ConvertCsvToPdb(run.job(run.pdb), run.ui, "x", services);
+    const ConverterResult result =
+        Told(polls < 0 ? ConvertPdbToCsv(run.job(run.pdb), run.ui, services)
+                       : ConvertCsvToPdb(run.job(run.pdb), run.ui, "x", services),
+             run.ui);
     EXPECT_EQ(result.outcome, ConverterOutcome::NotCreated);
     EXPECT_EQ(run.ui.steps, polls < 0 ? std::vector<int>{} : (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(run.ui.texts(),

@@ -82,10 +82,8 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
 // shows). A managers folder that can't be written fails the file.
 TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_says_why_not) {
   Fixture fx(Mode::RefMan);
-  const FileDialogSetup dialog = ExportDialogSetup(fx.settings, Mode::RefMan);
-  EXPECT_EQ(dialog.filter,
+  EXPECT_EQ(ExportDialogFilter(Mode::RefMan),
             "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb|All files (*)|*");
-  EXPECT_EQ(dialog.initialFolder, fx.settings.palmBackupFolder);
   fx.exportAll({fx.program.file("RM-gone.PDB")});  // the converter's progress is the last shown
   EXPECT_TRUE(fx.ui.lastProgress.banner == Banner::MovingTo && fx.ui.lastProgress.showBar);
   test::BlockFolder(fx.settings.importExportFolder);

@@ -84,8 +84,8 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   };
   const std::string longRecord = "\"" + std::string(31996, 'a') + "\"\r\n";
   const std::string nulLine("\0\r\n", 3);  // a byte of 0 is no end
-  const Notice tooLong = {MessageKind::Error, "Records of more than 32K Not supported"};
-  const Notice limit = {MessageKind::Information, "Transfer Stopped too many records to transfer"};
+  const Notice tooLong = ErrorNotice("Records of more than 32K Not supported");
+  const Notice limit = InformationNotice("Transfer Stopped too many records to transfer");
   const struct {
     std::string csv;  // "-": no file, "!": unreadable, "stop": three records and a stop
     std::int32_t records;
@@ -93,8 +93,8 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
     std::vector<Notice> notices;
     long counted = -1;  // records shown on the counter, when not `records`
   } cases[] = {
-      {"-", 0, "earlier", {{MessageKind::Error, "Couldnt load csv File"}}},
-      {"!", 0, "earlier", {{MessageKind::Error, "Couldnt read csv file"}}},
+      {"-", 0, "earlier", {ErrorNotice("Couldnt load csv File")}},
+      {"!", 0, "earlier", {ErrorNotice("Couldnt read csv file")}},
       {"stop", 0, "earlier", {}},
       {"", 0, "earlier", {}},
       {titles(1, std::string(31995, 'a')), 1, "1 lines", {}},

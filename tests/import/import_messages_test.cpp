@@ -7,12 +7,11 @@
 namespace tk {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 // The other notice orders reach the screen in the import driver's fault table.
 TEST(import_messages_test, an_output_never_opened_says_only_that) {
   const ReadResult result{.status = ReadStatus::OutputNotOpened, .failedFile = "refs.csv"};
-  EXPECT_EQ(ReadNotices(result, "Couldnt Open input .tsv file"), Texts{"Couldnt open output CSV File"});
+  EXPECT_EQ(ReadNotices(result, "Couldnt Open input .tsv file"),
+            std::vector<Notice>{ErrorNotice("Couldnt open output CSV File")});
 }
 
 TEST(import_messages_test, the_status_counts_each_loss_after_the_records) {

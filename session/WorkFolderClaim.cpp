@@ -1,4 +1,4 @@
-#include "fields/WorkFolderClaim.h"
+#include "session/WorkFolderClaim.h"
 
 #include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"

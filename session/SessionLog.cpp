@@ -1,4 +1,4 @@
-#include "fields/SessionLog.h"
+#include "session/SessionLog.h"
 
 #include "platform/FileAppend.h"
 #include "platform/Files.h"

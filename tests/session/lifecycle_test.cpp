@@ -1,6 +1,6 @@
 // A session from start to end: settings, mode set-ups, strategy files and
 // the program folder, also when it can't be written or read.
-#include "fields/Lifecycle.h"
+#include "session/Lifecycle.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Start and end of a session, shared by the window and the command line.
 #include "fields/FieldSetup.h"
-#include "fields/ModeSetup.h"
+#include "session/ModeSetup.h"
 #include "fields/Settings.h"
 #include "platform/Ui.h"
 

@@ -1,4 +1,4 @@
-#include "fields/ModeSetup.h"
+#include "session/ModeSetup.h"
 
 #include "fields/DefaultStrategy.h"
 #include "fields/FieldsTexts.h"
@@ -60,7 +60,7 @@ ModeResult LoadDefault(FieldSetup& setup, Ui& ui, DefaultStrategyWrite writeDefa
   // A default that can't be written leaves whatever file is there to be read.
   if (!WriteDefaultStrategy(setup) && !FileExists(setup.strategyPath)) return NoStrategy();
   const StrategyReadResult read = ReadWhole(setup, ui);
-  if (read.status == StrategyRead::NotANumber) return Abandon(NotAnIntegerMessage(read.badToken));
+  if (read.status == StrategyRead::NotANumber) return Abandon(NotAnIntegerText(read.badToken));
   return read.status == StrategyRead::Read ? ModeResult{} : NoStrategy();
 }
 
@@ -105,7 +105,7 @@ ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, Mo
     return written.loaded() ? written : UseBuiltInDefault(setup);
   }
   if (read.status == StrategyRead::NotANumber) {
-    const std::string message = NotAnIntegerMessage(read.badToken);
+    const std::string message = NotAnIntegerText(read.badToken);
     if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing) return Abandon(message);
     // The user's file is kept for mending, never overwritten.
     ui.showMessage(MessageKind::Error, message);

@@ -1,4 +1,4 @@
-#include "fields/LastFolders.h"
+#include "session/LastFolders.h"
 
 #include "platform/Files.h"
 #include "platform/IniFile.h"
@@ -7,9 +7,9 @@
 namespace tk {
 namespace {
 
-const SettingsKey& KeyOf(Mode mode, ChosenFrom from) {
+const SettingsKey& KeyOf(Mode mode, Direction from) {
   const ModeInfo& info = InfoOf(mode);
-  return from == ChosenFrom::ManagerFiles ? info.lastFolderKey : info.lastPdbFolderKey;
+  return from == Direction::Import ? info.lastFolderKey : info.lastPdbFolderKey;
 }
 
 // The folder without its trailing separator, as the folder keys hold them.
@@ -21,7 +21,7 @@ std::string FolderOf(const std::string& file) {
 
 }  // namespace
 
-std::string LastFolderOr(const Settings& settings, Mode mode, ChosenFrom from,
+std::string LastFolderOr(const Settings& settings, Mode mode, Direction from,
                          const std::string& fallback) {
   const SettingsKey& key = KeyOf(mode, from);
   const std::string saved = IniFile(settings.settingsFile).readString(key.section, key.name, "");
@@ -29,7 +29,7 @@ std::string LastFolderOr(const Settings& settings, Mode mode, ChosenFrom from,
   return !saved.empty() && FolderExists(saved) ? saved : fallback;
 }
 
-bool WriteLastFolder(const Settings& settings, Mode mode, ChosenFrom from,
+bool WriteLastFolder(const Settings& settings, Mode mode, Direction from,
                      const std::string& chosenFile) {
   const std::string folder = FolderOf(chosenFile);
   if (folder.empty()) return true;

@@ -1,7 +1,7 @@
 // The work folder is one conversion's at a time, and keeps only what the
 // last one left there.
 #include "fields/PalmFolders.h"
-#include "fields/WorkFolderClaim.h"
+#include "session/WorkFolderClaim.h"
 #include "platform/Files.h"
 
 #include "mock/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "fields/Lifecycle.h"
+#include "session/Lifecycle.h"
 
 #include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"

@@ -1,6 +1,6 @@
 // Log.txt as a session goes: each line on disk soon after it is added, the
 // last session's log beside it.
-#include "fields/SessionLog.h"
+#include "session/SessionLog.h"
 
 #include "mock/TempFolder.h"
 #include "platform/Files.h"

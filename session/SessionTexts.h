@@ -1,0 +1,37 @@
+#pragma once
+// What the session says of the files a choice converted: the status bar's
+// line after each file, and the summary after several.
+#include "converter/FileOutcome.h"
+
+#include <string>
+#include <vector>
+
+namespace tk {
+
+// The verdict first, so a narrow window still shows it; then where the
+// result went, or why there is none.
+inline std::string StatusLine(const FileOutcome& done) {
+  if (done.converted) return done.statusText + " \xE2\x86\x92 " + done.output;
+  if (!done.reason.empty()) return done.statusText + ": " + done.reason;
+  return done.statusText;
+}
+
+// "2 of 3 files converted", then a line for each file.
+inline std::string SummaryText(const std::vector<FileOutcome>& files) {
+  int converted = 0;
+  for (const FileOutcome& done : files) converted += done.converted ? 1 : 0;
+  std::string text = std::to_string(converted) + " of " + std::to_string(files.size()) +
+                     " files converted";
+  for (const FileOutcome& done : files) {
+    text += "\n";
+    text += done.converted ? done.file + " \xE2\x86\x92 " + done.output : StatusLine(done);
+  }
+  return text;
+}
+
+// tomekit-cli's line for a file converted, saying when it replaced a file.
+inline std::string ConvertedLine(const FileOutcome& done) {
+  return done.replaced ? done.statusText + "; replaced " + done.output : done.statusText;
+}
+
+}  // namespace tk
