@@ -8,6 +8,7 @@
 #include "app/FoldersDialog.h"
 #include "app/Modal.h"
 #include "app/ProgressWindow.h"
+#include "app/StatusText.h"
 #include "app/Text.h"
 #include "app/WholeNumberBox.h"
 #include "export/ExportDriver.h"
@@ -277,16 +278,16 @@ void MainWindow::buildStatusBar() {
   auto* bar = new QStatusBar(this);
   bar->setObjectName(QStringLiteral("StatusBar1"));
   bar->setSizeGripEnabled(false);
-  for (int i = 0; i < 2; ++i) {
-    statusPanels_[i] = new QLabel(bar);
-    statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  modePanel_ = new QLabel(bar);
+  statusText_ = new StatusText(bar);
+  const std::array<QLabel*, 2> panels = {modePanel_, statusText_};
+  for (std::size_t i = 0; i < panels.size(); ++i) {
+    panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   }
-  statusPanels_[0]->setFixedWidth(50);
-  // A long status must not widen the window; the tooltip holds all of it.
-  statusPanels_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  bar->addWidget(statusPanels_[0]);
-  bar->addWidget(statusPanels_[1], 1);
+  modePanel_->setFixedWidth(50);
+  bar->addWidget(modePanel_);
+  bar->addWidget(statusText_, 1);
   setStatusBar(bar);
 }
 
@@ -555,15 +556,7 @@ void MainWindow::showError(const std::string& text) {
   ShowMessageBox(boxParent(), MessageKind::Error, FromCore(text));
 }
 
-// The middle of a long status gives way first: its verdict opens it and the
-// file it names ends it.
-void MainWindow::refreshStatus() {
-  QLabel* panel = statusPanels_[1];
-  const QString status = FromCore(session_.status());
-  const int room = std::max(0, panel->contentsRect().width() - 2 * panel->margin());
-  panel->setText(panel->fontMetrics().elidedText(status, Qt::ElideMiddle, room));
-  panel->setToolTip(status);
-}
+void MainWindow::refreshStatus() { statusText_->setStatus(FromCore(session_.status())); }
 
 // ------------------------------------------------------------------- Ui
 
@@ -671,7 +664,7 @@ void MainWindow::hideFieldControls() {
 void MainWindow::fitToMode() {
   hideFieldControls();
   showFields(fieldSetup());
-  statusPanels_[0]->setFixedWidth(20);
+  modePanel_->setFixedWidth(20);
   const ModeInfo& mode = InfoOf(fieldSetup().mode);
   exportButton_->setText(u'&' + QString::fromLatin1(mode.exportCaption));
   importButton_->setText(u'&' + QString::fromLatin1(mode.importCaption));
@@ -690,7 +683,6 @@ void MainWindow::fitToMode() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   layoutClient();
-  refreshStatus();
 }
 
 // The panel takes what the window gives beyond the button strip.

@@ -28,6 +28,7 @@ class ErrorReportDialog;
 class FieldAttributesDialog;
 class FoldersDialog;
 class ProgressWindow;
+class StatusText;
 
 class MainWindow : public QMainWindow, public Ui {
   Q_OBJECT
@@ -152,7 +153,8 @@ private:
   QWidget* fieldScroller_ = nullptr;
   std::array<QCheckBox*, kFieldControls + 1> checkBoxes_{};
   std::array<QLineEdit*, kFieldControls + 1> widthBoxes_{};
-  std::array<QLabel*, 2> statusPanels_{};
+  QLabel* modePanel_ = nullptr;
+  StatusText* statusText_ = nullptr;
 
   FieldAttributesDialog* attributesDialog_ = nullptr;
   FoldersDialog* foldersDialog_ = nullptr;

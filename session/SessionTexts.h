@@ -24,7 +24,13 @@ inline std::string SummaryText(const std::vector<FileOutcome>& files) {
                      " files converted";
   for (const FileOutcome& done : files) {
     text += "\n";
-    text += done.converted ? done.file + " \xE2\x86\x92 " + done.output : StatusLine(done);
+    if (done.converted) {
+      text += done.file + " \xE2\x86\x92 " + done.output;
+    } else if (done.kept || done.stopped) {
+      text += done.file + ": " + StatusLine(done);
+    } else {
+      text += StatusLine(done);  // it names the file
+    }
   }
   return text;
 }

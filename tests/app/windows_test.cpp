@@ -90,6 +90,21 @@ protected:
   FldDef& field(int n) { return window->fieldSetup().table[n]; }
   std::vector<std::string>& words(int n) { return window->fieldSetup().popupLists[n]; }
   QString path(const char* name) const { return QString::fromStdString(folder.file(name)); }
+  // Imports an export of one record, with during run at the first pump
+  // that shows the progress window.
+  void importDuringRun(const std::function<void()>& during) {
+    WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0");
+    app::SetFilesHook([this](const QString&, const QString&) { return QStringList{path("refs.txt")}; });
+    auto* poll = new QTimer(window.get());
+    QObject::connect(poll, &QTimer::timeout, window.get(), [this, poll, during] {
+      if (!window->progressWindow().isVisible()) return;
+      poll->deleteLater();
+      poll->stop();
+      during();
+    });
+    poll->start(0);
+    window->onImportClicked();
+  }
 
   QStringList boxes, seen;
   int choice = -1;  // the button a question is answered with
@@ -198,7 +213,8 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
   app::ProgressWindow& progress = window->progressWindow();
   EXPECT_EQ(
       QString("%1,%2,%3").arg(field(2).maxWidth).arg(status->text()).arg(progress.isVisible()),
-      "7,2 Records Transferred to  JFile,0");
+      "7,2 Records Transferred to  JFile \u2192 " + path("Import and Export/EN-My Refs.PDB") +
+          ",0");
   window->onImportClicked();
   // Stop (or Escape) holds until the next choice of files.
   window->showProgress({});
@@ -304,18 +320,17 @@ TEST_F(AppTest, a_second_launch_ends_and_brings_the_running_window_forward) {
   EXPECT_TRUE(running.isVisible());
 }
 
+// Posted while a file converts: the window's own messages reach it only
+// while the conversion pumps them, as a user's clicks would.
 TEST_F(AppTest, closing_during_a_conversion_asks_and_stops_then_closes_or_keeps_converting) {
   window->show();
-  // The dialog's hook runs inside the import, as the conversion would.
-  app::SetFilesHook([&](const QString&, const QString&) {
+  importDuringRun([&] {
     window->close();  // the question dismissed: the conversion goes on
     seen << QString::number(window->stopRequested());
     choice = 0;
     window->close();
     seen << QString::number(window->stopRequested()) << QString::number(window->isVisible());
-    return QStringList();
   });
-  window->onImportClicked();
   const QStringList asked{
       "Q:Files are still being converted.\nStop the conversion and close the "
       "window, or keep converting?",
@@ -323,6 +338,103 @@ TEST_F(AppTest, closing_during_a_conversion_asks_and_stops_then_closes_or_keeps_
   EXPECT_EQ(boxes, asked + asked);
   EXPECT_EQ(seen, (QStringList{"0", "1", "1"}));
   EXPECT_FALSE(window->isVisible());  // closed once the command ended
+}
+
+// Only Stop and closing stay live; a setting changed anyway (a menu item
+// triggered by its shortcut, say) is kept for the next conversion and
+// changes nothing of this one.
+TEST_F(AppTest, a_conversion_takes_no_other_command_and_a_setting_changed_meanwhile_waits) {
+  auto* utf8 = window->findChild<QMenu*>("CharsetMenu")->actions().at(2);
+  const auto live = [&] {
+    return QList<bool>{window->menuBar()->isEnabled(),
+                       window->findChild<QPushButton*>("Btn2JF")->isEnabled(),
+                       window->fieldCheckBox(1)->isEnabled(), window->acceptDrops()};
+  };
+  QList<bool> during;
+  importDuringRun([&] {
+    during = live();
+    utf8->trigger();
+  });
+  EXPECT_EQ(during, QList<bool>(4, false));
+  EXPECT_EQ(live(), QList<bool>(4, true));
+  // Read as Windows-1252 (auto), as it began: UTF-8 would find no record end.
+  EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->toolTip().section(" \u2192", 0, 0),
+            "1 Records Transferred to  JFile");
+  EXPECT_EQ(window->settings().charset, Charset::Utf8);
+  EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
+}
+
+// A box of the core and the close question come up above the progress
+// window, which stays live beneath: Stop closes the box and ends the run.
+TEST_F(AppTest, a_box_raised_during_a_conversion_is_above_the_progress_window_and_stop_answers) {
+  window->show();
+  importDuringRun([] {});  // the database the export below reads
+  app::SetMessageHook({});
+  app::SetChoiceHook({});
+  // Once a box shows: where it is, then Stop.
+  const auto stopUnderBox = [&] {
+    auto* poll = new QTimer(window.get());
+    QObject::connect(poll, &QTimer::timeout, window.get(), [&, poll] {
+      for (QWidget* shown : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(shown);
+        if (!box || !box->isVisible()) continue;
+        seen << box->text().section('\n', 0, 0)
+             << QString::number(box->parentWidget() == &window->progressWindow())
+             << QString::number(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        poll->deleteLater();
+        poll->stop();
+        window->progressWindow().findChild<QPushButton*>("BtnStop")->click();
+      }
+    });
+    poll->start(10);
+  };
+  // The export folder is a file: the tagged file can't be opened.
+  WriteBytes(window->settings().importExportFolder = folder.file("not a folder"), "");
+  const std::string pdb = folder.file("Import and Export/EN-refs.PDB");
+  app::SetFilesHook([&](const QString&, const QString&) {
+    stopUnderBox();
+    return QStringList{QString::fromStdString(pdb)};
+  });
+  window->onExportClicked();
+  fs::remove(pdb);
+  importDuringRun([&] {
+    stopUnderBox();
+    window->close();
+  });
+  EXPECT_TRUE(window->isVisible());  // the question went unanswered: no close
+  EXPECT_EQ(seen, (QStringList{"Couldnt open output output File", "1", "1",
+                               "Files are still being converted.", "1", "1"}));
+  EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->toolTip(), "Conversion stopped");
+}
+
+// A database already there is replaced only when the user says so, asked
+// once per file until "replace all"; several files end with one summary.
+TEST_F(AppTest, an_earlier_database_is_kept_or_replaced_as_asked_and_several_files_are_summed_up) {
+  for (const char* name : {"a.txt", "b.txt", "c.txt"})
+    WriteBytes(folder.file(name), "Journal Article\tSmith\xB0");
+  const QStringList abc{path("a.txt"), path("b.txt"), path("c.txt")};
+  app::SetFilesHook([&](const QString&, const QString&) { return abc; });
+  window->onImportClicked();
+  boxes.clear();
+  const std::string a = folder.file("Import and Export/EN-a.PDB");
+  WriteBytes(a, "earlier");
+  QList<int> answers{2, 1};  // keep the earlier one, then replace all
+  app::SetChoiceHook([&](const QString& text, const QStringList& buttons) {
+    boxes << "Q:" + text << buttons;
+    return answers.takeFirst();
+  });
+  window->onImportClicked();
+  EXPECT_EQ(ReadBytes(a), "earlier");
+  const QString question = "Q:" + QString::fromStdString(a) + " is already there.\nReplace it?";
+  const QString b = path("Import and Export/EN-b.PDB"), c = path("Import and Export/EN-c.PDB");
+  ASSERT_EQ(boxes.size(), 9);
+  EXPECT_EQ(boxes.at(0), question);
+  EXPECT_EQ(boxes.mid(1, 3), (QStringList{"&Replace", "Replace &All", "&Keep the Earlier One"}));
+  EXPECT_EQ(boxes.at(4), "Q:" + b + " is already there.\nReplace it?");
+  EXPECT_EQ(boxes.at(8), "I:2 of 3 files converted\n" + path("a.txt") +
+                             ": Kept the earlier " + QString::fromStdString(a) + "\n" +
+                             path("b.txt") + " \u2192 " + b + "\n" + path("c.txt") +
+                             " \u2192 " + c);
 }
 
 // The folders dialog speaks of the mode; OK takes what was typed but
@@ -392,7 +504,8 @@ TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in
   EXPECT_TRUE(enter.isAccepted() && drop.isAccepted());
   auto* status = window->findChild<QLabel*>("StatusPanel1");
   for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
-  EXPECT_EQ(status->text(), "2 Records Transferred to  JFile");
+  EXPECT_EQ(status->text(),
+            "2 Records Transferred to  JFile \u2192 " + path("Import and Export/EN-refs.PDB"));
   // The junk, tried first, is named by the name it was dropped with.
   EXPECT_EQ(boxes.value(0), "E:CSV Output file not created\n" + path("junk.PDB") +
                                 ": the converter wrote nothing (the error report says why)");

@@ -68,7 +68,9 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
   ASSERT_EQ(fx.log.size(), 25u);
   EXPECT_EQ(
       Lines(fx.log.begin() + 5, fx.log.begin() + 13),
-      (Lines{"CSV2PDB returned  0", chosen[0] + " was not converted", " ", "JFile to EndNote",
+      (Lines{"CSV2PDB returned  0",
+             chosen[0] + " was not converted: The source file does not exist", " ",
+             "JFile to EndNote",
              "sCsv Name is " + fx.program.work("EN-c.out"), "sPdb Name is " + chosen[1],
              "IFO  Name is " + fx.program.work("temp.ifo"), "1 Records Transferred to EndNote"}));
   const ProgressSetup& last = fx.ui.lastProgress;
