@@ -48,7 +48,8 @@ inline QString NotAWholeNumberText(const QString& text) {
 }
 
 inline QString PopupListCutText() {
-  return QStringLiteral("Your popup list had to be truncated\nOnly %1 items or 2000 characters allowed")
+  return QStringLiteral(
+             "Your popup list had to be truncated\nOnly %1 items or 2000 characters allowed")
       .arg(kMaxPopupWords);
 }
 
@@ -69,7 +70,8 @@ inline bool IsWholeHotSyncId(const QString& text) {
 }
 
 inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {
-  return QStringLiteral("The Palm Hotsync ID must be a whole number\n\"%1\" was not taken; it stays %2")
+  return QStringLiteral(
+             "The Palm Hotsync ID must be a whole number\n\"%1\" was not taken; it stays %2")
       .arg(typed, kept);
 }
 
@@ -97,7 +99,8 @@ inline QStringList ReplaceButtons() {
 }
 
 inline QString ReplaceQuestionText(const QString& path, const QString& warning) {
-  const QString why = warning.isEmpty() ? QStringLiteral("%1 is already there.").arg(path) : warning;
+  const QString why =
+      warning.isEmpty() ? QStringLiteral("%1 is already there.").arg(path) : warning;
   return why + QStringLiteral("\nReplace it?");
 }
 

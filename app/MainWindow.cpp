@@ -15,8 +15,8 @@
 #include "fields/FieldCatalogue.h"
 #include "fields/ProgramModes.h"
 #include "fields/StrategyFile.h"
-#include "session/SessionTexts.h"
 #include "import/ImportDriver.h"
+#include "session/SessionTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,8 +29,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -565,9 +565,8 @@ void MainWindow::showMessage(MessageKind kind, const std::string& text) {
 }
 
 ReplaceAnswer MainWindow::askToReplace(const std::string& path, const std::string& warning) {
-  const int answer =
-      AskChoice(boxParent(), ReplaceQuestionText(PathFromCore(path), FromCore(warning)),
-                ReplaceButtons());
+  const int answer = AskChoice(
+      boxParent(), ReplaceQuestionText(PathFromCore(path), FromCore(warning)), ReplaceButtons());
   // Closed without an answer: the cautious choice.
   if (answer < 0 || answer > static_cast<int>(ReplaceAnswer::Keep)) return ReplaceAnswer::Keep;
   return static_cast<ReplaceAnswer>(answer);

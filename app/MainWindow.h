@@ -5,8 +5,8 @@
 // and is the Ui through which the core reports. While a conversion runs it
 // takes no command but Stop and closing.
 #include "converter/Direction.h"
-#include "session/Session.h"
 #include "platform/Ui.h"
+#include "session/Session.h"
 
 #include <QMainWindow>
 #include <array>

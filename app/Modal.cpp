@@ -3,8 +3,8 @@
 #include "app/ProgressWindow.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>

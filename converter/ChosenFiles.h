@@ -32,9 +32,9 @@ inline FileOutcome KeptOutcome(const std::string& file, const std::string& outpu
 // hears of each file. A stop ends the choice there. The status text of the
 // last file run; empty when none was.
 template <class Run, class Prepare, class Convert>
-std::string ForEachChosenFile(const std::vector<std::string>& chosen,
-                              std::vector<std::string>& log, Ui& ui, const FileDone& onDone,
-                              Prepare&& prepare, Convert&& convert) {
+std::string ForEachChosenFile(const std::vector<std::string>& chosen, std::vector<std::string>& log,
+                              Ui& ui, const FileDone& onDone, Prepare&& prepare,
+                              Convert&& convert) {
   std::string status;
   DestinationClaims claims;
   for (const auto& file : chosen) {

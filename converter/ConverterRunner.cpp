@@ -1,7 +1,7 @@
 #include "converter/ConverterRunner.h"
 
-#include "converter/ProgressSetups.h"
 #include "converter/ConverterTexts.h"
+#include "converter/ProgressSetups.h"
 #include "fields/PalmFolders.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
@@ -162,7 +162,8 @@ void PlaceOutput(const ConverterJob& job, const ConverterFiles& files, const Run
   const bool logged = FileExists(files.log);
   const bool succeeded = end == RunEnd::Ended && !logged && FileExists(files.outputFile);
   const bool reported = logged || (!succeeded && !printed.empty());
-  if (reported) result.report = ErrorReportLines(files.log, printed, files.inputCopy, job.progressFile);
+  if (reported)
+    result.report = ErrorReportLines(files.log, printed, files.inputCopy, job.progressFile);
   std::string failure;
   const bool replaced = succeeded && CopyFileBytes(files.outputFile, job.destination, failure);
   RemoveRunFiles(files);
@@ -222,8 +223,8 @@ ConverterServices SystemConverterServices() { return {SystemProcessLauncher(), S
 ConverterFiles ConverterWorkFiles(const std::string& dataFolder, const std::string& run) {
   const std::string folder = WorkFolder(ShortPathName(dataFolder));
   return {JoinPath(folder, "input.tmp"), JoinPath(folder, kOutputPrefix + run + ".tmp"),
-          JoinPath(folder, "ifo.tmp"),
-          JoinPath(folder, "jconv5.err"), JoinPath(folder, kOutputPrefix + run + ".printed")};
+          JoinPath(folder, "ifo.tmp"), JoinPath(folder, "jconv5.err"),
+          JoinPath(folder, kOutputPrefix + run + ".printed")};
 }
 
 std::string ConverterPath(const std::string& programFolder) {
@@ -264,7 +265,8 @@ std::vector<Notice> ConverterNotices(const ConverterResult& result) {
       break;
     case ConverterOutcome::NotCreated:
       if (!result.report.empty()) notices.push_back(ReportNotice(result.report));
-      notices.push_back(ErrorNotice(NotCreatedText(NotCreatedLead(result.direction), result.reason)));
+      notices.push_back(
+          ErrorNotice(NotCreatedText(NotCreatedLead(result.direction), result.reason)));
       break;
   }
   return notices;

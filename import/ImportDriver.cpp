@@ -89,8 +89,7 @@ Refusal RefusalAfterReading(Mode mode, ExportLook look, const ReadResult& read) 
   if (mode == Mode::RefMan) {
     return look == ExportLook::EndNoteTab ? Refusal::EndNoteTab : Refusal::NoRisRecord;
   }
-  return mode == Mode::EndNote && look == ExportLook::Text ? Refusal::NoRecordEnds
-                                                           : Refusal::None;
+  return mode == Mode::EndNote && look == ExportLook::Text ? Refusal::NoRecordEnds : Refusal::None;
 }
 
 // What went wrong (after saying so) when there is no description to convert with.
@@ -166,7 +165,8 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
       return Stopped(run, outcome);
     case InputTaken::CopyFailed:
       ui.hideProgress();
-      return NotConvertedOutcome(outcome, run.log, UnableToCopyText(outcome.file, StreamCopyPath(settings)));
+      return NotConvertedOutcome(outcome, run.log,
+                                 UnableToCopyText(outcome.file, StreamCopyPath(settings)));
     case InputTaken::Ready:
       break;
   }
@@ -196,12 +196,9 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, true));
-  const ConverterJob job{settings.dataFolder,
-                         settings.programFolder,
-                         outcome.file,
-                         run.csvPath,
-                         run.pdbPath,
-                         run.ifoPath};
+  const ConverterJob job{settings.dataFolder, settings.programFolder,
+                         outcome.file,        run.csvPath,
+                         run.pdbPath,         run.ifoPath};
   const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
   const std::vector<Notice> told = ConverterNotices(converted);
   ShowNotices(ui, told);

@@ -22,7 +22,8 @@ std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view input
     case ReadStatus::Stopped:
       break;
   }
-  if (!result.failedFile.empty()) notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
+  if (!result.failedFile.empty())
+    notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
   return notices;
 }
 

@@ -28,12 +28,12 @@ enum class Refusal {
   None,
   Empty,
   NotText,
-  RisExport,          // outside Reference Manager mode
-  EndNoteTagged,      // outside EndNote mode
-  EndNoteTab,         // in Reference Manager mode
-  HeaderRow,          // a tab file opening with field names
-  NoRecordEnds,       // EndNote mode: text without a single record end
-  NoRisRecord,        // Reference Manager mode: no "TY  - " line
+  RisExport,      // outside Reference Manager mode
+  EndNoteTagged,  // outside EndNote mode
+  EndNoteTab,     // in Reference Manager mode
+  HeaderRow,      // a tab file opening with field names
+  NoRecordEnds,   // EndNote mode: text without a single record end
+  NoRisRecord,    // Reference Manager mode: no "TY  - " line
 };
 
 // kNotConvertedToCsv, then a line naming the file and why; the first alone

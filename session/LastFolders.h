@@ -1,8 +1,9 @@
 #pragma once
 // The folder each open dialog last took a file from, per mode and per
-// dialog (the manager's exports to import, the PDB files to export), kept under the keys of the mode's row (ENLastFolder for EndNote's
-// exports, ENLastPDBFolder for its PDB files, and so on). The reference manager's folder and the Palm folders stay
-// what the user set; these only say where the dialog opens.
+// dialog (the manager's exports to import, the PDB files to export), kept under the keys of the
+// mode's row (ENLastFolder for EndNote's exports, ENLastPDBFolder for its PDB files, and so on).
+// The reference manager's folder and the Palm folders stay what the user set; these only say where
+// the dialog opens.
 #include "converter/Direction.h"
 #include "fields/Settings.h"
 

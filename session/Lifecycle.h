@@ -1,9 +1,9 @@
 #pragma once
 // Start and end of a session, shared by the window and the command line.
 #include "fields/FieldSetup.h"
-#include "session/ModeSetup.h"
 #include "fields/Settings.h"
 #include "platform/Ui.h"
+#include "session/ModeSetup.h"
 
 #include <string>
 #include <vector>

@@ -67,17 +67,15 @@ public:
     return answer;
   }
   void setBusy(bool busy) override { shown_.setBusy(busy); }
-  bool stopRequested() const override {
-    return session_.stopRequested_ || shown_.stopRequested();
-  }
+  bool stopRequested() const override { return session_.stopRequested_ || shown_.stopRequested(); }
 
 private:
   Session& session_;
   Ui& shown_;
 };
 
-Session::Session(FrontEnd frontEnd, const std::string& dataFolder,
-                 const std::string& programFolder, const std::string& startLine)
+Session::Session(FrontEnd frontEnd, const std::string& dataFolder, const std::string& programFolder,
+                 const std::string& startLine)
     : frontEnd_(frontEnd), settings_(MakeSettings(dataFolder)) {
   settings_.programFolder = programFolder;
   if (frontEnd_ == FrontEnd::Window) {
@@ -106,9 +104,7 @@ ModeResult Session::start(Ui& ui, std::optional<Mode> oneRunMode) {
   return result;
 }
 
-ModeResult Session::switchMode(Mode mode, Ui& ui) {
-  return SetupMode(settings_, setup_, ui, mode);
-}
+ModeResult Session::switchMode(Mode mode, Ui& ui) { return SetupMode(settings_, setup_, ui, mode); }
 
 bool Session::saveStrategy(Ui& ui) {
   if (!setup_.loaded || WriteStrategyFile(setup_, setup_.strategyPath)) return true;

@@ -20,8 +20,8 @@ inline std::string StatusLine(const FileOutcome& done) {
 inline std::string SummaryText(const std::vector<FileOutcome>& files) {
   int converted = 0;
   for (const FileOutcome& done : files) converted += done.converted ? 1 : 0;
-  std::string text = std::to_string(converted) + " of " + std::to_string(files.size()) +
-                     " files converted";
+  std::string text =
+      std::to_string(converted) + " of " + std::to_string(files.size()) + " files converted";
   for (const FileOutcome& done : files) {
     text += "\n";
     if (done.converted) {

@@ -41,9 +41,7 @@ WorkFolderClaim::WorkFolderClaim(std::string_view dataFolder,
   if (lock_.state() == FileLockState::Held) ClearWorkFiles(dataFolder, chosen);
 }
 
-std::string WorkFolderClaim::refusalText() const {
-  return WorkFolderBusyText(dataFolder_);
-}
+std::string WorkFolderClaim::refusalText() const { return WorkFolderBusyText(dataFolder_); }
 
 void ClearWorkFiles(std::string_view dataFolder, const std::vector<std::string>& keep) {
   const std::string folder = WorkFolder(dataFolder);

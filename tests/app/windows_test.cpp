@@ -6,10 +6,10 @@
 #include "app/ProgressWindow.h"
 #include "app/ShowRequests.h"
 #include "app/SingleInstance.h"
-#include "session/WorkFolderClaim.h"
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
+#include "session/WorkFolderClaim.h"
 
 #include <gtest/gtest.h>
 #include <QtTest>
@@ -94,7 +94,8 @@ protected:
   // that shows the progress window.
   void importDuringRun(const std::function<void()>& during) {
     WriteBytes(folder.file("refs.txt"), "Journal Article\tSmith\xB0");
-    app::SetFilesHook([this](const QString&, const QString&) { return QStringList{path("refs.txt")}; });
+    app::SetFilesHook(
+        [this](const QString&, const QString&) { return QStringList{path("refs.txt")}; });
     auto* poll = new QTimer(window.get());
     QObject::connect(poll, &QTimer::timeout, window.get(), [this, poll, during] {
       if (!window->progressWindow().isVisible()) return;
@@ -431,10 +432,9 @@ TEST_F(AppTest, an_earlier_database_is_kept_or_replaced_as_asked_and_several_fil
   EXPECT_EQ(boxes.at(0), question);
   EXPECT_EQ(boxes.mid(1, 3), (QStringList{"&Replace", "Replace &All", "&Keep the Earlier One"}));
   EXPECT_EQ(boxes.at(4), "Q:" + b + " is already there.\nReplace it?");
-  EXPECT_EQ(boxes.at(8), "I:2 of 3 files converted\n" + path("a.txt") +
-                             ": Kept the earlier " + QString::fromStdString(a) + "\n" +
-                             path("b.txt") + " \u2192 " + b + "\n" + path("c.txt") +
-                             " \u2192 " + c);
+  EXPECT_EQ(boxes.at(8), "I:2 of 3 files converted\n" + path("a.txt") + ": Kept the earlier " +
+                             QString::fromStdString(a) + "\n" + path("b.txt") + " \u2192 " + b +
+                             "\n" + path("c.txt") + " \u2192 " + c);
 }
 
 // The folders dialog speaks of the mode; OK takes what was typed but

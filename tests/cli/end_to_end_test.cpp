@@ -147,9 +147,11 @@ TEST_F(EndToEnd, endnote_tagged_export_comes_back_as_bibutils_reads_it) {
   ASSERT_NE(at, std::string::npos);
   std::replace(strategy.begin() + at, strategy.begin() + at + defaults.size(), '0', '1');
   test::WriteBytes(folder("stratEN.jfp"), strategy);
-  EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt"),
-            (CliRun{0, "3 Records Transferred to  JFile; replaced " + folder("Install/EN-refs.PDB") + "\n",
-                    ""}));
+  EXPECT_EQ(
+      cli("import --mode endnote EndNote/refs.txt"),
+      (CliRun{0,
+              "3 Records Transferred to  JFile; replaced " + folder("Install/EN-refs.PDB") + "\n",
+              ""}));
   EXPECT_EQ(cli("export --mode endnote --format tagged Install/EN-refs.PDB"),
             (CliRun{0, "3 Records Transferred to EndNote\n", ""}));
   const auto mods = [this](const std::string& file) {
@@ -179,19 +181,22 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
   ASSERT_TRUE(CreateFolders(folder("Log.txt")));
   EXPECT_EQ(
       cli("import --mode endnote EndNote/none.txt EndNote/a.txt"),
-      (CliRun{1, "",
-              "Couldnt Open input .tsv file\n"
-              "Error Converting EndNote file\n" +
-                  folder("EndNote/none.txt") + " was not converted\n"
+      (CliRun{
+          1, "",
+          "Couldnt Open input .tsv file\n"
+          "Error Converting EndNote file\n" +
+              folder("EndNote/none.txt") +
+              " was not converted\n"
               "The external Convertor reported an error. The logfile \"jconv5.err\" contained the "
               "following information\n"
               "line 3: bad quote\nno database written\nprinted on output\nprinted on error in " +
-                  folder("EndNote/a.txt") + "\n"
+              folder("EndNote/a.txt") +
+              "\n"
               "Output file not created\n" +
-                  folder("EndNote/a.txt") +
-                  ": the converter wrote nothing (the error report says why)\n" +
-                  folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
-                  folder("Log.txt") + "\n"}));
+              folder("EndNote/a.txt") +
+              ": the converter wrote nothing (the error report says why)\n" +
+              folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
+              folder("Log.txt") + "\n"}));
 }
 
 // What the shell runs after starting tomekit-cli in the background: once

@@ -79,9 +79,9 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
         << output;
     earlierOutput = output;
     args[3] = given.outputFile;
-    EXPECT_EQ(args, (Lines{ConverterPath(run.program.path()), toPdb ? "1" : "2", given.inputCopy,
-                           given.outputFile, toPdb ? "\"EN-My Refs\"" : " ",
-                           given.descriptionCopy}));
+    EXPECT_EQ(args,
+              (Lines{ConverterPath(run.program.path()), toPdb ? "1" : "2", given.inputCopy,
+                     given.outputFile, toPdb ? "\"EN-My Refs\"" : " ", given.descriptionCopy}));
     EXPECT_EQ(test::ReadBytes(toPdb ? pdb : csv), "\"Title\"\r\n\"A\"\r\n");
     EXPECT_FALSE(FileExists(data.work("input.tmp")) || run.ui.progressVisible);
     EXPECT_EQ(run.ui.lastProgress.banner, toPdb ? Banner::ToJFile : Banner::FromJFile);
@@ -108,7 +108,8 @@ TEST(converter_runner_test, missing_converter_or_a_failed_copy_keeps_the_earlier
     if (sourceFails) test::UnreadableFile(job.source = run.program.file("mem.csv"));
     if (!sourceFails) job.description = run.program.file("none.IFO");
     const std::string copy = run.program.work(sourceFails ? "input.tmp" : "ifo.tmp");
-    EXPECT_EQ(Told(ConvertCsvToPdb(job, run.ui, "x"), run.ui).outcome, ConverterOutcome::CopyFailed);
+    EXPECT_EQ(Told(ConvertCsvToPdb(job, run.ui, "x"), run.ui).outcome,
+              ConverterOutcome::CopyFailed);
     EXPECT_EQ(run.ui.texts(), Lines{"Unable to copy " +
                                     (sourceFails ? job.source : job.description) + " to " + copy});
     EXPECT_FALSE(FileExists(run.program.file("args.txt")) ||
@@ -187,7 +188,7 @@ struct SteppingServices : Clock, ProcessLauncher {
 };
 
 TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_fails) {
-  for (int polls : {3, -1}) {  // -1: the converter can't start
+  for (int polls : {3, -1}) {                     // -1: the converter can't start
     ConverterRun run(test::kRecordingConverter);  // never started
     SteppingServices fake;
     fake.polls = polls;
@@ -198,11 +199,11 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
              run.ui);
     EXPECT_EQ(result.outcome, ConverterOutcome::NotCreated);
     EXPECT_EQ(run.ui.steps, polls < 0 ? std::vector<int>{} : (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(run.ui.texts(),
-              Lines{polls < 0 ? "CSV Output file not created\n" +
-                                    ConverterPath(run.program.path()) +
-                                    " could not be started (Permission denied)"
-                              : "Output file not created\nshown.txt: the converter wrote nothing"});
+    EXPECT_EQ(
+        run.ui.texts(),
+        Lines{polls < 0 ? "CSV Output file not created\n" + ConverterPath(run.program.path()) +
+                              " could not be started (Permission denied)"
+                        : "Output file not created\nshown.txt: the converter wrote nothing"});
     EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("input.tmp")) ||
                  run.ui.progressVisible || !FileExists(run.program.work("ifo.tmp")));
   }

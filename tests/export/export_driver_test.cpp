@@ -66,13 +66,12 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
   EXPECT_EQ(fx.ui.texts(), (Lines{"The source file does not exist", "Unable to write to " + full}));
   EXPECT_TRUE(test::ReadBytes(full) == "earlier" && !test::LeftBehind(test::TkPartOf(full)));
   ASSERT_EQ(fx.log.size(), 25u);
-  EXPECT_EQ(
-      Lines(fx.log.begin() + 5, fx.log.begin() + 13),
-      (Lines{"CSV2PDB returned  0",
-             chosen[0] + " was not converted: The source file does not exist", " ",
-             "JFile to EndNote",
-             "sCsv Name is " + fx.program.work("EN-c.out"), "sPdb Name is " + chosen[1],
-             "IFO  Name is " + fx.program.work("temp.ifo"), "1 Records Transferred to EndNote"}));
+  EXPECT_EQ(Lines(fx.log.begin() + 5, fx.log.begin() + 13),
+            (Lines{"CSV2PDB returned  0",
+                   chosen[0] + " was not converted: The source file does not exist", " ",
+                   "JFile to EndNote", "sCsv Name is " + fx.program.work("EN-c.out"),
+                   "sPdb Name is " + chosen[1], "IFO  Name is " + fx.program.work("temp.ifo"),
+                   "1 Records Transferred to EndNote"}));
   const ProgressSetup& last = fx.ui.lastProgress;
   EXPECT_EQ(last.prefix + last.sourceFile, "Working on Record number" + chosen[3]);
   EXPECT_TRUE(last.banner == Banner::MovingFrom && last.showRecordCounter && !last.showBar &&
@@ -92,7 +91,8 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-y.PDB")}), fx.program.file("RM-y.PDB") + " was not converted");
   ASSERT_EQ(fx.ui.texts().size(), 2u);
   // The text as it always was, then the file and why it can't be written.
-  const std::string why = "Couldnt open output output File\ncannot write " + fx.out("RM-y.RIS") + " (";
+  const std::string why =
+      "Couldnt open output output File\ncannot write " + fx.out("RM-y.RIS") + " (";
   EXPECT_EQ(fx.ui.texts()[1].substr(0, why.size()), why);
 }
 

@@ -107,10 +107,10 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
     }
     const bool left = test::LeftBehind(test::TkPartOf(work + "refs.csv")) ||
                       test::LeftBehind(test::TkPartOf(work + "refs.IFO"));
-    EXPECT_EQ(std::tuple(shown, run.outcomes.at(0).records, status, test::ReadBytes(pdb),
-                         run.outcomes[0].converted, run.installRequested(), left),
-              std::tuple(c.texts, c.records, path + " was not converted", before, false, false,
-                         false))
+    EXPECT_EQ(
+        std::tuple(shown, run.outcomes.at(0).records, status, test::ReadBytes(pdb),
+                   run.outcomes[0].converted, run.installRequested(), left),
+        std::tuple(c.texts, c.records, path + " was not converted", before, false, false, false))
         << c.behaviour;
     EXPECT_EQ(run.log.back().substr(0, status.size() + 2), status + ": ") << c.behaviour;
   }

@@ -137,13 +137,15 @@ TEST(session_test, a_choice_that_writes_no_database_sets_no_install_request) {
 }
 
 TEST(session_test, the_summary_counts_the_files_and_says_where_each_went_or_why_not) {
-  const FileOutcome converted{.file = "a.txt",
-                              .converted = true,
-                              .output = "/palm/EN-a.PDB",
-                              .statusText = "2 Records Transferred to  JFile"};
-  const FileOutcome failed{.file = "b.txt",
-                           .reason = "the file is empty",
-                           .statusText = "b.txt was not converted"};
+  FileOutcome converted;
+  converted.file = "a.txt";
+  converted.converted = true;
+  converted.output = "/palm/EN-a.PDB";
+  converted.statusText = "2 Records Transferred to  JFile";
+  FileOutcome failed;
+  failed.file = "b.txt";
+  failed.reason = "the file is empty";
+  failed.statusText = "b.txt was not converted";
   EXPECT_EQ(StatusLine(converted), "2 Records Transferred to  JFile \xE2\x86\x92 /palm/EN-a.PDB");
   EXPECT_EQ(SummaryText({converted, failed}),
             "1 of 2 files converted\na.txt \xE2\x86\x92 /palm/EN-a.PDB\nb.txt was not converted: "

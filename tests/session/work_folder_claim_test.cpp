@@ -1,8 +1,8 @@
 // The work folder is one conversion's at a time, and keeps only what the
 // last one left there.
 #include "fields/PalmFolders.h"
-#include "session/WorkFolderClaim.h"
 #include "platform/Files.h"
+#include "session/WorkFolderClaim.h"
 
 #include "mock/TempFolder.h"
 
