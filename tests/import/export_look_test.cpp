@@ -1,5 +1,5 @@
 // What an export looks like from its first bytes, whatever its name.
-#include "import/ExportLook.h"
+#include "import/ImportFormats.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ TEST(export_look_test, first_bytes_tell_the_export) {
       {"a PDF, though it starts with %", "%PDF-1.4\n", L::NotText},
       {"RIS after a byte-order mark and blank lines", "\xEF\xBB\xBF\r\n\r\nTY  - JOUR\r\n",
        L::Ris},
-      {"RIS is told by its first line, not a later one", "Title\nTY  - JOUR\n", L::Text},
+      {"RIS after a preamble line", "Provider: x\nTY  - JOUR\n", L::Ris},
       {"EndNote Export without %0 first", "\n%A Doe\n%T x\n", L::EndNoteTagged},
       {"a percentage is prose", "%20 of all\n", L::Text},
       {"a header row of labels and long names", "Reference Type\tAuthor\tyear\tSecondary Title\r\n",

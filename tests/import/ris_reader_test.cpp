@@ -54,7 +54,8 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
               "TY  - JOUR", "JO  - Plant Cell", "J2  - Plant Cell Abbr", "JA  - PC",
               "T2  - The Plant Cell Journal", "ER  - ", "TY  - CHAP", "PY  - 1", "PY  - 1",
               "J2  - Abbr", "T2  - A Book", "ER  - "}),
-       "\"Annals of Botany\",\"Annals of Botany\"\r\n\"Plant Cell\",\"The Plant Cell Journal\"\r\n"
+       "\"Annals of Botany\",\"Annals of Botany\"\r\n"
+       "\"The Plant Cell Journal\",\"The Plant Cell Journal\"\r\n"
        "\"Abbr\",\"A Book\"\r\n"},
       {"DA fills the date only without PY or Y1; a DOI without AV wins over AV", On(5, 27),
        Lines({"TY  - JOUR", "DA  - 2019/11/05/", "AV  - shelf 3", "DO  - 10.1/x", "ER  - ",
