@@ -95,8 +95,13 @@ void TagLineScanner::stop(char byte) {
     endLine();
     return;
   }
+  // Told after the line's start, so the reader knows whose line lost it.
   take("?");
-  events_.lostCharacter();
+  if (state_ == State::Head) {
+    ++lostInHead_;
+  } else {
+    events_.lostCharacter();
+  }
 }
 
 // What the head rule says of the line's first bytes; the bytes after the
@@ -111,6 +116,7 @@ void TagLineScanner::decide(bool whole) {
   state_ = State::Blanks;
   head_.clear();
   take({rest.data(), restLength});
+  for (; lostInHead_ > 0; --lostInHead_) events_.lostCharacter();
 }
 
 void TagLineScanner::endLine() {

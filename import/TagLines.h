@@ -64,6 +64,7 @@ private:
   std::string head_;          // the line's first bytes, until the rule decides
   bool textPending_ = false;  // an untagged line whose first text is yet to come
   bool afterCr_ = false;      // a LF right after a CR ends no second line
+  int lostInHead_ = 0;        // lost characters of the head, told once it is decided
 };
 
 }  // namespace tk
