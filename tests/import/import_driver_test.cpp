@@ -247,9 +247,9 @@ TEST(import_driver_test, ris_in_other_scripts_converts_in_both_modes_that_read_r
 // Each mode's dialog offers the formats it reads as its own after its own
 // filter, and every format a mode doesn't read is refused with a reason.
 TEST(import_driver_test, the_format_table_gives_filters_and_refusals) {
-  EXPECT_EQ(ImportDialogSetup(Settings{}, Mode::RefMan).filter,
+  EXPECT_EQ(ImportDialogFilter(Mode::RefMan),
             "Reference Manager Exports (*.txt)|*.TXT|RIS files (*.ris)|*.ris|All files (*)|*");
-  EXPECT_EQ(ImportDialogSetup(Settings{}, Mode::EndNote).filter,
+  EXPECT_EQ(ImportDialogFilter(Mode::EndNote),
             "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
   for (const ImportFormat& format : ImportFormats()) {
     for (Mode mode : kAllModes) {
