@@ -35,8 +35,8 @@ struct ImportFormat {
   // Formats are tried in table order; the first that takes the head wins.
   bool (*recognised)(const ExportHead& head);
   std::array<FormatInMode, kAllModes.size()> modes;  // by ModeIndex
-  Refusal refusal;  // in a mode without a reader of it
-  std::string_view dialogFilter;  // "description|pattern", or empty
+  Refusal refusal;                                   // in a mode without a reader of it
+  std::string_view dialogFilter;                     // "description|pattern", or empty
 
   const FormatInMode& in(Mode mode) const { return modes[ModeIndex(mode)]; }
 };

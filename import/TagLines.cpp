@@ -14,7 +14,9 @@ constexpr StopBytes kLineEndsAndMarks =
     MakeStopBytes({'\r', '\n', static_cast<unsigned char>(kReplacedMark)});
 
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-bool IsStop(char c, bool marked) { return c == '\r' || c == '\n' || (marked && c == kReplacedMark); }
+bool IsStop(char c, bool marked) {
+  return c == '\r' || c == '\n' || (marked && c == kReplacedMark);
+}
 
 }  // namespace
 

@@ -114,7 +114,7 @@ private:
   UnplacedTags unplaced_;
   bool inRecord_ = false;
 
-  std::bitset<256> held_;   // the `%` tags the open reference holds
+  std::bitset<256> held_;    // the `%` tags the open reference holds
   bool afterBlank_ = false;  // a blank line came after the reference's last line
 
   ValueBuffer* target_ = nullptr;  // the open line's value
@@ -124,7 +124,7 @@ private:
   // line without a value.
   std::uint8_t* rankOpened_ = nullptr;
   std::uint8_t rankBefore_ = kNotGiven;
-  ValueBuffer before_;  // as wide as the widest field
+  ValueBuffer before_;                // as wide as the widest field
   ValueBuffer* separated_ = nullptr;  // a separator the line may not earn
   std::size_t separatorAt_ = 0;
 };

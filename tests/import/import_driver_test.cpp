@@ -227,11 +227,12 @@ TEST(import_driver_test, ris_in_other_scripts_converts_in_both_modes_that_read_r
   const std::tuple<Mode, const char*, std::string, std::string> cases[] = {
       {Mode::RefMan, "chinese-one-blank-tags", "\"JOUR\",\"\",\"????????????\",\"?, ?;?, ?\"",
        one + replaced},
-      {Mode::RefMan, "cyrillic-preamble", "\"JOUR\",\"\",\"????????? ????? ? ??\",\"???????, ????\"",
-       one + cut + replaced},
-      {Mode::EndNote, "cyrillic-preamble", "\"Journal Article\",\"???????, ????\",\"2019\",\"?????????",
-       one + cut + replaced},
-      {Mode::EndNote, "korean", "\"Journal Article\",\"?, ??\",\"2020\",\"?? ?? ??\"", one + replaced},
+      {Mode::RefMan, "cyrillic-preamble",
+       "\"JOUR\",\"\",\"????????? ????? ? ??\",\"???????, ????\"", one + cut + replaced},
+      {Mode::EndNote, "cyrillic-preamble",
+       "\"Journal Article\",\"???????, ????\",\"2019\",\"?????????", one + cut + replaced},
+      {Mode::EndNote, "korean", "\"Journal Article\",\"?, ??\",\"2020\",\"?? ?? ??\"",
+       one + replaced},
   };
   for (const auto& [mode, name, row, status] : cases) {
     SCOPED_TRACE(name);
@@ -249,8 +250,7 @@ TEST(import_driver_test, ris_in_other_scripts_converts_in_both_modes_that_read_r
 TEST(import_driver_test, the_format_table_gives_filters_and_refusals) {
   EXPECT_EQ(ImportDialogFilter(Mode::RefMan),
             "Reference Manager Exports (*.txt)|*.TXT|RIS files (*.ris)|*.ris|All files (*)|*");
-  EXPECT_EQ(ImportDialogFilter(Mode::EndNote),
-            "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
+  EXPECT_EQ(ImportDialogFilter(Mode::EndNote), "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
   for (const ImportFormat& format : ImportFormats()) {
     for (Mode mode : kAllModes) {
       SCOPED_TRACE(std::to_string(static_cast<int>(format.look)) + " in mode " +

@@ -50,15 +50,16 @@ TEST(tag_lines_test, ris_lines_become_events) {
     std::string bytes, events;
   } cases[] = {
       {"one or two blanks before the hyphen; the blanks after it are no value",
-       "TY  - JOUR\r\nDO  -  10.1/x \r\nTI - One\r\nER  - ", "[TY  - ]JOUR|[DO  - ]10.1/x |[TI - ]One|[ER  - ]|$"},
-      {"a tag without its blank at the end of a line, or at the end of the file",
-       "TY  -\nER -", "[TY  -]|[ER -]|$"},
+       "TY  - JOUR\r\nDO  -  10.1/x \r\nTI - One\r\nER  - ",
+       "[TY  - ]JOUR|[DO  - ]10.1/x |[TI - ]One|[ER  - ]|$"},
+      {"a tag without its blank at the end of a line, or at the end of the file", "TY  -\nER -",
+       "[TY  -]|[ER -]|$"},
       {"CR LF, LF and a lone CR each end one line; an empty line is blank",
        "A1  - a\r\n\r\nA1  - b\n\nA1  - c\r\rx", "[A1  - ]a|_[A1  - ]b|_[A1  - ]c|_<text>x|$"},
-      {"text: blanks first are dropped, blanks alone make a blank line", "  more text\t\n \t \nab\n",
-       "<text>more text\t|_<text>ab|$"},
-      {"a hyphen glued to its value, or a blank missing, is text",
-       "T1  -glued\nT1- x\nT  - x\n", "<text>T1  -glued|<text>T1- x|<text>T  - x|$"},
+      {"text: blanks first are dropped, blanks alone make a blank line",
+       "  more text\t\n \t \nab\n", "<text>more text\t|_<text>ab|$"},
+      {"a hyphen glued to its value, or a blank missing, is text", "T1  -glued\nT1- x\nT  - x\n",
+       "<text>T1  -glued|<text>T1- x|<text>T  - x|$"},
       {"any tag of two letters or digits is a tag line, in any letter case",
        "t1  - lower\nX9 - odd\n", "[t1  - ]lower|[X9 - ]odd|$"},
       {"a byte-order mark is dropped, half of one is text", "\xEF\xBB\xBFTY  - A\n\xEF\xBB",
@@ -88,7 +89,8 @@ TEST(tag_lines_test, a_lost_character_is_told_once_as_a_question_mark) {
 // Long lines stream through: the scanner holds no more than a tag head.
 TEST(tag_lines_test, lines_of_any_length_stream_through) {
   const std::string huge(200000, 'v');
-  EXPECT_EQ(Events(kRisHeadRule, "N2  - " + huge + "\n" + huge), "[N2  - ]" + huge + "|<text>" + huge + "|$");
+  EXPECT_EQ(Events(kRisHeadRule, "N2  - " + huge + "\n" + huge),
+            "[N2  - ]" + huge + "|<text>" + huge + "|$");
 }
 
 }  // namespace
