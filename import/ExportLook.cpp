@@ -101,12 +101,16 @@ bool OpensWithHeaderRow(const ExportHead& head) {
   return names >= 2;
 }
 
+// A type line with a tag line after it, so that a line of prose in an
+// abstract that happens to start "TY - " makes no RIS file.
 bool HoldsRisRecord(const ExportHead& head) {
+  bool afterType = false;
   for (std::string_view rest = head.text; !rest.empty();) {
-    if (IsRisTypeLine(FirstLine(rest))) return true;
-    const std::size_t end = rest.find_first_of("\r\n");
-    if (end == std::string_view::npos) break;
-    rest.remove_prefix(end + 1);
+    const std::string_view line = FirstLine(rest);
+    rest.remove_prefix(std::min(line.size() + 1, rest.size()));
+    if (std::all_of(line.begin(), line.end(), IsBlank)) continue;
+    if (afterType) return HeadRuleTakes(kRisHeadRule, line);
+    afterType = IsRisTypeLine(line);
   }
   return false;
 }

@@ -44,7 +44,8 @@ bool OpensWithPercentTag(const ExportHead& head);
 // Two or more of its first line's tab-separated values name EndNote fields,
 // and no record ends on it.
 bool OpensWithHeaderRow(const ExportHead& head);
-// A line of it is a RIS type line, after a preamble ("Provider: …", "1.").
+// A line of it is a RIS type line followed by a tag line, after a preamble
+// ("Provider: …", "1.").
 bool HoldsRisRecord(const ExportHead& head);
 bool HoldsRecordEnd(const ExportHead& head);
 inline bool AnyText(const ExportHead&) { return true; }
