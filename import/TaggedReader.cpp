@@ -9,6 +9,7 @@
 #include "platform/Charset.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <string>
 #include <vector>
@@ -74,6 +75,8 @@ public:
       widest = std::max(widest, record_.value(n).limit());
     }
     before_ = ValueBuffer(widest);
+    keptOut_ = ValueBuffer(widest);
+    filledBy_.resize(ranks_.size());
   }
 
   void read(InputFile& in, ReadResult& result);
@@ -98,7 +101,8 @@ private:
   static constexpr std::uint8_t kNotGiven = 0xFF;
 
   bool startsNextReference(Line kind, char tag) const;
-  void openValue(const LineKind& line);
+  void openValue(const LineKind& line, std::string_view head);
+  void noteLeftOut(std::array<char, 2> tag, int field, const ValueBuffer& left);
   void startRecord();
   void writeRecord();
   bool isField(int n) const { return n >= 1 && n <= record_.fieldCount(); }
@@ -112,6 +116,7 @@ private:
   std::vector<std::uint8_t> ranks_;  // by field, of the line that filled it
   RecordTally tally_;
   UnplacedTags unplaced_;
+  UnplacedTags leftOut_{kValuesLeftOutLead};
   bool inRecord_ = false;
 
   std::bitset<256> held_;    // the `%` tags the open reference holds
@@ -125,6 +130,12 @@ private:
   std::uint8_t* rankOpened_ = nullptr;
   std::uint8_t rankBefore_ = kNotGiven;
   ValueBuffer before_;                // as wide as the widest field
+  std::vector<std::array<char, 2>> filledBy_;  // by field, the tag of its value
+  std::array<char, 2> beforeBy_{};
+  // A line a better tag keeps out of its field, read to see what it held.
+  ValueBuffer keptOut_;
+  int keptOutField_ = 0;
+  std::array<char, 2> keptOutBy_{};
   ValueBuffer* separated_ = nullptr;  // a separator the line may not earn
   std::size_t separatorAt_ = 0;
 };
@@ -136,6 +147,7 @@ void TaggedReader::read(InputFile& in, ReadResult& result) {
   scanner.scan(in, pump);
   EndRead(in, pump, tally_, result, [&] { scanner.finish(); });
   unplaced_.log(run_);
+  leftOut_.log(run_);
 }
 
 bool TaggedReader::startsNextReference(Line kind, char tag) const {
@@ -161,14 +173,14 @@ void TaggedReader::tagLine(std::string_view head) {
   afterBlank_ = false;
   switch (line.kind) {
     case Line::Open:
-      openValue({Line::Field, kEndNoteTypeField, 0});
+      openValue({Line::Field, kEndNoteTypeField, 0}, head);
       return;
     case Line::Unplaced:
       unplaced_.count(head[0], head[1]);
       last_ = nullptr;
       return;
     default:
-      openValue(line);
+      openValue(line, head);
       return;
   }
 }
@@ -178,15 +190,31 @@ void TaggedReader::lineEnd() {
   // worse tag of its field.
   if (separated_ && separated_->length() == separatorAt_ + 1) separated_->shrink(separatorAt_);
   separated_ = nullptr;
+  if (keptOutField_) noteLeftOut(keptOutBy_, keptOutField_, keptOut_);
+  keptOutField_ = 0;
   if (rankOpened_ && target_ && target_->empty()) {
     *rankOpened_ = rankBefore_;
     target_->append(before_);
+    filledBy_[static_cast<std::size_t>(lastField_)] = beforeBy_;
+  } else if (rankOpened_ && *rankOpened_ < rankBefore_) {
+    noteLeftOut(beforeBy_, lastField_, before_);
   }
   rankOpened_ = nullptr;
   target_ = nullptr;
 }
 
-void TaggedReader::openValue(const LineKind& line) {
+// A value a better tag kept out of a field that is taken, and that says
+// more than the kept one (a full date beside its year), is logged.
+void TaggedReader::noteLeftOut(std::array<char, 2> tag, int field, const ValueBuffer& left) {
+  const ValueBuffer& kept = record_.value(field);
+  if (!record_.selected(field) || left.empty() ||
+      (left.length() == kept.length() && left.kept() == kept.kept())) {
+    return;
+  }
+  leftOut_.count(tag[0], tag[1]);
+}
+
+void TaggedReader::openValue(const LineKind& line, std::string_view head) {
   ValueBuffer* value = nullptr;
   RisJoin join = RisJoin::List;
   if (line.kind == Line::EndPage) {
@@ -196,21 +224,28 @@ void TaggedReader::openValue(const LineKind& line) {
     value = &record_.value(line.field);
     join = EndNoteJoinOfField(line.field);
     std::uint8_t& rank = ranks_[static_cast<std::size_t>(line.field)];
+    if (join == RisJoin::Last && rank != kNotGiven && line.rank > rank) {
+      keptOut_.clear();
+      target_ = &keptOut_;
+      keptOutField_ = line.field;
+      keptOutBy_ = {head[0], head[1]};
+      last_ = nullptr;
+      return;
+    }
     if (join == RisJoin::Last) {
-      if (rank != kNotGiven && line.rank > rank) value = nullptr;
-      if (value) {
-        before_.clear();
-        before_.append(*value);
-        value->clear();
-        rankOpened_ = &rank;
-        rankBefore_ = rank;
-      }
+      before_.clear();
+      before_.append(*value);
+      value->clear();
+      rankOpened_ = &rank;
+      rankBefore_ = rank;
+      beforeBy_ = filledBy_[static_cast<std::size_t>(line.field)];
+      filledBy_[static_cast<std::size_t>(line.field)] = {head[0], head[1]};
     } else if (!value->empty()) {
       separatorAt_ = value->length();
       separated_ = value;
       value->push(join == RisJoin::Lines ? kLineBreakMark : ';');
     }
-    if (value) rank = std::min(rank, line.rank);
+    rank = std::min(rank, line.rank);
   }
   last_ = value;
   lastField_ = line.field;

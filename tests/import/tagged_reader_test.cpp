@@ -88,6 +88,14 @@ TEST(tagged_reader_test, tags_without_a_field_are_logged) {
             r.run.log.end());
 }
 
+TEST(tagged_reader_test, a_full_date_kept_out_by_the_year_is_logged) {
+  ReaderRun r(Mode::EndNote, "TY  - JOUR\nPY  - 2021\nDA  - 2021/03/15\nER  - \n",
+              ReadRisIntoEndNote);
+  EXPECT_EQ(r.read({3}).status, ReadStatus::Read);
+  EXPECT_EQ(r.records(), "\"2021\"\r\n");
+  EXPECT_EQ(r.run.log, (std::vector<std::string>{"Values left out for a better tag: DA 1"}));
+}
+
 TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
   const ReaderCase cases[] = {
       {"a journal article as EndNote writes it", On(1, 2, 3, 4, 5, 11, 13, 14, 15, 27),
