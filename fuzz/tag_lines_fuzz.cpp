@@ -17,7 +17,7 @@ namespace {
 using namespace tk;
 
 // The events as a string, as the reading below writes them.
-struct Log : TagLineEvents {
+struct Log final : TagLineEvents {
   void tagLine(std::string_view head) override {
     fuzz::Check(!inLine && !ended, "a tag line inside a line");
     inLine = true;

@@ -28,7 +28,7 @@ bool SameValue(const ValueBuffer& a, const ValueBuffer& b) {
 }
 
 // Builds the records of a RIS export from its lines.
-class RisReader : public TagLineEvents {
+class RisReader final : public TagLineEvents {
 public:
   RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile& out);
 

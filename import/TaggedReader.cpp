@@ -60,7 +60,7 @@ LineKind RisLine(std::string_view head) {
 // it ends only where the next one plainly begins: at a second %0, or after a
 // blank line at a tag it already holds. A title before %0 is the same
 // reference, as library catalogues write it.
-class TaggedReader : public TagLineEvents {
+class TaggedReader final : public TagLineEvents {
 public:
   TaggedReader(Format format, const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile& out)
       : format_(format),

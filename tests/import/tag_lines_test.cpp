@@ -17,7 +17,7 @@ namespace {
 
 // Each event as a short mark: [head] a tag line, <text> a text line, |
 // the line's end, _ a blank line, ! a lost character, $ the end.
-class EventLog : public TagLineEvents {
+class EventLog final : public TagLineEvents {
 public:
   void tagLine(std::string_view head) override { log += "[" + std::string(head) + "]"; }
   void textLine() override { log += "<text>"; }
