@@ -1,6 +1,6 @@
 // Import readers against a plain buffered copy of the same file.
 //
-// Writes EndNote, ProCite and RIS exports of about 200 MB each into a
+// Writes EndNote (tab and `%`), ProCite and RIS exports of about 200 MB each into a
 // temporary folder, then for each: copies it (fread/fwrite in 64 KB blocks),
 // runs its reader with the default field choice of its mode, and prints MB/s,
 // the reader's time as a multiple of the copy's, and the peak resident memory
@@ -14,6 +14,7 @@
 #include "import/GenericPrePass.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
+#include "import/TaggedReader.h"
 #include "platform/Charset.h"
 #include "platform/Files.h"
 #include "platform/Ui.h"
@@ -142,6 +143,22 @@ void GenerateRis(const std::string& path, std::size_t bytes) {
   });
 }
 
+// EndNote's own `%` export: a blank line after each reference, an abstract
+// over two lines.
+void GenerateEndNoteTagged(const std::string& path, std::size_t bytes) {
+  Generate(path, bytes, [](std::string& out, Words& w) {
+    static const char* kTags[] = {"%A ", "%A ", "%A ", "%D ", "%T ", "%J ", "%V ", "%N ",
+                                  "%P ", "%K ", "%K ", "%@ ", "%U ", "%R ", "%X "};
+    out += "%0 Journal Article\r\n";
+    for (const char* tag : kTags) {
+      const bool abstract = tag[1] == 'X';
+      out += tag + w.text(abstract ? 300 : 4, abstract ? 900 : 50) + "\r\n";
+      if (abstract) out += w.text(50, 200) + "\r\n";
+    }
+    out += "\r\n";
+  });
+}
+
 // The same records in UTF-8, as today's reference managers save them.
 void SaveAsUtf8(const std::string& path) {
   InputFile in;
@@ -221,6 +238,8 @@ int main(int argc, char** argv) {
       {"ProCite generic pre-pass", Mode::ProCiteGeneric, GenerateProCite,
        [](const FieldSetup&, ImportRun& run, Ui& ui) { return PrepareGenericExport(run, ui); }},
       {"RIS", Mode::RefMan, GenerateRis, ReadRefManExport},
+      {"RIS in EndNote mode", Mode::EndNote, GenerateRis, ReadRisIntoEndNote},
+      {"EndNote Export (%)", Mode::EndNote, GenerateEndNoteTagged, ReadEndNoteTaggedExport},
       {"EndNote UTF-8", Mode::EndNote, GenerateEndNote, ReadEndNoteExport, true},
       {"RIS UTF-8", Mode::RefMan, GenerateRis, ReadRefManExport, true},
   };

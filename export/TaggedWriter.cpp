@@ -35,6 +35,10 @@ std::string Encoded(const TaggedFormat& format, std::string value) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+bool HoldsText(std::string_view value) { return !std::all_of(value.begin(), value.end(), IsBlank); }
+
+constexpr std::string_view kRisNoTypeLine = "TY  - GEN";
+
 // One tag line per part, trimmed; empty parts are dropped.
 void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value, char mark) {
   while (!value.empty()) {
@@ -113,9 +117,11 @@ private:
   }
 
   void writeRis(OutputFile& out) const {
+    // A record without its TY line is no record to a RIS reader.
+    if (!HoldsText(values_[kRisRecordType])) out.writeLine(kRisNoTypeLine);
     for (int f = 1; f <= format_.fieldCount; ++f) {
       const std::string& value = values_[static_cast<std::size_t>(f)];
-      if (value.empty() || value == " ") continue;
+      if (value.empty() || value == " " || (f == kRisRecordType && !HoldsText(value))) continue;
       const std::string_view tag = RisTagOfField(f, value);
       if (tag.empty()) continue;
       // No RIS reader knows the handheld's type names; codes read from a

@@ -1,5 +1,6 @@
 #include "fields/DefaultStrategy.h"
 
+#include "fields/EndNoteTags.h"
 #include "fields/FieldCatalogue.h"
 
 #include <initializer_list>
@@ -143,7 +144,10 @@ void AddPlainPopupLines(std::vector<std::string>& lines, int from) {
 std::vector<std::string> EndNoteDefault() {
   auto lines = Head();
   lines.push_back(ValueLine().add(3990, InfoOf(Mode::EndNote).fieldCount).withComma());
-  lines.push_back(ValueLine().add(1, 15).add(0, 16).withComma());
+  // Fields 1-15, and the URL field: it holds the DOIs and links of every
+  // RIS and `%` import.
+  static_assert(kEndNoteUrlField == 27);
+  lines.push_back(ValueLine().add(1, 15).add(0, 11).add(1).add(0, 4).withComma());
   lines.push_back(ValueLine().add(64).add(1).add(64).add(1, 3).add(64, 2).add(1, 23).withComma());
   lines.push_back(
       ValueLine().add(15).add(80).add(30).add(80, 5).add(20, 2).add(80, 21).withComma());

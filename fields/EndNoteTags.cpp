@@ -121,6 +121,12 @@ static_assert([] {
 
 }  // namespace
 
+std::size_t EndNoteTagHeadLength(std::string_view start, bool whole) {
+  if (start.size() < 2 || start[0] != '%' || start[1] == ' ' || start[1] == '\t') return 0;
+  if (start.size() == 2) return whole ? 2 : 0;
+  return start[2] == ' ' ? 3 : 0;
+}
+
 const EndNoteTag* FindEndNoteTag(char tag) {
   for (const EndNoteTag& entry : kEndNoteTags) {
     if (entry.tag == tag) return &entry;

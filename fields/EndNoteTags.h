@@ -3,14 +3,17 @@
 // "%A Doe, J.", …) and how EndNote's RIS export lands in EndNote's fields.
 // Repeats combine by the RIS rules, so a field reads alike from either.
 #include "fields/RisTags.h"
+#include "fields/TagHeadRule.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace tk {
 
-// A tag line starts "%X ": the percent sign, the tag character, a blank.
-inline constexpr std::size_t kEndNoteTagLength = 3;
+// A tag line starts "%X ": the percent sign, the tag character (no blank),
+// then a blank or the end of the line. "%20 of all" is text.
+std::size_t EndNoteTagHeadLength(std::string_view start, bool whole);
+inline constexpr TagHeadRule kEndNoteHeadRule{3, EndNoteTagHeadLength};
 inline constexpr int kEndNoteTypeField = 1;
 inline constexpr int kEndNoteKeywordsField = 13;
 // URLs and DOIs alike: EndNote's 31 fields have no DOI of their own.

@@ -58,7 +58,6 @@ struct ModeInfo {
   const char* exportExtension;  // of the file written for the reference manager
   const char* managerName;      // in status texts after an export
   const char* importFilter;     // of the dialog choosing the manager's exports
-  const char* moreImportFilters;  // offered after it, "|description|pattern" each
   // What the reader says of an export it can't open; Reference Manager's
   // names ".csv" although it reads RIS, as users have always seen it.
   const char* inputNotOpened;

@@ -26,11 +26,13 @@ constexpr RisTag kRisTags[] = {
     {"RP  - ", 8},
     {"SP  - ", 9},
     {"EP  - ", 10},
+    // The full name first, then T2 of a journal (kRisT2PeriodicalRank), then
+    // the abbreviations, whatever order a file gives them in.
     {"JF  - ", 11},
-    {"JO  - ", 11},
-    {"JA  - ", 11, J::Last, 2},
-    {"J1  - ", 11, J::Last, 2},
-    {"J2  - ", 11, J::Last, 2},
+    {"JO  - ", 11, J::Last, 2},
+    {"JA  - ", 11, J::Last, 3},
+    {"J1  - ", 11, J::Last, 3},
+    {"J2  - ", 11, J::Last, 3},
     {"VL  - ", 12},
     {"T2  - ", 13, J::Last, 0, R::SecondaryTitle},
     {"BT  - ", 13, J::Last, 1, R::BookTitle, true},
@@ -50,7 +52,7 @@ constexpr RisTag kRisTags[] = {
     {"N2  - ", 25},
     {"SN  - ", 26, J::List},
     {"AV  - ", 27, J::Last, 1},
-    {"DO  - ", kRisDoiField, J::Last, 0, R::Plain, true},
+    {"DO  - ", kRisDoiField, J::Last, 0, R::Plain, true, true},
     {"Y2  - ", 28},
     {"M1  - ", 29},
     {"M2  - ", 30},
@@ -153,19 +155,29 @@ bool IsDoi(std::string_view value) {
   return value.substr(0, 3) == "10." || value.find("doi.org/10.") != std::string_view::npos;
 }
 
+bool IsLetterOrDigit(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
 }  // namespace
 
+std::size_t RisTagHeadLength(std::string_view start, bool whole) {
+  if (start.size() < 4 || !IsLetterOrDigit(start[0]) || !IsLetterOrDigit(start[1]) ||
+      start[2] != ' ') {
+    return 0;
+  }
+  const std::size_t hyphen = start[3] == ' ' ? 4 : 3;
+  if (hyphen >= start.size() || start[hyphen] != '-') return 0;
+  if (hyphen + 1 == start.size()) return whole ? hyphen + 1 : 0;
+  return start[hyphen + 1] == ' ' ? hyphen + 2 : 0;
+}
+
 const RisTag* FindRisTag(std::string_view head) {
-  if (head.size() < kRisTagLength || head.substr(2, kRisTagLength - 2) != "  - ") return nullptr;
+  if (head.size() < 2) return nullptr;
   for (const RisTag& entry : kRisTags) {
     if (entry.tag[0] == head[0] && entry.tag[1] == head[1]) return &entry;
   }
   return nullptr;
-}
-
-int RisFieldOfTag(std::string_view tag) {
-  const RisTag* entry = FindRisTag(tag);
-  return entry ? entry->field : 0;
 }
 
 std::string_view RisTagOfField(int field, std::string_view value) {

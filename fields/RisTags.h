@@ -2,12 +2,20 @@
 // The Reference Manager (RIS) tags: the field each fills, how repeated lines
 // of a field combine, and which of two tags for one field wins. One table
 // serves the reader and the writer; writing uses the first tag of a field.
+#include "fields/TagHeadRule.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace tk {
 
-// A tag line starts with the tag: two characters, two blanks, '-', a blank.
+// A tag line starts with the tag: two letters or digits, one or two blanks,
+// '-', then a blank or the end of the line ("TY  - ", "TY - ", "ER  -"), as
+// Reference Manager, Zotero and the libraries that read RIS accept it. Tags
+// of any letter case are tag lines; only our own (upper-case) fill fields.
+std::size_t RisTagHeadLength(std::string_view start, bool whole);
+inline constexpr TagHeadRule kRisHeadRule{6, RisTagHeadLength};
+// How our writer starts a tag line.
 inline constexpr std::size_t kRisTagLength = 6;
 // The field number of the record-end tag "ER  - " (not a field).
 inline constexpr int kRisRecordEnd = 34;
@@ -54,18 +62,18 @@ struct RisTag {
   // A tag Reference Manager never wrote: a record holding one is read by
   // today's exporters' rules.
   bool newer = false;
+  // Of its own repeats the first line with a value is kept (a chapter's DOI,
+  // then its book's), where other single values keep the last.
+  bool firstWins = false;
 };
 
-// The rank a journal's full name in T2 takes for the periodical: after JF and
-// JO, before the abbreviations.
+// The rank a journal's full name in T2 takes for the periodical: after JF,
+// before JO and the abbreviations.
 inline constexpr std::uint8_t kRisT2PeriodicalRank = 1;
 
-// The entry of the tag that starts head (at least kRisTagLength characters),
-// matched exactly and case-sensitively; nullptr for none of ours.
+// The entry of the tag of a tag line (its first two characters), matched
+// exactly and case-sensitively; nullptr for none of ours.
 const RisTag* FindRisTag(std::string_view head);
-
-// The field of a tag, kRisRecordEnd for "ER  - ", 0 for none of ours.
-int RisFieldOfTag(std::string_view tag);
 
 // The tag written before a field's value; empty for a field without one.
 // The DOI field's tag depends on whether value is a DOI.

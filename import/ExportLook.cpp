@@ -1,8 +1,9 @@
 #include "import/ExportLook.h"
 
+#include "fields/EndNoteTags.h"
 #include "fields/FieldCatalogue.h"
+#include "fields/RisTags.h"
 #include "platform/Charset.h"
-#include "platform/Files.h"
 
 #include <algorithm>
 #include <array>
@@ -41,10 +42,54 @@ bool IsEndNoteFieldName(std::string_view word) {
   return false;
 }
 
-// Two or more of its tab-separated values name EndNote fields, and nothing
-// ends a record on it: a header row, not a reference.
-bool IsHeaderRow(std::string_view line) {
-  if (line.find('\t') == std::string_view::npos || line.find('\xB0') != std::string_view::npos) {
+// The degree sign in the file's own character set.
+std::string_view RecordEnd(const ExportHead& head) { return head.utf8 ? "\xC2\xB0" : "\xB0"; }
+
+bool HeadRuleTakes(const TagHeadRule& rule, std::string_view line) {
+  const bool whole = line.size() <= rule.longest;
+  return rule.headLength(line.substr(0, rule.longest), whole) > 0;
+}
+
+bool IsRisTypeLine(std::string_view line) {
+  return line.starts_with("TY") && HeadRuleTakes(kRisHeadRule, line);
+}
+
+}  // namespace
+
+ExportHead HeadOfExport(std::string_view bytes, InputText text) {
+  if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+  ExportHead head{bytes, bytes, {}, text == InputText::Utf8};
+  std::string_view& rest = head.text;
+  const std::size_t start = std::find_if_not(rest.begin(), rest.end(), IsBlank) - rest.begin();
+  // Leading blank lines are no part of the first record; the blanks that
+  // start its line are.
+  const std::size_t lineStart = start == rest.size() ? start : rest.rfind('\n', start) + 1;
+  rest.remove_prefix(std::min(lineStart, rest.size()));
+  head.firstLine = FirstLine(rest);
+  return head;
+}
+
+bool LooksBinary(const ExportHead& head) {
+  for (std::string_view signature : kBinarySignatures) {
+    if (head.bytes.starts_with(signature)) return true;
+  }
+  return head.bytes.find('\0') != std::string_view::npos;
+}
+
+bool HoldsOnlyBlanks(const ExportHead& head) {
+  return std::all_of(head.text.begin(), head.text.end(), IsBlank);
+}
+
+bool OpensWithRisRecord(const ExportHead& head) { return IsRisTypeLine(head.firstLine); }
+
+bool OpensWithPercentTag(const ExportHead& head) {
+  return HeadRuleTakes(kEndNoteHeadRule, head.firstLine);
+}
+
+bool OpensWithHeaderRow(const ExportHead& head) {
+  const std::string_view line = FirstLine(head.bytes);
+  if (line.find('\t') == std::string_view::npos ||
+      line.find(RecordEnd(head)) != std::string_view::npos) {
     return false;
   }
   int names = 0;
@@ -56,43 +101,22 @@ bool IsHeaderRow(std::string_view line) {
   return names >= 2;
 }
 
-bool IsTaggedLine(std::string_view line) {
-  return line.size() >= 2 && line[0] == '%' && line[1] != ' ' &&
-         (line.size() == 2 || line[2] == ' ');
+// A type line with a tag line after it, so that a line of prose in an
+// abstract that happens to start "TY - " makes no RIS file.
+bool HoldsRisRecord(const ExportHead& head) {
+  bool afterType = false;
+  for (std::string_view rest = head.text; !rest.empty();) {
+    const std::string_view line = FirstLine(rest);
+    rest.remove_prefix(std::min(line.size() + 1, rest.size()));
+    if (std::all_of(line.begin(), line.end(), IsBlank)) continue;
+    if (afterType) return HeadRuleTakes(kRisHeadRule, line);
+    afterType = IsRisTypeLine(line);
+  }
+  return false;
 }
 
-}  // namespace
-
-ExportLook LookAtExportBytes(std::string_view head) {
-  for (std::string_view signature : kBinarySignatures) {
-    if (head.starts_with(signature)) return ExportLook::NotText;
-  }
-  if (head.find('\0') != std::string_view::npos) return ExportLook::NotText;
-  if (head.starts_with(kUtf8ByteOrderMark)) head.remove_prefix(kUtf8ByteOrderMark.size());
-  const std::size_t start =
-      std::find_if_not(head.begin(), head.end(), IsBlank) - head.begin();
-  if (start == head.size()) return ExportLook::Empty;
-  // Leading blank lines are no part of the first record.
-  const std::string_view first = FirstLine(head.substr(head.rfind('\n', start) + 1));
-  if (first.starts_with("TY  -")) return ExportLook::Ris;
-  if (first.starts_with("%0 ") || IsTaggedLine(first)) return ExportLook::EndNoteTagged;
-  if (IsHeaderRow(FirstLine(head))) return ExportLook::TabHeader;
-  // In Windows-1252 or, as C2 B0, in UTF-8 alike.
-  if (head.find('\xB0') != std::string_view::npos) return ExportLook::EndNoteTab;
-  return ExportLook::Text;
-}
-
-ExportLook LookAtExport(const std::string& path) {
-  InputFile in;
-  if (!in.open(path)) return ExportLook::Text;
-  std::string head;
-  for (auto chunk = in.buffered(); !chunk.empty() && head.size() < kLookLength;
-       chunk = in.buffered()) {
-    const std::size_t take = std::min(chunk.size(), kLookLength - head.size());
-    head.append(chunk.substr(0, take));
-    in.consume(take);
-  }
-  return LookAtExportBytes(head);
+bool HoldsRecordEnd(const ExportHead& head) {
+  return head.bytes.find(RecordEnd(head)) != std::string_view::npos;
 }
 
 }  // namespace tk

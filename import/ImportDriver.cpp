@@ -7,14 +7,10 @@
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
-#include "import/ExportLook.h"
-#include "import/GenericPrePass.h"
 #include "import/IfoWriter.h"
+#include "import/ImportFormats.h"
 #include "import/ImportMessages.h"
 #include "import/OutputNaming.h"
-#include "import/RisReader.h"
-#include "import/TabExportReader.h"
-#include "import/TaggedReader.h"
 #include "platform/Charset.h"
 #include "platform/InstallRequestStore.h"
 
@@ -28,68 +24,11 @@ std::vector<Notice> ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui
   return notices;
 }
 
-// The ProCite reader on the reduced file, once the pre-pass wrote it whole.
-// A failed pre-pass ends the file with no records.
-ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
-  const std::string reduced = GenericIntermediatePath(run);
-  // What an earlier run reduced must never pass for this export.
-  RemoveFile(reduced);
-  ReadResult prepared = PrepareGenericExport(run, ui);
-  if (prepared.status != ReadStatus::Read || !prepared.failedFile.empty()) {
-    prepared.records = 0;
-    return prepared;
-  }
-  run.written.push_back(reduced);
-  run.inputPath = reduced;
-  if (run.inputText == InputText::Utf8) run.inputText = InputText::Transcoded;
-  return ReadProCiteExport(setup, run, ui);
-}
-
-ReadResult ReadExport(const FieldSetup& setup, ImportRun& run, ExportLook look, Ui& ui) {
-  switch (setup.mode) {
-    case Mode::RefMan:
-      return ReadRefManExport(setup, run, ui);
-    case Mode::ProCite:
-      return ReadProCiteExport(setup, run, ui);
-    case Mode::ProCiteGeneric:
-      return ReadGenericExport(setup, run, ui);
-    case Mode::EndNote:
-      break;
-  }
-  if (look == ExportLook::Ris) return ReadRisIntoEndNote(setup, run, ui);
-  if (look == ExportLook::EndNoteTagged) return ReadEndNoteTaggedExport(setup, run, ui);
-  return ReadEndNoteExport(setup, run, ui);
-}
-
-// Files no reader of the mode may take at all: they would become junk.
-Refusal RefusalBeforeReading(Mode mode, ExportLook look) {
-  switch (look) {
-    case ExportLook::Empty:
-      return Refusal::Empty;
-    case ExportLook::NotText:
-      return Refusal::NotText;
-    case ExportLook::Ris:
-      return mode == Mode::EndNote || mode == Mode::RefMan ? Refusal::None : Refusal::RisExport;
-    case ExportLook::EndNoteTagged:
-      return mode == Mode::EndNote ? Refusal::None : Refusal::EndNoteTagged;
-    case ExportLook::TabHeader:
-      return mode == Mode::RefMan ? Refusal::None : Refusal::HeaderRow;
-    case ExportLook::EndNoteTab:
-    case ExportLook::Text:
-      return Refusal::None;
-  }
-  return Refusal::None;
-}
-
 // Why a file read gave nothing to convert.
-Refusal RefusalAfterReading(Mode mode, ExportLook look, const ReadResult& read) {
+Refusal RefusalAfterReading(const FormatInMode& taken, const ReadResult& read) {
   if (read.status != ReadStatus::Read || !read.failedFile.empty()) return Refusal::None;
   if (read.noRecordEnd) return Refusal::NoRecordEnds;
-  if (read.records > 0) return Refusal::None;
-  if (mode == Mode::RefMan) {
-    return look == ExportLook::EndNoteTab ? Refusal::EndNoteTab : Refusal::NoRisRecord;
-  }
-  return mode == Mode::EndNote && look == ExportLook::Text ? Refusal::NoRecordEnds : Refusal::None;
+  return read.records > 0 ? Refusal::None : taken.nothingRead;
 }
 
 // What went wrong (after saying so) when there is no description to convert with.
@@ -116,7 +55,7 @@ FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcom
 
 std::string ImportDialogFilter(Mode mode) {
   const ModeInfo& info = InfoOf(mode);
-  return std::string(info.importFilter) + info.moreImportFilters + "|" + kAllFilesFilter;
+  return std::string(info.importFilter) + OfferedImportFilters(mode) + "|" + kAllFilesFilter;
 }
 
 std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
@@ -171,12 +110,13 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
       break;
   }
   const std::string readFrom = run.inputPath;
-  const ExportLook look = LookAtExport(run.inputPath);
-  Refusal refused = RefusalBeforeReading(setup.mode, look);
+  const ImportFormat& format = FormatOfExport(run.inputPath, run.inputText);
+  const FormatInMode& taken = format.in(setup.mode);
+  Refusal refused = format.refusal;
   ReadResult read;
-  if (refused == Refusal::None) {
-    read = ReadExport(setup, run, look, ui);
-    refused = RefusalAfterReading(setup.mode, look, read);
+  if (taken.reader) {
+    read = taken.reader(setup, run, ui);
+    refused = RefusalAfterReading(taken, read);
     if (refused != Refusal::None) read.records = 0;
   }
   // A pipe's copy has served its one purpose.

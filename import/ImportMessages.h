@@ -73,5 +73,8 @@ inline std::string ValuesReplacedLine(int record, std::string_view tags) {
   return "Values replaced in Record " + std::to_string(record) + ": " + std::string(tags);
 }
 inline constexpr char kTagsWithoutFieldLead[] = "Tags without a field: ";
+// Lines whose value a better tag of the same field kept out ("DA  - 2021/03/15"
+// beside "PY  - 2021"), or a repeat of a tag that keeps its first value.
+inline constexpr char kValuesLeftOutLead[] = "Values left out for a better tag: ";
 
 }  // namespace tk

@@ -1,37 +1,21 @@
 #include "import/RisReader.h"
 
 #include "fields/RisTags.h"
-#include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/FieldValues.h"
 #include "import/ImportMessages.h"
+#include "import/TagLines.h"
 #include "import/UnplacedTags.h"
 #include "platform/Charset.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
 namespace tk {
 namespace {
 
-constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
-constexpr StopBytes kLineEndsAndMarks =
-    MakeStopBytes({'\r', '\n', static_cast<unsigned char>(kReplacedMark)});
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-bool IsLetterOrDigit(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
-// Two letters or digits, one or two blanks, a hyphen: the start of a tag
-// line, whether or not the tag is one of ours.
-bool LooksLikeTag(std::string_view head) {
-  if (head.size() < 4 || !IsLetterOrDigit(head[0]) || !IsLetterOrDigit(head[1]) || head[2] != ' ') {
-    return false;
-  }
-  return head[3] == '-' || (head.size() >= 5 && head[3] == ' ' && head[4] == '-');
-}
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && IsBlankOrTab(text.front())) text.remove_prefix(1);
@@ -39,14 +23,31 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-class RisReader {
+bool SameValue(const ValueBuffer& a, const ValueBuffer& b) {
+  return a.length() == b.length() && a.kept() == b.kept();
+}
+
+// Builds the records of a RIS export from its lines.
+class RisReader final : public TagLineEvents {
 public:
   RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile& out);
 
   void read(InputFile& in, ReadResult& result);
 
+  void tagLine(std::string_view head) override;
+  void textLine() override;
+  void value(std::string_view bytes) override;
+  void lostCharacter() override {
+    if (inRecord_) tally_.lost.mark();
+  }
+  void lineEnd() override;
+  void blankLine() override {}
+  void end() override {
+    if (inRecord_) writeRecord();
+  }
+
 private:
-  enum class Line { Head, Value, Continuation, Ignored };
+  enum class Line { Value, Continuation, KeptOut, Ignored };
   // Where a tag line's value is gathered: a field, or for three tags whose
   // field is settled only when the record ends, a place of their own.
   static constexpr int kAbstractTagSlot = kRisRecordEnd;
@@ -54,27 +55,24 @@ private:
   struct Slot {
     ValueBuffer* value = nullptr;
     std::uint8_t rank = kNotGiven;  // of the line that filled it
+    const RisTag* tag = nullptr;    // that line's
   };
-  // A value a tag line replaced, kept until the line shows it had a value.
+  // What a single-valued line replaced, kept until the line shows it had a
+  // value: a line without one gives the field back as it was.
   struct Displaced {
     Slot* slot = nullptr;
     int field = 0;  // 0 for a value kept apart
-    std::uint8_t rank = kNotGiven;
-    bool sameRank = false;
-    std::string_view tag;
+    Slot before;
   };
 
-  void take(char c);
-  void takeStop(char c);
-  void feed(char c);
-  void endLine();
-  void settleLine();
-  void decideTagLine();
-  void decideShortLine();
   void openLine(const RisTag& tag);
   bool openLast(const RisTag& tag, Slot& slot);
+  void keepOut(const RisTag& tag, Slot& slot);
   Slot& slotOf(const RisTag& tag);
-  void startContinuation();
+  void settleLine();
+  void settleReplaced(const Displaced& d, const ValueBuffer& old);
+  void noteLeftOut(const RisTag& worse, int field, const ValueBuffer& worseValue,
+                   const ValueBuffer& kept);
   void continueWith(char c);
   void startRecord();
   void placeLateValues();
@@ -88,6 +86,7 @@ private:
   RecordTally tally_;
   bool inRecord_ = false;
   UnplacedTags unplaced_;
+  UnplacedTags leftOut_{kValuesLeftOutLead};
 
   // Kept apart from their fields, which may keep none of them: the type, read
   // by the title rules; the secondary title, which may name the journal; AB,
@@ -100,19 +99,20 @@ private:
   std::string replacedTags_;  // of the open record, for the log
   Displaced displaced_;
   ValueBuffer displacedValue_;  // as wide as the widest field
+  // A line a better tag keeps out of its field, read to see what it held.
+  const RisTag* keptOutTag_ = nullptr;
+  Slot* keptOutSlot_ = nullptr;
+  ValueBuffer keptOutValue_;
   std::size_t separatorAt_ = 0;  // where a joining line's separator went
   ValueBuffer* separated_ = nullptr;
 
   ValueBuffer* lastValue_ = nullptr;  // where continuation lines go; none = nullptr
   char continuationMark_ = ' ';
 
-  Line line_ = Line::Head;
-  std::array<char, kRisTagLength> head_{};
-  std::size_t headLength_ = 0;
+  Line line_ = Line::Ignored;
   ValueBuffer* target_ = nullptr;  // where the current line's value goes
-  bool started_ = false;           // a continuation's first non-blank byte was seen
+  bool started_ = false;           // a continuation's first byte was joined
   std::string blanks_;             // blanks held back until more text follows
-  bool afterCr_ = false;           // a LF right after a CR ends no second line
 };
 
 // Each place kept apart is as wide as the widest field it may end in, so
@@ -131,6 +131,7 @@ RisReader::RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile
   std::size_t widest = 0;
   for (int n = 1; n <= record_.fieldCount(); ++n) widest = std::max(widest, record_.value(n).limit());
   displacedValue_ = ValueBuffer(std::max(widest, type_.limit()));
+  keptOutValue_ = ValueBuffer(displacedValue_.limit());
   for (int n = 1; n <= record_.fieldCount() && n < kAbstractTagSlot; ++n) {
     slots_[n].value = &record_.value(n);
   }
@@ -141,110 +142,14 @@ RisReader::RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile
 
 void RisReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
-  const StopScanner scanner(HoldsReplacedMarks(run_.inputText) ? kLineEndsAndMarks : kLineEnds);
-  // A UTF-8 byte-order mark before the first tag is not part of it.
-  std::size_t bomMatched = 0;
-  int c = in.get();
-  const std::string_view bom = kUtf8ByteOrderMark;
-  while (c >= 0 && bomMatched < bom.size() && c == static_cast<unsigned char>(bom[bomMatched])) {
-    ++bomMatched;
-    c = in.get();
-  }
-  if (bomMatched < bom.size()) {
-    for (std::size_t i = 0; i < bomMatched; ++i) feed(bom[i]);
-  }
-  if (c >= 0) takeStop(static_cast<char>(c));
-  ScanRuns(
-      in, pump, scanner,
-      [&](std::string_view run) {
-        // A line's head and a continuation go byte by byte; the rest of a
-        // tag line is its value, or nothing.
-        while (!run.empty() && (line_ == Line::Head || line_ == Line::Continuation)) {
-          take(run.front());
-          run.remove_prefix(1);
-        }
-        if (line_ == Line::Value) target_->append(run.data(), run.size());
-        afterCr_ = false;
-      },
-      [&](char stop) {
-        takeStop(stop);
-        return true;
-      });
-  EndRead(in, pump, tally_, result, [&] {
-    endLine();
-    if (inRecord_) writeRecord();
-  });
+  TagLineScanner scanner(kRisHeadRule, HoldsReplacedMarks(run_.inputText), *this);
+  scanner.scan(in, pump);
+  EndRead(in, pump, tally_, result, [&] { scanner.finish(); });
   unplaced_.log(run_);
+  leftOut_.log(run_);
 }
 
-// Only a transcoded input can hold the mark, and there it is a lost
-// character, written as "?".
-void RisReader::takeStop(char c) {
-  if (c != kReplacedMark || !HoldsReplacedMarks(run_.inputText)) {
-    take(c);
-    return;
-  }
-  take('?');
-  if (inRecord_) tally_.lost.mark();
-}
-
-// CR LF, LF and a lone CR all end a line.
-void RisReader::take(char c) {
-  if (c == '\r' || (c == '\n' && !afterCr_)) {
-    endLine();
-  } else if (c != '\n') {
-    feed(c);
-  }
-  afterCr_ = c == '\r';
-}
-
-void RisReader::feed(char c) {
-  switch (line_) {
-    case Line::Head:
-      head_[headLength_++] = c;
-      if (headLength_ == kRisTagLength) decideTagLine();
-      break;
-    case Line::Value:
-      target_->push(c);
-      break;
-    case Line::Continuation:
-      continueWith(c);
-      break;
-    case Line::Ignored:
-      break;
-  }
-}
-
-void RisReader::endLine() {
-  if (line_ == Line::Head && headLength_ > 0) decideShortLine();
-  if (displaced_.slot || separated_) settleLine();
-  line_ = Line::Head;
-  headLength_ = 0;
-}
-
-// A tag line without a value erases nothing and adds no separator; a value
-// that replaced a different one of its rank is a value lost.
-void RisReader::settleLine() {
-  if (separated_ && separated_->length() == separatorAt_ + 1) separated_->shrink(separatorAt_);
-  separated_ = nullptr;
-  Displaced& d = displaced_;
-  if (!d.slot) return;
-  ValueBuffer& value = *d.slot->value;
-  const ValueBuffer& old = displacedValue_;
-  if (value.empty()) {
-    value.append(old);
-    d.slot->rank = d.rank;
-  } else if (d.sameRank && d.field && record_.selected(d.field) &&
-             (value.length() != old.length() || value.kept() != old.kept())) {
-    if (replacedTags_.find(d.tag.substr(0, 2)) == std::string::npos) {
-      replacedTags_ += (replacedTags_.empty() ? "" : ", ") + std::string(d.tag.substr(0, 2));
-    }
-  }
-  d.slot = nullptr;
-}
-
-void RisReader::decideTagLine() {
-  const std::string_view head(head_.data(), kRisTagLength);
+void RisReader::tagLine(std::string_view head) {
   const RisTag* tag = FindRisTag(head);
   line_ = Line::Ignored;
   if (tag && tag->role == RisRole::Type) {
@@ -258,34 +163,40 @@ void RisReader::decideTagLine() {
     inRecord_ = false;
   } else if (tag) {
     if (isField(tag->field)) openLine(*tag);
-  } else if (LooksLikeTag(head)) {
-    if (head[3] == ' ') unplaced_.count(head[0], head[1]);
-    lastValue_ = nullptr;
   } else {
-    startContinuation();
+    unplaced_.count(head[0], head[1]);
+    lastValue_ = nullptr;
   }
 }
 
-void RisReader::decideShortLine() {
-  std::string_view line(head_.data(), headLength_);
-  if (line == "TY  -") {
-    if (inRecord_) writeRecord();
-    startRecord();
-    return;
+// A line that is no tag line continues the last tag line's value: trimmed
+// of blanks and tabs at both ends and joined to it with one blank, or after
+// a keyword as a keyword of its own.
+void RisReader::textLine() {
+  line_ = inRecord_ && lastValue_ ? Line::Continuation : Line::Ignored;
+  started_ = false;
+  blanks_.clear();
+}
+
+void RisReader::value(std::string_view bytes) {
+  switch (line_) {
+    case Line::Value:
+      target_->append(bytes.data(), bytes.size());
+      break;
+    case Line::KeptOut:
+      keptOutValue_.append(bytes.data(), bytes.size());
+      break;
+    case Line::Continuation:
+      for (char c : bytes) continueWith(c);
+      break;
+    case Line::Ignored:
+      break;
   }
-  if (!inRecord_) return;
-  if (line == "ER  -") {
-    writeRecord();
-    inRecord_ = false;
-  } else if (LooksLikeTag(line)) {
-    const std::array<char, kRisTagLength> full{line[0], line[1], ' ', ' ', '-', ' '};
-    if (line.size() == 5 && !FindRisTag({full.data(), full.size()})) {
-      unplaced_.count(line[0], line[1]);
-    }
-    lastValue_ = nullptr;
-  } else {
-    startContinuation();
-  }
+}
+
+void RisReader::lineEnd() {
+  settleLine();
+  line_ = Line::Ignored;
 }
 
 RisReader::Slot& RisReader::slotOf(const RisTag& tag) {
@@ -318,11 +229,12 @@ void RisReader::openLine(const RisTag& tag) {
       break;
     case RisJoin::Last:
       if (!openLast(tag, slot)) {
-        lastValue_ = nullptr;
+        keepOut(tag, slot);
         return;
       }
       break;
   }
+  if (tag.rank < slot.rank) slot.tag = &tag;
   slot.rank = std::min(slot.rank, tag.rank);
   lastValue_ = &value;
   // EndNote puts a keyword of its own on each line after a KW line.
@@ -332,32 +244,76 @@ void RisReader::openLine(const RisTag& tag) {
 }
 
 // Whether a single-valued field takes the line: not when a better tag gave
-// it. What the line replaces is kept until the line shows it has a value.
+// it, nor when it keeps its first value. What the line replaces is kept
+// until the line shows it has a value.
 bool RisReader::openLast(const RisTag& tag, Slot& slot) {
   if (slot.rank != kNotGiven) {
     newer_ = true;
-    if (tag.rank > slot.rank) return false;
+    if (tag.rank > slot.rank || (tag.firstWins && slot.tag == &tag)) return false;
   }
   ValueBuffer& value = *slot.value;
-  if (!value.empty()) {
-    const int field = static_cast<int>(&slot - slots_.data());
-    displaced_ = {&slot, field < kAbstractTagSlot ? field : 0, slot.rank, tag.rank == slot.rank,
-                  tag.tag};
-    displacedValue_.clear();
-    displacedValue_.append(value);
-  }
+  const int field = static_cast<int>(&slot - slots_.data());
+  displaced_ = {&slot, field < kAbstractTagSlot ? field : 0, slot};
+  displacedValue_.clear();
+  displacedValue_.append(value);
   value.clear();
+  slot.tag = &tag;
   return true;
 }
 
-// A line that is no tag line continues the last tag line's value: trimmed
-// of blanks and tabs at both ends and joined to it with one blank, or after
-// a keyword as a keyword of its own.
-void RisReader::startContinuation() {
-  line_ = lastValue_ ? Line::Continuation : Line::Ignored;
-  started_ = false;
-  blanks_.clear();
-  for (std::size_t i = 0; i < headLength_; ++i) feed(head_[i]);
+// The line is read aside, so that a value it held is not lost unsaid.
+void RisReader::keepOut(const RisTag& tag, Slot& slot) {
+  keptOutTag_ = &tag;
+  keptOutSlot_ = &slot;
+  keptOutValue_.clear();
+  lastValue_ = nullptr;
+  line_ = Line::KeptOut;
+}
+
+// A tag line without a value erases nothing, holds nothing back and adds no
+// separator; a value that replaced a different one is a value lost.
+void RisReader::settleLine() {
+  if (separated_ && separated_->length() == separatorAt_ + 1) separated_->shrink(separatorAt_);
+  separated_ = nullptr;
+  if (keptOutTag_) {
+    const int field = static_cast<int>(keptOutSlot_ - slots_.data());
+    noteLeftOut(*keptOutTag_, field, keptOutValue_, *keptOutSlot_->value);
+    keptOutTag_ = nullptr;
+  }
+  Displaced& d = displaced_;
+  if (!d.slot) return;
+  if (d.slot->value->empty()) {
+    d.slot->value->append(displacedValue_);
+    d.slot->rank = d.before.rank;
+    d.slot->tag = d.before.tag;
+  } else if (!displacedValue_.empty()) {
+    settleReplaced(d, displacedValue_);
+  }
+  d.slot = nullptr;
+}
+
+void RisReader::settleReplaced(const Displaced& d, const ValueBuffer& old) {
+  const Slot& now = *d.slot;
+  if (now.rank < d.before.rank) {
+    noteLeftOut(*d.before.tag, d.field, old, *now.value);
+    return;
+  }
+  if (!d.field || !record_.selected(d.field) || SameValue(*now.value, old)) return;
+  const std::string_view tag = now.tag->tag.substr(0, 2);
+  if (replacedTags_.find(tag) == std::string::npos) {
+    replacedTags_ += (replacedTags_.empty() ? "" : ", ") + std::string(tag);
+  }
+}
+
+// A value a better tag's kept out of a field that is taken, and that says
+// more than the kept one (a full date beside its year), is logged.
+void RisReader::noteLeftOut(const RisTag& worse, int field, const ValueBuffer& worseValue,
+                            const ValueBuffer& kept) {
+  if (field >= kAbstractTagSlot || !record_.selected(field) || worseValue.empty() ||
+      SameValue(worseValue, kept)) {
+    return;
+  }
+  leftOut_.count(worse.tag[0], worse.tag[1]);
 }
 
 void RisReader::continueWith(char c) {
@@ -365,7 +321,7 @@ void RisReader::continueWith(char c) {
   if (IsBlankOrTab(c)) {
     // Blanks beyond what the value can still keep change nothing.
     std::size_t room = value.limit() - value.kept().size();
-    if (started_ && blanks_.size() < room) blanks_.push_back(c);
+    if (blanks_.size() < room) blanks_.push_back(c);
     return;
   }
   if (!started_) {
@@ -389,7 +345,7 @@ void RisReader::startRecord() {
   type_.clear();
   secondaryTitle_.clear();
   abstractTag_.clear();
-  for (Slot& slot : slots_) slot.rank = kNotGiven;
+  for (Slot& slot : slots_) slot = {slot.value};
   newer_ = false;
   replacedTags_.clear();
   slots_[kRisRecordType].rank = 0;
@@ -419,7 +375,8 @@ void RisReader::placeLateValues() {
 }
 
 void RisReader::writeRecord() {
-  if (displaced_.slot || separated_) settleLine();
+  settleLine();
+  line_ = Line::Ignored;
   placeLateValues();
   const bool cut = WriteCsvValues(out_, record_);
   if (cut) ++tally_.truncated;

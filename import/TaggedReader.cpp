@@ -2,14 +2,15 @@
 
 #include "fields/EndNoteTags.h"
 #include "fields/RisTags.h"
-#include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
 #include "import/FieldValues.h"
+#include "import/TagLines.h"
 #include "import/UnplacedTags.h"
 #include "platform/Charset.h"
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -18,46 +19,29 @@ namespace {
 
 enum class Format { Percent, Ris };
 
-constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
-constexpr StopBytes kLineEndsAndMarks =
-    MakeStopBytes({'\r', '\n', static_cast<unsigned char>(kReplacedMark)});
 constexpr int kPagesField = 11;
 constexpr int kRisEndPage = 10;
 
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-bool IsLetterOrDigit(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
 
-enum class Line { Open, End, Field, EndPage, Unplaced, Blank, Other };
+enum class Line { Open, End, Field, EndPage, Unplaced };
 
-// What a line's head says it is.
+// What a tag line's head says it is.
 struct LineKind {
-  Line kind = Line::Other;
+  Line kind = Line::Unplaced;
   int field = 0;
   std::uint8_t rank = 0;
 };
 
-// whole: the head is the whole line, so blanks alone make it a blank line.
-LineKind PercentLine(std::string_view head, bool whole) {
-  if (whole && std::all_of(head.begin(), head.end(), IsBlankOrTab)) return {Line::Blank};
-  if (head.size() < 2 || head[0] != '%' || (head.size() > 2 && head[2] != ' ')) return {};
+LineKind PercentLine(std::string_view head) {
   if (head[1] == '0') return {Line::Open};
   const EndNoteTag* tag = FindEndNoteTag(head[1]);
   if (!tag) return {Line::Unplaced};
   return {Line::Field, tag->field, tag->rank};
 }
 
-// "XX  - " or, for a tag line without a value, "XX  -".
-bool IsRisTagHead(std::string_view head) {
-  return head.size() >= 5 && IsLetterOrDigit(head[0]) && IsLetterOrDigit(head[1]) &&
-         head.substr(2, 3) == "  -" && (head.size() == 5 || head[5] == ' ');
-}
-
 LineKind RisLine(std::string_view head) {
-  if (!IsRisTagHead(head)) return {};
-  const std::array<char, kRisTagLength> full{head[0], head[1], ' ', ' ', '-', ' '};
-  const RisTag* tag = FindRisTag({full.data(), full.size()});
+  const RisTag* tag = FindRisTag(head);
   if (!tag) return {Line::Unplaced};
   if (tag->role == RisRole::Type) return {Line::Open};
   if (tag->role == RisRole::End) return {Line::End};
@@ -69,7 +53,14 @@ LineKind RisLine(std::string_view head) {
   return {Line::Field, field, tag->rank};
 }
 
-class TaggedReader {
+// Builds the records of either export from its lines. A RIS record runs from
+// "TY  - " to "ER  - ". A `%` reference has no end line of its own: a blank
+// line may end it or sit inside it (several exporters put blank lines
+// between a reference's tags, or between the paragraphs of an abstract), so
+// it ends only where the next one plainly begins: at a second %0, or after a
+// blank line at a tag it already holds. A title before %0 is the same
+// reference, as library catalogues write it.
+class TaggedReader final : public TagLineEvents {
 public:
   TaggedReader(Format format, const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile& out)
       : format_(format),
@@ -78,23 +69,40 @@ public:
         out_(out),
         record_(setup),
         endPage_(record_.fieldCount() >= kPagesField ? record_.value(kPagesField).limit() : 0),
-        ranks_(static_cast<std::size_t>(record_.fieldCount()) + 1, kNotGiven) {}
+        ranks_(static_cast<std::size_t>(record_.fieldCount()) + 1, kNotGiven) {
+    std::size_t widest = 0;
+    for (int n = 1; n <= record_.fieldCount(); ++n) {
+      widest = std::max(widest, record_.value(n).limit());
+    }
+    before_ = ValueBuffer(widest);
+    keptOut_ = ValueBuffer(widest);
+    filledBy_.resize(ranks_.size());
+  }
 
   void read(InputFile& in, ReadResult& result);
 
+  void tagLine(std::string_view head) override;
+  void textLine() override;
+  void value(std::string_view bytes) override {
+    if (target_) target_->append(bytes.data(), bytes.size());
+  }
+  void lostCharacter() override {
+    if (inRecord_) tally_.lost.mark();
+  }
+  void lineEnd() override;
+  void blankLine() override {
+    if (format_ == Format::Percent && inRecord_) afterBlank_ = true;
+  }
+  void end() override {
+    if (inRecord_) writeRecord();
+  }
+
 private:
-  enum class State { Head, Value, Continuation, Ignored };
   static constexpr std::uint8_t kNotGiven = 0xFF;
 
-  std::size_t headLength() const {
-    return format_ == Format::Percent ? kEndNoteTagLength : kRisTagLength;
-  }
-  void take(char c);
-  void feed(char c);
-  void endLine();
-  void decideLine(bool whole);
-  void openValue(const LineKind& line);
-  void continueWith(char c);
+  bool startsNextReference(Line kind, char tag) const;
+  void openValue(const LineKind& line, std::string_view head);
+  void noteLeftOut(std::array<char, 2> tag, int field, const ValueBuffer& left);
   void startRecord();
   void writeRecord();
   bool isField(int n) const { return n >= 1 && n <= record_.fieldCount(); }
@@ -108,127 +116,105 @@ private:
   std::vector<std::uint8_t> ranks_;  // by field, of the line that filled it
   RecordTally tally_;
   UnplacedTags unplaced_;
+  UnplacedTags leftOut_{kValuesLeftOutLead};
   bool inRecord_ = false;
 
-  State state_ = State::Head;
-  std::string head_;
+  std::bitset<256> held_;    // the `%` tags the open reference holds
+  bool afterBlank_ = false;  // a blank line came after the reference's last line
+
   ValueBuffer* target_ = nullptr;  // the open line's value
   ValueBuffer* last_ = nullptr;    // where a continuation goes
   int lastField_ = 0;
+  // A single value's line: the value and rank it replaced, given back by a
+  // line without a value.
+  std::uint8_t* rankOpened_ = nullptr;
+  std::uint8_t rankBefore_ = kNotGiven;
+  ValueBuffer before_;                // as wide as the widest field
+  std::vector<std::array<char, 2>> filledBy_;  // by field, the tag of its value
+  std::array<char, 2> beforeBy_{};
+  // A line a better tag keeps out of its field, read to see what it held.
+  ValueBuffer keptOut_;
+  int keptOutField_ = 0;
+  std::array<char, 2> keptOutBy_{};
   ValueBuffer* separated_ = nullptr;  // a separator the line may not earn
   std::size_t separatorAt_ = 0;
-  bool afterCr_ = false;
-  bool atStart_ = true;  // before the first byte, where a byte-order mark may be
 };
 
 void TaggedReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
-  const bool marked = HoldsReplacedMarks(run_.inputText);
-  const StopScanner scanner(marked ? kLineEndsAndMarks : kLineEnds);
-  ScanRuns(
-      in, pump, scanner,
-      [&](std::string_view run) {
-        if (atStart_ && run.starts_with(kUtf8ByteOrderMark)) {
-          run.remove_prefix(kUtf8ByteOrderMark.size());
-        }
-        atStart_ = false;
-        while (!run.empty() && state_ != State::Value) {
-          feed(run.front());
-          run.remove_prefix(1);
-        }
-        if (!run.empty()) target_->append(run.data(), run.size());
-        afterCr_ = false;
-      },
-      [&](char stop) {
-        atStart_ = false;
-        if (stop == kReplacedMark && marked) {
-          feed('?');
-          if (inRecord_) tally_.lost.mark();
-          afterCr_ = false;
-        } else {
-          take(stop);
-        }
-        return true;
-      });
-  EndRead(in, pump, tally_, result, [&] {
-    endLine();
-    if (inRecord_) writeRecord();
-  });
+  TagLineScanner scanner(format_ == Format::Percent ? kEndNoteHeadRule : kRisHeadRule,
+                         HoldsReplacedMarks(run_.inputText), *this);
+  scanner.scan(in, pump);
+  EndRead(in, pump, tally_, result, [&] { scanner.finish(); });
   unplaced_.log(run_);
+  leftOut_.log(run_);
 }
 
-// CR LF, LF and a lone CR all end a line.
-void TaggedReader::take(char c) {
-  if (c == '\r' || (c == '\n' && !afterCr_)) endLine();
-  afterCr_ = c == '\r';
+bool TaggedReader::startsNextReference(Line kind, char tag) const {
+  if (!inRecord_) return false;
+  if (format_ == Format::Ris) return kind == Line::Open;
+  return held_[static_cast<unsigned char>(tag)] && (kind == Line::Open || afterBlank_);
 }
 
-void TaggedReader::feed(char c) {
-  switch (state_) {
-    case State::Head:
-      head_.push_back(c);
-      if (head_.size() == headLength()) decideLine(false);
-      break;
-    case State::Value:
-      target_->push(c);
-      break;
-    case State::Continuation:
-      continueWith(c);
-      break;
-    case State::Ignored:
-      break;
+void TaggedReader::tagLine(std::string_view head) {
+  const LineKind line = format_ == Format::Percent ? PercentLine(head) : RisLine(head);
+  target_ = nullptr;
+  const char tag = head[1];
+  if (startsNextReference(line.kind, tag)) writeRecord();
+  if (line.kind == Line::End) {
+    if (inRecord_) writeRecord();
+    last_ = nullptr;
+    return;
   }
-}
-
-void TaggedReader::endLine() {
-  if (state_ == State::Head) decideLine(true);
-  // A repeated line without a value adds no separator.
-  if (separated_ && separated_->length() == separatorAt_ + 1) separated_->shrink(separatorAt_);
-  separated_ = nullptr;
-  state_ = State::Head;
-  head_.clear();
-}
-
-void TaggedReader::decideLine(bool whole) {
-  const LineKind line = format_ == Format::Percent ? PercentLine(head_, whole) : RisLine(head_);
-  state_ = State::Ignored;
+  // A tagged reference need not open with %0.
+  if (!inRecord_ && (line.kind == Line::Open || format_ == Format::Percent)) startRecord();
+  if (!inRecord_) return;
+  held_[static_cast<unsigned char>(tag)] = true;
+  afterBlank_ = false;
   switch (line.kind) {
     case Line::Open:
-      if (inRecord_) writeRecord();
-      startRecord();
-      openValue({Line::Field, kEndNoteTypeField, 0});
+      openValue({Line::Field, kEndNoteTypeField, 0}, head);
       return;
-    case Line::End:
-    case Line::Blank:
-      // Blank lines end a tagged reference; in RIS only "ER  - " does.
-      if (inRecord_ && (line.kind == Line::End || format_ == Format::Percent)) {
-        writeRecord();
-        inRecord_ = false;
-      }
+    case Line::Unplaced:
+      unplaced_.count(head[0], head[1]);
       last_ = nullptr;
       return;
-    case Line::Field:
-    case Line::EndPage:
-    case Line::Unplaced:
-      // A tagged reference need not open with %0.
-      if (!inRecord_ && format_ == Format::Percent) startRecord();
-      if (!inRecord_) return;
-      if (line.kind == Line::Unplaced) {
-        unplaced_.count(head_[0], head_[1]);
-        last_ = nullptr;
-      } else {
-        openValue(line);
-      }
-      return;
-    case Line::Other:
-      if (!inRecord_ || !last_) return;
-      state_ = State::Continuation;
-      for (char c : std::string(head_)) feed(c);
+    default:
+      openValue(line, head);
       return;
   }
 }
 
-void TaggedReader::openValue(const LineKind& line) {
+void TaggedReader::lineEnd() {
+  // A repeated line without a value adds no separator, and holds back no
+  // worse tag of its field.
+  if (separated_ && separated_->length() == separatorAt_ + 1) separated_->shrink(separatorAt_);
+  separated_ = nullptr;
+  if (keptOutField_) noteLeftOut(keptOutBy_, keptOutField_, keptOut_);
+  keptOutField_ = 0;
+  if (rankOpened_ && target_ && target_->empty()) {
+    *rankOpened_ = rankBefore_;
+    target_->append(before_);
+    filledBy_[static_cast<std::size_t>(lastField_)] = beforeBy_;
+  } else if (rankOpened_ && *rankOpened_ < rankBefore_) {
+    noteLeftOut(beforeBy_, lastField_, before_);
+  }
+  rankOpened_ = nullptr;
+  target_ = nullptr;
+}
+
+// A value a better tag kept out of a field that is taken, and that says
+// more than the kept one (a full date beside its year), is logged.
+void TaggedReader::noteLeftOut(std::array<char, 2> tag, int field, const ValueBuffer& left) {
+  const ValueBuffer& kept = record_.value(field);
+  if (!record_.selected(field) || left.empty() ||
+      (left.length() == kept.length() && left.kept() == kept.kept())) {
+    return;
+  }
+  leftOut_.count(tag[0], tag[1]);
+}
+
+void TaggedReader::openValue(const LineKind& line, std::string_view head) {
   ValueBuffer* value = nullptr;
   RisJoin join = RisJoin::List;
   if (line.kind == Line::EndPage) {
@@ -238,39 +224,51 @@ void TaggedReader::openValue(const LineKind& line) {
     value = &record_.value(line.field);
     join = EndNoteJoinOfField(line.field);
     std::uint8_t& rank = ranks_[static_cast<std::size_t>(line.field)];
+    if (join == RisJoin::Last && rank != kNotGiven && line.rank > rank) {
+      keptOut_.clear();
+      target_ = &keptOut_;
+      keptOutField_ = line.field;
+      keptOutBy_ = {head[0], head[1]};
+      last_ = nullptr;
+      return;
+    }
     if (join == RisJoin::Last) {
-      if (rank != kNotGiven && line.rank > rank) value = nullptr;
-      if (value) value->clear();
+      before_.clear();
+      before_.append(*value);
+      value->clear();
+      rankOpened_ = &rank;
+      rankBefore_ = rank;
+      beforeBy_ = filledBy_[static_cast<std::size_t>(line.field)];
+      filledBy_[static_cast<std::size_t>(line.field)] = {head[0], head[1]};
     } else if (!value->empty()) {
       separatorAt_ = value->length();
       separated_ = value;
       value->push(join == RisJoin::Lines ? kLineBreakMark : ';');
     }
-    if (value) rank = std::min(rank, line.rank);
+    rank = std::min(rank, line.rank);
   }
   last_ = value;
   lastField_ = line.field;
-  if (!value) return;
   target_ = value;
-  state_ = State::Value;
 }
 
 // A continuation joins the value before it: a keyword of its own after a
 // keyword, a line of its own in the tagged format's abstracts and notes, else
-// after one blank. Its leading blanks are dropped.
-void TaggedReader::continueWith(char c) {
-  if (IsBlankOrTab(c)) return;
+// after one blank. After a blank line it is a new paragraph of that value,
+// kept apart by the line-break mark.
+void TaggedReader::textLine() {
+  target_ = nullptr;
+  if (!inRecord_ || !last_) return;
   ValueBuffer& value = *last_;
   const bool lines = format_ == Format::Percent && isField(lastField_) &&
-                     EndNoteJoinOfField(lastField_) == RisJoin::Lines;
+                     (afterBlank_ || EndNoteJoinOfField(lastField_) == RisJoin::Lines);
+  afterBlank_ = false;
   if (lastField_ == kEndNoteKeywordsField) {
     if (!value.empty()) value.push(';');
   } else if (!value.empty()) {
     value.push(lines ? kLineBreakMark : ' ');
   }
-  value.push(c);
   target_ = &value;
-  state_ = State::Value;
 }
 
 void TaggedReader::startRecord() {
@@ -279,6 +277,8 @@ void TaggedReader::startRecord() {
   record_.clear();
   endPage_.clear();
   std::fill(ranks_.begin(), ranks_.end(), kNotGiven);
+  held_.reset();
+  afterBlank_ = false;
   last_ = nullptr;
 }
 
@@ -303,6 +303,7 @@ void TaggedReader::writeRecord() {
   ++tally_.records;
   tally_.lost.recordWritten(run_, tally_.records);
   ui_.setRecordCounter(tally_.records);
+  inRecord_ = false;
 }
 
 ReadResult ReadTagged(Format format, const FieldSetup& setup, ImportRun& run, Ui& ui) {

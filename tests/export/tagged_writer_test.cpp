@@ -74,6 +74,21 @@ TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
   }
 }
 
+// A RIS reader takes no record without its TY line, so a record whose type
+// is empty, or a database without the type column, goes out as GEN.
+TEST(tagged_writer_test, every_ris_record_has_a_type_line) {
+  Conversion run;
+  const std::string csv = run.dir.file("in.csv");
+  test::WriteBytes(csv, "\"Ref Type\",\"Title 1 \"\r\n\" \",\"A\"\r\n\"JOUR\",\"B\"\r\n");
+  const TaggedFormat format{Mode::RefMan, InfoOf(Mode::RefMan).fieldCount};
+  EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, 2);
+  EXPECT_EQ(test::ReadBytes(run.out),
+            "TY  - GEN\r\nT1  - A\r\nER  - \r\n\r\nTY  - JOUR\r\nT1  - B\r\nER  - \r\n\r\n");
+  test::WriteBytes(csv, "\"Title 1 \"\r\n\"C\"\r\n");
+  EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, 1);
+  EXPECT_EQ(test::ReadBytes(run.out), "TY  - GEN\r\nT1  - C\r\nER  - \r\n\r\n");
+}
+
 // The file is written whole or the earlier one stays; the notice says why.
 TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();

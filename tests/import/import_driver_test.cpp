@@ -3,6 +3,7 @@
 // nothing half-written is left, and an install is asked for only when a
 // database was written.
 #include "ImportFixture.h"
+#include "import/ImportFormats.h"
 
 #include <filesystem>
 #include <functional>
@@ -217,6 +218,51 @@ TEST(import_driver_test, exports_convert_through_the_reader_their_content_calls_
     DriverRun run(mode);
     EXPECT_EQ(run.importFiles({run.input("refs.txt", bytes)}), "1 Records Transferred to  JFile");
     EXPECT_EQ(test::ReadBytes(run.pdb("refs")), pdb);
+  }
+}
+
+// RIS is RIS in any script: bytes 0xB0 inside Chinese or Cyrillic characters
+// are no EndNote record ends, and neither a preamble nor one blank before
+// the hyphen hides the records.
+TEST(import_driver_test, ris_in_other_scripts_converts_in_both_modes_that_read_ris) {
+  const std::string one = "1 Records Transferred to  JFile";
+  const std::string replaced = ". Number of records with replaced characters: 1";
+  const std::string cut = ". Number of truncated records: 1";
+  // The fields are 20 bytes wide, so the Cyrillic title is cut.
+  const std::tuple<Mode, const char*, std::string, std::string> cases[] = {
+      {Mode::RefMan, "chinese-one-blank-tags", "\"JOUR\",\"\",\"????????????\",\"?, ?;?, ?\"",
+       one + replaced},
+      {Mode::RefMan, "cyrillic-preamble",
+       "\"JOUR\",\"\",\"????????? ????? ? ??\",\"???????, ????\"", one + cut + replaced},
+      {Mode::EndNote, "cyrillic-preamble",
+       "\"Journal Article\",\"???????, ????\",\"2019\",\"?????????", one + cut + replaced},
+      {Mode::EndNote, "korean", "\"Journal Article\",\"?, ??\",\"2020\",\"?? ?? ??\"",
+       one + replaced},
+  };
+  for (const auto& [mode, name, row, status] : cases) {
+    SCOPED_TRACE(name);
+    DriverRun run(mode);
+    const std::string file = run.input(
+        "refs.txt", test::ReadBytes(test::DataFile(std::string("ris/scripts/") + name + ".ris")));
+    EXPECT_EQ(run.importFiles({file}), status);
+    EXPECT_NE(test::ReadBytes(run.pdb("refs")).find(row), std::string::npos)
+        << test::ReadBytes(run.pdb("refs"));
+  }
+}
+
+// Each mode's dialog offers the formats it reads as its own after its own
+// filter, and every format a mode doesn't read is refused with a reason.
+TEST(import_driver_test, the_format_table_gives_filters_and_refusals) {
+  EXPECT_EQ(ImportDialogFilter(Mode::RefMan),
+            "Reference Manager Exports (*.txt)|*.TXT|RIS files (*.ris)|*.ris|All files (*)|*");
+  EXPECT_EQ(ImportDialogFilter(Mode::EndNote), "EndNote Exports (*.txt)|*.TXT|All files (*)|*");
+  for (const ImportFormat& format : ImportFormats()) {
+    for (Mode mode : kAllModes) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(format.look)) + " in mode " +
+                   std::to_string(ModeNumber(mode)));
+      if (!format.in(mode).reader) EXPECT_NE(format.refusal, Refusal::None);
+      if (format.in(mode).offered) EXPECT_FALSE(format.dialogFilter.empty());
+    }
   }
 }
 

@@ -54,7 +54,8 @@ TEST(ris_reader_test, exporters_records_reach_their_fields) {
               "TY  - JOUR", "JO  - Plant Cell", "J2  - Plant Cell Abbr", "JA  - PC",
               "T2  - The Plant Cell Journal", "ER  - ", "TY  - CHAP", "PY  - 1", "PY  - 1",
               "J2  - Abbr", "T2  - A Book", "ER  - "}),
-       "\"Annals of Botany\",\"Annals of Botany\"\r\n\"Plant Cell\",\"The Plant Cell Journal\"\r\n"
+       "\"Annals of Botany\",\"Annals of Botany\"\r\n"
+       "\"The Plant Cell Journal\",\"The Plant Cell Journal\"\r\n"
        "\"Abbr\",\"A Book\"\r\n"},
       {"DA fills the date only without PY or Y1; a DOI without AV wins over AV", On(5, 27),
        Lines({"TY  - JOUR", "DA  - 2019/11/05/", "AV  - shelf 3", "DO  - 10.1/x", "ER  - ",
@@ -117,6 +118,44 @@ TEST(ris_reader_test, lines_and_tags_follow_the_rules) {
        "\"" + huge.substr(0, 3990) + "\",\"k\"\r\n", 1},
   };
   test::ExpectReads(Mode::RefMan, cases);
+}
+
+// Shapes of real files that lost records or values: one blank before the
+// hyphen, blanks after it, a journal's name after its abbreviation, a
+// chapter's DOI before its book's, empty tag lines before a worse tag.
+TEST(ris_reader_test, files_from_everywhere_keep_their_records_and_values) {
+  const test::ReaderCase cases[] = {
+      {"one blank before the hyphen, as several databases write it", On(1, 3, 4, 7),
+       "TY - JOUR\nTI - Heat\nAU - Wang, Z.\nKW - city\nXY - not a keyword\nER - \n"
+       "TY - BOOK\nER -\n",
+       "\"JOUR\",\"Heat\",\"Wang, Z.\",\"city\"\r\n\"BOOK\",\"\",\"\",\"\"\r\n"},
+      {"blanks after the hyphen are no part of the value, blanks inside it are", On(3, 27),
+       Lines({"TY  - JOUR", "TI  -   Two  words ", "DO  -  10.1097/01.x", "ER  - "}),
+       "\"Two  words \",\"10.1097/01.x\"\r\n"},
+      {"the full name of a journal wins over JO, written before or after it", On(11),
+       Lines({"TY  - JOUR", "JF  - Journal of Hydrology", "JO  - J. Hydrol.", "ER  - ",
+              "TY  - JOUR", "JO  - J. Hydrol.", "JF  - Journal of Hydrology", "ER  - "}),
+       "\"Journal of Hydrology\"\r\n\"Journal of Hydrology\"\r\n"},
+      {"of two DOIs the first stays: the chapter's, not its book's", On(27),
+       Lines({"TY  - CHAP", "DO  - 10.1007/978-3-030-1_4", "DO  - 10.1007/978-3-030-1", "ER  - "}),
+       "\"10.1007/978-3-030-1_4\"\r\n"},
+      {"an empty better tag line holds no worse tag back", On(3, 5, 11),
+       Lines({"TY  - JOUR", "JF  - ", "JA  - J Abbr", "PY  - ", "DA  - 2021/03/15", "ER  - ",
+              "TY  - BOOK", "T1  - ", "BT  - Whole Book", "ER  - "}),
+       "\"\",\"2021/03/15\",\"J Abbr\"\r\n\"Whole Book\",\"\",\"\"\r\n"},
+  };
+  test::ExpectReads(Mode::RefMan, cases);
+}
+
+// A value a better tag kept out is named in the log when it said more (a
+// full date beside its year), once per file and tag.
+TEST(ris_reader_test, a_value_kept_out_by_a_better_tag_is_logged) {
+  ReaderRun r(Mode::RefMan, Lines({"TY  - JOUR", "PY  - 2021", "DA  - 2021/03/15", "ER  - ",
+                                   "TY  - JOUR", "DA  - 2020/01/02", "PY  - 2020", "ER  - ",
+                                   "TY  - JOUR", "PY  - 2019", "DA  - 2019", "ER  - "}));
+  EXPECT_EQ(r.read({5}).status, ReadStatus::Read);
+  EXPECT_EQ(r.records(), "\"2021\"\r\n\"2020\"\r\n\"2019\"\r\n");
+  EXPECT_EQ(r.run.log, (std::vector<std::string>{"Values left out for a better tag: DA 2"}));
 }
 
 // The log names what was left out: tags without a field once per file, and

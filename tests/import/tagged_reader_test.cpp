@@ -58,11 +58,42 @@ TEST(tagged_reader_test, repeats_lines_and_references_combine_as_in_ris) {
   test::ExpectReads(Mode::EndNote, cases, ReadEndNoteTaggedExport);
 }
 
+// Blank lines inside a reference, and a title before %0, as other tools
+// write EndNote's format: one rule reads EndNote's own shape and these.
+TEST(tagged_reader_test, blank_lines_end_a_reference_only_where_the_next_begins) {
+  const ReaderCase cases[] = {
+      {"EndNote's own: %0 first, a blank line between references", On(1, 4),
+       "%0 Book\n%T One\n\n%0 Book\n%T Two\n\n", "\"Book\",\"One\"\r\n\"Book\",\"Two\"\r\n"},
+      {"blank lines before tags the reference doesn't hold yet keep it whole", On(1, 4, 25, 27),
+       "%0 Journal Article\n%T One\n\n%M 123\n\n%U http://a.org\n\n%^ x\n\n"
+       "%0 Journal Article\n%T Two\n\n%M 456\n",
+       "\"Journal Article\",\"One\",\"123\",\"http://a.org\"\r\n"
+       "\"Journal Article\",\"Two\",\"456\",\"\"\r\n"},
+      {"text after a blank line is a new paragraph of the value before", On(4, 14),
+       "%0 Book\n%T T\n%X First paragraph\nstill first.\n\nSecond paragraph.\n",
+       "\"T\",\"First paragraph\x85still first.\x85Second paragraph.\"\r\n"},
+      {"a title before %0 is one reference, as catalogues write it", On(1, 2, 4),
+       "%T One\n%0 Book\n%A Doe\n\n%T Two\n%0 Book\n%A Roe\n",
+       "\"Book\",\"Doe\",\"One\"\r\n\"Book\",\"Roe\",\"Two\"\r\n"},
+      {"an empty line of a better tag holds nothing back, erases nothing", On(4, 27),
+       "%0 Book\n%T Kept\n%T \n%U a.org\n", "\"Kept\",\"a.org\"\r\n"},
+  };
+  test::ExpectReads(Mode::EndNote, cases, ReadEndNoteTaggedExport);
+}
+
 TEST(tagged_reader_test, tags_without_a_field_are_logged) {
   ReaderRun r(Mode::EndNote, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n", ReadEndNoteTaggedExport);
   EXPECT_EQ(r.read({1}).status, ReadStatus::Read);
   EXPECT_NE(std::find(r.run.log.begin(), r.run.log.end(), "Tags without a field: %+ 2, %G 1"),
             r.run.log.end());
+}
+
+TEST(tagged_reader_test, a_full_date_kept_out_by_the_year_is_logged) {
+  ReaderRun r(Mode::EndNote, "TY  - JOUR\nPY  - 2021\nDA  - 2021/03/15\nER  - \n",
+              ReadRisIntoEndNote);
+  EXPECT_EQ(r.read({3}).status, ReadStatus::Read);
+  EXPECT_EQ(r.records(), "\"2021\"\r\n");
+  EXPECT_EQ(r.run.log, (std::vector<std::string>{"Values left out for a better tag: DA 1"}));
 }
 
 TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
@@ -75,6 +106,11 @@ TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
        "\"Abs\",\"Note\",\"http://u;10.1/x\"\r\n"},
       {"a code EndNote has no name for stays; lines outside records are skipped", On(1, 4),
        "preamble\nTY  - XYZ\nT1  - T\nER  -\nstray\n", "\"XYZ\",\"T\"\r\n"},
+      {"one blank before the hyphen is a tag line, as in Reference Manager mode", On(1, 4, 13),
+       "TY - JOUR\nTI - Heat\nKW - city\nXY - not a keyword\nER - \n",
+       "\"Journal Article\",\"Heat\",\"city\"\r\n"},
+      {"an empty journal line holds no abbreviation back", On(5),
+       "TY  - JOUR\nJF  - \nJA  - J Abbr\nER  - \n", "\"J Abbr\"\r\n"},
   };
   test::ExpectReads(Mode::EndNote, cases, ReadRisIntoEndNote);
 }

@@ -24,5 +24,28 @@ TEST(mode_setup_test, default_of_every_mode_is_byte_exact_and_loads) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// A new EndNote default ticks the URL field, where its imports' DOIs go; a
+// file written by the earlier default keeps the choice it holds.
+TEST(mode_setup_test, endnote_default_ticks_the_url_field_and_a_saved_file_keeps_its_own) {
+  test::TempFolder dir;
+  test::FakeUi ui;
+  const auto load = [&](FieldSetup& setup) {
+    return LoadModeStrategy(setup, dir.path(), Mode::EndNote, ui,
+                            DefaultStrategyWrite::WhenUnreadable)
+        .loaded();
+  };
+  FieldSetup fresh;
+  ASSERT_TRUE(load(fresh));
+  EXPECT_EQ(fresh.table[27].selected, 1);
+  EXPECT_EQ(fresh.table[16].selected, 0);
+  std::string earlier = test::ReadBytes(fresh.strategyPath);
+  const std::string ticks = "0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,";
+  earlier.replace(earlier.find(ticks), ticks.size(), "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,");
+  test::WriteBytes(fresh.strategyPath, earlier);
+  FieldSetup saved;
+  ASSERT_TRUE(load(saved));
+  EXPECT_EQ(saved.table[27].selected, 0);
+}
+
 }  // namespace
 }  // namespace tk
