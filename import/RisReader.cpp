@@ -125,11 +125,11 @@ RisReader::RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile
       type_(std::max<std::size_t>(record_.value(kRisRecordType).limit(), 8)),
       secondaryTitle_(std::max(record_.value(kRisSecondaryTitle).limit(),
                                record_.value(kRisPeriodical).limit())),
-      abstractTag_(std::max(record_.value(kRisNotes).limit(),
-                            record_.value(kRisAbstract).limit())),
+      abstractTag_(std::max(record_.value(kRisNotes).limit(), record_.value(kRisAbstract).limit())),
       slots_(kAbstractTagSlot + 1) {
   std::size_t widest = 0;
-  for (int n = 1; n <= record_.fieldCount(); ++n) widest = std::max(widest, record_.value(n).limit());
+  for (int n = 1; n <= record_.fieldCount(); ++n)
+    widest = std::max(widest, record_.value(n).limit());
   displacedValue_ = ValueBuffer(std::max(widest, type_.limit()));
   keptOutValue_ = ValueBuffer(displacedValue_.limit());
   for (int n = 1; n <= record_.fieldCount() && n < kAbstractTagSlot; ++n) {
@@ -150,6 +150,7 @@ void RisReader::read(InputFile& in, ReadResult& result) {
 }
 
 void RisReader::tagLine(std::string_view head) {
+  settleLine();
   const RisTag* tag = FindRisTag(head);
   line_ = Line::Ignored;
   if (tag && tag->role == RisRole::Type) {
@@ -194,10 +195,7 @@ void RisReader::value(std::string_view bytes) {
   }
 }
 
-void RisReader::lineEnd() {
-  settleLine();
-  line_ = Line::Ignored;
-}
+void RisReader::lineEnd() { line_ = Line::Ignored; }
 
 RisReader::Slot& RisReader::slotOf(const RisTag& tag) {
   switch (tag.role) {
@@ -270,8 +268,10 @@ void RisReader::keepOut(const RisTag& tag, Slot& slot) {
   line_ = Line::KeptOut;
 }
 
-// A tag line without a value erases nothing, holds nothing back and adds no
-// separator; a value that replaced a different one is a value lost.
+// Settled when the next tag line comes, so that text lines continuing a tag
+// line count as its value. A tag line without a value erases nothing, holds
+// nothing back and adds no separator; a value that replaced a different one
+// is a value lost.
 void RisReader::settleLine() {
   if (separated_ && separated_->length() == separatorAt_ + 1) separated_->shrink(separatorAt_);
   separated_ = nullptr;
@@ -359,8 +359,7 @@ void RisReader::startRecord() {
 void RisReader::placeLateValues() {
   record_.value(kRisRecordType).append(type_);
   record_.value(kRisSecondaryTitle).append(secondaryTitle_);
-  if (newer_ && RisIsJournalType(Trimmed(type_.kept())) &&
-      slots_[kRisSecondaryTitle].rank == 0 &&
+  if (newer_ && RisIsJournalType(Trimmed(type_.kept())) && slots_[kRisSecondaryTitle].rank == 0 &&
       slots_[kRisPeriodical].rank > kRisT2PeriodicalRank) {
     record_.value(kRisPeriodical).clear();
     record_.value(kRisPeriodical).append(secondaryTitle_);

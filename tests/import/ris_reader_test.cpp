@@ -171,4 +171,13 @@ TEST(ris_reader_test, the_log_names_what_was_left_out) {
                                                  "Tags without a field: LA 3, DB 1"}));
 }
 
+// Text lines after a tag line without a value are its value, so a later line
+// of the tag replaces a value and says so.
+TEST(ris_reader_test, a_value_on_the_lines_after_its_tag_is_replaced_like_any_other) {
+  ReaderRun r(Mode::RefMan, Lines({"TY  - JOUR", "IS  - ", "S", "IS  - 3", "ER  - "}));
+  EXPECT_EQ(r.read({15}).lostValues, 1);
+  EXPECT_EQ(r.records(), "\"3\"\r\n");
+  EXPECT_EQ(r.run.log, (std::vector<std::string>{"Values replaced in Record 1: IS"}));
+}
+
 }  // namespace tk
