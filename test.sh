@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-cmake -S . -B build -DTOMEKIT_GUI=ON -DTOMEKIT_TESTS=ON
+cmake -S . -B build -DTOMEKIT_GUI=ON -DTOMEKIT_TESTS=ON -DTOMEKIT_WERROR="${TOMEKIT_WERROR:-OFF}"
 cmake --build build -j"$(nproc)"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j"$(nproc)"

@@ -18,8 +18,7 @@ ErrorReportDialog::ErrorReportDialog(QWidget* parent) : QDialog(parent) {
 
   auto* bevel = new QFrame(this);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  auto* label = new QLabel(
-      ErrorReportHeading(), bevel);
+  auto* label = new QLabel(ErrorReportHeading(), bevel);
   label->setObjectName(QStringLiteral("Label1"));
   label->setWordWrap(true);
   reportBox_ = new QPlainTextEdit(bevel);

@@ -135,8 +135,7 @@ void FieldAttributesDialog::showField(FldDef& field, const std::vector<std::stri
 void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& words) {
   QStringList lines = LinesOf(wordList_->toPlainText());
   if (lines.size() > kMaxPopupWords) {
-    ShowMessageBox(this, MessageKind::Error,
-                   PopupListCutText());
+    ShowMessageBox(this, MessageKind::Error, PopupListCutText());
     lines = lines.mid(0, kMaxPopupWords);
   }
   words.clear();
@@ -162,8 +161,7 @@ bool FieldAttributesDialog::checkWords() {
   for (const QString& line : LinesOf(wordList_->toPlainText())) {
     QString lacking;
     if (WordToCore(line, &lacking)) continue;
-    ShowMessageBox(this, MessageKind::Error,
-                   WordNotShownText(line, lacking));
+    ShowMessageBox(this, MessageKind::Error, WordNotShownText(line, lacking));
     wordList_->setFocus();
     return false;
   }

@@ -23,7 +23,9 @@ inline constexpr char kFormatMissing[] = "--format needs tab or tagged";
 inline std::string UnknownText(std::string_view what, std::string_view given) {
   return "unknown " + std::string(what) + " '" + std::string(given) + "'";
 }
-inline std::string UnknownCommandText(std::string_view given) { return UnknownText("command", given); }
+inline std::string UnknownCommandText(std::string_view given) {
+  return UnknownText("command", given);
+}
 inline std::string UnknownModeText(std::string_view given) { return UnknownText("mode", given); }
 inline std::string UnknownCharsetText(std::string_view given) {
   return UnknownText("character set", given);
@@ -31,6 +33,8 @@ inline std::string UnknownCharsetText(std::string_view given) {
 inline std::string UnknownFormatText(std::string_view given) {
   return UnknownText("export format", given);
 }
-inline std::string UnknownOptionText(std::string_view given) { return UnknownText("option", given); }
+inline std::string UnknownOptionText(std::string_view given) {
+  return UnknownText("option", given);
+}
 
 }  // namespace tk::cli

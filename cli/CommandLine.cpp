@@ -33,7 +33,9 @@ std::optional<Mode> ModeFromName(const std::string& name) {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (std::find(args.begin(), args.end(), "--help") != args.end() ||
       std::find(args.begin(), args.end(), "-h") != args.end()) {
-    return {Invocation{Command::Help, std::nullopt, std::nullopt, {}}, {}};
+    Invocation help;
+    help.command = Command::Help;
+    return {help, {}};
   }
   if (args.empty()) return Error(kNoCommand);
   Invocation invocation;

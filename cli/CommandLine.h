@@ -18,8 +18,8 @@ enum class Command { Import, Export, Help };
 
 struct Invocation {
   Command command = Command::Help;
-  std::optional<Mode> mode;        // none: the saved mode
-  std::optional<Charset> charset;  // none: the mode's saved character set
+  std::optional<Mode> mode;            // none: the saved mode
+  std::optional<Charset> charset;      // none: the mode's saved character set
   std::optional<ExportFormat> format;  // none: the mode's saved export format
   std::vector<std::string> files;
 };

@@ -94,7 +94,7 @@ public:
 private:
   std::string_view matchName(int field) const {
     return format_.mode == Mode::ProCiteGeneric ? GenericFieldMap(field)
-                                               : FieldLabel(format_.mode, field);
+                                                : FieldLabel(format_.mode, field);
   }
 
   // The first field whose name the column's header item is, ignoring case;
@@ -127,7 +127,8 @@ private:
       // No RIS reader knows the handheld's type names; codes read from a
       // file went in unchanged and come back so.
       const std::string_view code = f == kRisRecordType ? RisCodeOfTypeName(value) : "";
-      const std::string clean = Encoded(format_, CleanValue(code.empty() ? value : std::string(code)));
+      const std::string clean =
+          Encoded(format_, CleanValue(code.empty() ? value : std::string(code)));
       const RisJoin join = RisJoinOfField(f);
       if (join == RisJoin::Last) {
         out.write(tag);
@@ -173,7 +174,8 @@ private:
 
   char percentTag(int field, char tag) const {
     if (field == kEndNoteTypeField) return '0';
-    if (field == kEndNoteSecondaryTitleField) return EndNoteSecondaryTitleTag(values_[kEndNoteTypeField]);
+    if (field == kEndNoteSecondaryTitleField)
+      return EndNoteSecondaryTitleTag(values_[kEndNoteTypeField]);
     return tag;
   }
 

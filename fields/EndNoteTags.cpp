@@ -12,36 +12,36 @@ using J = RisJoin;
 // section, %! short title, %~ database, %G language, …) are left out: the
 // reader logs them as tags without a field.
 constexpr EndNoteTag kEndNoteTags[] = {
-    {'0', 1},                    // Reference Type
-    {'A', 2, J::Semicolon},      // Author
-    {'D', 3},                    // Year
-    {'T', 4},                    // Title
-    {'J', 5},                    // Journal: the secondary title of an article
-    {'B', 5},                    // Secondary Title
-    {'E', 6, J::Semicolon},      // Editor
-    {'C', 7},                    // Place Published
-    {'I', 8},                    // Publisher
-    {'V', 9},                    // Volume
-    {'N', 10},                   // Number
-    {'P', 11},                   // Pages
-    {'L', 12},                   // Call Number
-    {'K', 13, J::Semicolon},     // Keywords
-    {'X', 14, J::Lines},         // Abstract
-    {'Z', 15, J::Lines},         // Notes
-    {'6', 16},                   // Number of Volumes
-    {'Y', 17, J::Semicolon},     // Tertiary Author
-    {'S', 18},                   // Tertiary Title
-    {'7', 19},                   // Edition
-    {'8', 20},                   // Date
-    {'9', 21},                   // Type of Work
-    {'H', 22, J::Semicolon},     // Subsidiary Author (translator)
-    {'Q', 23},                   // Alternate Title
-    {'@', 24, J::List},          // ISBN/ISSN
-    {'M', 25},                   // Accession Number
-    {'F', 26},                   // Label
-    {'U', 27, J::List},          // URL
-    {'R', 27, J::List, 1},       // DOI, a link like the URLs
-    {'1', 28},                   // Custom 1..4
+    {'0', 1},                 // Reference Type
+    {'A', 2, J::Semicolon},   // Author
+    {'D', 3},                 // Year
+    {'T', 4},                 // Title
+    {'J', 5},                 // Journal: the secondary title of an article
+    {'B', 5},                 // Secondary Title
+    {'E', 6, J::Semicolon},   // Editor
+    {'C', 7},                 // Place Published
+    {'I', 8},                 // Publisher
+    {'V', 9},                 // Volume
+    {'N', 10},                // Number
+    {'P', 11},                // Pages
+    {'L', 12},                // Call Number
+    {'K', 13, J::Semicolon},  // Keywords
+    {'X', 14, J::Lines},      // Abstract
+    {'Z', 15, J::Lines},      // Notes
+    {'6', 16},                // Number of Volumes
+    {'Y', 17, J::Semicolon},  // Tertiary Author
+    {'S', 18},                // Tertiary Title
+    {'7', 19},                // Edition
+    {'8', 20},                // Date
+    {'9', 21},                // Type of Work
+    {'H', 22, J::Semicolon},  // Subsidiary Author (translator)
+    {'Q', 23},                // Alternate Title
+    {'@', 24, J::List},       // ISBN/ISSN
+    {'M', 25},                // Accession Number
+    {'F', 26},                // Label
+    {'U', 27, J::List},       // URL
+    {'R', 27, J::List, 1},    // DOI, a link like the URLs
+    {'1', 28},                // Custom 1..4
     {'2', 29},
     {'3', 30},
     {'4', 31},
@@ -68,10 +68,7 @@ constexpr std::array<std::uint8_t, kRisRecordEnd> kFieldOfRisField{
     7,   // Pub Place
     8,   // Publisher
     28,  // User 1..5: Custom 1..4, then none
-    29,
-    30,
-    31,
-    0,
+    29, 30, 31, 0,
     18,  // Title-Series
     17,  // Author-Series
     14,  // Abstract
@@ -89,35 +86,54 @@ struct TypeName {
   std::string_view code, name;
 };
 constexpr TypeName kTypeNames[] = {
-    {"JOUR", "Journal Article"},     {"JFULL", "Journal Article"},
-    {"EJOUR", "Electronic Article"}, {"BOOK", "Book"},
-    {"EBOOK", "Electronic Book"},    {"EDBOOK", "Edited Book"},
-    {"CHAP", "Book Section"},        {"CONF", "Conference Proceedings"},
-    {"CPAPER", "Conference Paper"},  {"THES", "Thesis"},
-    {"RPRT", "Report"},              {"ELEC", "Web Page"},
-    {"GEN", "Generic"},              {"NEWS", "Newspaper Article"},
-    {"MGZN", "Magazine Article"},    {"PAT", "Patent"},
-    {"UNPB", "Unpublished Work"},    {"MAP", "Map"},
-    {"CASE", "Case"},                {"STAT", "Statute"},
-    {"BILL", "Bill"},                {"HEAR", "Hearing"},
-    {"COMP", "Computer Program"},    {"PCOMM", "Personal Communication"},
-    {"SOUND", "Audiovisual Material"}, {"VIDEO", "Film or Broadcast"},
-    {"MPCT", "Film or Broadcast"},   {"ADVS", "Audiovisual Material"},
-    {"ART", "Artwork"},              {"DICT", "Dictionary"},
-    {"ENCYC", "Encyclopedia"},       {"GOVDOC", "Government Document"},
-    {"MANSCPT", "Manuscript"},       {"CHART", "Chart or Table"},
+    {"JOUR", "Journal Article"},
+    {"JFULL", "Journal Article"},
+    {"EJOUR", "Electronic Article"},
+    {"BOOK", "Book"},
+    {"EBOOK", "Electronic Book"},
+    {"EDBOOK", "Edited Book"},
+    {"CHAP", "Book Section"},
+    {"CONF", "Conference Proceedings"},
+    {"CPAPER", "Conference Paper"},
+    {"THES", "Thesis"},
+    {"RPRT", "Report"},
+    {"ELEC", "Web Page"},
+    {"GEN", "Generic"},
+    {"NEWS", "Newspaper Article"},
+    {"MGZN", "Magazine Article"},
+    {"PAT", "Patent"},
+    {"UNPB", "Unpublished Work"},
+    {"MAP", "Map"},
+    {"CASE", "Case"},
+    {"STAT", "Statute"},
+    {"BILL", "Bill"},
+    {"HEAR", "Hearing"},
+    {"COMP", "Computer Program"},
+    {"PCOMM", "Personal Communication"},
+    {"SOUND", "Audiovisual Material"},
+    {"VIDEO", "Film or Broadcast"},
+    {"MPCT", "Film or Broadcast"},
+    {"ADVS", "Audiovisual Material"},
+    {"ART", "Artwork"},
+    {"DICT", "Dictionary"},
+    {"ENCYC", "Encyclopedia"},
+    {"GOVDOC", "Government Document"},
+    {"MANSCPT", "Manuscript"},
+    {"CHART", "Chart or Table"},
 };
 
-static_assert([] {
-  for (const EndNoteTag& a : kEndNoteTags) {
-    if (a.field < 1 || a.field > 31) return false;
-    for (const EndNoteTag& b : kEndNoteTags) {
-      if (&a != &b && a.tag == b.tag) return false;
-      if (a.field == b.field && a.join != b.join) return false;
-    }
-  }
-  return true;
-}(), "a tag fills one field, and a field's repeats combine one way");
+static_assert(
+    [] {
+      for (const EndNoteTag& a : kEndNoteTags) {
+        if (a.field < 1 || a.field > 31) return false;
+        for (const EndNoteTag& b : kEndNoteTags) {
+          if (&a != &b && a.tag == b.tag) return false;
+          if (a.field == b.field && a.join != b.join) return false;
+        }
+      }
+      return true;
+    }(),
+    "a tag fills one field, and a field's repeats combine one way");
 
 }  // namespace
 

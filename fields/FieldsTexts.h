@@ -42,7 +42,8 @@ inline std::string StrategyNotUsableText(std::string_view path, std::string_view
 }
 
 inline std::string SettingsNotRegularText(std::string_view fullPath, std::string_view kind) {
-  return std::string(fullPath) + " " + NotRegularFileText(kind) + "; the default settings are used.";
+  return std::string(fullPath) + " " + NotRegularFileText(kind) +
+         "; the default settings are used.";
 }
 
 // `problem` is empty, or SettingsNotRegularText for the same file.

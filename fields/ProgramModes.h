@@ -43,21 +43,21 @@ struct ModeInfo {
   const char* menuName;     // that item's object name
   const char* cliName;      // tomekit-cli's --mode, matched ignoring case
   int fieldCount;
-  const char* prefix;           // of PDB file and database names
-  const char* strategyFile;     // in the data folder
-  SettingsKey folderKey;        // of importExportFolder
-  SettingsKey charsetKey;       // of the character set of the mode's files
+  const char* prefix;        // of PDB file and database names
+  const char* strategyFile;  // in the data folder
+  SettingsKey folderKey;     // of importExportFolder
+  SettingsKey charsetKey;    // of the character set of the mode's files
   // Of the format the export direction writes, for a mode whose manager
   // takes two; {} for a mode with one.
   SettingsKey exportFormatKey;
   // Where each open dialog last took a file from (LastFolders.h).
   SettingsKey lastFolderKey;     // the manager's exports
   SettingsKey lastPdbFolderKey;  // the PDB files
-  const char* exportCaption;    // JFile -> reference manager button
-  const char* importCaption;    // reference manager -> JFile button
-  const char* exportExtension;  // of the file written for the reference manager
-  const char* managerName;      // in status texts after an export
-  const char* importFilter;     // of the dialog choosing the manager's exports
+  const char* exportCaption;     // JFile -> reference manager button
+  const char* importCaption;     // reference manager -> JFile button
+  const char* exportExtension;   // of the file written for the reference manager
+  const char* managerName;       // in status texts after an export
+  const char* importFilter;      // of the dialog choosing the manager's exports
   // What the reader says of an export it can't open; Reference Manager's
   // names ".csv" although it reads RIS, as users have always seen it.
   const char* inputNotOpened;

@@ -86,8 +86,8 @@ struct RecordTally {
 // so a stop during a short file is not missed; what was read is then
 // discarded.
 template <class WriteLast>
-void EndRead(const InputFile& in, MessagePump& pump, const RecordTally& tally,
-             ReadResult& result, WriteLast&& writeLast) {
+void EndRead(const InputFile& in, MessagePump& pump, const RecordTally& tally, ReadResult& result,
+             WriteLast&& writeLast) {
   if (!in.failed()) writeLast();
   pump.pumpNow();
   if (pump.stopped()) result.status = ReadStatus::Stopped;

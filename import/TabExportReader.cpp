@@ -3,8 +3,8 @@
 #include "fields/FieldTable.h"
 #include "import/ByteRuns.h"
 #include "import/CsvWriter.h"
-#include "import/RecordEnds.h"
 #include "import/ImportMessages.h"
+#include "import/RecordEnds.h"
 #include "platform/Charset.h"
 
 #include <array>

@@ -47,8 +47,7 @@ LineKind RisLine(std::string_view head) {
   if (tag->role == RisRole::End) return {Line::End};
   if (tag->field == kRisEndPage) return {Line::EndPage};
   // AB is the abstract here: EndNote has a field of its own for it.
-  const int field =
-      tag->role == RisRole::Abstract ? 14 : EndNoteFieldOfRisField(tag->field);
+  const int field = tag->role == RisRole::Abstract ? 14 : EndNoteFieldOfRisField(tag->field);
   if (field == 0) return {Line::Unplaced};
   return {Line::Field, field, tag->rank};
 }
@@ -129,7 +128,7 @@ private:
   // line without a value.
   std::uint8_t* rankOpened_ = nullptr;
   std::uint8_t rankBefore_ = kNotGiven;
-  ValueBuffer before_;                // as wide as the widest field
+  ValueBuffer before_;                         // as wide as the widest field
   std::vector<std::array<char, 2>> filledBy_;  // by field, the tag of its value
   std::array<char, 2> beforeBy_{};
   // A line a better tag keeps out of its field, read to see what it held.

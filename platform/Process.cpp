@@ -341,8 +341,7 @@ public:
     for (const auto& arg : args) plan.argv.push_back(const_cast<char*>(arg.c_str()));
     plan.argv.push_back(nullptr);
     if (!outputFile.empty()) {
-      plan.outputFd =
-          ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+      plan.outputFd = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
       if (plan.outputFd < 0) return {nullptr, ErrnoText(errno) + ": " + outputFile};
     }
     int report[2];

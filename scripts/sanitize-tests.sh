@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOMEKIT_SANITIZE=ON -DTOMEKIT_GUI=OFF \
-  -DTOMEKIT_TESTS=ON >/dev/null
+  -DTOMEKIT_TESTS=ON -DTOMEKIT_WERROR="${TOMEKIT_WERROR:-OFF}" >/dev/null
 cmake --build build-asan -j"$(nproc)"
 cd build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

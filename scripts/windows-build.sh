@@ -22,5 +22,6 @@ if [ ! -f "$gtest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
 fi
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-  -DTOMEKIT_GUI=OFF -DTOMEKIT_TESTS=ON -DGTest_DIR="$gtest/install/lib/cmake/GTest"
+  -DTOMEKIT_GUI=OFF -DTOMEKIT_TESTS=ON -DGTest_DIR="$gtest/install/lib/cmake/GTest" \
+  -DTOMEKIT_WERROR="${TOMEKIT_WERROR:-OFF}"
 cmake --build "$build" -j"$jobs"

@@ -20,8 +20,7 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 void CheckColumns(const CsvTable& csv, const IfoDescription& ifo) {
   const std::size_t columns = csv.header.size();
   if (columns == 0) throw Failure("CSV line 1: the header names no columns");
-  if (columns > static_cast<std::size_t>(kMaxFields))
-    throw Failure(TooManyColumnsText(columns));
+  if (columns > static_cast<std::size_t>(kMaxFields)) throw Failure(TooManyColumnsText(columns));
   if (ifo.types.size() != columns)
     throw Failure("CSV line 1: the header names " + std::to_string(columns) +
                   " columns but the IFO file describes " + std::to_string(ifo.types.size()));
@@ -29,8 +28,7 @@ void CheckColumns(const CsvTable& csv, const IfoDescription& ifo) {
     if (csv.header[i].find('\0') != std::string::npos)
       throw Failure("CSV line 1, column " + std::to_string(i + 1) +
                     ": the field name holds a zero byte");
-  if (csv.records.size() > kMaxRecords)
-    throw Failure(TooManyRecordsText(csv.records.size()));
+  if (csv.records.size() > kMaxRecords) throw Failure(TooManyRecordsText(csv.records.size()));
 }
 
 std::string RecordPlace(const CsvLine& line, std::size_t record) {
@@ -55,8 +53,7 @@ void AppendRecord(CsvLine& line, std::size_t record, const std::vector<std::stri
                     ": the value holds a zero byte, which JFile can't store");
   }
   std::size_t size = RecordSize(line.values);
-  if (size > kMaxRecordBytes)
-    throw Failure(RecordTooLongText(RecordPlace(line, record), size));
+  if (size > kMaxRecordBytes) throw Failure(RecordTooLongText(RecordPlace(line, record), size));
   WriteRecord(line.values, data);
 }
 

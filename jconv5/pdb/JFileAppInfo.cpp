@@ -140,8 +140,7 @@ JFileAppInfo ReadAppInfo(std::string_view block) {
   if (GetU16(block, kMarkerAt) != kAppInfoMarker)
     throw Failure(NoAppInfoMarkerText(kAppInfoMarker, kMarkerAt));
   const std::size_t n = GetU16(block, kFieldCountAt);
-  if (n < 1 || n > kFieldSlots)
-    throw Failure(ClaimedFieldsText(n));
+  if (n < 1 || n > kFieldSlots) throw Failure(ClaimedFieldsText(n));
   JFileAppInfo info;
   info.fields.resize(n);
   for (std::size_t i = 0; i < n; ++i) {

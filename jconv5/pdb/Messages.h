@@ -25,7 +25,8 @@ inline std::string GroupedCount(std::size_t n) {
 // ---------------------------------------------------------------- the log
 
 inline constexpr char kNotBuiltLine[] = "jconv5 could not build the JFile database.";
-inline constexpr char kNotExtractedLine[] = "jconv5 could not turn the JFile database into a CSV file.";
+inline constexpr char kNotExtractedLine[] =
+    "jconv5 could not turn the JFile database into a CSV file.";
 inline constexpr char kNoMemory[] = "there is not enough memory for the conversion";
 
 inline std::string ProblemLine(std::string_view sentence) {
@@ -41,8 +42,8 @@ inline std::string LogNotWrittenText(std::string_view reason) {
 // ------------------------------------------------------- what JFile holds
 
 inline std::string TooManyColumnsText(std::size_t columns) {
-  return "CSV line 1: the header names " + Count(columns) + " columns; a JFile database has at most " +
-         Count(kMaxFields);
+  return "CSV line 1: the header names " + Count(columns) +
+         " columns; a JFile database has at most " + Count(kMaxFields);
 }
 inline std::string ColumnCountText(std::size_t columns) {
   return Count(columns) + " columns: a JFile database has 1 to " + Count(kMaxFields);
@@ -57,8 +58,8 @@ inline std::string TooManyRecordsText(std::size_t records) {
 }
 // `place` names the CSV line, record and column.
 inline std::string ValueTooLongText(std::string_view place, std::size_t bytes) {
-  return std::string(place) + ": the value is " + Count(bytes) + " bytes long; JFile takes at most " +
-         Count(kMaxValueBytes);
+  return std::string(place) + ": the value is " + Count(bytes) +
+         " bytes long; JFile takes at most " + Count(kMaxValueBytes);
 }
 inline std::string RecordTooLongText(std::string_view place, std::size_t bytes) {
   return std::string(place) + ": the record takes " + Count(bytes) +
@@ -66,7 +67,8 @@ inline std::string RecordTooLongText(std::string_view place, std::size_t bytes) 
 }
 inline std::string AppInfoTooLongText(std::size_t bytes) {
   return "IFO file: its popup lists take " + Count(bytes) +
-         " bytes with the field settings; a JFile database keeps at most " + Count(kMaxAppInfoBytes);
+         " bytes with the field settings; a JFile database keeps at most " +
+         Count(kMaxAppInfoBytes);
 }
 inline std::string AppInfoTooShortText(std::size_t bytes, std::size_t fixedSize) {
   return "the database is damaged or not a JFile database: its application info block has " +

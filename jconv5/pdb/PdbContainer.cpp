@@ -50,8 +50,7 @@ std::uint32_t PalmTimeNow() {
 
 std::string WritePdb(const PdbDatabase& database) {
   const std::size_t count = database.records.size();
-  if (count > kMaxRecordCount)
-    throw Failure(PalmTooManyRecordsText(count, kMaxRecordCount));
+  if (count > kMaxRecordCount) throw Failure(PalmTooManyRecordsText(count, kMaxRecordCount));
   const PdbHeader& h = database.header;
   std::uint32_t highestId = 0;
   std::size_t total = kPdbHeaderSize + kPdbRecordEntrySize * count + 2 + database.appInfo.size();

@@ -18,9 +18,9 @@ struct ReadBack {
   std::string folder, install, backup, userId, charset;
   bool operator==(const ReadBack&) const = default;
   friend void PrintTo(const ReadBack& r, std::ostream* out) {
-    *out << "{mode " << InfoOf(r.mode).cliName << ", folder '" << r.folder << "', install '" << r.install
-         << "', backup '" << r.backup << "', user id '" << r.userId << "', charset " << r.charset
-         << "}";
+    *out << "{mode " << InfoOf(r.mode).cliName << ", folder '" << r.folder << "', install '"
+         << r.install << "', backup '" << r.backup << "', user id '" << r.userId << "', charset "
+         << r.charset << "}";
   }
 };
 

@@ -260,8 +260,12 @@ TEST(import_driver_test, the_format_table_gives_filters_and_refusals) {
     for (Mode mode : kAllModes) {
       SCOPED_TRACE(std::to_string(static_cast<int>(format.look)) + " in mode " +
                    std::to_string(ModeNumber(mode)));
-      if (!format.in(mode).reader) EXPECT_NE(format.refusal, Refusal::None);
-      if (format.in(mode).offered) EXPECT_FALSE(format.dialogFilter.empty());
+      if (!format.in(mode).reader) {
+        EXPECT_NE(format.refusal, Refusal::None);
+      }
+      if (format.in(mode).offered) {
+        EXPECT_FALSE(format.dialogFilter.empty());
+      }
     }
   }
 }

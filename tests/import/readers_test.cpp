@@ -59,7 +59,8 @@ TEST(readers_test, every_reader_reports_each_fault_as_a_value) {
   };
   for (const auto& reader : readers) {
     for (const Fault& fault : faults) {
-      SCOPED_TRACE(testing::Message() << "mode " << InfoOf(reader.mode).cliName << ", " << fault.name);
+      SCOPED_TRACE(testing::Message()
+                   << "mode " << InfoOf(reader.mode).cliName << ", " << fault.name);
       ReaderRun r(reader.mode, reader.input);
       fault.make(r);
       test::WriteBytes(r.output(), "earlier");

@@ -8,9 +8,12 @@ namespace tk {
 
 TEST(ris_golden_test, classic_exports_convert_as_they_always_did) {
   const char* const files[] = {
-      "classic/journal-articles.ris",  "classic/books.ris",
-      "classic/mac-cr.ris",            "rispy/example_multiline.ris",
-      "jabref/RisImporterCorrupted.ris", "derived/lowercase-tags-from-jabref-test7.ris",
+      "classic/journal-articles.ris",
+      "classic/books.ris",
+      "classic/mac-cr.ris",
+      "rispy/example_multiline.ris",
+      "jabref/RisImporterCorrupted.ris",
+      "derived/lowercase-tags-from-jabref-test7.ris",
   };
   for (const std::string name : files) {
     SCOPED_TRACE(name);

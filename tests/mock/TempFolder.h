@@ -4,8 +4,8 @@
 #include "platform/Path.h"
 #include "platform/Utf8Path.h"
 
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <stdexcept>
 #include <string>

@@ -35,7 +35,7 @@ TEST(charset_test, files_are_detected_and_utf8_becomes_windows_1252_with_marks) 
       // A byte-order mark makes it UTF-8 whatever follows; it is dropped.
       {"\xEF\xBB\xBFz\xC3\x85\xC3\xB0\xC2\xB0\xE9", utf8, "z\xC5\xF0\xB0" + mark},
       {"\xE2\x80\xA6", utf8, "..."},
-      {"\xC2\x81\xC2\x90", utf8, mark + mark},                     // other C1 controls
+      {"\xC2\x81\xC2\x90", utf8, mark + mark},  // other C1 controls
       {"\xC4\x85\xC4\xB0\xC6\xB0\xD0\xB0\xF0\x9F\x98\x80", utf8, mark + mark + mark + mark + mark},
       {"a\xEF\xBB\xBF", utf8, "a" + mark},                // a BOM later is a character
       {"\xE2\x82\xAC\xEF\xBB\xBF", utf8, "\x80" + mark},  // after any character

@@ -2,8 +2,8 @@
 // unusable folder must never damage the target or leave a temporary file.
 // InputFile's buffered runs are pinned by the import readers, which mix them
 // with get() across refills.
-#include "platform/FileAppend.h"
 #include "platform/Files.h"
+#include "platform/FileAppend.h"
 
 #include "mock/Faults.h"
 #include "mock/TempFolder.h"
