@@ -48,7 +48,7 @@ public:
   }
   int wait() override {
     WaitForSingleObject(info_.hProcess, INFINITE);
-    if (killed_) WaitForEmptyJob();
+    if (killed_) waitForEmptyJob();
     DWORD code = 0;
     return GetExitCodeProcess(info_.hProcess, &code) ? static_cast<int>(code) : -1;
   }
@@ -59,7 +59,7 @@ public:
 
 private:
   // Ending a job is asynchronous; what it held may still be writing a file.
-  void WaitForEmptyJob() const {
+  void waitForEmptyJob() const {
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts{};
     for (int tries = 0; job_ != nullptr && tries < 500; ++tries) {
       if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &counts,

@@ -23,5 +23,5 @@ fi
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
   -DTOMEKIT_GUI=OFF -DTOMEKIT_TESTS=ON -DGTest_DIR="$gtest/install/lib/cmake/GTest" \
-  -DTOMEKIT_WERROR="${TOMEKIT_WERROR:-OFF}"
+  -DTOMEKIT_WERROR="${TOMEKIT_WERROR:-OFF}" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 cmake --build "$build" -j"$jobs"

@@ -153,7 +153,8 @@ TEST_F(AppTest, each_mode_sizes_the_window_and_keeps_what_was_left_there_and_its
             QList<QSize>({least * 2, panel + least}));
   window->resize(100, 100);
   EXPECT_EQ(window->size(), least);
-  EXPECT_TRUE(charsets()[0]->isChecked() && !charsets()[2]->isChecked());
+  EXPECT_TRUE(charsets()[0]->isChecked());
+  EXPECT_FALSE(charsets()[2]->isChecked());
   charsets()[1]->trigger();
   window->fieldCheckBox(20)->setChecked(true);
   window->widthBox(20)->setText("77");
@@ -220,7 +221,8 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
   // Stop (or Escape) holds until the next choice of files.
   window->showProgress({});
   QTest::keyClick(&progress, Qt::Key_Escape);
-  EXPECT_TRUE(window->stopRequested() && progress.isVisible());
+  EXPECT_TRUE(window->stopRequested());
+  EXPECT_TRUE(progress.isVisible());
   window->onExportClicked();
   EXPECT_FALSE(window->stopRequested());
   window->showProgress({});
@@ -501,7 +503,8 @@ TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in
   QApplication::sendEvent(window.get(), &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &drop);
-  EXPECT_TRUE(enter.isAccepted() && drop.isAccepted());
+  EXPECT_TRUE(enter.isAccepted());
+  EXPECT_TRUE(drop.isAccepted());
   auto* status = window->findChild<QLabel*>("StatusPanel1");
   for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
   EXPECT_EQ(status->text(),

@@ -3,6 +3,7 @@
 // one for its log.
 #include "converter/ConverterRunner.h"
 
+#include "mock/Expect.h"
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
 #include "mock/Faults.h"
@@ -74,22 +75,24 @@ TEST(converter_runner_test, both_directions_pass_six_items_and_copy_the_output) 
     ASSERT_TRUE(ReadTextLines(run.program.file("args.txt"), args));
     ASSERT_EQ(args.size(), 6u);
     const std::string output = args[3];
-    EXPECT_TRUE(output.size() == outputStart.size() + 12 && output.rfind(outputStart, 0) == 0 &&
-                output != earlierOutput)
-        << output;
+    EXPECT_EQ(output.size(), outputStart.size() + 12) << output;
+    EXPECT_TRUE(output.starts_with(outputStart)) << output;
+    EXPECT_NE(output, earlierOutput);
     earlierOutput = output;
     args[3] = given.outputFile;
     EXPECT_EQ(args,
               (Lines{ConverterPath(run.program.path()), toPdb ? "1" : "2", given.inputCopy,
                      given.outputFile, toPdb ? "\"EN-My Refs\"" : " ", given.descriptionCopy}));
     EXPECT_EQ(test::ReadBytes(toPdb ? pdb : csv), "\"Title\"\r\n\"A\"\r\n");
-    EXPECT_FALSE(FileExists(data.work("input.tmp")) || run.ui.progressVisible);
+    EXPECT_TRUE(test::Missing(data.work("input.tmp")));
+    EXPECT_FALSE(run.ui.progressVisible);
     EXPECT_EQ(run.ui.lastProgress.banner, toPdb ? Banner::ToJFile : Banner::FromJFile);
   }
   EXPECT_EQ(run.ui.texts(), Lines{"Destination directory Had to be created"});
   const ProgressSetup& shown = run.ui.lastProgress;
   EXPECT_EQ(shown.prefix + "|" + shown.sourceFile, "Waiting for Jconv5 to finish|shown.txt");
-  EXPECT_TRUE(!shown.showRecordCounter && shown.showBar);
+  EXPECT_FALSE(shown.showRecordCounter);
+  EXPECT_TRUE(shown.showBar);
 }
 
 // A missing source is the export driver's test. Whichever copy fails, the
@@ -99,7 +102,8 @@ TEST(converter_runner_test, missing_converter_or_a_failed_copy_keeps_the_earlier
   ConverterRun missing("");
   EXPECT_EQ(missing.toPdb(missing.pdb), ConverterOutcome::ConverterMissing);
   EXPECT_EQ(missing.ui.texts(), Lines{"Jconv5.exe not found!"});
-  EXPECT_FALSE(test::ReadBytes(missing.pdb) != "old" || missing.ui.progressShows);
+  EXPECT_TRUE(test::FileHolds(missing.pdb, "old"));
+  EXPECT_FALSE(missing.ui.progressShows);
   // A copy that fails: an earlier run's copy must not pass for this run's.
   for (const bool sourceFails : {true, false}) {
     ConverterRun run(test::kRecordingConverter);
@@ -112,8 +116,9 @@ TEST(converter_runner_test, missing_converter_or_a_failed_copy_keeps_the_earlier
               ConverterOutcome::CopyFailed);
     EXPECT_EQ(run.ui.texts(), Lines{"Unable to copy " +
                                     (sourceFails ? job.source : job.description) + " to " + copy});
-    EXPECT_FALSE(FileExists(run.program.file("args.txt")) ||
-                 FileExists(run.program.work("ifo.tmp")) || test::ReadBytes(run.pdb) != "old");
+    EXPECT_TRUE(test::Missing(run.program.file("args.txt")));
+    EXPECT_TRUE(test::Missing(run.program.work("ifo.tmp")));
+    EXPECT_TRUE(test::FileHolds(run.pdb, "old"));
   }
   // A full Palm folder: the converter's output can't be copied there.
   ConverterRun full(test::kRecordingConverter);
@@ -121,7 +126,7 @@ TEST(converter_runner_test, missing_converter_or_a_failed_copy_keeps_the_earlier
   EXPECT_EQ(full.toPdb(full.pdb), ConverterOutcome::NotCreated);
   EXPECT_EQ(full.ui.texts(), Lines{"Output file not created\ncannot write " + full.pdb +
                                    " (No space left on device)"});
-  EXPECT_FALSE(test::ReadBytes(full.pdb) != "old" || test::LeftBehind(test::TkPartOf(full.pdb)));
+  EXPECT_TRUE(test::KeptAsItWas(full.pdb, "old"));
 }
 
 // Only the log tells failure: the exit code has never been read. (What the
@@ -141,14 +146,16 @@ TEST(converter_runner_test, converter_log_fails_the_run_and_an_old_log_does_not)
   ConverterRun exiting(test::kExitingConverter);
   test::WriteBytes(exiting.program.work("jconv5.err"), "old failure\r\n");
   EXPECT_EQ(exiting.toPdb(exiting.pdb), ConverterOutcome::Converted);
-  EXPECT_TRUE(exiting.ui.errorReports.empty() && exiting.ui.messages.empty());
+  EXPECT_EQ(exiting.ui.errorReports, std::vector<Lines>{});
+  EXPECT_EQ(exiting.ui.texts(), Lines{});
 
   ConverterRun real("");  // wherever the real converter puts its log, it is found
   std::filesystem::copy_file(JoinPath(TOMEKIT_PROGRAM_FOLDER, kConverterFileName),
                              real.program.file(kConverterFileName));
   test::WriteBytes(real.program.file("refs.IFO"), "not a description\r\n");
   EXPECT_EQ(real.toPdb(real.pdb), ConverterOutcome::NotCreated);
-  EXPECT_TRUE(real.ui.errorReports.size() == 1 && !real.ui.errorReports[0].empty());
+  ASSERT_EQ(real.ui.errorReports.size(), 1u);
+  EXPECT_NE(real.ui.errorReports[0], Lines{});
 }
 
 // Crashed half-way (a kill from outside ends it the same way): what it left
@@ -161,7 +168,7 @@ TEST(converter_runner_test, converter_dying_mid_run_leaves_the_earlier_database)
             (Lines{"jconv5 stopped before it had finished converting " +
                        run.program.file("refs.csv") + "; nothing was written to " + run.pdb,
                    "Output file not created"}));
-  EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("input.tmp")));
+  EXPECT_TRUE(test::FileHolds(run.pdb, "old"));
   EXPECT_EQ(WorkFiles(run.program), Lines{"ifo.tmp"});
 }
 
@@ -204,8 +211,10 @@ TEST(converter_runner_test, long_run_steps_the_bar_once_a_second_and_no_output_f
         Lines{polls < 0 ? "CSV Output file not created\n" + ConverterPath(run.program.path()) +
                               " could not be started (Permission denied)"
                         : "Output file not created\nshown.txt: the converter wrote nothing"});
-    EXPECT_FALSE(test::ReadBytes(run.pdb) != "old" || FileExists(run.program.work("input.tmp")) ||
-                 run.ui.progressVisible || !FileExists(run.program.work("ifo.tmp")));
+    EXPECT_TRUE(test::FileHolds(run.pdb, "old"));
+    EXPECT_TRUE(test::Missing(run.program.work("input.tmp")));
+    EXPECT_TRUE(test::Exists(run.program.work("ifo.tmp")));
+    EXPECT_FALSE(run.ui.progressVisible);
   }
 }
 

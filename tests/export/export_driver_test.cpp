@@ -2,6 +2,7 @@
 // input: a "PDB" here holds the CSV jconv5 would make of it. The file the
 // manager imports is either written whole or left as it was.
 #include "export/ExportDriver.h"
+#include "mock/Expect.h"
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
 #include "mock/Faults.h"
@@ -64,7 +65,7 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
                          chosen[2] + " failed 0" + chosen[2] + " was not converted",
                          chosen[3] + " ok 33 Records Transferred to EndNote"}));
   EXPECT_EQ(fx.ui.texts(), (Lines{"The source file does not exist", "Unable to write to " + full}));
-  EXPECT_TRUE(test::ReadBytes(full) == "earlier" && !test::LeftBehind(test::TkPartOf(full)));
+  EXPECT_TRUE(test::KeptAsItWas(full, "earlier"));
   ASSERT_EQ(fx.log.size(), 25u);
   EXPECT_EQ(Lines(fx.log.begin() + 5, fx.log.begin() + 13),
             (Lines{"CSV2PDB returned  0",
@@ -74,8 +75,10 @@ TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_non
                    "1 Records Transferred to EndNote"}));
   const ProgressSetup& last = fx.ui.lastProgress;
   EXPECT_EQ(last.prefix + last.sourceFile, "Working on Record number" + chosen[3]);
-  EXPECT_TRUE(last.banner == Banner::MovingFrom && last.showRecordCounter && !last.showBar &&
-              !fx.ui.progressVisible);
+  EXPECT_EQ(last.banner, Banner::MovingFrom);
+  EXPECT_TRUE(last.showRecordCounter);
+  EXPECT_FALSE(last.showBar);
+  EXPECT_FALSE(fx.ui.progressVisible);
 }
 
 // EndNote's files are those above; the others differ only by the mode's entry
@@ -86,7 +89,8 @@ TEST(export_driver_test, a_mode_offers_its_pdbs_and_writes_its_managers_file_or_
   EXPECT_EQ(ExportDialogFilter(Mode::RefMan),
             "Tomekit PDB  File (RM-*.PDB)|RM-*.PDB|All PDB files|*.pdb|All files (*)|*");
   fx.exportAll({fx.program.file("RM-gone.PDB")});  // the converter's progress is the last shown
-  EXPECT_TRUE(fx.ui.lastProgress.banner == Banner::MovingTo && fx.ui.lastProgress.showBar);
+  EXPECT_EQ(fx.ui.lastProgress.banner, Banner::MovingTo);
+  EXPECT_TRUE(fx.ui.lastProgress.showBar);
   test::BlockFolder(fx.settings.importExportFolder);
   EXPECT_EQ(fx.exportAll({fx.pdb("RM-y.PDB")}), fx.program.file("RM-y.PDB") + " was not converted");
   ASSERT_EQ(fx.ui.texts().size(), 2u);

@@ -12,13 +12,15 @@ namespace tk {
 TEST(program_modes_test, no_two_modes_share_a_file_key_or_name) {
   for (const Mode a : kAllModes) {
     for (const Mode b : kAllModes) {
+      if (a == b) continue;
       const ModeInfo &x = InfoOf(a), &y = InfoOf(b);
-      const auto differ = [](std::string_view p, std::string_view q) { return p != q; };
-      EXPECT_TRUE(a == b || (differ(x.prefix, y.prefix) && differ(x.strategyFile, y.strategyFile) &&
-                             differ(x.folderKey.name, y.folderKey.name) &&
-                             differ(x.charsetKey.name, y.charsetKey.name) &&
-                             differ(x.cliName, y.cliName) && differ(x.menuName, y.menuName)))
-          << x.cliName << " and " << y.cliName;
+      SCOPED_TRACE(std::string(x.cliName) + " and " + std::string(y.cliName));
+      EXPECT_STRNE(x.prefix, y.prefix);
+      EXPECT_STRNE(x.strategyFile, y.strategyFile);
+      EXPECT_STRNE(x.folderKey.name, y.folderKey.name);
+      EXPECT_STRNE(x.charsetKey.name, y.charsetKey.name);
+      EXPECT_STRNE(x.cliName, y.cliName);
+      EXPECT_STRNE(x.menuName, y.menuName);
     }
   }
 }

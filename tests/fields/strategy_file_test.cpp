@@ -66,8 +66,9 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   FieldSetup setup = Fresh(Mode::ProCite);
   test::FakeUi ui;  // pumped before each line read
   ASSERT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
-  EXPECT_EQ(std::tuple(ui.pumps, setup.popupLists[1], setup.popupLists[47]),
-            std::tuple(54L, Numbered("x", 100), Words{"word54"}));
+  EXPECT_EQ(ui.pumps, 54L);
+  EXPECT_EQ(setup.popupLists[1], Numbered("x", 100));
+  EXPECT_EQ(setup.popupLists[47], Words{"word54"});
   // 31,999 characters is the limit: the line end comes as an empty line.
   const std::string word(31999 - 5, 'w');
   test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
@@ -93,11 +94,15 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
     stops += ParseStrategyLine(setup, line, index).value_or("") + "|";
   std::vector<int> selected;
   for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
-  EXPECT_EQ(std::tuple(stops, selected, setup.popupLists[1], setup.popupLists[48].size(),
-                       setup.recordViewWidth, setup.oldFlags, setup.table[47].colWidth,
-                       setup.table[1].maxWidth, setup.table[2].maxWidth),
-            std::tuple(std::string("||||||x|wide|"), std::vector<int>{1, 0, 1, 0, 1},
-                       Words{"Book", "Map"}, 0u, 7, -3, 47, 5, 0));
+  EXPECT_EQ(stops, "||||||x|wide|");
+  EXPECT_EQ(selected, (std::vector<int>{1, 0, 1, 0, 1}));
+  EXPECT_EQ(setup.popupLists[1], (Words{"Book", "Map"}));
+  EXPECT_EQ(setup.popupLists[48].size(), 0u);
+  EXPECT_EQ(setup.recordViewWidth, 7);
+  EXPECT_EQ(setup.oldFlags, -3);
+  EXPECT_EQ(setup.table[47].colWidth, 47);
+  EXPECT_EQ(setup.table[1].maxWidth, 5);
+  EXPECT_EQ(setup.table[2].maxWidth, 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "import/OutputNaming.h"
 #include "import/RisReader.h"
 #include "import/TabExportReader.h"
+#include "mock/Expect.h"
 #include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
 #include "mock/Faults.h"
@@ -133,8 +134,8 @@ struct DriverRun {
     settings.palmInstallFolder = program.file("Install");
     settings.importExportFolder = program.file("my.exports");  // a dot is no extension here
     settings.hotSyncUserId = "1234";
-    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder) &&
-                CreateFolders(settings.importExportFolder));
+    EXPECT_TRUE(CreateFolders(settings.palmInstallFolder));
+    EXPECT_TRUE(CreateFolders(settings.importExportFolder));
   }
   std::string input(const std::string& name, const std::string& bytes) const {
     WriteBytes(JoinPath(settings.importExportFolder, name), bytes);

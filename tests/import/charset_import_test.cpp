@@ -91,8 +91,10 @@ TEST(charset_import_test, database_names_are_windows_1252_cut_by_characters) {
     import.inputPath = run.input(file + ".txt", "x");
     NameImportOutputs(run.settings, Mode::EndNote, import);
     LogImportNames(import);
-    EXPECT_EQ(std::tuple(import.palmName, import.pdbPath, import.log.back()),
-              std::tuple(palmName, run.pdb(file), "Palm Name is " + logged));
+    SCOPED_TRACE(file);
+    EXPECT_EQ(import.palmName, palmName);
+    EXPECT_EQ(import.pdbPath, run.pdb(file));
+    EXPECT_EQ(import.log.back(), "Palm Name is " + logged);
   }
 }
 

@@ -28,8 +28,10 @@ TEST(import_driver_test, files_convert_in_dialog_order_then_install_is_requested
             "3 Records Transferred to  JFile. Number of truncated records: 2");
   for (int i = 0; i < 3; ++i) {
     const FileOutcome& o = run.outcomes.at(i);
-    EXPECT_EQ(std::tuple(o.file, o.records, o.converted),
-              std::tuple(chosen[i], i == 1 ? 0 : i + 1, i != 1));
+    SCOPED_TRACE(chosen[i]);
+    EXPECT_EQ(o.file, chosen[i]);
+    EXPECT_EQ(o.records, i == 1 ? 0 : i + 1);
+    EXPECT_EQ(o.converted, i != 1);
   }
   EXPECT_EQ(run.ui.texts(),
             (Lines{"Couldnt Open input .tsv file", "Error Converting EndNote file"}));
@@ -106,14 +108,17 @@ TEST(import_driver_test, faults_are_reported_in_order_and_damage_nothing) {
       if (auto at = text.find(pdb); at != std::string::npos) text.replace(at, pdb.size(), "PDB");
       shown += (shown.empty() ? "" : "|") + text;
     }
-    const bool left = test::LeftBehind(test::TkPartOf(work + "refs.csv")) ||
-                      test::LeftBehind(test::TkPartOf(work + "refs.IFO"));
-    EXPECT_EQ(
-        std::tuple(shown, run.outcomes.at(0).records, status, test::ReadBytes(pdb),
-                   run.outcomes[0].converted, run.installRequested(), left),
-        std::tuple(c.texts, c.records, path + " was not converted", before, false, false, false))
-        << c.behaviour;
-    EXPECT_EQ(run.log.back().substr(0, status.size() + 2), status + ": ") << c.behaviour;
+    SCOPED_TRACE(c.behaviour);
+    EXPECT_EQ(shown, c.texts);
+    EXPECT_EQ(run.outcomes.at(0).records, c.records);
+    EXPECT_EQ(status, path + " was not converted");
+    EXPECT_EQ(test::ReadBytes(pdb), before);
+    EXPECT_FALSE(run.outcomes[0].converted);
+    EXPECT_FALSE(run.installRequested());
+    for (const char* made : {"refs.csv", "refs.IFO"}) {
+      EXPECT_FALSE(test::LeftBehind(test::TkPartOf(work + made))) << made;
+    }
+    EXPECT_EQ(run.log.back().substr(0, status.size() + 2), status + ": ");
   }
 }
 
@@ -138,7 +143,8 @@ TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice
             (std::vector<test::ShownMessage>{
                 {MessageKind::Plain, chosen[1] + " replaces the result of " + chosen[0] +
                                          ": both make the database \"EN-Molecular Biolog\""}}));
-  EXPECT_TRUE(run.outcomes[0].converted && FileExists(run.pdb("Molecular Biology 1")));
+  EXPECT_TRUE(run.outcomes[0].converted);
+  EXPECT_TRUE(test::Exists(run.pdb("Molecular Biology 1")));
   EXPECT_TRUE(run.outcomes[1].stopped);
   EXPECT_EQ(run.log.back(), "Conversion stopped");
   EXPECT_EQ(test::ReadBytes(run.pdb("Molecular Biology 2")), "earlier");

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Path.h"
 
+#include "mock/Expect.h"
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
@@ -37,7 +38,8 @@ TEST(data_folder_test, a_writable_program_folder_is_kept_else_the_users_folder_i
   test::ScopedEnv elsewhere(kUserVariable, dir.file("data"));
   const std::string chosen = ChooseDataFolder(program);
   EXPECT_EQ(chosen, JoinPath(dir.file("data"), kUserFolder));
-  EXPECT_TRUE(FolderExists(chosen) && FolderWritable(chosen));
+  EXPECT_TRUE(test::Exists(chosen));
+  EXPECT_TRUE(FolderWritable(chosen));
   // Without any folder of the user's, the program's own is all there is.
   test::ScopedEnv none(kUserVariable, nullptr);
 #ifndef _WIN32

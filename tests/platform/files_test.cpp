@@ -39,8 +39,10 @@ TEST(files_test, unusable_sources_and_folders_are_refused) {
   test::UnreadableFile(dir.file("mem"));
   test::BlockFolder(dir.file("out"));
   Lines lines;
-  for (const auto& bad : {dir.file("none"), dir.file("mem"), dir.path()})
-    EXPECT_FALSE(CopyFileBytes(bad, dir.file("copy")) || ReadTextLines(bad, lines)) << bad;
+  for (const auto& bad : {dir.file("none"), dir.file("mem"), dir.path()}) {
+    EXPECT_FALSE(CopyFileBytes(bad, dir.file("copy"))) << bad;
+    EXPECT_FALSE(ReadTextLines(bad, lines)) << bad;
+  }
   for (const auto& bad : {dir.file("out/refs.csv"), dir.path()})
     EXPECT_FALSE(OutputFile().open(bad)) << bad;
   EXPECT_FALSE(CreateFolders(dir.file("out/deeper")));

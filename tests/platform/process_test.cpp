@@ -30,7 +30,8 @@ TEST(process_test, child_gets_its_arguments_whole_and_reports_its_end) {
 
   // A program that can't be started says why.
   const StartedChild missing = SystemProcessLauncher().start({program.file("none")});
-  EXPECT_TRUE(missing.child == nullptr && !missing.failure.empty());
+  EXPECT_EQ(missing.child, nullptr);
+  EXPECT_NE(missing.failure, "");
 #ifndef _WIN32
   EXPECT_EQ(missing.failure, "No such file or directory");
   const StartedChild noOutput = SystemProcessLauncher().start({args[0]}, program.file("no/out"));

@@ -15,7 +15,8 @@ TEST(last_folders_test, each_mode_and_dialog_keeps_its_own_folder_until_it_is_re
   const test::TempFolder dir;
   const Settings settings = MakeSettings(dir.path());
   const std::string refs = dir.file("refs"), pdbs = dir.file("pdbs");
-  ASSERT_TRUE(CreateFolders(refs) && CreateFolders(pdbs));
+  ASSERT_TRUE(CreateFolders(refs));
+  ASSERT_TRUE(CreateFolders(pdbs));
   ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, Direction::Import, refs + "/a.ris"));
   ASSERT_TRUE(WriteLastFolder(settings, Mode::RefMan, Direction::Export, pdbs + "/RM-a.PDB"));
   EXPECT_EQ(LastFolderOr(settings, Mode::RefMan, Direction::Import, "/mode"), refs);

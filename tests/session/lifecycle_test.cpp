@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 
+#include "mock/Expect.h"
 #include "mock/FakeUi.h"
 #include "mock/Faults.h"
 #include "mock/TempFolder.h"
@@ -47,7 +48,8 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   Session s;
   ASSERT_TRUE(s.start().loaded());
   EXPECT_EQ(s.key("UserInfo", "ENPath"), DefaultFolder(s.settings));
-  EXPECT_TRUE(FolderExists(s.file("TKWork")) && FolderExists(s.file("Import and Export")));
+  EXPECT_TRUE(test::Exists(s.file("TKWork")));
+  EXPECT_TRUE(test::Exists(s.file("Import and Export")));
   // A mode change reloads the strategy and keeps each mode's folder.
   s.setup.table[20].selected = 1;
   s.setup.popupLists[20] = {"lost"};
@@ -59,8 +61,9 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   EXPECT_EQ(s.key("UserInfo", "PCPath"), "/refs/procite");
   EXPECT_EQ(s.key("Tomekit", "ProgMode"), "0");
   // Entries past EndNote's 31 fields keep what ProCite left there.
-  EXPECT_TRUE(s.setup.table[20].selected == 0 && s.setup.popupLists[20].empty() &&
-              s.setup.table[47].selected == 1);
+  EXPECT_EQ(s.setup.table[20].selected, 0);
+  EXPECT_EQ(s.setup.popupLists[20], Words{});
+  EXPECT_EQ(s.setup.table[47].selected, 1);
   ASSERT_TRUE(s.mode(Mode::RefMan).loaded());
   s.setup.table[2].selected = 0;
   s.setup.popupLists[2] = {"mine"};
@@ -73,8 +76,9 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
   s.settings = MakeSettings(s.settings.dataFolder);
   s.setup = {};
   ASSERT_TRUE(s.start().loaded());
-  EXPECT_TRUE(s.settings.mode == Mode::RefMan && s.setup.table[2].selected == 0 &&
-              s.setup.popupLists[2] == Words{"mine"});
+  EXPECT_EQ(s.settings.mode, Mode::RefMan);
+  EXPECT_EQ(s.setup.table[2].selected, 0);
+  EXPECT_EQ(s.setup.popupLists[2], Words{"mine"});
   // A full disk at that session's end.
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   Words files{s.file("stratRM.jfp"), s.file("Log.txt"), s.file("tomekit.INI")}, before, errors;
@@ -117,9 +121,14 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
     }
     s.setup.popupLists[2] = {"kept"};
     const ModeResult result = fault == DiskFull ? s.mode(Mode::RefMan) : s.start();
-    EXPECT_EQ(std::tuple(result.status, result.error), std::tuple(ModeLoad::Abandoned, error));
-    EXPECT_TRUE(fault != DiskFull || s.setup.popupLists[2] == Words{"kept"});
-    EXPECT_TRUE(fault != SettingsFifo || KindOfFile(settingsFile) == FileKind::Stream);
+    EXPECT_EQ(result.status, ModeLoad::Abandoned);
+    EXPECT_EQ(result.error, error);
+    if (fault == DiskFull) {
+      EXPECT_EQ(s.setup.popupLists[2], Words{"kept"});
+    }
+    if (fault == SettingsFifo) {
+      EXPECT_EQ(KindOfFile(settingsFile), FileKind::Stream);
+    }
     EXPECT_EQ(s.settings.mode, Mode::EndNote);
     EXPECT_EQ(s.setup.strategyPath, s.file("stratEN.jfp"));
     // A start still loads the saved mode where its folder can be used.
@@ -147,9 +156,9 @@ TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
   test::WriteBytes(s.file("stratRM.jfp"), "x\r\n");
   ASSERT_TRUE(CreateFolders(s.file("stratRM.jfp.bad/in use")));
   for (FldDef& field : s.setup.table) field = {kTypePopup, 0, 9, 1, 0};
-  EXPECT_TRUE(s.mode(Mode::RefMan).status == ModeLoad::NoStrategy &&
-              CountSelectedFields(s.setup) == 0 &&
-              s.setup.table[s.setup.lastField()].maxWidth == 0);
+  EXPECT_EQ(s.mode(Mode::RefMan).status, ModeLoad::NoStrategy);
+  EXPECT_EQ(CountSelectedFields(s.setup), 0);
+  EXPECT_EQ(s.setup.table[s.setup.lastField()].maxWidth, 0);
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
   EXPECT_EQ(test::ReadBytes(s.file("stratRM.jfp")), "x\r\n");
 }
@@ -209,8 +218,9 @@ TEST(lifecycle_test, strategy_that_is_a_folder_fifo_or_empty_is_named_and_the_de
       Session s;
       const std::string file = s.file("stratRM.jfp");
       if (kind == "empty") test::WriteBytes(file, "\r\n\r\n");
-      ASSERT_TRUE(kind == "empty" ||
-                  (kind == "folder" ? CreateFolders(file) : test::MakeFifo(file)));
+      if (kind != "empty") {
+        ASSERT_TRUE(kind == "folder" ? CreateFolders(file) : test::MakeFifo(file));
+      }
       EXPECT_TRUE(s.load(s.ui, write).loaded());
       EXPECT_EQ(s.ui.texts(), Words{"Couldnt Read Strategy File\n" + file + " " + problem +
                                     "; the mode's default fields are used."});
