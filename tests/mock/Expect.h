@@ -46,8 +46,9 @@ inline ::testing::AssertionResult Missing(const std::string& path) {
 
 inline ::testing::AssertionResult Holds(std::string_view text, std::string_view words) {
   if (text.find(words) != std::string_view::npos) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << ::testing::PrintToString(std::string(text))
-                                       << " does not hold " << ::testing::PrintToString(std::string(words));
+  return ::testing::AssertionFailure()
+         << ::testing::PrintToString(std::string(text)) << " does not hold "
+         << ::testing::PrintToString(std::string(words));
 }
 
 }  // namespace tk::test
