@@ -31,7 +31,7 @@ count() {
 }
 
 tests=$(count tests fuzz)
-code=$(count app cli converter export fields import jconv5 platform bench)
+code=$(count app bench cli converter export fields import jconv5 platform session)
 echo "tests+fuzz: $tests"
 echo "code:       $code"
 awk -v t="$tests" -v c="$code" 'BEGIN { printf "ratio:      %.3f\n", t / c }'
