@@ -29,6 +29,8 @@ TEST(export_look_test, first_bytes_tell_the_export) {
       {"a percentage is prose", "%20 of all\n", L::Text},
       {"a header row of labels and long names", "Reference Type\tAuthor\tyear\tSecondary Title\r\n",
        L::TabHeader},
+      {"two names make a header row", "Author\tYear\r\n", L::TabHeader},
+      {"an indented tag is prose", "\r\n  %0 Book\r\n", L::Text},
       {"a reference naming one field is no header", "Book\tDoe\tTitle\t\r\nx\xB0", L::EndNoteTab},
       {"a record end in UTF-8", "Book\tDoe\xC2\xB0", L::EndNoteTab, InputText::Utf8},
   };

@@ -39,6 +39,7 @@ TEST(charset_test, files_are_detected_and_utf8_becomes_windows_1252_with_marks) 
       {"\xC4\x85\xC4\xB0\xC6\xB0\xD0\xB0\xF0\x9F\x98\x80", utf8, mark + mark + mark + mark + mark},
       {"a\xEF\xBB\xBF", utf8, "a" + mark},                // a BOM later is a character
       {"\xE2\x82\xAC\xEF\xBB\xBF", utf8, "\x80" + mark},  // after any character
+      {"\xFF\xEF\xBB\xBF", w1252, mark + mark},           // after a malformed byte too
       {"\xFF\xC3(\xE2\x82", w1252, mark + mark + "(" + mark},
       {"\xC3\xA9-\xE2\x80", w1252, "\xE9-" + mark},       // cut off by the end
       {"\xC3\xA9\xC0\xAF", w1252, "\xE9" + mark + mark},  // overlong

@@ -59,6 +59,9 @@ TEST(ini_file_test, writing_leaves_untouched_lines_byte_for_byte) {
   std::filesystem::remove(dir.file("t.INI"));  // nothing of the vanished file comes back
   ASSERT_TRUE(ini.writeString("a", "k", "1"));
   EXPECT_EQ(test::ReadBytes(dir.file("t.INI")), "[a]\r\nk=1\r\n");
+  test::WriteBytes(dir.file("t.INI"), "[a]\nk=1");  // a new section starts on a line of its own
+  ASSERT_TRUE(ini.writeString("b", "k", "2"));
+  EXPECT_EQ(test::ReadBytes(dir.file("t.INI")), "[a]\nk=1\r\n\r\n[b]\r\nk=2\r\n");
 }
 
 #ifndef _WIN32
