@@ -56,6 +56,13 @@ inline std::string WorkFolderBusyText(std::string_view folder) {
          ", and only one at a time can use its work folder. Try again when it has finished.";
 }
 
+inline std::string WorkFolderNotOwnText(std::string_view workFolder) {
+  return std::string(workFolder) +
+         " is a link or a file, not a folder of Tomekit's own: its work files would be written "
+         "and deleted elsewhere, so nothing is converted. Remove it and Tomekit makes the folder "
+         "again.";
+}
+
 // The last line of Log.txt, naming the folder the program runs from.
 inline std::string ProgramLocationLine(std::string_view folder) {
   return "Program location:  " + std::string(folder);

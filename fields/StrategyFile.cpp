@@ -161,7 +161,7 @@ StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string
 
 bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
   OutputFile out;
-  if (!out.open(path)) return false;
+  if (!out.open(path, LinkAtTarget::WriteThrough)) return false;
   out.writeLine(std::to_string(setup.recordViewWidth));
   out.writeLine(std::to_string(setup.firstColumn));
   out.writeLine(std::to_string(setup.oldFlags));
@@ -186,7 +186,7 @@ bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
 
 bool WriteDefaultStrategy(const FieldSetup& setup) {
   const auto lines = DefaultStrategyLines(setup.mode);
-  return !lines.empty() && WriteTextLines(setup.strategyPath, lines);
+  return !lines.empty() && WriteTextLines(setup.strategyPath, lines, LinkAtTarget::WriteThrough);
 }
 
 }  // namespace tk

@@ -218,7 +218,7 @@ bool IniFile::writeString(const std::string& section, const std::string& key,
   if (!readable && (FileExists(path_) || FolderExists(path_))) return false;
   if (!readable) text.clear();
   OutputFile out;
-  if (!out.open(path_)) return false;
+  if (!out.open(path_, LinkAtTarget::WriteThrough)) return false;
   out.write(WithKeySet(text, section, key, OneLine(value)));
   return out.commit();
 }

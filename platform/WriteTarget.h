@@ -15,8 +15,9 @@ struct WriteTarget {
 };
 
 // nullopt when an existing target may not be written by this user, is no
-// regular file, or the links never end.
-std::optional<WriteTarget> ResolveWriteTarget(const std::string& path);
+// regular file, or the links never end. Unless followLinks, a link at path
+// is the target itself, to be replaced.
+std::optional<WriteTarget> ResolveWriteTarget(const std::string& path, bool followLinks = true);
 
 // The end of a chain of links; path itself when it is no link.
 std::string FinalTarget(const std::string& path);
