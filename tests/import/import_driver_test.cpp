@@ -145,6 +145,33 @@ TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice
   EXPECT_TRUE(run.installRequested());
 }
 
+// A chosen file is never written over on the way, whether it is named as a
+// work file or the converter's copy, or reached through another spelling:
+// that file alone is refused, with its name, and the others convert.
+TEST(import_driver_test, a_file_chosen_is_never_what_a_conversion_writes_over) {
+  DriverRun run(Mode::EndNote);
+  const std::string csv = run.program.work("refs.csv"), copy = run.program.work("input.tmp");
+  test::WriteBytes(csv, "A" + kEnd);
+  const std::string other = run.program.work("../TKWork/refs.txt");
+  test::WriteBytes(other, "C" + kEnd);
+  const Lines chosen = {csv, other, run.input("other.IFO", "D" + kEnd)};
+  EXPECT_EQ(run.importFiles(chosen), "1 Records Transferred to  JFile");
+  ASSERT_EQ(run.outcomes.size(), 3u);
+  EXPECT_FALSE(run.outcomes[0].converted || run.outcomes[1].converted);
+  EXPECT_TRUE(run.outcomes[2].converted);
+  EXPECT_EQ(run.ui.texts()[0],
+            "Converting " + csv + " would write over " + csv +
+                ", a file you chose; nothing was written. Choose a file outside Tomekit's work "
+                "folder, or move the earlier result first.");
+  EXPECT_EQ(run.outcomes[1].reason.find("Converting " + other + " would write over " + csv), 0u);
+  EXPECT_EQ(run.outcomes[1].statusText, other + " was not converted");
+  // The converter's own copy is written over by any conversion.
+  test::WriteBytes(copy, "B" + kEnd);
+  EXPECT_EQ(run.importFiles({copy}), copy + " was not converted");
+  EXPECT_EQ(test::ReadBytes(csv), "A" + kEnd);
+  EXPECT_EQ(test::ReadBytes(copy), "B" + kEnd);
+}
+
 // No file chosen asks for no install; a failed request is said plainly,
 // after the files.
 TEST(import_driver_test, install_is_requested_after_a_database_is_written) {
