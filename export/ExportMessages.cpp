@@ -1,6 +1,7 @@
 #include "export/ExportMessages.h"
 
 #include "fields/FieldsTexts.h"
+#include "fields/ProgramModes.h"
 
 namespace tk {
 namespace {
@@ -22,9 +23,23 @@ void AddStopNotice(CsvStop stop, std::vector<Notice>& notices) {
   }
 }
 
+std::string ModeName(Mode mode) {
+  return std::string(InfoOf(mode).menuCaption) + " mode (tomekit-cli --mode " +
+         InfoOf(mode).cliName + ")";
+}
+
+// Exported anyway, every record would be empty and the earlier file lost.
+std::string WrongModeText(const std::string& database, Mode mode, std::optional<Mode> fits) {
+  std::string text = database + " has no column that is a field of " + ModeName(mode) +
+                     ", so nothing was written.";
+  if (fits) text += " Its columns are the fields of " + ModeName(*fits) + ": export it there.";
+  return text;
+}
+
 }  // namespace
 
-std::vector<Notice> TaggedNotices(const TaggedResult& result) {
+std::vector<Notice> TaggedNotices(const TaggedResult& result, Mode mode,
+                                  const std::string& database) {
   std::vector<Notice> notices;
   switch (result.outcome) {
     case TaggedOutcome::CsvNotOpened:
@@ -38,6 +53,9 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result) {
     case TaggedOutcome::NotSaved:
       AddStopNotice(result.stop, notices);
       notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
+      break;
+    case TaggedOutcome::WrongMode:
+      notices.push_back(ErrorNotice(WrongModeText(database, mode, result.fits)));
       break;
     case TaggedOutcome::Written:
     case TaggedOutcome::Abandoned:
