@@ -29,9 +29,8 @@ inline QString ProgramTitle() {
 #endif
 }
 
-// What a width box accepts, and what an out-of-range width becomes.
-inline constexpr int kMinFieldWidth = 5;
-inline constexpr int kMaxFieldWidth = 3990;
+// What a width box accepts (kMinFieldWidth to kMaxFieldWidth), and what an
+// out-of-range width becomes: the field table's limits.
 // What the column width box accepts, and what a wrong width becomes.
 inline constexpr int kMaxColumnWidth = 160;
 inline constexpr int kResetColumnWidth = 80;

@@ -90,6 +90,15 @@ std::string CleanWord(const std::string& word) {
   return out;
 }
 
+// A value a field of the mode may not hold, as the window would refuse it;
+// empty when it may.
+std::string FieldValueProblem(int lineIndex, const std::string& token, std::int32_t value) {
+  if (lineIndex == 3 && (value < kMinFieldWidth || value > kMaxFieldWidth))
+    return WidthOutOfRangeText(token, kMinFieldWidth, kMaxFieldWidth);
+  if (lineIndex == 5 && !IsKnownType(value)) return UnknownFieldTypeText(token);
+  return {};
+}
+
 void WriteFieldLine(OutputFile& out, const FieldSetup& setup, std::int32_t FldDef::*member) {
   for (int n = 1; n <= setup.lastField(); ++n) {
     out.write(std::to_string(setup.table[static_cast<std::size_t>(n)].*member) + ",");
@@ -106,13 +115,18 @@ std::optional<std::string> ParseStrategyLine(FieldSetup& setup, const std::strin
     std::int32_t* setting[] = {&setup.recordViewWidth, &setup.firstColumn, &setup.oldFlags};
     for (const auto& token : tokens) {
       const auto value = ParseWholeNumber(token);
-      if (!value) return token;
+      if (!value) return NotAnIntegerText(token);
       *setting[lineIndex] = *value;
     }
   } else if (lineIndex >= 3 && lineIndex <= 6) {
     for (std::size_t k = 0; k < tokens.size(); ++k) {
       const auto value = ParseWholeNumber(tokens[k]);
-      if (!value) return tokens[k];
+      if (!value) return NotAnIntegerText(tokens[k]);
+      // Values past the mode's fields (older files carry some) are never used.
+      if (static_cast<int>(k) < setup.fieldCount) {
+        if (std::string problem = FieldValueProblem(lineIndex, tokens[k], *value); !problem.empty())
+          return problem;
+      }
       // Lists longer than the table: the excess is checked but has no place.
       if (k + 1 < kFieldTableSize) SetFieldValue(setup.table[k + 1], lineIndex, *value);
     }

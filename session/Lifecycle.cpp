@@ -10,7 +10,7 @@
 namespace tk {
 
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
-  ReadSettings(settings);
+  if (const std::string unused = ReadSettings(settings); !unused.empty()) ShowError(ui, unused);
   const ModeResult result = SetupMode(settings, setup, ui, settings.mode);
   if (!result.settingsUnwritable) return result;
   // Settings that can't be saved (a read-only file or data folder) still name the

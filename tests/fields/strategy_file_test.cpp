@@ -59,7 +59,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
 
 TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long_lines) {
   test::TempFolder dir;
-  std::string text = "1\r\n2\n3\n4,\n5,\n6,\n7,\nfld1";
+  std::string text = "1\r\n2\n3\n40,\n5,\n64,\n7,\nfld1";
   for (const auto& w : Numbered("x", 105)) text += "," + w;
   for (int line = 9; line <= 60; ++line) text += "\nfld,word" + std::to_string(line);
   test::WriteBytes(dir.file("s.jfp"), text);
@@ -70,7 +70,7 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
             std::tuple(54L, Numbered("x", 100), Words{"word54"}));
   // 31,999 characters is the limit: the line end comes as an empty line.
   const std::string word(31999 - 5, 'w');
-  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
+  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n40,\n5,\n64,\n7,\nfld1," + word + "\nfld2,two\n");
   FieldSetup split = Fresh(Mode::EndNote);
   ASSERT_EQ(ReadStrategyFile(split, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   EXPECT_EQ(PopupLists(split.popupLists.begin() + 1, split.popupLists.begin() + 4),
@@ -80,7 +80,8 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
 // Empty tokens don't count as positions, and values past the line stay. Past
 // the last field's line nothing is taken, whatever its label. The last value
 // of a setting line stands. Values beyond the table are checked but touch
-// nothing. A value that isn't a number stops the line; those before it stand.
+// nothing. A value that isn't a number, or a type no field may have, stops
+// the line; those before it stand.
 TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   FieldSetup setup = Fresh(Mode::ProCite);
   setup.table[5].selected = 1;
@@ -89,14 +90,16 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   const std::pair<std::string, int> lines[] = {
       {"1,0,,-1,", 4}, {"fld1,,Book,,Map,", 7}, {"fld48,past", 54}, {"110,7", 0}, {"-3", 2},
       {numbers, 6},    {numbers + "x", 5},      {"5,wide,6", 3}};
-  for (const auto& [line, index] : lines)
-    stops += ParseStrategyLine(setup, line, index).value_or("") + "|";
+  for (const auto& [line, index] : lines) {
+    const std::string stop = ParseStrategyLine(setup, line, index).value_or("");
+    stops += stop.substr(0, stop.find(' ')) + "|";
+  }
   std::vector<int> selected;
   for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
   EXPECT_EQ(std::tuple(stops, selected, setup.popupLists[1], setup.popupLists[48].size(),
                        setup.recordViewWidth, setup.oldFlags, setup.table[47].colWidth,
                        setup.table[1].maxWidth, setup.table[2].maxWidth),
-            std::tuple(std::string("||||||x|wide|"), std::vector<int>{1, 0, 1, 0, 1},
+            std::tuple(std::string("||||||'2'|'wide'|"), std::vector<int>{1, 0, 1, 0, 1},
                        Words{"Book", "Map"}, 0u, 7, -3, 47, 5, 0));
 }
 
