@@ -81,6 +81,13 @@ inline std::string SameFileText(std::string_view file, std::string_view earlier,
   return std::string(file) + " replaces the result of " + std::string(earlier) +
          ": both are written to " + std::string(path);
 }
+inline std::string DatabaseInstalledText(std::string_view file, std::string_view installed,
+                                         std::string_view databaseName) {
+  return std::string(file) + " makes the database " + std::string(databaseName) + ", as " +
+         std::string(installed) +
+         " in the Palm install folder does: the handheld keeps only one of them.";
+}
+
 inline std::string SameDatabaseText(std::string_view file, std::string_view earlier,
                                     std::string_view databaseName) {
   return std::string(file) + " replaces the result of " + std::string(earlier) +

@@ -2,6 +2,7 @@
 
 #include "converter/ChosenFiles.h"
 #include "converter/ConverterRunner.h"
+#include "converter/ConverterTexts.h"
 #include "converter/FailureTexts.h"
 #include "converter/ProgressSetups.h"
 #include "fields/PalmFolders.h"
@@ -72,7 +73,12 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
       [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {
         run.inputPath = file;
         NameImportOutputs(settings, setup.mode, run);
-        return claims.claim(run.inputPath, run.pdbPath, run.palmName);
+        const std::string warning = claims.claim(run.inputPath, run.pdbPath, run.palmName);
+        if (!warning.empty()) return warning;
+        // An earlier command's database counts as much as this choice's.
+        const std::string installed = InstalledDatabaseNamed(settings, run);
+        if (installed.empty()) return warning;
+        return DatabaseInstalledText(file, installed, Utf8OfWindows1252(run.palmName));
       },
       [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
   // The databases of the files done before a stop are still installed; with

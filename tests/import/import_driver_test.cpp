@@ -172,6 +172,31 @@ TEST(import_driver_test, a_file_chosen_is_never_what_a_conversion_writes_over) {
   EXPECT_EQ(test::ReadBytes(copy), "B" + kEnd);
 }
 
+// A database name that another PDB in the install folder already carries,
+// from an earlier command, is announced before the import; the PDB the
+// import replaces doesn't count, nor a name that only starts alike.
+TEST(import_driver_test, a_database_name_already_in_the_install_folder_is_announced) {
+  DriverRun run(Mode::EndNote);
+  const auto pdbNamed = [&](const std::string& file, const std::string& name) {
+    test::WriteBytes(JoinPath(run.settings.palmInstallFolder, file),
+                     name + std::string(32 - name.size(), '\0') + "rest");
+  };
+  pdbNamed("EN-Molecular Biology 1.PDB", "EN-Molecular Biolog");
+  pdbNamed("EN-Molecular.pdb", "EN-Molecular");
+  const std::string later = run.input("Molecular Biology 2.txt", "A" + kEnd);
+  EXPECT_EQ(run.importFiles({later}), "1 Records Transferred to  JFile");
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{later + " makes the database \"EN-Molecular Biolog\", as " +
+                   JoinPath(run.settings.palmInstallFolder, "EN-Molecular Biology 1.PDB") +
+                   " in the Palm install folder does: the handheld keeps only one of them."}));
+  run.ui.messages.clear();
+  pdbNamed("EN-Molecular Biology 2.PDB", "EN-Molecular Biolog");
+  std::filesystem::remove(JoinPath(run.settings.palmInstallFolder, "EN-Molecular Biology 1.PDB"));
+  EXPECT_EQ(run.importFiles({later}), "1 Records Transferred to  JFile");
+  EXPECT_EQ(run.ui.texts(), Lines{});
+  EXPECT_TRUE(run.outcomes.back().replaced);
+}
+
 // No file chosen asks for no install; a failed request is said plainly,
 // after the files.
 TEST(import_driver_test, install_is_requested_after_a_database_is_written) {
