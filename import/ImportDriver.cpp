@@ -19,8 +19,9 @@ namespace tk {
 namespace {
 
 // The messages of a reader (or the pre-pass), in the order it met them.
-std::vector<Notice> ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
-  const std::vector<Notice> notices = ReadNotices(result, InfoOf(mode).inputNotOpened);
+std::vector<Notice> ShowReadMessages(const ReadResult& result, Mode mode, const std::string& file,
+                                     Ui& ui) {
+  const std::vector<Notice> notices = ReadNotices(result, InfoOf(mode).inputNotOpened, file);
   ShowNotices(ui, notices);
   return notices;
 }
@@ -131,7 +132,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
     ui.hideProgress();
     return Stopped(run, outcome);
   }
-  std::vector<Notice> notices = ShowReadMessages(read, setup.mode, ui);
+  std::vector<Notice> notices = ShowReadMessages(read, setup.mode, outcome.file, ui);
   run.note(RecordCountLine(read.records));
   if (read.records == 0) {
     ui.hideProgress();

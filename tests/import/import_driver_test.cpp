@@ -4,6 +4,7 @@
 // database was written.
 #include "ImportFixture.h"
 #include "import/ImportFormats.h"
+#include "import/TaggedReader.h"
 
 #include <filesystem>
 #include <functional>
@@ -195,6 +196,39 @@ TEST(import_driver_test, a_database_name_already_in_the_install_folder_is_announ
   EXPECT_EQ(run.importFiles({later}), "1 Records Transferred to  JFile");
   EXPECT_EQ(run.ui.texts(), Lines{});
   EXPECT_TRUE(run.outcomes.back().replaced);
+}
+
+// A database holds 65,535 records: every reader takes that many, and refuses
+// a file of one more whole, with no record of it logged or converted and an
+// earlier CSV kept, rather than running out of memory on the way.
+TEST(import_driver_test, a_file_of_more_records_than_a_database_holds_is_refused_whole) {
+  const struct {
+    Mode mode;
+    std::string record;
+    test::Reader reader = nullptr;
+  } cases[] = {
+      {Mode::EndNote, "Book\tDoe" + std::string(40, '\t') + kEnd},  // every one cut
+      {Mode::RefMan, "TY  - JOUR\r\nT1  - T\r\nER  - \r\n"},
+      {Mode::EndNote, "%0 Book\r\n%A Doe\r\n\r\n", ReadEndNoteTaggedExport},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    std::string all;
+    for (int i = 0; i < 65535; ++i) all += c.record;
+    test::ReaderRun whole(c.mode, all, c.reader);
+    EXPECT_EQ(whole.read({1, 2}).records, 65535);
+    DriverRun run(c.mode);
+    test::WriteBytes(run.program.work("big.csv"), "earlier");
+    const std::string big = run.input("big.txt", all + c.record);
+    EXPECT_EQ(run.importFiles({big}), big + " was not converted");
+    EXPECT_EQ(run.ui.texts(),
+              (Lines{big + " holds more than 65535 records, the most a JFile database holds, so "
+                           "nothing was converted. Export it in smaller parts.",
+                     "Error Converting EndNote file"}));
+    EXPECT_LT(run.log.size(), 20u);
+    EXPECT_FALSE(FileExists(run.pdb("big")));
+    EXPECT_EQ(test::ReadBytes(run.program.work("big.csv")), "earlier");
+  }
 }
 
 // No file chosen asks for no install; a failed request is said plainly,
