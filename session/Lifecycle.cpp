@@ -6,6 +6,7 @@
 #include "fields/StrategyFile.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
+#include "session/SessionLog.h"
 
 namespace tk {
 
@@ -38,7 +39,7 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
 bool SaveDiagnosticLog(std::vector<std::string>& log, const Settings& settings) {
   log.push_back(" ");
   log.push_back(ProgramLocationLine(settings.programFolder));
-  return WriteTextLines(LogFilePath(settings.dataFolder), log);
+  return WriteTextLines(LogFilePath(settings.dataFolder), LogFileLines(log));
 }
 
 std::string LogFilePath(const std::string& dataFolder) { return JoinPath(dataFolder, "Log.txt"); }
