@@ -1,6 +1,7 @@
 #pragma once
-// Where a write that replaces a file lands, and whether it may. A link is
-// followed to its final target, so that the link stays a link; an existing
+// Where a write that replaces a file lands, and whether it may. A link the
+// caller means to write through is followed to its final target, so that the
+// link stays a link; any other link is itself what gets replaced. An existing
 // file the user may not write is not replaced, since a rename beside it would
 // get round its permission bits.
 #include <filesystem>
