@@ -57,8 +57,15 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result, Mode mode,
     case TaggedOutcome::WrongMode:
       notices.push_back(ErrorNotice(WrongModeText(database, mode, result.fits)));
       break;
-    case TaggedOutcome::Written:
     case TaggedOutcome::Abandoned:
+      // Cut off before its header line, the CSV gave nothing to say why.
+      if (result.stop == CsvStop::AtEnd) {
+        notices.push_back(ErrorNotice(result.failedFile +
+                                      " holds no line of field names, so nothing was written."));
+      }
+      AddStopNotice(result.stop, notices);
+      break;
+    case TaggedOutcome::Written:
       AddStopNotice(result.stop, notices);
       break;
   }

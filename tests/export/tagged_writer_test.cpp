@@ -90,6 +90,15 @@ TEST(tagged_writer_test, every_ris_record_has_a_type_line) {
   EXPECT_EQ(test::ReadBytes(run.out), "TY  - GEN\r\nT1  - C\r\nER  - \r\n\r\n");
 }
 
+// The notices with <csv> in place of the CSV's path.
+std::vector<Notice> Named(std::vector<Notice> notices, const std::string& csv) {
+  for (Notice& notice : notices) {
+    if (const auto at = notice.text.find("<csv>"); at != std::string::npos)
+      notice.text.replace(at, 5, csv);
+  }
+  return notices;
+}
+
 // The file is written whole or the earlier one stays; the notice says why.
 TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
@@ -112,7 +121,10 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
       {"-", 0, "earlier", {ErrorNotice("Couldnt load csv File")}},
       {"!", 0, "earlier", {ErrorNotice("Couldnt read csv file")}},
       {"stop", 0, "earlier", {}},
-      {"", 0, "earlier", {}},
+      {"",
+       0,
+       "earlier",
+       {ErrorNotice("<csv> holds no line of field names, so nothing was written.")}},
       {titles(1, std::string(31995, 'a')), 1, "1 lines", {}},
       {titles(0) + longRecord, 0, "earlier", {tooLong}},
       {longRecord, 0, "earlier", {tooLong}},
@@ -135,7 +147,7 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
     EXPECT_EQ(
         std::tuple(TaggedNotices(result, Mode::ProCite, "db"), result.records, result.failedFile,
                    run.ui.recordUpdates, c.written.ends_with(" lines") ? lines : out),
-        std::tuple(c.notices, c.records, c.records ? "" : csv,
+        std::tuple(Named(c.notices, csv), c.records, c.records ? "" : csv,
                    c.counted < 0 ? long{c.records} : c.counted, c.written))
         << c.csv.substr(0, 20);
   }
