@@ -14,7 +14,6 @@
 #include "platform/Ui.h"
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
