@@ -90,6 +90,17 @@ std::string CleanWord(const std::string& word) {
   return out;
 }
 
+// A width or type no line gave (a line shorter than the mode's fields) can't
+// be 0, which would empty every value and make the file written back
+// damaged: it is what the window makes of a width or type it can't use.
+void FillUnsetFields(FieldSetup& setup) {
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    FldDef& field = setup.table[static_cast<std::size_t>(n)];
+    if (field.maxWidth == 0) field.maxWidth = kMaxFieldWidth;
+    if (field.fldType == 0) field.fldType = kTypeString;
+  }
+}
+
 // A value a field of the mode may not hold, as the window would refuse it;
 // empty when it may.
 std::string FieldValueProblem(int lineIndex, const std::string& token, std::int32_t value) {
@@ -170,6 +181,7 @@ StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string
     if (auto bad = ParseStrategyLine(setup, line, index)) return {StrategyRead::NotANumber, *bad};
   }
   if (!anyText) return {StrategyRead::Empty, {}};
+  FillUnsetFields(setup);
   return {StrategyRead::Read, {}};
 }
 

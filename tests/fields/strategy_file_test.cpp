@@ -42,6 +42,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   setup.popupLists[3] = Numbered("b", 101);
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
   FieldSetup loaded = Fresh(Mode::ProCiteGeneric);
+  loaded.fieldCount = 3;
   test::FakeUi ui;
   ASSERT_EQ(ReadStrategyFile(loaded, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   setup.table[3].selected = 1;
@@ -75,6 +76,22 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   ASSERT_EQ(ReadStrategyFile(split, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   EXPECT_EQ(PopupLists(split.popupLists.begin() + 1, split.popupLists.begin() + 4),
             (PopupLists{{word}, {}, {"two"}}));
+}
+
+// A line shorter than the mode's fields leaves the rest unset: they read
+// as the widest width and a string, so the file written back reads again.
+TEST(strategy_file_test, fields_a_short_line_leaves_out_are_wide_strings) {
+  test::TempFolder dir;
+  test::WriteBytes(dir.file("s.jfp"), "1\r\n2\r\n3\r\n10,20,\r\n1,0,1,\r\n64,\r\n");
+  FieldSetup setup = Fresh(Mode::EndNote);
+  test::FakeUi ui;
+  ASSERT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(std::tuple(setup.table[2].maxWidth, setup.table[3].maxWidth, setup.table[1].fldType,
+                       setup.table[31].fldType, setup.table[3].selected),
+            std::tuple(20, 3990, 64, 1, 1));
+  ASSERT_TRUE(WriteStrategyFile(setup, dir.file("t.jfp")));
+  FieldSetup again = Fresh(Mode::EndNote);
+  EXPECT_EQ(ReadStrategyFile(again, ui, dir.file("t.jfp")).status, StrategyRead::Read);
 }
 
 // Empty tokens don't count as positions, and values past the line stay. Past
