@@ -29,8 +29,6 @@ bool IsKept(const std::string& file, const std::vector<std::string>& keep) {
                      [&](const std::string& kept) { return SameFile(file, kept); });
 }
 
-}  // namespace
-
 // The folder is made first when it has gone, so that it can be locked.
 std::string WorkFolderToLock(std::string_view dataFolder) {
   const std::string folder = WorkFolder(dataFolder);
@@ -39,6 +37,8 @@ std::string WorkFolderToLock(std::string_view dataFolder) {
   }
   return folder;
 }
+
+}  // namespace
 
 WorkFolderClaim::WorkFolderClaim(std::string_view dataFolder,
                                  const std::vector<std::string>& chosen)

@@ -15,9 +15,6 @@
 
 namespace tk {
 
-// The data folder's work folder, made when it has gone.
-std::string WorkFolderToLock(std::string_view dataFolder);
-
 class WorkFolderClaim {
 public:
   // Claims the work folder of dataFolder. Once claimed, the work files of
