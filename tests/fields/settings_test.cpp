@@ -4,6 +4,7 @@
 
 #include "mock/TempFolder.h"
 #include "platform/Files.h"
+#include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +90,7 @@ TEST(settings_test, a_bom_is_skipped_and_values_that_cant_be_used_are_the_defaul
                  &unused),
             (ReadBack{Mode::RefMan, folder, folder, folder, "0", "auto"}));
   EXPECT_EQ(unused,
-            "Some values of " + settings.settingsFile +
+            "Some values of " + IniFile(settings.settingsFile).fullPath() +
                 " were not used:\nPalmOutPath is empty, so " + folder +
                 " is used.\nPalmInPath \"\"/palm/backup\"\" is not a full folder path, so " +
                 folder +

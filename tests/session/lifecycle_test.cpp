@@ -185,7 +185,7 @@ TEST(lifecycle_test, widths_and_types_out_of_range_are_damage_and_an_unwritable_
   test::FakeUi unwritable;
   const ModeResult fromMemory = s.load(unwritable, OnlyWhenMissing);
   EXPECT_TRUE(fromMemory.loaded() && CountSelectedFields(s.setup) > 0);
-  EXPECT_EQ(unwritable.texts(), Words{"Unable to write to " + file});
+  EXPECT_EQ(unwritable.texts(), Words{"Unable to write to " + s.setup.strategyPath});
 }
 
 // From the second pump on, the open file at path reads /proc/self/mem, whose
