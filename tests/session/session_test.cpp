@@ -68,10 +68,10 @@ TEST(session_test, a_setting_changed_during_a_conversion_reaches_only_the_next_o
   const auto first = fx.import({refs});
   ASSERT_EQ(first.size(), 1u);
   EXPECT_TRUE(first[0].converted);
-  EXPECT_EQ(first[0].output, fx.program.file("palm/EN-refs.PDB"));
+  EXPECT_EQ(first[0].output, JoinPath(fx.program.file("palm"), "EN-refs.PDB"));
   EXPECT_TRUE(FileExists(first[0].output));
   EXPECT_EQ(fx.session.settings().palmInstallFolder, fx.program.file("later"));
-  EXPECT_EQ(fx.import({refs}).at(0).output, fx.program.file("later/EN-refs.PDB"));
+  EXPECT_EQ(fx.import({refs}).at(0).output, JoinPath(fx.program.file("later"), "EN-refs.PDB"));
 }
 
 // A second conversion started from inside a running one (a menu or a drop
@@ -107,18 +107,18 @@ TEST(session_test, an_earlier_result_is_replaced_only_as_the_user_answers) {
   const Lines refs = {fx.exportFile("a.txt"), fx.exportFile("b.txt"), fx.exportFile("c.txt")};
   ASSERT_EQ(fx.import(refs).size(), 3u);
   EXPECT_TRUE(fx.ui.asked.empty());
-  const std::string a = fx.program.file("palm/EN-a.PDB");
+  const std::string a = JoinPath(fx.program.file("palm"), "EN-a.PDB");
   test::WriteBytes(a, "earlier");
   fx.ui.answers = {ReplaceAnswer::Keep, ReplaceAnswer::ReplaceAll};
   const auto again = fx.import(refs);
-  EXPECT_EQ(fx.ui.asked, (Lines{a, fx.program.file("palm/EN-b.PDB")}));
+  EXPECT_EQ(fx.ui.asked, (Lines{a, JoinPath(fx.program.file("palm"), "EN-b.PDB")}));
   EXPECT_TRUE(again.at(0).kept);
   EXPECT_EQ(test::ReadBytes(a), "earlier");
   EXPECT_EQ(again.at(0).statusText, "Kept the earlier " + a);
   EXPECT_TRUE(again.at(1).replaced);
   EXPECT_TRUE(again.at(2).replaced);
-  EXPECT_EQ(ConvertedLine(again.at(2)),
-            "2 Records Transferred to  JFile; replaced " + fx.program.file("palm/EN-c.PDB"));
+  EXPECT_EQ(ConvertedLine(again.at(2)), "2 Records Transferred to  JFile; replaced " +
+                                            JoinPath(fx.program.file("palm"), "EN-c.PDB"));
 }
 
 // No database written, no request to install one; the status says why.
