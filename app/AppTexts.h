@@ -11,11 +11,11 @@
 #include "converter/ConverterTexts.h"
 #include "fields/FieldTable.h"
 #include "fields/FieldsTexts.h"
+#include "fields/Settings.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <algorithm>
 
 namespace tk::app {
 
@@ -60,12 +60,10 @@ inline QString WordNotShownText(const QString& word, const QString& lacking) {
 }
 
 // The HotSync ID names the Palm user in the install request, so it must be
-// the number the Palm shows: digits only.
+// the number the Palm shows: digits only, as the settings file is read.
 inline bool IsWholeHotSyncId(const QString& text) {
-  bool fits = false;
-  text.toUInt(&fits);
-  return fits && !text.isEmpty() &&
-         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  const std::string id = text.toStdString();
+  return tk::IsWholeHotSyncId(std::string_view(id));
 }
 
 inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {
