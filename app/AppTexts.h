@@ -11,11 +11,11 @@
 #include "converter/ConverterTexts.h"
 #include "fields/FieldTable.h"
 #include "fields/FieldsTexts.h"
+#include "fields/Settings.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <algorithm>
 
 namespace tk::app {
 
@@ -29,9 +29,8 @@ inline QString ProgramTitle() {
 #endif
 }
 
-// What a width box accepts, and what an out-of-range width becomes.
-inline constexpr int kMinFieldWidth = 5;
-inline constexpr int kMaxFieldWidth = 3990;
+// What a width box accepts (kMinFieldWidth to kMaxFieldWidth), and what an
+// out-of-range width becomes: the field table's limits.
 // What the column width box accepts, and what a wrong width becomes.
 inline constexpr int kMaxColumnWidth = 160;
 inline constexpr int kResetColumnWidth = 80;
@@ -61,12 +60,10 @@ inline QString WordNotShownText(const QString& word, const QString& lacking) {
 }
 
 // The HotSync ID names the Palm user in the install request, so it must be
-// the number the Palm shows: digits only.
+// the number the Palm shows: digits only, as the settings file is read.
 inline bool IsWholeHotSyncId(const QString& text) {
-  bool fits = false;
-  text.toUInt(&fits);
-  return fits && !text.isEmpty() &&
-         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  const std::string id = text.toStdString();
+  return tk::IsWholeHotSyncId(std::string_view(id));
 }
 
 inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {

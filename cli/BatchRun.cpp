@@ -3,6 +3,7 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleUi.h"
+#include "converter/ConverterTexts.h"
 #include "fields/FieldsTexts.h"
 #include "platform/Utf8Path.h"
 #include "session/Session.h"
@@ -30,6 +31,9 @@ std::vector<std::string> FullPaths(const std::vector<std::string>& files) {
 bool PrepareMode(Session& session, Ui& ui, const Invocation& invocation) {
   const ModeResult result = session.start(ui, invocation.mode);
   if (result.status == ModeLoad::Abandoned) ShowError(ui, result.error);
+  if (result.status == ModeLoad::NoStrategy) {
+    ShowError(ui, NoFieldsText(session.fieldSetup().strategyPath));
+  }
   if (!result.loaded()) return false;
   if (invocation.charset) session.settings().charset = *invocation.charset;
   if (invocation.format) session.settings().exportFormat = *invocation.format;
@@ -57,6 +61,12 @@ int RunConversions(Session& session, Ui& ui, const Invocation& invocation,
   return status;
 }
 
+// A command refused before its first file still answers for each file.
+int NoneConverted(Ui& ui, const std::vector<std::string>& files) {
+  for (const std::string& file : files) ShowError(ui, FileNotConvertedText(file));
+  return kSomeFailed;
+}
+
 }  // namespace
 
 int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder,
@@ -75,8 +85,8 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   ConsoleUi ui(err);
   const std::vector<std::string> files = FullPaths(invocation.files);
   // Held to the end of the command, the log included: Log.txt is shared too.
-  if (!session.holdWorkFolder(files, ui)) return kSomeFailed;
-  if (!PrepareMode(session, ui, invocation)) return kSomeFailed;
+  if (!session.holdWorkFolder(files, ui)) return NoneConverted(ui, files);
+  if (!PrepareMode(session, ui, invocation)) return NoneConverted(ui, files);
   const int status = RunConversions(session, ui, invocation, files, out);
   if (!session.saveLog()) err << UnableToWriteText(LogFilePath(dataFolder)) << '\n';
   return status;

@@ -37,4 +37,10 @@ inline std::string UnknownOptionText(std::string_view given) {
   return UnknownText("option", given);
 }
 
+// A mode whose fields could not be read nor made from its default.
+inline std::string NoFieldsText(std::string_view strategyPath) {
+  return "The mode's fields could not be set up from " + std::string(strategyPath) +
+         ", so nothing was converted.";
+}
+
 }  // namespace tk::cli

@@ -222,8 +222,8 @@ ConverterServices SystemConverterServices() { return {SystemProcessLauncher(), S
 
 ConverterFiles ConverterWorkFiles(const std::string& dataFolder, const std::string& run) {
   const std::string folder = WorkFolder(ShortPathName(dataFolder));
-  return {JoinPath(folder, "input.tmp"), JoinPath(folder, kOutputPrefix + run + ".tmp"),
-          JoinPath(folder, "ifo.tmp"), JoinPath(folder, "jconv5.err"),
+  return {JoinPath(folder, kInputCopyName), JoinPath(folder, kOutputPrefix + run + ".tmp"),
+          JoinPath(folder, kDescriptionCopyName), JoinPath(folder, kConverterLogName),
           JoinPath(folder, kOutputPrefix + run + ".printed")};
 }
 

@@ -49,6 +49,9 @@ struct ConverterFiles {
                                 // and error, the run's own like the output
 };
 inline constexpr char kOutputPrefix[] = "jconv5-out-";
+inline constexpr char kInputCopyName[] = "input.tmp";
+inline constexpr char kDescriptionCopyName[] = "ifo.tmp";
+inline constexpr char kConverterLogName[] = "jconv5.err";
 // run: what tells this run's output from any other's.
 ConverterFiles ConverterWorkFiles(const std::string& dataFolder, const std::string& run);
 std::string ConverterPath(const std::string& programFolder);

@@ -34,6 +34,13 @@ inline std::string FileNotConvertedText(std::string_view file) {
 }
 
 // A chosen file not converted, so that the file already at output stays.
+// A chosen file a conversion would replace or delete on its way.
+inline std::string WritesOverChosenText(std::string_view file, std::string_view chosen) {
+  return "Converting " + std::string(file) + " would write over " + std::string(chosen) +
+         ", a file you chose; nothing was written. Choose a file outside Tomekit's work folder, "
+         "or move the earlier result first.";
+}
+
 inline std::string KeptEarlierText(std::string_view output) {
   return "Kept the earlier " + std::string(output);
 }
@@ -74,6 +81,13 @@ inline std::string SameFileText(std::string_view file, std::string_view earlier,
   return std::string(file) + " replaces the result of " + std::string(earlier) +
          ": both are written to " + std::string(path);
 }
+inline std::string DatabaseInstalledText(std::string_view file, std::string_view installed,
+                                         std::string_view databaseName) {
+  return std::string(file) + " makes the database " + std::string(databaseName) + ", as " +
+         std::string(installed) +
+         " in the Palm install folder does: the handheld keeps only one of them.";
+}
+
 inline std::string SameDatabaseText(std::string_view file, std::string_view earlier,
                                     std::string_view databaseName) {
   return std::string(file) + " replaces the result of " + std::string(earlier) +

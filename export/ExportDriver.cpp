@@ -46,7 +46,7 @@ void LogExportNames(ExportRun& run) {
   const TaggedFormat format{setup.mode, setup.fieldCount, settings.charset,
                             settings.exportFormat == ExportFormat::Tagged};
   const TaggedResult result = ConvertCsvToTagged(format, run.csvPath, run.taggedPath, ui);
-  ShowNotices(ui, TaggedNotices(result));
+  ShowNotices(ui, TaggedNotices(result, setup.mode, run.pdbPath));
   ui.hideProgress();
   return result;
 }
@@ -102,7 +102,8 @@ FileOutcome RunExport(const Settings& settings, const FieldSetup& setup, ExportR
     return StoppedOutcome(outcome, run.log);
   }
   if (result.outcome != TaggedOutcome::Written) {
-    return NotConvertedOutcome(outcome, run.log, FailureReason(TaggedNotices(result)));
+    return NotConvertedOutcome(outcome, run.log,
+                               FailureReason(TaggedNotices(result, setup.mode, run.pdbPath)));
   }
   outcome.records = result.records;
   outcome.converted = true;

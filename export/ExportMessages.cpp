@@ -1,6 +1,7 @@
 #include "export/ExportMessages.h"
 
 #include "fields/FieldsTexts.h"
+#include "fields/ProgramModes.h"
 
 namespace tk {
 namespace {
@@ -22,9 +23,23 @@ void AddStopNotice(CsvStop stop, std::vector<Notice>& notices) {
   }
 }
 
+std::string ModeName(Mode mode) {
+  return std::string(InfoOf(mode).menuCaption) + " mode (tomekit-cli --mode " +
+         InfoOf(mode).cliName + ")";
+}
+
+// Exported anyway, every record would be empty and the earlier file lost.
+std::string WrongModeText(const std::string& database, Mode mode, std::optional<Mode> fits) {
+  std::string text = database + " has no column that is a field of " + ModeName(mode) +
+                     ", so nothing was written.";
+  if (fits) text += " Its columns are the fields of " + ModeName(*fits) + ": export it there.";
+  return text;
+}
+
 }  // namespace
 
-std::vector<Notice> TaggedNotices(const TaggedResult& result) {
+std::vector<Notice> TaggedNotices(const TaggedResult& result, Mode mode,
+                                  const std::string& database) {
   std::vector<Notice> notices;
   switch (result.outcome) {
     case TaggedOutcome::CsvNotOpened:
@@ -39,8 +54,18 @@ std::vector<Notice> TaggedNotices(const TaggedResult& result) {
       AddStopNotice(result.stop, notices);
       notices.push_back(ErrorNotice(UnableToWriteText(result.failedFile)));
       break;
-    case TaggedOutcome::Written:
+    case TaggedOutcome::WrongMode:
+      notices.push_back(ErrorNotice(WrongModeText(database, mode, result.fits)));
+      break;
     case TaggedOutcome::Abandoned:
+      // Cut off before its header line, the CSV gave nothing to say why.
+      if (result.stop == CsvStop::AtEnd) {
+        notices.push_back(ErrorNotice(result.failedFile +
+                                      " holds no line of field names, so nothing was written."));
+      }
+      AddStopNotice(result.stop, notices);
+      break;
+    case TaggedOutcome::Written:
       AddStopNotice(result.stop, notices);
       break;
   }

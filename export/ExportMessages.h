@@ -17,8 +17,10 @@
 namespace tk {
 
 // None for a complete transfer: first what stopped the reading, then the
-// file that could not be written.
-std::vector<Notice> TaggedNotices(const TaggedResult& result);
+// file that could not be written. database: the PDB exported, which a
+// refusal of the mode names.
+std::vector<Notice> TaggedNotices(const TaggedResult& result, Mode mode,
+                                  const std::string& database);
 
 // "%d Records Transferred to <manager>", one blank before the name.
 std::string TransferredToText(int records, std::string_view manager);

@@ -14,6 +14,8 @@ struct ExportRun {
 
   void note(std::string line) { log.push_back(std::move(line)); }
   const std::string& destination() const { return taggedPath; }
+  // Every file the run writes or replaces, before the converter's own.
+  std::vector<std::string> writes() const { return {taggedPath, csvPath, ifoPath}; }
 };
 
 }  // namespace tk

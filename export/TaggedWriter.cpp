@@ -4,6 +4,7 @@
 #include "fields/EndNoteTags.h"
 #include "fields/FieldCatalogue.h"
 #include "fields/FieldTable.h"
+#include "fields/ProgramModes.h"
 #include "fields/RisTags.h"
 #include "platform/Files.h"
 #include "platform/MessagePump.h"
@@ -74,6 +75,12 @@ public:
     const int fields = ExportFieldCount(format);
     values_.assign(static_cast<std::size_t>(fields) + 1, " ");
     for (std::size_t i = 0; i < header.size(); ++i) columnField_[i] = fieldOfColumn(header[i]);
+  }
+
+  // How many header columns feed a field of the format's mode.
+  int matched() const {
+    return static_cast<int>(
+        std::count_if(columnField_.begin(), columnField_.end(), [](int f) { return f != 0; }));
   }
 
   void write(const std::vector<std::string>& items, OutputFile& out) {
@@ -245,6 +252,24 @@ RecordsRead WriteRecords(RecordWriter& writer, CsvLineReader& reader, OutputFile
   return read;
 }
 
+// The mode whose fields most columns are, when any are; a database made in
+// one mode and exported in another matches none of the other's.
+std::optional<Mode> ModeTheColumnsFit(const TaggedFormat& format,
+                                      const std::vector<std::string>& header) {
+  std::optional<Mode> best;
+  int most = 0;
+  for (const Mode mode : kAllModes) {
+    if (mode == format.mode) continue;
+    const TaggedFormat other{mode, InfoOf(mode).fieldCount, format.charset, false};
+    const int matched = RecordWriter(other, header).matched();
+    if (matched > most) {
+      most = matched;
+      best = mode;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 int ExportFieldCount(const TaggedFormat& format) {
@@ -254,10 +279,10 @@ int ExportFieldCount(const TaggedFormat& format) {
 TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& csvPath,
                                 const std::string& taggedPath, Ui& ui) {
   InputFile in;
-  if (!in.open(csvPath)) return {TaggedOutcome::CsvNotOpened, CsvStop::AtEnd, 0, csvPath, {}};
+  if (!in.open(csvPath)) return {TaggedOutcome::CsvNotOpened, CsvStop::AtEnd, 0, csvPath, {}, {}};
   OutputFile out;
   if (!out.open(taggedPath)) {
-    return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath, out.failure()};
+    return {TaggedOutcome::OutputNotOpened, CsvStop::AtEnd, 0, taggedPath, out.failure(), {}};
   }
   if (format.charset == Charset::Utf8) out.write(kUtf8ByteOrderMark);
   if (format.mode == Mode::EndNote && !format.endNoteTagged) WriteGenericHeader(format, out);
@@ -268,18 +293,23 @@ TaggedResult ConvertCsvToTagged(const TaggedFormat& format, const std::string& c
   std::string headerLine;
   const LineRead headerRead = reader.next(headerLine);
   if (headerRead != LineRead::Line) {
-    return {TaggedOutcome::Abandoned, StopOf(headerRead), 0, csvPath, {}};
+    return {TaggedOutcome::Abandoned, StopOf(headerRead), 0, csvPath, {}, {}};
   }
   std::vector<std::string> header;
   ParseCommaText(headerLine, header);
   RecordWriter writer(format, header);
+  if (writer.matched() == 0) {
+    TaggedResult wrong{TaggedOutcome::WrongMode, CsvStop::AtEnd, 0, csvPath, {}, {}};
+    wrong.fits = ModeTheColumnsFit(format, header);
+    return wrong;
+  }
   RecordsRead read = WriteRecords(writer, reader, out, ui, pump);
   // Asked at the end too, so a stop during a short file is not missed.
   pump.pumpNow();
   if (pump.stopped()) read.stop = CsvStop::Stopped;
-  if (read.stop != CsvStop::AtEnd) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath, {}};
-  if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath, {}};
-  return {TaggedOutcome::Written, read.stop, read.records, {}, {}};
+  if (read.stop != CsvStop::AtEnd) return {TaggedOutcome::Abandoned, read.stop, 0, csvPath, {}, {}};
+  if (!out.commit()) return {TaggedOutcome::NotSaved, read.stop, 0, taggedPath, {}, {}};
+  return {TaggedOutcome::Written, read.stop, read.records, {}, {}, {}};
 }
 
 }  // namespace tk

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tk {
@@ -39,6 +40,9 @@ enum class TaggedOutcome {
   OutputNotOpened,  // failedFile: the tagged file
   Abandoned,        // the reading stopped short (see CsvStop); nothing written
   NotSaved,         // the tagged file could not be saved; failedFile: it
+  // Not one column of the database is a field of the mode: every record
+  // would come out empty. fits: the mode whose fields the columns are.
+  WrongMode,
 };
 
 // How the reading of the CSV ended.
@@ -56,7 +60,8 @@ struct [[nodiscard]] TaggedResult {
   CsvStop stop = CsvStop::AtEnd;
   std::int32_t records = 0;  // written; 0 unless Written
   std::string failedFile;
-  std::string reason;  // for OutputNotOpened: the file and the system's reason
+  std::string reason;        // for OutputNotOpened: the file and the system's reason
+  std::optional<Mode> fits;  // for WrongMode, when some mode's fields match
 };
 
 // Reads csvPath and writes taggedPath in the format; the file is replaced

@@ -18,6 +18,14 @@ inline constexpr std::int32_t kTypeMultiPopup = 81;
 inline bool IsPopupType(std::int32_t fldType) {
   return fldType == kTypePopup || fldType == kTypeMultiPopup;
 }
+// The types the field attributes offer; no other is ever written.
+inline bool IsKnownType(std::int32_t fldType) {
+  return fldType == kTypeString || IsPopupType(fldType);
+}
+
+// The widths a field's width box accepts.
+inline constexpr int kMinFieldWidth = 5;
+inline constexpr int kMaxFieldWidth = 3990;
 
 struct FldDef {
   std::int32_t fldType = 0;

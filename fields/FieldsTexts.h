@@ -24,6 +24,15 @@ inline std::string UnableToWriteText(std::string_view path) {
 inline std::string NotAnIntegerText(std::string_view token) {
   return "'" + std::string(token) + "' is not a valid integer value";
 }
+inline std::string WidthOutOfRangeText(std::string_view token, int least, int most) {
+  return "'" + std::string(token) + "' is not a valid field width: widths are from " +
+         std::to_string(least) + " to " + std::to_string(most);
+}
+inline std::string UnknownFieldTypeText(std::string_view token) {
+  return "'" + std::string(token) +
+         "' is not a valid field type: the types are 1 (string), 64 (popup) and 81 (multiple "
+         "popup)";
+}
 
 inline std::string InstallValueNotSetText(std::string_view valueName) {
   return "Failed to set data for '" + std::string(valueName) + "'";
@@ -51,9 +60,32 @@ inline std::string SettingsNotWrittenText(std::string_view fullPath, std::string
   return UnableToWriteText(fullPath) + (problem.empty() ? "" : "\n" + std::string(problem));
 }
 
+// One line of the settings file's problems: a value that is not used.
+inline std::string FolderNotUsedText(std::string_view key, std::string_view value,
+                                     std::string_view used) {
+  const std::string what = value.empty()
+                               ? std::string(" is empty")
+                               : " \"" + std::string(value) + "\" is not a full folder path";
+  return std::string(key) + what + ", so " + std::string(used) + " is used.";
+}
+inline std::string HotSyncIdNotUsedText(std::string_view value) {
+  return "userHSCode \"" + std::string(value) +
+         "\" is not a whole number, so the HotSync ID 0 is used.";
+}
+inline std::string SettingsNotUsedText(std::string_view fullPath, std::string_view lines) {
+  return "Some values of " + std::string(fullPath) + " were not used:\n" + std::string(lines);
+}
+
 inline std::string WorkFolderBusyText(std::string_view folder) {
   return "Another conversion is running in " + std::string(folder) +
          ", and only one at a time can use its work folder. Try again when it has finished.";
+}
+
+inline std::string WorkFolderNotOwnText(std::string_view workFolder) {
+  return std::string(workFolder) +
+         " is a link or a file, not a folder of Tomekit's own: its work files would be written "
+         "and deleted elsewhere, so nothing is converted. Remove it and Tomekit makes the folder "
+         "again.";
 }
 
 // The last line of Log.txt, naming the folder the program runs from.

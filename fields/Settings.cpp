@@ -7,6 +7,8 @@
 #include "platform/Path.h"
 #include "platform/Text.h"
 
+#include <algorithm>
+
 namespace tk {
 namespace {
 
@@ -18,7 +20,25 @@ std::string Read(const IniFile& ini, SettingsKey key, const std::string& fallbac
   return ini.writeString(key.section, key.name, value);
 }
 
+// A folder as saved, or the default when it is not set or can't be used;
+// problem says which, for the message at start.
+std::string ReadFolder(const IniFile& ini, SettingsKey key, const std::string& fallback,
+                       std::string* problem = nullptr) {
+  const std::string value = Read(ini, key, fallback);
+  if (IsFullPath(value)) return value;
+  if (problem) *problem += FolderNotUsedText(key.name, value, fallback) + "\n";
+  return fallback;
+}
+
 }  // namespace
+
+bool IsWholeHotSyncId(std::string_view id) {
+  constexpr std::size_t kMostDigits = 10;  // of an unsigned 32-bit number
+  if (id.empty() || id.size() > kMostDigits ||
+      !std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  return std::stoull(std::string(id)) <= 0xFFFFFFFFull;
+}
 
 Settings MakeSettings(const std::string& dataFolder, const std::string& programName) {
   Settings settings;
@@ -37,19 +57,27 @@ std::string DefaultFolder(const Settings& settings) {
 #endif
 }
 
-void ReadSettings(Settings& settings) {
+std::string ReadSettings(Settings& settings) {
   IniFile ini(settings.settingsFile);
   const std::string folder = DefaultFolder(settings);
-  settings.palmInstallFolder = Read(ini, settings_key::kPalmOutPath, folder);
-  settings.palmBackupFolder = Read(ini, settings_key::kPalmInPath, folder);
+  std::string problems;
+  settings.palmInstallFolder = ReadFolder(ini, settings_key::kPalmOutPath, folder, &problems);
+  settings.palmBackupFolder = ReadFolder(ini, settings_key::kPalmInPath, folder, &problems);
   settings.hotSyncUserId = Read(ini, settings_key::kHotSyncUserId, "0");
+  if (!IsWholeHotSyncId(settings.hotSyncUserId)) {
+    problems += HotSyncIdNotUsedText(settings.hotSyncUserId) + "\n";
+    settings.hotSyncUserId = "0";
+  }
   const SettingsKey mode = settings_key::kProgMode;
   settings.mode =
       ModeFromNumber(ini.readInteger(mode.section, mode.name, ModeNumber(Mode::EndNote)))
           .value_or(Mode::EndNote);
-  settings.importExportFolder = ReadModeFolder(settings, settings.mode);
+  settings.importExportFolder = ReadFolder(ini, InfoOf(settings.mode).folderKey, folder, &problems);
   settings.charset = ReadModeCharset(settings, settings.mode);
   settings.exportFormat = ReadModeExportFormat(settings, settings.mode);
+  if (problems.empty()) return {};
+  problems.pop_back();
+  return SettingsNotUsedText(ini.fullPath(), problems);
 }
 
 std::string_view ExportFormatName(ExportFormat format) {
@@ -88,7 +116,8 @@ bool WriteModeCharset(const Settings& settings) {
 }
 
 std::string ReadModeFolder(const Settings& settings, Mode mode) {
-  return Read(IniFile(settings.settingsFile), InfoOf(mode).folderKey, DefaultFolder(settings));
+  return ReadFolder(IniFile(settings.settingsFile), InfoOf(mode).folderKey,
+                    DefaultFolder(settings));
 }
 
 bool WriteSettings(const Settings& settings) {

@@ -50,10 +50,16 @@ std::string DefaultFolder(const Settings& settings);
 
 // Palm folders, HotSync ID, mode, then the mode's folder. A mode number that
 // isn't 0..3 (a hand-edited file) is taken as EndNote. Missing keys give defaults.
-// The mode's folder and character set follow.
-void ReadSettings(Settings& settings);
-// The saved folder of a mode, or the default.
+// The mode's folder and character set follow. A folder that is empty or no
+// full path (relative, quoted, "~") would depend on where the program
+// starts, and a HotSync ID that is no whole number would name no Palm user:
+// each is taken as not set. The message that names them (see
+// SettingsNotUsedText), empty when every value was used.
+[[nodiscard]] std::string ReadSettings(Settings& settings);
+// The saved folder of a mode, or the default (for one not set, as above).
 std::string ReadModeFolder(const Settings& settings, Mode mode);
+// Digits alone, as the Folders dialog takes it.
+bool IsWholeHotSyncId(std::string_view id);
 
 // The saved character set of a mode; Auto when missing or unknown.
 Charset ReadModeCharset(const Settings& settings, Mode mode);

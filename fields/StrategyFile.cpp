@@ -90,6 +90,26 @@ std::string CleanWord(const std::string& word) {
   return out;
 }
 
+// A width or type no line gave (a line shorter than the mode's fields) can't
+// be 0, which would empty every value and make the file written back
+// damaged: it is what the window makes of a width or type it can't use.
+void FillUnsetFields(FieldSetup& setup) {
+  for (int n = 1; n <= setup.lastField(); ++n) {
+    FldDef& field = setup.table[static_cast<std::size_t>(n)];
+    if (field.maxWidth == 0) field.maxWidth = kMaxFieldWidth;
+    if (field.fldType == 0) field.fldType = kTypeString;
+  }
+}
+
+// A value a field of the mode may not hold, as the window would refuse it;
+// empty when it may.
+std::string FieldValueProblem(int lineIndex, const std::string& token, std::int32_t value) {
+  if (lineIndex == 3 && (value < kMinFieldWidth || value > kMaxFieldWidth))
+    return WidthOutOfRangeText(token, kMinFieldWidth, kMaxFieldWidth);
+  if (lineIndex == 5 && !IsKnownType(value)) return UnknownFieldTypeText(token);
+  return {};
+}
+
 void WriteFieldLine(OutputFile& out, const FieldSetup& setup, std::int32_t FldDef::*member) {
   for (int n = 1; n <= setup.lastField(); ++n) {
     out.write(std::to_string(setup.table[static_cast<std::size_t>(n)].*member) + ",");
@@ -106,13 +126,18 @@ std::optional<std::string> ParseStrategyLine(FieldSetup& setup, const std::strin
     std::int32_t* setting[] = {&setup.recordViewWidth, &setup.firstColumn, &setup.oldFlags};
     for (const auto& token : tokens) {
       const auto value = ParseWholeNumber(token);
-      if (!value) return token;
+      if (!value) return NotAnIntegerText(token);
       *setting[lineIndex] = *value;
     }
   } else if (lineIndex >= 3 && lineIndex <= 6) {
     for (std::size_t k = 0; k < tokens.size(); ++k) {
       const auto value = ParseWholeNumber(tokens[k]);
-      if (!value) return tokens[k];
+      if (!value) return NotAnIntegerText(tokens[k]);
+      // Values past the mode's fields (older files carry some) are never used.
+      if (static_cast<int>(k) < setup.fieldCount) {
+        if (std::string problem = FieldValueProblem(lineIndex, tokens[k], *value); !problem.empty())
+          return problem;
+      }
       // Lists longer than the table: the excess is checked but has no place.
       if (k + 1 < kFieldTableSize) SetFieldValue(setup.table[k + 1], lineIndex, *value);
     }
@@ -156,12 +181,13 @@ StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string
     if (auto bad = ParseStrategyLine(setup, line, index)) return {StrategyRead::NotANumber, *bad};
   }
   if (!anyText) return {StrategyRead::Empty, {}};
+  FillUnsetFields(setup);
   return {StrategyRead::Read, {}};
 }
 
 bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
   OutputFile out;
-  if (!out.open(path)) return false;
+  if (!out.open(path, LinkAtTarget::WriteThrough)) return false;
   out.writeLine(std::to_string(setup.recordViewWidth));
   out.writeLine(std::to_string(setup.firstColumn));
   out.writeLine(std::to_string(setup.oldFlags));
@@ -186,7 +212,7 @@ bool WriteStrategyFile(const FieldSetup& setup, const std::string& path) {
 
 bool WriteDefaultStrategy(const FieldSetup& setup) {
   const auto lines = DefaultStrategyLines(setup.mode);
-  return !lines.empty() && WriteTextLines(setup.strategyPath, lines);
+  return !lines.empty() && WriteTextLines(setup.strategyPath, lines, LinkAtTarget::WriteThrough);
 }
 
 }  // namespace tk

@@ -25,14 +25,15 @@ enum class StrategyRead {
   Read,
   NotOpened,   // missing or unreadable: nothing was read
   ReadError,   // failed part-way
-  NotANumber,  // a value that isn't a whole number; what came before stands
+  NotANumber,  // a value that isn't a whole number, or a width or field type
+               // the window would refuse; what came before stands
   NotRegular,  // a folder, FIFO or device: never opened in a way that waits
   Empty,       // nothing but blank lines: no field would ever be chosen
 };
 
 struct [[nodiscard]] StrategyReadResult {
   StrategyRead status = StrategyRead::Read;
-  std::string badToken;               // for NotANumber
+  std::string problem;                // for NotANumber: the message naming the value
   FileKind kind = FileKind::Regular;  // for NotRegular
 };
 
@@ -44,8 +45,10 @@ std::string StrategyProblemMessage(const StrategyReadResult& read, const std::st
 // pumping the window's messages before each line.
 StrategyReadResult ReadStrategyFile(FieldSetup& setup, Ui& ui, const std::string& path);
 
-// Applies one line; lineIndex 0 is the file's first line. The token that is
-// not a whole number, if any; the values before it are applied.
+// Applies one line; lineIndex 0 is the file's first line. What damages the
+// line, if anything, as the message that names the value: a token that is
+// not a whole number, or for a field of the mode a width or type the window
+// would never have written. The values before it are applied.
 [[nodiscard]] std::optional<std::string> ParseStrategyLine(FieldSetup& setup,
                                                            const std::string& line, int lineIndex);
 

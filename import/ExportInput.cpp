@@ -41,7 +41,7 @@ CopyEnd CopyStream(const std::string& from, const std::string& to,
 }  // namespace
 
 std::string StreamCopyPath(const Settings& settings) {
-  return JoinPath(WorkFolder(settings.dataFolder), "stream.tmp");
+  return JoinPath(WorkFolder(settings.dataFolder), kStreamCopyName);
 }
 
 InputTaken TakeExportInput(const Settings& settings, ImportRun& run, Ui& ui) {

@@ -2,6 +2,7 @@
 
 #include "converter/ChosenFiles.h"
 #include "converter/ConverterRunner.h"
+#include "converter/ConverterTexts.h"
 #include "converter/FailureTexts.h"
 #include "converter/ProgressSetups.h"
 #include "fields/PalmFolders.h"
@@ -18,8 +19,9 @@ namespace tk {
 namespace {
 
 // The messages of a reader (or the pre-pass), in the order it met them.
-std::vector<Notice> ShowReadMessages(const ReadResult& result, Mode mode, Ui& ui) {
-  const std::vector<Notice> notices = ReadNotices(result, InfoOf(mode).inputNotOpened);
+std::vector<Notice> ShowReadMessages(const ReadResult& result, Mode mode, const std::string& file,
+                                     Ui& ui) {
+  const std::vector<Notice> notices = ReadNotices(result, InfoOf(mode).inputNotOpened, file);
   ShowNotices(ui, notices);
   return notices;
 }
@@ -72,7 +74,12 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
       [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {
         run.inputPath = file;
         NameImportOutputs(settings, setup.mode, run);
-        return claims.claim(run.inputPath, run.pdbPath, run.palmName);
+        const std::string warning = claims.claim(run.inputPath, run.pdbPath, run.palmName);
+        if (!warning.empty()) return warning;
+        // An earlier command's database counts as much as this choice's.
+        const std::string installed = InstalledDatabaseNamed(settings, run);
+        if (installed.empty()) return warning;
+        return DatabaseInstalledText(file, installed, Utf8OfWindows1252(run.palmName));
       },
       [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
   // The databases of the files done before a stop are still installed; with
@@ -125,7 +132,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
     ui.hideProgress();
     return Stopped(run, outcome);
   }
-  std::vector<Notice> notices = ShowReadMessages(read, setup.mode, ui);
+  std::vector<Notice> notices = ShowReadMessages(read, setup.mode, outcome.file, ui);
   run.note(RecordCountLine(read.records));
   if (read.records == 0) {
     ui.hideProgress();

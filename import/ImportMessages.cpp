@@ -6,7 +6,8 @@
 
 namespace tk {
 
-std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view inputNotOpened) {
+std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view inputNotOpened,
+                                std::string_view file) {
   std::vector<Notice> notices;
   switch (result.status) {
     case ReadStatus::OutputNotOpened:
@@ -17,6 +18,9 @@ std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view input
       break;
     case ReadStatus::InputNotRead:
       notices.push_back(ErrorNotice("Couldnt read csv file"));
+      break;
+    case ReadStatus::TooManyRecords:
+      notices.push_back(ErrorNotice(TooManyRecordsText(file, kMaxDatabaseRecords)));
       break;
     case ReadStatus::Read:
     case ReadStatus::Stopped:

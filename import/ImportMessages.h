@@ -41,8 +41,17 @@ enum class Refusal {
 std::string RefusalText(std::string_view file, Refusal why);
 
 // The reader's error boxes, in the order it met the problems; an input that
-// can't be opened is told with the mode's own text (ModeInfo).
-std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view inputNotOpened);
+// can't be opened is told with the mode's own text (ModeInfo). file: the
+// export chosen, named where the text needs it.
+std::vector<Notice> ReadNotices(const ReadResult& result, std::string_view inputNotOpened,
+                                std::string_view file = {});
+
+// A file of more records than a database holds, refused whole.
+inline std::string TooManyRecordsText(std::string_view file, int most) {
+  return std::string(file) + " holds more than " + std::to_string(most) +
+         " records, the most a JFile database holds, so nothing was converted. Export it in "
+         "smaller parts.";
+}
 
 // None for a description written; otherwise why, then the summary box.
 std::vector<Notice> IfoNotices(const IfoResult& result);

@@ -4,8 +4,10 @@
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
+#include "platform/Files.h"
 #include "platform/NameLength.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 
 namespace tk {
 namespace {
@@ -33,7 +35,31 @@ std::string PalmName(Mode mode, const std::string& inputPath) {
   return "\"" + name + "\"";
 }
 
+// A PDB begins with its database name, NUL-padded to 32 bytes.
+constexpr std::size_t kPdbNameBytes = 32;
+
+std::string PdbDatabaseName(const std::string& path) {
+  InputFile in;
+  std::string name;
+  if (!in.open(path) || in.kind() != FileKind::Regular) return name;
+  for (int c = in.get(); c > 0 && name.size() < kPdbNameBytes; c = in.get()) {
+    name += static_cast<char>(c);
+  }
+  return name;
+}
+
 }  // namespace
+
+std::string InstalledDatabaseNamed(const Settings& settings, const ImportRun& run) {
+  const std::string name = run.palmName.substr(1, run.palmName.size() - 2);  // no quotes
+  for (const std::string& file : FileNamesIn(settings.palmInstallFolder)) {
+    if (!EqualsIgnoreCase(ExtractFileExt(file), ".pdb")) continue;
+    const std::string path = JoinPath(settings.palmInstallFolder, file);
+    if (path == run.pdbPath || SameFile(path, run.pdbPath)) continue;
+    if (PdbDatabaseName(path) == name) return path;
+  }
+  return {};
+}
 
 void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run) {
   const std::string work = WorkFolder(settings.dataFolder);

@@ -19,6 +19,13 @@ void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run);
 // The four name lines of the diagnostic log, in the driver's order.
 void LogImportNames(ImportRun& run);
 
+// Another PDB in the install folder that the handheld would know by the
+// same database name as run.palmName (the name a PDB's first 32 bytes
+// hold): the handheld keeps one database of a name, so a second would take
+// the first one's place. Empty when there is none; run.pdbPath itself, which
+// the import replaces, doesn't count.
+std::string InstalledDatabaseNamed(const Settings& settings, const ImportRun& run);
+
 // The generic pre-pass's intermediate file: csvPath with ".tkg".
 std::string GenericIntermediatePath(const ImportRun& run);
 

@@ -25,6 +25,12 @@ ReadResult ReadExportFile(const std::string& inputPath, InputText text,
       return result;
     }
     if (in.failed()) result.status = ReadStatus::InputNotRead;
+    // A part must not pass for the whole: the earlier CSV stays.
+    if (result.overLimit) {
+      result.status = ReadStatus::TooManyRecords;
+      result.records = 0;
+      return result;
+    }
   }
   if (!out.commit()) {
     result.records = 0;

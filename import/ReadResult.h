@@ -21,7 +21,11 @@ enum class ReadStatus {
   InputNotOpened,   // the output holds its header alone
   InputNotRead,     // a read error; the records before it are written
   Stopped,          // the user stopped it; nothing is written
+  TooManyRecords,   // more records than a database holds; nothing is written
 };
+
+// As many records as a JFile database holds, as the export direction reads.
+inline constexpr int kMaxDatabaseRecords = 65535;
 
 struct [[nodiscard]] ReadResult {
   ReadStatus status = ReadStatus::Read;
@@ -33,6 +37,7 @@ struct [[nodiscard]] ReadResult {
   // EndNote's tab export: records were read, yet not one ended with the
   // record end, so the file is no such export.
   bool noRecordEnd = false;
+  bool overLimit = false;  // a record past kMaxDatabaseRecords was met
 };
 
 using HeaderWriter = std::function<void(OutputFile& out)>;
@@ -78,6 +83,16 @@ struct RecordTally {
   int truncated = 0;
   int lostValues = 0;
   LostCharacters lost;
+  bool overLimit = false;
+
+  // True, and noted, once a database is full: a reader writes and logs no
+  // record past it, so neither the log nor the converter grows with a file
+  // of any length, and the file is refused whole.
+  bool full() {
+    if (records < kMaxDatabaseRecords) return false;
+    overLimit = true;
+    return true;
+  }
 };
 
 // The end of a reader's pass over its input. A last record without its end
@@ -95,6 +110,7 @@ void EndRead(const InputFile& in, MessagePump& pump, const RecordTally& tally, R
   result.truncated = tally.truncated;
   result.replaced = tally.lost.records();
   result.lostValues = tally.lostValues;
+  result.overLimit = tally.overLimit;
 }
 
 }  // namespace tk

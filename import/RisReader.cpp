@@ -377,6 +377,10 @@ void RisReader::writeRecord() {
   settleLine();
   line_ = Line::Ignored;
   placeLateValues();
+  if (tally_.full()) {
+    tally_.lost.forget();
+    return;
+  }
   const bool cut = WriteCsvValues(out_, record_);
   if (cut) ++tally_.truncated;
   ++tally_.records;

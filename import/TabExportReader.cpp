@@ -130,6 +130,11 @@ void TabReader::read(InputFile& in, ReadResult& result) {
 }
 
 void TabReader::endRecord() {
+  if (tally_.full()) {
+    record_.clear();
+    tally_.lost.forget();
+    return;
+  }
   if (kind_ == Export::ProCite) {
     ui_.setRecordCounter(tally_.records);
     // Blank lines between ProCite records are neither counted nor written.

@@ -295,6 +295,11 @@ void TaggedReader::writeRecord() {
     if (!pages.empty()) pages.push('-');
     pages.append(endPage_);
   }
+  if (tally_.full()) {
+    tally_.lost.forget();
+    inRecord_ = false;
+    return;
+  }
   if (WriteCsvValues(out_, record_)) {
     run_.note(TruncatedLine(tally_.records + 1));
     ++tally_.truncated;

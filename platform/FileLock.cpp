@@ -1,5 +1,7 @@
 #include "platform/FileLock.h"
 
+#include "platform/Files.h"
+
 #ifdef _WIN32
 #include "platform/WideText.h"
 #include "platform/WindowsApi.h"
@@ -34,6 +36,31 @@ FileLock::~FileLock() {
   if (handle_) CloseHandle(handle_);
 }
 
+FolderLock::FolderLock(const std::string& folder) {
+  if (IsLink(folder) || (FileExists(folder) && !FolderExists(folder))) {
+    state_ = FileLockState::NotAFolder;
+    return;
+  }
+  if (!FolderExists(folder)) return;
+  // The folder's own handle would keep files from being made in it.
+  HANDLE handle =
+      CreateFileW(WideFromUtf8(folder + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    state_ = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+                 ? FileLockState::HeldByAnother
+                 : FileLockState::Unavailable;
+    return;
+  }
+  handle_ = handle;
+  state_ = FileLockState::Held;
+}
+
+FolderLock::~FolderLock() {
+  if (handle_) CloseHandle(handle_);
+}
+
 #else
 
 // flock, not fcntl: an fcntl lock belongs to the process and would not stop
@@ -56,6 +83,30 @@ FileLock::FileLock(const std::string& path) {
 }
 
 FileLock::~FileLock() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+FolderLock::FolderLock(const std::string& folder) {
+  descriptor_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (descriptor_ < 0) {
+    // ELOOP for a link, ENOTDIR for a file in its place.
+    if (errno == ELOOP || errno == ENOTDIR) state_ = FileLockState::NotAFolder;
+    return;
+  }
+  int locked;
+  do {
+    locked = ::flock(descriptor_, LOCK_EX | LOCK_NB);
+  } while (locked != 0 && errno == EINTR);
+  if (locked == 0) {
+    state_ = FileLockState::Held;
+    return;
+  }
+  state_ = errno == EWOULDBLOCK ? FileLockState::HeldByAnother : FileLockState::Unavailable;
+  ::close(descriptor_);
+  descriptor_ = -1;
+}
+
+FolderLock::~FolderLock() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 

@@ -12,6 +12,7 @@ enum class FileLockState {
   Held,           // this object holds it
   HeldByAnother,  // another holder has it, in this process or another
   Unavailable,    // the lock file can't be made or opened
+  NotAFolder,     // FolderLock: a link or a file stands where the folder should be
 };
 
 class FileLock {
@@ -21,6 +22,30 @@ public:
   ~FileLock();
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
+
+  FileLockState state() const { return state_; }
+
+private:
+#ifdef _WIN32
+  void* handle_ = nullptr;
+#else
+  int descriptor_ = -1;
+#endif
+  FileLockState state_ = FileLockState::Unavailable;
+};
+
+// An exclusive lock on a folder, held as FileLock is. Every holder must
+// open the folder itself to work in it, so no file beside it can be deleted
+// to defeat the lock: on POSIX flock() on the folder; on Windows a lock file
+// named after the folder, opened without sharing, so that it can't be
+// deleted while it is held. A folder that is a link (a reparse point on
+// Windows) is not locked: what is done in it would land elsewhere.
+class FolderLock {
+public:
+  explicit FolderLock(const std::string& folder);
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
 
   FileLockState state() const { return state_; }
 

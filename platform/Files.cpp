@@ -19,6 +19,7 @@
 
 #include "platform/WindowsApi.h"
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -36,6 +37,17 @@ std::string ErrnoReason() { return std::strerror(errno); }
 bool FileExists(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(fs::u8path(path), ec);
+}
+
+bool IsLink(const std::string& path) {
+#ifdef _WIN32
+  // Junctions and mount points lead elsewhere as symbolic links do.
+  const DWORD attributes = GetFileAttributesW(WideFromUtf8(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+#else
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(fs::u8path(path), ec));
+#endif
 }
 
 FileKind KindOfFile(const std::string& path) {
@@ -207,6 +219,14 @@ void KeepPermissions(const std::string& temp, fs::perms perms) {
                   ec);
 }
 
+// The temporary file, opened for writing. A leftover in its place that is a
+// link to a file or a folder is removed first, so nobody's file is written
+// through it; a link to a device (the tests' full disk) is written to.
+std::FILE* OpenTemporary(const std::string& path) {
+  if (IsLink(path) && KindOfFile(path) != FileKind::Device) RemoveFile(path);
+  return OpenFile(path, "wb");
+}
+
 }  // namespace
 
 std::string PartFileOf(const std::string& target) {
@@ -223,9 +243,9 @@ std::string PartFileOf(const std::string& target) {
 
 OutputFile::~OutputFile() { discard(); }
 
-bool OutputFile::open(const std::string& path) {
+bool OutputFile::open(const std::string& path, LinkAtTarget links) {
   discard();
-  const auto target = ResolveWriteTarget(path);
+  const auto target = ResolveWriteTarget(path, links == LinkAtTarget::WriteThrough);
   if (!target || FolderExists(target->path)) {
     failure_ = "cannot write " + path + " (it may not be replaced)";
     return false;
@@ -233,7 +253,7 @@ bool OutputFile::open(const std::string& path) {
   target_ = target->path;
   temp_ = PartFileOf(target_);
   failure_.clear();
-  file_ = OpenFile(temp_, "wb");
+  file_ = OpenTemporary(temp_);
   if (!file_) {
     fail(target_, ErrnoReason());
     return false;
@@ -297,7 +317,16 @@ bool SetFileAside(const std::string& path, const std::string& suffix) {
 }
 
 bool AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  // A log that is a link would add the program's lines to another file.
+  if (IsLink(path)) return false;
+#ifdef _WIN32
   std::FILE* file = OpenFile(path, "ab");
+#else
+  const int descriptor =
+      ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+  std::FILE* file = descriptor < 0 ? nullptr : ::fdopen(descriptor, "ab");
+  if (descriptor >= 0 && !file) ::close(descriptor);
+#endif
   if (!file) return false;
   bool good = true;
   for (const auto& line : lines)
@@ -312,9 +341,10 @@ bool RenameFile(const std::string& from, const std::string& to) {
   return !ec;
 }
 
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                    LinkAtTarget links) {
   OutputFile out;
-  if (!out.open(path)) return false;
+  if (!out.open(path, links)) return false;
   for (const auto& line : lines) out.writeLine(line);
   return out.commit();
 }

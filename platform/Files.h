@@ -2,8 +2,10 @@
 // Files and folders. Every file the program writes goes through OutputFile,
 // which writes a temporary file beside the target and renames it over the
 // target only on commit(), so a failed or abandoned write never leaves a
-// half-written file. A target that is a link is written through to the file
-// it names; an existing target the user may not write is never replaced.
+// half-written file. A target that is a link is replaced by the file, unless
+// the caller asks for it to be written through (the user's own settings and
+// strategy files, which may be links on purpose); an existing target the user
+// may not write is never replaced.
 #include "platform/Charset.h"
 
 #include <cstdio>
@@ -16,6 +18,15 @@
 namespace tk {
 
 bool FileExists(const std::string& path);
+// The path itself is a symbolic link (or, on Windows, any reparse point),
+// whatever it names.
+bool IsLink(const std::string& path);
+
+// What a write does with a target that is a link.
+enum class LinkAtTarget {
+  Replace,       // the link goes, the file takes its place; its target is untouched
+  WriteThrough,  // the file the link names is replaced, and the link stays
+};
 
 // What a path names, found without opening it: opening a FIFO waits until
 // someone writes to it. A link counts as what it names.
@@ -135,10 +146,12 @@ public:
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Creates the temporary file beside path (beside a link's final target);
-  // false when it can't be created or path may not be written. The file
-  // written keeps the permission bits of the one it replaces.
-  [[nodiscard]] bool open(const std::string& path);
+  // Creates the temporary file beside path (beside a link's final target
+  // when written through); false when it can't be created or path may not
+  // be written. The file written keeps the permission bits of the one it
+  // replaces. A link left where the temporary file goes is removed, never
+  // written through to a file.
+  [[nodiscard]] bool open(const std::string& path, LinkAtTarget links = LinkAtTarget::Replace);
   bool isOpen() const { return file_ != nullptr; }
 
   void put(char c) {
@@ -181,6 +194,7 @@ private:
 };
 
 // Writes lines, each ended by CR LF, to path through an OutputFile.
-[[nodiscard]] bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+[[nodiscard]] bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                                  LinkAtTarget links = LinkAtTarget::Replace);
 
 }  // namespace tk

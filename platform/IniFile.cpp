@@ -42,9 +42,13 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
   return !in.failed();
 }
 
+// A byte-order mark (Notepad writes one) is no part of the first line, so
+// the first key or section is found; writing keeps it where it is.
 std::vector<LineSpan> SplitLines(const std::string& text) {
   std::vector<LineSpan> lines;
-  std::size_t start = 0;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  std::size_t start =
+      std::string_view(text).starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
   while (start < text.size()) {
     std::size_t lf = text.find('\n', start);
     if (lf == std::string::npos) {
@@ -218,7 +222,7 @@ bool IniFile::writeString(const std::string& section, const std::string& key,
   if (!readable && (FileExists(path_) || FolderExists(path_))) return false;
   if (!readable) text.clear();
   OutputFile out;
-  if (!out.open(path_)) return false;
+  if (!out.open(path_, LinkAtTarget::WriteThrough)) return false;
   out.write(WithKeySet(text, section, key, OneLine(value)));
   return out.commit();
 }

@@ -1,5 +1,7 @@
 #include "platform/Path.h"
 
+#include <cctype>
+
 namespace tk {
 namespace {
 
@@ -55,6 +57,18 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   result += kPathSeparator;
   result += name;
   return result;
+}
+
+bool IsFullPath(std::string_view path) {
+#ifdef _WIN32
+  // A rooted "\refs" names one place on the current drive, as a share does.
+  const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+                     path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+  const bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/');
+  return drive || rooted;
+#else
+  return !path.empty() && path.front() == '/';
+#endif
 }
 
 }  // namespace tk

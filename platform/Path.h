@@ -23,6 +23,10 @@ std::string ExtractFileExt(std::string_view path);
 // Replaces the extension (see ExtractFileExt) or appends newExt when there is
 // none; an empty newExt removes the extension.
 std::string ChangeFileExt(std::string_view path, std::string_view newExt);
+// A path that names one place wherever the program starts: "/..." on POSIX,
+// "C:\...", "\\server\..." or "\..." on Windows. Not empty, relative,
+// quoted or "~".
+bool IsFullPath(std::string_view path);
 // folder + separator + name.
 std::string JoinPath(std::string_view folder, std::string_view name);
 

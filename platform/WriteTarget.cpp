@@ -38,11 +38,14 @@ std::string FinalTarget(const std::string& path) {
   return Utf8FromPath(current);
 }
 
-std::optional<WriteTarget> ResolveWriteTarget(const std::string& path) {
-  WriteTarget target{FinalTarget(path), std::nullopt};
+std::optional<WriteTarget> ResolveWriteTarget(const std::string& path, bool followLinks) {
+  WriteTarget target{followLinks ? FinalTarget(path) : path, std::nullopt};
   std::error_code ec;
   const fs::file_status status = fs::symlink_status(fs::u8path(target.path), ec);
-  if (fs::is_symlink(status)) return std::nullopt;
+  if (fs::is_symlink(status)) {
+    if (followLinks) return std::nullopt;
+    return target;
+  }
   if (!fs::exists(status)) return target;
   // A FIFO or device renamed over would be gone, and a folder can't be.
   if (!fs::is_regular_file(status)) return std::nullopt;

@@ -6,11 +6,12 @@
 #include "fields/StrategyFile.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
+#include "session/SessionLog.h"
 
 namespace tk {
 
 ModeResult StartUp(Settings& settings, FieldSetup& setup, Ui& ui) {
-  ReadSettings(settings);
+  if (const std::string unused = ReadSettings(settings); !unused.empty()) ShowError(ui, unused);
   const ModeResult result = SetupMode(settings, setup, ui, settings.mode);
   if (!result.settingsUnwritable) return result;
   // Settings that can't be saved (a read-only file or data folder) still name the
@@ -38,7 +39,7 @@ ShutDownResult ShutDown(const Settings& settings, const FieldSetup& setup,
 bool SaveDiagnosticLog(std::vector<std::string>& log, const Settings& settings) {
   log.push_back(" ");
   log.push_back(ProgramLocationLine(settings.programFolder));
-  return WriteTextLines(LogFilePath(settings.dataFolder), log);
+  return WriteTextLines(LogFilePath(settings.dataFolder), LogFileLines(log));
 }
 
 std::string LogFilePath(const std::string& dataFolder) { return JoinPath(dataFolder, "Log.txt"); }

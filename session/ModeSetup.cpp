@@ -52,18 +52,6 @@ StrategyReadResult ReadWhole(FieldSetup& setup, Ui& ui) {
   return read;
 }
 
-// The mode's built-in default, written where the file was and read from it.
-ModeResult LoadDefault(FieldSetup& setup, Ui& ui, DefaultStrategyWrite writeDefault) {
-  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(setup.strategyPath)) {
-    return NoStrategy();
-  }
-  // A default that can't be written leaves whatever file is there to be read.
-  if (!WriteDefaultStrategy(setup) && !FileExists(setup.strategyPath)) return NoStrategy();
-  const StrategyReadResult read = ReadWhole(setup, ui);
-  if (read.status == StrategyRead::NotANumber) return Abandon(NotAnIntegerText(read.badToken));
-  return read.status == StrategyRead::Read ? ModeResult{} : NoStrategy();
-}
-
 // The built-in default straight from memory, for a strategy file that holds
 // nothing of the user's yet can't be replaced here (a folder, a FIFO, or an
 // empty file the command line leaves alone).
@@ -77,6 +65,24 @@ ModeResult UseBuiltInDefault(FieldSetup& setup) {
   return {};
 }
 
+// The mode's built-in default, written where the file was and read from it.
+ModeResult LoadDefault(FieldSetup& setup, Ui& ui, DefaultStrategyWrite writeDefault) {
+  if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing && FileExists(setup.strategyPath)) {
+    return NoStrategy();
+  }
+  // A default that can't be written leaves whatever file is there to be read.
+  // With nothing there (a folder in the way was named already) the user
+  // hears why, and the mode works from memory.
+  if (!WriteDefaultStrategy(setup) && !FileExists(setup.strategyPath)) {
+    if (KindOfFile(setup.strategyPath) != FileKind::Missing) return NoStrategy();
+    ui.showMessage(MessageKind::Error, UnableToWriteText(setup.strategyPath));
+    return UseBuiltInDefault(setup);
+  }
+  const StrategyReadResult read = ReadWhole(setup, ui);
+  if (read.status == StrategyRead::NotANumber) return Abandon(read.problem);
+  return read.status == StrategyRead::Read ? ModeResult{} : NoStrategy();
+}
+
 }  // namespace
 
 ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, Mode mode) {
@@ -86,7 +92,8 @@ ModeResult SetupMode(Settings& settings, FieldSetup& setup, Ui& ui, Mode mode) {
     unsaved.settingsUnwritable = true;
     return unsaved;
   }
-  ReadSettings(settings);
+  // Just written from what was read, so every value is one that is used.
+  (void)ReadSettings(settings);
   ModeResult result = LoadModeStrategy(setup, settings.dataFolder, settings.mode, ui,
                                        DefaultStrategyWrite::WhenUnreadable);
   if (result.status == ModeLoad::Abandoned) return result;
@@ -105,7 +112,7 @@ ModeResult LoadModeStrategy(FieldSetup& setup, const std::string& dataFolder, Mo
     return written.loaded() ? written : UseBuiltInDefault(setup);
   }
   if (read.status == StrategyRead::NotANumber) {
-    const std::string message = NotAnIntegerText(read.badToken);
+    const std::string message = read.problem;
     if (writeDefault == DefaultStrategyWrite::OnlyWhenMissing) return Abandon(message);
     // The user's file is kept for mending, never overwritten.
     ui.showMessage(MessageKind::Error, message);

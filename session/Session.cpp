@@ -87,7 +87,7 @@ Session::~Session() = default;
 
 ModeResult Session::start(Ui& ui, std::optional<Mode> oneRunMode) {
   if (frontEnd_ == FrontEnd::Window) return StartUp(settings_, setup_, ui);
-  ReadSettings(settings_);
+  if (const std::string unused = ReadSettings(settings_); !unused.empty()) ShowError(ui, unused);
   if (const std::string problem = SettingsFileProblem(settings_); !problem.empty()) {
     ShowError(ui, problem);
   }

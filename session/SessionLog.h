@@ -28,6 +28,11 @@ private:
   std::size_t written_ = 0;
 };
 
+// The lines as Log.txt holds them: a control character inside a line (a
+// file named with CR LF) is written as "<CR>", "<LF>" or "<0x07>", so no
+// name can forge a line of the log or cut one in two.
+std::vector<std::string> LogFileLines(const std::vector<std::string>& lines);
+
 // "Log.1.txt" beside the log.
 std::string PreviousLogPath(const std::string& logPath);
 

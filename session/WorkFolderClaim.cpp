@@ -29,22 +29,33 @@ bool IsKept(const std::string& file, const std::vector<std::string>& keep) {
                      [&](const std::string& kept) { return SameFile(file, kept); });
 }
 
-}  // namespace
-
-std::string WorkFolderLockPath(std::string_view dataFolder) {
-  return WorkFolder(dataFolder) + ".lock";
+// The folder is made first when it has gone, so that it can be locked.
+std::string WorkFolderToLock(std::string_view dataFolder) {
+  const std::string folder = WorkFolder(dataFolder);
+  if (FolderExists(std::string(dataFolder)) && !IsLink(folder) && !FolderExists(folder)) {
+    (void)CreateFolders(folder);
+  }
+  return folder;
 }
+
+}  // namespace
 
 WorkFolderClaim::WorkFolderClaim(std::string_view dataFolder,
                                  const std::vector<std::string>& chosen)
-    : dataFolder_(dataFolder), lock_(WorkFolderLockPath(dataFolder)) {
+    : dataFolder_(dataFolder), lock_(WorkFolderToLock(dataFolder)) {
   if (lock_.state() == FileLockState::Held) ClearWorkFiles(dataFolder, chosen);
 }
 
-std::string WorkFolderClaim::refusalText() const { return WorkFolderBusyText(dataFolder_); }
+std::string WorkFolderClaim::refusalText() const {
+  if (lock_.state() == FileLockState::NotAFolder) {
+    return WorkFolderNotOwnText(WorkFolder(dataFolder_));
+  }
+  return WorkFolderBusyText(dataFolder_);
+}
 
 void ClearWorkFiles(std::string_view dataFolder, const std::vector<std::string>& keep) {
   const std::string folder = WorkFolder(dataFolder);
+  if (IsLink(folder)) return;
   for (const std::string& name : FileNamesIn(folder)) {
     const std::string file = JoinPath(folder, name);
     if (IsWorkFile(name) && !IsKept(file, keep)) RemoveFile(file);

@@ -173,7 +173,10 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
             (CliRun{2, "", "tomekit-cli: no file given\n" + std::string(UsageText())}));
   EXPECT_EQ(cli("--help"), (CliRun{0, HelpText(), ""}));
   test::WriteBytes(folder("stratRM.jfp"), "110\r\n1\r\n8\r\n12,x,\r\n");
-  EXPECT_EQ(cli("export Install/none.PDB"), (CliRun{1, "", "'x' is not a valid integer value\n"}));
+  EXPECT_EQ(cli("export Install/none.PDB"),
+            (CliRun{1, "",
+                    "'x' is not a valid integer value\n" + folder("Install/none.PDB") +
+                        " was not converted\n"}));
 
   // A converter that writes its output, prints and still fails; a log that
   // can't be saved.
@@ -198,6 +201,48 @@ TEST_F(EndToEnd, exit_status_and_stderr_tell_usage_errors_and_failures_in_order)
               ": the converter wrote nothing (the error report says why)\n" +
               folder("EndNote/a.txt") + " was not converted\nUnable to write to " +
               folder("Log.txt") + "\n"}));
+}
+
+// With the real programs: a settings file Notepad saved with a byte-order
+// mark keeps its first section; a database exported in a mode whose fields
+// it lacks is refused and the earlier file stays; a work folder that is a
+// link is refused and what it leads to is left alone. (Chosen files and
+// database names already installed are the drivers' tests.)
+TEST_F(EndToEnd, wrong_choices_are_refused_and_nothing_outside_is_touched) {
+  const std::string ini = test::ReadBytes(folder("tomekit.INI"));
+  test::WriteBytes(folder("tomekit.INI"), "\xEF\xBB\xBF" + ini);
+  const std::string ris = "TY  - JOUR\r\nT1  - A title\r\nER  - \r\n";
+  test::WriteBytes(folder("Ref Man/refs.txt"), ris);
+  EXPECT_EQ(cli("import 'Ref Man/refs.txt'"), (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
+  EXPECT_TRUE(FileExists(folder("Install/RM-refs.PDB")));
+
+  const std::string tsv = folder("Import and Export/RM-refs.tsv");
+  test::WriteBytes(tsv, "earlier");
+  const std::string pdb = folder("Install/RM-refs.PDB");
+  EXPECT_EQ(cli("export --mode procite '" + pdb + "'"),
+            (CliRun{1, "",
+                    pdb +
+                        " has no column that is a field of ProCite (All Fields) mode "
+                        "(tomekit-cli --mode procite), so nothing was written. Its columns are "
+                        "the fields of Ref. Manager mode (tomekit-cli --mode refman): export it "
+                        "there.\n" +
+                        pdb + " was not converted\n"}));
+  EXPECT_EQ(test::ReadBytes(tsv), "earlier");
+
+  test::TempFolder elsewhere;
+  test::WriteBytes(elsewhere.file("thesis.csv"), "mine");
+  fs::remove_all(folder("TKWork"));
+  fs::create_directory_symlink(elsewhere.path(), folder("TKWork"));
+  const std::string work = folder("TKWork");
+  EXPECT_EQ(cli("import 'Ref Man/refs.txt'"),
+            (CliRun{1, "",
+                    work +
+                        " is a link or a file, not a folder of Tomekit's own: its work files "
+                        "would be written and deleted elsewhere, so nothing is converted. "
+                        "Remove it and Tomekit makes the folder again.\n" +
+                        folder("Ref Man/refs.txt") + " was not converted\n"}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.path()), {}), 1);
+  EXPECT_EQ(test::ReadBytes(elsewhere.file("thesis.csv")), "mine");
 }
 
 // What the shell runs after starting tomekit-cli in the background: once
@@ -253,7 +298,8 @@ TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
   EXPECT_EQ(ran("2"), (CliRun{1, "",
                               "Another conversion is running in " + root.path() +
                                   ", and only one at a time can use its work folder. Try again "
-                                  "when it has finished.\n"}));
+                                  "when it has finished.\n" +
+                                  folder("EndNote/small.txt") + " was not converted\n"}));
   EXPECT_FALSE(FileExists(folder("Install/EN-small.PDB")));
   const std::string converter = test::ReadBytes(folder("started"));
   ASSERT_FALSE(converter.empty());

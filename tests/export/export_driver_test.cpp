@@ -41,6 +41,35 @@ struct Fixture {
   Lines log;
 };
 
+// The file an export writes is never one of the files chosen: not the
+// file chosen itself, nor another file of the choice. Those are refused,
+// nothing of theirs changes, and the rest export.
+TEST(export_driver_test, a_file_chosen_is_never_what_an_export_writes_over) {
+  Fixture fx(Mode::EndNote);
+  const std::string self = fx.out("EN-self.tsv"), tsv = fx.out("EN-a.tsv");
+  test::WriteBytes(self, "\"Title\"\r\n\"t\"\r\n");
+  test::WriteBytes(tsv, "mine");
+  const Lines chosen = {self, fx.pdb("EN-a.PDB"), tsv, fx.pdb("EN-b.PDB")};
+  Lines seen;
+  EXPECT_EQ(fx.exportAll(chosen,
+                         [&](const FileOutcome& done) {
+                           seen.push_back(done.converted ? "ok" : done.reason);
+                         }),
+            "2 Records Transferred to EndNote");
+  EXPECT_EQ(seen, (Lines{"Converting " + self + " would write over " + self +
+                             ", a file you chose; nothing was written. Choose a file outside "
+                             "Tomekit's work folder, or move the earlier result first.",
+                         "Converting " + chosen[1] + " would write over " + tsv +
+                             ", a file you chose; nothing was written. Choose a file outside "
+                             "Tomekit's work folder, or move the earlier result first.",
+                         "Converting " + tsv + " would write over " + tsv +
+                             ", a file you chose; nothing was written. Choose a file outside "
+                             "Tomekit's work folder, or move the earlier result first.",
+                         "ok"}));
+  EXPECT_EQ(test::ReadBytes(self), "\"Title\"\r\n\"t\"\r\n");
+  EXPECT_EQ(test::ReadBytes(tsv), "mine");
+}
+
 // A missing database or a file that can't be written fails alone; the earlier
 // file stays. (More records than a database holds: the tagged writer's test.)
 TEST(export_driver_test, files_export_in_dialog_order_and_a_failed_one_stops_none) {

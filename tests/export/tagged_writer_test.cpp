@@ -1,6 +1,7 @@
 #include "export/CsvLine.h"
 #include "export/ExportMessages.h"
 #include "export/TaggedWriter.h"
+#include "fields/FieldCatalogue.h"
 #include "fields/ProgramModes.h"
 #include "mock/Expect.h"
 #include "mock/FakeUi.h"
@@ -88,11 +89,20 @@ TEST(tagged_writer_test, every_ris_record_has_a_type_line) {
   EXPECT_EQ(test::ReadBytes(run.out), "TY  - GEN\r\nT1  - C\r\nER  - \r\n\r\n");
 }
 
+// The notices with <csv> in place of the CSV's path.
+std::vector<Notice> Named(std::vector<Notice> notices, const std::string& csv) {
+  for (Notice& notice : notices) {
+    if (const auto at = notice.text.find("<csv>"); at != std::string::npos)
+      notice.text.replace(at, 5, csv);
+  }
+  return notices;
+}
+
 // The file is written whole or the earlier one stays; the notice says why.
 TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
   TK_SKIP_WITHOUT_LINUX_FAULTS();
   const auto titles = [](int count, const std::string& value = "t") {
-    std::string csv = "\"Title\"\r\n";
+    std::string csv = "\"" + std::string(FieldLabel(Mode::ProCite, 1)) + "\"\r\n";
     for (int i = 0; i < count; ++i) csv += "\"" + value + "\"\r\n";
     return csv;
   };
@@ -110,7 +120,10 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
       {"-", 0, "earlier", {ErrorNotice("Couldnt load csv File")}},
       {"!", 0, "earlier", {ErrorNotice("Couldnt read csv file")}},
       {"stop", 0, "earlier", {}},
-      {"", 0, "earlier", {}},
+      {"",
+       0,
+       "earlier",
+       {ErrorNotice("<csv> holds no line of field names, so nothing was written.")}},
       {titles(1, std::string(31995, 'a')), 1, "1 lines", {}},
       {titles(0) + longRecord, 0, "earlier", {tooLong}},
       {longRecord, 0, "earlier", {tooLong}},
@@ -131,11 +144,42 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
     const std::string out = test::ReadBytes(run.out);
     const auto lines = std::to_string(std::count(out.begin(), out.end(), '\n')) + " lines";
     SCOPED_TRACE(c.csv.substr(0, 20));
-    EXPECT_EQ(TaggedNotices(result), c.notices);
+    EXPECT_EQ(TaggedNotices(result, Mode::ProCite, "db"), Named(c.notices, csv));
     EXPECT_EQ(result.records, c.records);
     EXPECT_EQ(result.failedFile, c.records ? "" : csv);
     EXPECT_EQ(run.ui.recordUpdates, c.counted < 0 ? long{c.records} : c.counted);
     EXPECT_EQ(c.written.ends_with(" lines") ? lines : out, c.written);
+  }
+}
+
+// A database whose columns are no field of the mode would come out as empty
+// records over the earlier file: refused, naming the mode the columns are
+// fields of, when one is.
+TEST(tagged_writer_test, a_database_of_another_mode_is_refused_and_the_earlier_file_kept) {
+  const struct {
+    Mode mode;
+    std::string header;
+    std::string text;
+  } cases[] = {
+      {Mode::ProCite, "\"Ref Type\",\"Ref ID\",\"Title 1 \"",
+       "RM-x.PDB has no column that is a field of ProCite (All Fields) mode (tomekit-cli --mode "
+       "procite), so nothing was written. Its columns are the fields of Ref. Manager mode "
+       "(tomekit-cli --mode refman): export it there."},
+      {Mode::EndNote, "\"Unheard of\"",
+       "RM-x.PDB has no column that is a field of EndNote mode (tomekit-cli --mode endnote), so "
+       "nothing was written."},
+  };
+  for (const auto& c : cases) {
+    Conversion run;
+    const std::string csv = run.dir.file("in.csv");
+    test::WriteBytes(csv, c.header + "\r\n\"Book\",\"7\",\"A title\"\r\n");
+    test::WriteBytes(run.out, "earlier");
+    const TaggedResult result =
+        ConvertCsvToTagged({c.mode, InfoOf(c.mode).fieldCount}, csv, run.out, run.ui);
+    EXPECT_EQ(result.outcome, TaggedOutcome::WrongMode);
+    EXPECT_EQ(TaggedNotices(result, c.mode, "RM-x.PDB"),
+              (std::vector<Notice>{ErrorNotice(c.text)}));
+    EXPECT_EQ(test::ReadBytes(run.out), "earlier");
   }
 }
 

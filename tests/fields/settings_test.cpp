@@ -4,6 +4,7 @@
 
 #include "mock/TempFolder.h"
 #include "platform/Files.h"
+#include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,10 @@ struct ReadBack {
   }
 };
 
-ReadBack Read(Settings& settings, const std::string& text) {
+ReadBack Read(Settings& settings, const std::string& text, std::string* unused = nullptr) {
   test::WriteBytes(settings.settingsFile, text);
-  ReadSettings(settings);
+  const std::string said = ReadSettings(settings);
+  if (unused) *unused = said;
   return {settings.mode,
           settings.importExportFolder,
           settings.palmInstallFolder,
@@ -54,10 +56,10 @@ TEST(settings_test, values_are_read_as_they_stand_and_absent_ones_are_the_defaul
   test::TempFolder dir;
   Settings settings = RefManSettings(dir);
   EXPECT_EQ(Read(settings,
-                 "[UserInfo]\r\nuserHSCode=\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
+                 "[UserInfo]\r\nuserHSCode=007\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
                  "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\n"
                  "ENCharset=utf-8\r\nPCCharset=UTF-8\r\n"),
-            (ReadBack{Mode::ProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "",
+            (ReadBack{Mode::ProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "007",
                       "utf-8"}));
   EXPECT_EQ(Read(settings, "[Tomekit]\r\nProgMode=3\r\n").mode, Mode::ProCiteGeneric);
   const std::string folder = DefaultFolder(settings);
@@ -66,6 +68,40 @@ TEST(settings_test, values_are_read_as_they_stand_and_absent_ones_are_the_defaul
         Read(settings, "[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
         (ReadBack{Mode::EndNote, "/en", folder, folder, "0", "auto"}))
         << mode;
+}
+
+// A byte-order mark is no part of the first key. A folder that is empty or
+// no full path would be looked for wherever the program starts, a HotSync ID
+// that is no whole number names no Palm user: each is the default, and one
+// message names them all.
+TEST(settings_test, a_bom_is_skipped_and_values_that_cant_be_used_are_the_defaults_said_once) {
+  test::TempFolder dir;
+  Settings settings = RefManSettings(dir);
+  std::string unused;
+  EXPECT_EQ(Read(settings, "\xEF\xBB\xBF[UserInfo]\r\nPalmOutPath=/palm/in\r\nuserHSCode=12\r\n",
+                 &unused),
+            (ReadBack{Mode::EndNote, DefaultFolder(settings), "/palm/in", DefaultFolder(settings),
+                      "12", "auto"}));
+  EXPECT_EQ(unused, "");
+  const std::string folder = DefaultFolder(settings);
+  EXPECT_EQ(Read(settings,
+                 "[UserInfo]\nPalmOutPath=\nPalmInPath=\"/palm/backup\"\nRMPath=~/refs\n"
+                 "userHSCode=../12\n[Tomekit]\nProgMode=1\n",
+                 &unused),
+            (ReadBack{Mode::RefMan, folder, folder, folder, "0", "auto"}));
+  EXPECT_EQ(unused,
+            "Some values of " + IniFile(settings.settingsFile).fullPath() +
+                " were not used:\nPalmOutPath is empty, so " + folder +
+                " is used.\nPalmInPath \"\"/palm/backup\"\" is not a full folder path, so " +
+                folder +
+                " is used.\nuserHSCode \"../12\" is not a whole number, so the "
+                "HotSync ID 0 is used.\nRMPath \"~/refs\" is not a full folder path, so " +
+                folder + " is used.");
+  for (const std::string id : {"", "4294967296", "1 2", "-1"}) {
+    EXPECT_EQ(Read(settings, "[UserInfo]\nuserHSCode=" + id + "\n").userId, "0") << id;
+  }
+  EXPECT_EQ(Read(settings, "[UserInfo]\nuserHSCode=4294967295\n").userId, "4294967295");
+  EXPECT_EQ(Read(settings, "[UserInfo]\nENPath=refs\n").folder, folder);
 }
 
 // Only EndNote's manager reads two formats; the choice is kept for its mode

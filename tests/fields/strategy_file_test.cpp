@@ -42,6 +42,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
   setup.popupLists[3] = Numbered("b", 101);
   ASSERT_TRUE(WriteStrategyFile(setup, dir.file("s.jfp")));
   FieldSetup loaded = Fresh(Mode::ProCiteGeneric);
+  loaded.fieldCount = 3;
   test::FakeUi ui;
   ASSERT_EQ(ReadStrategyFile(loaded, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   setup.table[3].selected = 1;
@@ -59,7 +60,7 @@ TEST(strategy_file_test, written_lines_end_every_value_with_a_comma_and_read_bac
 
 TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long_lines) {
   test::TempFolder dir;
-  std::string text = "1\r\n2\n3\n4,\n5,\n6,\n7,\nfld1";
+  std::string text = "1\r\n2\n3\n40,\n5,\n64,\n7,\nfld1";
   for (const auto& w : Numbered("x", 105)) text += "," + w;
   for (int line = 9; line <= 60; ++line) text += "\nfld,word" + std::to_string(line);
   test::WriteBytes(dir.file("s.jfp"), text);
@@ -71,17 +72,36 @@ TEST(strategy_file_test, reader_takes_at_most_100_words_54_lines_and_splits_long
   EXPECT_EQ(setup.popupLists[47], Words{"word54"});
   // 31,999 characters is the limit: the line end comes as an empty line.
   const std::string word(31999 - 5, 'w');
-  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n4,\n5,\n6,\n7,\nfld1," + word + "\nfld2,two\n");
+  test::WriteBytes(dir.file("s.jfp"), "1\n2\n3\n40,\n5,\n64,\n7,\nfld1," + word + "\nfld2,two\n");
   FieldSetup split = Fresh(Mode::EndNote);
   ASSERT_EQ(ReadStrategyFile(split, ui, dir.file("s.jfp")).status, StrategyRead::Read);
   EXPECT_EQ(PopupLists(split.popupLists.begin() + 1, split.popupLists.begin() + 4),
             (PopupLists{{word}, {}, {"two"}}));
 }
 
+// A line shorter than the mode's fields leaves the rest unset: they read
+// as the widest width and a string, so the file written back reads again.
+TEST(strategy_file_test, fields_a_short_line_leaves_out_are_wide_strings) {
+  test::TempFolder dir;
+  test::WriteBytes(dir.file("s.jfp"), "1\r\n2\r\n3\r\n10,20,\r\n1,0,1,\r\n64,\r\n");
+  FieldSetup setup = Fresh(Mode::EndNote);
+  test::FakeUi ui;
+  ASSERT_EQ(ReadStrategyFile(setup, ui, dir.file("s.jfp")).status, StrategyRead::Read);
+  EXPECT_EQ(setup.table[2].maxWidth, 20);
+  EXPECT_EQ(setup.table[3].maxWidth, 3990);
+  EXPECT_EQ(setup.table[1].fldType, 64);
+  EXPECT_EQ(setup.table[31].fldType, 1);
+  EXPECT_EQ(setup.table[3].selected, 1);
+  ASSERT_TRUE(WriteStrategyFile(setup, dir.file("t.jfp")));
+  FieldSetup again = Fresh(Mode::EndNote);
+  EXPECT_EQ(ReadStrategyFile(again, ui, dir.file("t.jfp")).status, StrategyRead::Read);
+}
+
 // Empty tokens don't count as positions, and values past the line stay. Past
 // the last field's line nothing is taken, whatever its label. The last value
 // of a setting line stands. Values beyond the table are checked but touch
-// nothing. A value that isn't a number stops the line; those before it stand.
+// nothing. A value that isn't a number, or a type no field may have, stops
+// the line; those before it stand.
 TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   FieldSetup setup = Fresh(Mode::ProCite);
   setup.table[5].selected = 1;
@@ -90,11 +110,13 @@ TEST(strategy_file_test, lines_are_read_by_position_and_token) {
   const std::pair<std::string, int> lines[] = {
       {"1,0,,-1,", 4}, {"fld1,,Book,,Map,", 7}, {"fld48,past", 54}, {"110,7", 0}, {"-3", 2},
       {numbers, 6},    {numbers + "x", 5},      {"5,wide,6", 3}};
-  for (const auto& [line, index] : lines)
-    stops += ParseStrategyLine(setup, line, index).value_or("") + "|";
+  for (const auto& [line, index] : lines) {
+    const std::string stop = ParseStrategyLine(setup, line, index).value_or("");
+    stops += stop.substr(0, stop.find(' ')) + "|";
+  }
   std::vector<int> selected;
   for (int n = 1; n <= 5; ++n) selected.push_back(setup.table[n].selected);
-  EXPECT_EQ(stops, "||||||x|wide|");
+  EXPECT_EQ(stops, "||||||'2'|'wide'|");
   EXPECT_EQ(selected, (std::vector<int>{1, 0, 1, 0, 1}));
   EXPECT_EQ(setup.popupLists[1], (Words{"Book", "Map"}));
   EXPECT_EQ(setup.popupLists[48].size(), 0u);

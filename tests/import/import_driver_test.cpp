@@ -4,6 +4,7 @@
 // database was written.
 #include "ImportFixture.h"
 #include "import/ImportFormats.h"
+#include "import/TaggedReader.h"
 
 #include <filesystem>
 #include <functional>
@@ -149,6 +150,92 @@ TEST(import_driver_test, shared_database_is_announced_and_a_stop_ends_the_choice
   EXPECT_EQ(run.log.back(), "Conversion stopped");
   EXPECT_EQ(test::ReadBytes(run.pdb("Molecular Biology 2")), "earlier");
   EXPECT_TRUE(run.installRequested());
+}
+
+// A chosen file is never written over on the way, whether it is named as a
+// work file or the converter's copy, or reached through another spelling:
+// that file alone is refused, with its name, and the others convert.
+TEST(import_driver_test, a_file_chosen_is_never_what_a_conversion_writes_over) {
+  DriverRun run(Mode::EndNote);
+  const std::string csv = run.program.work("refs.csv"), copy = run.program.work("input.tmp");
+  test::WriteBytes(csv, "A" + kEnd);
+  const std::string other = run.program.work("../TKWork/refs.txt");
+  test::WriteBytes(other, "C" + kEnd);
+  const Lines chosen = {csv, other, run.input("other.IFO", "D" + kEnd)};
+  EXPECT_EQ(run.importFiles(chosen), "1 Records Transferred to  JFile");
+  ASSERT_EQ(run.outcomes.size(), 3u);
+  EXPECT_FALSE(run.outcomes[0].converted);
+  EXPECT_FALSE(run.outcomes[1].converted);
+  EXPECT_TRUE(run.outcomes[2].converted);
+  EXPECT_EQ(run.ui.texts()[0],
+            "Converting " + csv + " would write over " + csv +
+                ", a file you chose; nothing was written. Choose a file outside Tomekit's work "
+                "folder, or move the earlier result first.");
+  EXPECT_EQ(run.outcomes[1].reason.find("Converting " + other + " would write over " + csv), 0u);
+  EXPECT_EQ(run.outcomes[1].statusText, other + " was not converted");
+  // The converter's own copy is written over by any conversion.
+  test::WriteBytes(copy, "B" + kEnd);
+  EXPECT_EQ(run.importFiles({copy}), copy + " was not converted");
+  EXPECT_EQ(test::ReadBytes(csv), "A" + kEnd);
+  EXPECT_EQ(test::ReadBytes(copy), "B" + kEnd);
+}
+
+// A database name that another PDB in the install folder already carries,
+// from an earlier command, is announced before the import; the PDB the
+// import replaces doesn't count, nor a name that only starts alike.
+TEST(import_driver_test, a_database_name_already_in_the_install_folder_is_announced) {
+  DriverRun run(Mode::EndNote);
+  const auto pdbNamed = [&](const std::string& file, const std::string& name) {
+    test::WriteBytes(JoinPath(run.settings.palmInstallFolder, file),
+                     name + std::string(32 - name.size(), '\0') + "rest");
+  };
+  pdbNamed("EN-Molecular Biology 1.PDB", "EN-Molecular Biolog");
+  pdbNamed("EN-Molecular.pdb", "EN-Molecular");
+  const std::string later = run.input("Molecular Biology 2.txt", "A" + kEnd);
+  EXPECT_EQ(run.importFiles({later}), "1 Records Transferred to  JFile");
+  EXPECT_EQ(run.ui.texts(),
+            (Lines{later + " makes the database \"EN-Molecular Biolog\", as " +
+                   JoinPath(run.settings.palmInstallFolder, "EN-Molecular Biology 1.PDB") +
+                   " in the Palm install folder does: the handheld keeps only one of them."}));
+  run.ui.messages.clear();
+  pdbNamed("EN-Molecular Biology 2.PDB", "EN-Molecular Biolog");
+  std::filesystem::remove(JoinPath(run.settings.palmInstallFolder, "EN-Molecular Biology 1.PDB"));
+  EXPECT_EQ(run.importFiles({later}), "1 Records Transferred to  JFile");
+  EXPECT_EQ(run.ui.texts(), Lines{});
+  EXPECT_TRUE(run.outcomes.back().replaced);
+}
+
+// A database holds 65,535 records: every reader takes that many, and refuses
+// a file of one more whole, with no record of it logged or converted and an
+// earlier CSV kept, rather than running out of memory on the way.
+TEST(import_driver_test, a_file_of_more_records_than_a_database_holds_is_refused_whole) {
+  const struct {
+    Mode mode;
+    std::string record;
+    test::Reader reader = nullptr;
+  } cases[] = {
+      {Mode::EndNote, "Book\tDoe" + std::string(40, '\t') + kEnd},  // every one cut
+      {Mode::RefMan, "TY  - JOUR\r\nT1  - T\r\nER  - \r\n"},
+      {Mode::EndNote, "%0 Book\r\n%A Doe\r\n\r\n", ReadEndNoteTaggedExport},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    std::string all;
+    for (int i = 0; i < 65535; ++i) all += c.record;
+    test::ReaderRun whole(c.mode, all, c.reader);
+    EXPECT_EQ(whole.read({1, 2}).records, 65535);
+    DriverRun run(c.mode);
+    test::WriteBytes(run.program.work("big.csv"), "earlier");
+    const std::string big = run.input("big.txt", all + c.record);
+    EXPECT_EQ(run.importFiles({big}), big + " was not converted");
+    EXPECT_EQ(run.ui.texts(),
+              (Lines{big + " holds more than 65535 records, the most a JFile database holds, so "
+                           "nothing was converted. Export it in smaller parts.",
+                     "Error Converting EndNote file"}));
+    EXPECT_LT(run.log.size(), 20u);
+    EXPECT_FALSE(FileExists(run.pdb("big")));
+    EXPECT_EQ(test::ReadBytes(run.program.work("big.csv")), "earlier");
+  }
 }
 
 // No file chosen asks for no install; a failed request is said plainly,

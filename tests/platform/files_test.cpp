@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace tk {
 
 using Lines = std::vector<std::string>;
@@ -31,6 +33,35 @@ TEST(files_test, a_full_disk_leaves_the_target_as_it_was) {
   // Appending fails at the flush, and closing after it succeeds.
   test::FullDiskFor(dir.file("Log.txt"));
   EXPECT_FALSE(AppendTextLines(dir.file("Log.txt"), {"a line"}));
+}
+
+// A link where the program writes its own file is replaced, never written
+// through, unless the caller asks for that; a link left where the temporary
+// file goes is never written through either. A log that is a link is not
+// added to.
+TEST(files_test, links_at_a_target_or_its_temporary_file_lead_nowhere) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#endif
+  test::TempFolder dir, elsewhere;
+  const std::string letter = elsewhere.file("letter.txt");
+  test::WriteBytes(letter, "Dear");
+  namespace fs = std::filesystem;
+  fs::create_symlink(letter, dir.file("refs.csv"));
+  fs::create_symlink(letter, dir.file("notes.csv.tk-part"));
+  fs::create_symlink(letter, dir.file("Log.txt"));
+  EXPECT_TRUE(IsLink(dir.file("refs.csv")));
+  EXPECT_FALSE(IsLink(letter));
+  EXPECT_TRUE(WriteTextLines(dir.file("refs.csv"), {"\"a\""}));
+  EXPECT_TRUE(WriteTextLines(dir.file("notes.csv"), {"\"b\""}));
+  EXPECT_FALSE(AppendTextLines(dir.file("Log.txt"), {"a line"}));
+  EXPECT_EQ(test::ReadBytes(letter), "Dear");
+  EXPECT_FALSE(IsLink(dir.file("refs.csv")));
+  EXPECT_EQ(test::ReadBytes(dir.file("refs.csv")), "\"a\"\r\n");
+  EXPECT_EQ(test::ReadBytes(dir.file("notes.csv")), "\"b\"\r\n");
+  EXPECT_TRUE(WriteTextLines(dir.file("Log.txt"), {"through"}, LinkAtTarget::WriteThrough));
+  EXPECT_TRUE(IsLink(dir.file("Log.txt")));
+  EXPECT_EQ(test::ReadBytes(letter), "through\r\n");
 }
 
 TEST(files_test, unusable_sources_and_folders_are_refused) {

@@ -64,6 +64,17 @@ TEST(ini_file_test, writing_leaves_untouched_lines_byte_for_byte) {
   EXPECT_EQ(test::ReadBytes(dir.file("t.INI")), "[a]\nk=1\r\n\r\n[b]\r\nk=2\r\n");
 }
 
+// Notepad starts the file with a byte-order mark: the first section is
+// found, and the mark stays in front when a key is written.
+TEST(ini_file_test, a_byte_order_mark_is_no_part_of_the_first_line) {
+  test::TempFolder dir;
+  test::WriteBytes(dir.file("b.INI"), "\xEF\xBB\xBF[UserInfo]\r\nPalmOutPath=/palm\r\n");
+  IniFile ini(dir.file("b.INI"));
+  EXPECT_EQ(ini.readString("UserInfo", "PalmOutPath", "absent"), "/palm");
+  ASSERT_TRUE(ini.writeString("UserInfo", "PalmOutPath", "/hand"));
+  EXPECT_EQ(test::ReadBytes(dir.file("b.INI")), "\xEF\xBB\xBF[UserInfo]\r\nPalmOutPath=/hand\r\n");
+}
+
 #ifndef _WIN32
 TEST(ini_file_test, a_link_stays_a_link_to_a_file_that_keeps_its_permissions) {
   test::TempFolder dir;

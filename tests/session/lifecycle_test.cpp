@@ -97,7 +97,7 @@ TEST(lifecycle_test, first_start_writes_defaults_the_end_saves_all_or_keeps_each
 
 // A FIFO where the settings file should be, a file where the program folder
 // should be, a disk that fills up: the set-up is abandoned with the mode in
-// force as it was; a start still loads its saved mode where it can. A
+// force as it was; a start still loads its saved mode. A
 // settings file that isn't one is named, and a FIFO is read as absent
 // without waiting for a writer.
 TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode_of_a_start) {
@@ -131,10 +131,13 @@ TEST(lifecycle_test, unwritable_settings_abandon_a_mode_change_and_keep_the_mode
     }
     EXPECT_EQ(s.settings.mode, Mode::EndNote);
     EXPECT_EQ(s.setup.strategyPath, s.file("stratEN.jfp"));
-    // A start still loads the saved mode where its folder can be used.
-    EXPECT_EQ(s.setup.loaded, fault != ProgramFolderBlocked);
+    // A start still loads the saved mode; where its folder can't be used,
+    // from memory, saying that its strategy can't be written.
+    EXPECT_TRUE(s.setup.loaded);
     EXPECT_EQ(FolderExists(s.file("TKWork")), fault != ProgramFolderBlocked);
-    EXPECT_TRUE(s.ui.messages.empty());
+    EXPECT_EQ(s.ui.texts(), fault == ProgramFolderBlocked
+                                ? Words{"Unable to write to " + s.file("stratEN.jfp")}
+                                : Words{});
   }
 }
 
@@ -161,6 +164,38 @@ TEST(lifecycle_test, damaged_strategy_is_kept_as_bad_and_the_default_loaded) {
   EXPECT_EQ(s.setup.table[s.setup.lastField()].maxWidth, 0);
   EXPECT_TRUE(ShutDown(s.settings, s.setup, s.log).errors.empty());
   EXPECT_EQ(test::ReadBytes(s.file("stratRM.jfp")), "x\r\n");
+}
+
+// A width or field type the window never writes makes a file as damaged as
+// a word among the numbers: kept aside by the window, refused by the command
+// line. A default that can't be written is said, and used from memory.
+TEST(lifecycle_test, widths_and_types_out_of_range_are_damage_and_an_unwritable_default_is_said) {
+  using enum DefaultStrategyWrite;
+  Session s;
+  const std::string file = s.file("stratRM.jfp");
+  ASSERT_TRUE(s.load(s.ui, WhenUnreadable).loaded());
+  const std::string golden = test::ReadBytes(file);
+  const std::string widths = "110\r\n0\r\n0\r\n3990,-5,\r\n";
+  test::WriteBytes(file, widths);
+  test::FakeUi cli;
+  EXPECT_EQ(s.load(cli, OnlyWhenMissing).error,
+            "'-5' is not a valid field width: widths are from 5 to 3990");
+  EXPECT_EQ(test::ReadBytes(file), widths);
+  test::WriteBytes(file, "110\r\n0\r\n0\r\n3990,\r\n1,\r\n1,7,\r\n");
+  test::FakeUi window;
+  EXPECT_TRUE(s.load(window, WhenUnreadable).loaded());
+  EXPECT_EQ(window.texts(), Words{"'7' is not a valid field type: the types are 1 (string), 64 "
+                                  "(popup) and 81 (multiple popup)"});
+  EXPECT_EQ(test::ReadBytes(file), golden);
+  EXPECT_TRUE(FileExists(file + ".bad"));
+
+  std::filesystem::remove(file);
+  ASSERT_TRUE(CreateFolders(PartFileOf(file)));
+  test::FakeUi unwritable;
+  const ModeResult fromMemory = s.load(unwritable, OnlyWhenMissing);
+  EXPECT_TRUE(fromMemory.loaded());
+  EXPECT_GT(CountSelectedFields(s.setup), 0);
+  EXPECT_EQ(unwritable.texts(), Words{"Unable to write to " + s.setup.strategyPath});
 }
 
 // From the second pump on, the open file at path reads /proc/self/mem, whose

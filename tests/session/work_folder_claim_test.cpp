@@ -62,5 +62,39 @@ TEST(work_folder_claim_test, a_second_claim_is_refused_until_the_first_ends) {
   EXPECT_FALSE(WorkFolderClaim(f.dir.file("none"), {}).refused());
 }
 
+// Nothing beside the work folder can be deleted to let a second conversion
+// in: neither a lock file nor the folder made again while the first runs.
+TEST(work_folder_claim_test, no_file_deleted_beside_the_folder_lets_a_second_claim_in) {
+  Folders f;
+  const WorkFolderClaim first(f.dir.path(), {});
+  ASSERT_FALSE(first.refused());
+  for (const std::string& name : NamesIn(f.dir.path())) {
+    if (name != "TKWork" && name != "Import and Export") RemoveFile(f.dir.file(name));
+  }
+  EXPECT_TRUE(WorkFolderClaim(f.dir.path(), {}).refused());
+}
+
+// A work folder that is a link leads outside the data folder: the files
+// there are the user's, never cleared nor written, and the claim says why.
+TEST(work_folder_claim_test, a_work_folder_that_is_a_link_is_refused_and_never_cleared) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#endif
+  test::TempFolder elsewhere;
+  test::WriteBytes(elsewhere.file("thesis.csv"), "mine");
+  test::WriteBytes(elsewhere.file("draft.tmp"), "mine");
+  test::TempFolder data;
+  std::filesystem::create_directory_symlink(elsewhere.path(), WorkFolder(data.path()));
+  const WorkFolderClaim claim(data.path(), {});
+  EXPECT_TRUE(claim.refused());
+  EXPECT_EQ(claim.refusalText(), WorkFolder(data.path()) +
+                                     " is a link or a file, not a folder of Tomekit's own: its "
+                                     "work files would be written and deleted elsewhere, so "
+                                     "nothing is converted. Remove it and Tomekit makes the "
+                                     "folder again.");
+  ClearWorkFiles(data.path(), {});
+  EXPECT_EQ(NamesIn(elsewhere.path()), (Names{"draft.tmp", "thesis.csv"}));
+}
+
 }  // namespace
 }  // namespace tk
