@@ -43,11 +43,11 @@ std::string WorkFolderToLock(std::string_view dataFolder) {
 WorkFolderClaim::WorkFolderClaim(std::string_view dataFolder,
                                  const std::vector<std::string>& chosen)
     : dataFolder_(dataFolder), lock_(WorkFolderToLock(dataFolder)) {
-  if (lock_.state() == FileLockState::Held) ClearWorkFiles(dataFolder, chosen);
+  if (lock_.state() == FolderLockState::Held) ClearWorkFiles(dataFolder, chosen);
 }
 
 std::string WorkFolderClaim::refusalText() const {
-  if (lock_.state() == FileLockState::NotAFolder) {
+  if (lock_.state() == FolderLockState::NotAFolder) {
     return WorkFolderNotOwnText(WorkFolder(dataFolder_));
   }
   return WorkFolderBusyText(dataFolder_);

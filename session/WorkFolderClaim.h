@@ -7,7 +7,7 @@
 // script then never hangs behind a run that does, and the user is told why.
 // The lock is on the work folder itself, which every conversion must open to
 // work, so deleting a file can't let two in at once.
-#include "platform/FileLock.h"
+#include "platform/FolderLock.h"
 
 #include <string>
 #include <string_view>
@@ -29,8 +29,8 @@ public:
   // Another conversion holds the folder, or it is none of the program's
   // own: this one must not start.
   bool refused() const {
-    return lock_.state() == FileLockState::HeldByAnother ||
-           lock_.state() == FileLockState::NotAFolder;
+    return lock_.state() == FolderLockState::HeldByAnother ||
+           lock_.state() == FolderLockState::NotAFolder;
   }
   // What the user is told when refused.
   std::string refusalText() const;
