@@ -21,6 +21,7 @@ TEST(export_look_test, first_bytes_tell_the_export) {
       {"a PDF, though it starts with %", "%PDF-1.4\n", L::NotText},
       {"RIS after a byte-order mark and blank lines", "\xEF\xBB\xBF\r\n\r\nTY  - JOUR\r\n", L::Ris},
       {"RIS after a preamble line", "Provider: x\r\n\r\nTY  - JOUR\r\n\r\nTI  - t\r\n", L::Ris},
+      {"a tag line other than the type opens no RIS file", "AU  - Doe\r\nprose\r\n", L::Text},
       {"a later type line alone is no RIS", "Title\nTY - JOUR\nnot a tag\n", L::Text},
       {"0xB0 inside a Chinese character is no record end in UTF-8", "Title\n\xE8\xB5\xB0\n",
        L::Text, InputText::Utf8},

@@ -28,6 +28,7 @@ TEST(pdb_container_test, writes_reads_back_other_writers_layouts_and_refuses_dam
   // Other writers' layouts read; damage is refused.
   const std::tuple<std::size_t, std::uint32_t, std::string> cases[] = {
       {56, 107, "APP"},           // a sortInfo block ends the appInfo block
+      {56, 104, "APPINFO"},       // but not one said to start where appInfo does
       {52, 102, "\0\0APPINFO"s},  // no gap after the record list
       {52, 111, ""},              // an empty appInfo block
       {52, 0, ""},                // none at all
