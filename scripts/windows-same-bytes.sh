@@ -14,7 +14,7 @@ scripts/install-deps.sh wine python3
 run=$(mktemp -d /tmp/tomekit-same-bytes-XXXXXX)
 export WINEPREFIX=$run/wine WINEDEBUG=-all LC_ALL=C.UTF-8
 trap 'wineserver -k >/dev/null 2>&1 || true; [ -n "${KEEP:-}" ] || rm -rf "$run"' EXIT
-wine wineboot -i >/dev/null 2>&1
+scripts/wine-prefix.sh
 
 # Zeroes the creation and modification dates (bytes 36..43) of a PDB.
 strip_pdb_dates() {
@@ -64,7 +64,9 @@ done
 
 diff -r "$run/out-linux" "$run/out-windows"
 echo "Same bytes from both builds: $(find "$run/out-linux" -type f | wc -l) files."
-grep -q '^Install0=1' "$run/linux/refman/install.ini"
+grep -q '^Install0=1' "$run/linux/refman/install.ini" ||
+  { echo "The Linux build's install request is missing from install.ini" >&2; exit 1; }
 wine reg query 'HKCU\Software\U.S. Robotics\Pilot Desktop\HotSync Manager' /v Install0 |
-  grep 'REG_DWORD.*0x1' >/dev/null
+  grep 'REG_DWORD.*0x1' >/dev/null ||
+  { echo "The Windows build's install request is missing from the registry" >&2; exit 1; }
 echo "The install request is in the registry."

@@ -9,7 +9,7 @@ scripts/install-deps.sh wine
 prefix=$(mktemp -d /tmp/tomekit-wine-XXXXXX)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$prefix"' EXIT
 export WINEPREFIX=$prefix WINEDEBUG=-all
-wine wineboot -i >/dev/null 2>&1
+scripts/wine-prefix.sh
 failed=()
 for test in "$build"/tests/*_tests.exe; do
   echo "== $(basename "$test")"
