@@ -29,8 +29,8 @@ inline FileOutcome KeptOutcome(const std::string& file, const std::string& outpu
   return outcome;
 }
 
-// The chosen file that a run writing `writes` (its own files, its CSV first
-// among them) would replace or delete, with the converter's copies and
+// The chosen file that a run writing `writes` (its destination, then its CSV
+// and the rest) would replace or delete, with the converter's copies and
 // outputs beside that CSV; empty when none would be.
 inline std::string ChosenFileWrittenOver(const std::vector<std::string>& chosen,
                                          const std::vector<std::string>& writes) {
