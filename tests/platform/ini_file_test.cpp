@@ -20,7 +20,7 @@ namespace {
 TEST(ini_file_test, values_read_as_they_stand_under_any_case) {
   test::TempFolder dir;
   test::WriteBytes(dir.file("t.INI"),
-                   "; [s]\r\n[tomekit]\r\nprogMode=2\r\n[s]\r\n  Path = C:\\a]\\ \r\n"
+                   "\n; [s]\r\n[tomekit]\r\nprogMode=2\r\n[s]\r\n  Path = C:\\a]\\ \r\n"
                    "empty=\nno equals\r\n;k=1\r\nlong=" +
                        std::string(3000, 'x') + "\r\n[s2]\r\nk=2\r\n");
   IniFile ini(dir.file("t.INI"));
