@@ -103,7 +103,9 @@ void FieldAttributesDialog::buildTypesAndWidth() {
        FieldSizeRangeText(0, kMaxColumnWidth), QString::number(kResetColumnWidth)});
 }
 
-bool FieldAttributesDialog::editField(int n, const QString& label, FieldSetup& setup) {
+bool FieldAttributesDialog::editField(int n, const QString& label, FieldSetup& setup,
+                                      PalmCharset charset) {
+  charset_ = charset;
   if (n < 1 || n >= kFieldTableSize || n >= static_cast<int>(setup.popupLists.size())) return false;
   FldDef& field = setup.table[n];
   showField(field, setup.popupLists[n], label);
@@ -115,7 +117,7 @@ bool FieldAttributesDialog::editField(int n, const QString& label, FieldSetup& s
 void FieldAttributesDialog::showField(FldDef& field, const std::vector<std::string>& words,
                                       const QString& label) {
   QStringList lines;
-  for (const std::string& word : words) lines << WordFromCore(word);
+  for (const std::string& word : words) lines << WordFromCore(word, charset_);
   lastWordList_ = lines.join(u'\n');
   wordList_->setPlainText(lastWordList_);
   setWindowTitle(QStringLiteral(" Set JFile Field attributes for ") + label);
@@ -139,8 +141,10 @@ void FieldAttributesDialog::storeField(FldDef& field, std::vector<std::string>& 
     lines = lines.mid(0, kMaxPopupWords);
   }
   words.clear();
-  // accept() made sure every word has its Windows-1252 bytes.
-  for (const QString& line : lines) words.push_back(WordToCore(line).value_or(std::string()));
+  // accept() made sure every word has its bytes in the handheld's set.
+  for (const QString& line : lines) {
+    words.push_back(WordToCore(line, charset_).value_or(std::string()));
+  }
 
   // accept() made sure the width is a whole number in range.
   field.colWidth = ParseTypedWholeNumber(columnWidthBox_->text()).value_or(kResetColumnWidth);
@@ -155,12 +159,12 @@ void FieldAttributesDialog::accept() {
   QDialog::accept();
 }
 
-// JFile shows Windows-1252; a word turned into "?" would no longer match
-// the values it is there to pick.
+// A word turned into "?" would no longer match the values it is there to
+// pick.
 bool FieldAttributesDialog::checkWords() {
   for (const QString& line : LinesOf(wordList_->toPlainText())) {
     QString lacking;
-    if (WordToCore(line, &lacking)) continue;
+    if (WordToCore(line, charset_, &lacking)) continue;
     ShowMessageBox(this, MessageKind::Error, WordNotShownText(line, lacking));
     wordList_->setFocus();
     return false;

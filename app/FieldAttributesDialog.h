@@ -2,6 +2,7 @@
 // The field attributes dialog: a field's JFile type, its JFile column width
 // and its popup word list. Opened by "Properties" on a field's check box.
 #include "fields/FieldSetup.h"
+#include "platform/PalmCharset.h"
 
 #include <QDialog>
 
@@ -19,9 +20,10 @@ class FieldAttributesDialog : public QDialog {
 public:
   explicit FieldAttributesDialog(QWidget* parent = nullptr);
 
-  // Shows field n's attributes, runs the dialog and, with OK, stores them in
-  // the setup's table and popup lists. True when the user chose OK.
-  bool editField(int n, const QString& label, FieldSetup& setup);
+  // Shows field n's attributes, its words in the handheld's set, runs the
+  // dialog and, with OK, stores them in the setup's table and popup lists.
+  // True when the user chose OK.
+  bool editField(int n, const QString& label, FieldSetup& setup, PalmCharset charset);
 
   // OK with a column width that is not acceptable, or with a word the
   // handheld can't hold, keeps the dialog open.
@@ -29,7 +31,7 @@ public:
 
   // The column width's leave check; true when the box holds 0 to 160.
   bool checkColumnWidth();
-  // True when every word is Windows-1252; otherwise says which is not.
+  // True when the handheld's set holds every word; otherwise says which not.
   bool checkWords();
 
 private:
@@ -45,6 +47,7 @@ private:
   QLineEdit* columnWidthBox_ = nullptr;
   WholeNumberBox* columnWidthCheck_ = nullptr;
   QString lastWordList_;
+  PalmCharset charset_ = PalmCharset::Windows1252;
 };
 
 }  // namespace tk::app

@@ -155,6 +155,7 @@ void MainWindow::buildSettingsMenu() {
     connect(item, &QAction::triggered, this, [this, charset] { onCharsetChosen(charset); });
     charsetItems_[i] = item;
   }
+  buildPalmCharsetMenu(*settings);
   // Beside the character set: what export writes for a manager that reads
   // two formats; there is nothing to choose in the other modes.
   exportFormatMenu_ = settings->addMenu(QStringLiteral("EndNote &Export Format"));
@@ -386,12 +387,42 @@ void MainWindow::onModeChosen(Mode mode) {
   checkExportFormatItem();
 }
 
+// What the handheld shows; by the region each set was made for, as people
+// know them.
+void MainWindow::buildPalmCharsetMenu(QMenu& settings) {
+  QMenu* charsets = settings.addMenu(QStringLiteral("&Handheld Character Set"));
+  charsets->setObjectName(QStringLiteral("PalmCharsetMenu"));
+  const char* const captions[] = {
+      "&Western (Windows-1252)",         "&Central European (Windows-1250)",
+      "C&yrillic (Windows-1251)",        "&Greek (Windows-1253)",
+      "&Turkish (Windows-1254)",         "&Baltic (Windows-1257)",
+      "&Russian (KOI8-R)",               "&Japanese (Shift_JIS)",
+      "Chinese, &Simplified (GBK)",      "Chinese, T&raditional (Big5)",
+      "&Korean (EUC-KR)"};
+  static_assert(std::size(captions) == std::size(kPalmCharsets));
+  for (std::size_t i = 0; i < std::size(kPalmCharsets); ++i) {
+    QAction* item = charsets->addAction(QString::fromLatin1(captions[i]));
+    item->setCheckable(true);
+    const PalmCharset charset = kPalmCharsets[i];
+    connect(item, &QAction::triggered, this, [this, charset] { onPalmCharsetChosen(charset); });
+    palmCharsetItems_[i] = item;
+  }
+}
+
 // Kept at once, as a mode change is; the set stays chosen for this session
 // even when the settings file can't record it.
 void MainWindow::onCharsetChosen(Charset charset) {
   Settings& settings = session_.settings();
   settings.charset = charset;
   if (!WriteModeCharset(settings)) showError(SettingsWriteError(settings));
+  checkCharsetItem();
+}
+
+// Kept at once, as the reference manager's character set is.
+void MainWindow::onPalmCharsetChosen(PalmCharset charset) {
+  Settings& settings = session_.settings();
+  settings.palmCharset = charset;
+  if (!WriteModePalmCharset(settings)) showError(SettingsWriteError(settings));
   checkCharsetItem();
 }
 
@@ -413,6 +444,9 @@ void MainWindow::checkExportFormatItem() {
 void MainWindow::checkCharsetItem() {
   for (std::size_t i = 0; i < std::size(kCharsets); ++i) {
     charsetItems_[i]->setChecked(kCharsets[i] == session_.settings().charset);
+  }
+  for (std::size_t i = 0; i < std::size(kPalmCharsets); ++i) {
+    palmCharsetItems_[i]->setChecked(kPalmCharsets[i] == session_.settings().palmCharset);
   }
 }
 
@@ -535,7 +569,7 @@ void MainWindow::onPropertiesClicked() {
   const int n = FieldNumberOf(box);
   if (n < 1 || n > fieldSetup().fieldCount) return;
   runCommand([this, box, n] {
-    attributesDialog_->editField(n, box->text(), fieldSetup());
+    attributesDialog_->editField(n, box->text(), fieldSetup(), session_.settings().palmCharset);
     SetBold(box, IsPopupType(fieldSetup().table[n].fldType));
   });
 }

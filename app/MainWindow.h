@@ -48,6 +48,7 @@ public:
   void onAboutClicked();
   void onFoldersClicked();
   void onCharsetChosen(Charset charset);
+  void onPalmCharsetChosen(PalmCharset charset);
   void onExportFormatChosen(ExportFormat format);
   void onModeChosen(Mode mode);
   void onImportClicked();
@@ -91,6 +92,7 @@ private:
   void buildMenus();
   void buildModeMenu();
   void buildSettingsMenu();
+  void buildPalmCharsetMenu(QMenu& settings);
   void buildTopStrip(QWidget* parent);
   void buildFieldPanel(QWidget* parent);
   void buildField(int n, int column, int row);
@@ -141,6 +143,7 @@ private:
 
   std::array<QAction*, kAllModes.size()> modeItems_{};
   std::array<QAction*, std::size(kCharsets)> charsetItems_{};
+  std::array<QAction*, std::size(kPalmCharsets)> palmCharsetItems_{};
   QMenu* exportFormatMenu_ = nullptr;
   std::array<QAction*, std::size(kExportFormats)> exportFormatItems_{};
   QMenu* fieldMenu_ = nullptr;

@@ -1,6 +1,6 @@
 #include "app/Text.h"
 
-#include "platform/Charset.h"
+#include "platform/PalmCharset.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -20,17 +20,18 @@ QString PathFromCore(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-std::optional<std::string> WordToCore(const QString& word, QString* lacking) {
+std::optional<std::string> WordToCore(const QString& word, PalmCharset charset,
+                                      QString* lacking) {
   const QList<uint> ucs4 = word.toUcs4();
   const std::u32string characters(ucs4.begin(), ucs4.end());
   char32_t missing = 0;
-  auto bytes = Windows1252OfCharacters(characters, &missing);
+  auto bytes = PalmOfCharacters(charset, characters, &missing);
   if (!bytes && lacking) *lacking = QString::fromUcs4(&missing, 1);
   return bytes;
 }
 
-QString WordFromCore(const std::string& word) {
-  const std::u32string characters = CharactersOfWindows1252(word);
+QString WordFromCore(const std::string& word, PalmCharset charset) {
+  const std::u32string characters = CharactersOfPalm(charset, word);
   return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size()));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The core keeps text as 8-bit strings: paths in the file system's encoding,
-// field data and popup words as Windows-1252 bytes copied unchanged into the
+// field data and popup words as bytes of the handheld's set copied into the
 // files it writes. These are the crossings between that and QString.
+#include "platform/PalmCharset.h"
+
 #include <QString>
 #include <optional>
 #include <string>
@@ -15,9 +17,10 @@ QString FromCore(const std::string& text);
 std::string PathToCore(const QString& path);
 QString PathFromCore(const std::string& path);
 
-// A popup word's Windows-1252 bytes; nothing when it holds a character
-// Windows-1252 lacks, and `lacking` (when given) is then that character.
-std::optional<std::string> WordToCore(const QString& word, QString* lacking = nullptr);
-QString WordFromCore(const std::string& word);
+// A popup word's bytes in the handheld's set; nothing when it holds a
+// character the set lacks, and `lacking` (when given) is then that character.
+std::optional<std::string> WordToCore(const QString& word, PalmCharset charset,
+                                      QString* lacking = nullptr);
+QString WordFromCore(const std::string& word, PalmCharset charset);
 
 }  // namespace tk::app

@@ -36,6 +36,7 @@ bool PrepareMode(Session& session, Ui& ui, const Invocation& invocation) {
   }
   if (!result.loaded()) return false;
   if (invocation.charset) session.settings().charset = *invocation.charset;
+  if (invocation.palmCharset) session.settings().palmCharset = *invocation.palmCharset;
   if (invocation.format) session.settings().exportFormat = *invocation.format;
   return true;
 }

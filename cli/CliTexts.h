@@ -4,6 +4,8 @@
 // the help are in CommandLine.cpp's UsageText and HelpText. None of these is
 // kept from an older program; the conversions' texts are, and come from the
 // layers that report them.
+#include "platform/PalmCharset.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,7 @@ inline constexpr char kNoCommand[] = "no command given";
 inline constexpr char kNoFile[] = "no file given";
 inline constexpr char kModeMissing[] = "--mode needs a mode";
 inline constexpr char kCharsetMissing[] = "--charset needs a character set";
+inline constexpr char kPalmCharsetMissing[] = "--palm-charset needs a character set";
 inline constexpr char kFormatMissing[] = "--format needs tab or tagged";
 
 inline std::string UnknownText(std::string_view what, std::string_view given) {
@@ -29,6 +32,10 @@ inline std::string UnknownCommandText(std::string_view given) {
 inline std::string UnknownModeText(std::string_view given) { return UnknownText("mode", given); }
 inline std::string UnknownCharsetText(std::string_view given) {
   return UnknownText("character set", given);
+}
+// The names to choose from follow, as nobody guesses "shift_jis".
+inline std::string UnknownPalmCharsetText(std::string_view given) {
+  return UnknownText("handheld character set", given) + " (one of " + PalmCharsetNames() + ")";
 }
 inline std::string UnknownFormatText(std::string_view given) {
   return UnknownText("export format", given);

@@ -66,6 +66,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (!name) return Error(kCharsetMissing);
       invocation.charset = CharsetFromName(*name);
       if (!invocation.charset) return Error(UnknownCharsetText(*name));
+    } else if (!optionsEnded &&
+               (arg == "--palm-charset" || arg.rfind("--palm-charset=", 0) == 0)) {
+      const auto name = OptionValue(args, i, "--palm-charset");
+      if (!name) return Error(kPalmCharsetMissing);
+      invocation.palmCharset = PalmCharsetFromName(*name);
+      if (!invocation.palmCharset) return Error(UnknownPalmCharsetText(*name));
     } else if (!optionsEnded && (arg == "--format" || arg.rfind("--format=", 0) == 0)) {
       const auto name = OptionValue(args, i, "--format");
       if (!name) return Error(kFormatMissing);
@@ -82,20 +88,22 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 const char* UsageText() {
-  return "usage: tomekit-cli import [--mode M] [--charset C] FILE...\n"
-         "       tomekit-cli export [--mode M] [--charset C] [--format F] FILE...\n"
+  return "usage: tomekit-cli import [--mode M] [--charset C] [--palm-charset P] FILE...\n"
+         "       tomekit-cli export [--mode M] [--charset C] [--palm-charset P]\n"
+         "                          [--format F] FILE...\n"
          "       tomekit-cli --help\n";
 }
 
 const char* HelpText() {
   return "tomekit-cli: Tomekit's conversions without the window.\n"
          "\n"
-         "  tomekit-cli import [--mode M] [--charset C] FILE...\n"
+         "  tomekit-cli import [--mode M] [--charset C] [--palm-charset P] FILE...\n"
          "      Turns reference-manager export files into JFile databases (PDB) in\n"
          "      the Palm install folder, exactly as the import button does, and asks\n"
          "      HotSync to install them at the next HotSync.\n"
          "\n"
-         "  tomekit-cli export [--mode M] [--charset C] [--format F] FILE...\n"
+         "  tomekit-cli export [--mode M] [--charset C] [--palm-charset P]\n"
+         "                          [--format F] FILE...\n"
          "      Turns JFile databases (PDB) into files the reference manager imports\n"
          "      (.tsv for EndNote and ProCite, .RIS for Reference Manager) in the\n"
          "      mode's import/export folder, exactly as the export button does.\n"
@@ -108,7 +116,13 @@ const char* HelpText() {
          "or utf-8; without --charset the mode's saved one (auto unless chosen) is\n"
          "used, and --charset does not change it. auto reads a file as UTF-8 when it\n"
          "is valid UTF-8 with a non-ASCII character or starts with a byte-order mark,\n"
-         "otherwise as Windows-1252, and writes Windows-1252.\n"
+         "otherwise as Windows-1252, and writes Windows-1252 (UTF-8 when the handheld's\n"
+         "set is another).\n"
+         "\n"
+         "P is the handheld's character set: windows-1252 (the default), windows-1250,\n"
+         "windows-1251, windows-1253, windows-1254, windows-1257, koi8-r, shift_jis,\n"
+         "gbk, big5 or euc-kr; without --palm-charset the mode's saved one is used,\n"
+         "and --palm-charset does not change it.\n"
          "\n"
          "F is what export writes for EndNote: tab (the tab format of the Tomekit\n"
          "output style) or tagged (EndNote's own \"EndNote Export\", %0 %A %T...);\n"

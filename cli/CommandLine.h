@@ -1,11 +1,12 @@
 #pragma once
 // tomekit-cli's command line:
-//   tomekit-cli import [--mode M] [--charset C] FILE...
-//   tomekit-cli export [--mode M] [--charset C] FILE...
+//   tomekit-cli import [--mode M] [--charset C] [--palm-charset P] FILE...
+//   tomekit-cli export [--mode M] [--charset C] [--palm-charset P] FILE...
 //   tomekit-cli --help
 #include "fields/ProgramModes.h"
 #include "fields/Settings.h"
 #include "platform/Charset.h"
+#include "platform/PalmCharset.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,7 @@ struct Invocation {
   Command command = Command::Help;
   std::optional<Mode> mode;            // none: the saved mode
   std::optional<Charset> charset;      // none: the mode's saved character set
+  std::optional<PalmCharset> palmCharset;  // none: the mode's saved handheld set
   std::optional<ExportFormat> format;  // none: the mode's saved export format
   std::vector<std::string> files;
 };

@@ -73,17 +73,28 @@ RunEnd WaitForConverter(ChildProcess& child, Ui& ui, const Clock& clock) {
   }
 }
 
+// The converter takes 0x85 for a line break unless told otherwise.
+std::string LineBreakOption(PalmCharset palm) {
+  const auto mark = static_cast<unsigned char>(MarksOf(palm).lineBreak);
+  if (mark == 0x85) return {};
+  constexpr char kHex[] = "0123456789abcdef";
+  return std::string("--line-break=") + kHex[mark >> 4] + kHex[mark & 0xF];
+}
+
 // Starts and waits.
 RunResult RunConverter(const ConverterJob& job, const ConverterFiles& files, Ui& ui,
                        Direction direction, const std::string& nameArgument,
                        const ConverterServices& services) {
   ShowConverterProgress(job, ui, direction);
-  const Lines args = {ConverterPath(job.programFolder),
-                      ConverterDirectionArgument(direction),
-                      files.inputCopy,
-                      files.outputFile,
-                      ItemOfWindows1252(nameArgument),
-                      files.descriptionCopy};
+  Lines args = {ConverterPath(job.programFolder),
+                ConverterDirectionArgument(direction),
+                files.inputCopy,
+                files.outputFile,
+                ItemOfWindows1252(nameArgument),
+                files.descriptionCopy};
+  if (const std::string option = LineBreakOption(job.palm); !option.empty()) {
+    args.insert(args.begin() + 1, option);
+  }
   StartedChild started = services.launcher.start(args, files.printed);
   RunResult result{RunEnd::NotStarted, started.failure};
   if (started.child) result.end = WaitForConverter(*started.child, ui, services.clock);

@@ -9,6 +9,7 @@
 #include "converter/Direction.h"
 #include "converter/Notice.h"
 #include "platform/Clock.h"
+#include "platform/PalmCharset.h"
 #include "platform/Process.h"
 #include "platform/Ui.h"
 
@@ -64,6 +65,7 @@ struct ConverterJob {
   std::string source;
   std::string destination;
   std::string description;  // the IFO file; none going back to CSV
+  PalmCharset palm;         // what the values are in
 };
 
 enum class ConverterOutcome {

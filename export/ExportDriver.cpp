@@ -34,17 +34,25 @@ void LogExportNames(ExportRun& run) {
 
 // The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
-  const ConverterJob job{
-      settings.dataFolder, settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {}};
+  const ConverterJob job{settings.dataFolder, settings.programFolder, run.pdbPath,
+                         run.pdbPath,         run.csvPath,            {},
+                         settings.palmCharset};
   return ConvertPdbToCsv(job, ui);
+}
+
+// What auto writes: today's Windows-1252 from a Windows-1252 handheld; from
+// any other, UTF-8, which holds every character the handheld can.
+Charset ExportCharset(const Settings& settings) {
+  if (settings.charset != Charset::Auto) return settings.charset;
+  return settings.palmCharset == PalmCharset::Windows1252 ? Charset::Windows1252 : Charset::Utf8;
 }
 
 // The messages are shown while the progress window is still up.
 [[nodiscard]] TaggedResult WriteTagged(const FieldSetup& setup, const Settings& settings,
                                        const ExportRun& run, Ui& ui) {
   ui.showProgress(RecordProgress(run.pdbPath, Banner::MovingFrom, false));
-  const TaggedFormat format{setup.mode, setup.fieldCount, settings.charset,
-                            settings.exportFormat == ExportFormat::Tagged};
+  const TaggedFormat format{setup.mode, setup.fieldCount, ExportCharset(settings),
+                            settings.exportFormat == ExportFormat::Tagged, settings.palmCharset};
   const TaggedResult result = ConvertCsvToTagged(format, run.csvPath, run.taggedPath, ui);
   ShowNotices(ui, TaggedNotices(result, setup.mode, run.pdbPath));
   ui.hideProgress();

@@ -19,19 +19,14 @@ namespace {
 using LineRead = CsvLineReader::Result;
 
 // Line breaks inside a value would split the record; tabs would shift columns.
-std::string CleanValue(std::string value) {
+std::string CleanValue(std::string value, char lineBreak) {
   for (char& c : value) {
     if (c == '\n' || c == '\r')
-      c = kLineBreakMark;
+      c = lineBreak;
     else if (c == '\t')
       c = ' ';
   }
   return value;
-}
-
-// The values are Windows-1252, as the Palm keeps them.
-std::string Encoded(const TaggedFormat& format, std::string value) {
-  return format.charset == Charset::Utf8 ? Utf8OfWindows1252(value) : value;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -39,21 +34,6 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool HoldsText(std::string_view value) { return !std::all_of(value.begin(), value.end(), IsBlank); }
 
 constexpr std::string_view kRisNoTypeLine = "TY  - GEN";
-
-// One tag line per part, trimmed; empty parts are dropped.
-void WriteRisParts(OutputFile& out, std::string_view tag, std::string_view value, char mark) {
-  while (!value.empty()) {
-    const std::size_t end = std::min(value.find(mark), value.size());
-    std::string_view part = value.substr(0, end);
-    while (!part.empty() && IsBlank(part.front())) part.remove_prefix(1);
-    while (!part.empty() && IsBlank(part.back())) part.remove_suffix(1);
-    if (!part.empty()) {
-      out.write(tag);
-      out.writeLine(part);
-    }
-    value.remove_prefix(std::min(end + 1, value.size()));
-  }
-}
 
 // "*GENERIC", then the EndNote long names of the fields.
 void WriteGenericHeader(const TaggedFormat& format, OutputFile& out) {
@@ -71,7 +51,7 @@ void WriteGenericHeader(const TaggedFormat& format, OutputFile& out) {
 class RecordWriter {
 public:
   RecordWriter(const TaggedFormat& format, const std::vector<std::string>& header)
-      : format_(format), columnField_(header.size()) {
+      : format_(format), lineBreak_(MarksOf(format.palm).lineBreak), columnField_(header.size()) {
     const int fields = ExportFieldCount(format);
     values_.assign(static_cast<std::size_t>(fields) + 1, " ");
     for (std::size_t i = 0; i < header.size(); ++i) columnField_[i] = fieldOfColumn(header[i]);
@@ -99,6 +79,31 @@ public:
   }
 
 private:
+  // The values are in the handheld's set, as the Palm keeps them; they are
+  // split at their marks first, as a mark's byte may be part of a character
+  // in the file's set.
+  std::string encoded(std::string_view value) const {
+    if (format_.charset == Charset::Utf8) return Utf8OfPalm(format_.palm, value);
+    if (format_.palm == PalmCharset::Windows1252) return std::string(value);
+    return PalmOfUtf8(PalmCharset::Windows1252, Utf8OfPalm(format_.palm, value));
+  }
+  std::string clean(std::string value) const { return CleanValue(std::move(value), lineBreak_); }
+
+  // One tag line per part, trimmed; empty parts are dropped.
+  void writeParts(OutputFile& out, std::string_view tag, std::string_view value, char mark) const {
+    while (!value.empty()) {
+      const std::size_t end = std::min(value.find(mark), value.size());
+      std::string_view part = value.substr(0, end);
+      while (!part.empty() && IsBlank(part.front())) part.remove_prefix(1);
+      while (!part.empty() && IsBlank(part.back())) part.remove_suffix(1);
+      if (!part.empty()) {
+        out.write(tag);
+        out.writeLine(encoded(part));
+      }
+      value.remove_prefix(std::min(end + 1, value.size()));
+    }
+  }
+
   std::string_view matchName(int field) const {
     return format_.mode == Mode::ProCiteGeneric ? GenericFieldMap(field)
                                                 : FieldLabel(format_.mode, field);
@@ -117,7 +122,7 @@ private:
   void writeTabbed(OutputFile& out) const {
     const std::size_t fields = values_.size() - 1;
     for (std::size_t f = 1; f <= fields; ++f) {
-      if (values_[f] != " ") out.write(Encoded(format_, CleanValue(values_[f])));
+      if (values_[f] != " ") out.write(encoded(clean(values_[f])));
       if (f < fields) out.put('\t');
     }
     out.endLine();
@@ -134,14 +139,13 @@ private:
       // No RIS reader knows the handheld's type names; codes read from a
       // file went in unchanged and come back so.
       const std::string_view code = f == kRisRecordType ? RisCodeOfTypeName(value) : "";
-      const std::string clean =
-          Encoded(format_, CleanValue(code.empty() ? value : std::string(code)));
+      const std::string text = clean(code.empty() ? value : std::string(code));
       const RisJoin join = RisJoinOfField(f);
       if (join == RisJoin::Last) {
         out.write(tag);
-        out.writeLine(clean);
+        out.writeLine(encoded(text));
       } else {
-        WriteRisParts(out, tag, clean, join == RisJoin::Lines ? kLineBreakMark : ';');
+        writeParts(out, tag, text, join == RisJoin::Lines ? lineBreak_ : ';');
       }
     }
     out.writeLine("ER  - ");
@@ -156,22 +160,22 @@ private:
       const std::string& value = values_[static_cast<std::size_t>(f)];
       const char tag = EndNoteTagOfField(f);
       if (value.empty() || value == " " || tag == '\0') continue;
-      const std::string clean = Encoded(format_, CleanValue(value));
+      const std::string text = clean(value);
       const std::string head = std::string("%") + percentTag(f, tag) + " ";
       switch (EndNoteJoinOfField(f)) {
         case RisJoin::Last:
           out.write(head);
-          out.writeLine(clean);
+          out.writeLine(encoded(text));
           break;
         case RisJoin::Lines:
-          writeLines(out, head, clean);
+          writeLines(out, head, text);
           break;
         case RisJoin::Semicolon:
         case RisJoin::List:
           if (f == kEndNoteUrlField) {
-            writeLinks(out, clean);
+            writeLinks(out, text);
           } else {
-            WriteRisParts(out, head, clean, ';');
+            writeParts(out, head, text, ';');
           }
           break;
       }
@@ -191,8 +195,8 @@ private:
   void writeLines(OutputFile& out, std::string_view head, std::string_view value) const {
     out.write(head);
     for (bool first = true;; first = false) {
-      const std::size_t end = std::min(value.find(kLineBreakMark), value.size());
-      if (first || end > 0) out.writeLine(value.substr(0, end));
+      const std::size_t end = std::min(value.find(lineBreak_), value.size());
+      if (first || end > 0) out.writeLine(encoded(value.substr(0, end)));
       if (end == value.size()) return;
       value.remove_prefix(end + 1);
     }
@@ -203,12 +207,13 @@ private:
       const std::size_t end = std::min(links.find(';'), links.size());
       const std::string_view link = links.substr(0, end);
       const char tag = EndNoteTagOfLink(link);
-      WriteRisParts(out, std::string("%") + tag + " ", link, ';');
+      writeParts(out, std::string("%") + tag + " ", link, ';');
       links.remove_prefix(std::min(end + 1, links.size()));
     }
   }
 
   TaggedFormat format_;
+  char lineBreak_;
   std::vector<int> columnField_;     // by header column
   std::vector<std::string> values_;  // by field; 0 takes unmatched columns
 };
@@ -260,7 +265,7 @@ std::optional<Mode> ModeTheColumnsFit(const TaggedFormat& format,
   int most = 0;
   for (const Mode mode : kAllModes) {
     if (mode == format.mode) continue;
-    const TaggedFormat other{mode, InfoOf(mode).fieldCount, format.charset, false};
+    const TaggedFormat other{mode, InfoOf(mode).fieldCount, format.charset, false, format.palm};
     const int matched = RecordWriter(other, header).matched();
     if (matched > most) {
       most = matched;

@@ -6,6 +6,7 @@
 // header, Reference Manager a RIS file of tag lines.
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
+#include "platform/PalmCharset.h"
 #include "platform/Ui.h"
 
 #include <cstddef>
@@ -21,13 +22,15 @@ inline constexpr std::int32_t kMaxExportRecords = 65535;
 inline constexpr std::size_t kMaxCsvLineLength = 32000;
 
 // What the records are written as: the mode, its number of fields and the
-// character set (UTF-8 starts with a byte-order mark; Auto is Windows-1252).
+// character set (UTF-8 starts with a byte-order mark; Auto is Windows-1252),
+// from the handheld's set the values are in.
 struct TaggedFormat {
   Mode mode = Mode::EndNote;
   int fieldCount = 0;
   Charset charset = Charset::Windows1252;
   // EndNote mode: "%0 Journal Article" lines instead of the tab format.
   bool endNoteTagged = false;
+  PalmCharset palm = PalmCharset::Windows1252;
 };
 
 // Fields written per record: fieldCount, or all 47 ProCite fields in the

@@ -47,6 +47,7 @@ struct ModeInfo {
   const char* strategyFile;  // in the data folder
   SettingsKey folderKey;     // of importExportFolder
   SettingsKey charsetKey;    // of the character set of the mode's files
+  SettingsKey palmCharsetKey;  // of the handheld's character set
   // Of the format the export direction writes, for a mode whose manager
   // takes two; {} for a mode with one.
   SettingsKey exportFormatKey;

@@ -74,6 +74,7 @@ std::string ReadSettings(Settings& settings) {
           .value_or(Mode::EndNote);
   settings.importExportFolder = ReadFolder(ini, InfoOf(settings.mode).folderKey, folder, &problems);
   settings.charset = ReadModeCharset(settings, settings.mode);
+  settings.palmCharset = ReadModePalmCharset(settings, settings.mode);
   settings.exportFormat = ReadModeExportFormat(settings, settings.mode);
   if (problems.empty()) return {};
   problems.pop_back();
@@ -113,6 +114,17 @@ Charset ReadModeCharset(const Settings& settings, Mode mode) {
 bool WriteModeCharset(const Settings& settings) {
   IniFile ini(settings.settingsFile);
   return Write(ini, InfoOf(settings.mode).charsetKey, std::string(CharsetName(settings.charset)));
+}
+
+PalmCharset ReadModePalmCharset(const Settings& settings, Mode mode) {
+  const std::string name = Read(IniFile(settings.settingsFile), InfoOf(mode).palmCharsetKey, "");
+  return PalmCharsetFromName(name).value_or(PalmCharset::Windows1252);
+}
+
+bool WriteModePalmCharset(const Settings& settings) {
+  IniFile ini(settings.settingsFile);
+  return Write(ini, InfoOf(settings.mode).palmCharsetKey,
+               std::string(PalmCharsetName(settings.palmCharset)));
 }
 
 std::string ReadModeFolder(const Settings& settings, Mode mode) {

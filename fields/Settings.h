@@ -5,6 +5,7 @@
 // goes to the file at once.
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
+#include "platform/PalmCharset.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,6 +34,7 @@ struct Settings {
   std::string palmBackupFolder;
   std::string hotSyncUserId;
   Charset charset = Charset::Auto;  // of the mode's files
+  PalmCharset palmCharset = PalmCharset::Windows1252;  // of the mode's databases
   // Where the program itself and jconv5 are, whichever folder holds the data.
   std::string programFolder;
   ExportFormat exportFormat = ExportFormat::Tab;  // of the mode's exports
@@ -65,6 +67,12 @@ bool IsWholeHotSyncId(std::string_view id);
 Charset ReadModeCharset(const Settings& settings, Mode mode);
 // The character set of settings.mode alone, as the menu records it at once.
 [[nodiscard]] bool WriteModeCharset(const Settings& settings);
+
+// The saved handheld character set of a mode; Windows-1252 when missing or
+// unknown.
+PalmCharset ReadModePalmCharset(const Settings& settings, Mode mode);
+// The handheld character set of settings.mode alone, as the menu records it.
+[[nodiscard]] bool WriteModePalmCharset(const Settings& settings);
 
 // The saved export format of a mode; Tab when missing, unknown, or the mode
 // has no choice.

@@ -18,11 +18,13 @@ std::size_t CutLengthKeepingPairs(std::string_view cut) {
 }
 
 // Writes value with every quote doubled, cut to maxWidth bytes of the
-// doubled text; a pair that would not fit whole is left out.
-void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth) {
+// doubled text; a pair or a character that would not fit whole is left out.
+void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth,
+                  PalmCharset charset) {
   std::size_t room = maxWidth;
   for (;;) {
-    const std::size_t plain = std::min({value.find('"'), value.size(), room});
+    std::size_t plain = std::min({value.find('"'), value.size(), room});
+    if (plain == room) plain = PalmCutLength(charset, value, room);
     out.write(value.substr(0, plain));
     room -= plain;
     value.remove_prefix(plain);
@@ -35,7 +37,7 @@ void WriteDoubled(OutputFile& out, std::string_view value, std::size_t maxWidth)
 
 }  // namespace
 
-bool WriteCsvValues(OutputFile& out, const FieldValues& record) {
+bool WriteCsvValues(OutputFile& out, const FieldValues& record, PalmCharset charset) {
   bool cut = false;
   int written = 0;
   for (int n = 1; n <= record.fieldCount(); ++n) {
@@ -43,7 +45,7 @@ bool WriteCsvValues(OutputFile& out, const FieldValues& record) {
     const ValueBuffer& held = record.value(n);
     if (held.length() > held.limit()) cut = true;
     out.put('"');
-    WriteDoubled(out, held.kept(), held.limit());
+    WriteDoubled(out, held.kept(), held.limit(), charset);
     out.put('"');
     if (++written < record.selectedCount()) out.put(',');
   }
@@ -100,7 +102,7 @@ bool CsvRecord::finish() {
   return true;
 }
 
-bool WriteCsvRecord(OutputFile& out, const CsvRecord& record) {
+bool WriteCsvRecord(OutputFile& out, const CsvRecord& record, PalmCharset charset) {
   bool cut = false;
   int written = 0;
   const FieldValues& fields = record.fields_;
@@ -110,7 +112,7 @@ bool WriteCsvRecord(OutputFile& out, const CsvRecord& record) {
     const ValueBuffer& value = fields.value(n);
     std::string_view text = value.kept();
     if (value.length() > value.limit()) {
-      text = text.substr(0, CutLengthKeepingPairs(text));
+      text = text.substr(0, CutLengthKeepingPairs(text.substr(0, PalmCutLength(charset, text, text.size()))));
       cut = true;
     }
     out.put('"');

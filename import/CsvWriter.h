@@ -4,6 +4,7 @@
 #include "fields/FieldSetup.h"
 #include "import/FieldValues.h"
 #include "platform/Files.h"
+#include "platform/PalmCharset.h"
 
 #include <cstddef>
 #include <string>
@@ -15,7 +16,7 @@ namespace tk {
 // One record of a tagged export, its values as read (quotes not yet
 // doubled): each selected value quoted, with its quotes doubled, cut to its
 // width; an empty value stays empty. True when a value was cut.
-[[nodiscard]] bool WriteCsvValues(OutputFile& out, const FieldValues& record);
+[[nodiscard]] bool WriteCsvValues(OutputFile& out, const FieldValues& record, PalmCharset charset);
 
 // Writes the quoted labels of the selected fields of the current mode.
 void WriteCsvHeader(OutputFile& out, const FieldSetup& setup);
@@ -42,7 +43,7 @@ public:
   int selectedCount() const { return fields_.selectedCount(); }
 
 private:
-  friend bool WriteCsvRecord(OutputFile& out, const CsvRecord& record);
+  friend bool WriteCsvRecord(OutputFile& out, const CsvRecord& record, PalmCharset charset);
   void endValue();
   void aim();
 
@@ -55,6 +56,7 @@ private:
 
 // Writes the finished record as one CSV line; an empty value becomes one
 // blank. True when at least one value was cut to its maxWidth.
-[[nodiscard]] bool WriteCsvRecord(OutputFile& out, const CsvRecord& record);
+[[nodiscard]] bool WriteCsvRecord(OutputFile& out, const CsvRecord& record,
+                                  PalmCharset charset);
 
 }  // namespace tk

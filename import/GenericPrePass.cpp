@@ -106,7 +106,7 @@ private:
 
 // Copies the export's records into the intermediate file and counts those
 // seen.
-void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
+void ReduceRecords(InputFile& in, OutputFile& out, char lineBreak, Ui& ui, ReadResult& result) {
   MessagePump pump(ui);
   const StopScanner scanner(kSpecial);
   GenericLineWriter line(out);
@@ -126,7 +126,7 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
             line.nextColumn();
             break;
           case '\n':
-            if (ends.keepsLineBreak()) line.put(kLineBreakMark);
+            if (ends.keepsLineBreak()) line.put(lineBreak);
             break;
           case '\r':
             ui.setRecordCounter(++tally.records);
@@ -156,9 +156,9 @@ void ReduceRecords(InputFile& in, OutputFile& out, Ui& ui, ReadResult& result) {
 
 ReadResult PrepareGenericExport(const ImportRun& run, Ui& ui) {
   return ReadExportFile(
-      run.inputPath, run.inputText, GenericIntermediatePath(run), [](OutputFile&) {},
-      [&ui](InputFile& in, OutputFile& out, ReadResult& result) {
-        ReduceRecords(in, out, ui, result);
+      run.inputPath, TranscodingOf(run), GenericIntermediatePath(run), [](OutputFile&) {},
+      [&ui, &run](InputFile& in, OutputFile& out, ReadResult& result) {
+        ReduceRecords(in, out, run.marks().lineBreak, ui, result);
       });
 }
 

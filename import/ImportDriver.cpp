@@ -79,7 +79,7 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
         // An earlier command's database counts as much as this choice's.
         const std::string installed = InstalledDatabaseNamed(settings, run);
         if (installed.empty()) return warning;
-        return DatabaseInstalledText(file, installed, Utf8OfWindows1252(run.palmName));
+        return DatabaseInstalledText(file, installed, Utf8OfPalm(run.palm, run.palmName));
       },
       [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
   // The databases of the files done before a stop are still installed; with
@@ -143,9 +143,9 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, true));
-  const ConverterJob job{settings.dataFolder, settings.programFolder,
-                         outcome.file,        run.csvPath,
-                         run.pdbPath,         run.ifoPath};
+  const ConverterJob job{settings.dataFolder, settings.programFolder, outcome.file,
+                         run.csvPath,         run.pdbPath,            run.ifoPath,
+                         run.palm};
   const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
   const std::vector<Notice> told = ConverterNotices(converted);
   ShowNotices(ui, told);

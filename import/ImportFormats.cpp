@@ -25,7 +25,7 @@ ReadResult ReadGenericExport(const FieldSetup& setup, ImportRun& run, Ui& ui) {
   }
   run.written.push_back(reduced);
   run.inputPath = reduced;
-  if (run.inputText == InputText::Utf8) run.inputText = InputText::Transcoded;
+  if (run.transcodes()) run.inputText = InputText::Transcoded;
   return ReadProCiteExport(setup, run, ui);
 }
 

@@ -3,7 +3,7 @@
 #include "converter/WorkFileNames.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
-#include "platform/Charset.h"
+#include "platform/PalmCharset.h"
 #include "platform/Files.h"
 #include "platform/NameLength.h"
 #include "platform/Path.h"
@@ -26,12 +26,11 @@ std::string PdbFileName(Mode mode, const std::string& inputPath) {
   return prefix + std::string(FileNameStart(base, room)) + std::string(kExtension);
 }
 
-// The handheld shows Windows-1252, one byte a character, so the cut never
-// splits one.
-std::string PalmName(Mode mode, const std::string& inputPath) {
+// In the handheld's set, cut where a character ends.
+std::string PalmName(Mode mode, const std::string& inputPath, PalmCharset charset) {
   std::string name(InfoOf(mode).prefix);
-  name += Windows1252OfUtf8(ChangeFileExt(ExtractFileName(inputPath), ""));
-  if (name.size() > kPalmNameLimit) name.resize(kPalmNameLimit);
+  name += PalmOfUtf8(charset, ChangeFileExt(ExtractFileName(inputPath), ""));
+  name.resize(PalmCutLength(charset, name, kPalmNameLimit));
   return "\"" + name + "\"";
 }
 
@@ -64,7 +63,8 @@ std::string InstalledDatabaseNamed(const Settings& settings, const ImportRun& ru
 void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run) {
   const std::string work = WorkFolder(settings.dataFolder);
   run.pdbPath = JoinPath(settings.palmInstallFolder, PdbFileName(mode, run.inputPath));
-  run.palmName = PalmName(mode, run.inputPath);
+  run.palm = settings.palmCharset;
+  run.palmName = PalmName(mode, run.inputPath, run.palm);
   run.ifoPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".IFO")));
   run.csvPath = JoinPath(work, ExtractFileName(ChangeFileExt(run.inputPath, ".csv")));
 }
@@ -72,8 +72,8 @@ void NameImportOutputs(const Settings& settings, Mode mode, ImportRun& run) {
 void LogImportNames(ImportRun& run) {
   run.note("Input Name is " + run.inputPath);
   LogWorkFileNames(run.log, run.csvPath, run.pdbPath, run.ifoPath);
-  // The log is UTF-8 like the paths above; the name is Windows-1252.
-  run.note("Palm Name is " + Utf8OfWindows1252(run.palmName));
+  // The log is UTF-8 like the paths above; the name is in the handheld's set.
+  run.note("Palm Name is " + Utf8OfPalm(run.palm, run.palmName));
 }
 
 std::string GenericIntermediatePath(const ImportRun& run) {

@@ -4,7 +4,7 @@
 
 namespace tk {
 
-ReadResult ReadExportFile(const std::string& inputPath, InputText text,
+ReadResult ReadExportFile(const std::string& inputPath, std::optional<Transcoding> transcoding,
                           const std::string& outputPath, const HeaderWriter& writeHeader,
                           const RecordReader& readRecords) {
   ReadResult result;
@@ -15,8 +15,7 @@ ReadResult ReadExportFile(const std::string& inputPath, InputText text,
   }
   writeHeader(out);
   InputFile in;
-  const Charset charset = text == InputText::Utf8 ? Charset::Utf8 : Charset::Windows1252;
-  if (!in.open(inputPath, charset)) {
+  if (!in.open(inputPath, transcoding)) {
     result.status = ReadStatus::InputNotOpened;
   } else {
     readRecords(in, out, result);
@@ -39,10 +38,17 @@ ReadResult ReadExportFile(const std::string& inputPath, InputText text,
   return result;
 }
 
+std::optional<Transcoding> TranscodingOf(const ImportRun& run, bool recordEnds) {
+  if (!run.transcodes()) return std::nullopt;
+  const SourceCharset source =
+      run.inputText == InputText::Utf8 ? SourceCharset::Utf8 : SourceCharset::Windows1252;
+  return Transcoding{source, run.palm, recordEnds};
+}
+
 ReadResult ReadExportIntoCsv(const FieldSetup& setup, const ImportRun& run,
-                             const RecordReader& readRecords) {
+                             const RecordReader& readRecords, bool recordEnds) {
   return ReadExportFile(
-      run.inputPath, run.inputText, run.csvPath,
+      run.inputPath, TranscodingOf(run, recordEnds), run.csvPath,
       [&setup](OutputFile& out) { WriteCsvHeader(out, setup); }, readRecords);
 }
 

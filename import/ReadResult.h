@@ -31,7 +31,7 @@ struct [[nodiscard]] ReadResult {
   ReadStatus status = ReadStatus::Read;
   int records = 0;         // in the output; 0 when it could not be written
   int truncated = 0;       // records with a value cut to its field's width
-  int replaced = 0;        // records with a character Windows-1252 lacks
+  int replaced = 0;        // records with a character the handheld's set lacks
   int lostValues = 0;      // records where a later line replaced a field's value
   std::string failedFile;  // the output that could not be written; empty when it was
   // EndNote's tab export: records were read, yet not one ended with the
@@ -45,17 +45,18 @@ using HeaderWriter = std::function<void(OutputFile& out)>;
 // status Stopped when the user stopped it.
 using RecordReader = std::function<void(InputFile& in, OutputFile& out, ReadResult& result)>;
 
-ReadResult ReadExportFile(const std::string& inputPath, InputText text,
+ReadResult ReadExportFile(const std::string& inputPath, std::optional<Transcoding> transcoding,
                           const std::string& outputPath, const HeaderWriter& writeHeader,
                           const RecordReader& readRecords);
+
+// How the run's input is read: transcoded into the handheld's set unless it
+// is in it already; recordEnds for EndNote's tab export.
+std::optional<Transcoding> TranscodingOf(const ImportRun& run, bool recordEnds = false);
 
 // ReadExportFile from the run's input into its CSV, under the header of the
 // fields of setup.
 ReadResult ReadExportIntoCsv(const FieldSetup& setup, const ImportRun& run,
-                             const RecordReader& readRecords);
-
-// Whether the reader meets kReplacedMark in what it reads.
-inline bool HoldsReplacedMarks(InputText text) { return text != InputText::Windows1252; }
+                             const RecordReader& readRecords, bool recordEnds = false);
 
 // Whether the open record lost a character, as every reader keeps it: once
 // the record is written its number is logged and it is counted.

@@ -142,7 +142,7 @@ RisReader::RisReader(const FieldSetup& setup, ImportRun& run, Ui& ui, OutputFile
 
 void RisReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
-  TagLineScanner scanner(kRisHeadRule, HoldsReplacedMarks(run_.inputText), *this);
+  TagLineScanner scanner(kRisHeadRule, run_.replacedMark(), *this);
   scanner.scan(in, pump);
   EndRead(in, pump, tally_, result, [&] { scanner.finish(); });
   unplaced_.log(run_);
@@ -222,7 +222,7 @@ void RisReader::openLine(const RisTag& tag) {
       if (!value.empty()) {
         separatorAt_ = value.length();
         separated_ = &value;
-        value.push(tag.join == RisJoin::List ? ';' : kLineBreakMark);
+        value.push(tag.join == RisJoin::List ? ';' : run_.marks().lineBreak);
       }
       break;
     case RisJoin::Last:
@@ -369,7 +369,7 @@ void RisReader::placeLateValues() {
   // Reference Manager had it.
   const bool asNote = !record_.value(kRisAbstract).empty();
   ValueBuffer& value = record_.value(asNote ? kRisNotes : kRisAbstract);
-  if (!value.empty()) value.push(kLineBreakMark);
+  if (!value.empty()) value.push(run_.marks().lineBreak);
   value.append(abstractTag_);
 }
 
@@ -381,7 +381,7 @@ void RisReader::writeRecord() {
     tally_.lost.forget();
     return;
   }
-  const bool cut = WriteCsvValues(out_, record_);
+  const bool cut = WriteCsvValues(out_, record_, run_.palm);
   if (cut) ++tally_.truncated;
   ++tally_.records;
   tally_.lost.recordWritten(run_, tally_.records);

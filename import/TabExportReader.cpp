@@ -28,9 +28,11 @@ enum ByteKind : unsigned char {
 
 using ByteKinds = std::array<ByteKind, 256>;
 
-constexpr ByteKinds MakeKinds(Export kind, bool marked) {
+// What each byte of the run's input is to the reader: the marks depend on
+// the handheld's set, so the table is made for each file.
+ByteKinds MakeKinds(Export kind, const ImportRun& run) {
   ByteKinds kinds{};
-  if (marked) kinds[static_cast<unsigned char>(kReplacedMark)] = kLostCharacter;
+  if (const auto mark = run.replacedMark()) kinds[static_cast<unsigned char>(*mark)] = kLostCharacter;
   kinds[0x09] = kTab;
   kinds[0x0A] = kLineBreak;
   kinds[0x22] = kQuote;
@@ -38,18 +40,13 @@ constexpr ByteKinds MakeKinds(Export kind, bool marked) {
     // Read as text: every CR is dropped and 0x1A ends the file.
     kinds[0x0D] = kSkipped;
     kinds[0x1A] = kEndOfFile;
-    kinds[0xB0] = kRecordEnd;
+    kinds[static_cast<unsigned char>(run.marks().recordEnd)] = kRecordEnd;
   } else {
     kinds[0x0D] = kRecordEnd;
   }
   return kinds;
 }
-// By export, then without and with replacement marks.
-constexpr ByteKinds kKinds[2][2] = {
-    {MakeKinds(Export::EndNote, false), MakeKinds(Export::EndNote, true)},
-    {MakeKinds(Export::ProCite, false), MakeKinds(Export::ProCite, true)}};
-
-constexpr StopBytes StopsOf(const ByteKinds& kinds) {
+StopBytes StopsOf(const ByteKinds& kinds) {
   StopBytes stops;
   for (int b = 0; b < 256; ++b) {
     if (kinds[b] == kOrdinary) continue;
@@ -58,8 +55,6 @@ constexpr StopBytes StopsOf(const ByteKinds& kinds) {
   }
   return stops;
 }
-constexpr StopBytes kStops[2][2] = {{StopsOf(kKinds[0][0]), StopsOf(kKinds[0][1])},
-                                    {StopsOf(kKinds[1][0]), StopsOf(kKinds[1][1])}};
 
 class TabReader {
 public:
@@ -83,10 +78,9 @@ private:
 
 void TabReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
-  const int byExport = kind_ == Export::EndNote ? 0 : 1;
-  const int byMarks = HoldsReplacedMarks(run_.inputText) ? 1 : 0;
-  const ByteKinds& kinds = kKinds[byExport][byMarks];
-  const StopScanner scanner(kStops[byExport][byMarks]);
+  const ByteKinds kinds = MakeKinds(kind_, run_);
+  const StopBytes stops = StopsOf(kinds);
+  const StopScanner scanner(stops);
   RecordEndTracker ends;
   ScanRuns(
       in, pump, scanner,
@@ -100,7 +94,7 @@ void TabReader::read(InputFile& in, ReadResult& result) {
             record_.nextValue();
             break;
           case kLineBreak:
-            if (ends.keepsLineBreak()) record_.put(kLineBreakMark);
+            if (ends.keepsLineBreak()) record_.put(run_.marks().lineBreak);
             break;
           case kQuote:
             record_.put('"');
@@ -154,7 +148,7 @@ void TabReader::endRecord() {
 }
 
 void TabReader::writeRecord() {
-  if (WriteCsvRecord(out_, record_)) {
+  if (WriteCsvRecord(out_, record_, run_.palm)) {
     run_.note(TruncatedLine(tally_.records));
     ++tally_.truncated;
   }
@@ -162,9 +156,12 @@ void TabReader::writeRecord() {
 }
 
 ReadResult ReadTabExport(Export kind, const FieldSetup& setup, ImportRun& run, Ui& ui) {
-  return ReadExportIntoCsv(setup, run, [&](InputFile& in, OutputFile& out, ReadResult& result) {
-    TabReader(kind, setup, run, ui, out).read(in, result);
-  });
+  return ReadExportIntoCsv(
+      setup, run,
+      [&](InputFile& in, OutputFile& out, ReadResult& result) {
+        TabReader(kind, setup, run, ui, out).read(in, result);
+      },
+      kind == Export::EndNote);
 }
 
 }  // namespace

@@ -46,10 +46,14 @@ public:
 template <class Events>
 class TagLineScanner {
 public:
-  // marked: the input holds kReplacedMark for each character the transcoding
-  // lost (a UTF-8 input read as Windows-1252).
-  TagLineScanner(const TagHeadRule& rule, bool marked, Events& events)
-      : rule_(rule), marked_(marked), events_(events) {
+  // replacedMark: the byte the input holds for each character the
+  // transcoding lost; none when it was not transcoded.
+  TagLineScanner(const TagHeadRule& rule, std::optional<char> replacedMark, Events& events)
+      : rule_(rule),
+        stops_(replacedMark ? MakeStopBytes({'\r', '\n', static_cast<unsigned char>(*replacedMark)})
+                            : MakeStopBytes({'\r', '\n'})),
+        replacedMark_(replacedMark),
+        events_(events) {
     head_.reserve(rule.longest);
   }
 
@@ -67,8 +71,11 @@ private:
   void decide(bool whole);
   void endLine();
 
+  bool isStop(char c) const { return c == '\r' || c == '\n' || c == replacedMark_; }
+
   TagHeadRule rule_;
-  bool marked_;
+  StopBytes stops_;
+  std::optional<char> replacedMark_;
   Events& events_;
   State state_ = State::Head;
   std::string head_;          // the line's first bytes, until the rule decides
@@ -79,21 +86,14 @@ private:
 
 namespace tag_lines {
 
-inline constexpr StopBytes kLineEnds = MakeStopBytes({'\r', '\n'});
-inline constexpr StopBytes kLineEndsAndMarks =
-    MakeStopBytes({'\r', '\n', static_cast<unsigned char>(kReplacedMark)});
-
 inline bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-inline bool IsStop(char c, bool marked) {
-  return c == '\r' || c == '\n' || (marked && c == kReplacedMark);
-}
 
 }  // namespace tag_lines
 
 template <class Events>
 void TagLineScanner<Events>::scan(InputFile& in, MessagePump& pump) {
   skipByteOrderMark(in);
-  const StopScanner scanner(marked_ ? tag_lines::kLineEndsAndMarks : tag_lines::kLineEnds);
+  const StopScanner scanner(stops_);
   ScanRuns(
       in, pump, scanner,
       [&](std::string_view run) {
@@ -119,7 +119,7 @@ void TagLineScanner<Events>::skipByteOrderMark(InputFile& in) {
   if (matched < bom.size()) take(bom.substr(0, matched));
   if (c < 0) return;
   const char byte = static_cast<char>(c);
-  if (tag_lines::IsStop(byte, marked_)) {
+  if (isStop(byte)) {
     stop(byte);
   } else {
     take({&byte, 1});
@@ -162,7 +162,7 @@ void TagLineScanner<Events>::stop(char byte) {
     return;
   }
   afterCr_ = byte == '\r';
-  if (byte != kReplacedMark) {
+  if (byte != replacedMark_) {
     endLine();
     return;
   }

@@ -142,7 +142,7 @@ private:
 void TaggedReader::read(InputFile& in, ReadResult& result) {
   MessagePump pump(ui_);
   TagLineScanner scanner(format_ == Format::Percent ? kEndNoteHeadRule : kRisHeadRule,
-                         HoldsReplacedMarks(run_.inputText), *this);
+                         run_.replacedMark(), *this);
   scanner.scan(in, pump);
   EndRead(in, pump, tally_, result, [&] { scanner.finish(); });
   unplaced_.log(run_);
@@ -242,7 +242,7 @@ void TaggedReader::openValue(const LineKind& line, std::string_view head) {
     } else if (!value->empty()) {
       separatorAt_ = value->length();
       separated_ = value;
-      value->push(join == RisJoin::Lines ? kLineBreakMark : ';');
+      value->push(join == RisJoin::Lines ? run_.marks().lineBreak : ';');
     }
     rank = std::min(rank, line.rank);
   }
@@ -265,7 +265,7 @@ void TaggedReader::textLine() {
   if (lastField_ == kEndNoteKeywordsField) {
     if (!value.empty()) value.push(';');
   } else if (!value.empty()) {
-    value.push(lines ? kLineBreakMark : ' ');
+    value.push(lines ? run_.marks().lineBreak : ' ');
   }
   target_ = &value;
 }
@@ -300,7 +300,7 @@ void TaggedReader::writeRecord() {
     inRecord_ = false;
     return;
   }
-  if (WriteCsvValues(out_, record_)) {
+  if (WriteCsvValues(out_, record_, run_.palm)) {
     run_.note(TruncatedLine(tally_.records + 1));
     ++tally_.truncated;
   }

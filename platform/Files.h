@@ -7,10 +7,12 @@
 // strategy files, which may be links on purpose); an existing target the user
 // may not write is never replaced.
 #include "platform/Charset.h"
+#include "platform/PalmCharset.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,9 +80,16 @@ std::string PartFileOf(const std::string& target);
 // False when the file can't be opened or read.
 [[nodiscard]] bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 
+// What a file is transcoded from and into as it is read.
+struct Transcoding {
+  SourceCharset source;
+  PalmCharset target;
+  bool recordEnds = false;  // see ToPalmTranscoder
+};
+
 // Buffered byte reader. get() returns the next byte (0..255) or -1 at the end
-// of the file or on a read error (failed() tells which). A file in UTF-8 can
-// be read as the Windows-1252 bytes it becomes (see Utf8ToWindows1252).
+// of the file or on a read error (failed() tells which). A file can be read
+// as the bytes it becomes in the handheld's set (see ToPalmTranscoder).
 // Opening never waits, not even for a FIFO's writer; a read of anything but
 // a regular file waits for bytes in short steps, asking stopWhen's check
 // between them, so an input nobody writes to can be given up.
@@ -92,7 +101,8 @@ public:
   InputFile& operator=(const InputFile&) = delete;
 
   // False for a folder, as for a file that can't be opened.
-  [[nodiscard]] bool open(const std::string& path, Charset charset = Charset::Windows1252);
+  [[nodiscard]] bool open(const std::string& path,
+                          std::optional<Transcoding> transcoding = std::nullopt);
   bool isOpen() const;
   // What the open file is; settings are read from regular files only.
   FileKind kind() const { return kind_; }
@@ -131,7 +141,7 @@ private:
   bool stopped_ = false;
   std::unique_ptr<char[]> buffer_;
   const char* data_ = nullptr;  // buffer_, or decoded_ when transcoding
-  std::unique_ptr<Utf8ToWindows1252> decoder_;
+  std::unique_ptr<ToPalmTranscoder> decoder_;
   std::string decoded_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

@@ -46,7 +46,7 @@ void InputFile::close() {
 }
 #endif
 
-bool InputFile::open(const std::string& path, Charset charset) {
+bool InputFile::open(const std::string& path, std::optional<Transcoding> transcoding) {
   close();
 #ifdef _WIN32
   kind_ = KindOfFile(path);
@@ -70,7 +70,10 @@ bool InputFile::open(const std::string& path, Charset charset) {
   failed_ = stopped_ = false;
   data_ = buffer_.get();
   decoder_.reset();
-  if (charset == Charset::Utf8) decoder_ = std::make_unique<Utf8ToWindows1252>();
+  if (transcoding) {
+    decoder_ = std::make_unique<ToPalmTranscoder>(transcoding->source, transcoding->target,
+                                                  transcoding->recordEnds);
+  }
   return true;
 }
 

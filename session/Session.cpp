@@ -95,6 +95,7 @@ ModeResult Session::start(Ui& ui, std::optional<Mode> oneRunMode) {
     settings_.mode = *oneRunMode;
     settings_.importExportFolder = ReadModeFolder(settings_, *oneRunMode);
     settings_.charset = ReadModeCharset(settings_, *oneRunMode);
+    settings_.palmCharset = ReadModePalmCharset(settings_, *oneRunMode);
     settings_.exportFormat = ReadModeExportFormat(settings_, *oneRunMode);
   }
   setup_.resetPopupLists();

@@ -100,11 +100,11 @@ std::string DatabaseName(std::string_view name) {
 }  // namespace
 
 std::string BuildDatabase(std::string_view csvText, std::string_view ifoText, std::string_view name,
-                          std::uint32_t palmTime) {
+                          std::uint32_t palmTime, char lineBreak) {
   PdbDatabase database;
   database.header.name = DatabaseName(name);
   IfoDescription ifo = ReadIfo(ifoText);
-  CsvTable csv = ReadCsv(csvText);
+  CsvTable csv = ReadCsv(csvText, lineBreak);
   CheckColumns(csv, ifo);
 
   database.appInfo = WriteAppInfo(AppInfoFor(csv, ifo));

@@ -10,13 +10,16 @@
 #include <filesystem>
 #include <new>
 #include <ostream>
+#include <string_view>
 
 namespace jconv5 {
 
 const char* const kUsage =
-    "usage: jconv5 1 INPUT.csv OUTPUT.pdb NAME DESCRIPTION.ifo   (CSV + IFO to a JFile 5 "
-    "database)\n"
-    "       jconv5 2 INPUT.pdb OUTPUT.csv \" \" DESCRIPTION.ifo    (JFile 4 or 5 database to CSV)\n"
+    "usage: jconv5 [--line-break=XX] 1 INPUT.csv OUTPUT.pdb NAME DESCRIPTION.ifo\n"
+    "           (CSV + IFO to a JFile 5 database)\n"
+    "       jconv5 [--line-break=XX] 2 INPUT.pdb OUTPUT.csv \" \" DESCRIPTION.ifo\n"
+    "           (JFile 4 or 5 database to CSV)\n"
+    "XX: the hex byte that stands for a line break inside CSV values (85 unless given).\n"
     "On failure nothing is written to OUTPUT and jconv5.err in OUTPUT's folder says why.\n";
 
 namespace {
@@ -65,16 +68,36 @@ void Convert(const Command& command, std::uint32_t now) {
   if (command.direction == 1) {
     std::string csv = ReadWholeFile(command.input, "CSV file");
     std::string ifo = ReadWholeFile(command.ifo, "IFO file");
-    WriteWholeFile(command.output, BuildDatabase(csv, ifo, command.name, now));
+    WriteWholeFile(command.output, BuildDatabase(csv, ifo, command.name, now, command.lineBreak));
   } else {
-    WriteWholeFile(command.output, ExtractCsv(ReadWholeFile(command.input, "PDB file")));
+    WriteWholeFile(command.output,
+                   ExtractCsv(ReadWholeFile(command.input, "PDB file"), command.lineBreak));
   }
 }
 
 }  // namespace
 
-std::optional<Command> ParseCommandLine(const std::vector<std::string>& args) {
+namespace {
+
+// "--line-break=XX" with two hex digits.
+std::optional<char> LineBreakOption(const std::string& item) {
+  constexpr std::string_view kOption = "--line-break=";
+  if (item.size() != kOption.size() + 2 || item.rfind(kOption, 0) != 0) return std::nullopt;
+  const std::string digits = item.substr(kOption.size());
+  if (digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return std::nullopt;
+  return static_cast<char>(std::stoi(digits, nullptr, 16));
+}
+
+}  // namespace
+
+std::optional<Command> ParseCommandLine(std::vector<std::string> args) {
   Command command;
+  if (!args.empty() && args[0].rfind("--", 0) == 0) {
+    const std::optional<char> lineBreak = LineBreakOption(args[0]);
+    if (!lineBreak) return std::nullopt;
+    command.lineBreak = *lineBreak;
+    args.erase(args.begin());
+  }
   if (args.size() >= 5 && args[0] == "1") {
     command.direction = 1;
     command.name = WithoutQuotes(Joined(args, 3, args.size() - 1));

@@ -3,6 +3,8 @@
 //   jconv5 1 INPUT OUTPUT NAME IFO      CSV + IFO to a JFile 5 database
 //   jconv5 2 INPUT OUTPUT " " IFO       JFile database to CSV (IFO unused;
 //                                        the blank item may be absent)
+// Either may start with --line-break=XX: the hex byte that stands for a line
+// break inside the CSV's values, 85 unless given.
 // Success: OUTPUT written whole, exit 0, no log. Failure: OUTPUT untouched,
 // the log jconv5.err in OUTPUT's folder, exit 1. Bad command line: usage on
 // the message stream, exit 2.
@@ -25,11 +27,12 @@ struct Command {
   std::string output;
   std::string name;  // direction 1, enclosing double quotes stripped
   std::string ifo;
+  char lineBreak = static_cast<char>(0x85);
 };
 
 // args: the items after the program name. A name split into several items by
 // a caller that doesn't quote is joined again with blanks.
-std::optional<Command> ParseCommandLine(const std::vector<std::string>& args);
+std::optional<Command> ParseCommandLine(std::vector<std::string> args);
 
 // The log's path: jconv5.err in the folder of output.
 std::string ErrorLogPath(const std::string& output);

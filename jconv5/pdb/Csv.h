@@ -1,7 +1,8 @@
 #pragma once
 // The comma-separated dialect exchanged with Tomekit: every item in double
 // quotes with inner quotes doubled, an empty value as one blank, a line break
-// inside a value as the byte 0x85, one line per record.
+// inside a value as the byte 0x85, one line per record. Values in a set with
+// two-byte characters use 0xFF instead, which no character of theirs holds.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -28,10 +29,11 @@ struct CsvTable {
 // an unquoted item runs to the next comma. Every line after the header is a
 // record, an empty one included. Throws Failure naming the line and item for
 // a missing closing quote or text after one, and for an empty file.
-CsvTable ReadCsv(std::string_view text);
+CsvTable ReadCsv(std::string_view text, char lineBreak = kCsvLineBreak);
 
 // Appends one line, encoded as the dialect says, ended by CR LF (0x0D inside
 // a value is dropped).
-void WriteCsvLine(const std::vector<std::string>& values, std::string& out);
+void WriteCsvLine(const std::vector<std::string>& values, std::string& out,
+                  char lineBreak = kCsvLineBreak);
 
 }  // namespace jconv5

@@ -91,18 +91,18 @@ private:
   std::size_t line_ = 0;
 };
 
-void DecodeValue(std::string& value) {
+void DecodeValue(std::string& value, char lineBreak) {
   if (value == " ") {
     value.clear();
     return;
   }
   for (char& c : value)
-    if (c == kCsvLineBreak) c = '\n';
+    if (c == lineBreak) c = '\n';
 }
 
 }  // namespace
 
-CsvTable ReadCsv(std::string_view text) {
+CsvTable ReadCsv(std::string_view text, char lineBreak) {
   CsvScanner scanner(text);
   if (scanner.atEnd()) throw Failure("CSV file: it is empty, without even a header line");
   CsvTable table;
@@ -111,7 +111,7 @@ CsvTable ReadCsv(std::string_view text) {
     CsvLine line;
     line.values = scanner.nextLine();
     line.lineNumber = scanner.lineNumber();
-    for (std::string& value : line.values) DecodeValue(value);
+    for (std::string& value : line.values) DecodeValue(value, lineBreak);
     table.records.push_back(std::move(line));
   }
   return table;

@@ -2,7 +2,7 @@
 
 namespace jconv5 {
 
-void WriteCsvLine(const std::vector<std::string>& values, std::string& out) {
+void WriteCsvLine(const std::vector<std::string>& values, std::string& out, char lineBreak) {
   bool first = true;
   for (const std::string& value : values) {
     if (!first) out.push_back(',');
@@ -11,7 +11,7 @@ void WriteCsvLine(const std::vector<std::string>& values, std::string& out) {
     if (value.empty()) out.push_back(' ');
     for (char c : value) {
       if (c == '\n')
-        out.push_back(kCsvLineBreak);
+        out.push_back(lineBreak);
       else if (c == '"')
         out.append("\"\"");
       else if (c != '\r')

@@ -36,7 +36,7 @@ void CheckKind(const PdbHeader& h) {
 
 }  // namespace
 
-std::string ExtractCsv(std::string_view pdb) {
+std::string ExtractCsv(std::string_view pdb, char lineBreak) {
   try {
     CheckKind(ReadPdbHeader(pdb));
     PdbDatabase database = ReadPdb(pdb);
@@ -50,12 +50,12 @@ std::string ExtractCsv(std::string_view pdb) {
     for (const JFileField& field : info.fields) names.push_back(field.name);
     std::string out;
     out.reserve(pdb.size() + pdb.size() / 4);
-    WriteCsvLine(names, out);
+    WriteCsvLine(names, out, lineBreak);
     for (std::size_t i = 0; i < database.records.size(); ++i) {
       const PdbRecord& record = database.records[i];
       if (record.attributes & kRecordDeleted) continue;
       try {
-        WriteCsvLine(ReadRecord(record.data, info.fields.size()), out);
+        WriteCsvLine(ReadRecord(record.data, info.fields.size()), out, lineBreak);
       } catch (Failure& failure) {
         failure.addPlace("record " + std::to_string(i + 1) + " of " +
                          std::to_string(database.records.size()) + ": ");
