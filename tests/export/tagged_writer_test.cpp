@@ -89,6 +89,35 @@ TEST(tagged_writer_test, every_ris_record_has_a_type_line) {
   EXPECT_EQ(test::ReadBytes(run.out), "TY  - GEN\r\nT1  - C\r\nER  - \r\n\r\n");
 }
 
+// A value is split at the handheld set's own line-break mark before it is
+// turned into the file's set, so a byte of the mark inside a character (UTF-8
+// "\xC3\x85" is "\xC5") never splits it; a two-byte set marks line breaks
+// with 0xFF. Windows-1252 written from another set keeps what it can.
+TEST(tagged_writer_test, values_leave_the_handheld_set_split_at_its_own_marks) {
+  const struct {
+    const char* behaviour;
+    PalmCharset palm;
+    Charset charset;
+    std::string notes, expected;
+  } cases[] = {
+      {"Windows-1252 to UTF-8", PalmCharset::Windows1252, Charset::Utf8, "\xC5ngstr\xF6m\x85two",
+       "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xC3\x85ngstr\xC3\xB6m\r\nN1  - two\r\n"},
+      {"GBK to UTF-8", PalmCharset::Gbk, Charset::Utf8, "\xB1\xB1\xFF\xBE\xA9\x85\x40",
+       "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xE5\x8C\x97\r\nN1  - \xE4\xBA\xAC\xE5\x8C\x91\r\n"},
+      {"Cyrillic to Windows-1252", PalmCharset::Windows1251, Charset::Windows1252,
+       "\xC0 \x88\x85b", "TY  - JOUR\r\nN1  - ? \x80\r\nN1  - b\r\n"},
+  };
+  for (const auto& c : cases) {
+    Conversion run;
+    const std::string csv = run.dir.file("in.csv");
+    test::WriteBytes(csv, "\"Ref Type\",\"Notes\"\r\n\"JOUR\",\"" + c.notes + "\"\r\n");
+    const TaggedFormat format{Mode::RefMan, InfoOf(Mode::RefMan).fieldCount, c.charset, false,
+                              c.palm};
+    EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, 1) << c.behaviour;
+    EXPECT_TRUE(test::FileHolds(run.out, c.expected + "ER  - \r\n\r\n")) << c.behaviour;
+  }
+}
+
 // The notices with <csv> in place of the CSV's path.
 std::vector<Notice> Named(std::vector<Notice> notices, const std::string& csv) {
   for (Notice& notice : notices) {

@@ -34,11 +34,17 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
       {{"3", "in", "out", "n", "ifo"}, "usage"},
       {{"2", "in", "out", " ", " ", "ifo"}, "usage"},
       {{"2", "in", "", "ifo"}, "usage"},
+      {{"--line-break=fF", "1", "in", "out", "n", "ifo"}, "1 in out [n] ifo, line break ff"},
+      {{"--line-break=ff", "2", "in", "out", "ifo"}, "2 in out [] ifo, line break ff"},
+      {{"--line-break=f", "2", "in", "out", "ifo"}, "usage"},
+      {{"--line-break=fg", "2", "in", "out", "ifo"}, "usage"},
+      {{"--line-brake=ff", "2", "in", "out", "ifo"}, "usage"},
   };
   for (const auto& [args, expected] : cases) {
     const std::optional<Command> c = ParseCommandLine(args);
+    const auto mark = c ? static_cast<unsigned char>(c->lineBreak) : 0x85;
     EXPECT_EQ(c ? std::to_string(c->direction) + " " + c->input + " " + c->output + " [" + c->name +
-                      "] " + c->ifo
+                      "] " + c->ifo + (mark == 0xFF ? ", line break ff" : mark == 0x85 ? "" : "?")
                 : "usage",
               expected);
   }

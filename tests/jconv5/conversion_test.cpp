@@ -44,6 +44,15 @@ TEST(build_database_test, writes_a_jfile5_database_that_reads_back) {
                                  CsvLineOf({"Journal", " ", " "}));
 }
 
+// Values in a set of two-byte characters mark their line breaks with 0xFF,
+// as 0x85 is then a byte of a character: it passes both ways untouched.
+TEST(build_database_test, a_line_break_mark_of_0xFF_leaves_0x85_to_the_characters) {
+  const std::string csv = CsvLineOf({"Title"}) + CsvLineOf({"\x85\x40\xFF\x81\x85"});
+  const std::string pdb = BuildDatabase(csv, Ifo(1), "EN-x", kWhen, '\xFF');
+  EXPECT_NE(pdb.find("\x85\x40\n\x81\x85\0"s), std::string::npos);
+  EXPECT_EQ(ExtractCsv(pdb, '\xFF'), csv);
+}
+
 // 25 popup lists, each cut to 100 items of 24 characters but the last,
 // whose appInfo block takes 63,991 bytes plus the last item and its NUL.
 std::string BigPopups(std::size_t lastItem) {
