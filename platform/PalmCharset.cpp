@@ -132,8 +132,7 @@ void AppendUtf8OfPalm(PalmCharset charset, std::string_view text, std::string& o
   const CharsetTables& tables = TablesOf(charset);
   const char lineBreak = MarksOf(charset).lineBreak;
   ReadUnits(
-      tables, text,
-      [&](char32_t c) { AppendUtf8(c, out); },
+      tables, text, [&](char32_t c) { AppendUtf8(c, out); },
       [&](std::string_view unit) {
         AppendUtf8(unit[0] == lineBreak ? kNextLine : UnreadCharacter(tables, unit), out);
       });

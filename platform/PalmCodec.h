@@ -27,9 +27,8 @@ inline std::optional<std::uint16_t> BytesOf(const CharsetTables& tables, char32_
 // the mark, but "°" is the record end where that is its own byte.
 inline bool KeepsMarks(const PalmMarks& marks, char32_t c, std::uint16_t bytes) {
   const auto byte = static_cast<char>(bytes);
-  return bytes > 0xFF ||
-         (byte != marks.lineBreak && byte != marks.replaced &&
-          (byte != marks.recordEnd || c == kDegree));
+  return bytes > 0xFF || (byte != marks.lineBreak && byte != marks.replaced &&
+                          (byte != marks.recordEnd || c == kDegree));
 }
 
 inline void AppendBytes(std::uint16_t bytes, std::string& out) {
@@ -58,9 +57,8 @@ inline Reading Read(const CharsetTables& tables, std::string_view unit) {
     const char32_t c = lead < 0x80 ? lead : tables.high[lead - 0x80];
     return c != 0 || lead == 0 ? Reading{1, c} : Reading{};
   }
-  const std::size_t pointer =
-      tables.leadRows[lead] * tables.columns +
-      tables.trailColumns[static_cast<unsigned char>(unit[1])];
+  const std::size_t pointer = tables.leadRows[lead] * tables.columns +
+                              tables.trailColumns[static_cast<unsigned char>(unit[1])];
   if (const char32_t c = tables.pointers[pointer]) return {1, c};
   for (const TwoCharacters& two : tables.twoCharacters) {
     if (two.pointer == pointer) return {2, two.first, two.second};

@@ -17,6 +17,7 @@ struct ToPalmTranscoder::State {
   State(SourceCharset source, PalmCharset target, bool recordEnds);
   void feedUtf8(std::string_view bytes, std::string& out);
   void feedWindows1252(std::string_view bytes, std::string& out);
+  void putAscii(std::string_view run, std::string& out) const;
   void put(char32_t c, std::string& out);
 
   SourceCharset source;
@@ -49,7 +50,7 @@ void ToPalmTranscoder::State::feedUtf8(std::string_view bytes, std::string& out)
       bytes,
       [&](std::string_view run) {
         started = true;
-        out.append(run);
+        putAscii(run, out);
       },
       [&](char32_t c) {
         const bool first = !started;
@@ -68,11 +69,25 @@ void ToPalmTranscoder::State::feedWindows1252(std::string_view bytes, std::strin
   while (p != end) {
     const auto* run = p;
     p = SkipAscii(p, end);
-    out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+    putAscii(
+        std::string_view(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run)),
+        out);
     if (p == end) return;
     // An unassigned byte is its C1 control, which no set but Windows-1252 has.
     put(UnicodeOfWindows1252(*p).value_or(*p), out);
     ++p;
+  }
+}
+
+// Copied whole, but for the control character that is a double-byte set's
+// record end (its replaced mark, the next one, stays as it is).
+void ToPalmTranscoder::State::putAscii(std::string_view run, std::string& out) const {
+  const std::size_t start = out.size();
+  out.append(run);
+  if (static_cast<unsigned char>(marks.recordEnd) >= 0x80) return;
+  for (auto at = out.find(marks.recordEnd, start); at != std::string::npos;
+       at = out.find(marks.recordEnd, at + 1)) {
+    out[at] = marks.replaced;
   }
 }
 

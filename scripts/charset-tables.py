@@ -110,7 +110,7 @@ def euc_kr(folder):
 def single_byte(folder, name):
     pointers, header = read_index(folder, name)
     # A byte the index gives the C1 control of its own number is unassigned.
-    high = {0x80 + p: c for p, c in pointers.items() if c != 0x80 + p}
+    high = {0x80 + p: c for p, c in pointers.items() if c != 0x80 + p or p >= 0x20}
     encoder = {code: b for b, code in high.items()}
     return name, header, None, {}, high, encoder, {}
 
