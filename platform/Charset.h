@@ -46,6 +46,9 @@ std::u32string CharactersOfWindows1252(std::string_view bytes);
 std::optional<std::string> Windows1252OfCharacters(std::u32string_view characters,
                                                    char32_t* lacking = nullptr);
 
+// The UTF-8 bytes of a character.
+void AppendUtf8(char32_t character, std::string& out);
+
 // Splits a UTF-8 stream that arrives in pieces into characters. A malformed
 // sequence (or one cut off by the end) is reported once and reading goes on
 // with the byte after it.
