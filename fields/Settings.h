@@ -34,10 +34,10 @@ struct Settings {
   std::string palmBackupFolder;
   std::string hotSyncUserId;
   Charset charset = Charset::Auto;  // of the mode's files
-  PalmCharset palmCharset = PalmCharset::Windows1252;  // of the mode's databases
   // Where the program itself and jconv5 are, whichever folder holds the data.
   std::string programFolder;
   ExportFormat exportFormat = ExportFormat::Tab;  // of the mode's exports
+  PalmCharset palmCharset = PalmCharset::Windows1252;  // of the mode's databases
 };
 
 // Settings kept in dataFolder, the file named after the program

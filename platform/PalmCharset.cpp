@@ -116,13 +116,19 @@ std::size_t PalmCharacterLength(PalmCharset charset, std::string_view text) {
 }
 
 std::size_t PalmCutLength(PalmCharset charset, std::string_view text, std::size_t maxBytes) {
-  if (!IsDoubleByte(charset) || text.size() <= maxBytes) return std::min(text.size(), maxBytes);
+  if (!IsDoubleByte(charset)) return std::min(text.size(), maxBytes);
   const CharsetTables& tables = TablesOf(charset);
+  const std::size_t room = std::min(text.size(), maxBytes);
   std::size_t length = 0;
-  while (length < text.size()) {
-    const std::size_t next = length + charsets::UnitLength(tables, text.substr(length));
-    if (next > maxBytes) break;
-    length = next;
+  while (length < room) {
+    std::size_t unit = charsets::UnitLength(tables, text.substr(length));
+    // A lead byte that ends the text lost its trail byte to an earlier cut.
+    if (unit == 1 && length + 1 == text.size() &&
+        tables.leadRows[static_cast<unsigned char>(text.back())] != charsets::kNoRow) {
+      unit = 2;
+    }
+    if (length + unit > room) break;
+    length += unit;
   }
   return length;
 }

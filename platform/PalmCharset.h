@@ -60,7 +60,8 @@ bool AppendPalmBytes(PalmCharset charset, char32_t character, std::string& out);
 // with its trail byte, else 1 (never more than text.size(), 0 when empty).
 std::size_t PalmCharacterLength(PalmCharset charset, std::string_view text);
 // The length of the longest start of text that is at most maxBytes long and
-// does not end between a lead byte and its trail byte.
+// does not end between a lead byte and its trail byte; a lead byte that ends
+// text is left out, as its trail byte was cut off before.
 std::size_t PalmCutLength(PalmCharset charset, std::string_view text, std::size_t maxBytes);
 
 // The set's text as UTF-8: the line-break mark becomes U+0085, a byte the

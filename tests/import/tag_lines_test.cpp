@@ -30,6 +30,7 @@ public:
 };
 
 std::string Events(const TagHeadRule& rule, const std::string& bytes, bool marked = false) {
+  const std::optional<char> mark = marked ? std::optional(kReplacedMark) : std::nullopt;
   test::TempFolder folder;
   const std::string path = folder.file("in.txt");
   test::WriteBytes(path, bytes);
@@ -38,7 +39,7 @@ std::string Events(const TagHeadRule& rule, const std::string& bytes, bool marke
   test::FakeUi ui;
   MessagePump pump(ui);
   EventLog events;
-  TagLineScanner scanner(rule, marked, events);
+  TagLineScanner scanner(rule, mark, events);
   scanner.scan(in, pump);
   scanner.finish();
   return events.log;

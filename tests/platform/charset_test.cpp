@@ -17,7 +17,7 @@ std::pair<Charset, std::string> ReadFile(const std::string& bytes) {
   const std::string path = folder.file("in.txt");
   test::WriteBytes(path, bytes);
   InputFile in;
-  EXPECT_TRUE(in.open(path, Charset::Utf8));
+  EXPECT_TRUE(in.open(path, Transcoding{SourceCharset::Utf8, PalmCharset::Windows1252}));
   std::string out;
   for (int c = in.get(); c >= 0; c = in.get()) out += static_cast<char>(c);
   return {DetectFileCharset(path), out};
