@@ -31,8 +31,8 @@ void CheckCuts(PalmCharset charset, std::string_view text, const std::string& ut
   for (std::size_t step = 0; step <= 16; ++step) {
     const std::size_t max = text.size() * step / 16;
     const std::size_t cut = PalmCutLength(charset, text, max);
-    Check(cut <= max && (cut == text.size() ||
-                         cut + PalmCharacterLength(charset, text.substr(cut)) > max),
+    Check(cut <= max &&
+              (cut == text.size() || cut + PalmCharacterLength(charset, text.substr(cut)) > max),
           "a cut is longer than asked, or shorter than it must be");
     Check(utf8.starts_with(Utf8OfPalm(charset, text.substr(0, cut))),
           "a cut text reads as something else than the start of the whole");
@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // comes back, but for a double-byte set's record end: it reads as a
   // control character, which the transcoder takes for one the set lacks.
   const bool copied = source == SourceCharset::Windows1252 && charset == PalmCharset::Windows1252;
-  const bool recordEnd = IsDoubleByte(charset) && text.find(MarksOf(charset).recordEnd) != text.npos;
+  const bool recordEnd =
+      IsDoubleByte(charset) && text.find(MarksOf(charset).recordEnd) != text.npos;
   if (!copied && !recordEnd) {
     Check(Transcode(utf8, SourceCharset::Utf8, charset, recordEnds, piece) == text,
           "the handheld's text did not survive UTF-8");

@@ -9,10 +9,10 @@ namespace {
 
 using charsets::BytesOf;
 using charsets::CharsetTables;
+using charsets::kNextLine;
 using charsets::Reading;
 using charsets::TablesOf;
 
-constexpr char32_t kNextLine = 0x0085;
 constexpr char32_t kReplacement = 0xFFFD;
 
 bool IsC1(char32_t c) { return c >= 0x80 && c < 0xA0; }
@@ -23,8 +23,8 @@ std::optional<std::uint16_t> RawBytesOf(PalmCharset charset, char32_t c) {
   return BytesOf(TablesOf(charset), c);
 }
 
-// The characters of each unit of text; nothing read from a unit is
-// onNothing(unit).
+// The characters of each unit of text, and onNothing(unit) for a unit that
+// reads as none.
 template <class OnCharacter, class OnNothing>
 void ReadUnits(const CharsetTables& tables, std::string_view text, OnCharacter&& onCharacter,
                OnNothing&& onNothing) {
