@@ -9,10 +9,10 @@ namespace {
 
 using charsets::BytesOf;
 using charsets::CharsetTables;
+using charsets::kNextLine;
 using charsets::Reading;
 using charsets::TablesOf;
 
-constexpr char32_t kNextLine = 0x0085;
 constexpr char32_t kReplacement = 0xFFFD;
 
 bool IsC1(char32_t c) { return c >= 0x80 && c < 0xA0; }
@@ -23,8 +23,8 @@ std::optional<std::uint16_t> RawBytesOf(PalmCharset charset, char32_t c) {
   return BytesOf(TablesOf(charset), c);
 }
 
-// The characters of each unit of text; nothing read from a unit is
-// onNothing(unit).
+// The characters of each unit of text, and onNothing(unit) for a unit that
+// reads as none.
 template <class OnCharacter, class OnNothing>
 void ReadUnits(const CharsetTables& tables, std::string_view text, OnCharacter&& onCharacter,
                OnNothing&& onNothing) {
@@ -136,12 +136,18 @@ std::size_t PalmCutLength(PalmCharset charset, std::string_view text, std::size_
 void AppendUtf8OfPalm(PalmCharset charset, std::string_view text, std::string& out) {
   if (charset == PalmCharset::Windows1252) return AppendUtf8OfWindows1252(text, out);
   const CharsetTables& tables = TablesOf(charset);
+  // The mark is never part of a double-byte character, and in a single-byte
+  // set it stands for the line break rather than the set's own character.
   const char lineBreak = MarksOf(charset).lineBreak;
-  ReadUnits(
-      tables, text, [&](char32_t c) { AppendUtf8(c, out); },
-      [&](std::string_view unit) {
-        AppendUtf8(unit[0] == lineBreak ? kNextLine : UnreadCharacter(tables, unit), out);
-      });
+  for (;;) {
+    const std::size_t end = text.find(lineBreak);
+    ReadUnits(
+        tables, text.substr(0, end), [&](char32_t c) { AppendUtf8(c, out); },
+        [&](std::string_view unit) { AppendUtf8(UnreadCharacter(tables, unit), out); });
+    if (end == std::string_view::npos) return;
+    AppendUtf8(kNextLine, out);
+    text.remove_prefix(end + 1);
+  }
 }
 
 std::string Utf8OfPalm(PalmCharset charset, std::string_view text) {

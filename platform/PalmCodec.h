@@ -13,6 +13,8 @@
 namespace tk::charsets {
 
 inline constexpr char32_t kDegree = 0x00B0;
+inline constexpr char32_t kEllipsis = 0x2026;
+inline constexpr char32_t kNextLine = 0x0085;  // a line break inside a value
 
 // The bytes the set writes for c: one byte (below 0x100) or lead << 8 |
 // trail; nothing when it lacks c.

@@ -7,8 +7,8 @@
 namespace tk {
 namespace {
 
-constexpr char32_t kEllipsis = 0x2026;
-constexpr char32_t kNextLine = 0x0085;
+using charsets::kEllipsis;
+using charsets::kNextLine;
 constexpr char32_t kByteOrderMark = 0xFEFF;
 
 }  // namespace

@@ -41,7 +41,9 @@ TEST(palm_charset_test, real_words_take_their_known_bytes_and_come_back) {
       {Windows1251, "Москва", "\xCC\xEE\xF1\xEA\xE2\xE0"},
       {Koi8R, "Москва", "\xED\xCF\xD3\xCB\xD7\xC1"},
       {Windows1253, "Αθήνα", "\xC1\xE8\xDE\xED\xE1"},
-      {Windows1250, "Łódź", "\xA3\xF3" "d\x9F"},
+      {Windows1250, "Łódź",
+       "\xA3\xF3"
+       "d\x9F"},
       {Windows1254, "İstanbul", "\xDDstanbul"},
       {Windows1257, "Rīga", "R\xEEga"},
       {ShiftJis, "東京 ｱ", "\x93\x8C\x8B\x9E \xB1"},
@@ -63,9 +65,12 @@ TEST(palm_charset_test, the_encoders_folds_and_the_decoders_oddities) {
   // An NEC duplicate reads as its character, which is written as IBM's.
   EXPECT_EQ(PalmOfUtf8(ShiftJis, Utf8OfPalm(ShiftJis, "\xED\x40")), "\xFA\x5C");
   EXPECT_EQ(Utf8OfPalm(Big5, "\x88\x62"), "Ê\xCC\x84");  // a letter with two accents
-  EXPECT_EQ(PalmOfUtf8(Big5, "Ê"), "?");  // only the Hong Kong rows have it
+  EXPECT_EQ(PalmOfUtf8(Big5, "Ê"), "?");                 // only the Hong Kong rows have it
   // A four-byte GB18030 sequence is no GBK: its bytes read one by one.
-  EXPECT_EQ(Utf8OfPalm(Gbk, "\x81\x30\x81\x30"), "\xEF\xBF\xBD" "0\xEF\xBF\xBD" "0");
+  EXPECT_EQ(Utf8OfPalm(Gbk, "\x81\x30\x81\x30"),
+            "\xEF\xBF\xBD"
+            "0\xEF\xBF\xBD"
+            "0");
   // Unassigned bytes: C1 controls that come back, or U+FFFD that doesn't.
   EXPECT_EQ(CharactersOfPalm(Windows1250, "\x81\xAA"), U"\x81Ş");
   EXPECT_EQ(PalmOfCharacters(Windows1250, U"\x81"), "\x81");
@@ -87,16 +92,19 @@ TEST(palm_charset_test, marks_are_single_bytes_no_character_becomes) {
   }
   for (PalmCharset charset : kPalmCharsets) {
     const PalmMarks m = MarksOf(charset);
+    EXPECT_EQ(Utf8OfPalm(charset, std::string(1, m.lineBreak)), "\xC2\x85");
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
       std::string bytes;
       if (!AppendPalmBytes(charset, c, bytes)) continue;
       const bool mark = bytes.size() == 1 && (bytes[0] == m.lineBreak || bytes[0] == m.replaced ||
                                               (bytes[0] == m.recordEnd && c != U'°'));
       const bool dbcsSafe = bytes.size() == 1 || bytes.find_first_of("\xFF\x1E\x1F") == bytes.npos;
-      ASSERT_TRUE(!mark && dbcsSafe) << PalmCharsetName(charset) << " gives a mark for U+" << std::hex << +c;
+      ASSERT_TRUE(!mark && dbcsSafe)
+          << PalmCharsetName(charset) << " gives a mark for U+" << std::hex << +c;
       // Every character reads back as itself but for the encoders' folds.
       const std::u32string back = CharactersOfPalm(charset, bytes);
-      ASSERT_TRUE(back == std::u32string(1, c) || (charset == ShiftJis && (c == U'¥' || c == U'‾' || c == U'−')))
+      ASSERT_TRUE(back == std::u32string(1, c) ||
+                  (charset == ShiftJis && (c == U'¥' || c == U'‾' || c == U'−')))
           << PalmCharsetName(charset) << " reads U+" << std::hex << +c << " back as U+" << +back[0];
     }
   }
@@ -124,7 +132,10 @@ TEST(palm_charset_test, cuts_never_split_a_double_byte_character) {
 }
 
 TEST(palm_charset_test, the_transcoder_keeps_the_marks_apart) {
-  EXPECT_EQ(Transcode("\xEF\xBB\xBF" "a\xEF\xBB\xBF", Windows1251), "a\x1F");  // BOM first only
+  EXPECT_EQ(Transcode("\xEF\xBB\xBF"
+                      "a\xEF\xBB\xBF",
+                      Windows1251),
+            "a\x1F");  // BOM first only
   EXPECT_EQ(Transcode("a\xC2\x85…°", Koi8R, true), "a\x85...\x9C");
   EXPECT_EQ(Transcode("…°\xC2\x85", ShiftJis), "\x81\x63\x81\x8B\xFF");
   EXPECT_EQ(Transcode("°", Gbk, true), "\x1E");
@@ -150,9 +161,11 @@ TEST(palm_charset_test, windows_1252_stays_todays_bytes) {
   today.feed(utf8, expected);
   today.finish(expected);
   EXPECT_EQ(Transcode(utf8, Windows1252, true), expected);
-  EXPECT_EQ(PalmOfUtf8(Windows1252, "Caf\xC3\xA9…\xD0\xB0"), Windows1252OfUtf8("Caf\xC3\xA9…\xD0\xB0"));
+  EXPECT_EQ(PalmOfUtf8(Windows1252, "Caf\xC3\xA9…\xD0\xB0"),
+            Windows1252OfUtf8("Caf\xC3\xA9…\xD0\xB0"));
   std::string bytes;
-  EXPECT_TRUE(AppendPalmBytes(Windows1252, U'€', bytes) && !AppendPalmBytes(Windows1252, U'…', bytes));
+  EXPECT_TRUE(AppendPalmBytes(Windows1252, U'€', bytes) &&
+              !AppendPalmBytes(Windows1252, U'…', bytes));
   EXPECT_EQ(bytes, "\x80");
 }
 
