@@ -14,6 +14,7 @@ std::string Parse(const std::vector<std::string>& args) {
   text += call.mode ? " " + std::to_string(ModeNumber(*call.mode)) : " saved";
   if (call.charset) text += " " + std::string(CharsetName(*call.charset));
   if (call.format) text += " " + std::string(ExportFormatName(*call.format));
+  if (call.palmCharset) text += " palm " + std::string(PalmCharsetName(*call.palmCharset));
   for (const std::string& file : call.files) text += " [" + file + "]";
   return text;
 }
@@ -39,6 +40,13 @@ TEST(command_line_test, commands_modes_files_help_and_why_a_line_is_unusable) {
       {{"export", "--format", "tab", "x.PDB"}, "export saved tab [x.PDB]"},
       {{"export", "x.PDB", "--format"}, "error: --format needs tab or tagged"},
       {{"export", "--format", "ris", "x.PDB"}, "error: unknown export format 'ris'"},
+      {{"import", "--palm-charset", "Shift_JIS", "a"}, "import saved palm shift_jis [a]"},
+      {{"export", "--palm-charset=koi8-r", "x.PDB"}, "export saved palm koi8-r [x.PDB]"},
+      {{"import", "a", "--palm-charset"}, "error: --palm-charset needs a character set"},
+      {{"import", "--palm-charset", "utf-8", "a"},
+       "error: unknown handheld character set 'utf-8' (one of windows-1252, windows-1250, "
+       "windows-1251, windows-1253, windows-1254, windows-1257, koi8-r, shift_jis, gbk, big5, "
+       "euc-kr)"},
   };
   for (const auto& [args, parsed] : cases) EXPECT_EQ(Parse(args), parsed);
 }
