@@ -6,6 +6,7 @@
 #include "app/ErrorReportDialog.h"
 #include "app/FieldAttributesDialog.h"
 #include "app/FoldersDialog.h"
+#include "app/HandoverButtons.h"
 #include "app/Modal.h"
 #include "app/ProgressWindow.h"
 #include "app/StatusText.h"
@@ -289,6 +290,8 @@ void MainWindow::buildStatusBar() {
   modePanel_->setFixedWidth(50);
   bar->addWidget(modePanel_);
   bar->addWidget(statusText_, 1);
+  handover_ = new HandoverButtons(bar);
+  bar->addPermanentWidget(handover_);
   setStatusBar(bar);
 }
 
@@ -590,7 +593,11 @@ void MainWindow::showError(const std::string& text) {
   ShowMessageBox(boxParent(), MessageKind::Error, FromCore(text));
 }
 
-void MainWindow::refreshStatus() { statusText_->setStatus(FromCore(session_.status())); }
+void MainWindow::refreshStatus() {
+  statusText_->setStatus(FromCore(session_.status()));
+  handover_->setTargets(FromCore(session_.settings().palmInstallFolder),
+                        FromCore(session_.installCommand()));
+}
 
 // ------------------------------------------------------------------- Ui
 

@@ -27,6 +27,7 @@ class AboutBox;
 class ErrorReportDialog;
 class FieldAttributesDialog;
 class FoldersDialog;
+class HandoverButtons;
 class ProgressWindow;
 class StatusText;
 
@@ -158,6 +159,7 @@ private:
   std::array<QLineEdit*, kFieldControls + 1> widthBoxes_{};
   QLabel* modePanel_ = nullptr;
   StatusText* statusText_ = nullptr;
+  HandoverButtons* handover_ = nullptr;
 
   FieldAttributesDialog* attributesDialog_ = nullptr;
   FoldersDialog* foldersDialog_ = nullptr;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -17,6 +18,10 @@ struct FileOutcome {
   std::string output;        // where the result goes
   std::string reason;        // why it did not convert, on one line; may be empty
   std::string statusText;    // what the status bar says after this file
+  // How the result reaches the handheld at the next sync, a phrase each
+  // ("added to J-Pilot's install list"), the command to copy it by hand last.
+  std::vector<std::string> routes;
+  std::string installCommand;  // that command alone, for the window to copy
 };
 using FileDone = std::function<void(const FileOutcome&)>;
 

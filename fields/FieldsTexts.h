@@ -68,6 +68,11 @@ inline std::string FolderNotUsedText(std::string_view key, std::string_view valu
                                : " \"" + std::string(value) + "\" is not a full folder path";
   return std::string(key) + what + ", so " + std::string(used) + " is used.";
 }
+inline std::string PalmSyncNotUsedText(std::string_view key, std::string_view value,
+                                       std::string_view why) {
+  return std::string(key) + " \"" + std::string(value) + "\" " + std::string(why) +
+         ", so databases are not put in palm-sync's install folder.";
+}
 inline std::string HotSyncIdNotUsedText(std::string_view value) {
   return "userHSCode \"" + std::string(value) +
          "\" is not a whole number, so the HotSync ID 0 is used.";

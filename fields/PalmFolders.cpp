@@ -28,7 +28,10 @@ bool MakeWorkFolders(std::string_view dataFolder) {
 }
 
 InstallStoreResult RequestHotSyncInstall(const Settings& settings, InstallRequestStore& store) {
-  return store.setValue(kHotSyncKeyPath, InstallValueName(settings), 1);
+  constexpr std::uint32_t kInstallFiles = 1;
+  const std::string name = InstallValueName(settings);
+  const std::uint32_t pending = store.value(kHotSyncKeyPath, name).value_or(0);
+  return store.setValue(kHotSyncKeyPath, name, pending | kInstallFiles);
 }
 
 std::string InstallRequestMessage(const Settings& settings, InstallStoreResult result) {

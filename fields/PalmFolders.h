@@ -22,8 +22,9 @@ std::string ImportExportFolder(std::string_view dataFolder);
 // could not write.
 bool MakeWorkFolders(std::string_view dataFolder);
 
-// Sets "Install" + hotSyncUserId to 1 so the next HotSync installs what
-// waits in the Palm install folder.
+// Sets bit 1 of "Install" + hotSyncUserId so the next HotSync installs what
+// waits in the Palm install folder. The value is a mask of what to install,
+// so the bits another program's request set are kept.
 [[nodiscard]] InstallStoreResult RequestHotSyncInstall(const Settings& settings,
                                                        InstallRequestStore& store);
 // The text a failed request is reported with; empty for success.

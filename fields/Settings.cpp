@@ -30,7 +30,38 @@ std::string ReadFolder(const IniFile& ini, SettingsKey key, const std::string& f
   return fallback;
 }
 
+// palm-sync is used only once chosen, so an absent folder is no problem; a
+// value that can't be used turns it off and says so.
+void ReadPalmSync(const IniFile& ini, Settings& settings, std::string& problems) {
+  settings.palmSyncFolder = Read(ini, settings_key::kPalmSyncFolder, "");
+  settings.palmSyncUser = Read(ini, settings_key::kPalmSyncUser, "");
+  if (!settings.palmSyncFolder.empty() && !IsFullPath(settings.palmSyncFolder)) {
+    problems += PalmSyncNotUsedText(settings_key::kPalmSyncFolder.name, settings.palmSyncFolder,
+                                    "is not a full folder path") +
+                "\n";
+    settings.palmSyncFolder.clear();
+  }
+  if (!settings.palmSyncUser.empty() && !IsPalmSyncUserName(settings.palmSyncUser)) {
+    problems += PalmSyncNotUsedText(settings_key::kPalmSyncUser.name, settings.palmSyncUser,
+                                    "is not a user folder's name") +
+                "\n";
+    settings.palmSyncUser.clear();
+  }
+}
+
+// A key only once it holds something, so files that never chose it stay as
+// they were.
+[[nodiscard]] bool WriteChosen(IniFile& ini, SettingsKey key, const std::string& value) {
+  if (value.empty() && Read(ini, key, "").empty()) return true;
+  return Write(ini, key, value);
+}
+
 }  // namespace
+
+bool IsPalmSyncUserName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("/\\") == std::string_view::npos;
+}
 
 bool IsWholeHotSyncId(std::string_view id) {
   constexpr std::size_t kMostDigits = 10;  // of an unsigned 32-bit number
@@ -76,6 +107,7 @@ std::string ReadSettings(Settings& settings) {
   settings.charset = ReadModeCharset(settings, settings.mode);
   settings.palmCharset = ReadModePalmCharset(settings, settings.mode);
   settings.exportFormat = ReadModeExportFormat(settings, settings.mode);
+  ReadPalmSync(ini, settings, problems);
   if (problems.empty()) return {};
   problems.pop_back();
   return SettingsNotUsedText(ini.fullPath(), problems);
@@ -138,7 +170,9 @@ bool WriteSettings(const Settings& settings) {
          Write(ini, settings_key::kPalmInPath, settings.palmBackupFolder) &&
          Write(ini, InfoOf(settings.mode).folderKey, settings.importExportFolder) &&
          Write(ini, settings_key::kHotSyncUserId, settings.hotSyncUserId) &&
-         WriteProgMode(settings, settings.mode);
+         WriteProgMode(settings, settings.mode) &&
+         WriteChosen(ini, settings_key::kPalmSyncFolder, settings.palmSyncFolder) &&
+         WriteChosen(ini, settings_key::kPalmSyncUser, settings.palmSyncUser);
 }
 
 bool WriteProgMode(const Settings& settings, Mode mode) {

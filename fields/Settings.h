@@ -38,6 +38,10 @@ struct Settings {
   std::string programFolder;
   ExportFormat exportFormat = ExportFormat::Tab;  // of the mode's exports
   PalmCharset palmCharset = PalmCharset::Windows1252;  // of the mode's databases
+  // palm-sync's folder and the HotSync user whose install folder in it gets
+  // each database; both empty unless the user chose them.
+  std::string palmSyncFolder = {};
+  std::string palmSyncUser = {};
 };
 
 // Settings kept in dataFolder, the file named after the program
@@ -60,6 +64,9 @@ std::string DefaultFolder(const Settings& settings);
 [[nodiscard]] std::string ReadSettings(Settings& settings);
 // The saved folder of a mode, or the default (for one not set, as above).
 std::string ReadModeFolder(const Settings& settings, Mode mode);
+// A name palm-sync can hold as one folder: not empty, no separator, not
+// "." or "..".
+bool IsPalmSyncUserName(std::string_view name);
 // Digits alone, as the Folders dialog takes it.
 bool IsWholeHotSyncId(std::string_view id);
 
@@ -81,7 +88,8 @@ ExportFormat ReadModeExportFormat(const Settings& settings, Mode mode);
 // mode without a choice.
 [[nodiscard]] bool WriteModeExportFormat(const Settings& settings);
 
-// Palm folders, the mode's folder, HotSync ID, mode; stops at the first key
+// Palm folders, the mode's folder, HotSync ID, mode, palm-sync's folder and
+// user (those two only once chosen); stops at the first key
 // that can't be written (the keys before it are written). False then.
 [[nodiscard]] bool WriteSettings(const Settings& settings);
 // The mode alone, as a mode change records it at once.

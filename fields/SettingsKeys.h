@@ -19,6 +19,9 @@ inline constexpr SettingsKey kPalmOutPath{kUserInfo, "PalmOutPath"};
 inline constexpr SettingsKey kPalmInPath{kUserInfo, "PalmInPath"};
 inline constexpr SettingsKey kHotSyncUserId{kUserInfo, "userHSCode"};
 inline constexpr SettingsKey kProgMode{kTomekit, "ProgMode"};
+// palm-sync's folder (it holds a folder per HotSync user) and the user.
+inline constexpr SettingsKey kPalmSyncFolder{kTomekit, "PalmSyncFolder"};
+inline constexpr SettingsKey kPalmSyncUser{kTomekit, "PalmSyncUser"};
 
 }  // namespace settings_key
 }  // namespace tk

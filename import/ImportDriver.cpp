@@ -8,6 +8,7 @@
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
 #include "import/ExportInput.h"
+#include "import/HandheldRoutes.h"
 #include "import/IfoWriter.h"
 #include "import/ImportFormats.h"
 #include "import/ImportMessages.h"
@@ -46,10 +47,19 @@ FileOutcome Stopped(ImportRun& run, FileOutcome outcome) {
   return StoppedOutcome(outcome, run.log);
 }
 
-FileOutcome Converted(ImportRun& run, const ReadResult& read, FileOutcome outcome) {
+// The database is written: each route to the handheld is given it, and
+// the outcome says which took it.
+FileOutcome Converted(const Settings& settings, ImportRun& run, const ReadResult& read,
+                      FileOutcome outcome, Ui& ui) {
   outcome.converted = true;
   run.note(TransferredText(read.records));
   outcome.statusText = ImportStatusText(read);
+  InstallRequestStore store;
+  Handover handover = HandOverDatabase(settings, run, store);
+  ShowNotices(ui, handover.problems);
+  for (const std::string& route : handover.routes) run.note(route);
+  outcome.routes = std::move(handover.routes);
+  outcome.installCommand = std::move(handover.installCommand);
   return outcome;
 }
 
@@ -64,13 +74,8 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
                               std::vector<std::string>& log, Ui& ui,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
   if (!chosen.empty()) ui.processMessages();
-  bool anyWritten = false;
-  const FileDone noteWritten = [&](const FileOutcome& done) {
-    anyWritten = anyWritten || done.converted;
-    if (onDone) onDone(done);
-  };
-  std::string status = ForEachChosenFile<ImportRun>(
-      chosen, log, ui, noteWritten,
+  return ForEachChosenFile<ImportRun>(
+      chosen, log, ui, onDone,
       [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {
         run.inputPath = file;
         NameImportOutputs(settings, setup.mode, run);
@@ -82,14 +87,6 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
         return DatabaseInstalledText(file, installed, Utf8OfPalm(run.palm, run.palmName));
       },
       [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
-  // The databases of the files done before a stop are still installed; with
-  // none written there is nothing for the HotSync Manager to install.
-  if (!anyWritten) return status;
-  InstallRequestStore store;
-  const std::string message =
-      InstallRequestMessage(settings, RequestHotSyncInstall(settings, store));
-  if (!message.empty()) ui.showMessage(MessageKind::Plain, message);
-  return status;
 }
 
 FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& run, Ui& ui) {
@@ -152,7 +149,7 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   outcome.records = read.records;
   if (converted.outcome == ConverterOutcome::Stopped) return Stopped(run, outcome);
   if (!converted.converted()) return NotConvertedOutcome(outcome, run.log, FailureReason(told));
-  return Converted(run, read, outcome);
+  return Converted(settings, run, read, outcome, ui);
 }
 
 }  // namespace tk

@@ -1,7 +1,7 @@
 #pragma once
 // The import button: every chosen export file becomes a CSV and an IFO file
 // in the work folder and, through jconv5, a PDB in the Palm install folder;
-// then the HotSync install request is set for the next HotSync.
+// then every route to the handheld is given each database (HandheldRoutes).
 #include "converter/FileOutcome.h"
 #include "fields/FieldSetup.h"
 #include "fields/Settings.h"
@@ -19,9 +19,8 @@ std::string ImportDialogFilter(Mode mode);
 
 // The button's loop over the files chosen, in dialog order, for the fields
 // of setup (the window takes its panel into the table first). Each file's
-// log lines are added to log. The install request is set at the end even
-// when the list is empty (a cancelled dialog). onDone, when given, hears of
-// each file. The status text of the last file.
+// log lines are added to log. onDone, when given, hears of each file. The
+// status text of the last file.
 [[nodiscard]] std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
                                             std::vector<std::string>& log, Ui& ui,
                                             const std::vector<std::string>& chosen,

@@ -49,6 +49,14 @@ InstallRequestStore::InstallRequestStore() : file_(DefaultFileLocation()) {}
 
 InstallRequestStore::InstallRequestStore(std::string filePath) : file_(std::move(filePath)) {}
 
+bool InstallRequestStore::readByHotSync() const {
+#ifdef _WIN32
+  return file_.empty();
+#else
+  return false;
+#endif
+}
+
 std::string InstallRequestStore::DefaultFileLocation() {
   std::string chosen = EnvironmentValue("TOMEKIT_INSTALL_STORE");
   if (!chosen.empty()) return chosen;

@@ -29,6 +29,9 @@ public:
 
   // The file behind the store; empty for the registry.
   const std::string& location() const { return file_; }
+  // Whether a HotSync Manager reads the store: only the registry's is read;
+  // a file of our own waits for nobody.
+  bool readByHotSync() const;
 
   InstallStoreResult setValue(const std::string& keyPath, const std::string& valueName,
                               std::uint32_t value);

@@ -153,6 +153,7 @@ void Session::beginChoice() {
   stopRequested_ = false;
   replaceAll_ = false;
   status_.clear();
+  installCommand_.clear();
   choiceOutcomes_.clear();
 }
 
@@ -179,6 +180,7 @@ ConversionSummary Session::convertClaimed(Direction direction,
     summary.files.push_back(outcome);
     choiceOutcomes_.push_back(outcome);
     status_ = StatusLine(outcome);
+    if (outcome.converted) installCommand_ = outcome.installCommand;
     if (onDone) onDone(outcome);
   };
   {

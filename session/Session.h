@@ -96,6 +96,9 @@ public:
   bool stopRequested() const { return stopRequested_; }
   // The status bar's text: what became of the last file, and where it went.
   const std::string& status() const { return status_; }
+  // The command that copies the last database written to the handheld by
+  // hand; empty when none was written or no such command is used here.
+  const std::string& installCommand() const { return installCommand_; }
 
 private:
   class RunUi;
@@ -110,6 +113,7 @@ private:
   std::unique_ptr<WorkFolderClaim> heldClaim_;
   std::vector<FileOutcome> choiceOutcomes_;
   std::string status_;
+  std::string installCommand_;
   bool busy_ = false;
   bool stopRequested_ = false;
   bool replaceAll_ = false;

@@ -8,10 +8,17 @@
 
 namespace tk {
 
+// "; " before each route that takes the result to the handheld.
+inline std::string RoutesText(const FileOutcome& done) {
+  std::string text;
+  for (const std::string& route : done.routes) text += "; " + route;
+  return text;
+}
+
 // The verdict first, so a narrow window still shows it; then where the
-// result went, or why there is none.
+// result went and on to the handheld, or why there is none.
 inline std::string StatusLine(const FileOutcome& done) {
-  if (done.converted) return done.statusText + " \xE2\x86\x92 " + done.output;
+  if (done.converted) return done.statusText + " \xE2\x86\x92 " + done.output + RoutesText(done);
   if (!done.reason.empty()) return done.statusText + ": " + done.reason;
   return done.statusText;
 }
@@ -25,7 +32,7 @@ inline std::string SummaryText(const std::vector<FileOutcome>& files) {
   for (const FileOutcome& done : files) {
     text += "\n";
     if (done.converted) {
-      text += done.file + " \xE2\x86\x92 " + done.output;
+      text += done.file + " \xE2\x86\x92 " + done.output + RoutesText(done);
     } else if (done.kept || done.stopped) {
       text += done.file + ": " + StatusLine(done);
     } else {
@@ -35,9 +42,12 @@ inline std::string SummaryText(const std::vector<FileOutcome>& files) {
   return text;
 }
 
-// tomekit-cli's line for a file converted, saying when it replaced a file.
+// tomekit-cli's line for a file converted, saying when it replaced a file,
+// then the routes, so the command to copy it by hand ends the line.
 inline std::string ConvertedLine(const FileOutcome& done) {
-  return done.replaced ? done.statusText + "; replaced " + done.output : done.statusText;
+  const std::string verdict =
+      done.replaced ? done.statusText + "; replaced " + done.output : done.statusText;
+  return verdict + RoutesText(done);
 }
 
 }  // namespace tk

@@ -111,6 +111,7 @@ protected:
   int choice = -1;  // the button a question is answered with
   TempFolder folder;
   ScopedEnv installStore{"TOMEKIT_INSTALL_STORE", folder.file("install.ini")};
+  ScopedEnv noJPilot{"JPILOT_HOME", folder.path()};
   std::unique_ptr<app::MainWindow> window;
 };
 

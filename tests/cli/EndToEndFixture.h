@@ -52,7 +52,7 @@ protected:
   CliRun cli(const std::string& args, const std::string& then = "", const std::string& feed = "") {
     const std::string command = "cd '" + root.path() + "'; " + feed +
                                 "env TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
-                                "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
+                                "' JPILOT_HOME='" + root.path() + "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
                                 "; echo $? >status.txt";
     EXPECT_EQ(std::system(command.c_str()), 0);
     return ran("");

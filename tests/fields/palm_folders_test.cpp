@@ -1,6 +1,7 @@
 // HotSync installs a database only when asked under the user's own id.
 #include "fields/PalmFolders.h"
 
+#include "mock/TempFolder.h"
 #include "platform/WideText.h"
 #include "platform/WindowsApi.h"
 
@@ -14,6 +15,20 @@ TEST(palm_folders_test, a_request_that_cant_be_set_names_its_value) {
   // The request itself, and a key that won't open, are the import's tests.
   EXPECT_EQ(InstallRequestMessage(settings, InstallStoreResult::ValueNotSet),
             "Failed to set data for 'Install1234'");
+}
+
+// The value is a mask of what to install: our bit joins another program's.
+TEST(palm_folders_test, the_request_keeps_the_bits_another_program_set) {
+  test::TempFolder dir;
+  InstallRequestStore store(dir.file("store.ini"));
+  Settings settings = MakeSettings(dir.path());
+  settings.hotSyncUserId = "1234";
+  ASSERT_EQ(RequestHotSyncInstall(settings, store), InstallStoreResult::Ok);
+  EXPECT_EQ(store.value(kHotSyncKeyPath, "Install1234"), 1u) << "absent: made as 1";
+  ASSERT_EQ(store.setValue(kHotSyncKeyPath, "Install1234", 2), InstallStoreResult::Ok);
+  ASSERT_EQ(RequestHotSyncInstall(settings, store), InstallStoreResult::Ok);
+  ASSERT_EQ(RequestHotSyncInstall(settings, store), InstallStoreResult::Ok);
+  EXPECT_EQ(store.value(kHotSyncKeyPath, "Install1234"), 3u);
 }
 
 // As the HotSync Manager reads it: in the registry, not through our own store.

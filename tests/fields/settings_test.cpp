@@ -2,6 +2,7 @@
 // is written must read back, and whatever is found must give usable settings.
 #include "fields/Settings.h"
 
+#include "mock/Expect.h"
 #include "mock/TempFolder.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
@@ -102,6 +103,40 @@ TEST(settings_test, a_bom_is_skipped_and_values_that_cant_be_used_are_the_defaul
   }
   EXPECT_EQ(Read(settings, "[UserInfo]\nuserHSCode=4294967295\n").userId, "4294967295");
   EXPECT_EQ(Read(settings, "[UserInfo]\nENPath=refs\n").folder, folder);
+}
+
+// palm-sync is off until both are chosen, a value that can't be used turns
+// it off and says so, and a file that never chose it doesn't gain its keys.
+TEST(settings_test, palm_sync_is_used_only_once_chosen_and_written_only_then) {
+  test::TempFolder dir;
+  Settings settings = RefManSettings(dir);
+  test::WriteBytes(settings.settingsFile,
+                   "[Tomekit]\r\nPalmSyncFolder=/home/jo/palm-sync\r\nPalmSyncUser=Jane Doe\r\n");
+  EXPECT_EQ(ReadSettings(settings), "");
+  EXPECT_EQ(settings.palmSyncFolder, "/home/jo/palm-sync");
+  EXPECT_EQ(settings.palmSyncUser, "Jane Doe");
+
+  test::WriteBytes(settings.settingsFile,
+                   "[Tomekit]\r\nPalmSyncFolder=palm-sync\r\nPalmSyncUser=../Jane\r\n");
+  EXPECT_EQ(ReadSettings(settings),
+            "Some values of " + IniFile(settings.settingsFile).fullPath() +
+                " were not used:\nPalmSyncFolder \"palm-sync\" is not a full folder path, so "
+                "databases are not put in palm-sync's install folder.\nPalmSyncUser \"../Jane\" "
+                "is not a user folder's name, so databases are not put in palm-sync's install "
+                "folder.");
+  EXPECT_EQ(settings.palmSyncFolder + settings.palmSyncUser, "");
+  for (const char* name : {"Jane", "J. Doe", "."}) {
+    EXPECT_EQ(IsPalmSyncUserName(name), name[0] != '.' || name[1] != 0) << name;
+  }
+  EXPECT_FALSE(IsPalmSyncUserName("a\\b"));
+
+  test::WriteBytes(settings.settingsFile, "");
+  ASSERT_TRUE(WriteSettings(settings));
+  EXPECT_FALSE(test::Holds(test::ReadBytes(settings.settingsFile), "PalmSync"));
+  settings.palmSyncUser = "Jane";
+  ASSERT_TRUE(WriteSettings(settings));
+  EXPECT_TRUE(test::Holds(test::ReadBytes(settings.settingsFile), "PalmSyncUser=Jane"));
+  EXPECT_FALSE(test::Holds(test::ReadBytes(settings.settingsFile), "PalmSyncFolder"));
 }
 
 // Only EndNote's manager reads two formats; the choice is kept for its mode

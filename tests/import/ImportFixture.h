@@ -158,6 +158,9 @@ struct DriverRun {
   FieldSetup setup;
   std::string store = program.file("install.ini");
   ScopedEnv storeLocation{"TOMEKIT_INSTALL_STORE", store};
+  // A home without J-Pilot's folder, unless a test makes one.
+  std::string home = program.file("home");
+  ScopedEnv jpilotHome{"JPILOT_HOME", home};
   FakeUi ui;
   Lines log;
   std::vector<FileOutcome> outcomes;

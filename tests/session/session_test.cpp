@@ -57,6 +57,7 @@ struct Fixture {
 
   test::ProgramFolder program{test::kRecordingConverter};
   test::ScopedEnv store{"TOMEKIT_INSTALL_STORE", program.file("install.ini")};
+  test::ScopedEnv noJPilot{"JPILOT_HOME", program.path()};
   Session session{FrontEnd::CommandLine, program.path(), program.path()};
   PlayingUi ui;
 };
