@@ -2,6 +2,7 @@
 // What the status, the summary and tomekit-cli say of the way a database
 // takes to the handheld, and what is said when a way fails. Each route is a
 // phrase that follows the database's path after "; ".
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,18 @@ inline std::string PalmSyncFolderMissingText(std::string_view folder, std::strin
 inline std::string PalmSyncNotCopiedText(std::string_view pdb, std::string_view failure) {
   return std::string(pdb) + " was not put in palm-sync's install folder:\n" +
          std::string(failure);
+}
+
+inline std::string CannotReadText(std::string_view file) {
+  return "cannot read " + std::string(file);
+}
+inline std::string ZipNotWrittenText(std::string_view zip, std::string_view why) {
+  return std::string(zip) + " was not written: " + std::string(why);
+}
+inline std::string ZipTooLargeText(std::string_view zip, std::uint64_t mostMiB) {
+  return std::string(zip) + " would hold more than the " + std::to_string(mostMiB) +
+         " MiB an emulator installs at once, so it was not written. Zip fewer files at a time; "
+         "the databases themselves are in the Palm install folder.";
 }
 
 }  // namespace tk

@@ -57,7 +57,6 @@ FileOutcome Converted(const Settings& settings, ImportRun& run, const ReadResult
   InstallRequestStore store;
   Handover handover = HandOverDatabase(settings, run, store);
   ShowNotices(ui, handover.problems);
-  for (const std::string& route : handover.routes) run.note(route);
   outcome.routes = std::move(handover.routes);
   outcome.installCommand = std::move(handover.installCommand);
   return outcome;

@@ -45,6 +45,11 @@ protected:
   }
 
   std::string folder(const std::string& name) const { return root.file(name); }
+  // How tomekit-cli's line for a database ends when nothing syncs it: the
+  // command that copies it by hand.
+  std::string copyIt(const std::string& pdb) const {
+    return "; copy it with: pilot-xfer -p usb: -i \"" + folder("Install/" + pdb) + "\"";
+  }
 
   // Runs the copied tomekit-cli in the program folder, then `then`. The
   // shell reports the status, so a death by signal shows as 128 + its number.

@@ -56,11 +56,15 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
                                                      thorn, "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"));
   EXPECT_EQ(
       cli("import --mode endnote 'EndNote/" + base + ".txt'"),
-      (CliRun{0, "12000 Records Transferred to  JFile. Number of truncated records: 1\n", ""}));
+      (CliRun{0,
+              "12000 Records Transferred to  JFile. Number of truncated records: 1" +
+                  copyIt(pdb + ".PDB") + "\n",
+              ""}));
   EXPECT_EQ(cli("import /dev/stdin", "", "cat 'Ref Man/rm.txt' | "),
             (CliRun{0,
                     "2 Records Transferred to  JFile. Number of truncated records: 1. Number of "
-                    "records with replaced characters: 1\n",
+                    "records with replaced characters: 1" +
+                        copyIt("RM-stdin.PDB") + "\n",
                     ""}));
   EXPECT_FALSE(FileExists(folder("TKWork/stream.tmp"))) << "the pipe's copy";
 
@@ -103,7 +107,8 @@ TEST_F(EndToEnd, endnote_tagged_export_comes_back_as_bibutils_reads_it) {
   EXPECT_EQ(
       cli("import --mode endnote EndNote/refs.txt"),
       (CliRun{0,
-              "3 Records Transferred to  JFile; replaced " + folder("Install/EN-refs.PDB") + "\n",
+              "3 Records Transferred to  JFile; replaced " + folder("Install/EN-refs.PDB") +
+                  copyIt("EN-refs.PDB") + "\n",
               ""}));
   EXPECT_EQ(cli("export --mode endnote --format tagged Install/EN-refs.PDB"),
             (CliRun{0, "3 Records Transferred to EndNote\n", ""}));
@@ -165,7 +170,8 @@ TEST_F(EndToEnd, wrong_choices_are_refused_and_nothing_outside_is_touched) {
   test::WriteBytes(folder("tomekit.INI"), "\xEF\xBB\xBF" + ini);
   const std::string ris = "TY  - JOUR\r\nT1  - A title\r\nER  - \r\n";
   test::WriteBytes(folder("Ref Man/refs.txt"), ris);
-  EXPECT_EQ(cli("import 'Ref Man/refs.txt'"), (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
+  EXPECT_EQ(cli("import 'Ref Man/refs.txt'"),
+            (CliRun{0, "1 Records Transferred to  JFile" + copyIt("RM-refs.PDB") + "\n", ""}));
   EXPECT_TRUE(FileExists(folder("Install/RM-refs.PDB")));
 
   const std::string tsv = folder("Import and Export/RM-refs.tsv");
@@ -256,7 +262,7 @@ TEST_F(EndToEnd, a_killed_runs_converter_ends_with_it_and_hands_nothing_on) {
   const std::string converter = test::ReadBytes(folder("started"));
   ASSERT_FALSE(converter.empty());
   EXPECT_EQ(cli("import --mode endnote EndNote/small.txt"),
-            (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
+            (CliRun{0, "1 Records Transferred to  JFile" + copyIt("EN-small.PDB") + "\n", ""}));
   EXPECT_EQ(test::ReadBytes(folder("Install/EN-small.PDB")),
             test::ReadBytes(folder("TKWork/small.csv")));
   std::this_thread::sleep_for(std::chrono::seconds(3));

@@ -39,7 +39,8 @@ TEST_F(EndToEnd, references_in_each_handheld_set_come_back_whole) {
     const std::string sent = test::ReadBytes(test::DataFile("ris/handheld/" + file + ".ris"));
     test::WriteBytes(folder("Ref Man/" + file + ".ris"), sent);
     EXPECT_EQ(cli("import --palm-charset " + set + " 'Ref Man/" + file + ".ris'"),
-              (CliRun{0, "1 Records Transferred to  JFile\n", ""}));
+              (CliRun{0, "1 Records Transferred to  JFile" + copyIt("RM-" + file + ".PDB") + "\n",
+                      ""}));
     EXPECT_EQ(cli("export --palm-charset " + set + " Install/RM-" + file + ".PDB"),
               (CliRun{0, "1 Records Transferred to Reference Manager\n", ""}));
     const std::string back = test::ReadBytes(folder("Ref Man/RM-" + file + ".RIS"));

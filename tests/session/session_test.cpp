@@ -4,6 +4,7 @@
 #include "session/Session.h"
 
 #include "mock/FakeConverter.h"
+#include "mock/Expect.h"
 #include "mock/FakeUi.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
@@ -118,8 +119,10 @@ TEST(session_test, an_earlier_result_is_replaced_only_as_the_user_answers) {
   EXPECT_EQ(again.at(0).statusText, "Kept the earlier " + a);
   EXPECT_TRUE(again.at(1).replaced);
   EXPECT_TRUE(again.at(2).replaced);
-  EXPECT_EQ(ConvertedLine(again.at(2)), "2 Records Transferred to  JFile; replaced " +
-                                            JoinPath(fx.program.file("palm"), "EN-c.PDB"));
+  const std::string replaced =
+      "2 Records Transferred to  JFile; replaced " + JoinPath(fx.program.file("palm"), "EN-c.PDB");
+  EXPECT_EQ(ConvertedLine(again.at(2)).substr(0, replaced.size() + 2), replaced + "; ")
+      << "the routes follow";
 }
 
 // No database written, no request to install one; the status says why.
@@ -133,8 +136,19 @@ TEST(session_test, a_choice_that_writes_no_database_sets_no_install_request) {
   EXPECT_FALSE(FileExists(fx.program.file("install.ini")));
   EXPECT_EQ(fx.session.status(), empty + " was not converted: Error Converting EndNote file: " +
                                      empty + ": the file is empty");
+  EXPECT_EQ(fx.session.installCommand(), "");
   fx.import({fx.exportFile("refs.txt")});
   EXPECT_TRUE(FileExists(fx.program.file("install.ini")));
+#ifndef _WIN32
+  // The status names the database and how to copy it; the window offers the
+  // command until a choice writes none.
+  const std::string command =
+      "pilot-xfer -p usb: -i \"" + JoinPath(fx.program.file("palm"), "EN-refs.PDB") + "\"";
+  EXPECT_EQ(fx.session.installCommand(), command);
+  EXPECT_TRUE(test::Holds(fx.session.status(), "; copy it with: " + command));
+  fx.import({empty});
+  EXPECT_EQ(fx.session.installCommand(), "");
+#endif
 }
 
 TEST(session_test, the_summary_counts_the_files_and_says_where_each_went_or_why_not) {
@@ -143,14 +157,18 @@ TEST(session_test, the_summary_counts_the_files_and_says_where_each_went_or_why_
   converted.converted = true;
   converted.output = "/palm/EN-a.PDB";
   converted.statusText = "2 Records Transferred to  JFile";
+  converted.routes = {"added to J-Pilot's install list", "copy it with: pilot-xfer"};
   FileOutcome failed;
   failed.file = "b.txt";
   failed.reason = "the file is empty";
   failed.statusText = "b.txt was not converted";
-  EXPECT_EQ(StatusLine(converted), "2 Records Transferred to  JFile \xE2\x86\x92 /palm/EN-a.PDB");
+  const std::string routes = "; added to J-Pilot's install list; copy it with: pilot-xfer";
+  EXPECT_EQ(StatusLine(converted),
+            "2 Records Transferred to  JFile \xE2\x86\x92 /palm/EN-a.PDB" + routes);
   EXPECT_EQ(SummaryText({converted, failed}),
-            "1 of 2 files converted\na.txt \xE2\x86\x92 /palm/EN-a.PDB\nb.txt was not converted: "
-            "the file is empty");
+            "1 of 2 files converted\na.txt \xE2\x86\x92 /palm/EN-a.PDB" + routes +
+                "\nb.txt was not converted: the file is empty");
+  EXPECT_EQ(ConvertedLine(converted), "2 Records Transferred to  JFile" + routes);
 }
 
 // A run of the command line holds the work folder from its first file to
