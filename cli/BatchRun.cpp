@@ -9,6 +9,7 @@
 #include "session/Session.h"
 #include "session/SessionTexts.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tk::cli {
@@ -62,6 +63,22 @@ int RunConversions(Session& session, Ui& ui, const Invocation& invocation,
   return status;
 }
 
+// The zip after the databases it holds; a run that wrote none writes no zip.
+int ZipDatabases(const Session& session, const std::string& zip, int status, std::ostream& out,
+                 std::ostream& err) {
+  const auto& files = session.choiceOutcomes();
+  if (std::none_of(files.begin(), files.end(), [](const FileOutcome& f) { return f.converted; })) {
+    err << NoZipText(zip) << '\n';
+    return status == kAllConverted ? kSomeFailed : status;
+  }
+  if (const std::string refused = session.zipDatabases(zip); !refused.empty()) {
+    err << refused << '\n';
+    return status == kAllConverted ? kSomeFailed : status;
+  }
+  out << ZipWrittenText(zip) << '\n';
+  return status;
+}
+
 // A command refused before its first file still answers for each file.
 int NoneConverted(Ui& ui, const std::vector<std::string>& files) {
   for (const std::string& file : files) ShowError(ui, FileNotConvertedText(file));
@@ -88,7 +105,10 @@ int RunBatch(const std::vector<std::string>& args, const std::string& dataFolder
   // Held to the end of the command, the log included: Log.txt is shared too.
   if (!session.holdWorkFolder(files, ui)) return NoneConverted(ui, files);
   if (!PrepareMode(session, ui, invocation)) return NoneConverted(ui, files);
-  const int status = RunConversions(session, ui, invocation, files, out);
+  int status = RunConversions(session, ui, invocation, files, out);
+  if (invocation.zip && status != kStopped) {
+    status = ZipDatabases(session, FullPaths({*invocation.zip}).front(), status, out, err);
+  }
   if (!session.saveLog()) err << UnableToWriteText(LogFilePath(dataFolder)) << '\n';
   return status;
 }

@@ -22,6 +22,8 @@ inline constexpr char kModeMissing[] = "--mode needs a mode";
 inline constexpr char kCharsetMissing[] = "--charset needs a character set";
 inline constexpr char kPalmCharsetMissing[] = "--palm-charset needs a character set";
 inline constexpr char kFormatMissing[] = "--format needs tab or tagged";
+inline constexpr char kZipMissing[] = "--zip needs the zip file to write";
+inline constexpr char kZipOnlyImports[] = "--zip is for import: it zips the databases written";
 
 inline std::string UnknownText(std::string_view what, std::string_view given) {
   return "unknown " + std::string(what) + " '" + std::string(given) + "'";
@@ -42,6 +44,14 @@ inline std::string UnknownFormatText(std::string_view given) {
 }
 inline std::string UnknownOptionText(std::string_view given) {
   return UnknownText("option", given);
+}
+
+// After the databases, the zip that holds them.
+inline std::string ZipWrittenText(std::string_view zip) {
+  return std::string(zip) + " holds the databases written, for an emulator's Install file";
+}
+inline std::string NoZipText(std::string_view zip) {
+  return "No database was written, so " + std::string(zip) + " was not written.";
 }
 
 // A mode whose fields could not be read nor made from its default.

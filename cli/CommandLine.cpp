@@ -77,6 +77,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (!name) return Error(kFormatMissing);
       invocation.format = ExportFormatFromName(*name);
       if (!invocation.format) return Error(UnknownFormatText(*name));
+    } else if (!optionsEnded && (arg == "--zip" || arg.rfind("--zip=", 0) == 0)) {
+      const auto zip = OptionValue(args, i, "--zip");
+      if (!zip || zip->empty()) return Error(kZipMissing);
+      invocation.zip = *zip;
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
       return Error(UnknownOptionText(arg));
     } else {
@@ -84,11 +88,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (invocation.files.empty()) return Error(kNoFile);
+  if (invocation.zip && invocation.command != Command::Import) return Error(kZipOnlyImports);
   return {invocation, {}};
 }
 
 const char* UsageText() {
-  return "usage: tomekit-cli import [--mode M] [--charset C] [--palm-charset P] FILE...\n"
+  return "usage: tomekit-cli import [--mode M] [--charset C] [--palm-charset P] [--zip Z]\n"
+         "                          FILE...\n"
          "       tomekit-cli export [--mode M] [--charset C] [--palm-charset P]\n"
          "                          [--format F] FILE...\n"
          "       tomekit-cli --help\n";
@@ -97,10 +103,15 @@ const char* UsageText() {
 const char* HelpText() {
   return "tomekit-cli: Tomekit's conversions without the window.\n"
          "\n"
-         "  tomekit-cli import [--mode M] [--charset C] [--palm-charset P] FILE...\n"
+         "  tomekit-cli import [--mode M] [--charset C] [--palm-charset P] [--zip Z]\n"
+         "                          FILE...\n"
          "      Turns reference-manager export files into JFile databases (PDB) in\n"
-         "      the Palm install folder, exactly as the import button does, and asks\n"
-         "      HotSync to install them at the next HotSync.\n"
+         "      the Palm install folder, exactly as the import button does, and hands\n"
+         "      each to the ways that reach the handheld at the next sync: the HotSync\n"
+         "      request, J-Pilot's install list, palm-sync's install folder; each\n"
+         "      line ends with the pilot-xfer command that copies it by hand. --zip\n"
+         "      also writes every database of the run into the zip file Z (at most\n"
+         "      32 MiB), for an emulator's Install file.\n"
          "\n"
          "  tomekit-cli export [--mode M] [--charset C] [--palm-charset P]\n"
          "                          [--format F] FILE...\n"

@@ -1,6 +1,6 @@
 #pragma once
 // tomekit-cli's command line:
-//   tomekit-cli import [--mode M] [--charset C] [--palm-charset P] FILE...
+//   tomekit-cli import [--mode M] [--charset C] [--palm-charset P] [--zip Z] FILE...
 //   tomekit-cli export [--mode M] [--charset C] [--palm-charset P] FILE...
 //   tomekit-cli --help
 #include "fields/ProgramModes.h"
@@ -23,6 +23,7 @@ struct Invocation {
   std::optional<Charset> charset;      // none: the mode's saved character set
   std::optional<PalmCharset> palmCharset;  // none: the mode's saved handheld set
   std::optional<ExportFormat> format;  // none: the mode's saved export format
+  std::optional<std::string> zip;      // import: every database written, zipped there too
   std::vector<std::string> files;
 };
 

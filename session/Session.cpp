@@ -4,6 +4,7 @@
 #include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"
 #include "fields/StrategyFile.h"
+#include "import/DatabaseZip.h"
 #include "import/ImportDriver.h"
 #include "session/LastFolders.h"
 #include "session/SessionTexts.h"
@@ -168,6 +169,14 @@ ConversionSummary Session::convert(Direction direction, const std::vector<std::s
     return {.refused = true, .files = {}};
   }
   return convertClaimed(direction, files, ui, onDone);
+}
+
+std::string Session::zipDatabases(const std::string& zipPath) const {
+  std::vector<std::string> databases;
+  for (const FileOutcome& done : choiceOutcomes_) {
+    if (done.converted) databases.push_back(done.output);
+  }
+  return WriteDatabaseZip(zipPath, databases, settings_.palmCharset);
 }
 
 ConversionSummary Session::convertClaimed(Direction direction,

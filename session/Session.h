@@ -88,6 +88,9 @@ public:
   // data folder.
   ConversionSummary convert(Direction direction, const std::vector<std::string>& files, Ui& ui,
                             const FileDone& onDone = {});
+  // Zips every database the choice wrote, for an emulator (DatabaseZip);
+  // the message that says why nothing was written, empty when it was.
+  [[nodiscard]] std::string zipDatabases(const std::string& zipPath) const;
   // Every file of the choice so far, for the summary after several files.
   const std::vector<FileOutcome>& choiceOutcomes() const { return choiceOutcomes_; }
 

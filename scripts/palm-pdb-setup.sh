@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs palm-pdb, the third-party PDB reader some tests read our
+# databases back with, from the npm registry into FOLDER (the build folder's
+# palm-pdb by default), never into the repository. Without npm it says so
+# and ends well: those tests then skip with the same message.
+set -euo pipefail
+folder="${1:-$(dirname "$0")/../build/palm-pdb}"
+if [ -d "$folder/node_modules/palm-pdb" ]; then exit 0; fi
+if ! command -v npm >/dev/null || ! command -v node >/dev/null; then
+  echo "palm-pdb-setup: node or npm is missing, so the tests that read databases back with palm-pdb skip" >&2
+  exit 0
+fi
+mkdir -p "$folder"
+npm install --prefix "$folder" --no-audit --no-fund --no-save palm-pdb@1 >&2
