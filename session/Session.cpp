@@ -3,6 +3,7 @@
 #include "export/ExportDriver.h"
 #include "fields/FieldsTexts.h"
 #include "fields/PalmFolders.h"
+#include "fields/ProgramModes.h"
 #include "fields/StrategyFile.h"
 #include "import/DatabaseZip.h"
 #include "import/ImportDriver.h"
@@ -10,6 +11,7 @@
 #include "session/SessionTexts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tk {
 
@@ -40,11 +42,13 @@ private:
 }  // namespace
 
 // The front end's Ui as a conversion of this session sees it: the session's
-// stop request counts beside the front end's own, and "replace all" holds for
-// the rest of the choice.
+// stop request counts beside the front end's own, "replace all" holds for
+// the rest of the choice, and the window's first question of a choice
+// before a database is replaced says what that does to the handheld's copy.
 class Session::RunUi : public Ui {
 public:
-  RunUi(Session& session, Ui& shown) : session_(session), shown_(shown) {}
+  RunUi(Session& session, Ui& shown, Direction direction)
+      : session_(session), shown_(shown), direction_(direction) {}
 
   void showMessage(MessageKind kind, const std::string& text) override {
     shown_.showMessage(kind, text);
@@ -63,7 +67,7 @@ public:
   }
   ReplaceAnswer askToReplace(const std::string& path, const std::string& warning) override {
     if (session_.replaceAll_) return ReplaceAnswer::Replace;
-    const ReplaceAnswer answer = shown_.askToReplace(path, warning);
+    const ReplaceAnswer answer = shown_.askToReplace(path, withHandheldWarning(warning));
     if (answer == ReplaceAnswer::ReplaceAll) session_.replaceAll_ = true;
     return answer;
   }
@@ -71,8 +75,20 @@ public:
   bool stopRequested() const override { return session_.stopRequested_ || shown_.stopRequested(); }
 
 private:
+  // A database there was installed before, so the handheld holds it and
+  // perhaps edits made since; the sync that installs this one replaces it.
+  std::string withHandheldWarning(const std::string& warning) {
+    if (direction_ != Direction::Import || session_.frontEnd_ != FrontEnd::Window ||
+        std::exchange(session_.handheldWarned_, true)) {
+      return warning;
+    }
+    const std::string edits = HandheldEditsReplacedText(InfoOf(session_.settings_.mode).exportCaption);
+    return warning.empty() ? edits : warning + "\n" + edits;
+  }
+
   Session& session_;
   Ui& shown_;
+  Direction direction_;
 };
 
 Session::Session(FrontEnd frontEnd, const std::string& dataFolder, const std::string& programFolder,
@@ -153,6 +169,7 @@ bool Session::holdWorkFolder(const std::vector<std::string>& chosen, Ui& ui) {
 void Session::beginChoice() {
   stopRequested_ = false;
   replaceAll_ = false;
+  handheldWarned_ = false;
   status_.clear();
   installCommand_.clear();
   choiceOutcomes_.clear();
@@ -183,7 +200,7 @@ ConversionSummary Session::convertClaimed(Direction direction,
                                           const std::vector<std::string>& files, Ui& ui,
                                           const FileDone& onDone) {
   const Settings settings = settings_;
-  RunUi runUi(*this, ui);
+  RunUi runUi(*this, ui, direction);
   ConversionSummary summary;
   const FileDone done = [&](const FileOutcome& outcome) {
     summary.files.push_back(outcome);

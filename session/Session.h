@@ -120,6 +120,7 @@ private:
   bool busy_ = false;
   bool stopRequested_ = false;
   bool replaceAll_ = false;
+  bool handheldWarned_ = false;  // this choice said what replacing does on the handheld
 };
 
 }  // namespace tk

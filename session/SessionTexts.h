@@ -4,9 +4,18 @@
 #include "converter/FileOutcome.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tk {
+
+// Said once a choice, with the first question before a database is
+// replaced: every route to the handheld replaces its database of the name.
+inline std::string HandheldEditsReplacedText(std::string_view exportCaption) {
+  return "Edits made on the handheld to this database will be replaced at the next sync. To "
+         "keep them, sync first and export the database (" +
+         std::string(exportCaption) + "), then import.";
+}
 
 // "; " before each route that takes the result to the handheld.
 inline std::string RoutesText(const FileOutcome& done) {

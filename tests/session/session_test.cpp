@@ -27,13 +27,14 @@ struct PlayingUi : test::FakeUi {
     FakeUi::processMessages();
     if (auto act = std::exchange(duringRun, nullptr)) act();
   }
-  ReplaceAnswer askToReplace(const std::string& path, const std::string&) override {
+  ReplaceAnswer askToReplace(const std::string& path, const std::string& warning) override {
     asked.push_back(path);
+    warnings.push_back(warning);
     return answers.empty() ? ReplaceAnswer::Keep : answers.at(asked.size() - 1);
   }
   std::function<void()> duringRun;
   std::vector<ReplaceAnswer> answers;
-  Lines asked;
+  Lines asked, warnings;
 };
 
 // A session of the command line over a program folder with the stand-in
@@ -123,6 +124,40 @@ TEST(session_test, an_earlier_result_is_replaced_only_as_the_user_answers) {
       "2 Records Transferred to  JFile; replaced " + JoinPath(fx.program.file("palm"), "EN-c.PDB");
   EXPECT_EQ(ConvertedLine(again.at(2)).substr(0, replaced.size() + 2), replaced + "; ")
       << "the routes follow";
+}
+
+// The window says once a choice, with the first question, that replacing a
+// database replaces the handheld's edits to it; a command-line run and an
+// export's question don't.
+TEST(session_test, the_windows_first_replacing_import_of_a_choice_warns_of_handheld_edits) {
+  test::ProgramFolder program{test::kRecordingConverter};
+  test::ScopedEnv store{"TOMEKIT_INSTALL_STORE", program.file("install.ini")};
+  test::ScopedEnv noJPilot{"JPILOT_HOME", program.path()};
+  test::WriteBytes(program.file("tomekit.INI"), "[UserInfo]\r\nPalmOutPath=" + program.file("palm") +
+                                                    "\r\nPalmInPath=" + program.file("palm") +
+                                                    "\r\n");
+  Session window{FrontEnd::Window, program.path(), program.path()};
+  PlayingUi ui;
+  ASSERT_TRUE(window.start(ui).loaded());
+  Lines refs;
+  for (const char* name : {"a.txt", "b.txt"}) {
+    refs.push_back(program.file(name));
+    test::WriteBytes(refs.back(), "Journal Article\tSmith\xB0");
+  }
+  ui.answers = {ReplaceAnswer::Replace, ReplaceAnswer::Replace, ReplaceAnswer::Replace,
+                ReplaceAnswer::Replace};
+  for (int choice = 0; choice < 3; ++choice) {
+    window.beginChoice();
+    (void)window.convert(Direction::Import, refs, ui);
+  }
+  const std::string edits = HandheldEditsReplacedText("JFile to EndNote");
+  EXPECT_EQ(ui.warnings, (Lines{edits, "", edits, ""}));
+
+  Fixture commandLine;
+  commandLine.import({commandLine.exportFile("a.txt")});
+  commandLine.ui.answers = {ReplaceAnswer::Replace};
+  commandLine.import({commandLine.exportFile("a.txt")});
+  EXPECT_EQ(commandLine.ui.warnings, Lines{""});
 }
 
 // No database written, no request to install one; the status says why.
