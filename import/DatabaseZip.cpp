@@ -22,7 +22,8 @@ constexpr std::array<std::uint32_t, 256> kCrcTable = [] {
 
 std::uint32_t Crc32(std::string_view bytes) {
   std::uint32_t crc = 0xFFFFFFFFu;
-  for (const char b : bytes) crc = kCrcTable[(crc ^ static_cast<unsigned char>(b)) & 0xFF] ^ (crc >> 8);
+  for (const char b : bytes)
+    crc = kCrcTable[(crc ^ static_cast<unsigned char>(b)) & 0xFF] ^ (crc >> 8);
   return crc ^ 0xFFFFFFFFu;
 }
 
@@ -43,9 +44,9 @@ constexpr std::uint32_t kVersion = 20;  // 2.0: stored entries, folders
 void PutCommon(std::string& out, const ZipEntry& entry, std::uint32_t crc) {
   Put16(out, kVersion);
   Put16(out, kUtf8Names);
-  Put16(out, 0);       // stored
-  Put16(out, 0);       // time: 00:00
-  Put16(out, 0x21);    // date: 1980-01-01
+  Put16(out, 0);     // stored
+  Put16(out, 0);     // time: 00:00
+  Put16(out, 0x21);  // date: 1980-01-01
   Put32(out, crc);
   Put32(out, static_cast<std::uint32_t>(entry.bytes.size()));
   Put32(out, static_cast<std::uint32_t>(entry.bytes.size()));
@@ -62,7 +63,8 @@ std::string DatabaseName(const std::string& pdb) {
 // A name that can't be taken for a folder of the archive.
 std::string EntryName(const std::string& pdb, PalmCharset charset) {
   std::string name = Utf8OfPalm(charset, DatabaseName(pdb));
-  std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }, '_');
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }, '_');
   return name + ".pdb";
 }
 

@@ -16,7 +16,7 @@ namespace tk {
 inline constexpr std::uint64_t kEmulatorZipLimit = 32u << 20;
 
 struct ZipEntry {
-  std::string name;   // UTF-8
+  std::string name;  // UTF-8
   std::string bytes;
 };
 

@@ -21,8 +21,8 @@ inline std::string CopyItWithText(std::string_view command) {
 }
 
 inline std::string JPilotListLockedText(std::string_view list, std::string_view pdb) {
-  return "J-Pilot's install list " + std::string(list) +
-         " stayed locked by another program, so " + std::string(pdb) +
+  return "J-Pilot's install list " + std::string(list) + " stayed locked by another program, so " +
+         std::string(pdb) +
          " was not added to it. Add it in J-Pilot's Install window, or import it again once "
          "J-Pilot has finished syncing.";
 }
@@ -40,8 +40,7 @@ inline std::string PalmSyncFolderMissingText(std::string_view folder, std::strin
          " was not put in its install folder. Choose the folder palm-sync syncs with.";
 }
 inline std::string PalmSyncNotCopiedText(std::string_view pdb, std::string_view failure) {
-  return std::string(pdb) + " was not put in palm-sync's install folder:\n" +
-         std::string(failure);
+  return std::string(pdb) + " was not put in palm-sync's install folder:\n" + std::string(failure);
 }
 
 inline std::string CannotReadText(std::string_view file) {

@@ -129,8 +129,7 @@ InstallListResult AddToInstallList(const std::string& list, const std::string& p
   if (!ReadWhole(file.fd(), text)) return InstallListResult::NotWritten;
   if (Lists(text, path)) return InstallListResult::AlreadyListed;
   // A list whose last line lacks its end would run into ours.
-  const std::string line =
-      (text.empty() || text.back() == '\n' ? "" : "\n") + path + "\n";
+  const std::string line = (text.empty() || text.back() == '\n' ? "" : "\n") + path + "\n";
   if (::lseek(file.fd(), 0, SEEK_END) < 0 || !WriteWhole(file.fd(), line)) {
     return InstallListResult::NotWritten;
   }

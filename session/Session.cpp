@@ -82,7 +82,8 @@ private:
         std::exchange(session_.handheldWarned_, true)) {
       return warning;
     }
-    const std::string edits = HandheldEditsReplacedText(InfoOf(session_.settings_.mode).exportCaption);
+    const std::string edits =
+        HandheldEditsReplacedText(InfoOf(session_.settings_.mode).exportCaption);
     return warning.empty() ? edits : warning + "\n" + edits;
   }
 

@@ -35,11 +35,11 @@ protected:
     GTEST_SKIP() << "drives the programs through a POSIX shell";
 #endif
     for (const char* program : {"tomekit-cli", "jconv5"})
-      std::filesystem::copy_file(std::filesystem::path(TOMEKIT_PROGRAM_FOLDER) / program, folder(program));
+      std::filesystem::copy_file(std::filesystem::path(TOMEKIT_PROGRAM_FOLDER) / program,
+                                 folder(program));
     WriteBytes(folder("tomekit.INI"), "[UserInfo]\r\nPalmOutPath=" + folder("Install") +
-                                                "\r\nENPath=" + folder("EndNote") +
-                                                "\r\nRMPath=" + folder("Ref Man") +
-                                                "\r\n[Tomekit]\r\nProgMode=1\r\n");
+                                          "\r\nENPath=" + folder("EndNote") + "\r\nRMPath=" +
+                                          folder("Ref Man") + "\r\n[Tomekit]\r\nProgMode=1\r\n");
     for (const char* sub : {"Install", "EndNote", "Ref Man"})
       ASSERT_TRUE(CreateFolders(folder(sub)));
   }
@@ -57,16 +57,15 @@ protected:
   CliRun cli(const std::string& args, const std::string& then = "", const std::string& feed = "") {
     const std::string command = "cd '" + root.path() + "'; " + feed +
                                 "env TOMEKIT_INSTALL_STORE='" + folder("install.ini") +
-                                "' JPILOT_HOME='" + root.path() + "' ./tomekit-cli " + args + " >out.txt 2>err.txt" + then +
-                                "; echo $? >status.txt";
+                                "' JPILOT_HOME='" + root.path() + "' ./tomekit-cli " + args +
+                                " >out.txt 2>err.txt" + then + "; echo $? >status.txt";
     EXPECT_EQ(std::system(command.c_str()), 0);
     return ran("");
   }
   // What the run whose files end in `suffix` left.
   CliRun ran(const std::string& suffix) const {
     return {std::atoi(ReadBytes(folder("status" + suffix + ".txt")).c_str()),
-            ReadBytes(folder("out" + suffix + ".txt")),
-            ReadBytes(folder("err" + suffix + ".txt"))};
+            ReadBytes(folder("out" + suffix + ".txt")), ReadBytes(folder("err" + suffix + ".txt"))};
   }
 
   TempFolder root;

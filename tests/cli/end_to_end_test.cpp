@@ -54,12 +54,11 @@ TEST_F(EndToEnd, exports_become_pdbs_and_come_back_cut_to_their_widths_in_the_ch
   test::WriteBytes(folder("Ref Man/rm.txt"), ris(title, "Smith, J.", "Jones, K.") +
                                                  ris(utf8 + "\xC4\x85\xE2\x80\xA6 20\xC2\xB0",
                                                      thorn, "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0"));
-  EXPECT_EQ(
-      cli("import --mode endnote 'EndNote/" + base + ".txt'"),
-      (CliRun{0,
-              "12000 Records Transferred to  JFile. Number of truncated records: 1" +
-                  copyIt(pdb + ".PDB") + "\n",
-              ""}));
+  EXPECT_EQ(cli("import --mode endnote 'EndNote/" + base + ".txt'"),
+            (CliRun{0,
+                    "12000 Records Transferred to  JFile. Number of truncated records: 1" +
+                        copyIt(pdb + ".PDB") + "\n",
+                    ""}));
   EXPECT_EQ(cli("import /dev/stdin", "", "cat 'Ref Man/rm.txt' | "),
             (CliRun{0,
                     "2 Records Transferred to  JFile. Number of truncated records: 1. Number of "
@@ -104,12 +103,11 @@ TEST_F(EndToEnd, endnote_tagged_export_comes_back_as_bibutils_reads_it) {
   ASSERT_NE(at, std::string::npos);
   std::replace(strategy.begin() + at, strategy.begin() + at + defaults.size(), '0', '1');
   test::WriteBytes(folder("stratEN.jfp"), strategy);
-  EXPECT_EQ(
-      cli("import --mode endnote EndNote/refs.txt"),
-      (CliRun{0,
-              "3 Records Transferred to  JFile; replaced " + folder("Install/EN-refs.PDB") +
-                  copyIt("EN-refs.PDB") + "\n",
-              ""}));
+  EXPECT_EQ(cli("import --mode endnote EndNote/refs.txt"),
+            (CliRun{0,
+                    "3 Records Transferred to  JFile; replaced " + folder("Install/EN-refs.PDB") +
+                        copyIt("EN-refs.PDB") + "\n",
+                    ""}));
   EXPECT_EQ(cli("export --mode endnote --format tagged Install/EN-refs.PDB"),
             (CliRun{0, "3 Records Transferred to EndNote\n", ""}));
   const auto mods = [this](const std::string& file) {

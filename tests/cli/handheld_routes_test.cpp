@@ -51,7 +51,8 @@ TEST_F(HandheldRoutes, jpilot_lists_the_database_once_and_the_command_always_fol
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}), 0);
 
   ASSERT_TRUE(CreateFolders(folder(".jpilot")));
-  for (const char* listed : {"; added to J-Pilot's install list", "; already on J-Pilot's install list"}) {
+  for (const char* listed :
+       {"; added to J-Pilot's install list", "; already on J-Pilot's install list"}) {
     EXPECT_EQ(cli("import 'Ref Man/refs.txt'"),
               (CliRun{0,
                       "2 Records Transferred to  JFile; replaced " + pdb + listed +
@@ -63,9 +64,8 @@ TEST_F(HandheldRoutes, jpilot_lists_the_database_once_and_the_command_always_fol
 
 // palm-sync's copy and the zip's entries read as the databases themselves.
 TEST_F(HandheldRoutes, palm_sync_copies_and_zip_entries_read_back_as_the_databases) {
-  WriteBytes(folder("tomekit.INI"), ReadBytes(folder("tomekit.INI")) +
-                                        "PalmSyncFolder=" + folder("palm-sync") +
-                                        "\r\nPalmSyncUser=Jane\r\n");
+  WriteBytes(folder("tomekit.INI"), ReadBytes(folder("tomekit.INI")) + "PalmSyncFolder=" +
+                                        folder("palm-sync") + "\r\nPalmSyncUser=Jane\r\n");
   ASSERT_TRUE(CreateFolders(folder("palm-sync")));
   const CliRun run = cli("import --zip for-emulator.zip 'Ref Man/refs.txt' 'Ref Man/more.txt'");
   EXPECT_EQ(run, (CliRun{0,
@@ -80,9 +80,9 @@ TEST_F(HandheldRoutes, palm_sync_copies_and_zip_entries_read_back_as_the_databas
   EXPECT_TRUE(FileHolds(copy, ReadBytes(folder("Install/RM-refs.PDB"))));
 
   std::string skipped;
-  const std::string read = ReadBack("'" + folder("Install/RM-refs.PDB") + "' '" + copy + "' '" +
-                                        folder("for-emulator.zip") + "'",
-                                    skipped);
+  const std::string read = ReadBack(
+      "'" + folder("Install/RM-refs.PDB") + "' '" + copy + "' '" + folder("for-emulator.zip") + "'",
+      skipped);
   if (!skipped.empty()) GTEST_SKIP() << skipped;
   // The app-info block is jconv5's to lay out; every copy holds the same.
   const std::string appInfo = read.substr(read.rfind('\t', read.find('\n')) + 1,

@@ -3,8 +3,8 @@
 // earlier result is replaced only when the user agrees.
 #include "session/Session.h"
 
-#include "mock/FakeConverter.h"
 #include "mock/Expect.h"
+#include "mock/FakeConverter.h"
 #include "mock/FakeUi.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
@@ -133,9 +133,9 @@ TEST(session_test, the_windows_first_replacing_import_of_a_choice_warns_of_handh
   test::ProgramFolder program{test::kRecordingConverter};
   test::ScopedEnv store{"TOMEKIT_INSTALL_STORE", program.file("install.ini")};
   test::ScopedEnv noJPilot{"JPILOT_HOME", program.path()};
-  test::WriteBytes(program.file("tomekit.INI"), "[UserInfo]\r\nPalmOutPath=" + program.file("palm") +
-                                                    "\r\nPalmInPath=" + program.file("palm") +
-                                                    "\r\n");
+  test::WriteBytes(program.file("tomekit.INI"),
+                   "[UserInfo]\r\nPalmOutPath=" + program.file("palm") +
+                       "\r\nPalmInPath=" + program.file("palm") + "\r\n");
   Session window{FrontEnd::Window, program.path(), program.path()};
   PlayingUi ui;
   ASSERT_TRUE(window.start(ui).loaded());
