@@ -72,6 +72,13 @@ inline QString HotSyncIdRefusedText(const QString& typed, const QString& kept) {
       .arg(typed, kept);
 }
 
+inline QString PalmSyncUserRefusedText(const QString& typed, const QString& kept) {
+  return QStringLiteral(
+             "The palm-sync user must be the name of one folder in palm-sync's folder\n\"%1\" "
+             "was not taken; it stays \"%2\"")
+      .arg(typed, kept);
+}
+
 // Asked when the window is closed while files convert.
 // The first line of each session's log.
 inline std::string SessionStartText(const QDateTime& now) {

@@ -78,6 +78,18 @@ QGroupBox* FoldersDialog::buildFolderGroup() {
   backupFolderEdit_ = FolderEdit("EditPalmBackupPath", group);
   addRow(2, labelIncoming, backupFolderEdit_, "ButtonBrowseIncPalm",
          QStringLiteral("Incoming Palm PDB File Folder\n(Usually c:\\palm\\yourname\\backup)"));
+  auto* labelPalmSync =
+      HintedLabel("palm-sync", "LabelPalmSync",
+                  "The folder palm-sync syncs with; empty: palm-sync is not used", group);
+  palmSyncFolderEdit_ = FolderEdit("EditPalmSyncPath", group);
+  addRow(3, labelPalmSync, palmSyncFolderEdit_, "ButtonBrPalmSync",
+         QStringLiteral("palm-sync's folder\n(it holds a folder for each HotSync user)"));
+  auto* labelUser = HintedLabel("palm-sync user", "LabelPalmSyncUser",
+                                "The HotSync user whose install folder gets each database", group);
+  palmSyncUserEdit_ = new QLineEdit(group);
+  palmSyncUserEdit_->setObjectName(QStringLiteral("EditPalmSyncUser"));
+  grid->addWidget(labelUser, 4, 0);
+  grid->addWidget(palmSyncUserEdit_, 4, 1);
   return group;
 }
 
@@ -116,17 +128,30 @@ bool FoldersDialog::edit(Settings& settings) {
   backupFolderEdit_->setText(PathFromCore(settings.palmBackupFolder));
   earlierHotSyncId_ = FromCore(settings.hotSyncUserId);
   hotSyncIdEdit_->setText(earlierHotSyncId_);
+  palmSyncFolderEdit_->setText(PathFromCore(settings.palmSyncFolder));
+  earlierPalmSyncUser_ = FromCore(settings.palmSyncUser);
+  palmSyncUserEdit_->setText(earlierPalmSyncUser_);
   showModeTexts();  // also on show, but a preset answer never shows the dialog
   if (RunModal(*this) != QDialog::Accepted) return false;
   settings.importExportFolder = PathToCore(modeFolderEdit_->text());
   settings.palmInstallFolder = PathToCore(installFolderEdit_->text());
   settings.palmBackupFolder = PathToCore(backupFolderEdit_->text());
   if (checkHotSyncId()) settings.hotSyncUserId = hotSyncIdEdit_->text().toStdString();
+  settings.palmSyncFolder = PathToCore(palmSyncFolderEdit_->text());
+  if (checkPalmSyncUser()) settings.palmSyncUser = palmSyncUserEdit_->text().toStdString();
   return true;
 }
 
 void FoldersDialog::accept() {
-  if (checkHotSyncId()) QDialog::accept();
+  if (checkHotSyncId() && checkPalmSyncUser()) QDialog::accept();
+}
+
+bool FoldersDialog::checkPalmSyncUser() {
+  const QString typed = palmSyncUserEdit_->text();
+  if (typed.isEmpty() || IsPalmSyncUserName(typed.toStdString())) return true;
+  ShowMessageBox(this, MessageKind::Error, PalmSyncUserRefusedText(typed, earlierPalmSyncUser_));
+  palmSyncUserEdit_->setText(earlierPalmSyncUser_);
+  return false;
 }
 
 bool FoldersDialog::checkHotSyncId() {

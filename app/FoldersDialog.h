@@ -1,6 +1,7 @@
 #pragma once
 // The folders dialog: where the current reference manager's files live, the
-// Palm install and backup folders, and the HotSync user ID.
+// Palm install and backup folders, palm-sync's folder and user, and the
+// HotSync user ID.
 #include "fields/Settings.h"
 
 #include <QDialog>
@@ -20,13 +21,16 @@ public:
   // Fills the boxes from the settings and runs the dialog, worded for the
   // settings' mode; with OK the three folders go back into the settings as
   // typed, and the HotSync ID when it is a whole number (else the earlier ID
-  // stays, with a message); the result is then true. The caller saves them.
+  // stays, with a message), palm-sync's folder as typed and its user when
+  // that names one folder (likewise); the result is then true. The caller
+  // saves them.
   bool edit(Settings& settings);
 
   // The folder browser's title for the reference manager's folder.
   static QString ImportExportBrowseTitle(Mode mode);
 
-  // OK keeps the dialog open over a HotSync ID that is no whole number.
+  // OK keeps the dialog open over a HotSync ID that is no whole number, or a
+  // palm-sync user that names no one folder.
   void accept() override;
 
 protected:
@@ -40,14 +44,18 @@ private:
   // False, with the message shown and the earlier ID back in the box, when
   // the box holds anything but a whole number.
   bool checkHotSyncId();
+  bool checkPalmSyncUser();
 
   Mode mode_ = Mode::EndNote;
   QLabel* modeFolderLabel_ = nullptr;
   QLineEdit* modeFolderEdit_ = nullptr;
   QLineEdit* installFolderEdit_ = nullptr;
   QLineEdit* backupFolderEdit_ = nullptr;
+  QLineEdit* palmSyncFolderEdit_ = nullptr;
+  QLineEdit* palmSyncUserEdit_ = nullptr;
   QLineEdit* hotSyncIdEdit_ = nullptr;
   QString earlierHotSyncId_;
+  QString earlierPalmSyncUser_;
 };
 
 }  // namespace tk::app

@@ -82,7 +82,10 @@ std::string PilotXferCommand(std::string_view pdbPath) {
 }
 
 std::string PalmSyncInstallPath(const Settings& settings, const ImportRun& run) {
-  if (settings.palmSyncFolder.empty() || settings.palmSyncUser.empty()) return {};
+  // A user typed as "../x" would put the database outside palm-sync's folder.
+  if (!IsFullPath(settings.palmSyncFolder) || !IsPalmSyncUserName(settings.palmSyncUser)) {
+    return {};
+  }
   const std::string base = ChangeFileExt(ExtractFileName(run.pdbPath), "");
   const std::string user = JoinPath(settings.palmSyncFolder, settings.palmSyncUser);
   return JoinPath(JoinPath(user, "install"), base + ".tomekit.pdb");

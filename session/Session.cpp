@@ -67,7 +67,7 @@ public:
   }
   ReplaceAnswer askToReplace(const std::string& path, const std::string& warning) override {
     if (session_.replaceAll_) return ReplaceAnswer::Replace;
-    const ReplaceAnswer answer = shown_.askToReplace(path, withHandheldWarning(warning));
+    const ReplaceAnswer answer = shown_.askToReplace(path, withHandheldWarning(path, warning));
     if (answer == ReplaceAnswer::ReplaceAll) session_.replaceAll_ = true;
     return answer;
   }
@@ -77,13 +77,13 @@ public:
 private:
   // A database there was installed before, so the handheld holds it and
   // perhaps edits made since; the sync that installs this one replaces it.
-  std::string withHandheldWarning(const std::string& warning) {
+  std::string withHandheldWarning(const std::string& path, const std::string& warning) {
     if (direction_ != Direction::Import || session_.frontEnd_ != FrontEnd::Window ||
         std::exchange(session_.handheldWarned_, true)) {
       return warning;
     }
     const std::string edits =
-        HandheldEditsReplacedText(InfoOf(session_.settings_.mode).exportCaption);
+        HandheldEditsReplacedText(path, InfoOf(session_.settings_.mode).exportCaption);
     return warning.empty() ? edits : warning + "\n" + edits;
   }
 

@@ -11,9 +11,10 @@ namespace tk {
 
 // Said once a choice, with the first question before a database is
 // replaced: every route to the handheld replaces its database of the name.
-inline std::string HandheldEditsReplacedText(std::string_view exportCaption) {
-  return "Edits made on the handheld to this database will be replaced at the next sync. To "
-         "keep them, sync first and export the database (" +
+inline std::string HandheldEditsReplacedText(std::string_view pdb, std::string_view exportCaption) {
+  return std::string(pdb) +
+         " is already there, and edits made on the handheld to its database will be replaced "
+         "at the next sync. To keep them, sync first and export the database (" +
          std::string(exportCaption) + "), then import.";
 }
 

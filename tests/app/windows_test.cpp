@@ -9,6 +9,7 @@
 #include "mock/Faults.h"
 #include "mock/ScopedEnv.h"
 #include "mock/TempFolder.h"
+#include "session/SessionTexts.h"
 #include "session/WorkFolderClaim.h"
 
 #include <gtest/gtest.h>
@@ -429,15 +430,49 @@ TEST_F(AppTest, an_earlier_database_is_kept_or_replaced_as_asked_and_several_fil
   });
   window->onImportClicked();
   EXPECT_EQ(ReadBytes(a), "earlier");
-  const QString question = "Q:" + QString::fromStdString(a) + " is already there.\nReplace it?";
   const QString b = path("Import and Export/EN-b.PDB"), c = path("Import and Export/EN-c.PDB");
   ASSERT_EQ(boxes.size(), 9);
-  EXPECT_EQ(boxes.at(0), question);
+  // The choice's first question says what replacing does on the handheld.
+  EXPECT_EQ(boxes.at(0),
+            "Q:" + QString::fromStdString(HandheldEditsReplacedText(a, "JFile to EndNote")) +
+                "\nReplace it?");
   EXPECT_EQ(boxes.mid(1, 3), (QStringList{"&Replace", "Replace &All", "&Keep the Earlier One"}));
   EXPECT_EQ(boxes.at(4), "Q:" + b + " is already there.\nReplace it?");
+  auto copyIt = [](const QString& pdb) {
+    return QStringLiteral("; copy it with: pilot-xfer -p usb: -i \"%1\"").arg(pdb);
+  };
   EXPECT_EQ(boxes.at(8), "I:2 of 3 files converted\n" + path("a.txt") + ": Kept the earlier " +
                              QString::fromStdString(a) + "\n" + path("b.txt") + " \u2192 " + b +
-                             "\n" + path("c.txt") + " \u2192 " + c);
+                             copyIt(b) + "\n" + path("c.txt") + " \u2192 " + c + copyIt(c));
+  // The status bar copies the last database's command.
+  auto* copy = window->findChild<QToolButton*>("CopyInstallCommand");
+  ASSERT_TRUE(copy);
+  EXPECT_TRUE(copy->isVisibleTo(window.get()));
+  copy->click();
+  EXPECT_EQ(QApplication::clipboard()->text(), copyIt(c).mid(15));
+}
+
+// palm-sync's folder is taken as typed; a user that names no one folder is
+// refused, the earlier one back in the box.
+TEST_F(AppTest, folders_take_palm_syncs_folder_and_a_user_that_is_one_folder) {
+  window->settings().palmSyncUser = "Jo";
+  app::SetDialogHook([&](QDialog& d) {
+    d.findChild<QLineEdit*>("EditPalmSyncPath")->setText("/home/jo/palm-sync");
+    auto* user = d.findChild<QLineEdit*>("EditPalmSyncUser");
+    for (const char* typed : {"../x", "Jane"}) {
+      user->setText(typed);
+      d.accept();
+      seen << QString::number(d.result()) << user->text();
+    }
+    return d.result();
+  });
+  window->onFoldersClicked();
+  EXPECT_EQ(seen, (QStringList{"0", "Jo", "1", "Jane"}));
+  EXPECT_EQ(window->settings().palmSyncFolder + window->settings().palmSyncUser,
+            "/home/jo/palm-syncJane");
+  EXPECT_EQ(boxes.value(0),
+            "E:The palm-sync user must be the name of one folder in palm-sync's folder\n\"../x\" "
+            "was not taken; it stays \"Jo\"");
 }
 
 // The folders dialog speaks of the mode; OK takes what was typed but

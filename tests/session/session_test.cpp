@@ -150,7 +150,8 @@ TEST(session_test, the_windows_first_replacing_import_of_a_choice_warns_of_handh
     window.beginChoice();
     (void)window.convert(Direction::Import, refs, ui);
   }
-  const std::string edits = HandheldEditsReplacedText("JFile to EndNote");
+  const std::string edits =
+      HandheldEditsReplacedText(JoinPath(program.file("palm"), "EN-a.PDB"), "JFile to EndNote");
   EXPECT_EQ(ui.warnings, (Lines{edits, "", edits, ""}));
 
   Fixture commandLine;
