@@ -86,6 +86,10 @@ protected:
       return dialog.result();
     };
   }
+  // How the status and the summary end for a database when nothing syncs it.
+  static QString CopyIt(const QString& pdb) {
+    return QStringLiteral("; copy it with: pilot-xfer -p usb: -i \"%1\"").arg(pdb);
+  }
   // A caption without its mnemonic's marker.
   static QString Plain(QString caption) { return caption.remove(u'&'); }
   FldDef& field(int n) { return window->fieldSetup().table[n]; }
@@ -218,7 +222,7 @@ TEST_F(AppTest, buttons_offer_their_folders_each_file_reports_and_stop_waits_for
   EXPECT_EQ(
       QString("%1,%2,%3").arg(field(2).maxWidth).arg(status->text()).arg(progress.isVisible()),
       "7,2 Records Transferred to  JFile \u2192 " + path("Import and Export/EN-My Refs.PDB") +
-          ",0");
+          CopyIt(path("Import and Export/EN-My Refs.PDB")) + ",0");
   window->onImportClicked();
   // Stop (or Escape) holds until the next choice of files.
   window->showProgress({});
@@ -438,18 +442,15 @@ TEST_F(AppTest, an_earlier_database_is_kept_or_replaced_as_asked_and_several_fil
                 "\nReplace it?");
   EXPECT_EQ(boxes.mid(1, 3), (QStringList{"&Replace", "Replace &All", "&Keep the Earlier One"}));
   EXPECT_EQ(boxes.at(4), "Q:" + b + " is already there.\nReplace it?");
-  auto copyIt = [](const QString& pdb) {
-    return QStringLiteral("; copy it with: pilot-xfer -p usb: -i \"%1\"").arg(pdb);
-  };
   EXPECT_EQ(boxes.at(8), "I:2 of 3 files converted\n" + path("a.txt") + ": Kept the earlier " +
                              QString::fromStdString(a) + "\n" + path("b.txt") + " \u2192 " + b +
-                             copyIt(b) + "\n" + path("c.txt") + " \u2192 " + c + copyIt(c));
+                             CopyIt(b) + "\n" + path("c.txt") + " \u2192 " + c + CopyIt(c));
   // The status bar copies the last database's command.
   auto* copy = window->findChild<QToolButton*>("CopyInstallCommand");
   ASSERT_TRUE(copy);
   EXPECT_TRUE(copy->isVisibleTo(window.get()));
   copy->click();
-  EXPECT_EQ(QApplication::clipboard()->text(), copyIt(c).mid(15));
+  EXPECT_EQ(QApplication::clipboard()->text(), CopyIt(c).mid(16));
 }
 
 // palm-sync's folder is taken as typed; a user that names no one folder is
@@ -543,8 +544,9 @@ TEST_F(AppTest, dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in
   EXPECT_TRUE(drop.isAccepted());
   auto* status = window->findChild<QLabel*>("StatusPanel1");
   for (int i = 0; i < 3000 && !status->text().contains("JFile"); ++i) QTest::qWait(10);
-  EXPECT_EQ(status->text(),
-            "2 Records Transferred to  JFile \u2192 " + path("Import and Export/EN-refs.PDB"));
+  EXPECT_EQ(status->text(), "2 Records Transferred to  JFile \u2192 " +
+                                path("Import and Export/EN-refs.PDB") +
+                                CopyIt(path("Import and Export/EN-refs.PDB")));
   // The junk, tried first, is named by the name it was dropped with.
   EXPECT_EQ(boxes.value(0), "E:CSV Output file not created\n" + path("junk.PDB") +
                                 ": the converter wrote nothing (the error report says why)");

@@ -15,6 +15,7 @@ std::string Parse(const std::vector<std::string>& args) {
   if (call.charset) text += " " + std::string(CharsetName(*call.charset));
   if (call.format) text += " " + std::string(ExportFormatName(*call.format));
   if (call.palmCharset) text += " palm " + std::string(PalmCharsetName(*call.palmCharset));
+  if (call.zip) text += " zip " + *call.zip;
   for (const std::string& file : call.files) text += " [" + file + "]";
   return text;
 }
@@ -43,6 +44,10 @@ TEST(command_line_test, commands_modes_files_help_and_why_a_line_is_unusable) {
       {{"import", "--palm-charset", "Shift_JIS", "a"}, "import saved palm shift_jis [a]"},
       {{"export", "--palm-charset=koi8-r", "x.PDB"}, "export saved palm koi8-r [x.PDB]"},
       {{"import", "a", "--palm-charset"}, "error: --palm-charset needs a character set"},
+      {{"import", "--zip", "emu.zip", "a"}, "import saved zip emu.zip [a]"},
+      {{"import", "a", "--zip="}, "error: --zip needs the zip file to write"},
+      {{"export", "--zip=emu.zip", "x.PDB"},
+       "error: --zip is for import: it zips the databases written"},
       {{"import", "--palm-charset", "utf-8", "a"},
        "error: unknown handheld character set 'utf-8' (one of windows-1252, windows-1250, "
        "windows-1251, windows-1253, windows-1254, windows-1257, koi8-r, shift_jis, gbk, big5, "
