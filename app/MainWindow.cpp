@@ -392,13 +392,17 @@ void MainWindow::onModeChosen(Mode mode) {
 void MainWindow::buildPalmCharsetMenu(QMenu& settings) {
   QMenu* charsets = settings.addMenu(QStringLiteral("&Handheld Character Set"));
   charsets->setObjectName(QStringLiteral("PalmCharsetMenu"));
-  const char* const captions[] = {
-      "&Western (Windows-1252)",         "&Central European (Windows-1250)",
-      "C&yrillic (Windows-1251)",        "&Greek (Windows-1253)",
-      "&Turkish (Windows-1254)",         "&Baltic (Windows-1257)",
-      "&Russian (KOI8-R)",               "&Japanese (Shift_JIS)",
-      "Chinese, &Simplified (GBK)",      "Chinese, T&raditional (Big5)",
-      "&Korean (EUC-KR)"};
+  const char* const captions[] = {"&Western (Windows-1252)",
+                                  "&Central European (Windows-1250)",
+                                  "C&yrillic (Windows-1251)",
+                                  "&Greek (Windows-1253)",
+                                  "&Turkish (Windows-1254)",
+                                  "&Baltic (Windows-1257)",
+                                  "&Russian (KOI8-R)",
+                                  "&Japanese (Shift_JIS)",
+                                  "Chinese, &Simplified (GBK)",
+                                  "Chinese, T&raditional (Big5)",
+                                  "&Korean (EUC-KR)"};
   static_assert(std::size(captions) == std::size(kPalmCharsets));
   for (std::size_t i = 0; i < std::size(kPalmCharsets); ++i) {
     QAction* item = charsets->addAction(QString::fromLatin1(captions[i]));

@@ -66,8 +66,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (!name) return Error(kCharsetMissing);
       invocation.charset = CharsetFromName(*name);
       if (!invocation.charset) return Error(UnknownCharsetText(*name));
-    } else if (!optionsEnded &&
-               (arg == "--palm-charset" || arg.rfind("--palm-charset=", 0) == 0)) {
+    } else if (!optionsEnded && (arg == "--palm-charset" || arg.rfind("--palm-charset=", 0) == 0)) {
       const auto name = OptionValue(args, i, "--palm-charset");
       if (!name) return Error(kPalmCharsetMissing);
       invocation.palmCharset = PalmCharsetFromName(*name);

@@ -19,10 +19,10 @@ enum class Command { Import, Export, Help };
 
 struct Invocation {
   Command command = Command::Help;
-  std::optional<Mode> mode;            // none: the saved mode
-  std::optional<Charset> charset;      // none: the mode's saved character set
+  std::optional<Mode> mode;                // none: the saved mode
+  std::optional<Charset> charset;          // none: the mode's saved character set
   std::optional<PalmCharset> palmCharset;  // none: the mode's saved handheld set
-  std::optional<ExportFormat> format;  // none: the mode's saved export format
+  std::optional<ExportFormat> format;      // none: the mode's saved export format
   std::vector<std::string> files;
 };
 

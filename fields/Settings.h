@@ -36,7 +36,7 @@ struct Settings {
   Charset charset = Charset::Auto;  // of the mode's files
   // Where the program itself and jconv5 are, whichever folder holds the data.
   std::string programFolder;
-  ExportFormat exportFormat = ExportFormat::Tab;  // of the mode's exports
+  ExportFormat exportFormat = ExportFormat::Tab;       // of the mode's exports
   PalmCharset palmCharset = PalmCharset::Windows1252;  // of the mode's databases
 };
 

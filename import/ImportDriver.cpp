@@ -143,8 +143,12 @@ FileOutcome RunImport(const Settings& settings, FieldSetup& setup, ImportRun& ru
   run.written.push_back(run.csvPath);
   ui.progressStep(1);
   ui.showProgress(RecordProgress(outcome.file, Banner::MovingTo, true));
-  const ConverterJob job{settings.dataFolder, settings.programFolder, outcome.file,
-                         run.csvPath,         run.pdbPath,            run.ifoPath,
+  const ConverterJob job{settings.dataFolder,
+                         settings.programFolder,
+                         outcome.file,
+                         run.csvPath,
+                         run.pdbPath,
+                         run.ifoPath,
                          run.palm};
   const ConverterResult converted = ConvertCsvToPdb(job, ui, run.palmName);
   const std::vector<Notice> told = ConverterNotices(converted);

@@ -35,11 +35,11 @@ protected:
     GTEST_SKIP() << "drives the programs through a POSIX shell";
 #endif
     for (const char* program : {"tomekit-cli", "jconv5"})
-      std::filesystem::copy_file(std::filesystem::path(TOMEKIT_PROGRAM_FOLDER) / program, folder(program));
+      std::filesystem::copy_file(std::filesystem::path(TOMEKIT_PROGRAM_FOLDER) / program,
+                                 folder(program));
     WriteBytes(folder("tomekit.INI"), "[UserInfo]\r\nPalmOutPath=" + folder("Install") +
-                                                "\r\nENPath=" + folder("EndNote") +
-                                                "\r\nRMPath=" + folder("Ref Man") +
-                                                "\r\n[Tomekit]\r\nProgMode=1\r\n");
+                                          "\r\nENPath=" + folder("EndNote") + "\r\nRMPath=" +
+                                          folder("Ref Man") + "\r\n[Tomekit]\r\nProgMode=1\r\n");
     for (const char* sub : {"Install", "EndNote", "Ref Man"})
       ASSERT_TRUE(CreateFolders(folder(sub)));
   }
@@ -60,8 +60,7 @@ protected:
   // What the run whose files end in `suffix` left.
   CliRun ran(const std::string& suffix) const {
     return {std::atoi(ReadBytes(folder("status" + suffix + ".txt")).c_str()),
-            ReadBytes(folder("out" + suffix + ".txt")),
-            ReadBytes(folder("err" + suffix + ".txt"))};
+            ReadBytes(folder("out" + suffix + ".txt")), ReadBytes(folder("err" + suffix + ".txt"))};
   }
 
   TempFolder root;

@@ -29,11 +29,10 @@ std::vector<std::string> SortedLines(std::string_view text) {
 // as the handheld's set is not Windows-1252).
 TEST_F(EndToEnd, references_in_each_handheld_set_come_back_whole) {
   const std::pair<std::string, std::string> files[] = {
-      {"cyrillic", "windows-1251"},    {"russian", "koi8-r"},
-      {"polish", "windows-1250"},      {"greek", "windows-1253"},
-      {"turkish", "windows-1254"},     {"baltic", "windows-1257"},
-      {"japanese", "shift_jis"},       {"chinese-simplified", "gbk"},
-      {"chinese-traditional", "big5"}, {"korean", "euc-kr"}};
+      {"cyrillic", "windows-1251"}, {"russian", "koi8-r"},         {"polish", "windows-1250"},
+      {"greek", "windows-1253"},    {"turkish", "windows-1254"},   {"baltic", "windows-1257"},
+      {"japanese", "shift_jis"},    {"chinese-simplified", "gbk"}, {"chinese-traditional", "big5"},
+      {"korean", "euc-kr"}};
   for (const auto& [file, set] : files) {
     SCOPED_TRACE(file + " in " + set);
     const std::string sent = test::ReadBytes(test::DataFile("ris/handheld/" + file + ".ris"));
@@ -46,7 +45,8 @@ TEST_F(EndToEnd, references_in_each_handheld_set_come_back_whole) {
     EXPECT_EQ(back.substr(0, 3), kUtf8ByteOrderMark);
     EXPECT_EQ(SortedLines(back.substr(3)), SortedLines(sent));
   }
-  EXPECT_FALSE(test::Holds(test::ReadBytes(folder("tomekit.INI")), "PalmCharset")) << "one run's choice";
+  EXPECT_FALSE(test::Holds(test::ReadBytes(folder("tomekit.INI")), "PalmCharset"))
+      << "one run's choice";
 }
 
 }  // namespace
