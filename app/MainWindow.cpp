@@ -87,6 +87,20 @@ void SetBold(QWidget* widget, bool bold) {
   widget->setFont(font);
 }
 
+// A checkable item a choice, with the caption of the same place; the menu's
+// items are kept so the chosen one can be ticked.
+template <class Choice, std::size_t N, class Chosen>
+void AddChoiceItems(QMenu& menu, const Choice (&choices)[N], const char* const (&captions)[N],
+                    std::array<QAction*, N>& items, Chosen chosen) {
+  for (std::size_t i = 0; i < N; ++i) {
+    QAction* item = menu.addAction(QString::fromLatin1(captions[i]));
+    item->setCheckable(true);
+    const Choice choice = choices[i];
+    QObject::connect(item, &QAction::triggered, &menu, [chosen, choice] { chosen(choice); });
+    items[i] = item;
+  }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const std::string& dataFolder, const std::string& programFolder,
@@ -149,13 +163,8 @@ void MainWindow::buildSettingsMenu() {
   QMenu* charsets = settings->addMenu(QStringLiteral("&Character Set"));
   charsets->setObjectName(QStringLiteral("CharsetMenu"));
   const char* const captions[] = {"&Auto (detect when importing)", "&Windows-1252", "&UTF-8"};
-  for (std::size_t i = 0; i < std::size(kCharsets); ++i) {
-    QAction* item = charsets->addAction(QString::fromLatin1(captions[i]));
-    item->setCheckable(true);
-    const Charset charset = kCharsets[i];
-    connect(item, &QAction::triggered, this, [this, charset] { onCharsetChosen(charset); });
-    charsetItems_[i] = item;
-  }
+  AddChoiceItems(*charsets, kCharsets, captions, charsetItems_,
+                 [this](Charset charset) { onCharsetChosen(charset); });
   buildPalmCharsetMenu(*settings);
   // Beside the character set: what export writes for a manager that reads
   // two formats; there is nothing to choose in the other modes.
@@ -163,13 +172,8 @@ void MainWindow::buildSettingsMenu() {
   exportFormatMenu_->setObjectName(QStringLiteral("ExportFormatMenu"));
   const char* const formatCaptions[] = {"&Tab-delimited (Tomekit output style)",
                                         "&EndNote Export (%0 %A %T...)"};
-  for (std::size_t i = 0; i < std::size(kExportFormats); ++i) {
-    QAction* item = exportFormatMenu_->addAction(QString::fromLatin1(formatCaptions[i]));
-    item->setCheckable(true);
-    const ExportFormat format = kExportFormats[i];
-    connect(item, &QAction::triggered, this, [this, format] { onExportFormatChosen(format); });
-    exportFormatItems_[i] = item;
-  }
+  AddChoiceItems(*exportFormatMenu_, kExportFormats, formatCaptions, exportFormatItems_,
+                 [this](ExportFormat format) { onExportFormatChosen(format); });
 }
 
 void MainWindow::buildModeMenu() {
@@ -406,14 +410,8 @@ void MainWindow::buildPalmCharsetMenu(QMenu& settings) {
                                   "Chinese, &Simplified (GBK)",
                                   "Chinese, T&raditional (Big5)",
                                   "&Korean (EUC-KR)"};
-  static_assert(std::size(captions) == std::size(kPalmCharsets));
-  for (std::size_t i = 0; i < std::size(kPalmCharsets); ++i) {
-    QAction* item = charsets->addAction(QString::fromLatin1(captions[i]));
-    item->setCheckable(true);
-    const PalmCharset charset = kPalmCharsets[i];
-    connect(item, &QAction::triggered, this, [this, charset] { onPalmCharsetChosen(charset); });
-    palmCharsetItems_[i] = item;
-  }
+  AddChoiceItems(*charsets, kPalmCharsets, captions, palmCharsetItems_,
+                 [this](PalmCharset charset) { onPalmCharsetChosen(charset); });
 }
 
 // Kept at once, as a mode change is; the set stays chosen for this session

@@ -20,8 +20,7 @@ QString PathFromCore(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-std::optional<std::string> WordToCore(const QString& word, PalmCharset charset,
-                                      QString* lacking) {
+std::optional<std::string> WordToCore(const QString& word, PalmCharset charset, QString* lacking) {
   const QList<uint> ucs4 = word.toUcs4();
   const std::u32string characters(ucs4.begin(), ucs4.end());
   char32_t missing = 0;

@@ -159,15 +159,35 @@ void GenerateEndNoteTagged(const std::string& path, std::size_t bytes) {
   });
 }
 
+// A letter of the handheld's script for each Latin-1 letter (0xC0..0xFF):
+// the same records as a reference manager of that country saves them.
+std::string InScriptOf(PalmCharset palm, std::string_view windows1252) {
+  const char32_t firstLetter = palm == PalmCharset::Gbk ? 0x4E00 : 0x0410;  // CJK, Cyrillic
+  std::string text;
+  for (const char c : windows1252) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0xC0) {
+      AppendUtf8(firstLetter + (byte - 0xC0), text);
+    } else {
+      AppendUtf8OfWindows1252(std::string_view(&c, 1), text);
+    }
+  }
+  return text;
+}
+
 // The same records in UTF-8, as today's reference managers save them.
-void SaveAsUtf8(const std::string& path) {
+void SaveAsUtf8(const std::string& path, PalmCharset palm) {
   InputFile in;
   OutputFile out;
   if (!in.open(path) || !out.open(path + ".utf8")) std::exit(1);
   std::string utf8;
   for (auto chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
     utf8.clear();
-    AppendUtf8OfWindows1252(chunk, utf8);
+    if (palm == PalmCharset::Windows1252) {
+      AppendUtf8OfWindows1252(chunk, utf8);
+    } else {
+      utf8 = InScriptOf(palm, chunk);
+    }
     out.write(utf8);
     in.consume(chunk.size());
   }
@@ -259,7 +279,7 @@ int main(int argc, char** argv) {
     const std::string windows1252 = input + ".1252";
     if (c.utf8) {
       std::filesystem::copy_file(input, windows1252);
-      SaveAsUtf8(input);
+      SaveAsUtf8(input, c.palm);
     }
     const auto reader = c.utf8 ? Detecting(c.reader) : c.reader;
     double size = static_cast<double>(std::filesystem::file_size(input)) / 1e6;

@@ -34,9 +34,9 @@ void LogExportNames(ExportRun& run) {
 
 // The converter reads no description going back to CSV.
 [[nodiscard]] ConverterResult RunConverter(const Settings& settings, const ExportRun& run, Ui& ui) {
-  const ConverterJob job{settings.dataFolder, settings.programFolder, run.pdbPath,
-                         run.pdbPath,         run.csvPath,            {},
-                         settings.palmCharset};
+  const ConverterJob job{
+      settings.dataFolder, settings.programFolder, run.pdbPath, run.pdbPath, run.csvPath, {},
+      settings.palmCharset};
   return ConvertPdbToCsv(job, ui);
 }
 

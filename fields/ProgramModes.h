@@ -43,10 +43,10 @@ struct ModeInfo {
   const char* menuName;     // that item's object name
   const char* cliName;      // tomekit-cli's --mode, matched ignoring case
   int fieldCount;
-  const char* prefix;        // of PDB file and database names
-  const char* strategyFile;  // in the data folder
-  SettingsKey folderKey;     // of importExportFolder
-  SettingsKey charsetKey;    // of the character set of the mode's files
+  const char* prefix;          // of PDB file and database names
+  const char* strategyFile;    // in the data folder
+  SettingsKey folderKey;       // of importExportFolder
+  SettingsKey charsetKey;      // of the character set of the mode's files
   SettingsKey palmCharsetKey;  // of the handheld's character set
   // Of the format the export direction writes, for a mode whose manager
   // takes two; {} for a mode with one.

@@ -113,14 +113,17 @@ struct NullUi : SilentProgressUi {
 // comma-separated list of items in double quotes, with quotes inside doubled,
 // or no item at all when the record holds no value of a selected field. A
 // comma may end a line: the comma rule counts the selected fields, not the
-// values.
-inline std::size_t QuotedCsvLineCount(std::string_view csv) {
+// values. No item ends inside a character of the handheld's set.
+inline std::size_t QuotedCsvLineCount(std::string_view csv, PalmCharset palm) {
   const auto lines = CrLfLines(csv);
   for (const std::string_view line : lines) {
     for (std::size_t i = 0; i < line.size();) {
       Check(line[i] == '"', "CSV item without quotes");
-      for (++i; i < line.size() && (line[i] != '"' || line.substr(i, 2) == "\"\"");)
+      const std::size_t start = ++i;
+      for (; i < line.size() && (line[i] != '"' || line.substr(i, 2) == "\"\"");)
         i += line[i] == '"' ? 2 : 1;
+      const std::string_view item = line.substr(start, i - start);
+      Check(PalmCutLength(palm, item, item.size()) == item.size(), "a character cut in two");
       Check(i++ < line.size(), "CSV item without its closing quote");
       if (i < line.size()) Check(line[i++] == ',', "CSV items not separated by commas");
     }
@@ -133,8 +136,10 @@ int RunImportReader(Mode mode, const std::uint8_t* data, std::size_t size, Reade
   ClearScratch();
   Controls controls{data, size};
   const FieldSetup setup = SetUpFields(mode, controls);
+  const PalmCharset palm = kPalmCharsets[controls.next() % std::size(kPalmCharsets)];
   ImportRun run{.inputPath = WriteInput("input.txt", data, size),
-                .csvPath = ScratchFolder() + "/output.csv"};
+                .csvPath = ScratchFolder() + "/output.csv",
+                .palm = palm};
   // As the import does by default, so UTF-8 exports take the transcoding way.
   run.inputText =
       DetectFileCharset(run.inputPath) == Charset::Utf8 ? InputText::Utf8 : InputText::Windows1252;
@@ -147,7 +152,8 @@ int RunImportReader(Mode mode, const std::uint8_t* data, std::size_t size, Reade
   Check(result.truncated >= 0 && result.truncated <= result.records && result.replaced >= 0 &&
             result.replaced <= result.records,
         "more cut records, or records with replaced characters, than records");
-  Check(QuotedCsvLineCount(ReadAll(run.csvPath)) == static_cast<std::size_t>(result.records) + 1,
+  Check(QuotedCsvLineCount(ReadAll(run.csvPath), palm) ==
+            static_cast<std::size_t>(result.records) + 1,
         "CSV lines differ from the header and the records counted");
   return 0;
 }

@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::NullUi ui;
   MessagePump pump(ui);
   Log log;
-  TagLineScanner scanner(rule, marked, log);
+  TagLineScanner scanner(rule, marked ? std::optional(kReplacedMark) : std::nullopt, log);
   scanner.scan(in, pump);
   scanner.finish();
   fuzz::Check(log.ended, "no end");

@@ -112,7 +112,8 @@ bool WriteCsvRecord(OutputFile& out, const CsvRecord& record, PalmCharset charse
     const ValueBuffer& value = fields.value(n);
     std::string_view text = value.kept();
     if (value.length() > value.limit()) {
-      text = text.substr(0, CutLengthKeepingPairs(text.substr(0, PalmCutLength(charset, text, text.size()))));
+      text = text.substr(
+          0, CutLengthKeepingPairs(text.substr(0, PalmCutLength(charset, text, text.size()))));
       cut = true;
     }
     out.put('"');

@@ -56,7 +56,6 @@ private:
 
 // Writes the finished record as one CSV line; an empty value becomes one
 // blank. True when at least one value was cut to its maxWidth.
-[[nodiscard]] bool WriteCsvRecord(OutputFile& out, const CsvRecord& record,
-                                  PalmCharset charset);
+[[nodiscard]] bool WriteCsvRecord(OutputFile& out, const CsvRecord& record, PalmCharset charset);
 
 }  // namespace tk

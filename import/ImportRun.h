@@ -27,7 +27,7 @@ struct ImportRun {
   std::string palmName;   // the database name, in double quotes
   InputText inputText = InputText::Windows1252;
   PalmCharset palm = PalmCharset::Windows1252;  // what the CSV and IFO are written in
-  std::vector<std::string> log;  // lines for the diagnostic log, in order
+  std::vector<std::string> log;                 // lines for the diagnostic log, in order
   // The work files this run wrote, removed when the user stops it.
   std::vector<std::string> written;
 

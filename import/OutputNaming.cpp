@@ -3,9 +3,9 @@
 #include "converter/WorkFileNames.h"
 #include "fields/PalmFolders.h"
 #include "fields/ProgramModes.h"
-#include "platform/PalmCharset.h"
 #include "platform/Files.h"
 #include "platform/NameLength.h"
+#include "platform/PalmCharset.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 

@@ -32,7 +32,8 @@ using ByteKinds = std::array<ByteKind, 256>;
 // the handheld's set, so the table is made for each file.
 ByteKinds MakeKinds(Export kind, const ImportRun& run) {
   ByteKinds kinds{};
-  if (const auto mark = run.replacedMark()) kinds[static_cast<unsigned char>(*mark)] = kLostCharacter;
+  if (const auto mark = run.replacedMark())
+    kinds[static_cast<unsigned char>(*mark)] = kLostCharacter;
   kinds[0x09] = kTab;
   kinds[0x0A] = kLineBreak;
   kinds[0x22] = kQuote;

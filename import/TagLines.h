@@ -56,6 +56,8 @@ public:
         events_(events) {
     head_.reserve(rule.longest);
   }
+  // A bool would pass for a mark of 0x01.
+  TagLineScanner(const TagHeadRule& rule, bool marked, Events& events) = delete;
 
   // Reads the rest of in, pumping messages as it goes; returns at its end or
   // when the user stops (pump.stopped()).

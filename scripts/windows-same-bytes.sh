@@ -30,7 +30,8 @@ convert() {
   local prog="$base/Programme Tomé" palm="$base/Palm Ünstall" refs="$base/Références Août"
   mkdir -p "$prog" "$palm" "$refs"
   local inputs=() cli=("$prog/tomekit-cli") path=(printf '%s')
-  for input in "$@"; do cp "$root/tests/data/$input" "$refs/Grüße $(basename "$input")"; done
+  # Names the handheld sets write as two-byte characters, too.
+  for input in "$@"; do cp "$root/tests/data/$input" "$refs/Grüße 東京 $(basename "$input")"; done
   if [ "$side" = windows ]; then
     cp "$windows_bin/tomekit-cli.exe" "$windows_bin/jconv5.exe" "$prog/"
     cli=(wine "$prog/tomekit-cli.exe") path=(winepath -w)

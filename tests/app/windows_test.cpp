@@ -121,16 +121,20 @@ protected:
 };
 
 // ProCite first: a narrower mode must be able to follow a wider one. Each
-// mode has its own character set, saved and ticked when the mode returns.
-// Leaving a mode keeps its ticks, widths and words, as closing does.
+// mode has its own character sets, saved and ticked when the mode returns,
+// and its popup words are in its handheld's set. Leaving a mode keeps its
+// ticks, widths and words, as closing does.
 TEST_F(AppTest, each_mode_sizes_the_window_and_keeps_what_was_left_there_and_its_character_set) {
   auto charsets = [&] { return window->findChild<QMenu*>("CharsetMenu")->actions(); };
+  auto palmSets = [&] { return window->findChild<QMenu*>("PalmCharsetMenu")->actions(); };
   ASSERT_EQ(charsets().size(), 3);
+  ASSERT_EQ(palmSets().size(), 11);
   charsets()[2]->trigger();
+  palmSets()[7]->trigger();                     // Japanese
   window->fieldCheckBox(20)->setChecked(true);  // EndNote's, as below
   window->widthBox(6)->setText("  5");          // the least, blanks before it allowed
   window->widthBox(7)->setText("4");            // mended to 3990 on the way out, as at close
-  properties(4, Ok(1, "40", "Book\nJournal"));
+  properties(4, Ok(1, "40", QString::fromUtf8("Book\n\xE6\x9D\xB1\xE4\xBA\xAC")));
   const struct {
     Mode mode;
     QStringList buttonsMenuAndControls;  // import, export, ticked menu item, field controls
@@ -170,11 +174,13 @@ TEST_F(AppTest, each_mode_sizes_the_window_and_keeps_what_was_left_there_and_its
   EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
   EXPECT_EQ(window->widthBox(20)->text(), "77");
   EXPECT_TRUE(charsets()[1]->isChecked());  // each set came back from the settings file
+  EXPECT_TRUE(palmSets()[0]->isChecked());
   window->onModeChosen(Mode::EndNote);
   EXPECT_TRUE(window->fieldCheckBox(20)->isChecked());
   EXPECT_EQ(window->widthBox(6)->text() + "," + window->widthBox(7)->text(), "5,3990");
-  EXPECT_EQ(words(4), (std::vector<std::string>{"Book", "Journal"}));
+  EXPECT_EQ(words(4), (std::vector<std::string>{"Book", "\x93\x8C\x8B\x9E"}));
   EXPECT_TRUE(charsets()[2]->isChecked());
+  EXPECT_TRUE(palmSets()[7]->isChecked());
   EXPECT_EQ(boxes, QStringList{"E:Field Size must be between 5 and 3990"});
 }
 

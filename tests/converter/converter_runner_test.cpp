@@ -41,9 +41,13 @@ struct ConverterRun {
   }
   ConverterJob job(const std::string& destination, const std::string& source = "refs.csv") {
     const std::string& folder = program.path();  // data and converter alike
-    return {
-        folder,          folder, "shown.txt", program.file(source), destination,
-        program.file("refs.IFO"), PalmCharset::Windows1252};
+    return {folder,
+            folder,
+            "shown.txt",
+            program.file(source),
+            destination,
+            program.file("refs.IFO"),
+            PalmCharset::Windows1252};
   }
   ConverterOutcome toPdb(const std::string& destination) {
     return Told(ConvertCsvToPdb(job(destination), ui, "\"EN-My Refs\""), ui).outcome;

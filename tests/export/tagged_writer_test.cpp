@@ -105,7 +105,9 @@ TEST(tagged_writer_test, values_leave_the_handheld_set_split_at_its_own_marks) {
       {"GBK to UTF-8", PalmCharset::Gbk, Charset::Utf8, "\xB1\xB1\xFF\xBE\xA9\x85\x40",
        "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xE5\x8C\x97\r\nN1  - \xE4\xBA\xAC\xE5\x8C\x91\r\n"},
       {"Cyrillic to Windows-1252", PalmCharset::Windows1251, Charset::Windows1252,
-       "\xC0 \x88\x85" "b", "TY  - JOUR\r\nN1  - ? \x80\r\nN1  - b\r\n"},
+       "\xC0 \x88\x85"
+       "b",
+       "TY  - JOUR\r\nN1  - ? \x80\r\nN1  - b\r\n"},
   };
   for (const auto& c : cases) {
     Conversion run;

@@ -35,7 +35,8 @@ ReadBack Read(Settings& settings, const std::string& text, std::string* unused =
           settings.palmInstallFolder,
           settings.palmBackupFolder,
           settings.hotSyncUserId,
-          std::string(CharsetName(settings.charset))};
+          std::string(CharsetName(settings.charset)) + " " +
+              std::string(PalmCharsetName(settings.palmCharset))};
 }
 
 Settings RefManSettings(const test::TempFolder& dir) {
@@ -59,15 +60,18 @@ TEST(settings_test, values_are_read_as_they_stand_and_absent_ones_are_the_defaul
   EXPECT_EQ(Read(settings,
                  "[UserInfo]\r\nuserHSCode=007\r\nPCPath=/refs/pc/\r\nENPath=/refs/en\r\n"
                  "PalmInPath=/palm/backup\\\r\n[Tomekit]\r\nprogMode=0x2\r\n"
-                 "ENCharset=utf-8\r\nPCCharset=UTF-8\r\n"),
+                 "ENCharset=utf-8\r\nPCCharset=UTF-8\r\nPCPalmCharset=GBK\r\n"
+                 "ENPalmCharset=big5\r\n"),
             (ReadBack{Mode::ProCite, "/refs/pc/", DefaultFolder(settings), "/palm/backup\\", "007",
-                      "utf-8"}));
+                      "utf-8 gbk"}));
   EXPECT_EQ(Read(settings, "[Tomekit]\r\nProgMode=3\r\n").mode, Mode::ProCiteGeneric);
   const std::string folder = DefaultFolder(settings);
   for (const std::string mode : {"two", "4", "-1"})
-    EXPECT_EQ(
-        Read(settings, "[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nProgMode=" + mode),
-        (ReadBack{Mode::EndNote, "/en", folder, folder, "0", "auto"}))
+    EXPECT_EQ(Read(settings,
+                   "[UserInfo]\nENPath=/en\n[Tomekit]\nENCharset=latin1\nENPalmCharset=utf-8\n"
+                   "ProgMode=" +
+                       mode),
+              (ReadBack{Mode::EndNote, "/en", folder, folder, "0", "auto windows-1252"}))
         << mode;
 }
 
@@ -82,14 +86,14 @@ TEST(settings_test, a_bom_is_skipped_and_values_that_cant_be_used_are_the_defaul
   EXPECT_EQ(Read(settings, "\xEF\xBB\xBF[UserInfo]\r\nPalmOutPath=/palm/in\r\nuserHSCode=12\r\n",
                  &unused),
             (ReadBack{Mode::EndNote, DefaultFolder(settings), "/palm/in", DefaultFolder(settings),
-                      "12", "auto"}));
+                      "12", "auto windows-1252"}));
   EXPECT_EQ(unused, "");
   const std::string folder = DefaultFolder(settings);
   EXPECT_EQ(Read(settings,
                  "[UserInfo]\nPalmOutPath=\nPalmInPath=\"/palm/backup\"\nRMPath=~/refs\n"
                  "userHSCode=../12\n[Tomekit]\nProgMode=1\n",
                  &unused),
-            (ReadBack{Mode::RefMan, folder, folder, folder, "0", "auto"}));
+            (ReadBack{Mode::RefMan, folder, folder, folder, "0", "auto windows-1252"}));
   EXPECT_EQ(unused,
             "Some values of " + IniFile(settings.settingsFile).fullPath() +
                 " were not used:\nPalmOutPath is empty, so " + folder +

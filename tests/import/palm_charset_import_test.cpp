@@ -43,10 +43,12 @@ TEST(palm_charset_import_test, values_arrive_in_the_handhelds_set) {
       {"GBK: in RIS the degree sign is text; a character GBK lacks is replaced", Mode::RefMan,
        PalmCharset::Gbk, Charset::Utf8, 20,
        "TY  - JOUR\nT1  - " + kNorth + kCapital + " 20" + kDegree + "C \xC2\xA9\nER  - \n",
-       std::string(kOneReplaced) + "\n\"JOUR\",\"\",\"\xB1\xB1\xBE\xA9 20\xA1\xE3" + "C ?\",\"\"\r\n"},
-      {"Big5: a line break inside a value is 0xFF", Mode::ProCite, PalmCharset::Big5,
-       Charset::Utf8, 20, "a\nb\t" + kTai + kNorth + "\r\n",
-       "1 Records Transferred to  JFile\n\"a\xFF" "b\",\"\xBB\x4F\xA5\x5F\",\r\n"},
+       std::string(kOneReplaced) + "\n\"JOUR\",\"\",\"\xB1\xB1\xBE\xA9 20\xA1\xE3" +
+           "C ?\",\"\"\r\n"},
+      {"Big5: a line break inside a value is 0xFF", Mode::ProCite, PalmCharset::Big5, Charset::Utf8,
+       20, "a\nb\t" + kTai + kNorth + "\r\n",
+       "1 Records Transferred to  JFile\n\"a\xFF"
+       "b\",\"\xBB\x4F\xA5\x5F\",\r\n"},
       {"KOI8-R: the character on the line-break byte is replaced, an ellipsis is dots",
        Mode::EndNote, PalmCharset::Koi8R, Charset::Utf8, 20,
        kMoscow + "\t" + kCornerUpLeft + kEllipsis + kDegree,
@@ -54,9 +56,10 @@ TEST(palm_charset_import_test, values_arrive_in_the_handhelds_set) {
       {"Windows-1252 files are read as such: the euro moves, what is lacking is replaced",
        Mode::EndNote, PalmCharset::Windows1251, Charset::Windows1252, 20, "\x80\t\xC5\xB0",
        std::string(kOneReplaced) + "\n\"\x88\",\"?\",\r\n"},
-      {"EUC-KR: a width of 5 bytes keeps two whole characters", Mode::EndNote,
-       PalmCharset::EucKr, Charset::Utf8, 5, "x\t" + kSeoul + kDegree,
-       "1 Records Transferred to  JFile. Number of truncated records: 1\n\"x\",\"\xBC\xAD\xBF\xEF\",\r\n"},
+      {"EUC-KR: a width of 5 bytes keeps two whole characters", Mode::EndNote, PalmCharset::EucKr,
+       Charset::Utf8, 5, "x\t" + kSeoul + kDegree,
+       "1 Records Transferred to  JFile. Number of truncated records: "
+       "1\n\"x\",\"\xBC\xAD\xBF\xEF\",\r\n"},
       // Counted as cut only when the value is, not its doubled quotes.
       {"Shift_JIS: a doubled quote and a character share the width", Mode::RefMan,
        PalmCharset::ShiftJis, Charset::Utf8, 5,
@@ -72,7 +75,8 @@ TEST(palm_charset_import_test, values_arrive_in_the_handhelds_set) {
     EXPECT_EQ(Imported(run, c.input), c.expected) << c.behaviour;
     const std::string args = test::ReadBytes(run.program.file("args.txt"));
     EXPECT_EQ(args.find("\n--line-break=ff\n") != std::string::npos, IsDoubleByte(c.palm))
-        << c.behaviour << ": the converter is told the mark\n" << args;
+        << c.behaviour << ": the converter is told the mark\n"
+        << args;
   }
 }
 
@@ -81,8 +85,9 @@ TEST(palm_charset_import_test, values_arrive_in_the_handhelds_set) {
 TEST(palm_charset_import_test, database_names_are_cut_where_a_character_ends) {
   DriverRun run(Mode::EndNote);
   run.settings.palmCharset = PalmCharset::ShiftJis;
-  const std::string cities = "a\xE6\x9D\xB1\xE4\xBA\xAC\xE5\xA4\xA7\xE9\x98\xAA\xE5\x90\x8D"
-                             "\xE5\x8F\xA4\xE5\xB1\x8B\xE6\xA8\xAA";  // a + 8 characters
+  const std::string cities =
+      "a\xE6\x9D\xB1\xE4\xBA\xAC\xE5\xA4\xA7\xE9\x98\xAA\xE5\x90\x8D"
+      "\xE5\x8F\xA4\xE5\xB1\x8B\xE6\xA8\xAA";  // a + 8 characters
   ImportRun import;
   import.inputPath = run.input(cities + ".txt", "x");
   NameImportOutputs(run.settings, Mode::EndNote, import);

@@ -44,7 +44,10 @@ TEST(command_line_test, parses_tomekits_two_command_lines) {
     const std::optional<Command> c = ParseCommandLine(args);
     const auto mark = c ? static_cast<unsigned char>(c->lineBreak) : 0x85;
     EXPECT_EQ(c ? std::to_string(c->direction) + " " + c->input + " " + c->output + " [" + c->name +
-                      "] " + c->ifo + (mark == 0xFF ? ", line break ff" : mark == 0x85 ? "" : "?")
+                      "] " + c->ifo +
+                      (mark == 0xFF   ? ", line break ff"
+                       : mark == 0x85 ? ""
+                                      : "?")
                 : "usage",
               expected);
   }
