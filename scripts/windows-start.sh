@@ -12,8 +12,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${1:-$root/build-windows}
 shot=${2:-$build/window.png}
-# fonts-wine: the title bars' buttons are drawn in its Marlett.
-scripts/install-deps.sh wine fonts-wine xvfb xauth x11-apps x11-utils python3
+scripts/install-deps.sh wine xvfb xauth x11-apps x11-utils python3
 run=$(mktemp -d /tmp/tomekit-start-XXXXXX)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$run"' EXIT
 # No menu entries on this machine for what Wine sets up.
