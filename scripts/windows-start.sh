@@ -4,8 +4,9 @@
 # desktop window, where Wine draws the title bars as Windows does. Waits for
 # the main window, takes its picture, frame and title bar included, and
 # fails when the picture is blank.
-# Xvfb is given 24-bit colour: xvfb-run's own default of 8 bits a pixel, a
-# palette, leaves Qt's windows black there.
+# The main window takes 8 to 17 seconds to show under Wine here; a picture
+# taken before then is Xvfb's empty black screen, so the window is waited for
+# by its title.
 # Usage: scripts/windows-start.sh [BUILD_DIR [SCREENSHOT.png]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
