@@ -12,9 +12,24 @@ set(CPACK_VERBATIM_VARIABLES ON)
 
 if(WIN32)
   # The zip is a program folder: unpacked anywhere the user may write, it
-  # keeps its data beside the programs, README included.
-  set(CPACK_GENERATOR ZIP)
+  # keeps its data beside the programs, README included. The installer puts
+  # the same folder into Program Files, which a user can't write, so there
+  # the data go to %APPDATA%\Tomekit; its uninstaller removes only what it
+  # installed and leaves them.
+  set(CPACK_GENERATOR ZIP NSIS)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${TOMEKIT_INSTALL_PROGRAM_FOLDER})
+  set(CPACK_NSIS_PACKAGE_NAME Tomekit)
+  set(CPACK_NSIS_DISPLAY_NAME Tomekit)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY Tomekit)
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tomekit)
+  set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  # The Start menu entry: the window, in the program folder's top.
+  set(CPACK_PACKAGE_EXECUTABLES tomekit Tomekit)
+  set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+  # The programs are 64-bit: so is the installer, which a 64-bit Wine can
+  # also run. makensis makes 32-bit ones unless told.
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 else()
   set(CPACK_GENERATOR DEB)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tomekit)

@@ -78,12 +78,14 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
       [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {
         run.inputPath = file;
         NameImportOutputs(settings, setup.mode, run);
-        const std::string warning = claims.claim(run.inputPath, run.pdbPath, run.palmName);
+        // Names are told in UTF-8, as every message is.
+        const std::string shownName = Utf8OfPalm(run.palm, run.palmName);
+        const std::string warning = claims.claim(run.inputPath, run.pdbPath, shownName);
         if (!warning.empty()) return warning;
         // An earlier command's database counts as much as this choice's.
         const std::string installed = InstalledDatabaseNamed(settings, run);
         if (installed.empty()) return warning;
-        return DatabaseInstalledText(file, installed, Utf8OfPalm(run.palm, run.palmName));
+        return DatabaseInstalledText(file, installed, shownName);
       },
       [&](ImportRun& run) { return RunImport(settings, setup, run, ui); });
 }

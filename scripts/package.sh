@@ -5,7 +5,10 @@
 #     names the Qt libraries and the Qt platform plugins as dependencies; apt
 #     can resolve them (a simulated install); unpacked into a throw-away root,
 #     every program finds its libraries and tomekit-cli runs;
-#   - the zip: one folder holding tomekit-cli.exe, jconv5.exe and README.md.
+#   - the zip: one folder holding tomekit.exe, tomekit-cli.exe, jconv5.exe
+#     and README.md;
+#   - the installer: the same files, and installed and uninstalled again in a
+#     throw-away Wine prefix (scripts/windows-installer-check.sh).
 # Usage: scripts/package.sh [BUILD_DIR [WINDOWS_BUILD_DIR]]
 #   (defaults build and build-windows, both built already; a missing Windows
 #   build is skipped)
@@ -14,7 +17,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${1:-$root/build}
 windows=${2:-$root/build-windows}
-scripts/install-deps.sh dpkg-dev qt6-qpa-plugins
+scripts/install-deps.sh dpkg-dev qt6-qpa-plugins nsis
 
 fail() { echo "package check: $*" >&2; exit 1; }
 
@@ -60,12 +63,16 @@ if [ ! -d "$windows" ]; then
   exit 0
 fi
 rm -rf "$windows/packages"
-(cd "$windows" && cpack -G ZIP >packages.log 2>&1) || { cat "$windows/packages.log" >&2; fail "cpack failed"; }
+(cd "$windows" && cpack -G "ZIP;NSIS" >packages.log 2>&1) || { cat "$windows/packages.log" >&2; fail "cpack failed"; }
 zips=("$windows"/packages/tomekit-*.zip)
 [ ${#zips[@]} -eq 1 ] && [ -f "${zips[0]}" ] || fail "cpack made no single tomekit-*.zip"
 zip=${zips[0]}
 top=$(basename "$zip" .zip)
 listed=$(cd "$windows" && cmake -E tar tf "$zip" | grep -v '/$' | sort)
-expected=$(printf '%s\n' "$top/README.md" "$top/jconv5.exe" "$top/tomekit-cli.exe")
+expected=$(printf '%s\n' "$top/README.md" "$top/jconv5.exe" "$top/tomekit-cli.exe" "$top/tomekit.exe" | sort)
 [ "$listed" = "$expected" ] || fail "$(basename "$zip") holds:"$'\n'"$listed"
 echo "$(basename "$zip"): $(du -k "$zip" | cut -f1) KB, $(tr '\n' ' ' <<<"$listed")"
+
+installers=("$windows"/packages/tomekit-*.exe)
+[ ${#installers[@]} -eq 1 ] && [ -f "${installers[0]}" ] || fail "cpack made no single tomekit-*.exe installer"
+scripts/windows-installer-check.sh "${installers[0]}"

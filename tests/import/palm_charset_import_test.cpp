@@ -93,7 +93,15 @@ TEST(palm_charset_import_test, database_names_are_cut_where_a_character_ends) {
   NameImportOutputs(run.settings, Mode::EndNote, import);
   LogImportNames(import);
   EXPECT_EQ(import.palmName, "\"EN-a\x93\x8C\x8B\x9E\x91\xE5\x8D\xE3\x96\xBC\x8C\xC3\x89\xAE\"");
-  EXPECT_EQ(import.log.back(), "Palm Name is \"EN-" + cities.substr(0, 1 + 7 * 3) + "\"");
+  const std::string shown = "\"EN-" + cities.substr(0, 1 + 7 * 3) + "\"";
+  EXPECT_EQ(import.log.back(), "Palm Name is " + shown);
+  // Two names alike in their first 19 bytes make one database, said in UTF-8.
+  const test::Lines chosen = {run.input(cities + "1.txt", "x" + test::kEndNoteEnd),
+                              run.input(cities + "2.txt", "y" + test::kEndNoteEnd)};
+  (void)run.importFiles(chosen);
+  EXPECT_TRUE(test::Holds(
+      run.ui.messages.at(0).text,
+      chosen[1] + " replaces the result of " + chosen[0] + ": both make the database " + shown));
 }
 
 }  // namespace tk
