@@ -77,6 +77,11 @@ inline std::string HotSyncIdNotUsedText(std::string_view value) {
   return "userHSCode \"" + std::string(value) +
          "\" is not a whole number, so the HotSync ID 0 is used.";
 }
+inline std::string PalmDesktopUsersUnreadText(std::string_view usersFile) {
+  return "Palm Desktop's list of users " + std::string(usersFile) +
+         " could not be read, so the Palm install folder and HotSync ID of the settings are "
+         "used.";
+}
 inline std::string SettingsNotUsedText(std::string_view fullPath, std::string_view lines) {
   return "Some values of " + std::string(fullPath) + " were not used:\n" + std::string(lines);
 }

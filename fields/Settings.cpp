@@ -49,6 +49,33 @@ void ReadPalmSync(const IniFile& ini, Settings& settings, std::string& problems)
   }
 }
 
+const PalmDesktopUser* PalmDesktopUserOf(const Settings& settings) {
+  constexpr std::string_view kNoId = "0";
+  return settings.hotSyncUserId == kNoId
+             ? DefaultPalmDesktopUser(settings.palmDesktop)
+             : PalmDesktopUserWithId(settings.palmDesktop, settings.hotSyncUserId);
+}
+
+// An install folder saved by an earlier start that knew no Palm Desktop is
+// the default, not the user's own.
+void TakePalmDesktopUser(const IniFile& ini, Settings& settings) {
+  settings.installFromPalmDesktop = false;
+  settings.palmDesktop = FindPalmDesktop(InstallRequestStore());
+  const std::string saved = Read(ini, settings_key::kPalmOutPath, "");
+  if (!saved.empty() && saved != DefaultFolder(settings)) return;
+  const PalmDesktopUser* user = PalmDesktopUserOf(settings);
+  if (!user) return;
+  settings.palmInstallFolder = InstallFolderOf(settings.palmDesktop, *user);
+  settings.hotSyncUserId = user->id;
+  settings.installFromPalmDesktop = true;
+}
+
+// The install folder and HotSync ID, unless they are Palm Desktop's.
+[[nodiscard]] bool WriteUnlessFound(IniFile& ini, const Settings& settings, SettingsKey key,
+                                    const std::string& value) {
+  return settings.installFromPalmDesktop || Write(ini, key, value);
+}
+
 // A key only once it holds something, so files that never chose it stay as
 // they were.
 [[nodiscard]] bool WriteChosen(IniFile& ini, SettingsKey key, const std::string& value) {
@@ -103,14 +130,17 @@ std::string ReadSettings(Settings& settings) {
   settings.mode =
       ModeFromNumber(ini.readInteger(mode.section, mode.name, ModeNumber(Mode::EndNote)))
           .value_or(Mode::EndNote);
+  TakePalmDesktopUser(ini, settings);
   settings.importExportFolder = ReadFolder(ini, InfoOf(settings.mode).folderKey, folder, &problems);
   settings.charset = ReadModeCharset(settings, settings.mode);
   settings.palmCharset = ReadModePalmCharset(settings, settings.mode);
   settings.exportFormat = ReadModeExportFormat(settings, settings.mode);
   ReadPalmSync(ini, settings, problems);
-  if (problems.empty()) return {};
+  if (problems.empty()) return settings.palmDesktop.problem;
   problems.pop_back();
-  return SettingsNotUsedText(ini.fullPath(), problems);
+  const std::string unused = SettingsNotUsedText(ini.fullPath(), problems);
+  if (settings.palmDesktop.problem.empty()) return unused;
+  return unused + "\n\n" + settings.palmDesktop.problem;
 }
 
 std::string_view ExportFormatName(ExportFormat format) {
@@ -166,10 +196,10 @@ std::string ReadModeFolder(const Settings& settings, Mode mode) {
 
 bool WriteSettings(const Settings& settings) {
   IniFile ini(settings.settingsFile);
-  return Write(ini, settings_key::kPalmOutPath, settings.palmInstallFolder) &&
+  return WriteUnlessFound(ini, settings, settings_key::kPalmOutPath, settings.palmInstallFolder) &&
          Write(ini, settings_key::kPalmInPath, settings.palmBackupFolder) &&
          Write(ini, InfoOf(settings.mode).folderKey, settings.importExportFolder) &&
-         Write(ini, settings_key::kHotSyncUserId, settings.hotSyncUserId) &&
+         WriteUnlessFound(ini, settings, settings_key::kHotSyncUserId, settings.hotSyncUserId) &&
          WriteProgMode(settings, settings.mode) &&
          WriteChosen(ini, settings_key::kPalmSyncFolder, settings.palmSyncFolder) &&
          WriteChosen(ini, settings_key::kPalmSyncUser, settings.palmSyncUser);

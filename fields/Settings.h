@@ -3,6 +3,7 @@
 // the mode, the reference manager's folder of the mode, the Palm folders and
 // the HotSync user ID (keys in SettingsKeys.h and the mode rows). Each key
 // goes to the file at once.
+#include "fields/PalmDesktop.h"
 #include "fields/ProgramModes.h"
 #include "platform/Charset.h"
 #include "platform/PalmCharset.h"
@@ -42,6 +43,11 @@ struct Settings {
   // each database; both empty unless the user chose them.
   std::string palmSyncFolder = {};
   std::string palmSyncUser = {};
+  // Palm Desktop as found at start. When the install folder and HotSync ID
+  // are those of one of its users, they are not saved: the next start finds
+  // them again, as Palm Desktop then has them.
+  PalmDesktop palmDesktop = {};
+  bool installFromPalmDesktop = false;
 };
 
 // Settings kept in dataFolder, the file named after the program
@@ -61,6 +67,9 @@ std::string DefaultFolder(const Settings& settings);
 // starts, and a HotSync ID that is no whole number would name no Palm user:
 // each is taken as not set. The message that names them (see
 // SettingsNotUsedText), empty when every value was used.
+// When the file names no install folder (or the default one), Palm Desktop's
+// user (the one of the file's HotSync ID, else its last) gives the install
+// folder and ID; a list of users that can't be read is said after the rest.
 [[nodiscard]] std::string ReadSettings(Settings& settings);
 // The saved folder of a mode, or the default (for one not set, as above).
 std::string ReadModeFolder(const Settings& settings, Mode mode);
@@ -89,7 +98,8 @@ ExportFormat ReadModeExportFormat(const Settings& settings, Mode mode);
 [[nodiscard]] bool WriteModeExportFormat(const Settings& settings);
 
 // Palm folders, the mode's folder, HotSync ID, mode, palm-sync's folder and
-// user (those two only once chosen); stops at the first key
+// user (those two only once chosen; the install folder and ID only when
+// they are not Palm Desktop's); stops at the first key
 // that can't be written (the keys before it are written). False then.
 [[nodiscard]] bool WriteSettings(const Settings& settings);
 // The mode alone, as a mode change records it at once.

@@ -68,13 +68,6 @@ std::string EntryName(const std::string& pdb, PalmCharset charset) {
   return name + ".pdb";
 }
 
-bool ReadWhole(const std::string& path, std::string& bytes) {
-  InputFile in;
-  if (!in.open(path) || in.kind() != FileKind::Regular) return false;
-  for (int c = in.get(); c >= 0; c = in.get()) bytes += static_cast<char>(c);
-  return !in.failed();
-}
-
 std::uint64_t BytesIn(const std::vector<ZipEntry>& entries) {
   std::uint64_t size = 0;
   for (const ZipEntry& entry : entries) size += entry.bytes.size();
@@ -122,7 +115,7 @@ std::string WriteDatabaseZip(const std::string& zipPath, const std::vector<std::
   std::vector<ZipEntry> entries;
   for (const std::string& pdb : pdbPaths) {
     ZipEntry entry;
-    if (!ReadWhole(pdb, entry.bytes)) return ZipNotWrittenText(zipPath, CannotReadText(pdb));
+    if (!ReadFileBytes(pdb, entry.bytes)) return ZipNotWrittenText(zipPath, CannotReadText(pdb));
     entry.name = EntryName(entry.bytes, charset);
     // The emulator keeps one database of a name, as the handheld does.
     std::erase_if(entries, [&](const ZipEntry& e) { return e.name == entry.name; });

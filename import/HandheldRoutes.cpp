@@ -10,12 +10,24 @@
 namespace tk {
 namespace {
 
+// Palm Desktop's user's name where the ID is one of them.
+std::string HotSyncUserShown(const Settings& settings) {
+  const PalmDesktopUser* user = PalmDesktopUserWithId(settings.palmDesktop, settings.hotSyncUserId);
+  return user ? user->name : settings.hotSyncUserId;
+}
+
 void RequestHotSync(const Settings& settings, InstallRequestStore& store, Handover& handover) {
+  // Without Palm Desktop no HotSync Manager reads the registry: a key made
+  // there would only hide that nothing installs the database.
+  if (store.readByHotSync() && settings.palmDesktop.folder.empty()) {
+    handover.routes.emplace_back(kNoPalmDesktop);
+    return;
+  }
   const InstallStoreResult result = RequestHotSyncInstall(settings, store);
   if (result != InstallStoreResult::Ok) {
     handover.problems.push_back(PlainNotice(InstallRequestMessage(settings, result)));
   } else if (store.readByHotSync()) {
-    handover.routes.push_back(QueuedForHotSyncText(settings.hotSyncUserId));
+    handover.routes.push_back(QueuedForHotSyncText(HotSyncUserShown(settings)));
   }
 }
 

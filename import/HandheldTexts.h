@@ -11,6 +11,9 @@ namespace tk {
 inline std::string QueuedForHotSyncText(std::string_view userId) {
   return "queued for HotSync user " + std::string(userId);
 }
+inline constexpr char kNoPalmDesktop[] =
+    "no Palm Desktop was found to queue it for HotSync: install it from there with the "
+    "program you sync with";
 inline constexpr char kAddedToJPilotList[] = "added to J-Pilot's install list";
 inline constexpr char kAlreadyOnJPilotList[] = "already on J-Pilot's install list";
 inline std::string CopiedForPalmSyncText(std::string_view user) {

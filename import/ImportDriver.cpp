@@ -14,6 +14,7 @@
 #include "import/ImportMessages.h"
 #include "import/OutputNaming.h"
 #include "platform/Charset.h"
+#include "platform/Files.h"
 #include "platform/InstallRequestStore.h"
 
 namespace tk {
@@ -73,6 +74,9 @@ std::string ImportChosenFiles(const Settings& settings, FieldSetup& setup,
                               std::vector<std::string>& log, Ui& ui,
                               const std::vector<std::string>& chosen, const FileDone& onDone) {
   if (!chosen.empty()) ui.processMessages();
+  // Palm Desktop makes a user's Install folder only once something waits
+  // there; one that can't be made is told as the database can't be written.
+  if (settings.installFromPalmDesktop) (void)CreateFolders(settings.palmInstallFolder);
   return ForEachChosenFile<ImportRun>(
       chosen, log, ui, onDone,
       [&](const std::string& file, ImportRun& run, DestinationClaims& claims) {

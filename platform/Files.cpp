@@ -197,6 +197,17 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
   return !in.failed();
 }
 
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  InputFile in;
+  if (!in.open(path) || in.kind() != FileKind::Regular) return false;
+  bytes.clear();
+  for (std::string_view chunk = in.buffered(); !chunk.empty(); chunk = in.buffered()) {
+    bytes += chunk;
+    in.consume(chunk.size());
+  }
+  return !in.failed();
+}
+
 // ---- OutputFile
 
 namespace {

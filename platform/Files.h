@@ -79,6 +79,9 @@ std::string PartFileOf(const std::string& target);
 // Reads a whole text file as lines; LF, CR LF and a lone CR end a line.
 // False when the file can't be opened or read.
 [[nodiscard]] bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+// The whole of a regular file, as it is. False when it can't be opened or
+// read, or is no regular file (a FIFO would wait for a writer).
+[[nodiscard]] bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // What a file is transcoded from and into as it is read.
 struct Transcoding {

@@ -41,6 +41,24 @@ std::optional<std::uint32_t> RegistryValue(const std::string& keyPath,
   }
   return static_cast<std::uint32_t>(data);
 }
+
+std::optional<std::string> RegistryText(const std::string& keyPath, const std::string& valueName) {
+  const std::wstring key = WideFromUtf8(keyPath);
+  const std::wstring name = WideFromUtf8(valueName);
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
+                   &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
+                   text.data(), &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  text.resize(wcsnlen(text.c_str(), text.size()));
+  return Utf8FromWide(text);
+}
 #endif
 
 }  // namespace
@@ -93,11 +111,23 @@ std::optional<std::uint32_t> InstallRequestStore::value(const std::string& keyPa
   if (file_.empty()) return RegistryValue(keyPath, valueName);
 #endif
   if (file_.empty()) return std::nullopt;
-  const std::string absent = "-";
-  std::string text = IniFile(file_).readString(keyPath, valueName, absent);
+  const std::optional<std::string> saved = text(keyPath, valueName);
   std::int32_t number = 0;
-  if (text == absent || !ParseIniInteger(text, number)) return std::nullopt;
+  if (!saved || !ParseIniInteger(*saved, number)) return std::nullopt;
   return static_cast<std::uint32_t>(number);
+}
+
+std::optional<std::string> InstallRequestStore::text(const std::string& keyPath,
+                                                     const std::string& valueName) const {
+#ifdef _WIN32
+  if (file_.empty()) return RegistryText(keyPath, valueName);
+#endif
+  if (file_.empty()) return std::nullopt;
+  // No text value can hold a line break, so it marks one that is absent.
+  const std::string absent = "\n";
+  std::string saved = IniFile(file_).readString(keyPath, valueName, absent);
+  if (saved == absent) return std::nullopt;
+  return saved;
 }
 
 }  // namespace tk

@@ -1,9 +1,9 @@
 #pragma once
-// Per-user 32-bit values under a key path, where the HotSync Manager looks
-// for install requests. On Windows this is the registry under the current
-// user. Elsewhere there is no registry, so the values live in a small INI
-// file of our own: the section is the key path, the key the value name, the
-// value its decimal text. The file is
+// Per-user values under a key path: where the HotSync Manager looks for
+// install requests, and where Palm Desktop says where its users' folders are. On Windows this is
+// the registry under the current user. Elsewhere there is no registry, so the values live in a
+// small INI file of our own: the section is the key path, the key the value name, the value its
+// decimal text (or the text itself). The file is
 //   $TOMEKIT_INSTALL_STORE, if set (on Windows too, so tests and trials
 //   leave the registry alone); else
 //   $XDG_CONFIG_HOME/tomekit/hotsync-install.ini; else
@@ -37,6 +37,8 @@ public:
                               std::uint32_t value);
   std::optional<std::uint32_t> value(const std::string& keyPath,
                                      const std::string& valueName) const;
+  // A text value (in UTF-8); nothing when it is absent or no text.
+  std::optional<std::string> text(const std::string& keyPath, const std::string& valueName) const;
 
   // Where the per-user file lives when nothing is said; on Windows empty
   // (the registry) unless $TOMEKIT_INSTALL_STORE names a file.

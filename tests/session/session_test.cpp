@@ -122,8 +122,12 @@ TEST(session_test, an_earlier_result_is_replaced_only_as_the_user_answers) {
   EXPECT_TRUE(again.at(2).replaced);
   const std::string replaced =
       "2 Records Transferred to  JFile; replaced " + JoinPath(fx.program.file("palm"), "EN-c.PDB");
+#ifdef _WIN32
+  EXPECT_EQ(ConvertedLine(again.at(2)), replaced) << "a store of our own is no route";
+#else
   EXPECT_EQ(ConvertedLine(again.at(2)).substr(0, replaced.size() + 2), replaced + "; ")
-      << "the routes follow";
+      << "the pilot-xfer command follows";
+#endif
 }
 
 // The window says once a choice, with the first question, that replacing a
