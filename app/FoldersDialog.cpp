@@ -5,6 +5,7 @@
 #include "app/Text.h"
 #include "fields/ProgramModes.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -100,6 +101,12 @@ QHBoxLayout* FoldersDialog::buildIdAndButtons() {
   hotSyncIdEdit_->setToolTip(QStringLiteral("To find this, \"shortcut . 4\" on your Palm"));
   hsLabel->setBuddy(hotSyncIdEdit_);
   hsLabel->setText(QStringLiteral("Palm &Hotsync ID"));
+  palmDesktopUsers_ = new QComboBox(this);
+  palmDesktopUsers_->setObjectName(QStringLiteral("ComboPalmDesktopUser"));
+  palmDesktopUsers_->setToolTip(QStringLiteral("Palm Desktop's HotSync users"));
+  palmDesktopUserLabel_ = HintedLabel("HotSync &user", "LabelPalmDesktopUser", nullptr, this);
+  palmDesktopUserLabel_->setBuddy(palmDesktopUsers_);
+  connect(palmDesktopUsers_, &QComboBox::activated, this, &FoldersDialog::takePalmDesktopUser);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OK"));
   ok->setDefault(true);
@@ -109,6 +116,8 @@ QHBoxLayout* FoldersDialog::buildIdAndButtons() {
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* row = new QHBoxLayout;
+  row->addWidget(palmDesktopUserLabel_);
+  row->addWidget(palmDesktopUsers_);
   row->addWidget(hsLabel);
   row->addWidget(hotSyncIdEdit_);
   row->addStretch();
@@ -131,15 +140,42 @@ bool FoldersDialog::edit(Settings& settings) {
   palmSyncFolderEdit_->setText(PathFromCore(settings.palmSyncFolder));
   earlierPalmSyncUser_ = FromCore(settings.palmSyncUser);
   palmSyncUserEdit_->setText(earlierPalmSyncUser_);
+  offerPalmDesktopUsers(settings);
   showModeTexts();  // also on show, but a preset answer never shows the dialog
   if (RunModal(*this) != QDialog::Accepted) return false;
   settings.importExportFolder = PathToCore(modeFolderEdit_->text());
+  const std::string shownFolder = settings.palmInstallFolder;
+  const std::string shownId = settings.hotSyncUserId;
   settings.palmInstallFolder = PathToCore(installFolderEdit_->text());
   settings.palmBackupFolder = PathToCore(backupFolderEdit_->text());
   if (checkHotSyncId()) settings.hotSyncUserId = hotSyncIdEdit_->text().toStdString();
+  if (settings.palmInstallFolder != shownFolder || settings.hotSyncUserId != shownId) {
+    settings.installFromPalmDesktop = false;
+  }
   settings.palmSyncFolder = PathToCore(palmSyncFolderEdit_->text());
   if (checkPalmSyncUser()) settings.palmSyncUser = palmSyncUserEdit_->text().toStdString();
   return true;
+}
+
+void FoldersDialog::offerPalmDesktopUsers(const Settings& settings) {
+  const PalmDesktop& desktop = settings.palmDesktop;
+  palmDesktopUsers_->clear();
+  for (const PalmDesktopUser& user : desktop.users) {
+    palmDesktopUsers_->addItem(
+        FromCore(user.name) + QStringLiteral(" (") + FromCore(user.id) + QStringLiteral(")"),
+        QStringList{PathFromCore(InstallFolderOf(desktop, user)), FromCore(user.id)});
+  }
+  const PalmDesktopUser* chosen = PalmDesktopUserWithId(desktop, settings.hotSyncUserId);
+  palmDesktopUsers_->setCurrentIndex(chosen ? static_cast<int>(chosen - desktop.users.data()) : -1);
+  palmDesktopUsers_->setVisible(!desktop.users.empty());
+  palmDesktopUserLabel_->setVisible(!desktop.users.empty());
+}
+
+void FoldersDialog::takePalmDesktopUser(int index) {
+  const QStringList folderAndId = palmDesktopUsers_->itemData(index).toStringList();
+  if (folderAndId.size() != 2) return;
+  installFolderEdit_->setText(folderAndId[0]);
+  hotSyncIdEdit_->setText(folderAndId[1]);
 }
 
 void FoldersDialog::accept() {

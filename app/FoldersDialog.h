@@ -1,11 +1,12 @@
 #pragma once
 // The folders dialog: where the current reference manager's files live, the
 // Palm install and backup folders, palm-sync's folder and user, and the
-// HotSync user ID.
+// HotSync user ID, which Palm Desktop's users (when there are any) fill in.
 #include "fields/Settings.h"
 
 #include <QDialog>
 
+class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -23,7 +24,8 @@ public:
   // typed, and the HotSync ID when it is a whole number (else the earlier ID
   // stays, with a message), palm-sync's folder as typed and its user when
   // that names one folder (likewise); the result is then true. The caller
-  // saves them.
+  // saves them. An install folder or ID changed from Palm Desktop's user's is
+  // the user's own from then on.
   bool edit(Settings& settings);
 
   // The folder browser's title for the reference manager's folder.
@@ -40,6 +42,9 @@ private:
   QGroupBox* buildFolderGroup();
   QHBoxLayout* buildIdAndButtons();
   void showModeTexts();
+  // Hidden without Palm Desktop users; the settings' ID chooses its user.
+  void offerPalmDesktopUsers(const Settings& settings);
+  void takePalmDesktopUser(int index);
   void browseInto(QLineEdit* edit, const QString& title);
   // False, with the message shown and the earlier ID back in the box, when
   // the box holds anything but a whole number.
@@ -54,6 +59,8 @@ private:
   QLineEdit* palmSyncFolderEdit_ = nullptr;
   QLineEdit* palmSyncUserEdit_ = nullptr;
   QLineEdit* hotSyncIdEdit_ = nullptr;
+  QLabel* palmDesktopUserLabel_ = nullptr;
+  QComboBox* palmDesktopUsers_ = nullptr;
   QString earlierHotSyncId_;
   QString earlierPalmSyncUser_;
 };

@@ -26,9 +26,9 @@ struct PalmDesktopUser {
 struct PalmDesktop {
   std::string folder;  // empty: no Palm Desktop
   std::vector<PalmDesktopUser> users;
-  std::string lastUserName;
+  std::string lastUserName = {};
   // Empty, unless users.dat is there but could not be read as a list of users.
-  std::string problem;
+  std::string problem = {};
 };
 
 // users.dat is an MFC archive of the users: a 16-bit count, the class of the

@@ -38,6 +38,7 @@ for test in "$build"/tests/*_tests.exe; do
   [ "$(basename "$test")" != app_tests.exe ] || filter=(--gtest_filter="$app_filter")
   timeout 600 wine "$test" --gtest_brief=1 "${filter[@]}" || failed+=("$(basename "$test")")
 done
+scripts/windows-palm-desktop.sh "$build" || failed+=(windows-palm-desktop.sh)
 if [ ${#failed[@]} -gt 0 ]; then
   echo "Failed under Wine: ${failed[*]}" >&2
   exit 1

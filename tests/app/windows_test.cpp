@@ -512,6 +512,36 @@ TEST_F(AppTest, folders_speak_of_the_mode_and_a_hotsync_id_that_is_no_whole_numb
             "taken; it stays 7");
 }
 
+// Palm Desktop's users fill in the install folder and ID; left as found they
+// stay Palm Desktop's, one chosen is the user's own from then on.
+TEST_F(AppTest, palm_desktop_users_fill_in_the_install_folder_and_id) {
+  Settings& settings = window->settings();
+  settings.palmDesktop = {folder.file("Palm"),
+                          {{"Jane Doe", "4242", "DoeJ"},
+                           {"Ren\xC3\xA9"
+                            "e",
+                            "7", "R"}}};
+  settings.palmInstallFolder = InstallFolderOf(settings.palmDesktop, settings.palmDesktop.users[0]);
+  settings.hotSyncUserId = "4242";
+  settings.installFromPalmDesktop = true;
+  int pick = -1;
+  app::SetDialogHook([&](QDialog& d) {
+    auto* users = d.findChild<QComboBox*>("ComboPalmDesktopUser");
+    seen << users->currentText() << QString::number(users->count());
+    if (pick >= 0) users->activated(pick);
+    d.accept();
+    return d.result();
+  });
+  window->onFoldersClicked();
+  EXPECT_TRUE(settings.installFromPalmDesktop);
+  pick = 1;
+  window->onFoldersClicked();
+  EXPECT_EQ(seen, (QStringList{"Jane Doe (4242)", "2", "Jane Doe (4242)", "2"}));
+  EXPECT_EQ(settings.palmInstallFolder, JoinPath(JoinPath(folder.file("Palm"), "R"), "Install"));
+  EXPECT_EQ(settings.hotSyncUserId, "7");
+  EXPECT_FALSE(settings.installFromPalmDesktop);
+}
+
 // Enter presses the button that has the focus; leaving a width box by Tab
 // runs its check.
 TEST_F(AppTest, keys_reach_menus_and_buttons_tab_checks_a_width_and_ctrl_q_closes) {
