@@ -17,6 +17,7 @@
 #include "fields/ProgramModes.h"
 #include "fields/StrategyFile.h"
 #include "import/ImportDriver.h"
+#include "platform/Path.h"
 #include "session/SessionTexts.h"
 
 #include <QAction>
@@ -296,6 +297,7 @@ void MainWindow::buildStatusBar() {
   bar->addWidget(statusText_, 1);
   handover_ = new HandoverButtons(bar);
   bar->addPermanentWidget(handover_);
+  connect(handover_, &HandoverButtons::zipRequested, this, &MainWindow::onZipForEmulatorClicked);
   setStatusBar(bar);
 }
 
@@ -377,6 +379,18 @@ void MainWindow::onFoldersClicked() {
     Settings& settings = session_.settings();
     if (foldersDialog_->edit(settings) && !WriteSettings(settings)) {
       showError(SettingsWriteError(settings));
+    }
+  });
+}
+
+void MainWindow::onZipForEmulatorClicked() {
+  runCommand([this] {
+    const QString zip = ChooseSaveFile(
+        this, PathFromCore(JoinPath(session_.settings().palmInstallFolder, "tomekit.zip")),
+        QStringLiteral("Zip files (*.zip)|*.zip"));
+    if (zip.isEmpty()) return;
+    if (const std::string failure = session_.zipDatabases(PathToCore(zip)); !failure.empty()) {
+      showError(failure);
     }
   });
 }
@@ -598,7 +612,7 @@ void MainWindow::showError(const std::string& text) {
 void MainWindow::refreshStatus() {
   statusText_->setStatus(FromCore(session_.status()));
   handover_->setTargets(FromCore(session_.settings().palmInstallFolder),
-                        FromCore(session_.installCommand()));
+                        FromCore(session_.installCommand()), !session_.choiceDatabases().empty());
 }
 
 // ------------------------------------------------------------------- Ui

@@ -48,6 +48,8 @@ public:
   // Menu and button handlers.
   void onAboutClicked();
   void onFoldersClicked();
+  // One zip of the choice's databases, for an emulator's "Install file".
+  void onZipForEmulatorClicked();
   void onCharsetChosen(Charset charset);
   void onPalmCharsetChosen(PalmCharset charset);
   void onExportFormatChosen(ExportFormat format);

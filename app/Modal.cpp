@@ -38,6 +38,11 @@ FolderHook& CurrentFolderHook() {
   return hook;
 }
 
+SaveFileHook& CurrentSaveFileHook() {
+  static SaveFileHook hook;
+  return hook;
+}
+
 // A box shown during a conversion waits for the user, so the busy cursor
 // gives way to the arrow until it closes. Outside a conversion nothing is
 // pushed, and the box's own cursors (a text beam) stay.
@@ -140,6 +145,11 @@ QString ChooseFolder(QWidget* parent, const QString& title) {
   return QFileDialog::getExistingDirectory(parent, caption, QString(), QFileDialog::ShowDirsOnly);
 }
 
+QString ChooseSaveFile(QWidget* parent, const QString& suggested, const QString& filter) {
+  if (CurrentSaveFileHook()) return CurrentSaveFileHook()(suggested);
+  return QFileDialog::getSaveFileName(parent, QString(), suggested, QtFileFilter(filter));
+}
+
 QString QtFileFilter(const QString& pairs) {
   const QStringList parts = pairs.split(u'|');
   QStringList filters;
@@ -155,6 +165,7 @@ QString QtFileFilter(const QString& pairs) {
 
 void SetFilesHook(FilesHook hook) { CurrentFilesHook() = std::move(hook); }
 void SetFolderHook(FolderHook hook) { CurrentFolderHook() = std::move(hook); }
+void SetSaveFileHook(SaveFileHook hook) { CurrentSaveFileHook() = std::move(hook); }
 void SetMessageHook(MessageHook hook) { CurrentMessageHook() = std::move(hook); }
 void SetDialogHook(DialogHook hook) { CurrentDialogHook() = std::move(hook); }
 void SetChoiceHook(ChoiceHook hook) { CurrentChoiceHook() = std::move(hook); }

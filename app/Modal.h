@@ -44,12 +44,16 @@ void SetChoiceHook(ChoiceHook hook);
 QStringList ChooseOpenFiles(QWidget* parent, const QString& folder, const QString& filter);
 // The folder browser; an empty text when the user cancels.
 QString ChooseFolder(QWidget* parent, const QString& title);
+// The save dialog, offering suggested; an empty text when the user cancels.
+QString ChooseSaveFile(QWidget* parent, const QString& suggested, const QString& filter);
 
-// Presets for the two choosers, as above.
+// Presets for the three choosers, as above.
 using FilesHook = std::function<QStringList(const QString& folder, const QString& filter)>;
 using FolderHook = std::function<QString(const QString& title)>;
+using SaveFileHook = std::function<QString(const QString& suggested)>;
 void SetFilesHook(FilesHook hook);
 void SetFolderHook(FolderHook hook);
+void SetSaveFileHook(SaveFileHook hook);
 
 // Qt's filter text for "Description|pattern|Description|pattern".
 QString QtFileFilter(const QString& pairs);

@@ -174,6 +174,7 @@ void Session::beginChoice() {
   status_.clear();
   installCommand_.clear();
   choiceOutcomes_.clear();
+  choiceDatabases_.clear();
 }
 
 ConversionSummary Session::convert(Direction direction, const std::vector<std::string>& files,
@@ -190,11 +191,7 @@ ConversionSummary Session::convert(Direction direction, const std::vector<std::s
 }
 
 std::string Session::zipDatabases(const std::string& zipPath) const {
-  std::vector<std::string> databases;
-  for (const FileOutcome& done : choiceOutcomes_) {
-    if (done.converted) databases.push_back(done.output);
-  }
-  return WriteDatabaseZip(zipPath, databases, settings_.palmCharset);
+  return WriteDatabaseZip(zipPath, choiceDatabases_, settings_.palmCharset);
 }
 
 ConversionSummary Session::convertClaimed(Direction direction,
@@ -208,6 +205,10 @@ ConversionSummary Session::convertClaimed(Direction direction,
     choiceOutcomes_.push_back(outcome);
     status_ = StatusLine(outcome);
     if (outcome.converted) installCommand_ = outcome.installCommand;
+    // A drop may export some files of the choice: their outputs are no databases.
+    if (outcome.converted && direction == Direction::Import) {
+      choiceDatabases_.push_back(outcome.output);
+    }
     if (onDone) onDone(outcome);
   };
   {

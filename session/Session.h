@@ -88,8 +88,10 @@ public:
   // data folder.
   ConversionSummary convert(Direction direction, const std::vector<std::string>& files, Ui& ui,
                             const FileDone& onDone = {});
-  // Zips every database the choice wrote, for an emulator (DatabaseZip);
-  // the message that says why nothing was written, empty when it was.
+  // The databases the choice's imports wrote, in order.
+  const std::vector<std::string>& choiceDatabases() const { return choiceDatabases_; }
+  // Zips them for an emulator (DatabaseZip); the message that says why
+  // nothing was written, empty when it was.
   [[nodiscard]] std::string zipDatabases(const std::string& zipPath) const;
   // Every file of the choice so far, for the summary after several files.
   const std::vector<FileOutcome>& choiceOutcomes() const { return choiceOutcomes_; }
@@ -115,6 +117,7 @@ private:
   std::optional<SessionLog> sessionLog_;
   std::unique_ptr<WorkFolderClaim> heldClaim_;
   std::vector<FileOutcome> choiceOutcomes_;
+  std::vector<std::string> choiceDatabases_;
   std::string status_;
   std::string installCommand_;
   bool busy_ = false;

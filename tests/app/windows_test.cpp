@@ -459,6 +459,30 @@ TEST_F(AppTest, an_earlier_database_is_kept_or_replaced_as_asked_and_several_fil
   EXPECT_EQ(QApplication::clipboard()->text(), CopyIt(c).mid(16));
 }
 
+// The zip for an emulator holds the databases the choice's imports wrote; it
+// is offered only once there is one.
+TEST_F(AppTest, the_choices_databases_zip_for_an_emulator) {
+  auto* zip = window->findChild<QToolButton*>("ZipForEmulator");
+  ASSERT_TRUE(zip);
+  EXPECT_FALSE(zip->isVisibleTo(window.get()));
+  window->settings().palmInstallFolder = folder.file("palm");
+  ASSERT_TRUE(CreateFolders(folder.file("palm")));
+  WriteBytes(folder.file("a.txt"), "Journal Article\tSmith\xB0");
+  app::SetFilesHook([&](const QString&, const QString&) { return QStringList{path("a.txt")}; });
+  window->onImportClicked();
+  ASSERT_TRUE(zip->isVisibleTo(window.get()));
+  app::SetSaveFileHook([&](const QString& suggested) {
+    seen << suggested;
+    return path("emulator.zip");
+  });
+  zip->click();
+  app::SetSaveFileHook({});
+  EXPECT_EQ(seen,
+            QStringList{QString::fromStdString(JoinPath(folder.file("palm"), "tomekit.zip"))});
+  EXPECT_EQ(ReadBytes(folder.file("emulator.zip")).substr(0, 2), "PK");
+  EXPECT_EQ(boxes, QStringList());
+}
+
 // palm-sync's folder is taken as typed; a user that names no one folder is
 // refused, the earlier one back in the box.
 TEST_F(AppTest, folders_take_palm_syncs_folder_and_a_user_that_is_one_folder) {
