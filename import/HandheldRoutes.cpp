@@ -16,11 +16,12 @@ std::string HotSyncUserShown(const Settings& settings) {
   return user ? user->name : settings.hotSyncUserId;
 }
 
-void RequestHotSync(const Settings& settings, InstallRequestStore& store, Handover& handover) {
+void RequestHotSync(const Settings& settings, const ImportRun& run, InstallRequestStore& store,
+                    Handover& handover) {
   // Without Palm Desktop no HotSync Manager reads the registry: a key made
   // there would only hide that nothing installs the database.
   if (store.readByHotSync() && settings.palmDesktop.folder.empty()) {
-    handover.routes.emplace_back(kNoPalmDesktop);
+    handover.routes.push_back(NoPalmDesktopText(run.pdbPath));
     return;
   }
   const InstallStoreResult result = RequestHotSyncInstall(settings, store);
@@ -106,7 +107,7 @@ std::string PalmSyncInstallPath(const Settings& settings, const ImportRun& run) 
 Handover HandOverDatabase(const Settings& settings, const ImportRun& run,
                           InstallRequestStore& store) {
   Handover handover;
-  RequestHotSync(settings, store, handover);
+  RequestHotSync(settings, run, store, handover);
   ListForJPilot(run, handover);
   CopyForPalmSync(settings, run, handover);
 #ifndef _WIN32

@@ -11,9 +11,10 @@ namespace tk {
 inline std::string QueuedForHotSyncText(std::string_view userId) {
   return "queued for HotSync user " + std::string(userId);
 }
-inline constexpr char kNoPalmDesktop[] =
-    "no Palm Desktop was found to queue it for HotSync: install it from there with the "
-    "program you sync with";
+inline std::string NoPalmDesktopText(std::string_view pdb) {
+  return "no Palm Desktop was found to queue it for HotSync: install " + std::string(pdb) +
+         " with the program you sync with";
+}
 inline constexpr char kAddedToJPilotList[] = "added to J-Pilot's install list";
 inline constexpr char kAlreadyOnJPilotList[] = "already on J-Pilot's install list";
 inline std::string CopiedForPalmSyncText(std::string_view user) {
