@@ -1,9 +1,9 @@
 #include "fields/PalmDesktop.h"
 
 #include "fields/FieldsTexts.h"
-#include "platform/Charset.h"
 #include "platform/Files.h"
 #include "platform/Path.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,7 +47,7 @@ public:
       return std::nullopt;
     }
     at_ += *length;
-    return Utf8OfWindows1252(raw);
+    return Utf8OfAnsiText(raw);
   }
   bool skipPast(std::string_view tag) {
     const std::size_t found = bytes_.find(tag, at_);

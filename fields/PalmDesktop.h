@@ -33,7 +33,8 @@ struct PalmDesktop {
 
 // users.dat is an MFC archive of the users: a 16-bit count, the class of the
 // first user (FF FF, 16-bit schema, 16-bit name length, name), then per user
-// its 32-bit ID, name and folder (each a length byte and Windows-1252 text),
+// its 32-bit ID, name and folder (each a length byte and text in the ANSI
+// code page Palm Desktop ran in: Windows-1252 outside Windows),
 // then bytes of Palm Desktop's own up to the next user's class tag, 01 80.
 // Nothing when the bytes are no such list, or a user's folder could lead out
 // of Palm Desktop's folder.

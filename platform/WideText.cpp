@@ -1,9 +1,14 @@
-#ifdef _WIN32
 #include "platform/WideText.h"
 
+#ifdef _WIN32
 #include "platform/WindowsApi.h"
+#else
+#include "platform/Charset.h"
+#endif
 
 namespace tk {
+
+#ifdef _WIN32
 
 std::wstring WideFromUtf8(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -34,5 +39,29 @@ void UseUtf8Console() {
   SetConsoleCP(CP_UTF8);
 }
 
-}  // namespace tk
+std::optional<std::string> Utf8OfAnsiText(std::string_view text) {
+  if (text.empty()) return std::string();
+  const int size = static_cast<int>(text.size());
+  const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (n <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), n);
+  return Utf8FromWide(wide);
+}
+
+#else
+
+// Byte by byte: 0x85 is an ellipsis here, not our line-break mark.
+std::optional<std::string> Utf8OfAnsiText(std::string_view text) {
+  std::string utf8;
+  for (const char c : text) {
+    const std::optional<char32_t> character = UnicodeOfWindows1252(static_cast<unsigned char>(c));
+    if (!character) return std::nullopt;
+    AppendUtf8(*character, utf8);
+  }
+  return utf8;
+}
+
 #endif
+
+}  // namespace tk
