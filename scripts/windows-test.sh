@@ -15,28 +15,10 @@ scripts/wine-prefix.sh
 # text with FreeType from a font folder of its own, not the system's fonts.
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR
 QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/dejavu)
-# The window's tests that can't run here as they are written, each with why
-# (the README lists them too).
-program_files="expects the default folder a Linux build has, the data folder's Import and Export; on Windows it is C:\\Program Files\\Tomekit\\Import and Export, shared by every test of a run"
-declare -A not_under_wine=(
-  [buttons_offer_their_folders_each_file_reports_and_stop_waits_for_the_next]=$program_files
-  [a_conversion_takes_no_other_command_and_a_setting_changed_meanwhile_waits]=$program_files
-  [an_earlier_database_is_kept_or_replaced_as_asked_and_several_files_are_summed_up]=$program_files
-  [dropped_files_export_the_pdbs_and_import_the_rest_in_the_mode_in_force]=$program_files
-  [folders_speak_of_the_mode_and_a_hotsync_id_that_is_no_whole_number_is_refused]="expects the Linux path /picked back as typed"
-  [a_box_raised_during_a_conversion_is_above_the_progress_window_and_stop_answers]="does not end under Wine 8.0 (not yet found why)"
-)
-app_filter=-
-for name in "${!not_under_wine[@]}"; do
-  echo "app_tests: AppTest.$name not run under Wine: ${not_under_wine[$name]}"
-  app_filter+="AppTest.$name:"
-done
 failed=()
 for test in "$build"/tests/*_tests.exe; do
   echo "== $(basename "$test")"
-  filter=()
-  [ "$(basename "$test")" != app_tests.exe ] || filter=(--gtest_filter="$app_filter")
-  timeout 600 wine "$test" --gtest_brief=1 "${filter[@]}" || failed+=("$(basename "$test")")
+  timeout 600 wine "$test" --gtest_brief=1 || failed+=("$(basename "$test")")
 done
 scripts/windows-palm-desktop.sh "$build" || failed+=(windows-palm-desktop.sh)
 if [ ${#failed[@]} -gt 0 ]; then
