@@ -56,16 +56,12 @@ TEST(export_driver_test, a_file_chosen_is_never_what_an_export_writes_over) {
                            seen.push_back(done.converted ? "ok" : done.reason);
                          }),
             "2 Records Transferred to EndNote");
-  EXPECT_EQ(seen, (Lines{"Converting " + self + " would write over " + self +
-                             ", a file you chose; nothing was written. Choose a file outside "
-                             "Tomekit's work folder, or move the earlier result first.",
-                         "Converting " + chosen[1] + " would write over " + tsv +
-                             ", a file you chose; nothing was written. Choose a file outside "
-                             "Tomekit's work folder, or move the earlier result first.",
-                         "Converting " + tsv + " would write over " + tsv +
-                             ", a file you chose; nothing was written. Choose a file outside "
-                             "Tomekit's work folder, or move the earlier result first.",
-                         "ok"}));
+  const auto refused = [](const std::string& from, const std::string& over) {
+    return "Converting " + from + " would write over " + over +
+           ", a file you chose; nothing was written. Choose a file outside Tomekit's work folder, "
+           "or move the earlier result first.";
+  };
+  EXPECT_EQ(seen, (Lines{refused(self, self), refused(chosen[1], tsv), refused(tsv, tsv), "ok"}));
   EXPECT_EQ(test::ReadBytes(self), "\"Title\"\r\n\"t\"\r\n");
   EXPECT_EQ(test::ReadBytes(tsv), "mine");
 }

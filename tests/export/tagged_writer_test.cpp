@@ -75,48 +75,42 @@ TEST(tagged_writer_test, each_mode_writes_its_format_byte_for_byte) {
 }
 
 // A RIS reader takes no record without its TY line, so a record whose type
-// is empty, or a database without the type column, goes out as GEN.
-TEST(tagged_writer_test, every_ris_record_has_a_type_line) {
-  Conversion run;
-  const std::string csv = run.dir.file("in.csv");
-  test::WriteBytes(csv, "\"Ref Type\",\"Title 1 \"\r\n\" \",\"A\"\r\n\"JOUR\",\"B\"\r\n");
-  const TaggedFormat format{Mode::RefMan, InfoOf(Mode::RefMan).fieldCount};
-  EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, 2);
-  EXPECT_EQ(test::ReadBytes(run.out),
-            "TY  - GEN\r\nT1  - A\r\nER  - \r\n\r\nTY  - JOUR\r\nT1  - B\r\nER  - \r\n\r\n");
-  test::WriteBytes(csv, "\"Title 1 \"\r\n\"C\"\r\n");
-  EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, 1);
-  EXPECT_EQ(test::ReadBytes(run.out), "TY  - GEN\r\nT1  - C\r\nER  - \r\n\r\n");
-}
-
-// A value is split at the handheld set's own line-break mark before it is
-// turned into the file's set, so a byte of the mark inside a character (UTF-8
-// "\xC3\x85" is "\xC5") never splits it; a two-byte set marks line breaks
-// with 0xFF. Windows-1252 written from another set keeps what it can.
-TEST(tagged_writer_test, values_leave_the_handheld_set_split_at_its_own_marks) {
+// is empty, or a database without the type column, goes out as GEN. A value
+// is split at the handheld set's own line-break mark before it is turned into
+// the file's set, so a byte of the mark inside a character (UTF-8 "\xC3\x85"
+// is "\xC5") never splits it; a two-byte set marks line breaks with 0xFF.
+// Windows-1252 written from another set keeps what it can.
+TEST(tagged_writer_test, ris_records_are_typed_and_values_leave_the_handheld_set_at_its_marks) {
+  const std::string end = "ER  - \r\n\r\n", notes = "\"Ref Type\",\"Notes\"\r\n\"JOUR\",\"";
   const struct {
     const char* behaviour;
     PalmCharset palm;
     Charset charset;
-    std::string notes, expected;
+    std::string csv, expected;
   } cases[] = {
-      {"Windows-1252 to UTF-8", PalmCharset::Windows1252, Charset::Utf8, "\xC5ngstr\xF6m\x85two",
-       "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xC3\x85ngstr\xC3\xB6m\r\nN1  - two\r\n"},
-      {"GBK to UTF-8", PalmCharset::Gbk, Charset::Utf8, "\xB1\xB1\xFF\xBE\xA9\x85\x40",
-       "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xE5\x8C\x97\r\nN1  - \xE4\xBA\xAC\xE5\x8C\x91\r\n"},
+      {"an empty type", PalmCharset::Windows1252, Charset::Windows1252,
+       "\"Ref Type\",\"Title 1 \"\r\n\" \",\"A\"\r\n\"JOUR\",\"B\"\r\n",
+       "TY  - GEN\r\nT1  - A\r\n" + end + "TY  - JOUR\r\nT1  - B\r\n" + end},
+      {"no type column", PalmCharset::Windows1252, Charset::Windows1252,
+       "\"Title 1 \"\r\n\"C\"\r\n", "TY  - GEN\r\nT1  - C\r\n" + end},
+      {"Windows-1252 to UTF-8", PalmCharset::Windows1252, Charset::Utf8,
+       notes + "\xC5ngstr\xF6m\x85two\"\r\n",
+       "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xC3\x85ngstr\xC3\xB6m\r\nN1  - two\r\n" + end},
+      {"GBK to UTF-8", PalmCharset::Gbk, Charset::Utf8,
+       notes + "\xB1\xB1\xFF\xBE\xA9\x85\x40\"\r\n",
+       "\xEF\xBB\xBFTY  - JOUR\r\nN1  - \xE5\x8C\x97\r\nN1  - \xE4\xBA\xAC\xE5\x8C\x91\r\n" + end},
       {"Cyrillic to Windows-1252", PalmCharset::Windows1251, Charset::Windows1252,
-       "\xC0 \x88\x85"
-       "b",
-       "TY  - JOUR\r\nN1  - ? \x80\r\nN1  - b\r\n"},
+       notes + "\xC0 \x88\x85" + "b\"\r\n", "TY  - JOUR\r\nN1  - ? \x80\r\nN1  - b\r\n" + end},
   };
   for (const auto& c : cases) {
     Conversion run;
     const std::string csv = run.dir.file("in.csv");
-    test::WriteBytes(csv, "\"Ref Type\",\"Notes\"\r\n\"JOUR\",\"" + c.notes + "\"\r\n");
+    test::WriteBytes(csv, c.csv);
     const TaggedFormat format{Mode::RefMan, InfoOf(Mode::RefMan).fieldCount, c.charset, false,
                               c.palm};
-    EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, 1) << c.behaviour;
-    EXPECT_TRUE(test::FileHolds(run.out, c.expected + "ER  - \r\n\r\n")) << c.behaviour;
+    const auto records = std::count(c.csv.begin(), c.csv.end(), '\n') - 1;
+    EXPECT_EQ(ConvertCsvToTagged(format, csv, run.out, run.ui).records, records) << c.behaviour;
+    EXPECT_TRUE(test::FileHolds(run.out, c.expected)) << c.behaviour;
   }
 }
 
@@ -184,34 +178,21 @@ TEST(tagged_writer_test, conversion_writes_all_or_nothing_and_says_why) {
 }
 
 // A database whose columns are no field of the mode would come out as empty
-// records over the earlier file: refused, naming the mode the columns are
-// fields of, when one is.
+// records over the earlier file: refused. (Naming the mode the columns are
+// fields of is tomekit-cli's end-to-end test.)
 TEST(tagged_writer_test, a_database_of_another_mode_is_refused_and_the_earlier_file_kept) {
-  const struct {
-    Mode mode;
-    std::string header;
-    std::string text;
-  } cases[] = {
-      {Mode::ProCite, "\"Ref Type\",\"Ref ID\",\"Title 1 \"",
-       "RM-x.PDB has no column that is a field of ProCite (All Fields) mode (tomekit-cli --mode "
-       "procite), so nothing was written. Its columns are the fields of Ref. Manager mode "
-       "(tomekit-cli --mode refman): export it there."},
-      {Mode::EndNote, "\"Unheard of\"",
-       "RM-x.PDB has no column that is a field of EndNote mode (tomekit-cli --mode endnote), so "
-       "nothing was written."},
-  };
-  for (const auto& c : cases) {
-    Conversion run;
-    const std::string csv = run.dir.file("in.csv");
-    test::WriteBytes(csv, c.header + "\r\n\"Book\",\"7\",\"A title\"\r\n");
-    test::WriteBytes(run.out, "earlier");
-    const TaggedResult result =
-        ConvertCsvToTagged({c.mode, InfoOf(c.mode).fieldCount}, csv, run.out, run.ui);
-    EXPECT_EQ(result.outcome, TaggedOutcome::WrongMode);
-    EXPECT_EQ(TaggedNotices(result, c.mode, "RM-x.PDB"),
-              (std::vector<Notice>{ErrorNotice(c.text)}));
-    EXPECT_EQ(test::ReadBytes(run.out), "earlier");
-  }
+  Conversion run;
+  const std::string csv = run.dir.file("in.csv");
+  test::WriteBytes(csv, "\"Unheard of\"\r\n\"Book\"\r\n");
+  test::WriteBytes(run.out, "earlier");
+  const TaggedResult result =
+      ConvertCsvToTagged({Mode::EndNote, InfoOf(Mode::EndNote).fieldCount}, csv, run.out, run.ui);
+  EXPECT_EQ(result.outcome, TaggedOutcome::WrongMode);
+  EXPECT_EQ(TaggedNotices(result, Mode::EndNote, "RM-x.PDB"),
+            (std::vector<Notice>{ErrorNotice(
+                "RM-x.PDB has no column that is a field of EndNote mode (tomekit-cli --mode "
+                "endnote), so nothing was written.")}));
+  EXPECT_EQ(test::ReadBytes(run.out), "earlier");
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include "ImportFixture.h"
 #include "import/TaggedReader.h"
 
-#include <algorithm>
-
 namespace tk {
 namespace {
 
@@ -14,22 +12,25 @@ using test::On;
 using test::ReaderCase;
 using test::ReaderRun;
 
-// Each tag alone, with the field it must fill.
+// Every tag fills its field: the second record's %B shares the fifth with %J.
 TEST(tagged_reader_test, every_tag_fills_its_field) {
-  const std::pair<char, int> tags[] = {
-      {'A', 2},  {'D', 3},  {'T', 4},  {'J', 5},  {'B', 5},  {'E', 6},  {'C', 7},  {'I', 8},
-      {'V', 9},  {'N', 10}, {'P', 11}, {'L', 12}, {'K', 13}, {'X', 14}, {'Z', 15}, {'6', 16},
-      {'Y', 17}, {'S', 18}, {'7', 19}, {'8', 20}, {'9', 21}, {'H', 22}, {'Q', 23}, {'@', 24},
-      {'M', 25}, {'F', 26}, {'U', 27}, {'R', 27}, {'1', 28}, {'2', 29}, {'3', 30}, {'4', 31}};
-  for (const auto& [tag, field] : tags) {
-    SCOPED_TRACE(std::string("%") + tag);
-    ReaderRun r(Mode::EndNote, std::string("%0 Book\n%") + tag + " v" + tag + "\n",
-                ReadEndNoteTaggedExport);
-    EXPECT_EQ(r.read({1, field}).status, ReadStatus::Read);
-    EXPECT_EQ(r.records(), std::string("\"Book\",\"v") + tag + "\"\r\n");
-  }
+  std::string empty26;
+  for (int i = 0; i < 26; ++i) empty26 += ",\"\"";
+  const ReaderCase all[] = {
+      {"all tags", test::UpTo(31),
+       "%0 Book\n%A vA\n%D vD\n%T vT\n%J vJ\n%E vE\n%C vC\n%I vI\n%V vV\n%N vN\n%P vP\n%L vL\n"
+       "%K vK\n%X vX\n%Z vZ\n%6 v6\n%Y vY\n%S vS\n%7 v7\n%8 v8\n%9 v9\n%H vH\n%Q vQ\n%@ v@\n"
+       "%M vM\n%F vF\n%U vU\n%R vR\n%1 v1\n%2 v2\n%3 v3\n%4 v4\n\n%0 Book\n%B vB\n",
+       "\"Book\",\"vA\",\"vD\",\"vT\",\"vJ\",\"vE\",\"vC\",\"vI\",\"vV\",\"vN\",\"vP\",\"vL\","
+       "\"vK\",\"vX\",\"vZ\",\"v6\",\"vY\",\"vS\",\"v7\",\"v8\",\"v9\",\"vH\",\"vQ\",\"v@\",\"vM\","
+       "\"vF\",\"vU;vR\",\"v1\",\"v2\",\"v3\",\"v4\"\r\n\"Book\",\"\",\"\",\"\",\"vB\"" +
+           empty26 + "\r\n"},
+  };
+  test::ExpectReads(Mode::EndNote, all, ReadEndNoteTaggedExport);
 }
 
+// Blank lines inside a reference, and a title before %0, as other tools
+// write EndNote's format: one rule reads EndNote's own shape and these.
 TEST(tagged_reader_test, repeats_lines_and_references_combine_as_in_ris) {
   const std::string rows = "\"Book\",\"One\"\r\n\"Journal Article\",\"Two\"\r\n";
   const ReaderCase cases[] = {
@@ -54,16 +55,6 @@ TEST(tagged_reader_test, repeats_lines_and_references_combine_as_in_ris) {
        "%0 Book\r%T One\r%0 Journal Article\r%T Two\r", rows},
       {"blank lines before and between, a reference without %0", On(1, 4),
        "\n\n%0 Book\n%T One\n\n\n%T Two\n", "\"Book\",\"One\"\r\n\"\",\"Two\"\r\n"},
-  };
-  test::ExpectReads(Mode::EndNote, cases, ReadEndNoteTaggedExport);
-}
-
-// Blank lines inside a reference, and a title before %0, as other tools
-// write EndNote's format: one rule reads EndNote's own shape and these.
-TEST(tagged_reader_test, blank_lines_end_a_reference_only_where_the_next_begins) {
-  const ReaderCase cases[] = {
-      {"EndNote's own: %0 first, a blank line between references", On(1, 4),
-       "%0 Book\n%T One\n\n%0 Book\n%T Two\n\n", "\"Book\",\"One\"\r\n\"Book\",\"Two\"\r\n"},
       {"blank lines before tags the reference doesn't hold yet keep it whole", On(1, 4, 25, 27),
        "%0 Journal Article\n%T One\n\n%M 123\n\n%U http://a.org\n\n%^ x\n\n"
        "%0 Journal Article\n%T Two\n\n%M 456\n",
@@ -81,19 +72,24 @@ TEST(tagged_reader_test, blank_lines_end_a_reference_only_where_the_next_begins)
   test::ExpectReads(Mode::EndNote, cases, ReadEndNoteTaggedExport);
 }
 
-TEST(tagged_reader_test, tags_without_a_field_are_logged) {
-  ReaderRun r(Mode::EndNote, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n", ReadEndNoteTaggedExport);
-  EXPECT_EQ(r.read({1}).status, ReadStatus::Read);
-  EXPECT_NE(std::find(r.run.log.begin(), r.run.log.end(), "Tags without a field: %+ 2, %G 1"),
-            r.run.log.end());
-}
-
-TEST(tagged_reader_test, a_full_date_kept_out_by_the_year_is_logged) {
-  ReaderRun r(Mode::EndNote, "TY  - JOUR\nPY  - 2021\nDA  - 2021/03/15\nER  - \n",
-              ReadRisIntoEndNote);
-  EXPECT_EQ(r.read({3}).status, ReadStatus::Read);
-  EXPECT_EQ(r.records(), "\"2021\"\r\n");
-  EXPECT_EQ(r.run.log, (std::vector<std::string>{"Values left out for a better tag: DA 1"}));
+// Once per file and tag, in both of EndNote's formats.
+TEST(tagged_reader_test, what_was_left_out_is_logged) {
+  const struct {
+    test::Reader reader;
+    int field;
+    std::string input, records, logged;
+  } cases[] = {
+      {ReadEndNoteTaggedExport, 1, "%0 Book\n%+ Dept.\n%G en\n%+ Lab\n", "\"Book\"\r\n",
+       "Tags without a field: %+ 2, %G 1"},
+      {ReadRisIntoEndNote, 3, "TY  - JOUR\nPY  - 2021\nDA  - 2021/03/15\nER  - \n", "\"2021\"\r\n",
+       "Values left out for a better tag: DA 1"},
+  };
+  for (const auto& c : cases) {
+    ReaderRun r(Mode::EndNote, c.input, c.reader);
+    EXPECT_EQ(r.read({c.field}).status, ReadStatus::Read);
+    EXPECT_EQ(r.records(), c.records);
+    EXPECT_EQ(r.run.log, std::vector<std::string>{c.logged});
+  }
 }
 
 TEST(tagged_reader_test, endnote_ris_export_reaches_endnote_fields) {
