@@ -3,7 +3,8 @@
 # Windows build, in folders and files whose names hold blanks and accented
 # letters, and compares every file the two write: the CSV and IFO handed to
 # jconv5, the PDBs (dates zeroed) and the tagged files, for a handheld of each
-# character set. Then reads the install request back from Wine's registry.
+# character set. Then reads the install request back from Wine's registry,
+# where a Palm Desktop is said to be.
 # Usage: scripts/windows-same-bytes.sh [LINUX_BIN_DIR] [WINDOWS_BIN_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,11 @@ run=$(mktemp -d /tmp/tomekit-same-bytes-XXXXXX)
 export WINEPREFIX=$run/wine WINEDEBUG=-all LC_ALL=C.UTF-8
 trap 'wineserver -k >/dev/null 2>&1 || true; [ -n "${KEEP:-}" ] || rm -rf "$run"' EXIT
 scripts/wine-prefix.sh
+# A Palm Desktop without users, so the Windows build queues its requests in
+# the registry and the settings' folders stay in force.
+mkdir -p "$run/Palm Desktop"
+wine reg add 'HKCU\Software\U.S. Robotics\Pilot Desktop\Core' /v Path /t REG_SZ \
+  /d "$(winepath -w "$run/Palm Desktop")" /f >/dev/null
 
 # Zeroes the creation and modification dates (bytes 36..43) of a PDB.
 strip_pdb_dates() {
